@@ -1,0 +1,272 @@
+#include "platform/FileSystem.h"
+
+#include "platform/Sjis.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+
+#ifdef _WIN32
+#include <direct.h>
+#include <io.h>
+#include <windows.h>
+#else
+#include <dirent.h>
+#include <unistd.h>
+#endif
+
+namespace kagiroi {
+
+namespace {
+
+std::atomic<uint64_t> gBytesWritten{0};
+
+std::string SystemError() {
+    return Utf8ToSjis(std::strerror(errno));
+}
+
+void SetError(std::string* error, const std::string& text) {
+    if (error != nullptr) *error = text;
+}
+
+}  // namespace
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    if (folder.back() == '/' || folder.back() == '\\') return folder + name;
+    return folder + "/" + name;
+}
+
+std::string FileNameOf(const std::string& path) {
+    size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string FolderOf(const std::string& path) {
+    size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+#ifdef _WIN32
+// On Windows the core still passes Shift_JIS paths; the narrow CRT calls take them in the
+// system code page, which is 932 on the machines the program runs on.
+std::string NativePath(const std::string& path) {
+    return path;
+}
+std::string FromNativePath(const std::string& native) {
+    return native;
+}
+#else
+std::string NativePath(const std::string& path) {
+    return SjisToUtf8(path);
+}
+std::string FromNativePath(const std::string& native) {
+    return Utf8ToSjis(native);
+}
+#endif
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(NativePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool DirectoryExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(NativePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool IsWritableDirectory(const std::string& path) {
+#ifdef _WIN32
+    return DirectoryExists(path) && _access(NativePath(path).c_str(), 2) == 0;
+#else
+    return DirectoryExists(path) && ::access(NativePath(path).c_str(), W_OK | X_OK) == 0;
+#endif
+}
+
+std::optional<int64_t> FileSize(const std::string& path) {
+    struct stat st {};
+    if (::stat(NativePath(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    return static_cast<int64_t>(st.st_size);
+}
+
+bool MakeDirectory(const std::string& path, std::string* error) {
+    if (DirectoryExists(path)) return true;
+#ifdef _WIN32
+    int rc = _mkdir(NativePath(path).c_str());
+#else
+    int rc = ::mkdir(NativePath(path).c_str(), 0777);
+#endif
+    if (rc != 0 && !DirectoryExists(path)) {
+        SetError(error, SystemError());
+        return false;
+    }
+    return true;
+}
+
+bool MakeDirectories(const std::string& path, std::string* error) {
+    if (path.empty() || DirectoryExists(path)) return true;
+    std::string parent = FolderOf(path);
+    if (!parent.empty() && parent != path && !MakeDirectories(parent, error)) return false;
+    return MakeDirectory(path, error);
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error) {
+    int fd = ::open(NativePath(path).c_str(), O_RDONLY);
+    if (fd < 0) {
+        SetError(error, SystemError());
+        return std::nullopt;
+    }
+    std::string data;
+    char buffer[65536];
+    for (;;) {
+        auto n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            SetError(error, SystemError());
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        data.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return data;
+}
+
+bool WriteFileAtomic(const std::string& path, const std::string& data, std::string* error) {
+    std::string temp = path + ".tmp~";
+    std::string nativeTemp = NativePath(temp);
+#ifdef _WIN32
+    int fd = ::_open(nativeTemp.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, 0666);
+#else
+    int fd = ::open(nativeTemp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+#endif
+    if (fd < 0) {
+        SetError(error, SystemError());
+        return false;
+    }
+    size_t done = 0;
+    while (done < data.size()) {
+        auto n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            SetError(error, SystemError());
+            ::close(fd);
+            ::unlink(nativeTemp.c_str());
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+#ifndef _WIN32
+    if (::fsync(fd) != 0) {
+        SetError(error, SystemError());
+        ::close(fd);
+        ::unlink(nativeTemp.c_str());
+        return false;
+    }
+#endif
+    ::close(fd);
+#ifdef _WIN32
+    bool renamed = MoveFileExA(nativeTemp.c_str(), NativePath(path).c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    bool renamed = ::rename(nativeTemp.c_str(), NativePath(path).c_str()) == 0;
+#endif
+    if (!renamed) {
+        SetError(error, SystemError());
+        ::unlink(nativeTemp.c_str());
+        return false;
+    }
+    gBytesWritten += data.size();
+    return true;
+}
+
+bool RemoveFile(const std::string& path) {
+    return ::unlink(NativePath(path).c_str()) == 0;
+}
+
+std::vector<std::string> ListFiles(const std::string& folder) {
+    std::vector<std::string> names;
+#ifdef _WIN32
+    WIN32_FIND_DATAA found;
+    HANDLE h = FindFirstFileA((NativePath(folder) + "\\*").c_str(), &found);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                names.push_back(FromNativePath(found.cFileName));
+        } while (FindNextFileA(h, &found));
+        FindClose(h);
+    }
+#else
+    DIR* dir = ::opendir(NativePath(folder).c_str());
+    if (dir == nullptr) return names;
+    while (dirent* entry = ::readdir(dir)) {
+        std::string name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        std::string sjis = FromNativePath(name);
+        if (FileExists(JoinPath(folder, sjis))) names.push_back(sjis);
+    }
+    ::closedir(dir);
+#endif
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+uint64_t BytesWrittenSoFar() {
+    return gBytesWritten.load();
+}
+
+RecordFile::RecordFile(const std::string& path) {
+#ifdef _WIN32
+    fd_ = ::_open(NativePath(path).c_str(), _O_RDONLY | _O_BINARY);
+#else
+    fd_ = ::open(NativePath(path).c_str(), O_RDONLY);
+#endif
+    if (fd_ >= 0) {
+        struct stat st {};
+        if (::fstat(fd_, &st) == 0) size_ = static_cast<int64_t>(st.st_size);
+    }
+}
+
+RecordFile::~RecordFile() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+int64_t RecordFile::RecordCount(int recordLength) const {
+    if (recordLength <= 0) return 0;
+    return (size_ + recordLength - 1) / recordLength;
+}
+
+int64_t RecordFile::ReadAt(int64_t offset, char* buffer, int64_t length) const {
+    if (fd_ < 0 || offset < 0 || length <= 0) return 0;
+    int64_t done = 0;
+    while (done < length) {
+#ifdef _WIN32
+        ::_lseeki64(fd_, offset + done, SEEK_SET);
+        auto n = ::_read(fd_, buffer + done, static_cast<unsigned>(length - done));
+#else
+        auto n = ::pread(fd_, buffer + done, static_cast<size_t>(length - done), offset + done);
+#endif
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        if (n == 0) break;
+        done += n;
+    }
+    return done;
+}
+
+std::string RecordFile::Read(int64_t index, int recordLength) const {
+    std::string record(static_cast<size_t>(std::max(recordLength, 0)), ' ');
+    if (recordLength <= 0 || index < 0) return record;
+    int64_t n = ReadAt(index * recordLength, record.data(), recordLength);
+    // Bytes past the end of a short file stay blank.
+    std::fill(record.begin() + n, record.end(), ' ');
+    return record;
+}
+
+}  // namespace kagiroi

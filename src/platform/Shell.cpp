@@ -1,0 +1,125 @@
+#include "platform/Shell.h"
+
+#include "platform/FileSystem.h"
+#include "platform/Sjis.h"
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef _WIN32
+#include <shellapi.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+extern char** environ;
+#endif
+
+namespace kagiroi {
+
+#ifdef _WIN32
+
+bool SystemShell::OpenDocument(const std::string& path) {
+    auto rc = reinterpret_cast<intptr_t>(
+        ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return rc > 32;
+}
+
+bool SystemShell::StartProgram(const std::string& program,
+                               const std::vector<std::string>& parameters,
+                               const std::string& workingFolder, std::string* error) {
+    std::string line;
+    for (const auto& p : parameters) {
+        if (!line.empty()) line += ' ';
+        line += '"' + p + '"';
+    }
+    auto rc = reinterpret_cast<intptr_t>(ShellExecuteA(
+        nullptr, "open", program.c_str(), line.c_str(), workingFolder.c_str(), SW_SHOWNORMAL));
+    if (rc <= 32 && error != nullptr) *error = "ShellExecute failed";
+    return rc > 32;
+}
+
+#else
+
+namespace {
+
+// Starts a program detached (double fork), so it never becomes our zombie.
+bool Spawn(const std::vector<std::string>& argv, const std::string& workingFolder,
+           std::string* error) {
+    std::vector<char*> args;
+    for (const auto& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0) {
+        if (error) *error = std::strerror(errno);
+        return false;
+    }
+    pid_t child = ::fork();
+    if (child < 0) {
+        if (error) *error = std::strerror(errno);
+        ::close(pipeFds[0]);
+        ::close(pipeFds[1]);
+        return false;
+    }
+    if (child == 0) {
+        ::close(pipeFds[0]);
+        ::fcntl(pipeFds[1], F_SETFD, FD_CLOEXEC);
+        ::setsid();
+        if (!workingFolder.empty() && ::chdir(workingFolder.c_str()) != 0) {
+            int e = errno;
+            [[maybe_unused]] auto w = ::write(pipeFds[1], &e, sizeof e);
+            ::_exit(127);
+        }
+        pid_t grandchild = ::fork();
+        if (grandchild == 0) {
+            ::execv(args[0], args.data());
+            int e = errno;
+            [[maybe_unused]] auto w = ::write(pipeFds[1], &e, sizeof e);
+            ::_exit(127);
+        }
+        ::_exit(grandchild < 0 ? 127 : 0);
+    }
+    ::close(pipeFds[1]);
+    int childError = 0;
+    ssize_t n;
+    do {
+        n = ::read(pipeFds[0], &childError, sizeof childError);
+    } while (n < 0 && errno == EINTR);
+    ::close(pipeFds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (n > 0) {
+        if (error) *error = std::strerror(childError);
+        return false;
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        if (error) *error = "fork failed";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool SystemShell::OpenDocument(const std::string& path) {
+    if (!FileExists(path) && !DirectoryExists(path)) return false;
+    return Spawn({"/usr/bin/xdg-open", NativePath(path)}, "", nullptr);
+}
+
+bool SystemShell::StartProgram(const std::string& program,
+                               const std::vector<std::string>& parameters,
+                               const std::string& workingFolder, std::string* error) {
+    std::vector<std::string> argv{NativePath(program)};
+    for (const auto& p : parameters)
+        argv.push_back(NativePath(p));
+    bool ok = Spawn(argv, NativePath(workingFolder), error);
+    if (!ok && error != nullptr) *error = Utf8ToSjis(*error);
+    return ok;
+}
+
+#endif
+
+}  // namespace kagiroi

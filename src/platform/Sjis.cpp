@@ -1,0 +1,128 @@
+#include "platform/Sjis.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+#endif
+
+#include <cerrno>
+
+namespace kagiroi {
+
+#ifdef _WIN32
+
+namespace {
+
+std::wstring Widen(std::string_view text, UINT codePage) {
+    if (text.empty()) return {};
+    int n =
+        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& wide, UINT codePage) {
+    if (wide.empty()) return {};
+    int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                nullptr, nullptr);
+    std::string text(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n,
+                        nullptr, nullptr);
+    return text;
+}
+
+}  // namespace
+
+std::string SjisToUtf8(std::string_view sjis) {
+    return Narrow(Widen(sjis, 932), CP_UTF8);
+}
+std::string Utf8ToSjis(std::string_view utf8) {
+    return Narrow(Widen(utf8, CP_UTF8), 932);
+}
+
+bool IsValidSjis(std::string_view sjis) {
+    if (sjis.empty()) return true;
+    return MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, sjis.data(),
+                               static_cast<int>(sjis.size()), nullptr, 0) > 0;
+}
+
+#else
+
+namespace {
+
+// Converts with iconv, replacing each unconvertible byte by `replacement`.
+std::string Convert(std::string_view input, const char* to, const char* from,
+                    std::string_view replacement) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(input);
+    std::string out;
+    out.reserve(input.size() * 3 / 2 + 8);
+    char buffer[4096];
+    char* in = const_cast<char*>(input.data());
+    size_t inLeft = input.size();
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        size_t outLeft = sizeof buffer;
+        size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, static_cast<size_t>(outPtr - buffer));
+        if (rc == static_cast<size_t>(-1) && errno != E2BIG) {
+            // EILSEQ or EINVAL: skip one byte of input and go on.
+            out.append(replacement);
+            ++in;
+            --inLeft;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    iconv_close(cd);
+    return out;
+}
+
+}  // namespace
+
+std::string SjisToUtf8(std::string_view sjis) {
+    bool ascii = true;
+    for (unsigned char c : sjis)
+        ascii = ascii && c < 0x80;
+    if (ascii) return std::string(sjis);
+    return Convert(sjis, "UTF-8", "CP932", "\xEF\xBF\xBD");
+}
+
+std::string Utf8ToSjis(std::string_view utf8) {
+    bool ascii = true;
+    for (unsigned char c : utf8)
+        ascii = ascii && c < 0x80;
+    if (ascii) return std::string(utf8);
+    return Convert(utf8, "CP932", "UTF-8", "?");
+}
+
+bool IsValidSjis(std::string_view sjis) {
+    for (size_t i = 0; i < sjis.size(); ++i) {
+        auto c = static_cast<unsigned char>(sjis[i]);
+        if (c < 0x80 || (c >= 0xA1 && c <= 0xDF)) continue;
+        if (!IsSjisLeadByte(c) || i + 1 >= sjis.size()) return false;
+        auto t = static_cast<unsigned char>(sjis[i + 1]);
+        if (t < 0x40 || t == 0x7F || t > 0xFC) return false;
+        ++i;
+    }
+    // The byte structure is sound; let the converter judge unassigned code points.
+    iconv_t cd = iconv_open("UTF-8", "CP932");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return true;
+    char buffer[1024];
+    char* in = const_cast<char*>(sjis.data());
+    size_t inLeft = sjis.size();
+    bool ok = true;
+    while (inLeft > 0 && ok) {
+        char* outPtr = buffer;
+        size_t outLeft = sizeof buffer;
+        size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        if (rc == static_cast<size_t>(-1) && errno != E2BIG) ok = false;
+    }
+    iconv_close(cd);
+    return ok;
+}
+
+#endif
+
+}  // namespace kagiroi

@@ -1,0 +1,66 @@
+#include "support/FakePorts.h"
+
+namespace kagiroi::test {
+
+void FakeUi::Beep(BeepSound sound) {
+    events.push_back({sound == BeepSound::Warning ? "warning" : "beep", ""});
+}
+
+void FakeUi::ShowMessage(const std::string& text) {
+    events.push_back({"message", text});
+}
+
+bool FakeUi::AskYesNo(const std::string& text) {
+    events.push_back({"question", text});
+    if (answers_.empty()) return true;
+    bool yes = answers_.front();
+    answers_.pop_front();
+    return yes;
+}
+
+void FakeUi::ProcessEvents() {
+    ++processEventsCount_;
+    if (onProcessEvents) onProcessEvents();
+}
+
+std::optional<std::string> FakeUi::ChooseFolder(const std::string& caption,
+                                                const std::string& start) {
+    events.push_back({"folder", caption});
+    lastFolderStart = start;
+    if (folders_.empty()) return std::nullopt;
+    auto folder = folders_.front();
+    folders_.pop_front();
+    return folder;
+}
+
+std::vector<std::string> FakeUi::Messages() const {
+    std::vector<std::string> out;
+    for (const auto& e : events)
+        if (e.kind == "message") out.push_back(e.text);
+    return out;
+}
+
+std::vector<std::string> FakeUi::Questions() const {
+    std::vector<std::string> out;
+    for (const auto& e : events)
+        if (e.kind == "question") out.push_back(e.text);
+    return out;
+}
+
+int FakeUi::BeepCount() const {
+    int n = 0;
+    for (const auto& e : events)
+        if (e.kind == "beep" || e.kind == "warning") ++n;
+    return n;
+}
+
+std::optional<std::string> FakeRegistry::ReadValue(const std::string& key,
+                                                   const std::string& valueName) {
+    auto k = values.find(key);
+    if (k == values.end()) return std::nullopt;
+    auto v = k->second.find(valueName);
+    if (v == k->second.end()) return std::nullopt;
+    return v->second;
+}
+
+}  // namespace kagiroi::test
