@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+namespace kagiroi {
+
+// The data service's client component. Texts cross as Shift_JIS. Results are the service's
+// codes: 0 success, negative errors (see JvResultMessage), and for JVRead the record length,
+// 0 at the end, -1 at a file change and -3 while files are still downloading.
+class JvLink {
+  public:
+    virtual ~JvLink() = default;
+
+    virtual int JVInit(const std::string& softwareId) = 0;
+    // Shows the component's settings dialog.
+    virtual int JVSetUIProperties() = 0;
+    // dataSpec "RACEDIFFHOSESNAP", fromDate "yyyymmddhhnnss", option 1 normal or 3 setup.
+    // readCount: files to read; downloadCount: files still to fetch; lastFileTimestamp: the
+    // newest stamp "yyyymmddhhnnss" (empty or zeros when none).
+    virtual int JVOpen(const std::string& dataSpec, const std::string& fromDate, int option,
+                       int& readCount, int& downloadCount, std::string& lastFileTimestamp) = 0;
+    // dataSpec "0B30", "0B12", "0B13" or "0B14"; key a race key or a date "yyyymmdd".
+    virtual int JVRTOpen(const std::string& dataSpec, const std::string& key) = 0;
+    // Files fetched so far; negative on error.
+    virtual int JVStatus() = 0;
+    // One record ending in CR LF into `record`; bufferSize is what the caller offers.
+    virtual int JVRead(std::string& record, int bufferSize, std::string& fileName) = 0;
+    virtual int JVCancel() = 0;
+    // 0 also when nothing is open.
+    virtual int JVClose() = 0;
+};
+
+}  // namespace kagiroi

@@ -1,0 +1,40 @@
+#pragma once
+
+namespace kagiroi {
+
+// Lengths in bytes of the fixed-length records, CR LF included. A day-file line holds the
+// record less its CR LF, then CR LF, so a file of one kind is a sequence of such records.
+inline constexpr int kRaLength = 1272;
+inline constexpr int kSeLength = 555;
+inline constexpr int kHrLength = 719;
+inline constexpr int kO1Length = 962;
+inline constexpr int kO5Length = 12293;
+inline constexpr int kO6Length = 83285;
+inline constexpr int kDmLength = 303;
+inline constexpr int kTcLength = 45;
+inline constexpr int kWeLength = 42;
+
+inline constexpr int kSlotCount = 36;       // races of a loaded day
+inline constexpr int kMaxRunners = 18;      // runners of a race
+inline constexpr int kRacesPerCourse = 12;  // races of one racecourse on one day
+inline constexpr int kRunnerFileLines = kRacesPerCourse * kMaxRunners;  // 216
+
+// Positions (1-based) shared by every race-level record.
+namespace pos {
+inline constexpr int kKind = 1;          // 2 bytes
+inline constexpr int kDataKind = 3;      // 1 byte
+inline constexpr int kCreated = 4;       // 8 bytes
+inline constexpr int kRaceKey = 12;      // 16 bytes
+inline constexpr int kYear = 12;         // 4
+inline constexpr int kMonthDay = 16;     // 4
+inline constexpr int kCourse = 20;       // 2
+inline constexpr int kMeeting = 22;      // 2
+inline constexpr int kDayNumber = 24;    // 2
+inline constexpr int kRaceNumber = 26;   // 2
+inline constexpr int kRaPostTime = 874;  // 4, "hhmm"
+inline constexpr int kRaRunners = 882;   // 2, registered runners
+inline constexpr int kSeHorse = 29;      // 2
+inline constexpr int kSeHorseName = 41;  // 36
+}  // namespace pos
+
+}  // namespace kagiroi
