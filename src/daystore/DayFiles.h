@@ -1,0 +1,36 @@
+#pragma once
+
+#include "daystore/RaceSlot.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kagiroi {
+
+// Folder names under the program folder.
+inline constexpr const char* kDataFolderName = "Data";
+inline constexpr const char* kChangeFolderName = "CHG";
+inline constexpr const char* kVoteFolderName = "kaime";
+
+std::string DataFolder(const std::string& programFolder);
+std::string ChangeFolder(const std::string& programFolder);
+
+// The day part D of a record's file names: "yyyy年mm月dd日" from the race date at position 12
+// (14 bytes). Nothing when the date is not all digits, so no record can make an unsafe name.
+std::optional<std::string> DayTextOf(std::string_view record);
+// D from a date "yyyymmdd".
+std::optional<std::string> DayTextFromDate(std::string_view yyyymmdd);
+// "yyyymmdd" back from D; nothing when D is not of that form.
+std::optional<std::string> DateOfDayText(std::string_view dayText);
+
+// The loaded day's paths: the race file "Data/D.jvRA" and its siblings.
+DayPaths PathsForDay(const std::string& programFolder, const std::string& dayText);
+// The runner file of a racecourse beside a race file: the race file's folder, the first 14
+// bytes of its name, the racecourse name and ".jvSEr". Nothing for a code without a name.
+std::optional<std::string> RunnerFilePath(const std::string& raceFile, std::string_view courseCode);
+// Change files of a day: "CHG/D.WE", "CHG/D.TC", "CHG/D.NEW".
+std::string ChangeFilePath(const std::string& programFolder, const std::string& dayText,
+                           const std::string& extension);
+
+}  // namespace kagiroi
