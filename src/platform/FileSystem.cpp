@@ -92,6 +92,25 @@ std::optional<int64_t> FileSize(const std::string& path) {
     return static_cast<int64_t>(st.st_size);
 }
 
+std::optional<FileStamp> StampOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(NativePath(path).c_str(), &st) != 0) return std::nullopt;
+    FileStamp stamp;
+    stamp.size = static_cast<int64_t>(st.st_size);
+    stamp.regular = S_ISREG(st.st_mode);
+#ifdef _WIN32
+    stamp.modifiedNs = static_cast<int64_t>(st.st_mtime) * 1000000000;
+#elif defined(__APPLE__)
+    stamp.modifiedNs =
+        static_cast<int64_t>(st.st_mtimespec.tv_sec) * 1000000000 + st.st_mtimespec.tv_nsec;
+    stamp.fileId = static_cast<uint64_t>(st.st_ino);
+#else
+    stamp.modifiedNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp.fileId = static_cast<uint64_t>(st.st_ino);
+#endif
+    return stamp;
+}
+
 bool MakeDirectory(const std::string& path, std::string* error) {
     if (DirectoryExists(path)) return true;
 #ifdef _WIN32
@@ -258,6 +277,14 @@ int64_t RecordFile::ReadAt(int64_t offset, char* buffer, int64_t length) const {
         done += n;
     }
     return done;
+}
+
+std::optional<std::string> RecordFile::ReadChecked(int64_t offset, int length) const {
+    if (fd_ < 0 || offset < 0 || length < 0) return std::nullopt;
+    std::string bytes(static_cast<size_t>(length), ' ');
+    int64_t expected = std::clamp<int64_t>(size_ - offset, 0, length);
+    if (expected > 0 && ReadAt(offset, bytes.data(), expected) != expected) return std::nullopt;
+    return bytes;
 }
 
 std::string RecordFile::Read(int64_t index, int recordLength) const {

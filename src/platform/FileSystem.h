@@ -20,6 +20,18 @@ bool DirectoryExists(const std::string& path);
 bool IsWritableDirectory(const std::string& path);
 std::optional<int64_t> FileSize(const std::string& path);
 
+// What identifies one version of a file: a rewrite (atomic or in place) changes at least one of
+// these, so a reader can tell whether what it learnt about the file still holds.
+struct FileStamp {
+    int64_t size = 0;
+    int64_t modifiedNs = 0;  // modification time; whole seconds where the system keeps no more
+    uint64_t fileId = 0;     // inode; 0 where the system has none
+    bool regular = false;    // a plain file (not a folder or device)
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+// Nothing when nothing exists at the path.
+std::optional<FileStamp> StampOf(const std::string& path);
+
 // Makes one folder level; true when it exists afterwards. `error` gets the system's message.
 bool MakeDirectory(const std::string& path, std::string* error = nullptr);
 // Makes every missing level of a folder path.
@@ -53,6 +65,9 @@ class RecordFile {
     int64_t RecordCount(int recordLength) const;
     // Record `index` (0-based); bytes past the end of the file read as blanks.
     std::string Read(int64_t index, int recordLength) const;
+    // Bytes [offset, offset + length), those past the end of the file as blanks; nothing when
+    // the system delivers fewer bytes than the file holds there (a read error).
+    std::optional<std::string> ReadChecked(int64_t offset, int length) const;
     // Reads `length` bytes at `offset`; returns how many were read.
     int64_t ReadAt(int64_t offset, char* buffer, int64_t length) const;
 

@@ -1,0 +1,87 @@
+#include "odds/MiningImport.h"
+
+#include "platform/FileSystem.h"
+#include "platform/Format.h"
+#include "platform/TextField.h"
+#include "racing/RankList.h"
+
+namespace kagiroi {
+
+namespace {
+
+// DM entry of runner h: horse number 2, time 5, error plus 4, error minus 4, from position 32.
+constexpr int kDmTimePos = 34, kDmPlusPos = 39, kDmMinusPos = 43, kDmEntryLength = 15;
+// The runner record's own prediction.
+constexpr int kSeTimePos = 538, kSePlusPos = 543, kSeMinusPos = 547;
+constexpr int kNoTimeAbove = 99999;
+
+std::string MiningKey(const std::string& record) {
+    return Field(record, pos::kYear, 4) + Field(record, pos::kMonthDay, 4) +
+           Field(record, pos::kCourse, 2) + Field(record, pos::kRaceNumber, 2);
+}
+
+// False when the file exists but cannot be read through.
+bool ReadMiningRecords(DayBook& book) {
+    const std::string& path = book.paths.miningFile;
+    auto stamp = StampOf(path);
+    if (!stamp) return true;
+    RecordFile file(path);
+    if (!stamp->regular || !file.IsOpen()) return false;
+    int64_t records = std::min<int64_t>(file.RecordCount(kDmLength), kSlotCount);
+    for (int64_t k = 0; k < records; ++k) {
+        auto read = file.ReadChecked(k * kDmLength, kDmLength);
+        if (!read) {
+            for (auto& slot : book.slots)
+                slot.DMCopy.assign(kDmLength, ' ');
+            return false;
+        }
+        std::string key = MiningKey(*read);
+        for (auto& slot : book.slots) {
+            if (MiningKey(slot.RaceInfo) != key) continue;
+            slot.DMCopy = *read;
+            break;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void ComputeMiningBlock(RaceSlot& slot) {
+    RankList list;
+    for (int h = 1; h <= kMaxRunners; ++h) {
+        MiningEntry& entry = slot.Mining[static_cast<size_t>(h)];
+        int at = kDmEntryLength * (h - 1);
+        entry.MiningTime = ToInt(Field(slot.DMCopy, kDmTimePos + at, 5));
+        entry.MiningErrorPlus = ToInt(Field(slot.DMCopy, kDmPlusPos + at, 4));
+        entry.MiningErrorMinus = ToInt(Field(slot.DMCopy, kDmMinusPos + at, 4));
+        entry.MiningRank = 0;
+        const std::string& runner = slot.RunnerInfo[static_cast<size_t>(h)];
+        int own = ToInt(Field(runner, kSeTimePos, 5));
+        if (own > 0 && own < kNoTimeAbove) {
+            entry.MiningTime = own;
+            entry.MiningErrorPlus = ToInt(Field(runner, kSePlusPos, 4));
+            entry.MiningErrorMinus = ToInt(Field(runner, kSeMinusPos, 4));
+        }
+        if (entry.MiningTime > 0) list.Add(Format("%5d", entry.MiningTime) + Format("%2d", h));
+    }
+    for (size_t t = 0; t < list.Count(); ++t) {
+        int horse = ToInt(list.At(t).substr(5, 2));
+        slot.Mining[static_cast<size_t>(horse)].MiningRank = static_cast<int>(t) + 1;
+    }
+}
+
+std::vector<std::string> ImportMining(DayBook& book) {
+    for (auto& slot : book.slots)
+        slot.DMCopy.assign(kDmLength, ' ');
+    std::vector<std::string> problems;
+    if (!ReadMiningRecords(book))
+        problems.push_back(
+            book.paths.miningFile +
+            "：ファイルを読み込めないため、マイニング予想は出走馬のデータだけから取りました。");
+    for (auto& slot : book.slots)
+        ComputeMiningBlock(slot);
+    return problems;
+}
+
+}  // namespace kagiroi

@@ -1,0 +1,114 @@
+#include "odds/OddsFiles.h"
+
+#include "daystore/RecordLayout.h"
+#include "platform/TextField.h"
+
+#include <algorithm>
+
+namespace kagiroi {
+
+namespace {
+
+// Bytes 20..27 of a record: racecourse code, meeting, day and race number.
+constexpr int kKeySpanOffset = pos::kCourse - 1;
+constexpr int kKeySpanLength = pos::kRaceNumber + 2 - pos::kCourse;
+
+}  // namespace
+
+int OddsRecordLength(OddsKind kind) {
+    switch (kind) {
+        case OddsKind::O1:
+            return kO1Length;
+        case OddsKind::O5:
+            return kO5Length;
+        case OddsKind::O6:
+            return kO6Length;
+    }
+    return kO1Length;
+}
+
+std::string OddsRecordKey(std::string_view record) {
+    return Field(record, pos::kCourse, 2) + Field(record, pos::kRaceNumber, 2);
+}
+
+OddsFiles::OddsFiles(const DayPaths& paths) {
+    SetDay(paths);
+}
+
+void OddsFiles::SetDay(const DayPaths& paths) {
+    files_ = {};
+    files_[static_cast<size_t>(OddsKind::O1)].path = paths.o1File;
+    files_[static_cast<size_t>(OddsKind::O5)].path = paths.o5File;
+    files_[static_cast<size_t>(OddsKind::O6)].path = paths.o6File;
+}
+
+void OddsFiles::Invalidate() {
+    for (auto& index : files_) {
+        index.stamp.reset();
+        index.keys.clear();
+    }
+}
+
+const std::string& OddsFiles::Path(OddsKind kind) const {
+    return files_[static_cast<size_t>(kind)].path;
+}
+
+OddsFiles::Index& OddsFiles::IndexOf(OddsKind kind) {
+    return files_[static_cast<size_t>(kind)];
+}
+
+void OddsFiles::Rebuild(Index& index, int recordLength, const FileStamp& stamp) {
+    index.stamp = stamp;
+    index.keys.clear();
+    index.unreadable = true;
+    RecordFile file(index.path);
+    if (!file.IsOpen()) return;
+    int64_t records = file.RecordCount(recordLength);
+    index.keys.reserve(static_cast<size_t>(records));
+    for (int64_t k = 0; k < records; ++k) {
+        auto span = file.ReadChecked(k * recordLength + kKeySpanOffset, kKeySpanLength);
+        if (!span) {
+            index.keys.clear();
+            return;
+        }
+        // The span starts at the racecourse code; the race number is its last two bytes.
+        index.keys.push_back(span->substr(0, 2) + span->substr(kKeySpanLength - 2, 2));
+    }
+    index.unreadable = false;
+}
+
+OddsRecordLookup OddsFiles::ReadRecord(const Index& index, int recordLength, size_t number,
+                                       std::string_view key) {
+    RecordFile file(index.path);
+    if (!file.IsOpen()) return {OddsRecordLookup::Status::Unreadable, {}};
+    auto record = file.ReadChecked(static_cast<int64_t>(number) * recordLength, recordLength);
+    if (!record) return {OddsRecordLookup::Status::Unreadable, {}};
+    // The file may have been rewritten since its keys were read without its stamp showing it.
+    if (OddsRecordKey(*record) != key) return {OddsRecordLookup::Status::NoRecord, {}};
+    return {OddsRecordLookup::Status::Found, std::move(*record)};
+}
+
+OddsRecordLookup OddsFiles::Find(OddsKind kind, std::string_view key) {
+    using Status = OddsRecordLookup::Status;
+    Index& index = IndexOf(kind);
+    int length = OddsRecordLength(kind);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        auto stamp = StampOf(index.path);
+        if (!stamp) {
+            index.stamp.reset();
+            index.keys.clear();
+            return {Status::NoFile, {}};
+        }
+        if (!stamp->regular) return {Status::Unreadable, {}};
+        if (attempt > 0 || index.stamp != stamp) Rebuild(index, length, *stamp);
+        if (index.unreadable) return {Status::Unreadable, {}};
+        auto found = std::find(index.keys.begin(), index.keys.end(), key);
+        if (found == index.keys.end()) return {Status::NoRecord, {}};
+        auto lookup =
+            ReadRecord(index, length, static_cast<size_t>(found - index.keys.begin()), key);
+        if (lookup.status != Status::NoRecord) return lookup;
+    }
+    return {Status::NoRecord, {}};
+}
+
+}  // namespace kagiroi

@@ -1,0 +1,217 @@
+#include "odds/OddsImport.h"
+
+#include "analysis/RunnerIndices.h"
+#include "platform/Format.h"
+#include "platform/TextField.h"
+#include "racing/KeibaFunc.h"
+#include "racing/RankList.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace kagiroi {
+
+namespace {
+
+// O1: entries of horse h and bracket pair e.
+constexpr int kWinOddsPos = 46, kWinEntryLength = 8, kWinOddsWidth = 4;
+constexpr int kPlaceLowPos = 270, kPlaceHighPos = 274, kPlaceEntryLength = 12;
+constexpr int kPlaceOddsWidth = 4;
+constexpr int kBracketOddsPos = 606, kBracketPopularityPos = 611, kBracketEntryLength = 9;
+constexpr int kBracketOddsWidth = 5;
+constexpr int kOddsHourPos = 32, kOddsMinutePos = 34;
+// O5 and O6: the odds of combination l.
+constexpr int kTrioOddsPos = 47, kTrioEntryLength = 15, kTrioOddsWidth = 6;
+constexpr int kTrifectaOddsPos = 47, kTrifectaEntryLength = 17, kTrifectaOddsWidth = 7;
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+bool AllOf(std::string_view text, char c) {
+    return std::all_of(text.begin(), text.end(), [c](char x) { return x == c; });
+}
+
+// The field at a 1-based position without copying; a record too short for it reads as blank.
+std::string_view FieldView(const std::string& record, int pos, int len) {
+    size_t start = static_cast<size_t>(pos - 1);
+    if (start + static_cast<size_t>(len) > record.size()) return {};
+    return std::string_view(record).substr(start, static_cast<size_t>(len));
+}
+
+std::string RaceName(const std::string& raceInfo) {
+    return RacecourseName(Field(raceInfo, pos::kCourse, 2)) +
+           Format("%2dR", ToInt(Field(raceInfo, pos::kRaceNumber, 2)));
+}
+
+// One import of one slot; gathers the problem lines as it goes.
+class SlotImport {
+  public:
+    SlotImport(RaceSlot& slot, OddsFiles& files)
+        : slot_(slot), files_(files), raceName_(RaceName(slot.RaceInfo)) {}
+
+    std::vector<std::string> Run() {
+        int runners = RegisteredRunners(slot_);
+        slot_.Odds = OddsBook{};
+        slot_.Indices = RunnerIndices{};
+
+        FindRecord(OddsKind::O1, slot_.O1Copy);
+        int malformed = ReadRunnerOdds(runners);
+        malformed += ReadBracketOdds();
+        Report(OddsKind::O1, malformed);
+        slot_.Odds.OddsTime =
+            Field(slot_.O1Copy, kOddsHourPos, 2) + Field(slot_.O1Copy, kOddsMinutePos, 2);
+
+        FindRecord(OddsKind::O5, slot_.O5Copy);
+        FindRecord(OddsKind::O6, slot_.O6Copy);
+        Report(OddsKind::O5,
+               ReadCombinationOdds(slot_.O5Copy, kTrioOddsPos, kTrioEntryLength, kTrioOddsWidth,
+                                   kTrioCount, slot_.Odds.TrioOdds.data(),
+                                   slot_.Odds.TrioRank.data()));
+        Report(OddsKind::O6,
+               ReadCombinationOdds(slot_.O6Copy, kTrifectaOddsPos, kTrifectaEntryLength,
+                                   kTrifectaOddsWidth, kTrifectaCount,
+                                   slot_.Odds.TrifectaOdds.data(), slot_.Odds.TrifectaRank.data()));
+
+        ComputeRunnerIndices(slot_);
+        return std::move(problems_);
+    }
+
+  private:
+    void FindRecord(OddsKind kind, std::string& copy) {
+        std::string key = OddsRecordKey(slot_.RaceInfo);
+        if (ToInt(Field(slot_.RaceInfo, pos::kRaceNumber, 2)) < 1 || IsBlank(key)) return;
+        OddsRecordLookup lookup = files_.Find(kind, key);
+        if (lookup.status == OddsRecordLookup::Status::Found) {
+            copy = std::move(lookup.record);
+        } else if (lookup.status == OddsRecordLookup::Status::Unreadable) {
+            // Odds of a file that cannot be read are unknown: never keep older ones as current.
+            copy.assign(static_cast<size_t>(OddsRecordLength(kind)), ' ');
+            problems_.push_back(files_.Path(kind) + "：ファイルを読み込めないため、" + raceName_ +
+                                "のオッズを空欄にしました。");
+        }
+    }
+
+    void Report(OddsKind kind, int malformed) {
+        if (malformed == 0) return;
+        problems_.push_back(files_.Path(kind) + "：" + raceName_ +
+                            "のオッズに数字でない欄があり、空欄として扱いました。");
+    }
+
+    int ReadRunnerOdds(int runners) {
+        OddsBook& odds = slot_.Odds;
+        const std::string& o1 = slot_.O1Copy;
+        int malformed = 0;
+        RankList win, placeLow, placeHigh;
+        for (int h = 1; h <= runners; ++h) {
+            size_t i = static_cast<size_t>(h);
+            OddsReading reading = ReadOddsField(
+                FieldView(o1, kWinOddsPos + kWinEntryLength * (h - 1), kWinOddsWidth));
+            malformed += reading.malformed;
+            odds.WinOdds[i] = reading.odds;
+            if (reading.odds > 0) slot_.Indices.WinSupport[i] = 80.0 / reading.odds;
+
+            int placeAt = kPlaceEntryLength * (h - 1);
+            OddsReading low = ReadOddsField(FieldView(o1, kPlaceLowPos + placeAt, kPlaceOddsWidth));
+            malformed += low.malformed;
+            odds.PlaceOddsMin[i] = odds.PlaceOddsMax[i] = low.odds;
+            if (low.odds >= 0) {
+                // With a price below, the upper bound must be a price too.
+                OddsReading high =
+                    ReadOddsField(FieldView(o1, kPlaceHighPos + placeAt, kPlaceOddsWidth));
+                bool price = !high.malformed && high.odds >= 0;
+                malformed += !price;
+                odds.PlaceOddsMax[i] = price ? high.odds : kBlankOdds;
+            }
+
+            std::string number = Format("%2d", h);
+            std::string winText = Format("%6.1f", odds.WinOdds[i]);
+            std::string lowText = Format("%6.1f", odds.PlaceOddsMin[i]);
+            std::string highText = Format("%6.1f", odds.PlaceOddsMax[i]);
+            if (odds.WinOdds[i] > 0) win.Add(winText + lowText + number);
+            if (odds.PlaceOddsMin[i] > 0) placeLow.Add(lowText + highText + number);
+            if (odds.PlaceOddsMax[i] > 0) placeHigh.Add(highText + lowText + number);
+        }
+        AssignRunnerRanks(win, odds.WinRank);
+        AssignRunnerRanks(placeLow, odds.PlaceMinRank);
+        AssignRunnerRanks(placeHigh, odds.PlaceMaxRank);
+        return malformed;
+    }
+
+    // The horse number is the key's last two characters (13-14).
+    static void AssignRunnerRanks(const RankList& list, std::array<int, kMaxRunners + 1>& ranks) {
+        for (size_t t = 0; t < list.Count(); ++t) {
+            int horse = ToInt(list.At(t).substr(12, 2));
+            if (horse >= 1 && horse <= kMaxRunners)
+                ranks[static_cast<size_t>(horse)] = static_cast<int>(t) + 1;
+        }
+    }
+
+    int ReadBracketOdds() {
+        int malformed = 0;
+        for (int e = 1; e <= kBracketPairCount; ++e) {
+            int at = kBracketEntryLength * (e - 1);
+            OddsReading reading =
+                ReadOddsField(FieldView(slot_.O1Copy, kBracketOddsPos + at, kBracketOddsWidth));
+            malformed += reading.malformed;
+            slot_.Odds.BracketOdds[static_cast<size_t>(e)] = reading.odds;
+            if (reading.odds >= 0)
+                slot_.Odds.BracketRank[static_cast<size_t>(e)] =
+                    ToInt(Field(slot_.O1Copy, kBracketPopularityPos + at, 2));
+        }
+        return malformed;
+    }
+
+    // Odds of combinations 1..count, ranked by odds and then by index; this is the order of
+    // the key "odds digits + index", compared as numbers instead of as texts.
+    static int ReadCombinationOdds(const std::string& record, int firstPos, int entryLength,
+                                   int width, int count, double* odds, int* ranks) {
+        constexpr int kIndexBits = 13;  // 4896 < 8192
+        std::vector<uint64_t> keys;
+        keys.reserve(static_cast<size_t>(count));
+        int malformed = 0;
+        for (int l = 1; l <= count; ++l) {
+            OddsReading reading =
+                ReadOddsField(FieldView(record, firstPos + entryLength * (l - 1), width));
+            malformed += reading.malformed;
+            odds[l] = reading.odds;
+            if (reading.odds > 0)
+                keys.push_back(static_cast<uint64_t>(reading.tenths) << kIndexBits |
+                               static_cast<uint64_t>(l));
+        }
+        std::sort(keys.begin(), keys.end());
+        constexpr uint64_t kIndexMask = (uint64_t{1} << kIndexBits) - 1;
+        for (size_t t = 0; t < keys.size(); ++t)
+            ranks[keys[t] & kIndexMask] = static_cast<int>(t) + 1;
+        return malformed;
+    }
+
+    RaceSlot& slot_;
+    OddsFiles& files_;
+    std::string raceName_;
+    std::vector<std::string> problems_;
+};
+
+}  // namespace
+
+OddsReading ReadOddsField(std::string_view field) {
+    std::string_view text = TrimBlanks(field);
+    if (text.empty()) return {kBlankOdds, 0, false};
+    if (text.size() == field.size() && (AllOf(text, '-') || AllOf(text, '*')))
+        return {kCancelledOdds, 0, false};
+    if (text.size() > 9 || !IsDigits(text)) return {kBlankOdds, 0, true};
+    int tenths = 0;
+    for (char c : text)
+        tenths = tenths * 10 + (c - '0');
+    return {tenths / 10.0, tenths, false};
+}
+
+std::vector<std::string> ImportOdds(RaceSlot& slot, OddsFiles& files) {
+    return SlotImport(slot, files).Run();
+}
+
+}  // namespace kagiroi

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "daystore/RaceSlot.h"
+#include "odds/OddsFiles.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kagiroi {
+
+inline constexpr double kCancelledOdds = -1.0;
+inline constexpr double kBlankOdds = -2.0;
+
+// An odds field as the record holds it: digits in tenths, the cancelled mark (the field full of
+// "-" or of "*"), or blanks. Anything else is malformed and reads as blank.
+struct OddsReading {
+    double odds = kBlankOdds;
+    int tenths = 0;  // the digits' value when they are digits
+    bool malformed = false;
+};
+OddsReading ReadOddsField(std::string_view field);
+
+// The odds import of one race slot (OzReadBtnClick for OddsTargetRace): finds the race's O1, O5
+// and O6 records, keeps them as the slot's copies, fills its OddsBook with odds and popularity
+// ranks and ends with ComputeRunnerIndices. A record that is not found leaves its copy as it was.
+// A malformed odds field or an unreadable odds file never ends the import: the field (or the
+// file's whole table for this race) counts as blank, and one line naming the file and the race
+// is returned for the error log.
+std::vector<std::string> ImportOdds(RaceSlot& slot, OddsFiles& files);
+
+}  // namespace kagiroi
