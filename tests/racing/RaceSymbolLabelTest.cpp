@@ -25,13 +25,9 @@ TEST(RaceSymbolLabel, ComposedFromPrefixSexAndDesignation) {
     EXPECT_TEXT_EQ("(市)(抽)関西配布馬(指定)", RaceSymbolLabel("K01"));
     EXPECT_TEXT_EQ("(国際)牡・牝(特指)　　　", RaceSymbolLabel("N44"));
     EXPECT_TEXT_EQ("(指定)　　　　　　　　　", RaceSymbolLabel("001"));
-    EXPECT_TEXT_EQ("[指定]　　　　　　　　　", RaceSymbolLabel("003"));
     EXPECT_TEXT_EQ("牝(特指)　　　　　　　　", RaceSymbolLabel("024"));
-    EXPECT_TEXT_EQ("(父)　　　　　　　　　　", RaceSymbolLabel("B00"));
-    EXPECT_TEXT_EQ("[抽](指定)　　　　　　　", RaceSymbolLabel("E01"));
     EXPECT_TEXT_EQ("(抽)関東配布馬(指定)　　", RaceSymbolLabel("H01"));
     EXPECT_TEXT_EQ("(市)(抽)関東配布馬[指定]", RaceSymbolLabel("L03"));
-    EXPECT_TEXT_EQ("九州産馬(特指)　　　　　", RaceSymbolLabel("M04"));
     EXPECT_TEXT_EQ("(国際)牝　　　　　　　　", RaceSymbolLabel("N20"));
     // Half-width ｾﾝ after the full-width dot.
     EXPECT_TEXT_EQ(std::string("(\x8D\xAC\x8D\x87)\x89\xB2\x81\x45\xBE\xDD(") +

@@ -20,14 +20,10 @@ TEST(RacecourseName, TheTenJraCourses) {
 TEST(RacecourseName, LocalAndOverseasRows) {
     EXPECT_TEXT_EQ("門別", RacecourseName("30"));
     EXPECT_TEXT_EQ("大井", RacecourseName("44"));
-    EXPECT_TEXT_EQ("名古", RacecourseName("48"));
     EXPECT_TEXT_EQ("札幌", RacecourseName("58"));
     EXPECT_TEXT_EQ("中京", RacecourseName("61"));
     EXPECT_TEXT_EQ("他外", RacecourseName("A0"));
-    EXPECT_TEXT_EQ("アメ", RacecourseName("A4"));
     EXPECT_TEXT_EQ("ア首", RacecourseName("C7"));
-    EXPECT_TEXT_EQ("韓国", RacecourseName("F0"));
-    EXPECT_TEXT_EQ("香港", RacecourseName("G0"));
     EXPECT_TEXT_EQ("チェ", RacecourseName("I4"));
     EXPECT_TEXT_EQ("チェ", RacecourseName("I6"));
     EXPECT_TEXT_EQ("澳門", RacecourseName("M2"));
