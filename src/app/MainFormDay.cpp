@@ -61,11 +61,13 @@ void TMainForm::LoadDay(const std::string& day) {
     int minutesBefore = settings_.ReadInteger("Time", "AutoOzGet", 10);
     for (auto& slot : book_->slots)
         if (!slot.IsEmpty())
-            slot.FetchTimes = FetchTimesFor(Field(slot.RaceInfo, pos::kRaPostTime, 4), minutesBefore);
+            slot.FetchTimes =
+                FetchTimesFor(Field(slot.RaceInfo, pos::kRaPostTime, 4), minutesBefore);
 
     ParseDayPayouts();
     std::string amount = Format("%d", settings_.ReadInteger("KaimeSet", "DefaultAmount", 3000));
-    for (auto& slot : book_->slots) slot.RaceAmount = amount;
+    for (auto& slot : book_->slots)
+        slot.RaceAmount = amount;
 
     ResultsTimer.intervalMs = settings_.ReadInteger("Time", "AutoRdataGet", 10) * 60000;
     ResultsTimer.enabled = today && ResultsTimer.intervalMs > 0;
@@ -93,7 +95,9 @@ void TMainForm::NextRaceClick() {
     if (slot >= 0) DatListClick(slot);
 }
 
-void TMainForm::FButtonClick() { RaceListPanelVisible = !RaceListPanelVisible; }
+void TMainForm::FButtonClick() {
+    RaceListPanelVisible = !RaceListPanelVisible;
+}
 
 void TMainForm::AfterDownload() {
     RaceList.clear();

@@ -9,7 +9,8 @@ void TMainForm::DatListClick(int item) {
 }
 
 void TMainForm::ImportDayOdds() {
-    for (int slot = 0; slot < kSlotCount; ++slot) OddsTargetRace = slot;
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        OddsTargetRace = slot;
 }
 
 void TMainForm::ImportDayMining() {}

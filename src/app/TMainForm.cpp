@@ -22,10 +22,10 @@ struct ExternalFolder {
 };
 
 constexpr ExternalFolder kExternalFolders[] = {
-    {"HibariTohyo2", "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Hibari投票プラグイン２_is1",
-     false},
-    {"HibariTohyo", "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Hibari投票プラグイン_is1",
-     false},
+    {"HibariTohyo2",
+     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Hibari投票プラグイン２_is1", false},
+    {"HibariTohyo",
+     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Hibari投票プラグイン_is1", false},
     {"jikeiretu",
      "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Kazami２ for JRA-VAN Data Lab._is1",
      true},

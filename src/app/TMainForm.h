@@ -56,7 +56,7 @@ struct ProgressDialogState {
 // state, and has the event handlers. The rules live in their subsystems; handlers call them in
 // order. The window paints this state and forwards clicks.
 class TMainForm {
-public:
+  public:
     TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvLink);
     ~TMainForm();
     TMainForm(const TMainForm&) = delete;
@@ -128,7 +128,7 @@ public:
     // True when `day` is today's date in the date box's form.
     bool IsToday(const std::string& day) const;
 
-private:
+  private:
     void FillExternalFolders();
     void ResetRaceStates();
     void FillRaceLists();

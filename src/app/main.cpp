@@ -24,7 +24,8 @@ int main(int argc, char* argv[]) {
         ui.Beep();
         QMessageBox::information(
             nullptr, QString(),
-            QStringLiteral("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"),
+            QStringLiteral(
+                "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"),
             QMessageBox::Ok);
         return 0;
     }

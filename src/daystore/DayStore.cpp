@@ -24,7 +24,8 @@ std::vector<std::string> SplitLines(const std::string& text) {
         size_t end = text.find_first_of("\r\n", start);
         if (end == std::string::npos) end = text.size();
         lines.push_back(text.substr(start, end - start));
-        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
+        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() &&
+            text[end + 1] == '\n')
             ++end;
         start = end + 1;
     }
@@ -33,7 +34,8 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 std::string JoinLines(const std::vector<std::string>& lines) {
     size_t size = 0;
-    for (const auto& line : lines) size += line.size() + 2;
+    for (const auto& line : lines)
+        size += line.size() + 2;
     std::string text;
     text.reserve(size);
     for (const auto& line : lines) {
@@ -45,7 +47,8 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 
 size_t ByteSize(const std::vector<std::string>& lines) {
     size_t size = 0;
-    for (const auto& line : lines) size += line.size() + 2;
+    for (const auto& line : lines)
+        size += line.size() + 2;
     return size;
 }
 
@@ -56,15 +59,24 @@ std::string KeyOf(RecordKind kind, std::string_view line) {
 
 const char* ExtensionOf(RecordKind kind) {
     switch (kind) {
-        case RecordKind::RA: return ".jvRA";
-        case RecordKind::HR: return ".jvHR";
-        case RecordKind::O1: return ".jvO1";
-        case RecordKind::O5: return ".jvO5";
-        case RecordKind::O6: return ".jvO6";
-        case RecordKind::DM: return ".jvDM";
-        case RecordKind::WE: return ".WE";
-        case RecordKind::TC: return ".TC";
-        default: return "";
+        case RecordKind::RA:
+            return ".jvRA";
+        case RecordKind::HR:
+            return ".jvHR";
+        case RecordKind::O1:
+            return ".jvO1";
+        case RecordKind::O5:
+            return ".jvO5";
+        case RecordKind::O6:
+            return ".jvO6";
+        case RecordKind::DM:
+            return ".jvDM";
+        case RecordKind::WE:
+            return ".WE";
+        case RecordKind::TC:
+            return ".TC";
+        default:
+            return "";
     }
 }
 
@@ -82,7 +94,9 @@ std::vector<std::string> BlankRunnerLines() {
 
 DayStore::DayStore(std::string programFolder) : programFolder_(std::move(programFolder)) {}
 
-DayStore::~DayStore() { Flush(); }
+DayStore::~DayStore() {
+    Flush();
+}
 
 std::string DayStore::FileFor(const std::string& record) const {
     RecordKind kind = KindOf(record);

@@ -18,7 +18,7 @@ namespace kagiroi {
 // files on disk are therefore byte for byte what storing record by record gives, and a crash
 // leaves every file as it was or complete. Flush before anything reads the day files.
 class DayStore {
-public:
+  public:
     explicit DayStore(std::string programFolder);
     ~DayStore();
     DayStore(const DayStore&) = delete;
@@ -37,7 +37,7 @@ public:
     // The file a record of this kind and date would go to (empty when it can make no name).
     std::string FileFor(const std::string& record) const;
 
-private:
+  private:
     struct CachedFile {
         std::vector<std::string> lines;
         bool exists = false;

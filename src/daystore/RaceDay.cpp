@@ -1,8 +1,8 @@
 #include "daystore/RaceDay.h"
 
 #include "daystore/DayFiles.h"
-#include "platform/Format.h"
 #include "platform/FileSystem.h"
+#include "platform/Format.h"
 #include "platform/TextField.h"
 #include "racing/KeibaFunc.h"
 

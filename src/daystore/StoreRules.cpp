@@ -7,7 +7,9 @@ namespace kagiroi {
 
 namespace {
 
-int RaceNumberOf(std::string_view record) { return ToInt(Field(record, pos::kRaceNumber, 2)); }
+int RaceNumberOf(std::string_view record) {
+    return ToInt(Field(record, pos::kRaceNumber, 2));
+}
 
 bool HorseInRange(std::string_view record) {
     int horse = ToInt(Field(record, pos::kSeHorse, 2));
@@ -18,7 +20,9 @@ bool DateFrom(std::string_view record, int startDate) {
     return ToInt(Field(record, pos::kYear, 8)) >= startDate - 10;
 }
 
-std::string DataKind(std::string_view record) { return Field(record, pos::kDataKind, 1); }
+std::string DataKind(std::string_view record) {
+    return Field(record, pos::kDataKind, 1);
+}
 
 bool IsLocalOrOverseas(std::string_view record) {
     std::string kind = DataKind(record);
@@ -48,16 +52,26 @@ RecordKind KindOf(std::string_view record) {
 
 int RecordLengthOf(RecordKind kind) {
     switch (kind) {
-        case RecordKind::RA: return kRaLength;
-        case RecordKind::SE: return kSeLength;
-        case RecordKind::HR: return kHrLength;
-        case RecordKind::O1: return kO1Length;
-        case RecordKind::O5: return kO5Length;
-        case RecordKind::O6: return kO6Length;
-        case RecordKind::DM: return kDmLength;
-        case RecordKind::WE: return kWeLength;
-        case RecordKind::TC: return kTcLength;
-        case RecordKind::Other: return 0;
+        case RecordKind::RA:
+            return kRaLength;
+        case RecordKind::SE:
+            return kSeLength;
+        case RecordKind::HR:
+            return kHrLength;
+        case RecordKind::O1:
+            return kO1Length;
+        case RecordKind::O5:
+            return kO5Length;
+        case RecordKind::O6:
+            return kO6Length;
+        case RecordKind::DM:
+            return kDmLength;
+        case RecordKind::WE:
+            return kWeLength;
+        case RecordKind::TC:
+            return kTcLength;
+        case RecordKind::Other:
+            return 0;
     }
     return 0;
 }
@@ -80,12 +94,14 @@ bool PassesDownloadFilter(std::string_view record, int startDate, bool finalOdds
         case RecordKind::SE:
             return !IsLocalOrOverseas(record) && RaceNumberOf(record) > 0 && HorseInRange(record) &&
                    DateFrom(record, startDate);
-        case RecordKind::HR: return DateFrom(record, startDate) && RaceNumberOf(record) > 0;
+        case RecordKind::HR:
+            return DateFrom(record, startDate) && RaceNumberOf(record) > 0;
         case RecordKind::O1:
         case RecordKind::O5:
         case RecordKind::O6:
             return finalOdds && !IsDeletedOrAbandoned(record) && RaceNumberOf(record) > 0;
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -93,14 +109,19 @@ bool PassesRealTimeFilter(std::string_view record) {
     switch (KindOf(record)) {
         case RecordKind::RA:
         case RecordKind::HR:
-        case RecordKind::DM: return RaceNumberOf(record) > 0;
-        case RecordKind::SE: return RaceNumberOf(record) > 0 && HorseInRange(record);
+        case RecordKind::DM:
+            return RaceNumberOf(record) > 0;
+        case RecordKind::SE:
+            return RaceNumberOf(record) > 0 && HorseInRange(record);
         case RecordKind::O1:
         case RecordKind::O5:
-        case RecordKind::O6: return !IsDeletedOrAbandoned(record) && RaceNumberOf(record) > 0;
+        case RecordKind::O6:
+            return !IsDeletedOrAbandoned(record) && RaceNumberOf(record) > 0;
         case RecordKind::WE:
-        case RecordKind::TC: return true;
-        case RecordKind::Other: return false;
+        case RecordKind::TC:
+            return true;
+        case RecordKind::Other:
+            return false;
     }
     return false;
 }
@@ -111,9 +132,12 @@ bool NormalisesHead(RecordKind kind, StoreRoute route) {
         case RecordKind::O1:
         case RecordKind::O5:
         case RecordKind::O6:
-        case RecordKind::DM: return true;
-        case RecordKind::HR: return route == StoreRoute::Download;
-        default: return false;
+        case RecordKind::DM:
+            return true;
+        case RecordKind::HR:
+            return route == StoreRoute::Download;
+        default:
+            return false;
     }
 }
 

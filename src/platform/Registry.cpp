@@ -53,7 +53,7 @@ std::string DefaultInstallerRecordsPath() {
 namespace {
 
 class WindowsRegistry : public Registry {
-public:
+  public:
     bool KeyExists(const std::string& key) override {
         HKEY h;
         if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS)
@@ -74,7 +74,9 @@ public:
 
 }  // namespace
 
-std::unique_ptr<Registry> MakeMachineRegistry() { return std::make_unique<WindowsRegistry>(); }
+std::unique_ptr<Registry> MakeMachineRegistry() {
+    return std::make_unique<WindowsRegistry>();
+}
 
 #else
 

@@ -27,13 +27,13 @@ class EmptyRegistry : public Registry {
 // Installer records kept in an INI file, one section per key with its values ("name=value"):
 // how installers on POSIX record where they put a program, in place of the Windows registry.
 class InstallerRecordsFile : public Registry {
-public:
+  public:
     explicit InstallerRecordsFile(std::string path) : path_(std::move(path)) {}
     bool KeyExists(const std::string& key) override;
     std::optional<std::string> ReadValue(const std::string& key,
                                          const std::string& valueName) override;
 
-private:
+  private:
     std::string path_;
 };
 

@@ -64,7 +64,8 @@ bool LossLedger::Save() const {
 
 long long LossLedger::CumulativeLoss() const {
     long long total = 0;
-    for (const auto& e : entries_) total += ToInt64(e.amount);
+    for (const auto& e : entries_)
+        total += ToInt64(e.amount);
     return total;
 }
 

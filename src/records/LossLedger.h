@@ -15,7 +15,7 @@ struct LossEntry {
 };
 
 class LossLedger {
-public:
+  public:
     explicit LossLedger(std::string path);
 
     // Reads the file; a missing or empty file is an empty ledger.
@@ -31,7 +31,7 @@ public:
     // The race list shown beside the ledger: the loaded day's races, one text each.
     std::vector<std::string> RaceList;
 
-private:
+  private:
     std::string path_;
     std::vector<LossEntry> entries_;
 };

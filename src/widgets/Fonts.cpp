@@ -6,11 +6,10 @@
 namespace kagiroi {
 
 QFont GridFont(int pixelSize) {
-    static const QStringList kFamilies = {QStringLiteral("ＭＳ ゴシック"),
-                                          QStringLiteral("MS Gothic"),
-                                          QStringLiteral("Noto Sans Mono CJK JP"),
-                                          QStringLiteral("Noto Sans CJK JP"),
-                                          QStringLiteral("IPAGothic")};
+    static const QStringList kFamilies = {
+        QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
+        QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("Noto Sans CJK JP"),
+        QStringLiteral("IPAGothic")};
     const QStringList available = QFontDatabase::families();
     QFont font;
     for (const QString& family : kFamilies) {

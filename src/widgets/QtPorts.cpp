@@ -11,7 +11,9 @@
 
 namespace kagiroi {
 
-void QtUi::Beep(BeepSound) { QApplication::beep(); }
+void QtUi::Beep(BeepSound) {
+    QApplication::beep();
+}
 
 void QtUi::ShowMessage(const std::string& text) {
     QMessageBox::information(parent_, QGuiApplication::applicationDisplayName(), ToQString(text),
@@ -34,12 +36,18 @@ void QtUi::SetBusyCursor(bool busy) {
     }
 }
 
-void QtUi::ProcessEvents() { QCoreApplication::processEvents(); }
+void QtUi::ProcessEvents() {
+    QCoreApplication::processEvents();
+}
 
-void QtUi::Repaint() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+void QtUi::Repaint() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
-std::optional<std::string> QtUi::ChooseFolder(const std::string& caption, const std::string& start) {
-    QString folder = QFileDialog::getExistingDirectory(parent_, ToQString(caption), ToQString(start));
+std::optional<std::string> QtUi::ChooseFolder(const std::string& caption,
+                                              const std::string& start) {
+    QString folder =
+        QFileDialog::getExistingDirectory(parent_, ToQString(caption), ToQString(start));
     if (folder.isEmpty()) return std::nullopt;
     return ToSjis(folder);
 }

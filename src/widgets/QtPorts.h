@@ -10,7 +10,7 @@ namespace kagiroi {
 
 // The user-interface port on Qt: message boxes over `parent`, beeps, cursors, event pumping.
 class QtUi : public Ui {
-public:
+  public:
     explicit QtUi(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
 
@@ -23,13 +23,13 @@ public:
     std::optional<std::string> ChooseFolder(const std::string& caption,
                                             const std::string& start) override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
     int busyDepth_ = 0;
 };
 
 class QtClipboard : public Clipboard {
-public:
+  public:
     void SetText(const std::string& sjisText) override;
 };
 

@@ -4,8 +4,12 @@
 
 namespace kagiroi {
 
-QString ToQString(const std::string& sjis) { return QString::fromStdString(SjisToUtf8(sjis)); }
+QString ToQString(const std::string& sjis) {
+    return QString::fromStdString(SjisToUtf8(sjis));
+}
 
-std::string ToSjis(const QString& text) { return Utf8ToSjis(text.toStdString()); }
+std::string ToSjis(const QString& text) {
+    return Utf8ToSjis(text.toStdString());
+}
 
 }  // namespace kagiroi

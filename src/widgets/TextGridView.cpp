@@ -12,13 +12,18 @@ namespace kagiroi {
 
 namespace {
 
-QColor ToQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+QColor ToQColor(const Rgb& c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 Qt::Alignment ToAlignment(CellAlign align) {
     switch (align) {
-        case CellAlign::Left: return Qt::AlignLeft | Qt::AlignVCenter;
-        case CellAlign::Right: return Qt::AlignRight | Qt::AlignVCenter;
-        case CellAlign::Center: break;
+        case CellAlign::Left:
+            return Qt::AlignLeft | Qt::AlignVCenter;
+        case CellAlign::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case CellAlign::Center:
+            break;
     }
     return Qt::AlignCenter;
 }
@@ -45,16 +50,21 @@ QVariant TextGridModel::data(const QModelIndex& index, int role) const {
     int col = index.column(), row = index.row() + 1;
     CellStyle s = style ? style(col, row) : CellStyle{};
     switch (role) {
-        case Qt::DisplayRole: return ToQString(grid_->Cell(col, row));
-        case Qt::BackgroundRole: return QBrush(ToQColor(s.background));
-        case Qt::ForegroundRole: return QBrush(ToQColor(s.text));
-        case Qt::TextAlignmentRole: return QVariant::fromValue(ToAlignment(s.align));
+        case Qt::DisplayRole:
+            return ToQString(grid_->Cell(col, row));
+        case Qt::BackgroundRole:
+            return QBrush(ToQColor(s.background));
+        case Qt::ForegroundRole:
+            return QBrush(ToQColor(s.text));
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(ToAlignment(s.align));
         case Qt::FontRole: {
             QFont font = GridFont();
             font.setBold(s.bold);
             return font;
         }
-        default: return {};
+        default:
+            return {};
     }
 }
 
@@ -62,11 +72,16 @@ QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int
     if (grid_ == nullptr || orientation != Qt::Horizontal) return {};
     CellStyle s = style ? style(section, 0) : CellStyle{};
     switch (role) {
-        case Qt::DisplayRole: return ToQString(grid_->Cell(section, 0));
-        case Qt::BackgroundRole: return QBrush(ToQColor(s.background));
-        case Qt::ForegroundRole: return QBrush(ToQColor(s.text));
-        case Qt::FontRole: return GridFont();
-        default: return {};
+        case Qt::DisplayRole:
+            return ToQString(grid_->Cell(section, 0));
+        case Qt::BackgroundRole:
+            return QBrush(ToQColor(s.background));
+        case Qt::ForegroundRole:
+            return QBrush(ToQColor(s.text));
+        case Qt::FontRole:
+            return GridFont();
+        default:
+            return {};
     }
 }
 
@@ -131,7 +146,8 @@ void TextGridView::mouseMoveEvent(QMouseEvent* event) {
         QModelIndex index = indexAt(event->position().toPoint());
         CursorShape shape =
             index.isValid() ? cursor_(index.column(), index.row() + 1) : CursorShape::Arrow;
-        viewport()->setCursor(shape == CursorShape::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        viewport()->setCursor(shape == CursorShape::Hand ? Qt::PointingHandCursor
+                                                         : Qt::ArrowCursor);
     }
     QTableView::mouseMoveEvent(event);
 }

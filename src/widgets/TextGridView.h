@@ -12,7 +12,7 @@ namespace kagiroi {
 // data. Styles and cursors come from the core; presses are forwarded with grid coordinates.
 class TextGridModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit TextGridModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
     void SetGrid(const TextGrid* grid) { grid_ = grid; }
@@ -25,13 +25,13 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-private:
+  private:
     const TextGrid* grid_ = nullptr;
 };
 
 class TextGridView : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit TextGridView(QWidget* parent = nullptr);
 
     void SetGrid(const TextGrid* grid);
@@ -41,15 +41,15 @@ public:
     void SetCursorFunction(std::function<CursorShape(int col, int row)> cursor);
     void SetRowHeight(int pixels);
 
-signals:
+  signals:
     // A mouse press on a cell (row 0 = the header row).
     void CellPressed(int col, int row);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void ApplyWidths();
     TextGridModel* model_;
     const TextGrid* grid_ = nullptr;

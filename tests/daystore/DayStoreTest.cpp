@@ -14,7 +14,7 @@ namespace {
 using test::RecordBuilder;
 
 class DayStoreTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         MakeDirectory(folder.Path() + "/Data");
         MakeDirectory(folder.Path() + "/CHG");
@@ -72,8 +72,10 @@ TEST_F(DayStoreTest, SecondDeliveryOfARaceReplacesTheFirstAndLinesStaySorted) {
 
 TEST_F(DayStoreTest, CoalescedStoringGivesTheSameBytesAsStoringOneByOne) {
     std::vector<std::string> records;
-    for (int race = 12; race >= 1; --race) records.push_back(Race("20240106", "06", race));
-    for (int race = 1; race <= 12; race += 3) records.push_back(Race("20240106", "06", race, "2", "X"));
+    for (int race = 12; race >= 1; --race)
+        records.push_back(Race("20240106", "06", race));
+    for (int race = 1; race <= 12; race += 3)
+        records.push_back(Race("20240106", "06", race, "2", "X"));
     records.push_back(Runner("20240106", 3, 7));
     records.push_back(Runner("20240106", 3, 7));
 
@@ -85,7 +87,8 @@ TEST_F(DayStoreTest, CoalescedStoringGivesTheSameBytesAsStoringOneByOne) {
         store.Flush();
     }
     DayStore coalesced(folder.Path());
-    for (const auto& r : records) coalesced.Store(r, StoreRoute::Download);
+    for (const auto& r : records)
+        coalesced.Store(r, StoreRoute::Download);
     EXPECT_TRUE(coalesced.HasPendingWrites());
     ASSERT_TRUE(coalesced.Flush());
     EXPECT_FALSE(coalesced.HasPendingWrites());
@@ -137,7 +140,8 @@ TEST_F(DayStoreTest, RecordsThatCannotMakeASafeFileNameAreNeverWritten) {
     DayStore store(folder.Path());
     EXPECT_FALSE(store.Store(Race("2024/1/6", "06", 1), StoreRoute::Download));
     EXPECT_FALSE(store.Store(Race("../../x", "06", 1), StoreRoute::Download));
-    std::string unknownCourse = RecordBuilder("SE", kSeLength).Key("20240106", "ZZ", 1, 1, 1).PutNumber(29, 1, 2);
+    std::string unknownCourse =
+        RecordBuilder("SE", kSeLength).Key("20240106", "ZZ", 1, 1, 1).PutNumber(29, 1, 2);
     EXPECT_FALSE(store.Store(unknownCourse, StoreRoute::Download));
     std::string shortRecord = Race("20240106", "06", 1).substr(0, 100);
     EXPECT_FALSE(store.Store(shortRecord, StoreRoute::Download));
@@ -152,7 +156,11 @@ TEST_F(DayStoreTest, BlankFirstLineIsDroppedAndChangeLinesGoToTheChangeFolder) {
     WriteFileAtomic(raceFile(), std::string(1270, ' ') + "\r\n");
     DayStore store(folder.Path());
     ASSERT_TRUE(store.Store(Race("20240106", "06", 1), StoreRoute::Download));
-    std::string tc = RecordBuilder("TC", kTcLength).Put(3, "1").Key("20240106", "06", 1, 1, 5).Put(28, "01061130").Put(36, "1540");
+    std::string tc = RecordBuilder("TC", kTcLength)
+                         .Put(3, "1")
+                         .Key("20240106", "06", 1, 1, 5)
+                         .Put(28, "01061130")
+                         .Put(36, "1540");
     ASSERT_TRUE(store.Store(tc, StoreRoute::RealTime));
     ASSERT_TRUE(store.Flush());
     EXPECT_EQ(1u, Lines(raceFile()).size());

@@ -11,7 +11,10 @@ using test::RecordBuilder;
 
 std::string Race(const std::string& date, const std::string& dataKind = "2", int race = 1,
                  int runners = 16) {
-    return RecordBuilder("RA", kRaLength).Put(3, dataKind).Key(date, "06", 1, 1, race).PutNumber(882, runners, 2);
+    return RecordBuilder("RA", kRaLength)
+        .Put(3, dataKind)
+        .Key(date, "06", 1, 1, race)
+        .PutNumber(882, runners, 2);
 }
 
 TEST(StoreRules, TheDateConditionSubtractsTenFromTheStartNumber) {
@@ -32,7 +35,8 @@ TEST(StoreRules, DownloadRaceRecordsNeedARaceNumberAndOneToEighteenRunners) {
 TEST(StoreRules, OddsOnlyWithFinalOddsAndNeverDeletedOrAbandoned) {
     std::string o1 = RecordBuilder("O1", kO1Length).Put(3, "4").Key("20240106", "06", 1, 1, 1);
     std::string deleted = RecordBuilder("O1", kO1Length).Put(3, "0").Key("20240106", "06", 1, 1, 1);
-    std::string abandoned = RecordBuilder("O6", kO6Length).Put(3, "9").Key("20240106", "06", 1, 1, 1);
+    std::string abandoned =
+        RecordBuilder("O6", kO6Length).Put(3, "9").Key("20240106", "06", 1, 1, 1);
     EXPECT_FALSE(PassesDownloadFilter(o1, 20240101, false));
     EXPECT_TRUE(PassesDownloadFilter(o1, 20240101, true));
     EXPECT_FALSE(PassesDownloadFilter(deleted, 20240101, true));

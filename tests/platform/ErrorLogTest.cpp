@@ -24,7 +24,8 @@ TEST(ErrorLog, StartUpKeepsTheLastHundredLinesThenAddsTwo) {
     test::TempFolder folder;
     std::string path = folder / "ErrorLog.txt";
     std::string old;
-    for (int i = 1; i <= 250; ++i) old += Format("line %d\r\n", i);
+    for (int i = 1; i <= 250; ++i)
+        old += Format("line %d\r\n", i);
     ASSERT_TRUE(WriteFileAtomic(path, old));
     test::FakeClock clock({2024, 1, 6, 9, 5, 3});
     ErrorLog log(path, clock);

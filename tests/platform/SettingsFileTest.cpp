@@ -10,7 +10,7 @@ namespace kagiroi {
 namespace {
 
 class SettingsFileTest : public ::testing::Test {
-protected:
+  protected:
     std::string Path() const { return folder / "kagiroi.ini"; }
     void Write(const std::string& text) { ASSERT_TRUE(WriteFileAtomic(Path(), text)); }
     std::string Read() const { return ReadWholeFile(Path()).value_or("<missing>"); }
@@ -29,7 +29,9 @@ TEST_F(SettingsFileTest, MissingFileReadsDefaultsAndTheFirstWriteCreatesIt) {
 }
 
 TEST_F(SettingsFileTest, QuotesAndCornerBracketsUnwrap) {
-    Write("[Dir]\r\nA=\"\"\r\nB=\xA2\xA3\r\nC=\xA2 word \xA3\r\nD=\"a b\"\r\nE=\"x\r\nF=  spaced  \r\n");
+    Write(
+        "[Dir]\r\nA=\"\"\r\nB=\xA2\xA3\r\nC=\xA2 word \xA3\r\nD=\"a b\"\r\nE=\"x\r\nF=  spaced  "
+        "\r\n");
     SettingsFile settings(Path());
     EXPECT_EQ("", settings.ReadString("Dir", "A", "d"));
     EXPECT_EQ("", settings.ReadString("Dir", "B", "d"));
@@ -41,7 +43,9 @@ TEST_F(SettingsFileTest, QuotesAndCornerBracketsUnwrap) {
 
 TEST_F(SettingsFileTest, UnwrapLooksAtWholeCharactersNotTrailBytes) {
     // "ア" is 83 41 and "｣" is A3; a two-byte character ending in A3 is not a closing bracket.
-    std::string endsInTrailA3 = "\xA2" "x\x82\xA3";  // ｢x followed by a full-width character
+    std::string endsInTrailA3 =
+        "\xA2"
+        "x\x82\xA3";  // ｢x followed by a full-width character
     EXPECT_EQ(endsInTrailA3, UnwrapSettingText(endsInTrailA3));
     EXPECT_EQ("x", UnwrapSettingText("\xA2x\xA3"));
 }
@@ -66,8 +70,11 @@ TEST_F(SettingsFileTest, WritesKeepEveryOtherLineAndTheFirstMatchWins) {
     settings.WriteInteger("A", "K", 9);
     settings.WriteString("B", "new", "v");
     settings.WriteString("C", "z", "line\r\nbreak");
-    EXPECT_EQ("; comment\r\n[A]\r\nK=9\r\nk=2\r\n\r\n[b]\r\nx=1\r\nnew=v\r\n[A]\r\nk=3\r\n[C]\r\nz=linebreak\r\n",
-              Read());
+    EXPECT_EQ(
+        "; "
+        "comment\r\n[A]\r\nK=9\r\nk=2\r\n\r\n[b]\r\nx=1\r\nnew=v\r\n[A]\r\nk=3\r\n[C]\r\nz="
+        "linebreak\r\n",
+        Read());
 }
 
 TEST_F(SettingsFileTest, LongValuesAreReadToTheirFirst2047Bytes) {

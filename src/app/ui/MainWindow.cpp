@@ -47,9 +47,8 @@ void MainWindow::BuildMenus() {
     file->addAction(QStringLiteral("終了"), this, &QWidget::close);
 
     QMenu* folders = menuBar()->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&F)"));
-    folders->addAction(QStringLiteral("時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定(&T)"), this, [this] {
-        ChooseExternalFolder("jikeiretu", "時系列ｵｯｽﾞﾃﾞｰﾀﾌｫﾙﾀﾞの指定");
-    });
+    folders->addAction(QStringLiteral("時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定(&T)"), this,
+                       [this] { ChooseExternalFolder("jikeiretu", "時系列ｵｯｽﾞﾃﾞｰﾀﾌｫﾙﾀﾞの指定"); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->addAction(QStringLiteral("使用解説書(&C)"), this, [this] { form_.HelpClick(); });
@@ -136,9 +135,11 @@ void MainWindow::SyncTimer(QTimer& timer, const TimerState& state) {
 void MainWindow::RefreshDateList() {
     QSignalBlocker block(dateBox_);
     QStringList items;
-    for (const auto& day : form_.DateList) items << ToQString(day);
+    for (const auto& day : form_.DateList)
+        items << ToQString(day);
     QStringList current;
-    for (int i = 0; i < dateBox_->count(); ++i) current << dateBox_->itemText(i);
+    for (int i = 0; i < dateBox_->count(); ++i)
+        current << dateBox_->itemText(i);
     if (current != items) {
         dateBox_->clear();
         dateBox_->addItems(items);
@@ -149,9 +150,11 @@ void MainWindow::RefreshDateList() {
 void MainWindow::RefreshRaceList() {
     QSignalBlocker block(raceList_);
     QStringList items;
-    for (const auto& race : form_.RaceList) items << ToQString(race);
+    for (const auto& race : form_.RaceList)
+        items << ToQString(race);
     QStringList current;
-    for (int i = 0; i < raceList_->count(); ++i) current << raceList_->item(i)->text();
+    for (int i = 0; i < raceList_->count(); ++i)
+        current << raceList_->item(i)->text();
     if (current != items) {
         raceList_->clear();
         raceList_->addItems(items);
@@ -180,9 +183,9 @@ void MainWindow::Refresh() {
 void MainWindow::OpenDownloadDialog() {}
 
 void MainWindow::ShowVersion() {
-    QMessageBox::about(this, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"),
-                       ToQString(kApplicationTitle) + QStringLiteral("\n") +
-                           ToQString(form_.VersionText()));
+    QMessageBox::about(
+        this, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"),
+        ToQString(kApplicationTitle) + QStringLiteral("\n") + ToQString(form_.VersionText()));
 }
 
 void MainWindow::ChooseExternalFolder(const char* key, const char* caption) {

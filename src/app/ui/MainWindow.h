@@ -18,17 +18,17 @@ class QtUi;
 // handlers. It holds no rules.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     MainWindow(TMainForm& form, QtUi& ui);
 
     // Re-reads everything shown from the form's state.
     void Refresh();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void BuildMenus();
     void BuildToolBar();
     QWidget* BuildRaceListPanel();
