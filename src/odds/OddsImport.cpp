@@ -1,9 +1,9 @@
 #include "odds/OddsImport.h"
 
 #include "analysis/RunnerIndices.h"
+#include "daystore/RaceDay.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
-#include "racing/KeibaFunc.h"
 #include "racing/RankList.h"
 
 #include <algorithm>
@@ -43,16 +43,11 @@ std::string_view FieldView(const std::string& record, int pos, int len) {
     return std::string_view(record).substr(start, static_cast<size_t>(len));
 }
 
-std::string RaceName(const std::string& raceInfo) {
-    return RacecourseName(Field(raceInfo, pos::kCourse, 2)) +
-           Format("%2dR", ToInt(Field(raceInfo, pos::kRaceNumber, 2)));
-}
-
 // One import of one slot; gathers the problem lines as it goes.
 class SlotImport {
   public:
     SlotImport(RaceSlot& slot, OddsFiles& files)
-        : slot_(slot), files_(files), raceName_(RaceName(slot.RaceInfo)) {}
+        : slot_(slot), files_(files), raceName_(RaceListText(slot)) {}
 
     std::vector<std::string> Run() {
         int runners = RegisteredRunners(slot_);

@@ -163,7 +163,7 @@ TEST_F(OddsImportTest, TrioRanksSkipZeroVotesAndPutTheLowerIndexFirstOnEqualOdds
     EXPECT_EQ(kCancelledOdds, odds.TrioOdds[e]);
     EXPECT_EQ(kCancelledOdds, odds.TrioOdds[kTrioCount]);
     EXPECT_EQ(0, odds.TrioRank[e]);
-    EXPECT_EQ(kBlankOdds, odds.TrioOdds[2]);
+    EXPECT_EQ(kBlankOdds, odds.TrioOdds[TrioIndex(" 1- 2- 5")]);
 }
 
 TEST_F(OddsImportTest, TrifectaRanksCoverTheWholeTable) {
@@ -178,8 +178,8 @@ TEST_F(OddsImportTest, TrifectaRanksCoverTheWholeTable) {
     EXPECT_EQ(2, odds.TrifectaRank[kTrifectaCount - 4]);
     EXPECT_EQ(3, odds.TrifectaRank[kTrifectaCount - 3]);
     EXPECT_EQ(kTrifectaCount - 2, odds.TrifectaRank[1]);
-    EXPECT_EQ(kTrifectaCount - 3, odds.TrifectaRank[2]);
-    EXPECT_EQ(kTrifectaCount - 4, odds.TrifectaRank[3]);
+    EXPECT_EQ(kTrifectaCount - 4, odds.TrifectaRank[2]);
+    EXPECT_EQ(kTrifectaCount - 3, odds.TrifectaRank[3]);
     EXPECT_EQ(0, odds.TrifectaRank[kTrifectaCount]);
     EXPECT_EQ(kCancelledOdds, odds.TrifectaOdds[kTrifectaCount - 1]);
     EXPECT_EQ(899999.9, odds.TrifectaOdds[2]);
