@@ -1,0 +1,96 @@
+#include "analysis/IndexTableStyle.h"
+
+#include "analysis/IndexTable.h"
+#include "platform/TextField.h"
+
+#include <array>
+
+namespace kagiroi {
+
+namespace {
+
+constexpr Rgb kPartnerBlue{0, 128, 255};
+constexpr Rgb kLightYellow{255, 255, 128};
+constexpr Rgb kPink{255, 181, 255};
+constexpr Rgb kLightCyan{162, 255, 255};
+constexpr int kAxisMarkColumn = 3, kPartnerMarkColumn = 4;
+const char* const kChosen = "ν";
+
+Rgb FrameColour(int frame) {
+    static constexpr std::array<Rgb, 9> kFrames = {
+        colors::kWhite,  colors::kWhite, colors::kGrey,   colors::kRed,    colors::kBlue,
+        colors::kYellow, colors::kLime,  colors::kOrange, colors::kMagenta};
+    return frame >= 1 && frame <= 8 ? kFrames[static_cast<size_t>(frame)] : colors::kWhite;
+}
+
+Rgb HorseColour(const TextGrid& axisGrid, int horse) {
+    if (horse < 1) return colors::kInfoBackground;
+    if (axisGrid.Cell(kAxisMarkColumn, horse) == kChosen) return colors::kRed;
+    if (axisGrid.Cell(kPartnerMarkColumn, horse) == kChosen) return kPartnerBlue;
+    return colors::kInfoBackground;
+}
+
+// Win odds below the standard odds of their rank light the odds; above, the standard odds.
+Rgb OddsColour(const TextGrid& table, int column, int row) {
+    double win = ToDouble(table.Cell(indexcol::kWinOdds, row));
+    double standard = ToDouble(table.Cell(indexcol::kStandardOdds, row));
+    if (win <= 0 || standard <= 0) return colors::kWhite;
+    if (column == indexcol::kWinOdds && win < standard) return colors::kAqua;
+    if (column == indexcol::kStandardOdds && win > standard) return colors::kAqua;
+    return colors::kWhite;
+}
+
+bool IsRankColumn(int column) {
+    switch (column) {
+        case indexcol::kWinRank:
+        case indexcol::kStandardRank:
+        case indexcol::kPlaceRank:
+        case indexcol::kPlaceRateRank:
+        case indexcol::kMiningRank:
+        case indexcol::kPlacing:
+        case indexcol::kFinalPopularity:
+            return true;
+        default:
+            return false;
+    }
+}
+
+Rgb RankTextColour(int rank) {
+    if (rank == 1) return colors::kRed;
+    if (rank == 2 || rank == 3) return colors::kBlue;
+    return colors::kBlack;
+}
+
+Rgb GroupBackground(int column, Rgb background) {
+    if (column >= indexcol::kPlaceOdds && column <= indexcol::kPlaceRateRank) return kLightYellow;
+    if (column >= indexcol::kMining && column <= indexcol::kMiningRank) return kPink;
+    if (column >= indexcol::kPlacing && column <= indexcol::kFinalOdds) return kLightCyan;
+    return background;
+}
+
+}  // namespace
+
+CellStyle IndexTableCellStyle(const TextGrid& table, const TextGrid& axisGrid, int column,
+                              int row) {
+    CellStyle style;
+    if (row == 0) {
+        style.background = colors::kSilver;
+        return style;
+    }
+    const std::string& text = table.Cell(column, row);
+    if (column == indexcol::kFrame)
+        style.background = FrameColour(ToInt(text));
+    else if (column == indexcol::kHorse)
+        style.background = HorseColour(axisGrid, ToInt(text));
+    else if (column == indexcol::kWinOdds || column == indexcol::kStandardOdds)
+        style.background = OddsColour(table, column, row);
+    if (IsRankColumn(column)) {
+        style.bold = true;
+        style.text = RankTextColour(ToInt(text));
+    }
+    style.background = GroupBackground(column, style.background);
+    if (column == indexcol::kName) style.align = CellAlign::Left;
+    return style;
+}
+
+}  // namespace kagiroi
