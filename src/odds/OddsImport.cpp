@@ -2,6 +2,7 @@
 
 #include "analysis/RunnerIndices.h"
 #include "daystore/RaceDay.h"
+#include "odds/CombinationRanking.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 #include "racing/RankList.h"
@@ -37,11 +38,41 @@ bool AllOf(std::string_view text, char c) {
 }
 
 // The field at a 1-based position without copying; a record too short for it reads as blank.
-std::string_view FieldView(const std::string& record, int pos, int len) {
+inline std::string_view FieldView(const std::string& record, int pos, int len) {
     size_t start = static_cast<size_t>(pos - 1);
     if (start + static_cast<size_t>(len) > record.size()) return {};
     return std::string_view(record).substr(start, static_cast<size_t>(len));
 }
+
+// Blanks, the cancelled mark, or digits with blanks around them.
+OddsReading ReadUncommonField(std::string_view field) {
+    std::string_view text = TrimBlanks(field);
+    if (text.empty()) return {kBlankOdds, 0, false};
+    if (text.size() == field.size() && (AllOf(text, '-') || AllOf(text, '*')))
+        return {kCancelledOdds, 0, false};
+    if (text.size() > 9 || !IsDigits(text)) return {kBlankOdds, 0, true};
+    int tenths = 0;
+    for (char c : text)
+        tenths = tenths * 10 + (c - '0');
+    return {tenths / 10.0, tenths, false};
+}
+
+}  // namespace
+
+OddsReading ReadOddsField(std::string_view field) {
+    // Nearly every field is all digits: read those in one pass.
+    int tenths = 0;
+    size_t digits = 0;
+    for (; digits < field.size() && digits < 9; ++digits) {
+        unsigned d = static_cast<unsigned char>(field[digits]) - unsigned{'0'};
+        if (d > 9) break;
+        tenths = tenths * 10 + static_cast<int>(d);
+    }
+    if (digits == field.size() && digits > 0) return {tenths / 10.0, tenths, false};
+    return ReadUncommonField(field);
+}
+
+namespace {
 
 // One import of one slot; gathers the problem lines as it goes.
 class SlotImport {
@@ -161,27 +192,19 @@ class SlotImport {
         return malformed;
     }
 
-    // Odds of combinations 1..count, ranked by odds and then by index; this is the order of
-    // the key "odds digits + index", compared as numbers instead of as texts.
-    static int ReadCombinationOdds(const std::string& record, int firstPos, int entryLength,
-                                   int width, int count, double* odds, int* ranks) {
-        constexpr int kIndexBits = 13;  // 4896 < 8192
-        std::vector<uint64_t> keys;
-        keys.reserve(static_cast<size_t>(count));
+    // Odds of combinations 1..count, and their popularity ranks among the priced ones.
+    int ReadCombinationOdds(const std::string& record, int firstPos, int entryLength, int width,
+                            int count, double* odds, int* ranks) {
+        ranking_.Clear(static_cast<size_t>(count));
         int malformed = 0;
         for (int l = 1; l <= count; ++l) {
             OddsReading reading =
                 ReadOddsField(FieldView(record, firstPos + entryLength * (l - 1), width));
             malformed += reading.malformed;
             odds[l] = reading.odds;
-            if (reading.odds > 0)
-                keys.push_back(static_cast<uint64_t>(reading.tenths) << kIndexBits |
-                               static_cast<uint64_t>(l));
+            if (reading.odds > 0) ranking_.Add(l, static_cast<uint32_t>(reading.tenths));
         }
-        std::sort(keys.begin(), keys.end());
-        constexpr uint64_t kIndexMask = (uint64_t{1} << kIndexBits) - 1;
-        for (size_t t = 0; t < keys.size(); ++t)
-            ranks[keys[t] & kIndexMask] = static_cast<int>(t) + 1;
+        ranking_.AssignRanks(ranks);
         return malformed;
     }
 
@@ -189,21 +212,10 @@ class SlotImport {
     OddsFiles& files_;
     std::string raceName_;
     std::vector<std::string> problems_;
+    CombinationRanking ranking_;
 };
 
 }  // namespace
-
-OddsReading ReadOddsField(std::string_view field) {
-    std::string_view text = TrimBlanks(field);
-    if (text.empty()) return {kBlankOdds, 0, false};
-    if (text.size() == field.size() && (AllOf(text, '-') || AllOf(text, '*')))
-        return {kCancelledOdds, 0, false};
-    if (text.size() > 9 || !IsDigits(text)) return {kBlankOdds, 0, true};
-    int tenths = 0;
-    for (char c : text)
-        tenths = tenths * 10 + (c - '0');
-    return {tenths / 10.0, tenths, false};
-}
 
 std::vector<std::string> ImportOdds(RaceSlot& slot, OddsFiles& files) {
     return SlotImport(slot, files).Run();
