@@ -1,3 +1,52 @@
-int main() {
-    return 0;
+// Program entry of the desktop program.
+#include "app/ProgramFolder.h"
+#include "app/TMainForm.h"
+#include "app/ui/MainWindow.h"
+#include "datalink/JvLinkComponent.h"
+#include "platform/Clock.h"
+#include "platform/Registry.h"
+#include "platform/Shell.h"
+#include "widgets/QtPorts.h"
+#include "widgets/TextConversion.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStyleFactory>
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    using namespace kagiroi;
+    QApplication app(argc, argv);
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QtUi ui;
+
+    if (!JvLinkComponentAvailable()) {
+        ui.Beep();
+        QMessageBox::information(
+            nullptr, QString(),
+            QStringLiteral(
+                "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"),
+            QMessageBox::Ok);
+        return 0;
+    }
+    app.setApplicationDisplayName(ToQString(kApplicationTitle));
+
+    std::string programFolder = ResolveProgramFolder(CurrentProgramFile(argv[0]));
+    std::unique_ptr<Clock> clock = MakeClockFromEnvironment();
+    QtClipboard clipboard;
+    SystemShell shell;
+    std::unique_ptr<Registry> registry = MakeMachineRegistry();
+    SettingsFile settings(JoinPath(programFolder, "kagiroi.ini"));
+    std::unique_ptr<JvLink> jvLink = CreateJvLinkComponent(settings, *clock, nullptr);
+
+    TMainForm form(programFolder, {ui, *clock, clipboard, shell, *registry}, *jvLink);
+    std::string error;
+    if (programFolder.empty() || !form.FormCreate(&error)) {
+        QMessageBox::critical(nullptr, QString(), ToQString(error));
+        return 1;
+    }
+    MainWindow window(form, ui);
+    ui.SetParent(&window);
+    window.show();
+    return app.exec();
 }

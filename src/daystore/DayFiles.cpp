@@ -1,5 +1,6 @@
 #include "daystore/DayFiles.h"
 
+#include "platform/DateTime.h"
 #include "platform/FileSystem.h"
 #include "platform/TextField.h"
 #include "racing/KeibaFunc.h"
@@ -30,6 +31,8 @@ std::optional<std::string> DateOfDayText(std::string_view dayText) {
                        std::string(dayText.substr(10, 2));
     auto again = DayTextFromDate(date);
     if (!again || *again != dayText) return std::nullopt;
+    if (!IsValidDate(ToInt(date.substr(0, 4)), ToInt(date.substr(4, 2)), ToInt(date.substr(6, 2))))
+        return std::nullopt;
     return date;
 }
 

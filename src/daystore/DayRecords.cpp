@@ -28,8 +28,7 @@ void ReadRunners(RaceSlot& slot, const RecordFile& runnerFile) {
 
 }  // namespace
 
-void ReadRaceAndRunnerRecords(DayBook& book, bool skipBlankYears,
-                              const std::function<void()>& onRunnerFile) {
+void ReadRaceAndRunnerRecords(DayBook& book, const std::function<void()>& onRunnerFile) {
     RecordFile raceFile(book.paths.raceFile);
     if (!raceFile.IsOpen()) return;
     // Each racecourse's runner file is opened once for all its races.
@@ -38,7 +37,8 @@ void ReadRaceAndRunnerRecords(DayBook& book, bool skipBlankYears,
     int slot = 0;
     for (int64_t k = 0; k < records && slot < kSlotCount; ++k) {
         std::string record = raceFile.Read(k, kRaLength);
-        if (skipBlankYears && IsBlank(Field(record, pos::kYear, 4))) continue;
+        std::string year = Field(record, pos::kYear, 4);
+        if (IsBlank(year) || year == "0000") continue;
         RaceSlot& target = book[slot++];
         target.RaceInfo = record;
         std::string course = Field(record, pos::kCourse, 2);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #ifdef _WIN32
@@ -67,6 +68,33 @@ std::string FromNativePath(const std::string& native) {
     return Utf8ToSjis(native);
 }
 #endif
+
+std::string AbsolutePath(const std::string& path) {
+    if (path.empty()) return path;
+#ifdef _WIN32
+    char buffer[MAX_PATH];
+    if (_fullpath(buffer, path.c_str(), MAX_PATH) != nullptr) return buffer;
+    return path;
+#else
+    if (char* resolved = ::realpath(NativePath(path).c_str(), nullptr)) {
+        std::string absolute = FromNativePath(resolved);
+        std::free(resolved);
+        return absolute;
+    }
+    if (path.front() == '/') return path;
+    char cwd[4096];
+    if (::getcwd(cwd, sizeof cwd) == nullptr) return path;
+    return JoinPath(FromNativePath(cwd), path);
+#endif
+}
+
+bool SetCurrentFolder(const std::string& path) {
+#ifdef _WIN32
+    return _chdir(NativePath(path).c_str()) == 0;
+#else
+    return ::chdir(NativePath(path).c_str()) == 0;
+#endif
+}
 
 bool FileExists(const std::string& path) {
     struct stat st {};

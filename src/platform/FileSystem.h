@@ -15,6 +15,11 @@ std::string FolderOf(const std::string& path);
 std::string NativePath(const std::string& path);
 std::string FromNativePath(const std::string& native);
 
+// An absolute form of a path (relative paths are taken from the current folder).
+std::string AbsolutePath(const std::string& path);
+// Makes a folder the process's current folder.
+bool SetCurrentFolder(const std::string& path);
+
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 bool IsWritableDirectory(const std::string& path);

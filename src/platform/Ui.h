@@ -20,6 +20,9 @@ class Ui {
     virtual void SetBusyCursor(bool busy) = 0;
     // Lets pending window events (timers, buttons, repaints) run.
     virtual void ProcessEvents() = 0;
+    // Repaints the windows without taking user input (progress during work that must not be
+    // interrupted by clicks).
+    virtual void Repaint() = 0;
     // A folder chooser starting at `start`; nothing when the user cancels.
     virtual std::optional<std::string> ChooseFolder(const std::string& caption,
                                                     const std::string& start) = 0;

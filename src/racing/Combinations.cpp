@@ -93,6 +93,9 @@ std::string TrifectaByIndex(int index) {
 }
 
 int BracketOf(int fieldSize, int horse) {
+    // Outside a real field the formulas below give brackets beyond 8 (a blank field size with
+    // horse 18 gives 17), which would index past any per-bracket array: 0 instead.
+    if (fieldSize < 1 || fieldSize > kHorses || horse < 1 || horse > fieldSize) return 0;
     int n = fieldSize, u = horse;
     if (n > 16) {
         int c = 8 - ((16 - u) / 2);

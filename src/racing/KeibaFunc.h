@@ -46,7 +46,8 @@ std::string TrioByIndex(int index);
 // Index 1..4896 of an exact trifecta text (finishing order); 0 for any other text.
 int TrifectaIndex(std::string_view text);
 std::string TrifectaByIndex(int index);
-// The bracket 1..8 of horse `horse` in a field of `fieldSize` (登録頭数).
+// The bracket 1..8 of horse `horse` in a field of `fieldSize` (登録頭数); 0 unless
+// 1 <= horse <= fieldSize <= 18.
 int BracketOf(int fieldSize, int horse);
 // 1..36 for brackets i <= j in the order of the win/place/bracket odds record; 0 otherwise.
 int BracketPairIndex(int first, int second);

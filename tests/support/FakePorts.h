@@ -28,6 +28,7 @@ class FakeUi : public Ui {
     bool AskYesNo(const std::string& text) override;
     void SetBusyCursor(bool busy) override { busy_ = busy; }
     void ProcessEvents() override;
+    void Repaint() override { ++repaintCount_; }
     std::optional<std::string> ChooseFolder(const std::string& caption,
                                             const std::string& start) override;
 
@@ -41,6 +42,7 @@ class FakeUi : public Ui {
     int BeepCount() const;
     bool Busy() const { return busy_; }
     int ProcessEventsCount() const { return processEventsCount_; }
+    int RepaintCount() const { return repaintCount_; }
     void Clear() { events.clear(); }
 
     std::vector<Event> events;
@@ -51,6 +53,7 @@ class FakeUi : public Ui {
     std::deque<std::optional<std::string>> folders_;
     bool busy_ = false;
     int processEventsCount_ = 0;
+    int repaintCount_ = 0;
 };
 
 // A clock that stands still until the test moves it.

@@ -1,0 +1,110 @@
+#include "app/TMainForm.h"
+#include "daystore/DayFiles.h"
+#include "daystore/DayRecords.h"
+#include "daystore/RaceDay.h"
+#include "platform/FileSystem.h"
+#include "platform/Format.h"
+#include "platform/TextField.h"
+
+namespace kagiroi {
+
+void TMainForm::BuildDateList() {
+    store_.Flush();
+    DateList = kagiroi::BuildDateList(programFolder_);
+    DateIndex = -1;
+}
+
+void TMainForm::DateListChange(int index) {
+    if (index < 0 || index >= static_cast<int>(DateList.size())) return;
+    DateIndex = index;
+    DateText = DateList[static_cast<size_t>(index)];
+    LoadDay(DateText);
+}
+
+void TMainForm::ResetRaceStates() {
+    SelectedRace = -1;
+    RaceListIndex = -1;
+    OddsTargetRace = 0;
+}
+
+void TMainForm::LoadDay(const std::string& day) {
+    store_.Flush();
+    bool today = IsToday(day);
+    RemainingTimeLabel.visible = today;
+    RemainingTimeLabel.text.clear();
+    RacePagesVisible = false;
+    RaceList.clear();
+    ResultsTimer.enabled = false;
+    ResetRaceStates();
+
+    book_->day = day;
+    book_->paths = PathsForDay(programFolder_, day);
+    if (!FileExists(book_->paths.raceFile)) {
+        ports_.ui.Beep();
+        ports_.ui.ShowMessage("データ作成が未完了のようです。");
+        return;
+    }
+
+    Progress = {true, 35, 0, "レースデータを読み込んでいます。", day};
+    ports_.ui.Repaint();
+    book_->BlankAll();
+    ReadRaceAndRunnerRecords(*book_, [this] {
+        ++Progress.position;
+        ports_.ui.Repaint();
+    });
+    ReadPayoutRecords(*book_);
+    ImportDayOdds();
+    ImportDayMining();
+    FillRaceLists();
+    Progress.visible = false;
+
+    int minutesBefore = settings_.ReadInteger("Time", "AutoOzGet", 10);
+    for (auto& slot : book_->slots)
+        if (!slot.IsEmpty())
+            slot.FetchTimes =
+                FetchTimesFor(Field(slot.RaceInfo, pos::kRaPostTime, 4), minutesBefore);
+
+    ParseDayPayouts();
+    std::string amount = Format("%d", settings_.ReadInteger("KaimeSet", "DefaultAmount", 3000));
+    for (auto& slot : book_->slots)
+        slot.RaceAmount = amount;
+
+    ResultsTimer.intervalMs = settings_.ReadInteger("Time", "AutoRdataGet", 10) * 60000;
+    ResultsTimer.enabled = today && ResultsTimer.intervalMs > 0;
+    if (today) StartCurrentDayFetches();
+    if (!RaceList.empty()) DatListClick(0);
+    NotifyChanged();
+}
+
+void TMainForm::FillRaceLists() {
+    RaceList.clear();
+    ledger_.RaceList.clear();
+    for (const auto& slot : book_->slots) {
+        if (slot.IsEmpty()) continue;
+        RaceList.push_back(RaceListText(slot));
+        ledger_.RaceList.push_back(RaceList.back());
+    }
+}
+
+void TMainForm::NextRaceClick() {
+    if (IsBlank(DateText) || RaceList.empty()) return;
+    std::string firstDate = Field(Book()[0].RaceInfo, pos::kYear, 8);
+    if (firstDate != FormatDateTime(ports_.clock.Now(), "yyyymmdd")) return;
+    int slot = NextRaceSlot(Book(), static_cast<int>(RaceList.size()),
+                            FormatDateTime(ports_.clock.Now(), "hhnn"));
+    if (slot >= 0) DatListClick(slot);
+}
+
+void TMainForm::FButtonClick() {
+    RaceListPanelVisible = !RaceListPanelVisible;
+}
+
+void TMainForm::AfterDownload() {
+    RaceList.clear();
+    RaceListIndex = -1;
+    RacePagesVisible = false;
+    BuildDateList();
+    NotifyChanged();
+}
+
+}  // namespace kagiroi

@@ -1,0 +1,111 @@
+#include "app/TMainForm.h"
+
+#include "daystore/DayFiles.h"
+#include "daystore/RaceDay.h"
+#include "platform/FileSystem.h"
+#include "platform/TextField.h"
+
+namespace kagiroi {
+
+namespace {
+
+constexpr const char* kSettingsFileName = "kagiroi.ini";
+constexpr const char* kErrorLogName = "ErrorLog.txt";
+constexpr const char* kManualName = "Kagiroi.pdf";
+constexpr const char* kLedgerFileName = "ruison.csv";
+
+// The installer records that tell where the outside programs live.
+struct ExternalFolder {
+    const char* key;
+    const char* registryKey;
+    bool dataSubfolder;
+};
+
+constexpr ExternalFolder kExternalFolders[] = {
+    {"HibariTohyo2",
+     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Hibari投票プラグイン２_is1", false},
+    {"HibariTohyo",
+     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Hibari投票プラグイン_is1", false},
+    {"jikeiretu",
+     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Kazami２ for JRA-VAN Data Lab._is1",
+     true},
+};
+
+}  // namespace
+
+TMainForm::TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvLink)
+    : programFolder_(std::move(programFolder)),
+      ports_(ports),
+      jvLink_(jvLink),
+      settings_(JoinPath(programFolder_, kSettingsFileName)),
+      errorLog_(JoinPath(programFolder_, kErrorLogName), ports.clock),
+      store_(programFolder_),
+      book_(std::make_unique<DayBook>()),
+      ledger_(JoinPath(programFolder_, kLedgerFileName)) {}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::NotifyChanged() {
+    if (Changed) Changed();
+}
+
+void TMainForm::FillExternalFolders() {
+    for (const auto& folder : kExternalFolders) {
+        if (!IsBlank(settings_.ReadString("Dir", folder.key, ""))) continue;
+        if (!ports_.registry.KeyExists(folder.registryKey)) continue;
+        auto path = ports_.registry.ReadValue(folder.registryKey, "Inno Setup: App Path");
+        if (!path || IsBlank(*path)) continue;
+        settings_.WriteString("Dir", folder.key,
+                              folder.dataSubfolder ? JoinPath(*path, "Data") : *path);
+    }
+}
+
+bool TMainForm::FormCreate(std::string* error) {
+    FillExternalFolders();
+    SetCurrentFolder(programFolder_);
+    for (const char* name : {kDataFolderName, kVoteFolderName, kChangeFolderName}) {
+        std::string message;
+        if (!MakeDirectory(JoinPath(programFolder_, name), &message)) {
+            if (error != nullptr) *error = JoinPath(programFolder_, name) + ": " + message;
+            return false;
+        }
+    }
+    RacePagesVisible = false;
+    errorLog_.StartUp(programFolder_);
+    ledger_.Load();
+    BuildDateList();
+    return true;
+}
+
+WindowPlacement TMainForm::StoredPlacement() const {
+    WindowPlacement p;
+    p.top = settings_.ReadInteger("locate", "top", 10);
+    p.left = settings_.ReadInteger("locate", "left", 10);
+    p.width = settings_.ReadInteger("locate", "width", 900);
+    p.height = settings_.ReadInteger("locate", "height", 600);
+    return p;
+}
+
+void TMainForm::FormCloseQuery(const WindowPlacement& placement) {
+    settings_.WriteInteger("locate", "top", placement.top);
+    settings_.WriteInteger("locate", "left", placement.left);
+    settings_.WriteInteger("locate", "width", placement.width);
+    settings_.WriteInteger("locate", "height", placement.height);
+}
+
+void TMainForm::HelpClick() {
+    std::string manual = JoinPath(programFolder_, kManualName);
+    if (FileExists(manual)) {
+        ports_.shell.OpenDocument(manual);
+        return;
+    }
+    ports_.ui.Beep();
+    ports_.ui.ShowMessage("使用解説書[Kagiroi.pdf]が見つかりません。");
+}
+
+bool TMainForm::IsToday(const std::string& day) const {
+    auto today = DayTextFromDate(FormatDateTime(ports_.clock.Now(), "yyyymmdd"));
+    return today && *today == day;
+}
+
+}  // namespace kagiroi

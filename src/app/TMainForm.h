@@ -1,0 +1,150 @@
+#pragma once
+
+#include "daystore/DayStore.h"
+#include "daystore/RaceSlot.h"
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
+#include "platform/ErrorLog.h"
+#include "platform/Registry.h"
+#include "platform/SettingsFile.h"
+#include "platform/Shell.h"
+#include "platform/TextGrid.h"
+#include "platform/Ui.h"
+#include "records/LossLedger.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kagiroi {
+
+class JvLink;
+
+inline constexpr const char* kApplicationTitle = "ミラド式3連複3連単馬券網ソフト Kagiroi";
+inline constexpr const char* kVersionText = "Ver.1.16";
+
+// The ports the main window works through.
+struct MainFormPorts {
+    Ui& ui;
+    Clock& clock;
+    Clipboard& clipboard;
+    Shell& shell;
+    Registry& registry;
+};
+
+// A window timer: the core decides whether it runs and its interval; the window owns the real
+// timer and calls the tick handler.
+struct TimerState {
+    bool enabled = false;
+    int intervalMs = 0;
+};
+
+struct WindowPlacement {
+    int top = 10, left = 10, width = 900, height = 600;
+};
+
+// The borderless progress dialog shown while a day loads.
+struct ProgressDialogState {
+    bool visible = false;
+    int maximum = 35;
+    int position = 0;
+    std::string line1, line2;
+};
+
+// The main window without pixels: it owns the loaded day, every grid, label text and check
+// state, and has the event handlers. The rules live in their subsystems; handlers call them in
+// order. The window paints this state and forwards clicks.
+class TMainForm {
+  public:
+    TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvLink);
+    ~TMainForm();
+    TMainForm(const TMainForm&) = delete;
+    TMainForm& operator=(const TMainForm&) = delete;
+
+    // --- Start-up and shut-down ---
+    // The main window's creation steps; false (with the system's message) when a working
+    // folder cannot be made, which ends the start-up.
+    bool FormCreate(std::string* error);
+    // The first show: starts the data service.
+    void FormShow();
+    // The window is asked to close: its placement is kept for the next run.
+    void FormCloseQuery(const WindowPlacement& placement);
+    WindowPlacement StoredPlacement() const;
+
+    // --- Commands ---
+    void HelpClick();
+    std::string VersionText() const { return kVersionText; }
+
+    // --- Day and race list ---
+    void BuildDateList();
+    // The chosen date changed (index into DateList).
+    void DateListChange(int index);
+    void LoadDay(const std::string& day);
+    // A click on race list item `item`.
+    void DatListClick(int item);
+    void NextRaceClick();  // 直前ﾚｰｽ
+    void FButtonClick();   // shows or hides the race list panel
+    // After the download dialog closes: the race list is cleared, the race pages hidden and
+    // the date list rebuilt.
+    void AfterDownload();
+
+    // --- State the window shows ---
+    const std::string& ProgramFolder() const { return programFolder_; }
+    SettingsFile& Settings() { return settings_; }
+    ErrorLog& Log() { return errorLog_; }
+    DayStore& Store() { return store_; }
+    DayBook& Book() { return *book_; }
+    const DayBook& Book() const { return *book_; }
+    JvLink& DataService() { return jvLink_; }
+    MainFormPorts& Ports() { return ports_; }
+    LossLedger& Ledger() { return ledger_; }
+
+    std::vector<std::string> DateList;
+    int DateIndex = -1;
+    std::string DateText;  // the date box: the chosen day, empty when none
+    std::vector<std::string> RaceList;
+    int RaceListIndex = -1;
+    int SelectedRace = -1;
+    int OddsTargetRace = 0;
+
+    Label DownloadLabel;
+    Label RemainingTimeLabel;
+    Label ClockLabel;
+    bool RaceListPanelVisible = true;
+    bool RacePagesVisible = false;  // the race card, analysis and result pages
+    ProgressDialogState Progress;
+
+    TimerState ClockTimer{true, 500};
+    TimerState CountdownTimer{true, 1000};
+    TimerState AutoOddsTimer{false, 40000};
+    TimerState ResultsTimer{false, 600000};
+    TimerState ChangeTimer{false, 300000};
+
+    // Called whenever the shown state changed outside a direct click (timers, read loops).
+    std::function<void()> Changed;
+    void NotifyChanged();
+
+    // True when `day` is today's date in the date box's form.
+    bool IsToday(const std::string& day) const;
+
+  private:
+    void FillExternalFolders();
+    void ResetRaceStates();
+    void FillRaceLists();
+    void ImportDayOdds();
+    void ImportDayMining();
+    void ParseDayPayouts();
+    void StartCurrentDayFetches();
+
+    std::string programFolder_;
+    MainFormPorts ports_;
+    JvLink& jvLink_;
+    SettingsFile settings_;
+    ErrorLog errorLog_;
+    DayStore store_;
+    std::unique_ptr<DayBook> book_;
+    LossLedger ledger_;
+};
+
+}  // namespace kagiroi

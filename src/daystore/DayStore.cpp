@@ -1,0 +1,218 @@
+#include "daystore/DayStore.h"
+
+#include "daystore/DayFiles.h"
+#include "daystore/RecordLayout.h"
+#include "platform/FileSystem.h"
+#include "platform/TextField.h"
+
+#include <algorithm>
+
+namespace kagiroi {
+
+namespace {
+
+// Beyond this many bytes of cached lines the store writes what it holds and starts afresh,
+// so a long download never holds more than this in memory.
+constexpr size_t kCacheBudget = 256u << 20;
+
+constexpr int kWeKeyLength = 23;
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() &&
+            text[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    size_t size = 0;
+    for (const auto& line : lines)
+        size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+size_t ByteSize(const std::vector<std::string>& lines) {
+    size_t size = 0;
+    for (const auto& line : lines)
+        size += line.size() + 2;
+    return size;
+}
+
+std::string KeyOf(RecordKind kind, std::string_view line) {
+    return kind == RecordKind::WE ? Field(line, pos::kRaceKey, kWeKeyLength)
+                                  : Field(line, pos::kRaceKey, 16);
+}
+
+const char* ExtensionOf(RecordKind kind) {
+    switch (kind) {
+        case RecordKind::RA:
+            return ".jvRA";
+        case RecordKind::HR:
+            return ".jvHR";
+        case RecordKind::O1:
+            return ".jvO1";
+        case RecordKind::O5:
+            return ".jvO5";
+        case RecordKind::O6:
+            return ".jvO6";
+        case RecordKind::DM:
+            return ".jvDM";
+        case RecordKind::WE:
+            return ".WE";
+        case RecordKind::TC:
+            return ".TC";
+        default:
+            return "";
+    }
+}
+
+// Kinds whose blank first line (left by an old blank record) is dropped after a store.
+bool DropsBlankFirstLine(RecordKind kind) {
+    return kind == RecordKind::RA || kind == RecordKind::O1 || kind == RecordKind::O5 ||
+           kind == RecordKind::O6 || kind == RecordKind::DM || kind == RecordKind::TC;
+}
+
+}  // namespace
+
+std::vector<std::string> BlankRunnerLines() {
+    return std::vector<std::string>(kRunnerFileLines, std::string(kSeLength - 2, ' '));
+}
+
+DayStore::DayStore(std::string programFolder) : programFolder_(std::move(programFolder)) {}
+
+DayStore::~DayStore() {
+    Flush();
+}
+
+std::string DayStore::FileFor(const std::string& record) const {
+    RecordKind kind = KindOf(record);
+    auto day = DayTextOf(record);
+    if (!day || kind == RecordKind::Other) return {};
+    if (kind == RecordKind::SE) {
+        auto raceFile = PathsForDay(programFolder_, *day).raceFile;
+        return RunnerFilePath(raceFile, Field(record, pos::kCourse, 2)).value_or("");
+    }
+    if (kind == RecordKind::WE || kind == RecordKind::TC)
+        return ChangeFilePath(programFolder_, *day, ExtensionOf(kind));
+    return JoinPath(DataFolder(programFolder_), *day + ExtensionOf(kind));
+}
+
+DayStore::CachedFile& DayStore::Cached(const std::string& path) {
+    auto found = cache_.find(path);
+    if (found != cache_.end()) return found->second;
+    CachedFile file;
+    if (auto text = ReadWholeFile(path)) {
+        file.exists = true;
+        file.lines = SplitLines(*text);
+    }
+    file.bytes = ByteSize(file.lines);
+    cachedBytes_ += file.bytes;
+    return cache_.emplace(path, std::move(file)).first->second;
+}
+
+bool DayStore::Store(const std::string& record, StoreRoute route) {
+    if (!IsWellFormedRecord(record)) return false;
+    RecordKind kind = KindOf(record);
+    std::string path = FileFor(record);
+    if (path.empty()) return false;
+    if (kind == RecordKind::SE) {
+        int race = ToInt(Field(record, pos::kRaceNumber, 2));
+        int horse = ToInt(Field(record, pos::kSeHorse, 2));
+        if (race < 1 || race > kRacesPerCourse || horse < 1 || horse > kMaxRunners) return false;
+    }
+    CachedFile& file = Cached(path);
+    if (NeedsExistingFile(kind, route) && !file.exists) return false;
+
+    std::string line = record.substr(0, record.size() - 2);
+    if (NormalisesHead(kind, route)) line.replace(2, 9, "000000000");
+    size_t before = file.bytes;
+    bool stored = kind == RecordKind::SE ? StoreRunner(file, std::move(line))
+                                         : (StoreKeyed(file, kind, std::move(line)), true);
+    if (!stored) return false;
+    file.dirty = true;
+    file.bytes = ByteSize(file.lines);
+    cachedBytes_ = cachedBytes_ - before + file.bytes;
+    KeepCacheSmall();
+    return true;
+}
+
+void DayStore::StoreKeyed(CachedFile& file, RecordKind kind, std::string line) {
+    auto& lines = file.lines;
+    std::string key = KeyOf(kind, line);
+    auto same = std::find_if(lines.begin(), lines.end(),
+                             [&](const std::string& l) { return KeyOf(kind, l) == key; });
+    if (kind == RecordKind::TC) {
+        if (same != lines.end()) {
+            *same = std::move(line);
+        } else {
+            auto place = std::find_if(lines.begin(), lines.end(),
+                                      [&](const std::string& l) { return l > line; });
+            lines.insert(place, std::move(line));
+        }
+    } else {
+        if (same != lines.end()) {
+            *same = std::move(line);
+        } else {
+            lines.push_back(std::move(line));
+        }
+        std::sort(lines.begin(), lines.end());
+    }
+    if (DropsBlankFirstLine(kind) && !lines.empty() && IsBlank(lines.front()))
+        lines.erase(lines.begin());
+}
+
+bool DayStore::StoreRunner(CachedFile& file, std::string line) {
+    if (!file.exists && file.lines.empty()) file.lines = BlankRunnerLines();
+    // A runner file not written by this program may be short; fill it to its 216 lines.
+    while (file.lines.size() < static_cast<size_t>(kRunnerFileLines))
+        file.lines.emplace_back(kSeLength - 2, ' ');
+    int race = ToInt(Field(line, pos::kRaceNumber, 2));
+    int horse = ToInt(Field(line, pos::kSeHorse, 2));
+    file.lines[static_cast<size_t>((race - 1) * kMaxRunners + (horse - 1))] = std::move(line);
+    return true;
+}
+
+bool DayStore::Flush(std::string* error) {
+    bool ok = true;
+    for (auto& [path, file] : cache_) {
+        if (!file.dirty) continue;
+        std::string message;
+        if (!MakeDirectories(FolderOf(path), &message) ||
+            !WriteFileAtomic(path, JoinLines(file.lines), &message)) {
+            if (ok && error != nullptr) *error = message;
+            ok = false;
+            continue;
+        }
+        file.dirty = false;
+        file.exists = true;
+    }
+    if (ok) {
+        cache_.clear();
+        cachedBytes_ = 0;
+    }
+    return ok;
+}
+
+bool DayStore::HasPendingWrites() const {
+    return std::any_of(cache_.begin(), cache_.end(), [](const auto& e) { return e.second.dirty; });
+}
+
+void DayStore::KeepCacheSmall() {
+    if (cachedBytes_ > kCacheBudget) Flush();
+}
+
+}  // namespace kagiroi

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "daystore/StoreRules.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace kagiroi {
+
+// The per-day cache files: one fixed-length record a line. Keyed files (race, payout, odds,
+// mining, change files) hold one line per key, sorted; the runner file of a day and racecourse
+// holds 216 lines, one per race and horse number.
+//
+// Stores are coalesced: a file is loaded once, changed in memory record by record exactly as a
+// store straight into the file would change it, and written whole and atomically by Flush. The
+// files on disk are therefore byte for byte what storing record by record gives, and a crash
+// leaves every file as it was or complete. Flush before anything reads the day files.
+class DayStore {
+  public:
+    explicit DayStore(std::string programFolder);
+    ~DayStore();
+    DayStore(const DayStore&) = delete;
+    DayStore& operator=(const DayStore&) = delete;
+
+    // Stores one record that has passed its route's filter. False when it is not stored: a
+    // malformed record, a date or racecourse code that cannot make a file name, a runner
+    // outside the 216 slots, or a real-time race or runner record for a day without its file.
+    bool Store(const std::string& record, StoreRoute route);
+
+    // Writes every changed file; false (with the system's message) when one could not be
+    // written, which stays pending.
+    bool Flush(std::string* error = nullptr);
+    bool HasPendingWrites() const;
+
+    // The file a record of this kind and date would go to (empty when it can make no name).
+    std::string FileFor(const std::string& record) const;
+
+  private:
+    struct CachedFile {
+        std::vector<std::string> lines;
+        bool exists = false;
+        bool dirty = false;
+        size_t bytes = 0;
+    };
+
+    CachedFile& Cached(const std::string& path);
+    void StoreKeyed(CachedFile& file, RecordKind kind, std::string line);
+    bool StoreRunner(CachedFile& file, std::string line);
+    void KeepCacheSmall();
+
+    std::string programFolder_;
+    std::map<std::string, CachedFile> cache_;
+    size_t cachedBytes_ = 0;
+};
+
+// A new runner file: 216 lines of 553 blanks.
+std::vector<std::string> BlankRunnerLines();
+
+}  // namespace kagiroi

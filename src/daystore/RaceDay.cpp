@@ -1,0 +1,57 @@
+#include "daystore/RaceDay.h"
+
+#include "daystore/DayFiles.h"
+#include "platform/FileSystem.h"
+#include "platform/Format.h"
+#include "platform/TextField.h"
+#include "racing/KeibaFunc.h"
+
+#include <algorithm>
+
+namespace kagiroi {
+
+std::vector<std::string> BuildDateList(const std::string& programFolder) {
+    std::vector<std::string> days;
+    for (const auto& name : ListFiles(DataFolder(programFolder))) {
+        if (name.size() != 19 || name.substr(14) != ".jvRA") continue;
+        std::string day = name.substr(0, 14);
+        if (DateOfDayText(day)) days.push_back(day);
+    }
+    std::reverse(days.begin(), days.end());
+    return days;
+}
+
+std::string RaceListText(const RaceSlot& slot) {
+    return RacecourseName(Field(slot.RaceInfo, pos::kCourse, 2)) +
+           FormatIntField(Field(slot.RaceInfo, pos::kRaceNumber, 2)) + "R";
+}
+
+std::string AddMinutes(const std::string& hhmm, int minutes) {
+    if (IsBlank(hhmm)) return {};
+    std::string minutePart = hhmm.size() >= 2 ? hhmm.substr(hhmm.size() - 2) : hhmm;
+    int t = ToInt(hhmm.substr(0, 2)) * 60 + ToInt(minutePart) + minutes;
+    // Times before midnight stay on the clock face instead of printing negative digits.
+    t = ((t % 1440) + 1440) % 1440;
+    return Format("%02d%02d", t / 60, t % 60);
+}
+
+std::array<std::string, 3> FetchTimesFor(const std::string& postTime, int minutesBefore) {
+    return {AddMinutes(postTime, -minutesBefore), AddMinutes(postTime, -(minutesBefore - 1)),
+            AddMinutes(postTime, -(minutesBefore - 2))};
+}
+
+int NextRaceSlot(const DayBook& book, int listedSlots, const std::string& nowHhmm) {
+    int best = -1, bestDifference = 0;
+    for (int slot = 0; slot < std::min(listedSlots, kSlotCount); ++slot) {
+        std::string post = Field(book[slot].RaceInfo, pos::kRaPostTime, 4);
+        if (!(post > nowHhmm)) continue;
+        int difference = ToInt(post) - ToInt(nowHhmm);
+        if (best < 0 || difference < bestDifference) {
+            best = slot;
+            bestDifference = difference;
+        }
+    }
+    return best;
+}
+
+}  // namespace kagiroi

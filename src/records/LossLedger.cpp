@@ -1,0 +1,77 @@
+#include "records/LossLedger.h"
+
+#include "platform/FileSystem.h"
+#include "platform/Format.h"
+#include "platform/TextField.h"
+
+namespace kagiroi {
+
+LossLedger::LossLedger(std::string path) : path_(std::move(path)) {}
+
+std::vector<std::string> SplitQuotedCsv(const std::string& line) {
+    std::vector<std::string> fields;
+    std::string field;
+    bool quoted = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        char c = line[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            fields.push_back(field);
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    fields.push_back(field);
+    return fields;
+}
+
+void LossLedger::Load() {
+    entries_.clear();
+    auto text = ReadWholeFile(path_);
+    if (!text) return;
+    size_t start = 0;
+    while (start < text->size()) {
+        size_t end = text->find('\n', start);
+        if (end == std::string::npos) end = text->size();
+        std::string line = text->substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        start = end + 1;
+        if (IsBlank(line)) continue;
+        auto fields = SplitQuotedCsv(line);
+        fields.resize(4);
+        entries_.push_back({fields[0], fields[1], fields[2], fields[3]});
+    }
+}
+
+bool LossLedger::Save() const {
+    std::string text;
+    for (const auto& e : entries_)
+        text += "\"" + e.number + "\",\"" + e.race + "\",\"" + e.betType + "\",\"" + e.amount +
+                "\"\r\n";
+    return WriteFileAtomic(path_, text);
+}
+
+long long LossLedger::CumulativeLoss() const {
+    long long total = 0;
+    for (const auto& e : entries_)
+        total += ToInt64(e.amount);
+    return total;
+}
+
+std::string LossLedger::CumulativeLossText() const {
+    if (entries_.empty()) return {};
+    return Format("%8lld", CumulativeLoss());
+}
+
+}  // namespace kagiroi

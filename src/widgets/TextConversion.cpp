@@ -1,0 +1,15 @@
+#include "widgets/TextConversion.h"
+
+#include "platform/Sjis.h"
+
+namespace kagiroi {
+
+QString ToQString(const std::string& sjis) {
+    return QString::fromStdString(SjisToUtf8(sjis));
+}
+
+std::string ToSjis(const QString& text) {
+    return Utf8ToSjis(text.toStdString());
+}
+
+}  // namespace kagiroi
