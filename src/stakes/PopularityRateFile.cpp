@@ -121,7 +121,7 @@ PopularityRateTables TallyDayStore(const std::string& programFolder) {
     for (const std::string& day : StoredDays(programFolder)) {
         BlankRaceRecords(*book);
         book->paths = PathsForDay(programFolder, day);
-        ReadRaceAndRunnerRecords(*book, true);
+        ReadRaceAndRunnerRecords(*book);
         for (const RaceSlot& race : book->slots)
             CountRace(race, counts);
     }
