@@ -16,19 +16,38 @@ bool InRange(int fieldSize, int rank) {
            rank <= kMaxRateRank;
 }
 
-// Win chances by rank: a power law with an exponential tail, fitted to the win chances that
-// the average odds of each rank imply in a field of 16 (about 33 % for the favourite, 18 % for
-// the second, 1 % for the last), then scaled to sum to 1 over the field.
+// Win chances by rank: a power law with an exponential tail, scaled to sum to 1 over the field.
+// The constants give a field of 16 roughly what favourites do on JRA courses (the favourite
+// wins about a third of its races and finishes in the first three a little under two thirds).
+constexpr double kRankPower = 0.55;
+constexpr double kRankDecay = 0.18;
+// The later places are filled from the remaining horses by flattened chances (the win chance
+// raised to these powers): a favourite that did not win is less sure of second than its win
+// chance says, the classic correction of filling places in proportion to win chances.
+constexpr double kSecondPlacePower = 0.76;
+constexpr double kThirdPlacePower = 0.62;
+
+std::vector<double> Normalised(std::vector<double> chances) {
+    double sum = 0;
+    for (double c : chances)
+        sum += c;
+    for (double& c : chances)
+        c /= sum;
+    return chances;
+}
+
 std::vector<double> ModelWinChances(int fieldSize) {
     std::vector<double> p(static_cast<size_t>(fieldSize) + 1, 0.0);
-    double sum = 0;
-    for (int r = 1; r <= fieldSize; ++r) {
-        p[static_cast<size_t>(r)] = std::pow(r, -0.585) * std::exp(-0.193 * (r - 1));
-        sum += p[static_cast<size_t>(r)];
-    }
-    for (double& value : p)
-        value /= sum;
-    return p;
+    for (int r = 1; r <= fieldSize; ++r)
+        p[static_cast<size_t>(r)] = std::pow(r, -kRankPower) * std::exp(-kRankDecay * (r - 1));
+    return Normalised(p);
+}
+
+std::vector<double> Flattened(const std::vector<double>& p, double power) {
+    std::vector<double> q(p.size(), 0.0);
+    for (size_t r = 1; r < p.size(); ++r)
+        q[r] = std::pow(p[r], power);
+    return Normalised(q);
 }
 
 // The rate table each horse of a ticket is looked up in, in the order of the combination.
@@ -66,24 +85,27 @@ double Rate(const PopularityRateTables& tables, RateTable table, int fieldSize, 
                        [static_cast<size_t>(rank)];
 }
 
-// Places filled in order, each from the horses left in proportion to their win chances.
+// First place by the win chances, second from the rest by the flattened second-place chances,
+// third likewise; each horse's chances of the first two and three places summed over the orders.
 void PutModelRates(PopularityRateTables& tables, int fieldSize) {
     if (fieldSize < kMinRateFieldSize || fieldSize > kMaxRateFieldSize) return;
-    std::vector<double> p = ModelWinChances(fieldSize);
-    int n = fieldSize;
+    const int n = fieldSize;
+    std::vector<double> p = ModelWinChances(n);
+    std::vector<double> q = Flattened(p, kSecondPlacePower);
+    std::vector<double> t = Flattened(p, kThirdPlacePower);
+    auto at = [](const std::vector<double>& v, int r) { return v[static_cast<size_t>(r)]; };
     for (int rank = 1; rank <= kMaxRateRank; ++rank) {
         double win = 0, second = 0, third = 0;
         if (rank <= n) {
-            double pi = p[static_cast<size_t>(rank)];
-            win = pi;
+            win = at(p, rank);
             for (int j = 1; j <= n; ++j) {
                 if (j == rank) continue;
-                double pj = p[static_cast<size_t>(j)];
-                second += pj * pi / (1 - pj);
+                double secondGivenJ = at(q, rank) / (1 - at(q, j));
+                second += at(p, j) * secondGivenJ;
                 for (int k = 1; k <= n; ++k) {
                     if (k == rank || k == j) continue;
-                    double pk = p[static_cast<size_t>(k)];
-                    third += pj * pk / (1 - pj) * pi / (1 - pj - pk);
+                    third += at(p, j) * at(q, k) / (1 - at(q, j)) * at(t, rank) /
+                             (1 - at(t, j) - at(t, k));
                 }
             }
         }

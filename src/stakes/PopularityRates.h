@@ -32,9 +32,9 @@ struct PopularityRateTables {
 // The rate of a rank in a field; 0 outside field sizes 4..18 or ranks 1..18.
 double Rate(const PopularityRateTables& tables, RateTable table, int fieldSize, int rank);
 
-// The estimate used where the store holds too few races: win chances falling off smoothly with
-// the popularity rank, and the top-two and top-three chances that follow from them when the
-// places are filled in order from the remaining horses.
+// The estimate used where the store holds too few races of a field size: win chances falling
+// off smoothly with the popularity rank, and the top-two and top-three chances that follow when
+// the places are filled in turn from the horses left.
 PopularityRateTables ModelRates();
 // Fills the rates of one field size from the model.
 void PutModelRates(PopularityRateTables& tables, int fieldSize);
