@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets everything up, builds, and runs every test: the whole suite, then the core tests again
+# in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh build
+(cd build && ctest --output-on-failure -j2)
+
+scripts/setup.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DKAGIROI_SANITIZE=ON \
+    -DKAGIROI_BUILD_UI=OFF -DKAGIROI_BUILD_BENCH=OFF
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --output-on-failure -j2)
+echo "All tests passed."
