@@ -36,6 +36,10 @@ bool RacePatternForm::BitBtn1Click(SettingsFile& settings) const {
     return written;
 }
 
+std::string RacePatternForm::Text(int edit) const {
+    return Format("%.1f", Value(edit));
+}
+
 void RacePatternForm::SetValue(int edit, double value) {
     if (edit < 0 || edit >= kRacePatternFieldCount) return;
     values_[static_cast<size_t>(edit)] = std::clamp(value, 0.0, kMaxRacePatternValue);

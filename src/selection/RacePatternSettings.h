@@ -33,6 +33,8 @@ class RacePatternForm {
     bool BitBtn1Click(SettingsFile& settings) const;
 
     double Value(int edit) const { return values_[static_cast<size_t>(edit)]; }
+    // The edit's text: one decimal place.
+    std::string Text(int edit) const;
     // An edit holds a non-negative value of up to six integer digits.
     void SetValue(int edit, double value);
 

@@ -99,6 +99,15 @@ std::string ReadPluginFolder(const SettingsFile& settings) {
     return settings.ReadString("Dir", "HibariTohyo2", "");
 }
 
+bool ChoosePluginFolder(SettingsFile& settings, Ui& ui, const std::string& programFolder) {
+    std::string stored = Trim(ReadPluginFolder(settings));
+    std::optional<std::string> chosen = ui.ChooseFolder("Hibari投票プラグイン２フォルダの指定",
+                                                        stored.empty() ? programFolder : stored);
+    if (!chosen) return false;
+    settings.WriteString("Dir", "HibariTohyo2", *chosen);
+    return true;
+}
+
 VoteOutcome SendToVotingPlugin(std::string_view typeCode, const TextGrid& table,
                                const VotingRequest& request, Ui& ui, Shell& shell) {
     std::optional<BetType> type = BetTypeOfPluginCode(typeCode);

@@ -37,6 +37,10 @@ std::string PluginProgramPath(const std::string& pluginFolder);
 // Dir/HibariTohyo2: the plug-in's folder, empty when it is not installed.
 std::string ReadPluginFolder(const SettingsFile& settings);
 
+// The folder command (Hibari投票プラグイン２フォルダ指定): the chooser starts at the stored
+// folder (the program folder when none is stored); a chosen folder is stored. True when chosen.
+bool ChoosePluginFolder(SettingsFile& settings, Ui& ui, const std::string& programFolder);
+
 // What the Hibari2投票 button hands over.
 struct VotingRequest {
     std::string dayText;             // the date box; blank when no day is loaded
@@ -49,6 +53,7 @@ enum class VoteOutcome { NotReady, Declined, SaveFailed, StartFailed, Started };
 
 // Writes the table's unstruck tickets with stakes as the plug-in's CSV and starts the plug-in
 // with the file's path, after the checks and the confirmation; every stop is told to the user.
+// An unknown type code sends nothing.
 VoteOutcome SendToVotingPlugin(std::string_view typeCode, const TextGrid& table,
                                const VotingRequest& request, Ui& ui, Shell& shell);
 

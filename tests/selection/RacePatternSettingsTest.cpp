@@ -16,6 +16,7 @@ TEST(RacePatternSettings, WithoutEntriesTheDialogShowsTheDefaults) {
     const double defaults[] = {2.0, 7.0, 4.0, 10.0, 8.0, 12.0};
     for (int i = 0; i < kRacePatternFieldCount; ++i)
         EXPECT_DOUBLE_EQ(defaults[i], form.Value(i)) << i;
+    EXPECT_EQ("10.0", form.Text(3));
 }
 
 TEST(RacePatternSettings, SaveWritesSevenCharactersWithOneDecimal) {

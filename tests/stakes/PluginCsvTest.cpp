@@ -213,5 +213,21 @@ TEST(PluginCsv, ThePlugInFolderComesFromTheSettings) {
     EXPECT_FALSE(PluginCsvPath("/opt/hibari2", badDate).has_value());
 }
 
+TEST(PluginCsv, TheFolderCommandStartsAtTheStoredFolderAndStoresTheChoice) {
+    test::TempFolder folder;
+    SettingsFile settings(folder / "kagiroi.ini");
+    test::FakeUi ui;
+    EXPECT_FALSE(ChoosePluginFolder(settings, ui, "/prog"));  // cancelled
+    EXPECT_EQ("/prog", ui.lastFolderStart);
+    EXPECT_TEXT_EQ("Hibari投票プラグイン２フォルダの指定", ui.events.at(0).text);
+    EXPECT_EQ("", ReadPluginFolder(settings));
+    ui.ChooseNextFolder("/opt/hibari2");
+    EXPECT_TRUE(ChoosePluginFolder(settings, ui, "/prog"));
+    EXPECT_EQ("/opt/hibari2", ReadPluginFolder(settings));
+    ui.ChooseNextFolder(std::nullopt);
+    ChoosePluginFolder(settings, ui, "/prog");
+    EXPECT_EQ("/opt/hibari2", ui.lastFolderStart);
+}
+
 }  // namespace
 }  // namespace kagiroi
