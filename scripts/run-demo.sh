@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh build
+scripts/install-plugin.sh build
 export KAGIROI_HOME="${KAGIROI_HOME:-$HOME/.local/share/kagiroi}"
 mkdir -p "$KAGIROI_HOME"
 

@@ -100,6 +100,8 @@ void TMainForm::FButtonClick() {
 }
 
 void TMainForm::AfterDownload() {
+    // A cancel belongs to the download it stopped: the race-day fetches must not stay stopped.
+    DownloadCancelFlag = false;
     RaceList.clear();
     RaceListIndex = -1;
     RacePagesVisible = false;

@@ -9,12 +9,22 @@ void TMainForm::DatListClick(int item) {
 }
 
 void TMainForm::ImportDayOdds() {
-    for (int slot = 0; slot < kSlotCount; ++slot)
+    for (int slot = 0; slot < kSlotCount; ++slot) {
         OddsTargetRace = slot;
+        OzReadBtnClick();
+    }
 }
 
-void TMainForm::ImportDayMining() {}
-void TMainForm::ParseDayPayouts() {}
-void TMainForm::StartCurrentDayFetches() {}
+void TMainForm::ImportDayMining() {
+    DMReadBtnClick();
+}
+void TMainForm::ParseDayPayouts() {
+    CalcBtnClick();
+}
+
+void TMainForm::OzReadBtnClick() {}
+void TMainForm::HrReadBtnClick() {}
+void TMainForm::DMReadBtnClick() {}
+void TMainForm::CalcBtnClick() {}
 
 }  // namespace kagiroi

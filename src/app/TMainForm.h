@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datalink/RealTimeFetch.h"
 #include "daystore/DayStore.h"
 #include "daystore/RaceSlot.h"
 #include "platform/Clipboard.h"
@@ -89,6 +90,31 @@ class TMainForm {
     // the date list rebuilt.
     void AfterDownload();
 
+    // --- Imports of the loaded day ---
+    void OzReadBtnClick();  // odds of slot OddsTargetRace
+    void HrReadBtnClick();  // payouts (and the placings and final odds with them)
+    void DMReadBtnClick();  // mining predictions
+    void CalcBtnClick();    // payout parse of all races
+
+    // --- Race-day fetches ---
+    void SokuhoOddsBtnClick();  // 速報ｵｯｽﾞ
+    void ResultsBtnClick();     // 結果情報
+    void MiningBtnClick();      // ﾏｲﾆﾝｸﾞ
+    void ChangeInfoFetch();     // 変更情報
+    void ReadDayChanges();      // 開催読込
+    void N1O1Click();           // 1日分の全オッズを一括取得
+    // The automatic odds fetch over a list of race keys with their slot numbers.
+    void AutoOddsFetch(const std::vector<std::string>& list);
+
+    // --- Clocks and the automatic schedule ---
+    void ClockTimerTick();
+    void CountdownTimerTick();
+    void AutoOddsTimerTick();
+    void ResultsTimerTick();
+    void ChangeTimerTick();
+    // The ｵｯｽﾞ自動取得 check box was set to `checked`.
+    void AutoOddsCheckClick(bool checked);
+
     // --- State the window shows ---
     const std::string& ProgramFolder() const { return programFolder_; }
     SettingsFile& Settings() { return settings_; }
@@ -107,6 +133,8 @@ class TMainForm {
     int RaceListIndex = -1;
     int SelectedRace = -1;
     int OddsTargetRace = 0;
+    // Set by a download's cancel; read by every read loop.
+    bool DownloadCancelFlag = false;
 
     Label DownloadLabel;
     Label RemainingTimeLabel;
@@ -114,6 +142,17 @@ class TMainForm {
     bool RaceListPanelVisible = true;
     bool RacePagesVisible = false;  // the race card, analysis and result pages
     ProgressDialogState Progress;
+    bool AutoOddsChecked = false;
+
+    // How long a race-day read waits for a service that keeps answering "downloading".
+    int RealTimeMaxWaitMs = RealTimeFetcher::kMaxWaitMs;
+
+    // Silence the beeps of the timed fetches while they run.
+    struct QuietFlags {
+        bool results = false;
+        bool mining = false;
+        bool change = false;
+    } Quiet;
 
     TimerState ClockTimer{true, 500};
     TimerState CountdownTimer{true, 1000};
@@ -136,6 +175,13 @@ class TMainForm {
     void ImportDayMining();
     void ParseDayPayouts();
     void StartCurrentDayFetches();
+    bool DayChosen() const;
+    int DayDateNumber() const;
+    std::string CourseRaceText(int slot) const;
+    void ShowSelectedRaceAgain();
+    RealTimeRequest Request(const char* dataSpec, std::string key, RealTimeReader reader,
+                            std::string fetching, std::string failurePrefix, bool quiet) const;
+    RealTimeFetcher Fetcher();
 
     std::string programFolder_;
     MainFormPorts ports_;
@@ -145,6 +191,8 @@ class TMainForm {
     DayStore store_;
     std::unique_ptr<DayBook> book_;
     LossLedger ledger_;
+    bool autoOddsBusy_ = false;
+    int changeInterval_ = 5;  // G: the change interval read at the current day's load
 };
 
 }  // namespace kagiroi

@@ -37,6 +37,17 @@ int64_t MonotonicMilliseconds() {
 #endif
 }
 
+void SleepMilliseconds(int milliseconds) {
+    if (milliseconds <= 0) return;
+#ifdef _WIN32
+    Sleep(static_cast<DWORD>(milliseconds));
+#else
+    timespec ts{milliseconds / 1000, static_cast<long>(milliseconds % 1000) * 1000000L};
+    while (nanosleep(&ts, &ts) != 0) {
+    }
+#endif
+}
+
 StartedClock::StartedClock(const DateTime& start)
     : startSeconds_(ToSerialSeconds(start)), startedAtMs_(MonotonicMilliseconds()) {}
 

@@ -17,6 +17,7 @@ class Clock {
 // Milliseconds of a clock that never jumps (for measuring elapsed time). Core code reads time
 // only through here and Clock: <chrono> cannot be compiled with the Shift_JIS literal flags.
 int64_t MonotonicMilliseconds();
+void SleepMilliseconds(int milliseconds);
 
 class SystemClock : public Clock {
   public:

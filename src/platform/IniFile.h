@@ -14,6 +14,7 @@ class IniText {
     explicit IniText(const std::string& text = "");
 
     std::optional<std::string> Get(const std::string& section, const std::string& key) const;
+    bool HasSection(const std::string& section) const { return FindSection(section) >= 0; }
     void Set(const std::string& section, const std::string& key, const std::string& value);
     // The text with CR LF after every line.
     std::string Text() const;

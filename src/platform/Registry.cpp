@@ -21,12 +21,7 @@ IniText LoadRecords(const std::string& path) {
 }  // namespace
 
 bool InstallerRecordsFile::KeyExists(const std::string& key) {
-    // A key exists when its section does; IniText answers per value, so ask for the section's
-    // marker the installer writes with every record.
-    auto text = ReadWholeFile(path_);
-    if (!text) return false;
-    IniText ini(*text);
-    return ini.Get(key, "Inno Setup: App Path").has_value() || ini.Get(key, "").has_value();
+    return LoadRecords(path_).HasSection(key);
 }
 
 std::optional<std::string> InstallerRecordsFile::ReadValue(const std::string& key,

@@ -23,7 +23,10 @@ int FakeJvLink::JVOpen(const std::string& dataSpec, const std::string& fromDate,
 
 int FakeJvLink::JVRTOpen(const std::string& dataSpec, const std::string& key) {
     calls.push_back("JVRTOpen:" + dataSpec + ":" + key);
-    return rtOpenResult;
+    if (rtOpenResults.empty()) return rtOpenResult;
+    int result = rtOpenResults.front();
+    rtOpenResults.pop_front();
+    return result;
 }
 
 int FakeJvLink::JVStatus() {

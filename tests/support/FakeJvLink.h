@@ -39,6 +39,7 @@ class FakeJvLink : public JvLink {
     int openDownloadCount = 0;
     std::string openStamp = "20240106120000";
     int rtOpenResult = 0;
+    std::deque<int> rtOpenResults;  // per call, before rtOpenResult applies
     std::deque<int> statusResults;  // when empty, JVStatus answers the download count
     std::deque<Read> reads;         // when empty, JVRead answers 0
     int closeResult = 0;

@@ -1,5 +1,7 @@
 #include "app/ui/MainWindow.h"
 
+#include "datalink/TGetDataForm.h"
+#include "datalink/ui/GetDataDialog.h"
 #include "widgets/Fonts.h"
 #include "widgets/QtPorts.h"
 #include "widgets/TextConversion.h"
@@ -180,7 +182,15 @@ void MainWindow::Refresh() {
     refreshing_ = false;
 }
 
-void MainWindow::OpenDownloadDialog() {}
+void MainWindow::OpenDownloadDialog() {
+    TGetDataForm download(form_.DataService(), form_.Store(), form_.Settings(), ui_,
+                          form_.Ports().clock, form_.DownloadCancelFlag);
+    download.FormCreate();
+    GetDataDialog dialog(download, this);
+    dialog.exec();
+    form_.AfterDownload();
+    Refresh();
+}
 
 void MainWindow::ShowVersion() {
     QMessageBox::about(

@@ -1,0 +1,53 @@
+#include "app/FetchSchedule.h"
+
+#include "daystore/RaceDay.h"
+#include "daystore/RecordLayout.h"
+#include "platform/Format.h"
+#include "platform/TextField.h"
+
+namespace kagiroi {
+
+bool OddsAreFresh(const RaceSlot& slot) {
+    if (ToInt(Field(slot.O1Copy, pos::kRaceNumber, 2)) <= 0) return false;
+    std::string announced = Field(slot.O1Copy, 32, 4);
+    return !(AddMinutes(announced, 5) < Trim(slot.FetchTimes[0]));
+}
+
+std::vector<std::string> BuildAutoFetchList(const DayBook& book, const std::string& nowHhmm) {
+    std::vector<std::string> list;
+    for (int s = 0; s < kSlotCount; ++s) {
+        const RaceSlot& slot = book[s];
+        bool due = nowHhmm == Trim(slot.FetchTimes[0]) || nowHhmm == Trim(slot.FetchTimes[1]);
+        if (due && !OddsAreFresh(slot))
+            list.push_back(Field(slot.RaceInfo, pos::kRaceKey, 16) + Format("%2d", s));
+    }
+    return list;
+}
+
+bool ResultsFetchDue(const std::string& nowHhmm, const std::string& firstPost, int changeInterval) {
+    return !(nowHhmm > "1800") && nowHhmm > AddMinutes(firstPost, -(changeInterval + 30));
+}
+
+bool ChangeFetchDue(const std::string& nowHhmm, const std::string& firstPost, int changeInterval) {
+    return nowHhmm > AddMinutes(firstPost, -(changeInterval + 60));
+}
+
+std::string ClockText(const DateTime& now) {
+    return FormatDateTime(now, "hh時nn分ss秒");
+}
+
+std::string CountdownText(const std::string& raceInfo, const DateTime& now) {
+    DateTime post;
+    post.year = ToInt(Field(raceInfo, pos::kYear, 4));
+    post.month = ToInt(Field(raceInfo, pos::kMonthDay, 2));
+    post.day = ToInt(Field(raceInfo, pos::kMonthDay + 2, 2));
+    post.hour = ToInt(Field(raceInfo, pos::kRaPostTime, 2));
+    post.minute = ToInt(Field(raceInfo, pos::kRaPostTime + 2, 2));
+    if (!IsValidDate(post.year, post.month, post.day)) return "発走済み";
+    int64_t left = ToSerialSeconds(post) - ToSerialSeconds(now);
+    if (left <= 0) return "発走済み";
+    return Format("発走までの残り時間：%02lld:%02lld:%02lld", static_cast<long long>(left / 3600),
+                  static_cast<long long>(left / 60 % 60), static_cast<long long>(left % 60));
+}
+
+}  // namespace kagiroi

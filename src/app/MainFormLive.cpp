@@ -1,0 +1,130 @@
+#include "app/FetchSchedule.h"
+#include "app/TMainForm.h"
+#include "datalink/ChangeReading.h"
+#include "daystore/RecordLayout.h"
+#include "platform/Format.h"
+#include "platform/TextField.h"
+#include "racing/KeibaFunc.h"
+
+namespace kagiroi {
+
+bool TMainForm::DayChosen() const {
+    return !IsBlank(DateText);
+}
+
+int TMainForm::DayDateNumber() const {
+    return ToInt(Field(Book()[0].RaceInfo, pos::kYear, 8));
+}
+
+std::string TMainForm::CourseRaceText(int slot) const {
+    const std::string& race = Book()[slot].RaceInfo;
+    return RacecourseName(Field(race, pos::kCourse, 2)) +
+           FormatIntField(Field(race, pos::kRaceNumber, 2));
+}
+
+RealTimeFetcher TMainForm::Fetcher() {
+    RealTimeFetcher fetcher(jvLink_, store_, ports_.ui, errorLog_, DownloadCancelFlag,
+                            DownloadLabel, [this] { NotifyChanged(); });
+    fetcher.SetMaxWait(RealTimeMaxWaitMs);
+    return fetcher;
+}
+
+RealTimeRequest TMainForm::Request(const char* dataSpec, std::string key, RealTimeReader reader,
+                                   std::string fetching, std::string failurePrefix,
+                                   bool quiet) const {
+    RealTimeRequest request;
+    request.dataSpec = dataSpec;
+    request.key = std::move(key);
+    request.reader = reader;
+    request.fetchingLabel = std::move(fetching);
+    request.failurePrefix = std::move(failurePrefix);
+    request.quiet = quiet;
+    return request;
+}
+
+void TMainForm::ShowSelectedRaceAgain() {
+    if (SelectedRace >= 0 && RaceListIndex >= 0) DatListClick(SelectedRace);
+}
+
+void TMainForm::SokuhoOddsBtnClick() {
+    if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen()) return;
+    std::string key = Field(Book()[SelectedRace].RaceInfo, pos::kRaceKey, 16);
+    if (ToInt64(key.substr(0, 8)) <= 0) return;
+    std::string course = CourseRaceText(SelectedRace);
+    Fetcher().Fetch(Request("0B30", key, RealTimeReader::Odds, course + "オッズ取得中",
+                            course + "R:ｵｯｽﾞ取得エラー：", false));
+    OddsTargetRace = SelectedRace;
+    OzReadBtnClick();
+    ShowSelectedRaceAgain();
+}
+
+void TMainForm::ResultsBtnClick() {
+    if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen() || DayDateNumber() <= 0) return;
+    std::string course = CourseRaceText(SelectedRace);
+    Fetcher().Fetch(Request("0B12", Format("%08d", DayDateNumber()), RealTimeReader::Race,
+                            "ﾚｰｽ情報データ取得中", course + "R:ﾚｰｽ情報データ取得エラー：",
+                            Quiet.results));
+    HrReadBtnClick();
+    ShowSelectedRaceAgain();
+}
+
+void TMainForm::MiningBtnClick() {
+    if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen() || DayDateNumber() <= 0) return;
+    std::string course = CourseRaceText(SelectedRace);
+    Fetcher().Fetch(Request("0B13", Format("%08d", DayDateNumber()), RealTimeReader::Mining,
+                            "DM取得中", course + "R:DMデータ取得エラー：", Quiet.mining));
+    DMReadBtnClick();
+    ShowSelectedRaceAgain();
+}
+
+void TMainForm::ChangeInfoFetch() {
+    if (!DayChosen() || DayDateNumber() <= 0) return;
+    int slot = SelectedRace >= 0 ? SelectedRace : 0;
+    std::string course = CourseRaceText(slot);
+    Fetcher().Fetch(Request("0B14", Format("%08d", DayDateNumber()), RealTimeReader::Change,
+                            "開催速報データ取得中", course + "R:開催速報データ取得エラー：",
+                            Quiet.change));
+    ReadDayChanges();
+}
+
+void TMainForm::ReadDayChanges() {
+    store_.Flush();
+    ChangeReadingResult result =
+        ReadChanges(programFolder_, *book_, settings_.ReadInteger("Time", "AutoOzGet", 10));
+    if (!result.error.empty()) errorLog_.Append(result.error);
+    if (result.racesMoved > 0) NotifyChanged();
+}
+
+void TMainForm::AutoOddsFetch(const std::vector<std::string>& list) {
+    bool selectedFetched = false;
+    for (const std::string& entry : list) {
+        if (entry.size() < 18) continue;
+        std::string key = entry.substr(0, 16);
+        int slot = ToInt(entry.substr(16, 2));
+        if (slot < 0 || slot >= kSlotCount) continue;
+        std::string course = CourseRaceText(slot);
+        Fetcher().Fetch(Request("0B30", key, RealTimeReader::Odds, course + "R ｵｯｽﾞ取得中",
+                                course + "R:", false));
+        OddsTargetRace = slot;
+        OzReadBtnClick();
+        if (SelectedRace >= 0 &&
+            Field(Book()[SelectedRace].RaceInfo, pos::kCourse, 2) == key.substr(8, 2) &&
+            Field(Book()[SelectedRace].RaceInfo, pos::kRaceNumber, 2) == key.substr(14, 2))
+            selectedFetched = true;
+    }
+    if (selectedFetched) ShowSelectedRaceAgain();
+}
+
+void TMainForm::N1O1Click() {
+    if (!DayChosen()) {
+        ports_.ui.Beep();
+        ports_.ui.ShowMessage("ﾃﾞｰﾀを読み込んでください。");
+        return;
+    }
+    for (int item = 0; item < static_cast<int>(RaceList.size()); ++item) {
+        DatListClick(item);
+        SokuhoOddsBtnClick();
+    }
+}
+
+}  // namespace kagiroi

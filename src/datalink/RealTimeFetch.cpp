@@ -1,0 +1,110 @@
+#include "datalink/RealTimeFetch.h"
+
+#include "datalink/JvResultMessage.h"
+#include "datalink/ReadLoop.h"
+#include "daystore/StoreRules.h"
+
+namespace kagiroi {
+
+int BufferSizeOf(RealTimeReader reader) {
+    return reader == RealTimeReader::Odds ? 100000 : 60000;
+}
+
+RealTimeFetcher::RealTimeFetcher(JvLink& jvLink, DayStore& store, Ui& ui, ErrorLog& log,
+                                 const bool& cancelFlag, Label& downloadLabel,
+                                 std::function<void()> changed)
+    : jvLink_(jvLink),
+      store_(store),
+      ui_(ui),
+      log_(log),
+      cancelFlag_(cancelFlag),
+      label_(downloadLabel),
+      changed_(std::move(changed)) {}
+
+void RealTimeFetcher::SetLabel(const std::string& text) {
+    label_.text = text;
+    if (changed_) changed_();
+}
+
+void RealTimeFetcher::Report(const std::string& text) {
+    SetLabel(text);
+    log_.Append(text);
+}
+
+bool RealTimeFetcher::Belongs(RealTimeReader reader, const std::string& record) const {
+    RecordKind kind = KindOf(record);
+    switch (reader) {
+        case RealTimeReader::Odds:
+            return kind == RecordKind::O1 || kind == RecordKind::O5 || kind == RecordKind::O6;
+        case RealTimeReader::Race:
+            return kind == RecordKind::RA || kind == RecordKind::SE || kind == RecordKind::HR;
+        case RealTimeReader::Mining:
+            return kind == RecordKind::DM;
+        case RealTimeReader::Change:
+            return kind == RecordKind::WE || kind == RecordKind::TC;
+    }
+    return false;
+}
+
+int RealTimeFetcher::Read(const RealTimeRequest& request) {
+    int stored = 0;
+    ReadLoopHandlers handlers;
+    handlers.onRecord = [&](const std::string& record, const std::string&) {
+        if (!Belongs(request.reader, record) || !PassesRealTimeFilter(record)) return;
+        if (store_.Store(record, StoreRoute::RealTime)) ++stored;
+    };
+    ReadLoopResult result =
+        RunReadLoop(jvLink_, ui_, cancelFlag_, BufferSizeOf(request.reader), handlers, maxWaitMs_);
+    std::string writeError;
+    if (!store_.Flush(&writeError)) Report(writeError);
+    if (result.end == ReadLoopEnd::Failed || result.end == ReadLoopEnd::TimedOut) {
+        if (request.reader == RealTimeReader::Odds) ui_.Beep();
+        Report(JvResultMessage("JVRead", result.code));
+    }
+    return stored;
+}
+
+void RealTimeFetcher::CloseStep(const RealTimeRequest& request) {
+    bool odds = request.reader == RealTimeReader::Odds;
+    int rc = jvLink_.JVClose();
+    if (rc != 0) {
+        Report(JvResultMessage("JVClose", rc));
+        if (odds) ui_.Beep();
+    } else if (!odds && !request.quiet) {
+        ui_.Beep();
+    }
+    if (odds) ui_.SetBusyCursor(false);
+}
+
+RealTimeOutcome RealTimeFetcher::Fetch(const RealTimeRequest& request) {
+    RealTimeOutcome outcome;
+    bool odds = request.reader == RealTimeReader::Odds;
+    bool change = request.reader == RealTimeReader::Change;
+    if (odds) ui_.SetBusyCursor(true);
+    SetLabel(request.fetchingLabel);
+    ui_.ProcessEvents();
+
+    int rc = jvLink_.JVRTOpen(request.dataSpec, request.key);
+    if (rc != 0) {
+        if (odds || change || !request.quiet) ui_.Beep();
+        std::string failure = request.failurePrefix + JvResultMessage("JVRTOpen", rc);
+        // The change fetch shows its failure without logging it.
+        if (change) {
+            SetLabel(failure);
+        } else {
+            Report(failure);
+            CloseStep(request);
+        }
+    } else {
+        outcome.opened = true;
+        outcome.recordsStored = Read(request);
+        if (!change) CloseStep(request);
+    }
+    // The label is cleared when the command ends; a failure stays readable until the next fetch.
+    if (label_.text == request.fetchingLabel) SetLabel("");
+    ui_.ProcessEvents();
+    CloseStep(request);
+    return outcome;
+}
+
+}  // namespace kagiroi

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "datalink/JvLink.h"
+#include "daystore/DayStore.h"
+#include "platform/ErrorLog.h"
+#include "platform/TextGrid.h"
+#include "platform/Ui.h"
+
+#include <functional>
+#include <string>
+
+namespace kagiroi {
+
+// The readers of the race-day fetches; each stores only its own kinds.
+enum class RealTimeReader { Odds, Race, Mining, Change };
+
+// One real-time command: what to ask for, what to show, and how loudly.
+struct RealTimeRequest {
+    std::string dataSpec;  // "0B30", "0B12", "0B13", "0B14"
+    std::string key;       // a race key or "yyyymmdd"
+    RealTimeReader reader = RealTimeReader::Odds;
+    std::string fetchingLabel;
+    std::string failurePrefix;  // the failure label is this followed by the message
+    bool quiet = false;         // silences the beeps of a timed fetch
+};
+
+// What a fetch did.
+struct RealTimeOutcome {
+    bool opened = false;
+    int recordsStored = 0;
+};
+
+// Runs one open, read and close cycle of a real-time request, storing what arrives in the day
+// files by the real-time rules. Progress and failures go to the download label; failures also
+// to the error log. Imports and the refresh of the race on screen are the caller's.
+class RealTimeFetcher {
+  public:
+    RealTimeFetcher(JvLink& jvLink, DayStore& store, Ui& ui, ErrorLog& log, const bool& cancelFlag,
+                    Label& downloadLabel, std::function<void()> changed);
+
+    RealTimeOutcome Fetch(const RealTimeRequest& request);
+
+    // How long a read may keep hearing "still downloading" before it gives up.
+    static constexpr int kMaxWaitMs = 60000;
+    void SetMaxWait(int milliseconds) { maxWaitMs_ = milliseconds; }
+
+  private:
+    bool Belongs(RealTimeReader reader, const std::string& record) const;
+    int Read(const RealTimeRequest& request);
+    void CloseStep(const RealTimeRequest& request);
+    void Report(const std::string& text);
+    void SetLabel(const std::string& text);
+
+    JvLink& jvLink_;
+    DayStore& store_;
+    Ui& ui_;
+    ErrorLog& log_;
+    const bool& cancelFlag_;
+    Label& label_;
+    std::function<void()> changed_;
+    int maxWaitMs_ = kMaxWaitMs;
+};
+
+// Buffer size a reader offers the service.
+int BufferSizeOf(RealTimeReader reader);
+
+}  // namespace kagiroi

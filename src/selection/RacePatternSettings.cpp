@@ -1,0 +1,48 @@
+#include "selection/RacePatternSettings.h"
+
+#include "platform/Format.h"
+#include "platform/TextField.h"
+
+#include <algorithm>
+
+namespace kagiroi {
+
+const std::array<RacePatternField, kRacePatternFieldCount>& RacePatternFields() {
+    static const std::array<RacePatternField, kRacePatternFieldCount> kFields = {{
+        {"Race1Strong", "1nin", "2.0"},
+        {"Race1Strong", "2nin", "7.0"},
+        {"Race2Strong", "2nin", "4.0"},
+        {"Race2Strong", "3nin", "10.0"},
+        {"Race3Strong", "3nin", "8.0"},
+        {"Race3Strong", "4nin", "12.0"},
+    }};
+    return kFields;
+}
+
+void RacePatternForm::FormCreate(const SettingsFile& settings) {
+    for (int i = 0; i < kRacePatternFieldCount; ++i) {
+        const RacePatternField& field = RacePatternFields()[static_cast<size_t>(i)];
+        SetValue(i, ToDouble(settings.ReadString(field.section, field.key, field.fallback)));
+    }
+}
+
+bool RacePatternForm::BitBtn1Click(SettingsFile& settings) const {
+    bool written = true;
+    for (int i = 0; i < kRacePatternFieldCount; ++i) {
+        const RacePatternField& field = RacePatternFields()[static_cast<size_t>(i)];
+        written =
+            settings.WriteString(field.section, field.key, Format("%7.1f", Value(i))) && written;
+    }
+    return written;
+}
+
+std::string RacePatternForm::Text(int edit) const {
+    return Format("%.1f", Value(edit));
+}
+
+void RacePatternForm::SetValue(int edit, double value) {
+    if (edit < 0 || edit >= kRacePatternFieldCount) return;
+    values_[static_cast<size_t>(edit)] = std::clamp(value, 0.0, kMaxRacePatternValue);
+}
+
+}  // namespace kagiroi

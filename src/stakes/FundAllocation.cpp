@@ -1,0 +1,171 @@
+#include "stakes/FundAllocation.h"
+
+#include "platform/Format.h"
+#include "platform/TextField.h"
+#include "selection/BetColumns.h"
+#include "selection/BetTables.h"
+#include "selection/PaidCombinations.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+namespace kagiroi {
+
+namespace {
+
+struct TicketRow {
+    int row;
+    double odds;
+};
+
+// Rows that take part in the allocation: numbered, not struck out, with an odds text.
+std::vector<TicketRow> TicketRows(const TextGrid& table, const BetColumns& c) {
+    std::vector<TicketRow> rows;
+    for (int r = 1; r < table.RowCount(); ++r) {
+        if (IsBlank(table.Cell(c.number, r)) || Trim(table.Cell(c.strike, r)) == kStrikeMark ||
+            IsBlank(table.Cell(c.odds, r)))
+            continue;
+        rows.push_back({r, ToDouble(table.Cell(c.odds, r))});
+    }
+    return rows;
+}
+
+int64_t Units(double value) {
+    return static_cast<int64_t>(std::trunc(value));
+}
+
+std::string StakeText(int64_t stake) {
+    return Format("%6lld", static_cast<long long>(stake));
+}
+
+// Writes a row's payout if it hits and that payout's share of the total; returns the payout
+// in whole yen for the expected rate.
+int64_t WritePayout(TextGrid& table, const BetColumns& c, const TicketRow& ticket, int64_t stake,
+                    int64_t total) {
+    double payout = static_cast<double>(stake) * ticket.odds;
+    table.SetCell(c.expectedPayout, ticket.row, Format("%7.0f", payout));
+    table.SetCell(c.share, ticket.row, Format("%7.1f", payout / static_cast<double>(total) * 100));
+    return Units(payout);
+}
+
+void ShowCountAndTotal(BetTotals& totals, int count, int64_t total) {
+    totals.count.text = Format("%3d", count);
+    totals.stake.text = StakeText(total);
+}
+
+void ShowRate(BetTotals& totals, double rate) {
+    totals.rate.text = Format("%7.1f", rate);
+    if (rate > 100)
+        totals.rate.color = colors::kBlack;
+    else if (rate > 0)
+        totals.rate.color = colors::kRed;
+}
+
+void AllocateEqually(int amount, TextGrid& table, const BetColumns& c,
+                     const std::vector<TicketRow>& tickets, BetTotals& totals) {
+    int count = static_cast<int>(std::count_if(tickets.begin(), tickets.end(),
+                                               [](const TicketRow& t) { return t.odds > 0; }));
+    if (count == 0) return;
+    // Any remainder of 10 yen or more per ticket goes to the next 100 yen.
+    int64_t stake = Units(static_cast<double>(amount) / count / 100 + 0.9) * 100;
+    stake = std::max<int64_t>(stake, kMinimumStake);
+    int64_t total = count * stake;
+    ShowCountAndTotal(totals, count, total);
+    int64_t payoutSum = 0;
+    for (const TicketRow& ticket : tickets) {
+        table.SetCell(c.stake, ticket.row, StakeText(stake));
+        payoutSum += WritePayout(table, c, ticket, stake, total);
+    }
+    ShowRate(totals, static_cast<double>(payoutSum) / count / static_cast<double>(total) * 100);
+}
+
+// Stakes in inverse proportion to the odds, so that every ticket pays back about the same.
+void AllocateProportionally(int amount, TextGrid& table, const BetColumns& c,
+                            const std::vector<TicketRow>& tickets, BetTotals& totals) {
+    double base = ToDouble(table.Cell(c.odds, 1)) * 100;
+    std::vector<double> weights(tickets.size(), 0.0);
+    double weightSum = 0;
+    int count = 0;
+    for (size_t k = 0; k < tickets.size(); ++k) {
+        if (tickets[k].odds <= 0) continue;
+        weights[k] = base / tickets[k].odds;
+        weightSum += weights[k];
+        ++count;
+    }
+    std::vector<int64_t> stakes(tickets.size(), 0);
+    int64_t total = 0;
+    if (weightSum > 0) {
+        for (size_t k = 0; k < tickets.size(); ++k) {
+            double share = weights[k] / weightSum * 100;
+            stakes[k] =
+                std::max<int64_t>(Units(amount * share / 10000 + 0.95) * 100, kMinimumStake);
+            table.SetCell(c.stake, tickets[k].row, StakeText(stakes[k]));
+            total += stakes[k];
+        }
+    }
+    ShowCountAndTotal(totals, count, total);
+    if (total < 1) return;
+    int64_t payoutSum = 0;
+    for (size_t k = 0; k < tickets.size(); ++k)
+        payoutSum += WritePayout(table, c, tickets[k], stakes[k], total);
+    ShowRate(totals, static_cast<double>(payoutSum) / count / static_cast<double>(total) * 100);
+}
+
+bool Matches(BetType type, const std::string& cell, const PayoutEntry& entry) {
+    if (HorsesPerTicket(type) == 1) return entry.horse > 0 && ToInt(cell) == entry.horse;
+    return !IsBlank(cell) && cell == entry.combination;
+}
+
+}  // namespace
+
+AllocationMode AllocationModeFromIndex(int index) {
+    return index == 0 ? AllocationMode::Equal : AllocationMode::Proportional;
+}
+
+void AllocateStakes(BetType type, AllocationMode mode, int amount, TextGrid& table,
+                    BetTotals& totals) {
+    amount = std::min(amount, kMaxAmount);
+    if (amount < kMinimumStake || table.RowCount() > kMaxAllocatedRows) return;
+    const BetColumns& c = ColumnsOf(type);
+    if (table.RowCount() < 2 || IsBlank(table.Cell(c.odds, 1))) return;
+    for (int r = 1; r < table.RowCount(); ++r)
+        for (int col : {c.stake, c.expectedPayout, c.share})
+            table.SetCell(col, r, "");
+    std::vector<TicketRow> tickets = TicketRows(table, c);
+    if (mode == AllocationMode::Equal)
+        AllocateEqually(amount, table, c, tickets, totals);
+    else
+        AllocateProportionally(amount, table, c, tickets, totals);
+}
+
+void MarkHits(BetType type, std::string_view hrRecord, TextGrid& table, BetTotals& totals) {
+    if (table.RowCount() < 2) return;
+    const BetColumns& c = ColumnsOf(type);
+    std::vector<PayoutEntry> paid = PaidEntries(type, hrRecord);
+    int64_t total = 0;
+    for (int r = 1; r < table.RowCount(); ++r) {
+        // Cleared first, so a row keeps no hit from an earlier payout record.
+        for (int col : {c.hitPayout, c.hitReturn, c.hitPopularity})
+            table.SetCell(col, r, "");
+        const std::string& combination = table.Cell(c.combination, r);
+        for (const PayoutEntry& entry : paid) {
+            if (!Matches(type, combination, entry)) continue;
+            int64_t stake = ToInt64(table.Cell(c.stake, r));
+            int64_t ret = entry.payout * stake / 100;
+            table.SetCell(c.hitPayout, r, Format("%7lld", static_cast<long long>(entry.payout)));
+            table.SetCell(c.hitReturn, r, Format("%7lld", static_cast<long long>(ret)));
+            table.SetCell(c.hitPopularity, r, Format("%3d", entry.popularity));
+            total += ret;
+        }
+    }
+    if (total < 1) {
+        totals.payback.text.clear();
+        return;
+    }
+    totals.payback.text = Format("%8lld", static_cast<long long>(total));
+    totals.payback.color = total < ToInt64(totals.stake.text) ? colors::kRed : colors::kBlack;
+}
+
+}  // namespace kagiroi

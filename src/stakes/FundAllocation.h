@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/TextGrid.h"
+#include "racing/BetType.h"
+#include "selection/BetTotals.h"
+
+#include <string_view>
+
+namespace kagiroi {
+
+// The allocation mode, the item index of RadioGroup1 (資金配分).
+enum class AllocationMode { Equal = 0, Proportional = 1 };
+
+// The mode from its stored index (KaimeSet/HaibunSet): 0 is 均等, anything else 比例.
+AllocationMode AllocationModeFromIndex(int index);
+
+inline constexpr int kMinimumStake = 100;
+inline constexpr int kMaxAmount = 999999;
+// A table is allocated only up to this many rows, the header included: 306 tickets.
+inline constexpr int kMaxAllocatedRows = 307;
+
+// Gives every ticket row of the table that is not struck out a stake in 100-yen units, its
+// payout if it hits and that payout's share of the total stake, and writes the 買い点数,
+// 投票金額 and 予想回収率 totals. Amounts below 100 allocate nothing; amounts above the six
+// digits of the amount box count as 999999.
+void AllocateStakes(BetType type, AllocationMode mode, int amount, TextGrid& table,
+                    BetTotals& totals);
+
+// Marks every row whose combination was paid in the race's payout record with its payout, its
+// return on the row's stake and its popularity, and writes the 回収金額 total (red while it is
+// below the total stake). Struck rows are compared too; with no stake they return 0.
+void MarkHits(BetType type, std::string_view hrRecord, TextGrid& table, BetTotals& totals);
+
+}  // namespace kagiroi

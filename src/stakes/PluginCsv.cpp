@@ -1,0 +1,150 @@
+#include "stakes/PluginCsv.h"
+
+#include "platform/FileSystem.h"
+#include "platform/Format.h"
+#include "platform/SettingsFile.h"
+#include "platform/TextField.h"
+#include "selection/BetColumns.h"
+#include "selection/BetTables.h"
+
+#include <array>
+#include <vector>
+
+namespace kagiroi {
+
+namespace {
+
+const std::array<std::string, 8> kTypeCodes = {"TAN",  "FUKU",   "WAKU",    "UMAFUKU",
+                                               "WIDE", "UMATAN", "SANFUKU", "SANTAN"};
+
+#ifdef _WIN32
+constexpr const char* kPluginProgram = "HibariTohyoPlugIn2.exe";
+#else
+constexpr const char* kPluginProgram = "HibariTohyoPlugIn2";
+#endif
+
+const char* kNoDayMessage = "開催日ﾃﾞｰﾀを読み込んでください。";
+const char* kNoRaceMessage = "レースデータを読み込んでください。";
+const char* kNoTicketsMessage = "買い目が作成されていません。";
+const char* kNotInstalledMessage =
+    "「Hibari投票プラグイン２」が正常にインストールされていません。再インストールしてください。";
+const char* kStartFailedMessage =
+    "投票プラグイン２の呼び出しでエラーが発生しました。\r\n"
+    "投票プラグイン２が正しくインストールされているか確認してください。";
+
+VoteOutcome Refuse(Ui& ui, const std::string& message, VoteOutcome outcome) {
+    ui.Beep(BeepSound::Default);
+    ui.ShowMessage(message);
+    return outcome;
+}
+
+bool HasStakedTicket(const TextGrid& table, const BetColumns& c, int row) {
+    return !IsBlank(table.Cell(c.combination, row)) && !IsBlank(table.Cell(c.odds, row)) &&
+           !IsBlank(table.Cell(c.stake, row));
+}
+
+bool RaceDateIsDigits(const std::string& raceInfo) {
+    return IsDigits(Field(raceInfo, pos::kYear, 4) + Field(raceInfo, pos::kMonthDay, 4));
+}
+
+}  // namespace
+
+const std::string& PluginTypeCode(BetType type) {
+    return kTypeCodes[static_cast<size_t>(type)];
+}
+
+std::optional<BetType> BetTypeOfPluginCode(std::string_view code) {
+    for (BetType type : kAllBetTypes)
+        if (PluginTypeCode(type) == code) return type;
+    return std::nullopt;
+}
+
+std::string PluginCombination(BetType type, std::string_view combinationText) {
+    auto number = [&](int k) { return ToInt(Field(combinationText, 3 * k + 1, 2)); };
+    switch (type) {
+        case BetType::Win:
+        case BetType::Place:
+            return Format("%02d", number(0));
+        case BetType::BracketQuinella:
+            return Format("%d-%d", number(0), number(1));
+        case BetType::Trio:
+        case BetType::Trifecta:
+            return Format("%02d-%02d-%02d", number(0), number(1), number(2));
+        default:
+            return Format("%02d-%02d", number(0), number(1));
+    }
+}
+
+std::string PluginCsvLine(const std::string& raceInfo, BetType type, std::string_view stake,
+                          std::string_view combinationText) {
+    return Field(raceInfo, pos::kYear, 4) + Field(raceInfo, pos::kMonthDay, 4) + "," +
+           Field(raceInfo, pos::kCourse, 2) + "," + Field(raceInfo, pos::kRaceNumber, 2) + "," +
+           PluginTypeCode(type) + ",NORMAL," + Trim(stake) + "," +
+           PluginCombination(type, combinationText) + ",\r\n";
+}
+
+std::optional<std::string> PluginCsvPath(const std::string& pluginFolder,
+                                         const std::string& raceInfo) {
+    if (!RaceDateIsDigits(raceInfo)) return std::nullopt;
+    std::string name =
+        Field(raceInfo, pos::kYear + 2, 2) + Field(raceInfo, pos::kMonthDay, 4) + ".csv";
+    return JoinPath(JoinPath(pluginFolder, "kaime"), name);
+}
+
+std::string PluginProgramPath(const std::string& pluginFolder) {
+    return JoinPath(pluginFolder, kPluginProgram);
+}
+
+std::string ReadPluginFolder(const SettingsFile& settings) {
+    return settings.ReadString("Dir", "HibariTohyo2", "");
+}
+
+bool ChoosePluginFolder(SettingsFile& settings, Ui& ui, const std::string& programFolder) {
+    std::string stored = Trim(ReadPluginFolder(settings));
+    std::optional<std::string> chosen = ui.ChooseFolder("Hibari投票プラグイン２フォルダの指定",
+                                                        stored.empty() ? programFolder : stored);
+    if (!chosen) return false;
+    settings.WriteString("Dir", "HibariTohyo2", *chosen);
+    return true;
+}
+
+VoteOutcome SendToVotingPlugin(std::string_view typeCode, const TextGrid& table,
+                               const VotingRequest& request, Ui& ui, Shell& shell) {
+    std::optional<BetType> type = BetTypeOfPluginCode(typeCode);
+    if (!type) return VoteOutcome::NotReady;
+    const BetColumns& c = ColumnsOf(*type);
+    if (IsBlank(request.dayText)) return Refuse(ui, kNoDayMessage, VoteOutcome::NotReady);
+    // A race whose date is not digits cannot name a file: it counts as no race.
+    if (request.race == nullptr || !RaceDateIsDigits(request.race->RaceInfo))
+        return Refuse(ui, kNoRaceMessage, VoteOutcome::NotReady);
+    int staked = 0;
+    for (int r = 1; r < table.RowCount(); ++r)
+        if (HasStakedTicket(table, c, r)) ++staked;
+    if (staked == 0) return Refuse(ui, kNoTicketsMessage, VoteOutcome::NotReady);
+    std::string folder = Trim(request.pluginFolder);
+    if (folder.empty()) return Refuse(ui, kNotInstalledMessage, VoteOutcome::NotReady);
+
+    const std::string& raceInfo = request.race->RaceInfo;
+    std::string csv;
+    for (int r = 1; r < table.RowCount(); ++r)
+        if (HasStakedTicket(table, c, r) && Trim(table.Cell(c.strike, r)) != kStrikeMark)
+            csv += PluginCsvLine(raceInfo, *type, table.Cell(c.stake, r),
+                                 table.Cell(c.combination, r));
+
+    if (!ui.AskYesNo("[" + request.raceListText + ":" + BetTypeName(*type) +
+                     "]に投票します。実行してよろしいですか？"))
+        return VoteOutcome::Declined;
+
+    std::string path = *PluginCsvPath(folder, raceInfo);
+    std::string error;
+    if (!WriteFileAtomic(path, csv, &error))
+        return Refuse(ui, "買い目ファイル " + path + " を保存できませんでした。\r\n" + error,
+                      VoteOutcome::SaveFailed);
+
+    if (!DirectoryExists(folder) ||
+        !shell.StartProgram(PluginProgramPath(folder), {path}, folder, &error))
+        return Refuse(ui, kStartFailedMessage, VoteOutcome::StartFailed);
+    return VoteOutcome::Started;
+}
+
+}  // namespace kagiroi

@@ -1,0 +1,165 @@
+#include "app/MainFormFixture.h"
+#include "daystore/DayFiles.h"
+#include "daystore/RecordLayout.h"
+#include "platform/FileSystem.h"
+#include "support/DayBuilder.h"
+#include "support/RecordBuilder.h"
+#include "support/TestText.h"
+
+#include <gtest/gtest.h>
+
+namespace kagiroi {
+namespace {
+
+int Count(const std::vector<std::string>& calls, const std::string& prefix) {
+    int n = 0;
+    for (const auto& c : calls)
+        n += c.rfind(prefix, 0) == 0 ? 1 : 0;
+    return n;
+}
+
+class LiveFetchTest : public ::testing::Test {
+  protected:
+    LiveFetchTest() : f({2024, 1, 6, 11, 0, 0}) {
+        test::WriteRaces(f.folder.Path(), test::MakeDay("20240106", {"06"}));
+    }
+    TMainForm& Loaded() {
+        TMainForm& form = f.Started();
+        form.DateListChange(0);
+        f.jvLink.calls.clear();
+        f.ui.Clear();
+        return form;
+    }
+    std::string OddsRecord(int race) {
+        return test::RecordBuilder("O1", kO1Length)
+            .Put(3, "1")
+            .Key("20240106", "06", 1, 1, race)
+            .Put(28, "01061050");
+    }
+    std::string LogText() { return ReadWholeFile(f.Path("ErrorLog.txt")).value_or(""); }
+    test::MainFormFixture f;
+};
+
+TEST_F(LiveFetchTest, OddsFetchWithoutASelectedRaceDoesNothing) {
+    TMainForm& form = f.Started();
+    form.SokuhoOddsBtnClick();
+    EXPECT_EQ(0, Count(f.jvLink.calls, "JVRTOpen"));
+}
+
+TEST_F(LiveFetchTest, OddsFetchStoresTheRaceOddsAndClosesTwice) {
+    TMainForm& form = Loaded();
+    form.DatListClick(2);
+    f.jvLink.QueueRecord(OddsRecord(3));
+    f.jvLink.QueueRecord(test::RaceRecord({"20240106", "06", 3}));  // not the odds reader's kind
+    form.SokuhoOddsBtnClick();
+    EXPECT_EQ("JVRTOpen:0B30:2024010606010103", f.jvLink.calls[0]);
+    EXPECT_EQ(2, Count(f.jvLink.calls, "JVClose"));
+    EXPECT_EQ(100000, f.jvLink.bufferSizes.front());
+    EXPECT_TRUE(FileExists(f.Path("Data/2024年01月06日.jvO1")));
+    EXPECT_EQ("", form.DownloadLabel.text);
+    EXPECT_EQ(0, f.ui.BeepCount());  // a successful odds close is silent
+}
+
+TEST_F(LiveFetchTest, AFailedResultsFetchIsLoggedAndStillCloses) {
+    TMainForm& form = Loaded();
+    f.jvLink.rtOpenResult = -1;
+    form.ResultsBtnClick();
+    EXPECT_EQ("JVRTOpen:0B12:20240106", f.jvLink.calls[0]);
+    std::string failure =
+        "中山 1R:ﾚｰｽ情報データ取得エラー： 取得済みデータより最新のデータがありません。(-1)";
+    EXPECT_TEXT_EQ(failure, form.DownloadLabel.text);
+    EXPECT_NE(std::string::npos, LogText().find("【エラー】11:00:00：" + failure));
+    EXPECT_EQ(2, Count(f.jvLink.calls, "JVClose"));
+    EXPECT_EQ(3, f.ui.BeepCount());  // the failure and both closes
+
+    f.ui.Clear();
+    form.Quiet.results = true;
+    form.ResultsBtnClick();
+    EXPECT_EQ(0, f.ui.BeepCount());
+}
+
+TEST_F(LiveFetchTest, AFailingRaceOfTheAutomaticFetchDoesNotStopTheNext) {
+    TMainForm& form = Loaded();
+    f.jvLink.rtOpenResults = {-301, 0};
+    f.jvLink.reads.clear();
+    form.AutoOddsFetch({"2024010606010104 3", "2024010606010105 4"});
+    EXPECT_EQ(2, Count(f.jvLink.calls, "JVRTOpen"));
+    std::vector<std::string> opens;
+    for (const auto& c : f.jvLink.calls)
+        if (c.rfind("JVRTOpen", 0) == 0) opens.push_back(c);
+    EXPECT_EQ("JVRTOpen:0B30:2024010606010105", opens.back());
+    EXPECT_EQ(4, Count(f.jvLink.calls, "JVClose"));
+    EXPECT_NE(std::string::npos, LogText().find("中山 4R:認証エラーが発生しました。(-301)"));
+}
+
+TEST_F(LiveFetchTest, AServiceThatNeverFinishesDownloadingIsGivenUpAndReported) {
+    TMainForm& form = Loaded();
+    form.RealTimeMaxWaitMs = 30;
+    for (int i = 0; i < 100000; ++i)
+        f.jvLink.QueueCode(-3);
+    form.MiningBtnClick();
+    EXPECT_NE(std::string::npos, LogText().find("ファイルダウンロード中(-3)"));
+    EXPECT_EQ(2, Count(f.jvLink.calls, "JVClose"));
+}
+
+TEST_F(LiveFetchTest, ALeftOverCancelStopsReadersOnlyUntilTheDownloadDialogCloses) {
+    TMainForm& form = Loaded();
+    form.DatListClick(0);
+    form.DownloadCancelFlag = true;
+    f.jvLink.QueueRecord(OddsRecord(1));
+    form.SokuhoOddsBtnClick();
+    EXPECT_EQ(0, Count(f.jvLink.calls, "JVRead"));
+    form.AfterDownload();
+    form.DateListChange(0);
+    form.SokuhoOddsBtnClick();
+    EXPECT_GT(Count(f.jvLink.calls, "JVRead"), 0);
+}
+
+TEST_F(LiveFetchTest, ChangeFetchFailureBeepsWithoutALogLine) {
+    TMainForm& form = Loaded();
+    f.jvLink.rtOpenResult = -504;
+    form.ChangeInfoFetch();
+    EXPECT_EQ("JVRTOpen:0B14:20240106", f.jvLink.calls[0]);
+    EXPECT_EQ(std::string::npos, LogText().find("開催速報"));
+    EXPECT_EQ(1, Count(f.jvLink.calls, "JVClose"));
+}
+
+TEST_F(LiveFetchTest, TodaysLoadStartsTheTimersAndTheOddsSwitch) {
+    TMainForm& form = f.Started();
+    form.DateListChange(0);
+    EXPECT_TRUE(form.AutoOddsChecked);
+    EXPECT_TRUE(form.AutoOddsTimer.enabled);
+    EXPECT_TRUE(form.ChangeTimer.enabled);
+    EXPECT_EQ(300000, form.ChangeTimer.intervalMs);
+    EXPECT_TRUE(form.Quiet.change);
+    form.ChangeTimerTick();
+    EXPECT_FALSE(form.Quiet.change);
+}
+
+TEST(OddsSwitch, RefusesWithoutTheCurrentDaysLatestCards) {
+    test::MainFormFixture f({2024, 1, 13, 11, 0, 0});
+    test::WriteRaces(f.folder.Path(), test::MakeDay("20240106", {"06"}));
+    TMainForm& form = f.Started();
+    form.AutoOddsCheckClick(true);
+    EXPECT_TEXT_EQ("ﾃﾞｰﾀを読み込んでください。", f.ui.Messages().back());
+    form.DateListChange(0);
+    form.AutoOddsCheckClick(true);
+    EXPECT_TEXT_EQ("本日のﾃﾞｰﾀを読み込んでください。", f.ui.Messages().back());
+    EXPECT_FALSE(form.AutoOddsChecked);
+    EXPECT_FALSE(form.AutoOddsTimer.enabled);
+
+    test::MainFormFixture g({2024, 1, 6, 9, 0, 0});
+    auto early = test::MakeDay("20240106", {"06"});
+    early[0].dataKind = "1";  // runners of the early race card
+    test::WriteRaces(g.folder.Path(), early);
+    TMainForm& stale = g.Started();
+    stale.DateListChange(0);
+    EXPECT_TEXT_EQ(
+        "出走表データが最新でありません。JVデータ取得ボタンよりデータを取得してからオッズを取得して"
+        "ください。",
+        g.ui.Messages().back());
+    EXPECT_FALSE(stale.AutoOddsTimer.enabled);
+}
+
+}  // namespace
+}  // namespace kagiroi
