@@ -4,19 +4,9 @@
 #include "platform/GridSort.h"
 
 #include <algorithm>
+#include <array>
 
 namespace kagiroi {
-
-bool SortDirections::Descending(int column) const {
-    return column >= 0 && column < kColumns && descending_[static_cast<size_t>(column)];
-}
-
-bool SortDirections::Flip(int column) {
-    if (column < 0 || column >= kColumns) return false;
-    bool& flag = descending_[static_cast<size_t>(column)];
-    flag = !flag;
-    return flag;
-}
 
 void SortIndexTableInitially(TextGrid& table) {
     SortGridRows(table, indexcol::kHorse, false, indexcol::kPlaceOdds);
@@ -34,16 +24,9 @@ CursorShape IndexTableCursor(int column) {
     return IsIndexSortColumn(column) ? CursorShape::Hand : CursorShape::Arrow;
 }
 
-void SortIndexTableBy(TextGrid& table, int column, const SortDirections& directions) {
+void SortIndexTable(TextGrid& table, int column, bool descending) {
     int tieColumn = column == indexcol::kHorse ? indexcol::kName : indexcol::kHorse;
-    SortGridRows(table, column, directions.Descending(column), tieColumn);
-}
-
-bool IndexTableMouseDown(TextGrid& table, SortDirections& directions, int column) {
-    if (!IsIndexSortColumn(column)) return false;
-    directions.Flip(column);
-    SortIndexTableBy(table, column, directions);
-    return true;
+    SortGridRows(table, column, descending, tieColumn);
 }
 
 }  // namespace kagiroi

@@ -1,6 +1,8 @@
 #include "analysis/IndexTableSort.h"
 
 #include "analysis/EighteenRunnerRace.h"
+#include "selection/BetTables.h"
+#include "selection/SortDirections.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +15,7 @@ class IndexTableSortTest : public ::testing::Test {
   protected:
     test::EighteenRunnerRace race;
     TextGrid& table = race.table;
-    SortDirections directions;
+    SortDirections directions{18};  // the main window's flags of the index table
 };
 
 const char* const kByWinRank = "2,6,3,10,5,15,8,12,9,1,13,17,7,16,18,11,14";
@@ -21,7 +23,7 @@ const char* const kByWinRank = "2,6,3,10,5,15,8,12,9,1,13,17,7,16,18,11,14";
 TEST_F(IndexTableSortTest, ClicksOnTheWinRankAlternateStartingDescending) {
     EXPECT_TRUE(IndexTableMouseDown(table, directions, 7));
     EXPECT_EQ("4,14,11,18,16,7,17,13,1,9,12,8,15,5,10,3,6,2", HorseOrder(table));
-    EXPECT_TRUE(directions.Descending(7));
+    EXPECT_TRUE(directions.IsDescending(7));
     EXPECT_TRUE(IndexTableMouseDown(table, directions, 7));
     EXPECT_EQ(std::string(kByWinRank) + ",4", HorseOrder(table));  // unranked last
     EXPECT_TRUE(IndexTableMouseDown(table, directions, 7));
@@ -45,7 +47,7 @@ TEST_F(IndexTableSortTest, OtherColumnsDoNothing) {
     for (int column : {0, 2, 3, 4, 5, 6, 8, 10, 12, 18}) {
         EXPECT_FALSE(IndexTableMouseDown(table, directions, column)) << column;
         EXPECT_EQ(before, HorseOrder(table)) << column;
-        EXPECT_FALSE(directions.Descending(column)) << column;
+        EXPECT_FALSE(directions.IsDescending(column)) << column;
         EXPECT_EQ(CursorShape::Arrow, IndexTableCursor(column)) << column;
     }
     for (int column : {1, 7, 9, 11, 13, 14, 15, 16, 17})
@@ -58,13 +60,13 @@ TEST_F(IndexTableSortTest, TheInitialOrderAndTheSortButtonRestoreHorseOrder) {
     SortIndexTableInitially(table);
     EXPECT_EQ("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18", HorseOrder(table));
 
-    // The sort button takes the flags as they stand, without flipping them.
-    SortDirections ascending;
-    SortIndexTableBy(table, 7, ascending);
+    // The sort button (shared sort column, the index table's flags as they stand) orders the
+    // same way as a click, without flipping.
+    SortDirections ascending{18};
+    SortIndexTableByShared(table, ascending, 7);
     EXPECT_EQ(std::string(kByWinRank) + ",4", HorseOrder(table));
-    EXPECT_FALSE(ascending.Descending(7));
-    directions.Reset();
-    EXPECT_FALSE(directions.Descending(1));
+    SortIndexTable(table, 7, true);
+    EXPECT_EQ("4,14,11,18,16,7,17,13,1,9,12,8,15,5,10,3,6,2", HorseOrder(table));
 }
 
 }  // namespace
