@@ -5,6 +5,8 @@
 #include "platform/FileSystem.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
+#include "stakes/PopularityRateFile.h"
+#include "stakes/RaceAmounts.h"
 
 namespace kagiroi {
 
@@ -106,6 +108,9 @@ void TMainForm::AfterDownload() {
     RaceListIndex = -1;
     RacePagesVisible = false;
     BuildDateList();
+    std::string error;
+    Rates = Rebuild(programFolder_, &error);
+    if (!error.empty()) errorLog_.Append(error);
     NotifyChanged();
 }
 

@@ -53,6 +53,7 @@ void TMainForm::SokuhoOddsBtnClick() {
     std::string course = CourseRaceText(SelectedRace);
     Fetcher().Fetch(Request("0B30", key, RealTimeReader::Odds, course + "オッズ取得中",
                             course + "R:ｵｯｽﾞ取得エラー：", false));
+    oddsFiles_.Invalidate();
     OddsTargetRace = SelectedRace;
     OzReadBtnClick();
     ShowSelectedRaceAgain();
@@ -105,6 +106,7 @@ void TMainForm::AutoOddsFetch(const std::vector<std::string>& list) {
         std::string course = CourseRaceText(slot);
         Fetcher().Fetch(Request("0B30", key, RealTimeReader::Odds, course + "R ｵｯｽﾞ取得中",
                                 course + "R:", false));
+        oddsFiles_.Invalidate();
         OddsTargetRace = slot;
         OzReadBtnClick();
         if (SelectedRace >= 0 &&

@@ -1,14 +1,28 @@
+#include "analysis/IndexTable.h"
+#include "analysis/IndexTableSort.h"
+#include "analysis/IndexTableStyle.h"
+#include "analysis/PayoutImport.h"
+#include "analysis/RunnerIndices.h"
+#include "analysis/StandardOddsTable.h"
 #include "app/TMainForm.h"
+#include "odds/MiningImport.h"
+#include "odds/OddsImport.h"
+#include "platform/Format.h"
+#include "platform/TextField.h"
+#include "selection/AutoMarking.h"
+#include "selection/MarkGrid.h"
+#include "selection/NetExtraction.h"
+#include "stakes/RaceAmounts.h"
 
 namespace kagiroi {
 
-void TMainForm::DatListClick(int item) {
-    if (item < 0 || item >= kSlotCount) return;
-    RaceListIndex = item;
-    SelectedRace = item;
+void TMainForm::LogAll(const std::vector<std::string>& lines) {
+    for (const auto& line : lines)
+        errorLog_.Append(line);
 }
 
 void TMainForm::ImportDayOdds() {
+    oddsFiles_.SetDay(book_->paths);
     for (int slot = 0; slot < kSlotCount; ++slot) {
         OddsTargetRace = slot;
         OzReadBtnClick();
@@ -22,9 +36,118 @@ void TMainForm::ParseDayPayouts() {
     CalcBtnClick();
 }
 
-void TMainForm::OzReadBtnClick() {}
-void TMainForm::HrReadBtnClick() {}
-void TMainForm::DMReadBtnClick() {}
-void TMainForm::CalcBtnClick() {}
+void TMainForm::OzReadBtnClick() {
+    if (OddsTargetRace < 0 || OddsTargetRace >= kSlotCount) return;
+    store_.Flush();
+    LogAll(ImportOdds(Book()[OddsTargetRace], oddsFiles_));
+}
+
+void TMainForm::HrReadBtnClick() {
+    store_.Flush();
+    PayoutImportResult result = ImportPayouts(*book_, RaceListIndex >= 0 ? SelectedRace : -1);
+    LogAll(result.problems);
+    if (result.refreshSelectedRace && RaceListIndex >= 0) DatListClick(SelectedRace);
+}
+
+void TMainForm::DMReadBtnClick() {
+    store_.Flush();
+    LogAll(ImportMining(*book_));
+}
+
+void TMainForm::CalcBtnClick() {
+    ParseAllPayouts(*book_);
+}
+
+void TMainForm::DatListClick(int item) {
+    if (item < 0 || item >= kSlotCount) return;
+    RaceListIndex = item;
+    SelectedRace = item;
+    RaceSlot& slot = Selected();
+    if (auto message = InsufficientDataMessage(slot)) {
+        ports_.ui.ShowMessage(*message);
+        return;
+    }
+    PrepareRaceGrids(StringGrid26, StringGrid7, RegisteredRunners(slot));
+    ResultsPage = ResultsPageTexts(Payouts{});
+
+    std::array<std::string, 6> thresholds;
+    for (size_t i = 0; i < thresholds.size(); ++i) {
+        const StrengthSetting& s = kStrengthSettings[i];
+        thresholds[i] = settings_.ReadString(s.section, s.key, s.fallback);
+    }
+    Marks = ComputeRaceMarks(slot, StrengthThresholdsFromTexts(thresholds));
+    Header = BuildRaceHeader(slot.RaceInfo);
+    Favourites = ShowFavourites(slot, SpinEdit1, SpinEdit2);
+    settings_.WriteInteger("Nin100", "SRF", SpinEdit1);
+    settings_.WriteInteger("Nin100", "SRT", SpinEdit2);
+    ResultsPage = ResultsPageTexts(slot.Paid);
+
+    FillIndexTable(StringGrid26, StringGrid7, slot);
+    SortIndexTableInitially(StringGrid26);
+
+    SaNumEditExC1 = Format("%d", AmountOfRace(slot));
+    SaNumEditExC2 = Format("%d", settings_.ReadInteger("KaimeSet", "DefaultTarProfit", 10000));
+    SaNumEditExC3 = Format("%lld", static_cast<long long>(ToInt64(ledger_.CumulativeLossText())));
+
+    UTSFBtnClick();
+    KaimeMakeBtnClick();
+    RacePagesVisible = true;
+    NotifyChanged();
+}
+
+void TMainForm::UTSFBtnClick() {
+    if (!HasSelectedRace()) return;
+    MarkAxisAndPartners(Selected(), StandardOddsTable, StringGrid7);
+}
+
+StakeInputs TMainForm::CurrentStakeInputs() const {
+    return {AllocationModeFromIndex(RadioGroup1), AmountFromBox(SaNumEditExC1)};
+}
+
+void TMainForm::KaimeMakeBtnClick() {
+    if (!HasSelectedRace()) return;
+    ExtractNet(Selected(), StringGrid7, Bets, IndexDirections);
+    AllocateExtractedNet(Bets, CurrentStakeInputs(), Selected().HrCopy);
+}
+
+void TMainForm::SpinEdit1Change(int value) {
+    SpinEdit1 = std::clamp(value, 1, kTrioCount);
+    Favourites.SRF100NinLabel.clear();
+    if (HasSelectedRace())
+        Favourites.SRF100NinLabel = TrioFavouriteText(Selected().Odds, SpinEdit1);
+    settings_.WriteInteger("Nin100", "SRF", SpinEdit1);
+}
+
+void TMainForm::SpinEdit2Change(int value) {
+    SpinEdit2 = std::clamp(value, 1, kTrifectaCount);
+    Favourites.SRT100NinLabel.clear();
+    if (HasSelectedRace())
+        Favourites.SRT100NinLabel = TrifectaFavouriteText(Selected().Odds, SpinEdit2);
+    settings_.WriteInteger("Nin100", "SRT", SpinEdit2);
+}
+
+void TMainForm::StringGrid26MouseDown(int col, int) {
+    IndexTableMouseDown(StringGrid26, IndexDirections, col);
+}
+
+CursorShape TMainForm::StringGrid26Cursor(int col, int) const {
+    return IndexTableCursor(col);
+}
+
+CellStyle TMainForm::StringGrid26Style(int col, int row) const {
+    return IndexTableCellStyle(StringGrid26, StringGrid7, col, row);
+}
+
+void TMainForm::StringGrid7MouseDown(int col, int row) {
+    if (ToggleMark(StringGrid7, col, row)) KaimeMakeBtnClick();
+}
+
+CursorShape TMainForm::StringGrid7Cursor(int col, int row) const {
+    return MarkGridCursor(StringGrid7, col, row);
+}
+
+CellStyle TMainForm::StringGrid7Style(int col, int row) const {
+    return MarkGridCellStyle(StringGrid7, col, row);
+}
 
 }  // namespace kagiroi

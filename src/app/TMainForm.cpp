@@ -1,9 +1,14 @@
 #include "app/TMainForm.h"
 
+#include "analysis/IndexTable.h"
 #include "daystore/DayFiles.h"
 #include "daystore/RaceDay.h"
 #include "platform/FileSystem.h"
 #include "platform/TextField.h"
+#include "selection/MarkGrid.h"
+#include "stakes/PopularityRateFile.h"
+
+#include <algorithm>
 
 namespace kagiroi {
 
@@ -70,9 +75,16 @@ bool TMainForm::FormCreate(std::string* error) {
             return false;
         }
     }
+    SetUpIndexTable(StringGrid26);
+    SetUpMarkGrid(StringGrid7);
     RacePagesVisible = false;
     errorLog_.StartUp(programFolder_);
     ledger_.Load();
+    raceMoyo_.FormCreate(settings_);
+    RadioGroup1 = settings_.ReadInteger("KaimeSet", "HaibunSet", 1) == 0 ? 0 : 1;
+    SpinEdit1 = std::clamp(settings_.ReadInteger("Nin100", "SRF", 100), 1, kTrioCount);
+    SpinEdit2 = std::clamp(settings_.ReadInteger("Nin100", "SRT", 100), 1, kTrifectaCount);
+    Rates = LoadOrBuild(programFolder_);
     BuildDateList();
     return true;
 }

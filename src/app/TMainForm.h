@@ -1,8 +1,13 @@
 #pragma once
 
+#include "analysis/Favourites.h"
+#include "analysis/RaceHeader.h"
+#include "analysis/RaceMarks.h"
+#include "analysis/ResultsPage.h"
 #include "datalink/RealTimeFetch.h"
 #include "daystore/DayStore.h"
 #include "daystore/RaceSlot.h"
+#include "odds/OddsFiles.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/ErrorLog.h"
@@ -12,6 +17,12 @@
 #include "platform/TextGrid.h"
 #include "platform/Ui.h"
 #include "records/LossLedger.h"
+#include "selection/BetTables.h"
+#include "selection/RacePatternSettings.h"
+#include "selection/SortDirections.h"
+#include "stakes/FundAllocation.h"
+#include "stakes/PopularityRates.h"
+#include "stakes/StakeEvents.h"
 
 #include <functional>
 #include <memory>
@@ -96,6 +107,32 @@ class TMainForm {
     void DMReadBtnClick();  // mining predictions
     void CalcBtnClick();    // payout parse of all races
 
+    // --- The selected race ---
+    void UTSFBtnClick();       // automatic marks
+    void KaimeMakeBtnClick();  // extraction of the net, stakes and hits
+    void SpinEdit1Change(int value);
+    void SpinEdit2Change(int value);
+    void StringGrid26MouseDown(int col, int row);
+    CursorShape StringGrid26Cursor(int col, int row) const;
+    CellStyle StringGrid26Style(int col, int row) const;
+    void StringGrid7MouseDown(int col, int row);
+    CursorShape StringGrid7Cursor(int col, int row) const;
+    CellStyle StringGrid7Style(int col, int row) const;
+    // A click on a ticket row, and a press on a ticket table's header.
+    void TicketTableClick(BetType type, int col, int row);
+    void TicketHeaderPress(BetType type, int col, int row);
+    CursorShape TicketTableCursor(BetType type, int col, int row) const;
+    CellStyle TicketTableStyle(BetType type, int col, int row) const;
+    void SortBtnClick();
+    void RadioGroup1Click(int index);                   // 資金配分
+    void SaNumEditExC1Change(const std::string& text);  // 入力投票金額
+    void TohyoCSVBtnClick();                            // Hibari2投票
+    void PluginFolderClick();    // Hibari投票プラグイン２フォルダ指定
+    void N12Click();             // 時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定
+    void CopyIndexTableClick();  // ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ
+    RacePatternForm& RaceMoyoForm() { return raceMoyo_; }
+    void RaceMoyoSaveClick();  // 保存 of the race pattern dialog
+
     // --- Race-day fetches ---
     void SokuhoOddsBtnClick();  // 速報ｵｯｽﾞ
     void ResultsBtnClick();     // 結果情報
@@ -144,6 +181,26 @@ class TMainForm {
     ProgressDialogState Progress;
     bool AutoOddsChecked = false;
 
+    // The race card and the analysis page of the selected race.
+    TextGrid StringGrid26;  // the index table
+    TextGrid StringGrid7;   // axis and partner marks
+    SortDirections IndexDirections{18};
+    RaceHeaderTexts Header;
+    RaceMarks Marks;
+    FavouriteTexts Favourites;
+    int SpinEdit1 = 100;  // the N of the N-th favourite trio
+    int SpinEdit2 = 100;  // ... and trifecta
+    std::array<PayoutGroupTexts, 8> ResultsPage;
+
+    // The bet tables, their totals and the stake inputs.
+    BetBoard Bets;
+    TicketTab ActiveTicketTab = TicketTab::Trio;  // PageControl2
+    int RadioGroup1 = 1;                          // 0 均等, 1 比例
+    std::string SaNumEditExC1;                    // 入力投票金額
+    std::string SaNumEditExC2;                    // 目標利益金額
+    std::string SaNumEditExC3;                    // 損失金額
+    PopularityRateTables Rates;
+
     // How long a race-day read waits for a service that keeps answering "downloading".
     int RealTimeMaxWaitMs = RealTimeFetcher::kMaxWaitMs;
 
@@ -179,6 +236,12 @@ class TMainForm {
     int DayDateNumber() const;
     std::string CourseRaceText(int slot) const;
     void ShowSelectedRaceAgain();
+    StakeInputs CurrentStakeInputs() const;
+    void ReallocateStakes();
+    RaceSlot& Selected() { return Book()[SelectedRace]; }
+    const RaceSlot& Selected() const { return Book()[SelectedRace]; }
+    bool HasSelectedRace() const { return SelectedRace >= 0 && SelectedRace < kSlotCount; }
+    void LogAll(const std::vector<std::string>& lines);
     RealTimeRequest Request(const char* dataSpec, std::string key, RealTimeReader reader,
                             std::string fetching, std::string failurePrefix, bool quiet) const;
     RealTimeFetcher Fetcher();
@@ -191,6 +254,8 @@ class TMainForm {
     DayStore store_;
     std::unique_ptr<DayBook> book_;
     LossLedger ledger_;
+    OddsFiles oddsFiles_;
+    RacePatternForm raceMoyo_;
     bool autoOddsBusy_ = false;
     int changeInterval_ = 5;  // G: the change interval read at the current day's load
 };

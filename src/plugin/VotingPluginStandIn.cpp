@@ -50,7 +50,8 @@ int main(int argc, char* argv[]) {
     QString error;
     QList<Ticket> tickets = path.isEmpty() ? QList<Ticket>() : ReadTickets(path, &error);
     long long total = 0;
-    for (const Ticket& t : tickets) total += t.fields[5].toLongLong();
+    for (const Ticket& t : tickets)
+        total += t.fields[5].toLongLong();
 
     QString summary = QStringLiteral("%1点　合計%2円").arg(tickets.size()).arg(total);
     std::printf("%s\n%s\n", path.toLocal8Bit().constData(), summary.toUtf8().constData());
@@ -59,13 +60,13 @@ int main(int argc, char* argv[]) {
     QWidget window;
     window.setWindowTitle(QStringLiteral("Hibari投票プラグイン２（Kagiroi 代替）"));
     auto* layout = new QVBoxLayout(&window);
-    layout->addWidget(new QLabel(path.isEmpty() ? QStringLiteral("投票ファイルが指定されていません。")
-                                                : path));
+    layout->addWidget(
+        new QLabel(path.isEmpty() ? QStringLiteral("投票ファイルが指定されていません。") : path));
     if (!error.isEmpty()) layout->addWidget(new QLabel(error));
     auto* table = new QTableWidget(static_cast<int>(tickets.size()), 7);
-    table->setHorizontalHeaderLabels({QStringLiteral("日付"), QStringLiteral("場"), QStringLiteral("R"),
-                                      QStringLiteral("式別"), QStringLiteral("方式"),
-                                      QStringLiteral("金額"), QStringLiteral("買い目")});
+    table->setHorizontalHeaderLabels(
+        {QStringLiteral("日付"), QStringLiteral("場"), QStringLiteral("R"), QStringLiteral("式別"),
+         QStringLiteral("方式"), QStringLiteral("金額"), QStringLiteral("買い目")});
     for (int r = 0; r < tickets.size(); ++r)
         for (int c = 0; c < 7; ++c)
             table->setItem(r, c, new QTableWidgetItem(tickets[r].fields[c]));
