@@ -48,10 +48,12 @@ void TMainForm::LoadDay(const std::string& day) {
     }
 
     Progress = {true, 35, 0, "レースデータを読み込んでいます。", day};
+    NotifyChanged();
     ports_.ui.Repaint();
     book_->BlankAll();
     ReadRaceAndRunnerRecords(*book_, [this] {
         ++Progress.position;
+        NotifyChanged();
         ports_.ui.Repaint();
     });
     ReadPayoutRecords(*book_);

@@ -1,6 +1,8 @@
 #include "app/TMainForm.h"
 
 #include "analysis/IndexTable.h"
+#include "datalink/JvLink.h"
+#include "datalink/JvResultMessage.h"
 #include "daystore/DayFiles.h"
 #include "daystore/RaceDay.h"
 #include "platform/FileSystem.h"
@@ -87,6 +89,11 @@ bool TMainForm::FormCreate(std::string* error) {
     Rates = LoadOrBuild(programFolder_);
     BuildDateList();
     return true;
+}
+
+void TMainForm::FormShow() {
+    int rc = jvLink_.JVInit(std::string(kSoftwareId) + kVersionText);
+    if (rc != 0) ports_.ui.ShowMessage("JVInitエラー：" + JvResultMessage("JVInit", rc));
 }
 
 WindowPlacement TMainForm::StoredPlacement() const {

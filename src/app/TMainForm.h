@@ -35,6 +35,8 @@ class JvLink;
 
 inline constexpr const char* kApplicationTitle = "ミラド式3連複3連単馬券網ソフト Kagiroi";
 inline constexpr const char* kVersionText = "Ver.1.16";
+// The software identifier given to the data service, followed by the version text.
+inline constexpr const char* kSoftwareId = "KAGIROI";
 
 // The ports the main window works through.
 struct MainFormPorts {

@@ -3,6 +3,7 @@
 #include "app/TMainForm.h"
 #include "app/ui/MainWindow.h"
 #include "datalink/JvLinkComponent.h"
+#include "datalink/ui/SourceDialog.h"
 #include "platform/Clock.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
@@ -37,7 +38,8 @@ int main(int argc, char* argv[]) {
     SystemShell shell;
     std::unique_ptr<Registry> registry = MakeMachineRegistry();
     SettingsFile settings(JoinPath(programFolder, "kagiroi.ini"));
-    std::unique_ptr<JvLink> jvLink = CreateJvLinkComponent(settings, *clock, nullptr);
+    SourceDialog sourceDialog;
+    std::unique_ptr<JvLink> jvLink = CreateJvLinkComponent(settings, *clock, &sourceDialog);
 
     TMainForm form(programFolder, {ui, *clock, clipboard, shell, *registry}, *jvLink);
     std::string error;
@@ -47,6 +49,7 @@ int main(int argc, char* argv[]) {
     }
     MainWindow window(form, ui);
     ui.SetParent(&window);
+    sourceDialog.SetParent(&window);
     window.show();
     return app.exec();
 }

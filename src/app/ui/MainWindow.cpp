@@ -1,10 +1,18 @@
 #include "app/ui/MainWindow.h"
 
+#include "app/TOzGetTimeForm.h"
+#include "app/ui/AnalysisPage.h"
+#include "app/ui/OzGetTimeDialog.h"
+#include "app/ui/ProgressDialog.h"
+#include "app/ui/RaceHeaderPanel.h"
+#include "app/ui/ResultsPageView.h"
 #include "datalink/TGetDataForm.h"
 #include "datalink/ui/GetDataDialog.h"
+#include "selection/ui/RaceMoyoDialog.h"
 #include "widgets/Fonts.h"
 #include "widgets/QtPorts.h"
 #include "widgets/TextConversion.h"
+#include "widgets/TextGridView.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -36,21 +44,34 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
     remainingLabel_ = new QLabel(this);
     statusBar()->addPermanentWidget(remainingLabel_);
     statusBar()->addPermanentWidget(clockLabel_);
+    progress_ = new ProgressDialog(this);
+    raceMoyo_ = std::make_unique<RaceMoyoDialog>(form_.RaceMoyoForm(),
+                                                 [this] { form_.RaceMoyoSaveClick(); }, this);
 
     WindowPlacement p = form_.StoredPlacement();
     setGeometry(p.left, p.top, p.width, p.height);
-
+    ConnectTimers();
     form_.Changed = [this] { ScheduleRefresh(); };
     Refresh();
 }
 
+MainWindow::~MainWindow() { form_.Changed = nullptr; }
+
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    file->addAction(QStringLiteral("終了"), this, &QWidget::close);
+    file->addAction(QStringLiteral("1日分の全オッズを一括取得(&O)"), this,
+                    [this] { Run([this] { form_.N1O1Click(); }); });
+    file->addSeparator();
+    file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
 
-    QMenu* folders = menuBar()->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&F)"));
-    folders->addAction(QStringLiteral("時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定(&T)"), this,
-                       [this] { ChooseExternalFolder("jikeiretu", "時系列ｵｯｽﾞﾃﾞｰﾀﾌｫﾙﾀﾞの指定"); });
+    QMenu* folders = menuBar()->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&D)"));
+    folders->addAction(QStringLiteral("Hibari投票プラグイン２フォルダ指定"), this,
+                       [this] { form_.PluginFolderClick(); });
+    folders->addAction(QStringLiteral("時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定(&T)"), this, [this] { form_.N12Click(); });
+
+    QMenu* user = menuBar()->addMenu(QStringLiteral("ﾕｰｻﾞｰ設定(&U)"));
+    user->addAction(QStringLiteral("レース模様設定"), this, [this] { raceMoyo_->exec(); });
+    user->addAction(QStringLiteral("データ自動取得時刻設定(&T)"), this, &MainWindow::OpenFetchTimeDialog);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->addAction(QStringLiteral("使用解説書(&C)"), this, [this] { form_.HelpClick(); });
@@ -66,18 +87,19 @@ void MainWindow::BuildToolBar() {
         button->setStatusTip(hint);
         connect(button, &QPushButton::clicked, this, handler);
         bar->addWidget(button);
-        return button;
     };
-    addButton(QStringLiteral("F"), QStringLiteral("レース一覧の表示／非表示"), [this] {
-        form_.FButtonClick();
-        Refresh();
-    });
-    addButton(QStringLiteral("JVデータ取得"), QStringLiteral("JV-Linkからデータを取得します"),
+    addButton(QStringLiteral("F"), QStringLiteral("レース一覧の表示／非表示"),
+              [this] { Run([this] { form_.FButtonClick(); }); });
+    addButton(QStringLiteral("JVデータ取得"), QStringLiteral("JV-Linkから蓄積データを取得します"),
               [this] { OpenDownloadDialog(); });
-    addButton(QStringLiteral("直前ﾚｰｽ"), QStringLiteral("次に発走するレースを選択します"), [this] {
-        form_.NextRaceClick();
-        Refresh();
-    });
+    addButton(QStringLiteral("速報ｵｯｽﾞ"), QStringLiteral("選択中のレースのオッズを取得します"),
+              [this] { Run([this] { form_.SokuhoOddsBtnClick(); }); });
+    addButton(QStringLiteral("結果情報"), QStringLiteral("本日のレース結果と払戻を取得します"),
+              [this] { Run([this] { form_.ResultsBtnClick(); }); });
+    addButton(QStringLiteral("ﾏｲﾆﾝｸﾞ"), QStringLiteral("本日のマイニング予想を取得します"),
+              [this] { Run([this] { form_.MiningBtnClick(); }); });
+    addButton(QStringLiteral("直前ﾚｰｽ"), QStringLiteral("次に発走するレースを選択します"),
+              [this] { Run([this] { form_.NextRaceClick(); }); });
     addButton(QStringLiteral("ヘルプ"), QStringLiteral("使用解説書を開きます"),
               [this] { form_.HelpClick(); });
     addButton(QStringLiteral("終了"), QStringLiteral("ソフトを終了します"), [this] { close(); });
@@ -92,32 +114,74 @@ QWidget* MainWindow::BuildRaceListPanel() {
     dateBox_->setFont(GridFont(14));
     raceList_ = new QListWidget(panel);
     raceList_->setFont(GridFont(14));
-    raceList_->setMinimumWidth(110);
+    raceList_->setMinimumWidth(120);
     downloadLabel_ = new QLabel(panel);
     downloadLabel_->setWordWrap(true);
+    downloadLabel_->setMinimumHeight(40);
     layout->addWidget(dateBox_);
     layout->addWidget(raceList_, 1);
     layout->addWidget(downloadLabel_);
 
-    connect(dateBox_, &QComboBox::activated, this, [this](int index) {
-        form_.DateListChange(index);
-        Refresh();
-    });
+    connect(dateBox_, &QComboBox::activated, this,
+            [this](int index) { Run([this, index] { form_.DateListChange(index); }); });
     connect(raceList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        form_.DatListClick(raceList_->row(item));
-        Refresh();
+        int row = raceList_->row(item);
+        Run([this, row] { form_.DatListClick(row); });
     });
     return panel;
+}
+
+QWidget* MainWindow::BuildRaceCardPage() {
+    auto* page = new QWidget(this);
+    auto* copy = new QPushButton(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ"), page);
+    copy->setToolTip(QStringLiteral("指数表の内容をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰします"));
+    connect(copy, &QPushButton::clicked, this, [this] { form_.CopyIndexTableClick(); });
+    indexTable_ = new TextGridView(page);
+    indexTable_->SetRowHeight(15);
+    indexTable_->SetGrid(&form_.StringGrid26);
+    indexTable_->SetStyleFunction([this](int c, int r) { return form_.StringGrid26Style(c, r); });
+    indexTable_->SetCursorFunction([this](int c, int r) { return form_.StringGrid26Cursor(c, r); });
+    connect(indexTable_, &TextGridView::CellPressed, this,
+            [this](int c, int r) { Run([this, c, r] { form_.StringGrid26MouseDown(c, r); }); });
+    auto* layout = new QVBoxLayout(page);
+    auto* row = new QHBoxLayout;
+    row->addWidget(copy);
+    row->addStretch();
+    layout->addLayout(row);
+    layout->addWidget(indexTable_, 1);
+    return page;
 }
 
 QWidget* MainWindow::BuildRaceArea() {
     auto* area = new QWidget(this);
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
+    header_ = new RaceHeaderPanel(area);
+    pages_ = new QTabWidget(area);
+    analysis_ = new AnalysisPage(form_, pages_);
+    results_ = new ResultsPageView(pages_);
+    pages_->addTab(BuildRaceCardPage(), QStringLiteral("出馬表"));
+    pages_->addTab(analysis_, QStringLiteral("分析表"));
+    pages_->addTab(results_, QStringLiteral("結果"));
+    connect(analysis_, &AnalysisPage::StateChanged, this, &MainWindow::Refresh);
+    layout->addWidget(header_);
+    layout->addWidget(pages_, 1);
     return area;
 }
 
+void MainWindow::ConnectTimers() {
+    connect(&clockTimer_, &QTimer::timeout, this, [this] { form_.ClockTimerTick(); });
+    connect(&countdownTimer_, &QTimer::timeout, this, [this] { form_.CountdownTimerTick(); });
+    connect(&autoOddsTimer_, &QTimer::timeout, this, [this] { Run([this] { form_.AutoOddsTimerTick(); }); });
+    connect(&resultsTimer_, &QTimer::timeout, this, [this] { Run([this] { form_.ResultsTimerTick(); }); });
+    connect(&changeTimer_, &QTimer::timeout, this, [this] { Run([this] { form_.ChangeTimerTick(); }); });
+}
+
 void MainWindow::ScheduleRefresh() {
+    if (form_.Progress.visible) {
+        progress_->Refresh(form_.Progress);
+        return;
+    }
     if (refreshPending_) return;
     refreshPending_ = true;
     QTimer::singleShot(0, this, [this] {
@@ -137,11 +201,9 @@ void MainWindow::SyncTimer(QTimer& timer, const TimerState& state) {
 void MainWindow::RefreshDateList() {
     QSignalBlocker block(dateBox_);
     QStringList items;
-    for (const auto& day : form_.DateList)
-        items << ToQString(day);
+    for (const auto& day : form_.DateList) items << ToQString(day);
     QStringList current;
-    for (int i = 0; i < dateBox_->count(); ++i)
-        current << dateBox_->itemText(i);
+    for (int i = 0; i < dateBox_->count(); ++i) current << dateBox_->itemText(i);
     if (current != items) {
         dateBox_->clear();
         dateBox_->addItems(items);
@@ -152,11 +214,9 @@ void MainWindow::RefreshDateList() {
 void MainWindow::RefreshRaceList() {
     QSignalBlocker block(raceList_);
     QStringList items;
-    for (const auto& race : form_.RaceList)
-        items << ToQString(race);
+    for (const auto& race : form_.RaceList) items << ToQString(race);
     QStringList current;
-    for (int i = 0; i < raceList_->count(); ++i)
-        current << raceList_->item(i)->text();
+    for (int i = 0; i < raceList_->count(); ++i) current << raceList_->item(i)->text();
     if (current != items) {
         raceList_->clear();
         raceList_->addItems(items);
@@ -167,10 +227,19 @@ void MainWindow::RefreshRaceList() {
 void MainWindow::Refresh() {
     if (refreshing_) return;
     refreshing_ = true;
+    progress_->Refresh(form_.Progress);
     RefreshDateList();
     RefreshRaceList();
     downloadLabel_->setText(ToQString(form_.DownloadLabel.text));
     raceListPanel_->setVisible(form_.RaceListPanelVisible);
+    header_->setVisible(form_.RacePagesVisible);
+    pages_->setVisible(form_.RacePagesVisible);
+    if (form_.RacePagesVisible) {
+        header_->Refresh(form_);
+        indexTable_->Refresh();
+        analysis_->Refresh();
+        results_->Refresh(form_);
+    }
     clockLabel_->setText(ToQString(form_.ClockLabel.text));
     remainingLabel_->setVisible(form_.RemainingTimeLabel.visible);
     remainingLabel_->setText(ToQString(form_.RemainingTimeLabel.text));
@@ -192,26 +261,23 @@ void MainWindow::OpenDownloadDialog() {
     Refresh();
 }
 
-void MainWindow::ShowVersion() {
-    QMessageBox::about(
-        this, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"),
-        ToQString(kApplicationTitle) + QStringLiteral("\n") + ToQString(form_.VersionText()));
+void MainWindow::OpenFetchTimeDialog() {
+    TOzGetTimeForm times(form_.Settings());
+    OzGetTimeDialog dialog(times, this);
+    dialog.exec();
 }
 
-void MainWindow::ChooseExternalFolder(const char* key, const char* caption) {
-    std::string start = form_.Settings().ReadString("Dir", key, form_.ProgramFolder());
-    if (auto folder = ui_.ChooseFolder(ToSjis(QString::fromUtf8(caption)), start))
-        form_.Settings().WriteString("Dir", key, *folder);
+void MainWindow::ShowVersion() {
+    QMessageBox::about(this, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"),
+                       ToQString(kApplicationTitle) + QStringLiteral("\n") +
+                           ToQString(form_.VersionText()));
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
-    QTimer::singleShot(0, this, [this] {
-        form_.FormShow();
-        Refresh();
-    });
+    QTimer::singleShot(0, this, [this] { Run([this] { form_.FormShow(); }); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

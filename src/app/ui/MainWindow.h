@@ -2,6 +2,7 @@
 
 #include "app/TMainForm.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -9,37 +10,53 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <memory>
 
 namespace kagiroi {
 
 class QtUi;
+class AnalysisPage;
+class ProgressDialog;
+class RaceHeaderPanel;
+class RaceMoyoDialog;
+class ResultsPageView;
+class TextGridView;
 
 // The main window: paints the TMainForm state and forwards clicks, keys and timer ticks to its
 // handlers. It holds no rules.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     MainWindow(TMainForm& form, QtUi& ui);
+    ~MainWindow() override;
 
     // Re-reads everything shown from the form's state.
     void Refresh();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-  private:
+private:
     void BuildMenus();
     void BuildToolBar();
     QWidget* BuildRaceListPanel();
     QWidget* BuildRaceArea();
+    QWidget* BuildRaceCardPage();
+    void ConnectTimers();
     void SyncTimer(QTimer& timer, const TimerState& state);
     void ScheduleRefresh();
     void RefreshDateList();
     void RefreshRaceList();
     void OpenDownloadDialog();
+    void OpenFetchTimeDialog();
     void ShowVersion();
-    void ChooseExternalFolder(const char* key, const char* caption);
+    // Runs a handler of the form, then shows what it changed.
+    template <typename Handler>
+    void Run(Handler handler) {
+        handler();
+        Refresh();
+    }
 
     TMainForm& form_;
     QtUi& ui_;
@@ -52,8 +69,15 @@ class MainWindow : public QMainWindow {
     QLabel* downloadLabel_ = nullptr;
     QWidget* raceListPanel_ = nullptr;
     QWidget* raceArea_ = nullptr;
+    RaceHeaderPanel* header_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    TextGridView* indexTable_ = nullptr;
+    AnalysisPage* analysis_ = nullptr;
+    ResultsPageView* results_ = nullptr;
     QLabel* clockLabel_ = nullptr;
     QLabel* remainingLabel_ = nullptr;
+    ProgressDialog* progress_ = nullptr;
+    std::unique_ptr<RaceMoyoDialog> raceMoyo_;
 
     QTimer clockTimer_, countdownTimer_, autoOddsTimer_, resultsTimer_, changeTimer_;
 };

@@ -1,0 +1,229 @@
+#include "app/ui/AnalysisPage.h"
+
+#include "widgets/Fonts.h"
+#include "widgets/TextConversion.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace kagiroi {
+
+namespace {
+
+QLabel* ValueLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setFont(GridFont(13));
+    label->setMinimumWidth(120);
+    return label;
+}
+
+void Show(QLabel* label, const Label& state) {
+    label->setText(ToQString(state.text));
+    label->setStyleSheet(
+        QStringLiteral("color: rgb(%1,%2,%3);").arg(state.color.r).arg(state.color.g).arg(state.color.b));
+}
+
+}  // namespace
+
+AnalysisPage::AnalysisPage(TMainForm& form, QWidget* parent) : QWidget(parent), form_(form) {
+    markGrid_ = new TextGridView(this);
+    markGrid_->SetGrid(&form_.StringGrid7);
+    markGrid_->SetStyleFunction([this](int c, int r) { return form_.StringGrid7Style(c, r); });
+    markGrid_->SetCursorFunction([this](int c, int r) { return form_.StringGrid7Cursor(c, r); });
+    markGrid_->setMinimumWidth(290);
+    connect(markGrid_, &TextGridView::CellPressed, this, [this](int c, int r) {
+        form_.StringGrid7MouseDown(c, r);
+        Changed();
+    });
+
+    ticketTabs_ = new QTabWidget(this);
+    ticketTabs_->addTab(BuildTicketTab(BetType::Trio, trioTable_, trioTotals_), QStringLiteral("3連複"));
+    ticketTabs_->addTab(BuildTicketTab(BetType::Trifecta, trifectaTable_, trifectaTotals_),
+                        QStringLiteral("3連単"));
+    connect(ticketTabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (refreshing_) return;
+        form_.ActiveTicketTab = index == 1 ? TicketTab::Trifecta : TicketTab::Trio;
+        Changed();
+    });
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(markGrid_, 1);
+    left->addWidget(BuildFigures());
+    auto* right = new QVBoxLayout;
+    right->addWidget(ticketTabs_, 1);
+    right->addWidget(BuildStakePanel());
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addLayout(right, 1);
+}
+
+QWidget* AnalysisPage::BuildFigures() {
+    auto* box = new QWidget(this);
+    auto* form = new QFormLayout(box);
+    form->setContentsMargins(0, 0, 0, 0);
+    oddsTime_ = ValueLabel(box);
+    trioFavourite_ = ValueLabel(box);
+    trioNth_ = ValueLabel(box);
+    trifectaFavourite_ = ValueLabel(box);
+    trifectaNth_ = ValueLabel(box);
+    spread_ = ValueLabel(box);
+    spin1_ = new QSpinBox(box);
+    spin1_->setRange(1, kTrioCount);
+    spin2_ = new QSpinBox(box);
+    spin2_->setRange(1, kTrifectaCount);
+    connect(spin1_, &QSpinBox::valueChanged, this, [this](int v) {
+        if (refreshing_) return;
+        form_.SpinEdit1Change(v);
+        Changed();
+    });
+    connect(spin2_, &QSpinBox::valueChanged, this, [this](int v) {
+        if (refreshing_) return;
+        form_.SpinEdit2Change(v);
+        Changed();
+    });
+    auto withSpin = [box](QSpinBox* spin, QLabel* value) {
+        auto* row = new QWidget(box);
+        auto* h = new QHBoxLayout(row);
+        h->setContentsMargins(0, 0, 0, 0);
+        h->addWidget(spin);
+        h->addWidget(new QLabel(QStringLiteral("人気オッズ"), row));
+        h->addWidget(value, 1);
+        return row;
+    };
+    form->addRow(QStringLiteral("ｵｯｽﾞ取得時刻"), oddsTime_);
+    form->addRow(QStringLiteral("３連複 １人気オッズ"), trioFavourite_);
+    form->addRow(QString(), withSpin(spin1_, trioNth_));
+    form->addRow(QStringLiteral("３連単 １人気オッズ"), trifectaFavourite_);
+    form->addRow(QString(), withSpin(spin2_, trifectaNth_));
+    form->addRow(QStringLiteral("単勝標準偏差"), spread_);
+
+    auto* pattern = new QGroupBox(QStringLiteral("レース模様"), box);
+    auto* grid = new QGridLayout(pattern);
+    const QString captions[4] = {QStringLiteral("1強"), QStringLiteral("2強"), QStringLiteral("3強"),
+                                 QStringLiteral("他")};
+    for (int i = 0; i < 4; ++i) {
+        grid->addWidget(new QLabel(captions[i], pattern), 0, i, Qt::AlignCenter);
+        marks_[i] = new QLabel(pattern);
+        marks_[i]->setAlignment(Qt::AlignCenter);
+        grid->addWidget(marks_[i], 1, i);
+    }
+    form->addRow(pattern);
+    return box;
+}
+
+QWidget* AnalysisPage::BuildTicketTab(BetType type, TextGridView*& view, QLabel* totals[4]) {
+    auto* page = new QWidget(this);
+    view = new TextGridView(page);
+    view->SetGrid(&form_.Bets.Table(type));
+    view->SetStyleFunction([this, type](int c, int r) { return form_.TicketTableStyle(type, c, r); });
+    view->SetCursorFunction([this, type](int c, int r) { return form_.TicketTableCursor(type, c, r); });
+    connect(view, &TextGridView::CellPressed, this, [this, type](int c, int r) {
+        if (r == 0) {
+            form_.TicketHeaderPress(type, c, r);
+        } else {
+            form_.TicketTableClick(type, c, r);
+        }
+        Changed();
+    });
+    auto* totalsRow = new QHBoxLayout;
+    const QString captions[4] = {QStringLiteral("買い点数"), QStringLiteral("投票金額"),
+                                 QStringLiteral("予想回収率"), QStringLiteral("回収金額")};
+    for (int i = 0; i < 4; ++i) {
+        totalsRow->addWidget(new QLabel(captions[i], page));
+        totals[i] = ValueLabel(page);
+        totals[i]->setMinimumWidth(70);
+        totalsRow->addWidget(totals[i]);
+    }
+    totalsRow->addStretch();
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(view, 1);
+    layout->addLayout(totalsRow);
+    return page;
+}
+
+QWidget* AnalysisPage::BuildStakePanel() {
+    auto* panel = new QGroupBox(QStringLiteral("資金配分＆投票"), this);
+    auto* mode = new QGroupBox(QStringLiteral("資金配分"), panel);
+    equal_ = new QRadioButton(QStringLiteral("均等"), mode);
+    proportional_ = new QRadioButton(QStringLiteral("比例"), mode);
+    auto* modeLayout = new QHBoxLayout(mode);
+    modeLayout->addWidget(equal_);
+    modeLayout->addWidget(proportional_);
+    for (QRadioButton* button : {equal_, proportional_})
+        connect(button, &QRadioButton::toggled, this, [this, button](bool on) {
+            if (refreshing_ || !on) return;
+            form_.RadioGroup1Click(button == equal_ ? 0 : 1);
+            Changed();
+        });
+
+    amount_ = new QLineEdit(panel);
+    amount_->setMaxLength(6);
+    amount_->setValidator(new QIntValidator(0, 999999, amount_));
+    amount_->setAlignment(Qt::AlignRight);
+    amount_->setMaximumWidth(90);
+    connect(amount_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        form_.SaNumEditExC1Change(ToSjis(text));
+        Changed();
+    });
+
+    auto* vote = new QPushButton(QStringLiteral("Hibari2投票"), panel);
+    vote->setToolTip(QStringLiteral("Hibari投票プラグイン２経由で投票します"));
+    connect(vote, &QPushButton::clicked, this, [this] {
+        form_.TohyoCSVBtnClick();
+        Changed();
+    });
+
+    auto* layout = new QHBoxLayout(panel);
+    layout->addWidget(mode);
+    layout->addWidget(new QLabel(QStringLiteral("入力投票金額"), panel));
+    layout->addWidget(amount_);
+    layout->addWidget(new QLabel(QStringLiteral("円"), panel));
+    layout->addStretch();
+    layout->addWidget(vote);
+    return panel;
+}
+
+void AnalysisPage::Changed() {
+    Refresh();
+    emit StateChanged();
+}
+
+void AnalysisPage::Refresh() {
+    refreshing_ = true;
+    markGrid_->Refresh();
+    trioTable_->Refresh();
+    trifectaTable_->Refresh();
+    ticketTabs_->setCurrentIndex(form_.ActiveTicketTab == TicketTab::Trifecta ? 1 : 0);
+    const BetTotals* totals[2] = {&form_.Bets.Totals(BetType::Trio), &form_.Bets.Totals(BetType::Trifecta)};
+    QLabel** labels[2] = {trioTotals_, trifectaTotals_};
+    for (int t = 0; t < 2; ++t) {
+        Show(labels[t][0], totals[t]->count);
+        Show(labels[t][1], totals[t]->stake);
+        Show(labels[t][2], totals[t]->rate);
+        Show(labels[t][3], totals[t]->payback);
+    }
+    const FavouriteTexts& f = form_.Favourites;
+    oddsTime_->setText(ToQString(f.TFWtimeLabel));
+    trioFavourite_->setText(ToQString(f.SRF1NinLabel));
+    trioNth_->setText(ToQString(f.SRF100NinLabel));
+    trifectaFavourite_->setText(ToQString(f.SRT1NinLabel));
+    trifectaNth_->setText(ToQString(f.SRT100NinLabel));
+    spread_->setText(ToQString(f.HensaLabel));
+    const std::string* marks[4] = {&form_.Marks.strong1, &form_.Marks.strong2, &form_.Marks.strong3,
+                                   &form_.Marks.strongE};
+    for (int i = 0; i < 4; ++i) marks_[i]->setText(ToQString(*marks[i]));
+    spin1_->setValue(form_.SpinEdit1);
+    spin2_->setValue(form_.SpinEdit2);
+    equal_->setChecked(form_.RadioGroup1 == 0);
+    proportional_->setChecked(form_.RadioGroup1 != 0);
+    QString amount = ToQString(form_.SaNumEditExC1);
+    if (amount_->text() != amount) amount_->setText(amount);
+    refreshing_ = false;
+}
+
+}  // namespace kagiroi

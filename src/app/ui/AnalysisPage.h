@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/TMainForm.h"
+#include "widgets/TextGridView.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QWidget>
+
+namespace kagiroi {
+
+// The 分析表 page: the axis and partner grid, the race figures, the trio and trifecta tables
+// with their totals, and the stake and voting panel.
+class AnalysisPage : public QWidget {
+    Q_OBJECT
+public:
+    AnalysisPage(TMainForm& form, QWidget* parent = nullptr);
+    void Refresh();
+
+signals:
+    void StateChanged();  // a click changed the form's state
+
+private:
+    QWidget* BuildFigures();
+    QWidget* BuildTicketTab(BetType type, TextGridView*& view, QLabel* totals[4]);
+    QWidget* BuildStakePanel();
+    void Changed();
+
+    TMainForm& form_;
+    bool refreshing_ = false;
+    TextGridView* markGrid_;
+    TextGridView* trioTable_;
+    TextGridView* trifectaTable_;
+    QTabWidget* ticketTabs_;
+    QLabel* trioTotals_[4];
+    QLabel* trifectaTotals_[4];
+    QLabel* oddsTime_;
+    QLabel* trioFavourite_;
+    QLabel* trioNth_;
+    QLabel* trifectaFavourite_;
+    QLabel* trifectaNth_;
+    QLabel* spread_;
+    QLabel* marks_[4];
+    QSpinBox* spin1_;
+    QSpinBox* spin2_;
+    QRadioButton* equal_;
+    QRadioButton* proportional_;
+    QLineEdit* amount_;
+};
+
+}  // namespace kagiroi
