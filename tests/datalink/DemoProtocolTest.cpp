@@ -7,7 +7,7 @@
 namespace kagiroi {
 namespace {
 
-constexpr const char* kSpec = "RACEDIFFHOSESNAP";
+constexpr const char* kDataSpec = "RACEDIFFHOSESNAP";
 
 class DemoProtocol : public ::testing::Test {
   protected:
@@ -16,8 +16,8 @@ class DemoProtocol : public ::testing::Test {
     int readCount = 0, downloadCount = 0;
     std::string stamp;
 
-    int Open(const std::string& spec, const std::string& from, int option = 1) {
-        return demo.JVOpen(spec, from, option, readCount, downloadCount, stamp);
+    int Open(const std::string& dataSpec, const std::string& from, int option = 1) {
+        return demo.JVOpen(dataSpec, from, option, readCount, downloadCount, stamp);
     }
     int Read() {
         std::string record, file;
@@ -35,7 +35,7 @@ TEST_F(DemoProtocol, InitChecksTheSoftwareId) {
 }
 
 TEST_F(DemoProtocol, CallsBeforeInitAreRefused) {
-    EXPECT_EQ(-201, Open(kSpec, "20240101000000"));
+    EXPECT_EQ(-201, Open(kDataSpec, "20240101000000"));
     EXPECT_EQ(-201, demo.JVRTOpen("0B12", "20240106"));
     EXPECT_EQ(-201, demo.JVStatus());
     EXPECT_EQ(-201, Read());
@@ -48,34 +48,34 @@ TEST_F(DemoProtocol, ReadingWithoutAnOpenIsRefused) {
     EXPECT_EQ(-203, Read());
     EXPECT_EQ(-203, demo.JVStatus());
     EXPECT_EQ(0, demo.JVClose()) << "a close with nothing open";
-    ASSERT_EQ(0, Open(kSpec, "20240101000000"));
+    ASSERT_EQ(0, Open(kDataSpec, "20240101000000"));
     EXPECT_EQ(0, demo.JVClose());
     EXPECT_EQ(-203, Read()) << "closed again";
 }
 
 TEST_F(DemoProtocol, ASecondOpenWhileOpenIsRefused) {
     ASSERT_EQ(0, demo.JVInit("KAGIROI"));
-    ASSERT_EQ(0, Open(kSpec, "20240101000000"));
-    EXPECT_EQ(-202, Open(kSpec, "20240101000000"));
+    ASSERT_EQ(0, Open(kDataSpec, "20240101000000"));
+    EXPECT_EQ(-202, Open(kDataSpec, "20240101000000"));
     EXPECT_EQ(-202, demo.JVRTOpen("0B12", "20240106"));
     demo.JVClose();
     ASSERT_EQ(0, demo.JVRTOpen("0B14", "20240106"));
-    EXPECT_EQ(-202, Open(kSpec, "20240101000000"));
+    EXPECT_EQ(-202, Open(kDataSpec, "20240101000000"));
     demo.JVClose();
-    EXPECT_EQ(0, Open(kSpec, "20240101000000"));
+    EXPECT_EQ(0, Open(kDataSpec, "20240101000000"));
 }
 
 TEST_F(DemoProtocol, BadArgumentsGetTheirCodes) {
     ASSERT_EQ(0, demo.JVInit("KAGIROI"));
-    for (const char* spec : {"", "RACEDIFF1", "GARBAGE!", "DIFFHOSE", "race", "RACEXXXX"})
-        EXPECT_EQ(-111, Open(spec, "20240101000000")) << spec;
+    for (const char* dataSpec : {"", "RACEDIFF1", "GARBAGE!", "DIFFHOSE", "race", "RACEXXXX"})
+        EXPECT_EQ(-111, Open(dataSpec, "20240101000000")) << dataSpec;
     EXPECT_EQ(0, Open("RACE", "20240101000000"));
     demo.JVClose();
     for (const char* from : {"", "2024010100000", "202401010000000", "20241301000000",
                              "20240230000000", "20240101250000", "2024010100000x"})
-        EXPECT_EQ(-112, Open(kSpec, from)) << from;
+        EXPECT_EQ(-112, Open(kDataSpec, from)) << from;
     for (int option : {0, 5, -1})
-        EXPECT_EQ(-115, Open(kSpec, "20240101000000", option));
+        EXPECT_EQ(-115, Open(kDataSpec, "20240101000000", option));
     EXPECT_FALSE(demo.IsOpen());
 
     EXPECT_EQ(-111, demo.JVRTOpen("0B99", "20240106"));
@@ -90,7 +90,7 @@ TEST_F(DemoProtocol, BadArgumentsGetTheirCodes) {
 
 TEST_F(DemoProtocol, ADownloadFetchesFirstThenReadsFileByFile) {
     ASSERT_EQ(0, demo.JVInit("KAGIROI"));
-    ASSERT_EQ(0, Open(kSpec, "20231225000000"));
+    ASSERT_EQ(0, Open(kDataSpec, "20231225000000"));
     ASSERT_GT(downloadCount, 1);
     EXPECT_EQ(readCount, downloadCount) << "nothing fetched before";
     EXPECT_EQ(-3, Read()) << "still downloading";
@@ -120,7 +120,7 @@ TEST_F(DemoProtocol, ADownloadFetchesFirstThenReadsFileByFile) {
 
 TEST_F(DemoProtocol, ReadingDuringTheDownloadAlsoAdvancesIt) {
     ASSERT_EQ(0, demo.JVInit("KAGIROI"));
-    ASSERT_EQ(0, Open(kSpec, "20231225000000"));
+    ASSERT_EQ(0, Open(kDataSpec, "20231225000000"));
     test::JvReading reading = test::ReadToEnd(demo);  // without a single JVStatus
     EXPECT_EQ(0, reading.lastCode);
     EXPECT_GT(reading.downloadingAnswers, 0);
@@ -129,7 +129,7 @@ TEST_F(DemoProtocol, ReadingDuringTheDownloadAlsoAdvancesIt) {
 
 TEST_F(DemoProtocol, CancelStopsTheDownloadAndFreesTheService) {
     ASSERT_EQ(0, demo.JVInit("KAGIROI"));
-    ASSERT_EQ(0, Open(kSpec, "20231225000000"));
+    ASSERT_EQ(0, Open(kDataSpec, "20231225000000"));
     int first = downloadCount;
     demo.JVStatus();
     EXPECT_EQ(0, demo.JVCancel());
@@ -137,7 +137,7 @@ TEST_F(DemoProtocol, CancelStopsTheDownloadAndFreesTheService) {
     EXPECT_EQ(-203, demo.JVStatus());
     EXPECT_EQ(0, demo.JVClose());
     // What was fetched before the cancel is not fetched again.
-    ASSERT_EQ(0, Open(kSpec, "20231225000000"));
+    ASSERT_EQ(0, Open(kDataSpec, "20231225000000"));
     EXPECT_LT(downloadCount, first);
     EXPECT_GT(downloadCount, 0);
     demo.JVClose();
@@ -145,7 +145,7 @@ TEST_F(DemoProtocol, CancelStopsTheDownloadAndFreesTheService) {
 
 TEST_F(DemoProtocol, CancelWhileReadingEndsTheRead) {
     ASSERT_EQ(0, demo.JVInit("KAGIROI"));
-    ASSERT_EQ(0, Open(kSpec, "20231225000000"));
+    ASSERT_EQ(0, Open(kDataSpec, "20231225000000"));
     while (demo.JVStatus() < downloadCount) {
     }
     ASSERT_GT(Read(), 0);
