@@ -41,8 +41,10 @@ void DrawResult(DemoRace& race, DemoRandom& random) {
         if (race.IsScratched(r.horse)) continue;
         performance.push_back({kDemoBeta * r.strength + noise, r.horse});
     }
-    std::sort(performance.begin(), performance.end(),
-              [](const auto& a, const auto& b) { return a.first > b.first; });
+    // Ties (never seen) would go to the lower horse number, so the order is total.
+    std::sort(performance.begin(), performance.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
     DemoResult& result = race.result;
     for (const auto& p : performance)
         result.order.push_back(p.second);
