@@ -1,0 +1,79 @@
+#include "datalink/JvLinkComponent.h"
+
+#include "platform/TextField.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace kagiroi {
+
+namespace {
+
+constexpr int kSettingNotSaved = -100;
+
+bool NamesTheDemo(const std::string& source) {
+    std::string lower = source;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower.empty() || lower == kDemoSource;
+}
+
+}  // namespace
+
+JvLinkComponent::JvLinkComponent(SettingsFile& settings, const Clock& clock,
+                                 JvLinkSourceDialog* dialog)
+    : settings_(settings), dialog_(dialog), demo_(clock), current_(&demo_) {}
+
+std::string JvLinkComponent::Source() const {
+    std::string source = Trim(settings_.ReadString(kJvLinkSection, kJvLinkSourceKey, kDemoSource));
+    return NamesTheDemo(source) ? std::string(kDemoSource) : source;
+}
+
+int JvLinkComponent::JVInit(const std::string& softwareId) {
+    int code = demo_.JVInit(softwareId);
+    if (code != 0) return code;
+    softwareId_ = softwareId;
+    if (feed_) feed_->JVInit(softwareId);
+    return 0;
+}
+
+int JvLinkComponent::JVSetUIProperties() {
+    if (dialog_ == nullptr) return 0;
+    std::optional<std::string> chosen = dialog_->ChooseSource(Source());
+    if (!chosen) return 0;
+    std::string source = Trim(*chosen);
+    if (NamesTheDemo(source)) source = kDemoSource;
+    return settings_.WriteString(kJvLinkSection, kJvLinkSourceKey, source) ? 0 : kSettingNotSaved;
+}
+
+JvLinkService& JvLinkComponent::ServiceForOpen() {
+    if (current_->IsOpen()) return *current_;
+    std::string source = Source();
+    if (source == kDemoSource) {
+        current_ = &demo_;
+        return demo_;
+    }
+    if (!feed_ || feed_->Folder() != source) {
+        feed_ = std::make_unique<FolderFeedJvLink>(source);
+        if (!softwareId_.empty()) feed_->JVInit(softwareId_);
+    }
+    current_ = feed_.get();
+    return *feed_;
+}
+
+int JvLinkComponent::JVOpen(const std::string& dataSpec, const std::string& fromDate, int option,
+                            int& readCount, int& downloadCount, std::string& lastFileTimestamp) {
+    return ServiceForOpen().JVOpen(dataSpec, fromDate, option, readCount, downloadCount,
+                                   lastFileTimestamp);
+}
+
+int JvLinkComponent::JVRTOpen(const std::string& dataSpec, const std::string& key) {
+    return ServiceForOpen().JVRTOpen(dataSpec, key);
+}
+
+std::unique_ptr<JvLink> CreateJvLinkComponent(SettingsFile& settings, const Clock& clock,
+                                              JvLinkSourceDialog* dialog) {
+    return std::make_unique<JvLinkComponent>(settings, clock, dialog);
+}
+
+}  // namespace kagiroi

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "datalink/DemoJvLink.h"
+#include "datalink/FolderFeedJvLink.h"
+#include "datalink/JvLink.h"
+#include "datalink/JvLinkSourceDialog.h"
+#include "platform/Clock.h"
+#include "platform/SettingsFile.h"
+
+#include <memory>
+#include <string>
+
+namespace kagiroi {
+
+// The setting that chooses the data service: JvLink/Source, "demo" (the default) or a folder of
+// record files.
+inline constexpr const char* kJvLinkSection = "JvLink";
+inline constexpr const char* kJvLinkSourceKey = "Source";
+inline constexpr const char* kDemoSource = "demo";
+
+// The program's data-service component: the demo service or a folder feed, as the setting says
+// at each open. Calls between an open and its close go to the service that was opened.
+// JVSetUIProperties lets the user choose the source.
+class JvLinkComponent : public JvLink {
+  public:
+    JvLinkComponent(SettingsFile& settings, const Clock& clock, JvLinkSourceDialog* dialog);
+
+    int JVInit(const std::string& softwareId) override;
+    // Asks the dialog for a source and writes it to the setting; 0 and nothing changed without
+    // a dialog or when the user cancels; -100 when the setting cannot be written.
+    int JVSetUIProperties() override;
+    int JVOpen(const std::string& dataSpec, const std::string& fromDate, int option, int& readCount,
+               int& downloadCount, std::string& lastFileTimestamp) override;
+    int JVRTOpen(const std::string& dataSpec, const std::string& key) override;
+    int JVStatus() override { return current_->JVStatus(); }
+    int JVRead(std::string& record, int bufferSize, std::string& fileName) override {
+        return current_->JVRead(record, bufferSize, fileName);
+    }
+    int JVCancel() override { return current_->JVCancel(); }
+    int JVClose() override { return current_->JVClose(); }
+
+    // The source the setting names now: "demo" or a folder.
+    std::string Source() const;
+    // The folder feed last used (null before one was).
+    const FolderFeedJvLink* FolderFeed() const { return feed_.get(); }
+
+  private:
+    // The service to open: the current one while it is open (it refuses a second open),
+    // else the one the setting names.
+    JvLinkService& ServiceForOpen();
+
+    SettingsFile& settings_;
+    JvLinkSourceDialog* dialog_;
+    DemoJvLink demo_;
+    std::unique_ptr<FolderFeedJvLink> feed_;
+    JvLinkService* current_;
+    std::string softwareId_;
+};
+
+// Whether the data-service component can be used on this machine.
+#ifdef _WIN32
+// Probes the installed COM component; defined by the Windows adapter.
+bool JvLinkComponentAvailable();
+#else
+inline bool JvLinkComponentAvailable() {
+    return true;  // the demo service and the folder feed need nothing installed
+}
+#endif
+
+std::unique_ptr<JvLink> CreateJvLinkComponent(SettingsFile& settings, const Clock& clock,
+                                              JvLinkSourceDialog* dialog);
+
+}  // namespace kagiroi

@@ -1,0 +1,119 @@
+#include "datalink/JvLinkService.h"
+
+#include "datalink/JvRequests.h"
+
+#include <algorithm>
+
+namespace kagiroi {
+
+namespace {
+
+constexpr size_t kMaxSoftwareIdBytes = 63;
+// The fetch of a download advances by this share of its files per poll, so that a progress bar
+// fills in a few dozen polls whatever the size.
+constexpr size_t kPollsPerDownload = 25;
+
+}  // namespace
+
+int JvLinkService::JVInit(const std::string& softwareId) {
+    if (softwareId.empty()) return jv::kNoSid;
+    if (softwareId.size() > kMaxSoftwareIdBytes) return jv::kSidTooLong;
+    if (softwareId.front() == ' ') return jv::kSidStartsWithBlank;
+    initialised_ = true;
+    return 0;
+}
+
+int JvLinkService::JVOpen(const std::string& dataSpec, const std::string& fromDate, int option,
+                          int& readCount, int& downloadCount, std::string& lastFileTimestamp) {
+    readCount = 0;
+    downloadCount = 0;
+    if (!initialised_) return jv::kNotInitialised;
+    if (IsOpen()) return jv::kStillOpen;
+    if (!IsValidStoredDataSpec(dataSpec)) return jv::kBadDataSpec;
+    std::optional<DateTime> from = ParseFromDate(fromDate);
+    if (!from) return jv::kBadFromDate;
+    if (!IsValidOption(option)) return jv::kBadOption;
+    JvOffer offer = OfferStored(JvStoredRequest{dataSpec, *from, option});
+    if (offer.code != 0) return offer.code;
+    if (offer.files.empty()) return jv::kNoNewerData;
+    readCount = static_cast<int>(offer.files.size());
+    downloadCount = static_cast<int>(offer.toFetch.size());
+    lastFileTimestamp = offer.newestStamp;
+    Start(Mode::Stored, std::move(offer));
+    return 0;
+}
+
+int JvLinkService::JVRTOpen(const std::string& dataSpec, const std::string& key) {
+    if (!initialised_) return jv::kNotInitialised;
+    if (IsOpen()) return jv::kStillOpen;
+    if (!IsRealTimeSpec(dataSpec)) return jv::kBadDataSpec;
+    if (!IsValidRealTimeKey(dataSpec, key)) return jv::kBadKey;
+    JvOffer offer = OfferRealTime(dataSpec, key);
+    if (offer.code != 0) return offer.code;
+    if (offer.files.empty()) return jv::kNoNewerData;
+    offer.toFetch.clear();  // real-time data come at once
+    Start(Mode::RealTime, std::move(offer));
+    return 0;
+}
+
+int JvLinkService::JVStatus() {
+    if (!initialised_) return jv::kNotInitialised;
+    if (!IsOpen()) return jv::kNotOpen;
+    if (Fetching()) AdvanceFetch();
+    return static_cast<int>(fetched_);
+}
+
+int JvLinkService::JVRead(std::string& record, int /*bufferSize*/, std::string& fileName) {
+    if (!initialised_) return jv::kNotInitialised;
+    if (!IsOpen()) return jv::kNotOpen;
+    if (Fetching()) {
+        AdvanceFetch();  // the download goes on in the background
+        return jv::kDownloading;
+    }
+    if (fileIndex_ >= files_.size()) return 0;
+    JvServedFile& file = files_[fileIndex_];
+    fileName = file.name;
+    if (!fileLoaded_) {
+        records_ = file.records();
+        recordIndex_ = 0;
+        fileLoaded_ = true;
+    }
+    if (recordIndex_ < records_.size()) {
+        record = std::move(records_[recordIndex_++]);
+        return static_cast<int>(record.size());
+    }
+    records_.clear();
+    fileLoaded_ = false;
+    ++fileIndex_;
+    return jv::kFileChanged;
+}
+
+int JvLinkService::JVCancel() {
+    return JVClose();
+}
+
+int JvLinkService::JVClose() {
+    mode_ = Mode::Closed;
+    files_.clear();
+    toFetch_.clear();
+    records_.clear();
+    fetched_ = fileIndex_ = recordIndex_ = 0;
+    fileLoaded_ = false;
+    return 0;
+}
+
+void JvLinkService::Start(Mode mode, JvOffer offer) {
+    JVClose();
+    mode_ = mode;
+    files_ = std::move(offer.files);
+    toFetch_ = std::move(offer.toFetch);
+}
+
+void JvLinkService::AdvanceFetch() {
+    size_t step = std::max<size_t>(1, toFetch_.size() / kPollsPerDownload);
+    size_t until = std::min(toFetch_.size(), fetched_ + step);
+    for (; fetched_ < until; ++fetched_)
+        FileFetched(toFetch_[fetched_]);
+}
+
+}  // namespace kagiroi

@@ -1,0 +1,112 @@
+#include "JvTestReading.h"
+#include "datalink/DemoRecords.h"
+#include "datalink/DemoWorld.h"
+#include "datalink/JvLinkComponent.h"
+#include "platform/FileSystem.h"
+#include "platform/TextField.h"
+#include "support/FakePorts.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace kagiroi {
+namespace {
+
+class FakeSourceDialog : public JvLinkSourceDialog {
+  public:
+    std::optional<std::string> ChooseSource(const std::string& current) override {
+        shown.push_back(current);
+        return answer;
+    }
+    std::optional<std::string> answer;
+    std::vector<std::string> shown;
+};
+
+class JvLinkComponentTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // One race card in the folder, so a folder feed is told from the demo by what it serves.
+        DemoWorld world(DateTime{2024, 1, 6});
+        const DemoRace* race = world.Day(DateTime{2024, 1, 6})->Races().front();
+        std::string ra = DemoRaRecord(*race, DemoStage::Card, DateTime{2024, 1, 5});
+        WriteFileAtomic(data / "races.txt", ra.substr(0, ra.size() - 2) + "\r\n");
+    }
+
+    test::JvDownload DownloadWith(JvLink& link) { return test::Download(link, "20240101000000"); }
+
+    test::TempFolder home, data;
+    SettingsFile settings{home / "kagiroi.ini"};
+    test::FakeClock clock{DateTime{2024, 1, 6, 11, 0, 0}};
+    FakeSourceDialog dialog;
+};
+
+TEST_F(JvLinkComponentTest, TheDemoServesWhenNothingIsSet) {
+    std::unique_ptr<JvLink> link = CreateJvLinkComponent(settings, clock, nullptr);
+    EXPECT_TRUE(JvLinkComponentAvailable());
+    ASSERT_EQ(0, link->JVInit("KAGIROI"));
+    test::JvDownload d = DownloadWith(*link);
+    ASSERT_EQ(0, d.openCode);
+    EXPECT_GT(d.reading.records.size(), 1000u);
+    EXPECT_FALSE(FileExists(settings.Path())) << "reading the setting writes nothing";
+}
+
+TEST_F(JvLinkComponentTest, AFolderSettingServesTheFolderFromTheNextOpen) {
+    JvLinkComponent link(settings, clock, nullptr);
+    ASSERT_EQ(0, link.JVInit("KAGIROI"));
+    ASSERT_EQ(0, link.JVRTOpen("0B14", "20240106"));  // the demo is open
+    settings.WriteString(kJvLinkSection, kJvLinkSourceKey, data.Path());
+    EXPECT_EQ(-202, link.JVRTOpen("0B14", "20240106")) << "the open request stays with the demo";
+    std::string record, file;
+    EXPECT_EQ(42, link.JVRead(record, 60000, file)) << "a demo weather notice";
+    EXPECT_EQ(0, link.JVClose());
+
+    test::JvDownload d = DownloadWith(link);
+    ASSERT_EQ(0, d.openCode);
+    ASSERT_EQ(1u, d.reading.records.size());
+    EXPECT_EQ("RA", Field(d.reading.records[0].record, 1, 2));
+    ASSERT_NE(nullptr, link.FolderFeed());
+    EXPECT_EQ(data.Path(), link.FolderFeed()->Folder());
+
+    settings.WriteString(kJvLinkSection, kJvLinkSourceKey, "Demo");
+    EXPECT_EQ("demo", link.Source());
+    EXPECT_GT(DownloadWith(link).reading.records.size(), 1000u);
+
+    settings.WriteString(kJvLinkSection, kJvLinkSourceKey, data / "missing");
+    EXPECT_EQ(-401, DownloadWith(link).openCode);
+}
+
+TEST_F(JvLinkComponentTest, AFolderFeedIsInitialisedLikeTheDemo) {
+    settings.WriteString(kJvLinkSection, kJvLinkSourceKey, data.Path());
+    JvLinkComponent link(settings, clock, nullptr);
+    EXPECT_EQ(-201, DownloadWith(link).openCode) << "no JVInit yet";
+    EXPECT_EQ(-101, link.JVInit(""));
+    ASSERT_EQ(0, link.JVInit("KAGIROI"));
+    EXPECT_EQ(0, DownloadWith(link).openCode);
+}
+
+TEST_F(JvLinkComponentTest, TheSettingsDialogChoosesTheSource) {
+    JvLinkComponent link(settings, clock, &dialog);
+    dialog.answer = data.Path();
+    EXPECT_EQ(0, link.JVSetUIProperties());
+    ASSERT_EQ(1u, dialog.shown.size());
+    EXPECT_EQ("demo", dialog.shown[0]);
+    EXPECT_EQ(data.Path(), settings.ReadString(kJvLinkSection, kJvLinkSourceKey, ""));
+
+    dialog.answer.reset();  // cancelled
+    EXPECT_EQ(0, link.JVSetUIProperties());
+    EXPECT_EQ(data.Path(), dialog.shown[1]);
+    EXPECT_EQ(data.Path(), settings.ReadString(kJvLinkSection, kJvLinkSourceKey, ""));
+
+    dialog.answer = " demo ";
+    EXPECT_EQ(0, link.JVSetUIProperties());
+    EXPECT_EQ("demo", settings.ReadString(kJvLinkSection, kJvLinkSourceKey, ""));
+}
+
+TEST_F(JvLinkComponentTest, WithoutADialogTheSettingsStayAsTheyAre) {
+    JvLinkComponent link(settings, clock, nullptr);
+    EXPECT_EQ(0, link.JVSetUIProperties());
+    EXPECT_FALSE(FileExists(settings.Path()));
+}
+
+}  // namespace
+}  // namespace kagiroi
