@@ -1,7 +1,7 @@
 # Flags every target of ours shares: language level, warnings, hardening.
 add_library(kagiroi_flags INTERFACE)
 target_compile_options(kagiroi_flags INTERFACE
-    -Wall -Wextra -Werror -Wno-unknown-pragmas
+    -Wall -Wextra -Werror -Wno-unknown-pragmas -ffp-contract=off
     -fstack-protector-strong
     $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
 if(WIN32)

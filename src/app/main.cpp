@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     QtUi ui;
 
     if (!JvLinkComponentAvailable()) {
-        ui.Beep();
+        ui.Beep(BeepSound::Default);
         QMessageBox::information(
             nullptr, QString(),
             QStringLiteral(
