@@ -48,7 +48,7 @@ void TMainForm::SaNumEditExC1Change(const std::string& text) {
     ReallocateStakes();
 }
 
-void TMainForm::TohyoCSVBtnClick() {
+VoteOutcome TMainForm::TohyoCSVBtnClick() {
     bool trio = ActiveTicketTab == TicketTab::Trio;
     VotingRequest request;
     request.dayText = DateText;
@@ -58,9 +58,9 @@ void TMainForm::TohyoCSVBtnClick() {
             request.raceListText = RaceList[static_cast<size_t>(RaceListIndex)];
     }
     request.pluginFolder = ReadPluginFolder(settings_);
-    SendToVotingPlugin(trio ? "SANFUKU" : "SANTAN",
-                       Bets.Table(trio ? BetType::Trio : BetType::Trifecta), request, ports_.ui,
-                       ports_.shell);
+    return SendToVotingPlugin(trio ? "SANFUKU" : "SANTAN",
+                              Bets.Table(trio ? BetType::Trio : BetType::Trifecta), request,
+                              ports_.ui, ports_.shell);
 }
 
 void TMainForm::PluginFolderClick() {

@@ -90,13 +90,15 @@ void TMainForm::FillRaceLists() {
     }
 }
 
-void TMainForm::NextRaceClick() {
-    if (IsBlank(DateText) || RaceList.empty()) return;
+bool TMainForm::NextRaceClick() {
+    if (IsBlank(DateText) || RaceList.empty()) return false;
     std::string firstDate = Field(Book()[0].RaceInfo, pos::kYear, 8);
-    if (firstDate != FormatDateTime(ports_.clock.Now(), "yyyymmdd")) return;
+    if (firstDate != FormatDateTime(ports_.clock.Now(), "yyyymmdd")) return false;
     int slot = NextRaceSlot(Book(), static_cast<int>(RaceList.size()),
                             FormatDateTime(ports_.clock.Now(), "hhnn"));
-    if (slot >= 0) DatListClick(slot);
+    if (slot < 0) return false;
+    DatListClick(slot);
+    return true;
 }
 
 void TMainForm::FButtonClick() {

@@ -21,6 +21,7 @@
 #include "selection/RacePatternSettings.h"
 #include "selection/SortDirections.h"
 #include "stakes/FundAllocation.h"
+#include "stakes/PluginCsv.h"
 #include "stakes/PopularityRates.h"
 #include "stakes/StakeEvents.h"
 
@@ -97,7 +98,7 @@ class TMainForm {
     void LoadDay(const std::string& day);
     // A click on race list item `item`.
     void DatListClick(int item);
-    void NextRaceClick();  // 直前ﾚｰｽ
+    bool NextRaceClick();  // 直前ﾚｰｽ; true when a race was selected
     void FButtonClick();   // shows or hides the race list panel
     // After the download dialog closes: the race list is cleared, the race pages hidden and
     // the date list rebuilt.
@@ -128,7 +129,7 @@ class TMainForm {
     void SortBtnClick();
     void RadioGroup1Click(int index);                   // 資金配分
     void SaNumEditExC1Change(const std::string& text);  // 入力投票金額
-    void TohyoCSVBtnClick();                            // Hibari2投票
+    VoteOutcome TohyoCSVBtnClick();                     // Hibari2投票
     void PluginFolderClick();    // Hibari投票プラグイン２フォルダ指定
     void N12Click();             // 時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定
     void CopyIndexTableClick();  // ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ

@@ -9,7 +9,8 @@ namespace kagiroi {
 
 // Checks of the arguments every data service applies before it opens anything.
 
-// The data asked for by a download: blocks of four letters, each a known data kind, RACE among them.
+// The data asked for by a download: blocks of four letters, each a known data kind, RACE among
+// them.
 bool IsValidStoredDataSpec(const std::string& dataSpec);
 // "yyyymmddhhnnss" of a real moment.
 std::optional<DateTime> ParseFromDate(const std::string& fromDate);

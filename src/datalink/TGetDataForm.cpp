@@ -97,6 +97,7 @@ void TGetDataForm::StartClick() {
     running_ = true;
     int rc = jvLink_.JVOpen(kDataSpec, fromDate, option, readCount_, downloadCount_, newestStamp_);
     if (rc != 0 || readCount_ == 0) {
+        summary_.nothingNew = rc == -1 || rc == 0;
         ui_.Beep();
         ui_.ShowMessage(rc == -1 || rc == 0 ? std::string(kNoNewData)
                                             : "JVOpenエラー:" + JvResultMessage("JVOpen", rc));

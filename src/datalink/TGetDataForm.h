@@ -23,6 +23,7 @@ struct DownloadSummary {
     long long recordsStored = 0;
     std::string newLastTime;  // empty when LastTime did not move
     bool completed = false;
+    bool nothingNew = false;  // the service had nothing newer than the start date
 };
 
 // The download dialog "ＪＶデータ取込": asks the data service for everything published since a

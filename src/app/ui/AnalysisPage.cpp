@@ -24,8 +24,10 @@ QLabel* ValueLabel(QWidget* parent) {
 
 void Show(QLabel* label, const Label& state) {
     label->setText(ToQString(state.text));
-    label->setStyleSheet(
-        QStringLiteral("color: rgb(%1,%2,%3);").arg(state.color.r).arg(state.color.g).arg(state.color.b));
+    label->setStyleSheet(QStringLiteral("color: rgb(%1,%2,%3);")
+                             .arg(state.color.r)
+                             .arg(state.color.g)
+                             .arg(state.color.b));
 }
 
 }  // namespace
@@ -42,7 +44,8 @@ AnalysisPage::AnalysisPage(TMainForm& form, QWidget* parent) : QWidget(parent), 
     });
 
     ticketTabs_ = new QTabWidget(this);
-    ticketTabs_->addTab(BuildTicketTab(BetType::Trio, trioTable_, trioTotals_), QStringLiteral("3連複"));
+    ticketTabs_->addTab(BuildTicketTab(BetType::Trio, trioTable_, trioTotals_),
+                        QStringLiteral("3連複"));
     ticketTabs_->addTab(BuildTicketTab(BetType::Trifecta, trifectaTable_, trifectaTotals_),
                         QStringLiteral("3連単"));
     connect(ticketTabs_, &QTabWidget::currentChanged, this, [this](int index) {
@@ -104,8 +107,8 @@ QWidget* AnalysisPage::BuildFigures() {
 
     auto* pattern = new QGroupBox(QStringLiteral("レース模様"), box);
     auto* grid = new QGridLayout(pattern);
-    const QString captions[4] = {QStringLiteral("1強"), QStringLiteral("2強"), QStringLiteral("3強"),
-                                 QStringLiteral("他")};
+    const QString captions[4] = {QStringLiteral("1強"), QStringLiteral("2強"),
+                                 QStringLiteral("3強"), QStringLiteral("他")};
     for (int i = 0; i < 4; ++i) {
         grid->addWidget(new QLabel(captions[i], pattern), 0, i, Qt::AlignCenter);
         marks_[i] = new QLabel(pattern);
@@ -120,8 +123,10 @@ QWidget* AnalysisPage::BuildTicketTab(BetType type, TextGridView*& view, QLabel*
     auto* page = new QWidget(this);
     view = new TextGridView(page);
     view->SetGrid(&form_.Bets.Table(type));
-    view->SetStyleFunction([this, type](int c, int r) { return form_.TicketTableStyle(type, c, r); });
-    view->SetCursorFunction([this, type](int c, int r) { return form_.TicketTableCursor(type, c, r); });
+    view->SetStyleFunction(
+        [this, type](int c, int r) { return form_.TicketTableStyle(type, c, r); });
+    view->SetCursorFunction(
+        [this, type](int c, int r) { return form_.TicketTableCursor(type, c, r); });
     connect(view, &TextGridView::CellPressed, this, [this, type](int c, int r) {
         if (r == 0) {
             form_.TicketHeaderPress(type, c, r);
@@ -199,7 +204,8 @@ void AnalysisPage::Refresh() {
     trioTable_->Refresh();
     trifectaTable_->Refresh();
     ticketTabs_->setCurrentIndex(form_.ActiveTicketTab == TicketTab::Trifecta ? 1 : 0);
-    const BetTotals* totals[2] = {&form_.Bets.Totals(BetType::Trio), &form_.Bets.Totals(BetType::Trifecta)};
+    const BetTotals* totals[2] = {&form_.Bets.Totals(BetType::Trio),
+                                  &form_.Bets.Totals(BetType::Trifecta)};
     QLabel** labels[2] = {trioTotals_, trifectaTotals_};
     for (int t = 0; t < 2; ++t) {
         Show(labels[t][0], totals[t]->count);
@@ -216,7 +222,8 @@ void AnalysisPage::Refresh() {
     spread_->setText(ToQString(f.HensaLabel));
     const std::string* marks[4] = {&form_.Marks.strong1, &form_.Marks.strong2, &form_.Marks.strong3,
                                    &form_.Marks.strongE};
-    for (int i = 0; i < 4; ++i) marks_[i]->setText(ToQString(*marks[i]));
+    for (int i = 0; i < 4; ++i)
+        marks_[i]->setText(ToQString(*marks[i]));
     spin1_->setValue(form_.SpinEdit1);
     spin2_->setValue(form_.SpinEdit2);
     equal_->setChecked(form_.RadioGroup1 == 0);

@@ -17,14 +17,14 @@ namespace kagiroi {
 // with their totals, and the stake and voting panel.
 class AnalysisPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     AnalysisPage(TMainForm& form, QWidget* parent = nullptr);
     void Refresh();
 
-signals:
+  signals:
     void StateChanged();  // a click changed the form's state
 
-private:
+  private:
     QWidget* BuildFigures();
     QWidget* BuildTicketTab(BetType type, TextGridView*& view, QLabel* totals[4]);
     QWidget* BuildStakePanel();

@@ -45,8 +45,8 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
     statusBar()->addPermanentWidget(remainingLabel_);
     statusBar()->addPermanentWidget(clockLabel_);
     progress_ = new ProgressDialog(this);
-    raceMoyo_ = std::make_unique<RaceMoyoDialog>(form_.RaceMoyoForm(),
-                                                 [this] { form_.RaceMoyoSaveClick(); }, this);
+    raceMoyo_ = std::make_unique<RaceMoyoDialog>(
+        form_.RaceMoyoForm(), [this] { form_.RaceMoyoSaveClick(); }, this);
 
     WindowPlacement p = form_.StoredPlacement();
     setGeometry(p.left, p.top, p.width, p.height);
@@ -55,7 +55,9 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
     Refresh();
 }
 
-MainWindow::~MainWindow() { form_.Changed = nullptr; }
+MainWindow::~MainWindow() {
+    form_.Changed = nullptr;
+}
 
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
@@ -67,11 +69,13 @@ void MainWindow::BuildMenus() {
     QMenu* folders = menuBar()->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&D)"));
     folders->addAction(QStringLiteral("Hibari投票プラグイン２フォルダ指定"), this,
                        [this] { form_.PluginFolderClick(); });
-    folders->addAction(QStringLiteral("時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定(&T)"), this, [this] { form_.N12Click(); });
+    folders->addAction(QStringLiteral("時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定(&T)"), this,
+                       [this] { form_.N12Click(); });
 
     QMenu* user = menuBar()->addMenu(QStringLiteral("ﾕｰｻﾞｰ設定(&U)"));
     user->addAction(QStringLiteral("レース模様設定"), this, [this] { raceMoyo_->exec(); });
-    user->addAction(QStringLiteral("データ自動取得時刻設定(&T)"), this, &MainWindow::OpenFetchTimeDialog);
+    user->addAction(QStringLiteral("データ自動取得時刻設定(&T)"), this,
+                    &MainWindow::OpenFetchTimeDialog);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->addAction(QStringLiteral("使用解説書(&C)"), this, [this] { form_.HelpClick(); });
@@ -172,9 +176,12 @@ QWidget* MainWindow::BuildRaceArea() {
 void MainWindow::ConnectTimers() {
     connect(&clockTimer_, &QTimer::timeout, this, [this] { form_.ClockTimerTick(); });
     connect(&countdownTimer_, &QTimer::timeout, this, [this] { form_.CountdownTimerTick(); });
-    connect(&autoOddsTimer_, &QTimer::timeout, this, [this] { Run([this] { form_.AutoOddsTimerTick(); }); });
-    connect(&resultsTimer_, &QTimer::timeout, this, [this] { Run([this] { form_.ResultsTimerTick(); }); });
-    connect(&changeTimer_, &QTimer::timeout, this, [this] { Run([this] { form_.ChangeTimerTick(); }); });
+    connect(&autoOddsTimer_, &QTimer::timeout, this,
+            [this] { Run([this] { form_.AutoOddsTimerTick(); }); });
+    connect(&resultsTimer_, &QTimer::timeout, this,
+            [this] { Run([this] { form_.ResultsTimerTick(); }); });
+    connect(&changeTimer_, &QTimer::timeout, this,
+            [this] { Run([this] { form_.ChangeTimerTick(); }); });
 }
 
 void MainWindow::ScheduleRefresh() {
@@ -201,9 +208,11 @@ void MainWindow::SyncTimer(QTimer& timer, const TimerState& state) {
 void MainWindow::RefreshDateList() {
     QSignalBlocker block(dateBox_);
     QStringList items;
-    for (const auto& day : form_.DateList) items << ToQString(day);
+    for (const auto& day : form_.DateList)
+        items << ToQString(day);
     QStringList current;
-    for (int i = 0; i < dateBox_->count(); ++i) current << dateBox_->itemText(i);
+    for (int i = 0; i < dateBox_->count(); ++i)
+        current << dateBox_->itemText(i);
     if (current != items) {
         dateBox_->clear();
         dateBox_->addItems(items);
@@ -214,9 +223,11 @@ void MainWindow::RefreshDateList() {
 void MainWindow::RefreshRaceList() {
     QSignalBlocker block(raceList_);
     QStringList items;
-    for (const auto& race : form_.RaceList) items << ToQString(race);
+    for (const auto& race : form_.RaceList)
+        items << ToQString(race);
     QStringList current;
-    for (int i = 0; i < raceList_->count(); ++i) current << raceList_->item(i)->text();
+    for (int i = 0; i < raceList_->count(); ++i)
+        current << raceList_->item(i)->text();
     if (current != items) {
         raceList_->clear();
         raceList_->addItems(items);
@@ -268,9 +279,9 @@ void MainWindow::OpenFetchTimeDialog() {
 }
 
 void MainWindow::ShowVersion() {
-    QMessageBox::about(this, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"),
-                       ToQString(kApplicationTitle) + QStringLiteral("\n") +
-                           ToQString(form_.VersionText()));
+    QMessageBox::about(
+        this, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"),
+        ToQString(kApplicationTitle) + QStringLiteral("\n") + ToQString(form_.VersionText()));
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -26,18 +26,18 @@ class TextGridView;
 // handlers. It holds no rules.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     MainWindow(TMainForm& form, QtUi& ui);
     ~MainWindow() override;
 
     // Re-reads everything shown from the form's state.
     void Refresh();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void BuildMenus();
     void BuildToolBar();
     QWidget* BuildRaceListPanel();

@@ -11,8 +11,8 @@ namespace kagiroi {
 
 namespace {
 
-QGroupBox* SpinGroup(QWidget* parent, const QString& title, const QString& text, const QString& before,
-                     const QString& after, SpinBox& state) {
+QGroupBox* SpinGroup(QWidget* parent, const QString& title, const QString& text,
+                     const QString& before, const QString& after, SpinBox& state) {
     auto* box = new QGroupBox(title, parent);
     auto* explanation = new QLabel(text, box);
     explanation->setWordWrap(true);
@@ -40,10 +40,10 @@ OzGetTimeDialog::OzGetTimeDialog(TOzGetTimeForm& form, QWidget* parent) : QDialo
         this, QStringLiteral("オッズ自動取得時刻指定"),
         QStringLiteral("ｵｯｽﾞを自動取得する際に各ﾚｰｽ発走何分前に取得機能を起動するかを指定します。"),
         QStringLiteral("発走"), QStringLiteral("分前"), form.Odds));
-    layout->addWidget(SpinGroup(
-        this, QStringLiteral("DM,結果情報自動取得時刻指定"),
-        QStringLiteral("随時更新されるﾚｰｽ結果情報を何分おきに自動取得するか指定します。同時にマイニングデータも取得します。"),
-        QString(), QStringLiteral("分間隔"), form.Results));
+    layout->addWidget(SpinGroup(this, QStringLiteral("DM,結果情報自動取得時刻指定"),
+                                QStringLiteral("随時更新されるﾚｰｽ結果情報を何分おきに自動取得するか"
+                                               "指定します。同時にマイニングデータも取得します。"),
+                                QString(), QStringLiteral("分間隔"), form.Results));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, [this, &form] {
         form.OkClick();

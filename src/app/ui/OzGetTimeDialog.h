@@ -9,7 +9,7 @@ namespace kagiroi {
 // データﾞ自動取得時刻指定: the minutes of the automatic fetch schedule.
 class OzGetTimeDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     OzGetTimeDialog(TOzGetTimeForm& form, QWidget* parent = nullptr);
 };
 

@@ -31,8 +31,7 @@ void ProgressDialog::Refresh(const ProgressDialogState& state) {
     bar_->setValue(std::min(state.position, std::max(state.maximum, 1)));
     if (!isVisible()) {
         adjustSize();
-        if (parentWidget() != nullptr)
-            move(parentWidget()->geometry().center() - rect().center());
+        if (parentWidget() != nullptr) move(parentWidget()->geometry().center() - rect().center());
         show();
     }
 }

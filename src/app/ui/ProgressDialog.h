@@ -11,11 +11,11 @@ namespace kagiroi {
 // The borderless progress dialog shown on top, centred, while a day loads.
 class ProgressDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit ProgressDialog(QWidget* parent);
     void Refresh(const ProgressDialogState& state);
 
-private:
+  private:
     QLabel* line1_;
     QLabel* line2_;
     QProgressBar* bar_;

@@ -10,7 +10,9 @@ namespace kagiroi {
 
 namespace {
 
-QString Css(const Rgb& c) { return QStringLiteral("rgb(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b); }
+QString Css(const Rgb& c) {
+    return QStringLiteral("rgb(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b);
+}
 
 }  // namespace
 
@@ -52,8 +54,10 @@ void RaceHeaderPanel::Refresh(const TMainForm& form) {
                              .arg(Css(colors::kInfoText), Css(h.panelColor)));
     basho_->setText(ToQString(h.BashoLabel));
     race_->setText(ToQString(h.RaceLabel));
-    const std::string* texts[6] = {&h.Label1, &h.Label2, &h.Label3, &h.Label4, &h.Label6, &h.Label7};
-    for (int i = 0; i < 6; ++i) lines_[i]->setText(ToQString(*texts[i]));
+    const std::string* texts[6] = {&h.Label1, &h.Label2, &h.Label3,
+                                   &h.Label4, &h.Label6, &h.Label7};
+    for (int i = 0; i < 6; ++i)
+        lines_[i]->setText(ToQString(*texts[i]));
 }
 
 }  // namespace kagiroi

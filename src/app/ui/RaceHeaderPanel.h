@@ -11,11 +11,11 @@ namespace kagiroi {
 // green for turf races and maroon for the others.
 class RaceHeaderPanel : public QFrame {
     Q_OBJECT
-public:
+  public:
     explicit RaceHeaderPanel(QWidget* parent = nullptr);
     void Refresh(const TMainForm& form);
 
-private:
+  private:
     QLabel* basho_;
     QLabel* race_;
     QLabel* lines_[6];

@@ -11,11 +11,11 @@ namespace kagiroi {
 // The 結果 page: one group per bet type, one row of three labels per paid entry.
 class ResultsPageView : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ResultsPageView(QWidget* parent = nullptr);
     void Refresh(const TMainForm& form);
 
-private:
+  private:
     // [group][entry][result, popularity, payout]
     std::vector<std::vector<std::array<QLabel*, 3>>> labels_;
 };

@@ -18,7 +18,8 @@ namespace kagiroi {
 std::optional<std::string> SourceDialog::ChooseSource(const std::string& current) {
     QDialog dialog(parent_);
     dialog.setWindowTitle(QStringLiteral("JV-Link設定"));
-    auto* demo = new QRadioButton(QStringLiteral("デモデータ（組み込みのデータサービス）"), &dialog);
+    auto* demo =
+        new QRadioButton(QStringLiteral("デモデータ（組み込みのデータサービス）"), &dialog);
     auto* folder = new QRadioButton(QStringLiteral("フォルダのJV-Dataレコードファイル"), &dialog);
     auto* path = new QLineEdit(&dialog);
     auto* browse = new QPushButton(QStringLiteral("参照..."), &dialog);
@@ -27,8 +28,8 @@ std::optional<std::string> SourceDialog::ChooseSource(const std::string& current
     folder->setChecked(!isDemo);
     if (!isDemo) path->setText(ToQString(current));
     QObject::connect(browse, &QPushButton::clicked, &dialog, [&] {
-        QString chosen = QFileDialog::getExistingDirectory(&dialog, QStringLiteral("フォルダの指定"),
-                                                           path->text());
+        QString chosen = QFileDialog::getExistingDirectory(
+            &dialog, QStringLiteral("フォルダの指定"), path->text());
         if (!chosen.isEmpty()) {
             path->setText(chosen);
             folder->setChecked(true);

@@ -8,12 +8,12 @@ namespace kagiroi {
 
 // The data service's settings dialog on Qt: the demo data service, or a folder of record files.
 class SourceDialog : public JvLinkSourceDialog {
-public:
+  public:
     explicit SourceDialog(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
     std::optional<std::string> ChooseSource(const std::string& current) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

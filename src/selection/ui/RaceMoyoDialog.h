@@ -13,10 +13,10 @@ namespace kagiroi {
 // values typed stay while the program runs, and only 保存 writes them.
 class RaceMoyoDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     RaceMoyoDialog(RacePatternForm& form, std::function<void()> save, QWidget* parent = nullptr);
 
-private:
+  private:
     RacePatternForm& form_;
     std::array<QDoubleSpinBox*, kRacePatternFieldCount> edits_{};
 };

@@ -1,0 +1,175 @@
+#include "cli/CliCommands.h"
+
+#include "app/ProgramFolder.h"
+#include "cli/CliRace.h"
+#include "cli/CliSession.h"
+#include "cli/CliTables.h"
+#include "datalink/TGetDataForm.h"
+#include "daystore/DayFiles.h"
+#include "daystore/RecordLayout.h"
+#include "platform/Clock.h"
+#include "platform/Format.h"
+#include "platform/TextField.h"
+
+#include <unistd.h>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace kagiroi {
+
+namespace {
+
+constexpr const char* kHelp = R"(kagiroi-cli: Kagiroi without its window.
+
+It uses the same program folder, settings file (kagiroi.ini), day store and data service as the
+desktop program; the folder is KAGIROI_HOME, or --home DIR, or the program's own folder.
+
+Commands:
+  download [--from yyyymmddhhnnss] [--setup] [--final-odds]
+      The accumulated download of the download dialog, from JvDataGet/LastTime unless --from
+      is given; --setup asks for setup data, --final-odds stores the final odds as well.
+  days
+      The days in the day store, newest first, one a line as yyyy-mm-dd.
+  race DAY RACE [--table index|marks|trio|trifecta|results|header|totals]
+                [--amount YEN] [--mode equal|proportional] [--strike N,...]
+      Loads DAY (yyyy-mm-dd), selects RACE (its number in the race list, from 1, or a course
+      code and race number such as 05-11) exactly as a click on it, applies the options as the
+      window's controls would, and prints the chosen table as tab-separated cells, header row
+      first. --strike strikes out tickets by their number (No.) in the trio and trifecta
+      tables (only in the chosen one with --table trio or trifecta). Without --table it prints
+      the header, the marks, both tables and the totals.
+  vote DAY RACE --trio|--trifecta [--amount YEN] [--mode ...] [--strike N,...] [--yes]
+                [--no-plugin]
+      Writes the voting plug-in's CSV as the Hibari2投票 button does and starts the plug-in
+      (not with --no-plugin). --yes answers the confirmation; without it the answer is No.
+  fetch odds|results|mining|changes DAY [RACE]
+      The race-day fetches of the window's buttons for the loaded day (and selected race).
+  demo
+      Downloads what is new, loads today and prints the net of the next race with its stakes.
+
+Options for every command: --home DIR, --sjis (print Shift_JIS bytes instead of UTF-8),
+--help. Messages the window would show in a box go to standard error. Exit status: 0 success,
+1 a refused action, 2 wrong usage.
+)";
+
+int Download(CliSession& session, const CliOptions& options) {
+    TMainForm& form = session.Form();
+    TGetDataForm download(form.DataService(), form.Store(), form.Settings(), session.Ui(),
+                          form.Ports().clock, form.DownloadCancelFlag);
+    download.FormCreate();
+    if (auto from = options.Value("--from")) {
+        auto start = ParseCompactDateTime(*from);
+        if (!start) {
+            session.Ui().ShowMessage("--from takes yyyymmddhhnnss: " + *from);
+            return kExitUsage;
+        }
+        download.StartDate = *start;
+    }
+    download.DataChoice = options.Has("--setup") ? 1 : 0;
+    download.FinalOdds = options.Has("--final-odds");
+    bool terminal = isatty(STDERR_FILENO) != 0;
+    int64_t shownAt = 0;
+    download.Changed = [&] {
+        int64_t now = MonotonicMilliseconds();
+        if (!terminal || now - shownAt < 100) return;
+        shownAt = now;
+        std::fprintf(stderr, "\r\x1b[K%s", session.Ui().Out(download.ProgressText).c_str());
+    };
+    download.StartClick();
+    while (download.StatusTimerEnabled) {
+        SleepMilliseconds(TGetDataForm::kStatusIntervalMs);
+        download.StatusTimerTick();
+    }
+    if (terminal) std::fprintf(stderr, "\r\x1b[K");
+    form.AfterDownload();
+    const DownloadSummary& s = download.Summary();
+    session.Print(Format("files: %d, records read: %lld, stored: %lld, LastTime: %s\n", s.filesRead,
+                         s.recordsRead, s.recordsStored,
+                         s.newLastTime.empty() ? "unchanged" : s.newLastTime.c_str()));
+    return s.completed || s.nothingNew ? kExitOk : kExitRefused;
+}
+
+int Days(CliSession& session) {
+    for (const auto& day : session.Form().DateList)
+        if (auto date = DateOfDayText(day))
+            session.Print(date->substr(0, 4) + "-" + date->substr(4, 2) + "-" + date->substr(6, 2) +
+                          "\n");
+    return kExitOk;
+}
+
+int Fetch(CliSession& session, const CliOptions& options) {
+    const auto& args = options.arguments;
+    if (args.size() < 2 || args.size() > 3) {
+        session.Ui().ShowMessage("give fetch odds|results|mining|changes DAY [RACE]");
+        return kExitUsage;
+    }
+    const std::string& what = args[0];
+    if (what != "odds" && what != "results" && what != "mining" && what != "changes") {
+        session.Ui().ShowMessage("fetch takes odds, results, mining or changes");
+        return kExitUsage;
+    }
+    if (!session.LoadDay(args[1])) return kExitRefused;
+    if (args.size() == 3 && !session.SelectRace(args[2])) return kExitRefused;
+    TMainForm& form = session.Form();
+    if (what == "odds") form.SokuhoOddsBtnClick();
+    if (what == "results") form.ResultsBtnClick();
+    if (what == "mining") form.MiningBtnClick();
+    if (what == "changes") form.ChangeInfoFetch();
+    if (!form.DownloadLabel.text.empty()) {
+        session.Ui().ShowMessage(form.DownloadLabel.text);
+        return kExitRefused;
+    }
+    if (form.RacePagesVisible)
+        session.PrintRows(TableRows(form, what == "odds" ? "index" : "results"));
+    return kExitOk;
+}
+
+int Demo(CliSession& session, const CliOptions& options) {
+    if (int status = Download(session, options); status != kExitOk) return status;
+    TMainForm& form = session.Form();
+    std::string today = FormatDateTime(form.Ports().clock.Now(), "yyyy-mm-dd");
+    if (!session.LoadDay(today)) return kExitRefused;
+    if (!form.NextRaceClick() && !form.RaceList.empty())
+        form.DatListClick(static_cast<int>(form.RaceList.size()) - 1);  // every race has run
+    // The race-day fetches of the window: mining, results so far and the race's latest odds.
+    form.MiningBtnClick();
+    form.ResultsBtnClick();
+    form.SokuhoOddsBtnClick();
+    session.Print("\n");
+    PrintRace(session);
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunCli(const std::string& programFile, const std::vector<std::string>& args) {
+    CliOptions options = ParseCliOptions(args);
+    if (options.Has("--help") || options.command == "help") {
+        std::fputs(kHelp, stdout);
+        return kExitOk;
+    }
+    if (!options.error.empty() || options.command.empty()) {
+        std::fprintf(stderr, "%s\n%s", options.error.c_str(), kHelp);
+        return kExitUsage;
+    }
+    static const char* kCommands[] = {"download", "days", "race", "vote", "fetch", "demo"};
+    if (std::find(std::begin(kCommands), std::end(kCommands), options.command) ==
+        std::end(kCommands)) {
+        std::fprintf(stderr, "unknown command: %s\n%s", options.command.c_str(), kHelp);
+        return kExitUsage;
+    }
+    if (auto home = options.Value("--home")) setenv("KAGIROI_HOME", home->c_str(), 1);
+
+    CliSession session(ResolveProgramFolder(programFile), options);
+    if (!session.Start()) return kExitRefused;
+    const std::string& command = options.command;
+    if (command == "download") return Download(session, options);
+    if (command == "days") return Days(session);
+    if (command == "race") return RunRaceCommand(session, options);
+    if (command == "vote") return RunVoteCommand(session, options);
+    if (command == "fetch") return Fetch(session, options);
+    return Demo(session, options);
+}
+
+}  // namespace kagiroi

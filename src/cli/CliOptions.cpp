@@ -1,0 +1,46 @@
+#include "cli/CliOptions.h"
+
+#include <algorithm>
+#include <set>
+
+namespace kagiroi {
+
+namespace {
+const std::set<std::string> kValueOptions = {"--home",   "--from", "--table",
+                                             "--amount", "--mode", "--strike"};
+}
+
+bool CliOptions::Has(const std::string& flag) const {
+    return std::find(flags.begin(), flags.end(), flag) != flags.end();
+}
+
+std::optional<std::string> CliOptions::Value(const std::string& name) const {
+    auto found = values.find(name);
+    if (found == values.end()) return std::nullopt;
+    return found->second;
+}
+
+CliOptions ParseCliOptions(const std::vector<std::string>& args) {
+    CliOptions options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.rfind("--", 0) == 0) {
+            if (kValueOptions.count(arg)) {
+                if (i + 1 >= args.size()) {
+                    options.error = arg + " needs a value";
+                    return options;
+                }
+                options.values[arg] = args[++i];
+            } else {
+                options.flags.push_back(arg);
+            }
+        } else if (options.command.empty()) {
+            options.command = arg;
+        } else {
+            options.arguments.push_back(arg);
+        }
+    }
+    return options;
+}
+
+}  // namespace kagiroi

@@ -1,0 +1,95 @@
+#include "cli/CliSession.h"
+
+#include "datalink/JvLinkComponent.h"
+#include "daystore/DayFiles.h"
+#include "daystore/RecordLayout.h"
+#include "platform/FileSystem.h"
+#include "platform/TextField.h"
+
+#include <cstdio>
+
+namespace kagiroi {
+
+CliSession::CliSession(const std::string& programFolder, const CliOptions& options)
+    : programFolder_(programFolder),
+      ui_(options.Has("--sjis"), options.Has("--yes")),
+      clock_(MakeClockFromEnvironment()),
+      shell_(options.Has("--no-plugin") ? std::unique_ptr<Shell>(new NoProgramShell)
+                                        : std::unique_ptr<Shell>(new SystemShell)),
+      registry_(MakeMachineRegistry()),
+      settings_(JoinPath(programFolder, "kagiroi.ini")),
+      jvLink_(CreateJvLinkComponent(settings_, *clock_, nullptr)) {
+    form_ = std::make_unique<TMainForm>(
+        programFolder_, MainFormPorts{ui_, *clock_, clipboard_, *shell_, *registry_}, *jvLink_);
+}
+
+bool CliSession::Start() {
+    std::string error;
+    if (programFolder_.empty() || !form_->FormCreate(&error)) {
+        ui_.ShowMessage(error.empty() ? "no program folder" : error);
+        return false;
+    }
+    form_->FormShow();
+    return true;
+}
+
+void CliSession::Print(const std::string& sjis) {
+    std::fputs(ui_.Out(sjis).c_str(), stdout);
+}
+
+void CliSession::PrintRows(const std::vector<std::vector<std::string>>& rows) {
+    for (const auto& row : rows) {
+        std::string line;
+        for (size_t c = 0; c < row.size(); ++c)
+            line += (c ? "\t" : "") + row[c];
+        Print(line + "\n");
+    }
+}
+
+bool CliSession::LoadDay(const std::string& day) {
+    std::string digits =
+        day.size() == 10 ? day.substr(0, 4) + day.substr(5, 2) + day.substr(8, 2) : "";
+    auto text = DayTextFromDate(digits);
+    if (!text || day[4] != '-' || day[7] != '-') {
+        ui_.ShowMessage("day must be given as yyyy-mm-dd: " + day);
+        return false;
+    }
+    const auto& days = form_->DateList;
+    for (size_t i = 0; i < days.size(); ++i) {
+        if (days[i] != *text) continue;
+        int before = ui_.MessageCount();
+        form_->DateListChange(static_cast<int>(i));
+        return ui_.MessageCount() == before;
+    }
+    ui_.ShowMessage("the day store holds no " + day + " (see: kagiroi-cli days)");
+    return false;
+}
+
+int RaceListItem(const TMainForm& form, const std::string& race) {
+    int count = static_cast<int>(form.RaceList.size());
+    if (IsDigits(race)) {
+        int item = ToInt(race) - 1;
+        return item >= 0 && item < count ? item : -1;
+    }
+    if (race.size() != 5 || race[2] != '-' || !IsDigits(race.substr(3))) return -1;
+    for (int item = 0; item < count; ++item) {
+        const std::string& info = form.Book()[item].RaceInfo;
+        if (Field(info, pos::kCourse, 2) == race.substr(0, 2) &&
+            ToInt(Field(info, pos::kRaceNumber, 2)) == ToInt(race.substr(3)))
+            return item;
+    }
+    return -1;
+}
+
+bool CliSession::SelectRace(const std::string& race) {
+    int item = RaceListItem(*form_, race);
+    if (item < 0) {
+        ui_.ShowMessage("the day has no race " + race);
+        return false;
+    }
+    int before = ui_.MessageCount();
+    form_->DatListClick(item);
+    return ui_.MessageCount() == before;
+}
+
+}  // namespace kagiroi
