@@ -116,6 +116,8 @@ QWidget* MainWindow::BuildRaceListPanel() {
     dateBox_ = new QComboBox(panel);
     dateBox_->setEditable(false);
     dateBox_->setFont(GridFont(14));
+    dateBox_->setMinimumContentsLength(14);
+    dateBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     raceList_ = new QListWidget(panel);
     raceList_->setFont(GridFont(14));
     raceList_->setMinimumWidth(120);
