@@ -6,6 +6,10 @@
 
 namespace kagiroi {
 
+namespace {
+constexpr int kNothingNewer = -1;
+}
+
 int BufferSizeOf(RealTimeReader reader) {
     return reader == RealTimeReader::Odds ? 100000 : 60000;
 }
@@ -88,13 +92,14 @@ RealTimeOutcome RealTimeFetcher::Fetch(const RealTimeRequest& request) {
     if (rc != 0) {
         if (odds || change || !request.quiet) ui_.Beep();
         std::string failure = request.failurePrefix + JvResultMessage("JVRTOpen", rc);
-        // The change fetch shows its failure without logging it.
-        if (change) {
+        // The change fetch shows its failure without logging it; "nothing newer yet" (-1) is
+        // no error either, or every timed fetch before the first result would log one.
+        if (change || rc == kNothingNewer) {
             SetLabel(failure);
         } else {
             Report(failure);
-            CloseStep(request);
         }
+        if (!change) CloseStep(request);
     } else {
         outcome.opened = true;
         outcome.recordsStored = Read(request);

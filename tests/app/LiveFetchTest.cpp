@@ -62,11 +62,10 @@ TEST_F(LiveFetchTest, OddsFetchStoresTheRaceOddsAndClosesTwice) {
 
 TEST_F(LiveFetchTest, AFailedResultsFetchIsLoggedAndStillCloses) {
     TMainForm& form = Loaded();
-    f.jvLink.rtOpenResult = -1;
+    f.jvLink.rtOpenResult = -502;
     form.ResultsBtnClick();
     EXPECT_EQ("JVRTOpen:0B12:20240106", f.jvLink.calls[0]);
-    std::string failure =
-        "中山 1R:ﾚｰｽ情報データ取得エラー： 取得済みデータより最新のデータがありません。(-1)";
+    std::string failure = "中山 1R:ﾚｰｽ情報データ取得エラー：(-502)";
     EXPECT_TEXT_EQ(failure, form.DownloadLabel.text);
     EXPECT_NE(std::string::npos, LogText().find("【エラー】11:00:00：" + failure));
     EXPECT_EQ(2, Count(f.jvLink.calls, "JVClose"));
@@ -76,6 +75,19 @@ TEST_F(LiveFetchTest, AFailedResultsFetchIsLoggedAndStillCloses) {
     form.Quiet.results = true;
     form.ResultsBtnClick();
     EXPECT_EQ(0, f.ui.BeepCount());
+}
+
+TEST_F(LiveFetchTest, NothingNewerYetIsShownButNotLoggedAsAnError) {
+    TMainForm& form = Loaded();
+    f.jvLink.rtOpenResult = -1;
+    form.Quiet.results = true;
+    form.ResultsBtnClick();
+    EXPECT_TEXT_EQ(
+        "中山 1R:ﾚｰｽ情報データ取得エラー： 取得済みデータより最新のデータがありません。(-1)",
+        form.DownloadLabel.text);
+    EXPECT_EQ(std::string::npos, LogText().find("【エラー】"));
+    EXPECT_EQ(0, f.ui.BeepCount());
+    EXPECT_EQ(2, Count(f.jvLink.calls, "JVClose"));
 }
 
 TEST_F(LiveFetchTest, AFailingRaceOfTheAutomaticFetchDoesNotStopTheNext) {
