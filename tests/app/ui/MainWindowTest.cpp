@@ -1,0 +1,79 @@
+#include "app/TMainForm.h"
+#include "app/ui/MainWindow.h"
+#include "platform/Sjis.h"
+#include "support/DayBuilder.h"
+#include "support/FakeJvLink.h"
+#include "support/FakePorts.h"
+#include "support/TempFolder.h"
+#include "widgets/QtPorts.h"
+
+#include <gtest/gtest.h>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+
+namespace kagiroi {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    MainWindowTest()
+        : clock({2024, 1, 13, 9, 0, 0}),
+          form(folder.Path(), {ui, clock, clipboard, shell, registry}, jvLink) {
+        test::WriteRaces(folder.Path(), test::MakeDay("20240106", {"06", "09"}));
+        std::string error;
+        EXPECT_TRUE(form.FormCreate(&error)) << error;
+    }
+
+    test::TempFolder folder;
+    test::FakeUi ui;
+    test::FakeClock clock;
+    test::FakeClipboard clipboard;
+    test::FakeShell shell;
+    test::FakeRegistry registry;
+    test::FakeJvLink jvLink;
+    TMainForm form;
+    QtUi qtUi;
+};
+
+TEST_F(MainWindowTest, ShowsTheDaysAndTheRaceListOfTheLoadedDay) {
+    MainWindow window(form, qtUi);
+    auto* dates = window.findChild<QComboBox*>();
+    ASSERT_NE(nullptr, dates);
+    ASSERT_EQ(1, dates->count());
+    EXPECT_EQ(QStringLiteral("2024年01月06日"), dates->itemText(0));
+
+    form.DateListChange(0);
+    window.Refresh();
+    auto* races = window.findChild<QListWidget*>();
+    ASSERT_NE(nullptr, races);
+    ASSERT_EQ(24, races->count());
+    EXPECT_EQ(QStringLiteral("中山 1R"), races->item(0)->text());
+    EXPECT_EQ(QStringLiteral("阪神12R"), races->item(23)->text());
+    EXPECT_EQ(0, races->currentRow());
+    auto* pages = window.findChild<QTabWidget*>();
+    ASSERT_NE(nullptr, pages);
+    EXPECT_EQ(QStringLiteral("出馬表"), pages->tabText(0));
+    EXPECT_EQ(QStringLiteral("分析表"), pages->tabText(1));
+    EXPECT_EQ(QStringLiteral("結果"), pages->tabText(2));
+}
+
+TEST_F(MainWindowTest, TheWindowFollowsTheRaceListPanelAndTheTimers) {
+    MainWindow window(form, qtUi);
+    window.show();
+    auto* races = window.findChild<QListWidget*>();
+    EXPECT_TRUE(races->isVisibleTo(&window));
+    form.FButtonClick();
+    window.Refresh();
+    EXPECT_FALSE(races->isVisibleTo(&window));
+    form.ClockTimerTick();
+    window.Refresh();
+    bool clockShown = false;
+    for (QLabel* label : window.findChildren<QLabel*>())
+        clockShown = clockShown || label->text() == QStringLiteral("09時00分00秒");
+    EXPECT_TRUE(clockShown);
+}
+
+}  // namespace
+}  // namespace kagiroi

@@ -1,0 +1,9 @@
+// The UI tests run on an application object of their own (offscreen platform under ctest).
+#include <gtest/gtest.h>
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
