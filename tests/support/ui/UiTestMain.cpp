@@ -3,6 +3,8 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // No display is needed: listing and running the tests both draw offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
