@@ -5,6 +5,7 @@
 #include "daystore/RecordLayout.h"
 #include "platform/FileSystem.h"
 #include "platform/TextField.h"
+#include "platform/TextLines.h"
 
 #include <vector>
 
@@ -13,27 +14,6 @@ namespace kagiroi {
 namespace {
 
 constexpr int kMaxChangeRecords = 36;
-
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
-}
-
-std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\r\n";
-    return text;
-}
 
 // Applies one post-time change to every race line of its race; true when a line matched.
 bool ApplyPostTime(const std::string& change, std::vector<std::string>& raceLines, DayBook& book,

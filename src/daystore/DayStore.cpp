@@ -4,6 +4,7 @@
 #include "daystore/RecordLayout.h"
 #include "platform/FileSystem.h"
 #include "platform/TextField.h"
+#include "platform/TextLines.h"
 
 #include <algorithm>
 
@@ -16,34 +17,6 @@ namespace {
 constexpr size_t kCacheBudget = 256u << 20;
 
 constexpr int kWeKeyLength = 23;
-
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos) end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() &&
-            text[end + 1] == '\n')
-            ++end;
-        start = end + 1;
-    }
-    return lines;
-}
-
-std::string JoinLines(const std::vector<std::string>& lines) {
-    size_t size = 0;
-    for (const auto& line : lines)
-        size += line.size() + 2;
-    std::string text;
-    text.reserve(size);
-    for (const auto& line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
 
 size_t ByteSize(const std::vector<std::string>& lines) {
     size_t size = 0;

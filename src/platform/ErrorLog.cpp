@@ -1,6 +1,7 @@
 #include "platform/ErrorLog.h"
 
 #include "platform/FileSystem.h"
+#include "platform/TextLines.h"
 
 #include <vector>
 
@@ -11,26 +12,12 @@ namespace {
 constexpr size_t kKeptLines = 100;
 
 std::vector<std::string> LoadLines(const std::string& path) {
-    std::vector<std::string> lines;
     auto text = ReadWholeFile(path);
-    if (!text) return lines;
-    size_t start = 0;
-    while (start < text->size()) {
-        size_t end = text->find('\n', start);
-        if (end == std::string::npos) end = text->size();
-        std::string line = text->substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
+    return text ? SplitLines(*text) : std::vector<std::string>();
 }
 
 bool SaveLines(const std::string& path, const std::vector<std::string>& lines) {
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\r\n";
-    return WriteFileAtomic(path, text);
+    return WriteFileAtomic(path, JoinLines(lines));
 }
 
 }  // namespace

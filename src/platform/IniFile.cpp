@@ -2,6 +2,7 @@
 
 #include "platform/Sjis.h"
 #include "platform/TextField.h"
+#include "platform/TextLines.h"
 
 namespace kagiroi {
 
@@ -53,17 +54,7 @@ bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
     return true;
 }
 
-IniText::IniText(const std::string& text) {
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines_.push_back(std::move(line));
-        start = end + 1;
-    }
-}
+IniText::IniText(const std::string& text) : lines_(SplitLines(text)) {}
 
 int IniText::FindSection(const std::string& section) const {
     for (size_t i = 0; i < lines_.size(); ++i) {
@@ -114,10 +105,7 @@ void IniText::Set(const std::string& section, const std::string& key, const std:
 }
 
 std::string IniText::Text() const {
-    std::string out;
-    for (const auto& line : lines_)
-        out += line + "\r\n";
-    return out;
+    return JoinLines(lines_);
 }
 
 }  // namespace kagiroi

@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
+#include "platform/TextLines.h"
 
 namespace kagiroi {
 
@@ -40,13 +41,7 @@ void LossLedger::Load() {
     entries_.clear();
     auto text = ReadWholeFile(path_);
     if (!text) return;
-    size_t start = 0;
-    while (start < text->size()) {
-        size_t end = text->find('\n', start);
-        if (end == std::string::npos) end = text->size();
-        std::string line = text->substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        start = end + 1;
+    for (const std::string& line : SplitLines(*text)) {
         if (IsBlank(line)) continue;
         auto fields = SplitQuotedCsv(line);
         fields.resize(4);

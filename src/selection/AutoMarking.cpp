@@ -1,4 +1,5 @@
 #include "selection/AutoMarking.h"
+#include "analysis/RunnerIndices.h"
 
 #include "platform/Format.h"
 #include "platform/TextField.h"
@@ -34,7 +35,7 @@ const char* PartnerGroup(int miningRank, double odds, double standard) {
 
 AutoMarks ChooseAutoMarks(const RaceSlot& race, const StandardOddsLookup& standardOdds) {
     AutoMarks marks;
-    int n = HorsesOf(race);
+    int n = RegisteredRunners(race);
     int fieldSize = FieldSizeOf(race);
     auto rankOf = [&](int horse) { return race.Odds.WinRank[static_cast<size_t>(horse)]; };
 

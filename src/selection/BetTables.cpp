@@ -1,9 +1,9 @@
 #include "selection/BetTables.h"
 
+#include "daystore/PayoutRecord.h"
 #include "platform/GridSort.h"
 #include "platform/TextField.h"
 #include "selection/BetColumns.h"
-#include "selection/PaidCombinations.h"
 
 namespace kagiroi {
 

@@ -1,4 +1,5 @@
 #include "selection/NetExtraction.h"
+#include "analysis/RunnerIndices.h"
 
 #include "platform/Format.h"
 #include "platform/TextField.h"
@@ -141,7 +142,7 @@ void ExtractNet(const RaceSlot& race, const TextGrid& markGrid, BetBoard& board,
     indexDirections.ResetAll();
     board.trioDirections.ResetAll();
     board.trifectaDirections.ResetAll();
-    int n = HorsesOf(race);
+    int n = RegisteredRunners(race);
     std::vector<int> axis = MarkedHorses(markGrid, kMarkGridAxisColumn, n);
     std::vector<int> partners = MarkedHorses(markGrid, kMarkGridPartnerColumn, n);
     ExtractTable(board, BetType::Trifecta, race.O6Copy, race.Odds, axis, partners);

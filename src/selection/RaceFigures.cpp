@@ -15,10 +15,6 @@ int FieldSizeOf(const RaceSlot& race) {
     return ToInt(Field(race.RaceInfo, pos::kRaRunners, 2));
 }
 
-int HorsesOf(const RaceSlot& race) {
-    return std::clamp(FieldSizeOf(race), 0, kMaxRunners);
-}
-
 double RawWinOdds(const RaceSlot& race, int horse) {
     return ToInt(Field(race.O1Copy, kO1WinOdds + kO1WinEntry * (horse - 1), 4)) / 10.0;
 }

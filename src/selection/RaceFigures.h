@@ -6,8 +6,6 @@ namespace kagiroi {
 
 // The number of registered horses (登録頭数, RA 882), 0 when it does not read as a number.
 int FieldSizeOf(const RaceSlot& race);
-// The same limited to the 18 rows a race can have: the bound of every loop over horses.
-int HorsesOf(const RaceSlot& race);
 
 // A horse's win odds from the raw O1 record: its 4-digit field in tenths, divided by 10; a
 // blank, cancelled or unreadable field gives 0.

@@ -1,5 +1,6 @@
 #include "selection/RacePatternSettings.h"
 
+#include "analysis/RaceMarks.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 
@@ -7,21 +8,9 @@
 
 namespace kagiroi {
 
-const std::array<RacePatternField, kRacePatternFieldCount>& RacePatternFields() {
-    static const std::array<RacePatternField, kRacePatternFieldCount> kFields = {{
-        {"Race1Strong", "1nin", "2.0"},
-        {"Race1Strong", "2nin", "7.0"},
-        {"Race2Strong", "2nin", "4.0"},
-        {"Race2Strong", "3nin", "10.0"},
-        {"Race3Strong", "3nin", "8.0"},
-        {"Race3Strong", "4nin", "12.0"},
-    }};
-    return kFields;
-}
-
 void RacePatternForm::FormCreate(const SettingsFile& settings) {
     for (int i = 0; i < kRacePatternFieldCount; ++i) {
-        const RacePatternField& field = RacePatternFields()[static_cast<size_t>(i)];
+        const StrengthSetting& field = kStrengthSettings[static_cast<size_t>(i)];
         SetValue(i, ToDouble(settings.ReadString(field.section, field.key, field.fallback)));
     }
 }
@@ -29,7 +18,7 @@ void RacePatternForm::FormCreate(const SettingsFile& settings) {
 bool RacePatternForm::BitBtn1Click(SettingsFile& settings) const {
     bool written = true;
     for (int i = 0; i < kRacePatternFieldCount; ++i) {
-        const RacePatternField& field = RacePatternFields()[static_cast<size_t>(i)];
+        const StrengthSetting& field = kStrengthSettings[static_cast<size_t>(i)];
         written =
             settings.WriteString(field.section, field.key, Format("%7.1f", Value(i))) && written;
     }

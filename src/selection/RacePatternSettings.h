@@ -7,18 +7,10 @@
 
 namespace kagiroi {
 
-// One threshold of the race-strength marks as the race pattern dialog shows it.
-struct RacePatternField {
-    const char* section;
-    const char* key;
-    const char* fallback;  // the stored default text
-};
-
+// The six thresholds are the race-strength mark settings, in the order of the dialog's edits
+// SaNumEditExC1..6: 1強 (1人気 以下, 2人気 以上), 2強 (2人気 以下, 3人気 以上), 3強 (3人気 以下,
+// 4人気 以上).
 inline constexpr int kRacePatternFieldCount = 6;
-// In the order of the dialog's edits SaNumEditExC1..6: 1強 (1人気 以下, 2人気 以上), 2強 (2人気
-// 以下, 3人気 以上), 3強 (3人気 以下, 4人気 以上).
-const std::array<RacePatternField, kRacePatternFieldCount>& RacePatternFields();
-
 inline constexpr double kMaxRacePatternValue = 999999.9;
 
 // The state of the race pattern dialog (TRaceMoyoForm): six thresholds. The dialog is made once,

@@ -1,10 +1,10 @@
 #include "stakes/FundAllocation.h"
 
+#include "daystore/PayoutRecord.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 #include "selection/BetColumns.h"
 #include "selection/BetTables.h"
-#include "selection/PaidCombinations.h"
 
 #include <algorithm>
 #include <cmath>
