@@ -118,6 +118,19 @@ void TextGridView::SetStyleFunction(std::function<CellStyle(int col, int row)> s
 void TextGridView::SetCursorFunction(std::function<CursorShape(int col, int row)> cursor) {
     cursor_ = std::move(cursor);
     horizontalHeader()->setMouseTracking(true);
+    horizontalHeader()->viewport()->installEventFilter(this);
+}
+
+bool TextGridView::eventFilter(QObject* watched, QEvent* event) {
+    if (cursor_ && watched == horizontalHeader()->viewport() &&
+        event->type() == QEvent::MouseMove) {
+        auto* move = static_cast<QMouseEvent*>(event);
+        int section = horizontalHeader()->logicalIndexAt(move->position().toPoint());
+        CursorShape shape = section >= 0 ? cursor_(section, 0) : CursorShape::Arrow;
+        horizontalHeader()->viewport()->setCursor(
+            shape == CursorShape::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    }
+    return QTableView::eventFilter(watched, event);
 }
 
 void TextGridView::SetRowHeight(int pixels) {

@@ -48,6 +48,8 @@ class TextGridView : public QTableView {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // The header row takes its cursor from the core like every other row.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void ApplyWidths();
