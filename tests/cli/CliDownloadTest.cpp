@@ -59,14 +59,12 @@ TEST_F(CliDownloadTest, DownloadsOnceAndThenFindsNothingNew) {
 }
 
 TEST_F(CliDownloadTest, AStartStampLimitsTheDownload) {
-    CliRun whole = RunKagiroiCli({"download"}, Environment());
-    ASSERT_EQ(0, whole.status);
-    TempFolder other;
-    CliRun recent =
-        RunKagiroiCli({"download", "--from", "20240105000000"}, {other.Path(), kCliNow, registry});
+    CliRun recent = Run({"download", "--from", "20240105000000"});
     ASSERT_EQ(0, recent.status) << recent.err;
-    EXPECT_LT(ParseSummary(recent.out).files, ParseSummary(whole.out).files);
-    CliRun days = RunKagiroiCli({"days"}, {other.Path(), kCliNow, registry});
+    EXPECT_GT(ParseSummary(recent.out).files, 0);
+    EXPECT_NE(std::string::npos, recent.err.find(SjisToUtf8("2024年01月05日00時00分00秒以降")))
+        << recent.err;
+    CliRun days = Run({"days"});
     EXPECT_EQ((std::vector<std::string>{"2024-01-10", "2024-01-07", "2024-01-06"}),
               OutputLines(days.out))
         << "only the days published after the stamp";
