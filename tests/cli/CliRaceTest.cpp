@@ -1,8 +1,10 @@
 #include "cli/CliFixture.h"
+#include "platform/FileSystem.h"
 #include "platform/Format.h"
 #include "platform/SettingsFile.h"
 #include "platform/Sjis.h"
 #include "platform/TextField.h"
+#include "support/DayBuilder.h"
 #include "support/TestText.h"
 
 #include <gtest/gtest.h>
@@ -151,6 +153,36 @@ TEST_F(CliRaceTest, SjisOutputIsTheGridsOwnBytes) {
     EXPECT_TRUE(IsValidSjis(sjis.out));
     EXPECT_NE(sjis.out, utf8.out) << "the horse names differ in their encodings";
     EXPECT_EQ(SjisToUtf8(sjis.out), utf8.out);
+}
+
+using CliDayLoadTest = CliTest;
+
+TEST_F(CliDayLoadTest, AFirstRaceWithoutDataLeavesTheOtherRacesOfTheDay) {
+    std::vector<RaceSpec> day = MakeDay("20240106", {"06"});
+    day[0].runners = 0;  // the card of race 1 came without its runners
+    WriteRaces(home.Path(), day);
+
+    CliRun second = Run({"race", "2024-01-06", "2", "--table", "header"});
+    EXPECT_EQ(0, second.status) << second.err;
+    EXPECT_NE(std::string::npos, second.err.find(SjisToUtf8("1レースはデータが不十分です。")))
+        << "the load's click on race 1 shows what the window shows";
+    InProcessForm f(home.Path());
+    f.SelectRace("2024-01-06", 1);
+    ExpectSameRows(f.HeaderRows(), OutputRows(second.out), "race 2");
+
+    CliRun first = Run({"race", "2024-01-06", "1", "--table", "header"});
+    EXPECT_EQ(1, first.status) << "race 1 itself cannot be shown";
+    EXPECT_EQ("", first.out);
+}
+
+TEST_F(CliDayLoadTest, ADayWhoseRaceFileHoldsNoRaceIsRefused) {
+    ASSERT_TRUE(MakeDirectory(home / "Data"));
+    ASSERT_TRUE(WriteFileAtomic(home / "Data/2024年01月06日.jvRA", ""));
+    ASSERT_EQ("2024-01-06\n", Run({"days"}).out);
+    CliRun run = Run({"race", "2024-01-06", "1"});
+    EXPECT_EQ(1, run.status);
+    EXPECT_EQ("", run.out);
+    EXPECT_NE(std::string::npos, run.err.find("the day 2024-01-06 has no races")) << run.err;
 }
 
 }  // namespace
