@@ -92,6 +92,18 @@ TEST_F(CliDownloadTest, FinalOddsAreStoredOnlyWhenAskedFor) {
     }
 }
 
+TEST_F(CliDownloadTest, ADownloadTheServiceRefusesIsRefused) {
+    // A folder feed whose folder is missing cannot be opened.
+    SettingsFile(home / "kagiroi.ini").WriteString("JvLink", "Source", home / "missing");
+    CliRun run = Run({"download"});
+    EXPECT_EQ(1, run.status);
+    Summary s = ParseSummary(run.out);
+    EXPECT_EQ(0, s.files);
+    EXPECT_EQ("unchanged", s.lastTime);
+    EXPECT_NE(std::string::npos, run.err.find(SjisToUtf8("JVOpenエラー"))) << run.err;
+    EXPECT_EQ("", StoredLastTime(home.Path()));
+}
+
 using CliDaysTest = CliTest;
 
 TEST_F(CliDaysTest, ListsTheStoredDaysNewestFirstAsTheDateListHasThem) {
@@ -137,6 +149,14 @@ TEST_F(CliDaysTest, HomeOptionChoosesTheFolderOverTheEnvironment) {
     EXPECT_EQ(0, run.status);
     EXPECT_EQ(Run({"days"}).out, run.out);
     EXPECT_FALSE(run.out.empty());
+
+    std::string fresh = empty / "new/folder";
+    EXPECT_EQ(0, RunKagiroiCli({"days", "--home", fresh}, elsewhere).status);
+    EXPECT_TRUE(DirectoryExists(fresh + "/Data")) << "a named folder is made with its store";
+    ASSERT_TRUE(WriteFileAtomic(empty / "file", "x"));
+    CliRun blocked = RunKagiroiCli({"days", "--home", empty / "file"}, elsewhere);
+    EXPECT_EQ(1, blocked.status);
+    EXPECT_NE(std::string::npos, blocked.err.find("no program folder")) << blocked.err;
 }
 
 }  // namespace
