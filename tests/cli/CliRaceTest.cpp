@@ -130,6 +130,12 @@ TEST_F(CliRaceTest, AStrikeOfATicketTheTableLacksIsRefused) {
     EXPECT_EQ(1, run.status);
     EXPECT_EQ("", run.out);
     EXPECT_NE(std::string::npos, run.err.find(SjisToUtf8("３連複 has no ticket 999")));
+    // An empty net keeps one blank row: it is no ticket 0 to strike.
+    CliRun empty = Run({"race", kToday, "12", "--table", "trio", "--strike", "0"});
+    EXPECT_EQ(1, empty.status);
+    EXPECT_NE(std::string::npos, empty.err.find(SjisToUtf8("３連複 has no ticket 0")));
+    EXPECT_EQ(1, Run({"race", kPastDay, "1", "--table", "trio", "--strike", "0"}).status);
+
     for (std::string list : {"1,x", "", "1,,2", "-1"}) {
         CliRun bad = Run({"race", kPastDay, "1", "--strike", list});
         EXPECT_EQ(2, bad.status) << "--strike " << list;
