@@ -9,6 +9,7 @@
 #include "daystore/RecordLayout.h"
 #include "platform/Clock.h"
 #include "platform/Format.h"
+#include "platform/Sjis.h"
 #include "platform/TextField.h"
 
 #include <unistd.h>
@@ -44,7 +45,9 @@ Commands:
       Writes the voting plug-in's CSV as the Hibari2投票 button does and starts the plug-in
       (not with --no-plugin). --yes answers the confirmation; without it the answer is No.
   fetch odds|results|mining|changes DAY [RACE]
-      The race-day fetches of the window's buttons for the loaded day (and selected race).
+      The race-day fetches of the window's buttons for the loaded day (and selected race);
+      prints the index table after odds and mining, the results after results and the race's
+      header after changes.
   demo
       Downloads what is new, loads today and prints the net of the next race with its stakes.
 
@@ -98,6 +101,14 @@ int Days(CliSession& session) {
     return kExitOk;
 }
 
+// The table that shows what a fetch brought: odds and mining predictions are columns of the
+// index table, post times and going are in the race's header.
+const char* FetchedTable(const std::string& what) {
+    if (what == "odds" || what == "mining") return "index";
+    if (what == "changes") return "header";
+    return "results";
+}
+
 int Fetch(CliSession& session, const CliOptions& options) {
     const auto& args = options.arguments;
     if (args.size() < 2 || args.size() > 3) {
@@ -120,8 +131,11 @@ int Fetch(CliSession& session, const CliOptions& options) {
         session.Ui().ShowMessage(form.DownloadLabel.text);
         return kExitRefused;
     }
-    if (form.RacePagesVisible)
-        session.PrintRows(TableRows(form, what == "odds" ? "index" : "results"));
+    if (what == "changes" && form.RaceListIndex >= 0) {
+        // The change fetch does not redraw the race; a click on it again shows the changed card.
+        form.DatListClick(form.SelectedRace);
+    }
+    if (form.RacePagesVisible) session.PrintRows(TableRows(form, FetchedTable(what)));
     return kExitOk;
 }
 
@@ -145,25 +159,32 @@ int Demo(CliSession& session, const CliOptions& options) {
 
 int RunCli(const std::string& programFile, const std::vector<std::string>& args) {
     CliOptions options = ParseCliOptions(args);
+    // The help text is a Shift_JIS literal like every text of the program.
+    std::string help = options.Has("--sjis") ? kHelp : SjisToUtf8(kHelp);
     if (options.Has("--help") || options.command == "help") {
-        std::fputs(kHelp, stdout);
+        std::fputs(help.c_str(), stdout);
         return kExitOk;
     }
     if (!options.error.empty() || options.command.empty()) {
-        std::fprintf(stderr, "%s\n%s", options.error.c_str(), kHelp);
+        std::fprintf(stderr, "%s\n%s", options.error.c_str(), help.c_str());
         return kExitUsage;
     }
     static const char* kCommands[] = {"download", "days", "race", "vote", "fetch", "demo"};
-    if (std::find(std::begin(kCommands), std::end(kCommands), options.command) ==
-        std::end(kCommands)) {
-        std::fprintf(stderr, "unknown command: %s\n%s", options.command.c_str(), kHelp);
+    const std::string& command = options.command;
+    if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
+        std::fprintf(stderr, "unknown command: %s\n%s", command.c_str(), help.c_str());
+        return kExitUsage;
+    }
+    bool takesArguments = command == "race" || command == "vote" || command == "fetch";
+    if (!takesArguments && !options.arguments.empty()) {
+        std::fprintf(stderr, "%s takes no arguments: %s\n", command.c_str(),
+                     options.arguments.front().c_str());
         return kExitUsage;
     }
     if (auto home = options.Value("--home")) setenv("KAGIROI_HOME", home->c_str(), 1);
 
     CliSession session(ResolveProgramFolder(programFile), options);
     if (!session.Start()) return kExitRefused;
-    const std::string& command = options.command;
     if (command == "download") return Download(session, options);
     if (command == "days") return Days(session);
     if (command == "race") return RunRaceCommand(session, options);

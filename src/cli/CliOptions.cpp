@@ -8,7 +8,10 @@ namespace kagiroi {
 namespace {
 const std::set<std::string> kValueOptions = {"--home",   "--from", "--table",
                                              "--amount", "--mode", "--strike"};
-}
+// A mistyped flag must not be taken for none: "--final-odd" would download without the odds.
+const std::set<std::string> kFlags = {"--help", "--sjis",     "--yes",   "--no-plugin",
+                                      "--trio", "--trifecta", "--setup", "--final-odds"};
+}  // namespace
 
 bool CliOptions::Has(const std::string& flag) const {
     return std::find(flags.begin(), flags.end(), flag) != flags.end();
@@ -31,8 +34,11 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args) {
                     return options;
                 }
                 options.values[arg] = args[++i];
-            } else {
+            } else if (kFlags.count(arg)) {
                 options.flags.push_back(arg);
+            } else {
+                options.error = "unknown option: " + arg;
+                return options;
             }
         } else if (options.command.empty()) {
             options.command = arg;

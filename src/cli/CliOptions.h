@@ -20,7 +20,7 @@ struct CliOptions {
     std::optional<std::string> Value(const std::string& name) const;
 };
 
-// Options that take a value; every other option is a flag.
+// Options are the known ones that take a value and the known flags; any other is wrong usage.
 CliOptions ParseCliOptions(const std::vector<std::string>& args);
 
 }  // namespace kagiroi

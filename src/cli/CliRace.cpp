@@ -42,8 +42,10 @@ int StrikeTickets(CliSession& session, const std::string& list, BetType type) {
             return kExitUsage;
         }
         const TextGrid& table = form.Bets.Table(type);
+        // An empty net keeps one blank row; a blank No. is no ticket, whatever N reads as.
         int row = 1;
-        while (row < table.RowCount() && ToInt(table.Cell(1, row)) != ToInt(number))
+        while (row < table.RowCount() &&
+               (IsBlank(table.Cell(1, row)) || ToInt(table.Cell(1, row)) != ToInt(number)))
             ++row;
         if (row >= table.RowCount()) {
             session.Ui().ShowMessage(BetTypeName(type) + " has no ticket " + number);

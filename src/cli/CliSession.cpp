@@ -59,7 +59,11 @@ bool CliSession::LoadDay(const std::string& day) {
         if (days[i] != *text) continue;
         int before = ui_.MessageCount();
         form_->DateListChange(static_cast<int>(i));
-        return ui_.MessageCount() == before;
+        // The load clicks on the first race; a message about that race alone ("データが不十分")
+        // leaves the day loaded, and another race of it may still be chosen.
+        if (!form_->RaceList.empty()) return true;
+        if (ui_.MessageCount() == before) ui_.ShowMessage("the day " + day + " has no races");
+        return false;
     }
     ui_.ShowMessage("the day store holds no " + day + " (see: kagiroi-cli days)");
     return false;

@@ -30,7 +30,8 @@ class CliSession {
     // Rows of cells, tab-separated, one line each.
     void PrintRows(const std::vector<std::vector<std::string>>& rows);
 
-    // Loads DAY (yyyy-mm-dd); false with a message when the store has no such day.
+    // Loads DAY (yyyy-mm-dd); false with a message when the store has no such day or it has no
+    // races.
     bool LoadDay(const std::string& day);
     // Selects RACE (a 1-based list number or "CC-RR") as a click on it; false with a message.
     bool SelectRace(const std::string& race);

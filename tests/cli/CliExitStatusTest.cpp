@@ -1,0 +1,101 @@
+#include "cli/CliFixture.h"
+#include "platform/FileSystem.h"
+#include "platform/Sjis.h"
+
+#include <gtest/gtest.h>
+
+namespace kagiroi::test {
+namespace {
+
+using CliExitStatusTest = CliTest;
+
+TEST_F(CliExitStatusTest, HelpListsEveryCommandInTheOutputEncoding) {
+    for (std::vector<std::string> args :
+         {std::vector<std::string>{"--help"}, {"help"}, {"race", "--help"}}) {
+        CliRun run = Run(args);
+        EXPECT_EQ(0, run.status) << args[0];
+        EXPECT_EQ("", run.err);
+        for (const char* command : {"download", "days", "race", "vote", "fetch", "demo"})
+            EXPECT_NE(std::string::npos, run.out.find(std::string("\n  ") + command))
+                << command << " in " << run.out;
+        EXPECT_NE(std::string::npos, run.out.find(SjisToUtf8("Hibari2投票")))
+            << "the help is UTF-8 like the rest of the output";
+    }
+    CliRun sjis = Run({"--help", "--sjis"});
+    EXPECT_NE(std::string::npos, sjis.out.find("Hibari2投票"));
+    EXPECT_TRUE(IsValidSjis(sjis.out));
+    EXPECT_FALSE(DirectoryExists(home / "Data")) << "help touches no folder";
+}
+
+TEST_F(CliExitStatusTest, WrongUsageExitsTwoBeforeAnythingStarts) {
+    const std::vector<std::vector<std::string>> wrong = {
+        {},
+        {"bogus"},
+        {"days", "extra"},
+        {"download", "2024-01-07"},
+        {"demo", "now"},
+        {"days", "--bogus"},
+        {"download", "--final-odd"},
+        {"race", "--table"},
+        {"download", "--from"},
+    };
+    for (const auto& args : wrong) {
+        CliRun run = Run(args);
+        std::string shown = args.empty() ? "(nothing)" : args[0];
+        EXPECT_EQ(2, run.status) << shown;
+        EXPECT_EQ("", run.out) << shown;
+        EXPECT_FALSE(run.err.empty()) << shown;
+    }
+    EXPECT_NE(std::string::npos, Run({"bogus"}).err.find("unknown command: bogus"));
+    EXPECT_NE(std::string::npos, Run({"days", "--bogus"}).err.find("unknown option: --bogus"));
+    EXPECT_NE(std::string::npos, Run({"race", "--table"}).err.find("--table needs a value"));
+    EXPECT_FALSE(DirectoryExists(home / "Data")) << "nothing is started on wrong usage";
+}
+
+TEST_F(CliExitStatusTest, WrongRaceOptionsAreWrongUsage) {
+    UseDownloadedDays();
+    const std::vector<std::vector<std::string>> wrong = {
+        {"race"},
+        {"race", kPastDay},
+        {"race", kPastDay, "1", "2"},
+        {"race", kPastDay, "1", "--table", "odds"},
+        {"race", kPastDay, "1", "--mode", "even"},
+        {"race", kPastDay, "1", "--amount", "12.5"},
+        {"race", kPastDay, "1", "--amount", "-100"},
+        {"race", kPastDay, "1", "--amount", "1000000"},
+        {"race", kPastDay, "1", "--amount", ""},
+        {"vote", kPastDay, "1", "--trio", "--mode", "all"},
+    };
+    for (const auto& args : wrong) {
+        CliRun run = Run(args);
+        EXPECT_EQ(2, run.status) << ::testing::PrintToString(args);
+        EXPECT_EQ("", run.out) << ::testing::PrintToString(args);
+    }
+    EXPECT_EQ(0, Run({"race", kPastDay, "1", "--amount", "999999", "--table", "totals"}).status)
+        << "six digits are the largest amount";
+}
+
+TEST_F(CliExitStatusTest, ADayOrRaceThatDoesNotExistIsRefused) {
+    UseDownloadedDays();
+    const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
+        {{"race", "2024-01-08", "1"}, "the day store holds no 2024-01-08"},
+        {{"race", "2024-1-7", "1"}, "day must be given as yyyy-mm-dd: 2024-1-7"},
+        {{"race", "2024-02-30", "1"}, "the day store holds no 2024-02-30"},
+        {{"race", kPastDay, "0"}, "the day has no race 0"},
+        {{"race", kPastDay, "25"}, "the day has no race 25"},
+        {{"race", kPastDay, "09-01"}, "the day has no race 09-01"},
+        {{"race", kPastDay, "06-13"}, "the day has no race 06-13"},
+        {{"race", kPastDay, "6-1"}, "the day has no race 6-1"},
+        {{"vote", "2024-01-09", "1", "--trio", "--yes", "--no-plugin"},
+         "the day store holds no 2024-01-09"},
+    };
+    for (const auto& [args, message] : refused) {
+        CliRun run = Run(args);
+        EXPECT_EQ(1, run.status) << message;
+        EXPECT_EQ("", run.out) << message;
+        EXPECT_NE(std::string::npos, run.err.find(message)) << run.err;
+    }
+}
+
+}  // namespace
+}  // namespace kagiroi::test
