@@ -73,7 +73,9 @@ BetType BetTypeOfTab(TicketTab tab) {
 
 bool ClickTicketRow(TextGrid& table, int col, int row) {
     if (!IsDataCell(table, col, row)) return false;
-    if (col == 0) table.SetCell(0, row, IsBlank(table.Cell(0, row)) ? kStrikeMark : "");
+    // The one empty row of a table without tickets holds nothing to strike out.
+    bool ticket = !IsBlank(table.Cell(1, row));
+    if (col == 0 && ticket) table.SetCell(0, row, IsBlank(table.Cell(0, row)) ? kStrikeMark : "");
     return true;
 }
 

@@ -93,6 +93,10 @@ TEST(BetTables, AClickInColumnZeroTogglesTheStrikeOthersOnlyRecompute) {
     EXPECT_TEXT_EQ("消", table.Cell(0, 0));
     EXPECT_FALSE(ClickTicketRow(table, 0, 7));  // outside
     EXPECT_FALSE(ClickTicketRow(table, -1, 1));
+
+    TextGrid& empty = board.Table(BetType::Trio);  // header and its one empty row
+    EXPECT_TRUE(ClickTicketRow(empty, 0, 1));
+    EXPECT_EQ("", empty.Cell(0, 1));
 }
 
 TEST(BetTables, OddsSortDescendingThenAscendingWithTiesInTicketOrder) {
