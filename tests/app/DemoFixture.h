@@ -28,12 +28,12 @@ class RecordingJvLink : public JvLink {
     int JVSetUIProperties() override {
         return Log("JVSetUIProperties", inner_.JVSetUIProperties());
     }
-    int JVOpen(const std::string& spec, const std::string& from, int option, int& reads,
+    int JVOpen(const std::string& dataSpec, const std::string& from, int option, int& reads,
                int& downloads, std::string& stamp) override {
-        return Log("JVOpen", inner_.JVOpen(spec, from, option, reads, downloads, stamp));
+        return Log("JVOpen", inner_.JVOpen(dataSpec, from, option, reads, downloads, stamp));
     }
-    int JVRTOpen(const std::string& spec, const std::string& key) override {
-        return Log("JVRTOpen:" + spec + ":" + key, inner_.JVRTOpen(spec, key));
+    int JVRTOpen(const std::string& dataSpec, const std::string& key) override {
+        return Log("JVRTOpen:" + dataSpec + ":" + key, inner_.JVRTOpen(dataSpec, key));
     }
     int JVStatus() override { return inner_.JVStatus(); }
     int JVRead(std::string& record, int size, std::string& file) override {

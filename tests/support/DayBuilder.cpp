@@ -38,16 +38,16 @@ std::vector<RaceSpec> MakeDay(const std::string& date, const std::vector<std::st
     std::vector<RaceSpec> races;
     for (const auto& course : courses)
         for (int r = 1; r <= 12; ++r) {
-            RaceSpec spec;
-            spec.date = date;
-            spec.course = course;
-            spec.race = r;
-            spec.runners = runners;
+            RaceSpec race;
+            race.date = date;
+            race.course = course;
+            race.race = r;
+            race.runners = runners;
             int minutes = 10 * 60 + 30 * (r - 1);
             char post[8];
             std::snprintf(post, sizeof post, "%02d%02d", minutes / 60, minutes % 60);
-            spec.postTime = post;
-            races.push_back(spec);
+            race.postTime = post;
+            races.push_back(race);
         }
     return races;
 }

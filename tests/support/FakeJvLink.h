@@ -44,7 +44,7 @@ class FakeJvLink : public JvLink {
     std::deque<Read> reads;         // when empty, JVRead answers 0
     int closeResult = 0;
 
-    // What the program called, in order ("JVInit:sid", "JVOpen:spec:from:option", ...).
+    // What the program called, in order ("JVInit:sid", "JVOpen:dataSpec:from:option", ...).
     std::vector<std::string> calls;
     int cancelled = 0;
     std::vector<int> bufferSizes;
