@@ -152,10 +152,8 @@ class SlotImport {
     void FindRecord(OddsKind kind, std::string& copy) {
         std::string key = OddsRecordKey(slot_.RaceInfo);
         if (ToInt(Field(slot_.RaceInfo, pos::kRaceNumber, 2)) < 1 || IsBlank(key)) return;
-        OddsRecordLookup lookup = files_.Find(kind, key);
-        if (lookup.status == OddsRecordLookup::Status::Found) {
-            copy = std::move(lookup.record);
-        } else if (lookup.status == OddsRecordLookup::Status::Unreadable) {
+        OddsRecordLookup::Status status = files_.FindInto(kind, key, copy);
+        if (status == OddsRecordLookup::Status::Unreadable) {
             // Odds of a file that cannot be read are unknown: never keep older ones as current.
             copy.assign(static_cast<size_t>(OddsRecordLength(kind)), ' ');
             problems_.push_back(files_.Path(kind) + "：ファイルを読み込めないため、" + raceName_ +
