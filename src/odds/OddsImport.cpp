@@ -4,12 +4,11 @@
 #include "daystore/RaceDay.h"
 #include "odds/CombinationRanking.h"
 #include "odds/OddsDigits.h"
-#include "platform/Format.h"
+#include "odds/RankKeyText.h"
 #include "platform/TextField.h"
 #include "racing/RankList.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <memory>
 
@@ -58,32 +57,6 @@ OddsReading ReadUncommonField(std::string_view field) {
     for (char c : text)
         tenths = tenths * 10 + (c - '0');
     return {tenths / 10.0, tenths, false};
-}
-
-// Format("%6.1f", odds) for the values odds fields read as (tenths below 10000.0 and the two
-// marks) without going through printf; any other value is formatted by Format.
-std::string OddsKeyText(double odds) {
-    if (odds == kCancelledOdds) return "  -1.0";
-    if (odds == kBlankOdds) return "  -2.0";
-    if (!std::signbit(odds) && odds < 10000.0) {
-        long long tenths = std::llround(odds * 10);
-        if (static_cast<double>(tenths) / 10.0 == odds) {
-            char text[] = "     0.0";
-            text[7] = static_cast<char>('0' + tenths % 10);
-            int at = 5;
-            for (long long whole = tenths / 10; whole > 0; whole /= 10)
-                text[at--] = static_cast<char>('0' + whole % 10);
-            return std::string(text + 2, 6);
-        }
-    }
-    return Format("%6.1f", odds);
-}
-
-// Format("%2d", h) for a horse number.
-std::string HorseKeyText(int h) {
-    if (h < 1 || h > 99) return Format("%2d", h);
-    char text[] = {h < 10 ? ' ' : static_cast<char>('0' + h / 10), static_cast<char>('0' + h % 10)};
-    return std::string(text, 2);
 }
 
 }  // namespace
@@ -193,7 +166,7 @@ class SlotImport {
                 odds.PlaceOddsMax[i] = price ? high.odds : kBlankOdds;
             }
 
-            std::string number = HorseKeyText(h);
+            std::string number = RightAlignedNumber(h, 2);
             std::string winText = OddsKeyText(odds.WinOdds[i]);
             std::string lowText = OddsKeyText(odds.PlaceOddsMin[i]);
             std::string highText = OddsKeyText(odds.PlaceOddsMax[i]);
