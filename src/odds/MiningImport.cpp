@@ -1,9 +1,13 @@
 #include "odds/MiningImport.h"
 
+#include "odds/RankKeyText.h"
 #include "platform/FileSystem.h"
-#include "platform/Format.h"
 #include "platform/TextField.h"
 #include "racing/RankList.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace kagiroi {
 
@@ -20,6 +24,13 @@ std::string MiningKey(const std::string& record) {
            Field(record, pos::kCourse, 2) + Field(record, pos::kRaceNumber, 2);
 }
 
+// The number in a field; the part of it past the end of a short record reads as blanks, which
+// leave the number as it is.
+int NumberAt(const std::string& record, int pos, int len) {
+    size_t start = std::min(record.size(), static_cast<size_t>(pos - 1));
+    return ToInt(std::string_view(record).substr(start, static_cast<size_t>(len)));
+}
+
 // False when the file exists but cannot be read through.
 bool ReadMiningRecords(DayBook& book) {
     const std::string& path = book.paths.miningFile;
@@ -28,6 +39,9 @@ bool ReadMiningRecords(DayBook& book) {
     RecordFile file(path);
     if (!stamp->regular || !file.IsOpen()) return false;
     int64_t records = std::min<int64_t>(file.RecordCount(kDmLength), kSlotCount);
+    std::array<std::string, kSlotCount> slotKeys;
+    for (size_t s = 0; s < slotKeys.size(); ++s)
+        slotKeys[s] = MiningKey(book.slots[s].RaceInfo);
     for (int64_t k = 0; k < records; ++k) {
         auto read = file.ReadChecked(k * kDmLength, kDmLength);
         if (!read) {
@@ -35,12 +49,9 @@ bool ReadMiningRecords(DayBook& book) {
                 slot.DMCopy.assign(kDmLength, ' ');
             return false;
         }
-        std::string key = MiningKey(*read);
-        for (auto& slot : book.slots) {
-            if (MiningKey(slot.RaceInfo) != key) continue;
-            slot.DMCopy = *read;
-            break;
-        }
+        auto same = std::find(slotKeys.begin(), slotKeys.end(), MiningKey(*read));
+        if (same != slotKeys.end())
+            book.slots[static_cast<size_t>(same - slotKeys.begin())].DMCopy = *read;
     }
     return true;
 }
@@ -52,18 +63,19 @@ void ComputeMiningBlock(RaceSlot& slot) {
     for (int h = 1; h <= kMaxRunners; ++h) {
         MiningEntry& entry = slot.Mining[static_cast<size_t>(h)];
         int at = kDmEntryLength * (h - 1);
-        entry.MiningTime = ToInt(Field(slot.DMCopy, kDmTimePos + at, 5));
-        entry.MiningErrorPlus = ToInt(Field(slot.DMCopy, kDmPlusPos + at, 4));
-        entry.MiningErrorMinus = ToInt(Field(slot.DMCopy, kDmMinusPos + at, 4));
+        entry.MiningTime = NumberAt(slot.DMCopy, kDmTimePos + at, 5);
+        entry.MiningErrorPlus = NumberAt(slot.DMCopy, kDmPlusPos + at, 4);
+        entry.MiningErrorMinus = NumberAt(slot.DMCopy, kDmMinusPos + at, 4);
         entry.MiningRank = 0;
         const std::string& runner = slot.RunnerInfo[static_cast<size_t>(h)];
-        int own = ToInt(Field(runner, kSeTimePos, 5));
+        int own = NumberAt(runner, kSeTimePos, 5);
         if (own > 0 && own < kNoTimeAbove) {
             entry.MiningTime = own;
-            entry.MiningErrorPlus = ToInt(Field(runner, kSePlusPos, 4));
-            entry.MiningErrorMinus = ToInt(Field(runner, kSeMinusPos, 4));
+            entry.MiningErrorPlus = NumberAt(runner, kSePlusPos, 4);
+            entry.MiningErrorMinus = NumberAt(runner, kSeMinusPos, 4);
         }
-        if (entry.MiningTime > 0) list.Add(Format("%5d", entry.MiningTime) + Format("%2d", h));
+        if (entry.MiningTime > 0)
+            list.Add(RightAlignedNumber(entry.MiningTime, 5) + RightAlignedNumber(h, 2));
     }
     for (size_t t = 0; t < list.Count(); ++t) {
         int horse = ToInt(list.At(t).substr(5, 2));

@@ -77,18 +77,33 @@ void OddsFiles::Rebuild(Index& index, int recordLength, const FileStamp& stamp) 
     index.unreadable = false;
 }
 
-OddsRecordLookup OddsFiles::ReadRecord(const Index& index, int recordLength, size_t number,
-                                       std::string_view key) {
+OddsRecordLookup::Status OddsFiles::ReadRecord(Index& index, int recordLength, size_t number,
+                                               std::string_view key) {
+    using Status = OddsRecordLookup::Status;
     RecordFile file(index.path);
-    if (!file.IsOpen()) return {OddsRecordLookup::Status::Unreadable, {}};
-    auto record = file.ReadChecked(static_cast<int64_t>(number) * recordLength, recordLength);
-    if (!record) return {OddsRecordLookup::Status::Unreadable, {}};
+    if (!file.IsOpen()) return Status::Unreadable;
+    int64_t offset = static_cast<int64_t>(number) * recordLength;
+    // A buffer of the right size is read over as it is: no blanking first.
+    std::string& record = index.buffer;
+    record.resize(static_cast<size_t>(recordLength));
+    int64_t expected = std::clamp<int64_t>(file.Size() - offset, 0, recordLength);
+    if (expected > 0 && file.ReadAt(offset, record.data(), expected) != expected)
+        return Status::Unreadable;
+    // Bytes past the end of a short last record read as blanks.
+    std::fill(record.begin() + expected, record.end(), ' ');
     // The file may have been rewritten since its keys were read without its stamp showing it.
-    if (OddsRecordKey(*record) != key) return {OddsRecordLookup::Status::NoRecord, {}};
-    return {OddsRecordLookup::Status::Found, std::move(*record)};
+    if (OddsRecordKey(record) != key) return Status::NoRecord;
+    return Status::Found;
 }
 
 OddsRecordLookup OddsFiles::Find(OddsKind kind, std::string_view key) {
+    OddsRecordLookup lookup;
+    lookup.status = FindInto(kind, key, lookup.record);
+    return lookup;
+}
+
+OddsRecordLookup::Status OddsFiles::FindInto(OddsKind kind, std::string_view key,
+                                             std::string& record) {
     using Status = OddsRecordLookup::Status;
     Index& index = IndexOf(kind);
     int length = OddsRecordLength(kind);
@@ -97,18 +112,19 @@ OddsRecordLookup OddsFiles::Find(OddsKind kind, std::string_view key) {
         if (!stamp) {
             index.stamp.reset();
             index.keys.clear();
-            return {Status::NoFile, {}};
+            return Status::NoFile;
         }
-        if (!stamp->regular) return {Status::Unreadable, {}};
+        if (!stamp->regular) return Status::Unreadable;
         if (attempt > 0 || index.stamp != stamp) Rebuild(index, length, *stamp);
-        if (index.unreadable) return {Status::Unreadable, {}};
+        if (index.unreadable) return Status::Unreadable;
         auto found = std::find(index.keys.begin(), index.keys.end(), key);
-        if (found == index.keys.end()) return {Status::NoRecord, {}};
-        auto lookup =
+        if (found == index.keys.end()) return Status::NoRecord;
+        Status status =
             ReadRecord(index, length, static_cast<size_t>(found - index.keys.begin()), key);
-        if (lookup.status != Status::NoRecord) return lookup;
+        if (status == Status::Found) record.swap(index.buffer);
+        if (status != Status::NoRecord) return status;
     }
-    return {Status::NoRecord, {}};
+    return Status::NoRecord;
 }
 
 }  // namespace kagiroi

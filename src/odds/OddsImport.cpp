@@ -3,12 +3,14 @@
 #include "analysis/RunnerIndices.h"
 #include "daystore/RaceDay.h"
 #include "odds/CombinationRanking.h"
-#include "platform/Format.h"
+#include "odds/OddsDigits.h"
+#include "odds/RankKeyText.h"
 #include "platform/TextField.h"
 #include "racing/RankList.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 
 namespace kagiroi {
 
@@ -74,16 +76,30 @@ OddsReading ReadOddsField(std::string_view field) {
 
 namespace {
 
+// What reading a combination table works in, kept from one import to the next.
+struct CombinationWork {
+    CombinationRanking ranking;
+    std::array<int32_t, kTrifectaCount + 1> tenths;  // the digits' values
+    struct UncommonField {
+        int index;
+        double odds;
+    };
+    std::vector<UncommonField> uncommon;  // the fields that are not plain digits
+};
+
 // One import of one slot; gathers the problem lines as it goes.
 class SlotImport {
   public:
-    SlotImport(RaceSlot& slot, OddsFiles& files)
-        : slot_(slot), files_(files), raceName_(RaceListText(slot)) {}
+    SlotImport(RaceSlot& slot, OddsFiles& files, CombinationWork& work)
+        : slot_(slot), files_(files), raceName_(RaceListText(slot)), work_(work) {}
 
     std::vector<std::string> Run() {
         int runners = RegisteredRunners(slot_);
-        slot_.Odds = OddsBook{};
-        slot_.Indices = RunnerIndices{};
+        // Rebuilt in place: assigning fresh ones would make and copy 70 KB temporaries.
+        std::destroy_at(&slot_.Odds);
+        std::construct_at(&slot_.Odds);
+        std::destroy_at(&slot_.Indices);
+        std::construct_at(&slot_.Indices);
 
         FindRecord(OddsKind::O1, slot_.O1Copy);
         int malformed = ReadRunnerOdds(runners);
@@ -94,14 +110,12 @@ class SlotImport {
 
         FindRecord(OddsKind::O5, slot_.O5Copy);
         FindRecord(OddsKind::O6, slot_.O6Copy);
-        Report(OddsKind::O5,
-               ReadCombinationOdds(slot_.O5Copy, kTrioOddsPos, kTrioEntryLength, kTrioOddsWidth,
-                                   kTrioCount, slot_.Odds.TrioOdds.data(),
-                                   slot_.Odds.TrioRank.data()));
-        Report(OddsKind::O6,
-               ReadCombinationOdds(slot_.O6Copy, kTrifectaOddsPos, kTrifectaEntryLength,
-                                   kTrifectaOddsWidth, kTrifectaCount,
-                                   slot_.Odds.TrifectaOdds.data(), slot_.Odds.TrifectaRank.data()));
+        Report(OddsKind::O5, ReadCombinationOdds<kTrioOddsWidth, kTrioCount>(
+                                 slot_.O5Copy, kTrioOddsPos, kTrioEntryLength,
+                                 slot_.Odds.TrioOdds.data(), slot_.Odds.TrioRank.data()));
+        Report(OddsKind::O6, ReadCombinationOdds<kTrifectaOddsWidth, kTrifectaCount>(
+                                 slot_.O6Copy, kTrifectaOddsPos, kTrifectaEntryLength,
+                                 slot_.Odds.TrifectaOdds.data(), slot_.Odds.TrifectaRank.data()));
 
         ComputeRunnerIndices(slot_);
         return std::move(problems_);
@@ -111,10 +125,8 @@ class SlotImport {
     void FindRecord(OddsKind kind, std::string& copy) {
         std::string key = OddsRecordKey(slot_.RaceInfo);
         if (ToInt(Field(slot_.RaceInfo, pos::kRaceNumber, 2)) < 1 || IsBlank(key)) return;
-        OddsRecordLookup lookup = files_.Find(kind, key);
-        if (lookup.status == OddsRecordLookup::Status::Found) {
-            copy = std::move(lookup.record);
-        } else if (lookup.status == OddsRecordLookup::Status::Unreadable) {
+        OddsRecordLookup::Status status = files_.FindInto(kind, key, copy);
+        if (status == OddsRecordLookup::Status::Unreadable) {
             // Odds of a file that cannot be read are unknown: never keep older ones as current.
             copy.assign(static_cast<size_t>(OddsRecordLength(kind)), ' ');
             problems_.push_back(files_.Path(kind) + "：ファイルを読み込めないため、" + raceName_ +
@@ -154,10 +166,10 @@ class SlotImport {
                 odds.PlaceOddsMax[i] = price ? high.odds : kBlankOdds;
             }
 
-            std::string number = Format("%2d", h);
-            std::string winText = Format("%6.1f", odds.WinOdds[i]);
-            std::string lowText = Format("%6.1f", odds.PlaceOddsMin[i]);
-            std::string highText = Format("%6.1f", odds.PlaceOddsMax[i]);
+            std::string number = RightAlignedNumber(h, 2);
+            std::string winText = OddsKeyText(odds.WinOdds[i]);
+            std::string lowText = OddsKeyText(odds.PlaceOddsMin[i]);
+            std::string highText = OddsKeyText(odds.PlaceOddsMax[i]);
             if (odds.WinOdds[i] > 0) win.Add(winText + lowText + number);
             if (odds.PlaceOddsMin[i] > 0) placeLow.Add(lowText + highText + number);
             if (odds.PlaceOddsMax[i] > 0) placeHigh.Add(highText + lowText + number);
@@ -192,19 +204,38 @@ class SlotImport {
         return malformed;
     }
 
-    // Odds of combinations 1..count, and their popularity ranks among the priced ones.
-    int ReadCombinationOdds(const std::string& record, int firstPos, int entryLength, int width,
-                            int count, double* odds, int* ranks) {
-        ranking_.Clear(static_cast<size_t>(count));
+    // Odds of combinations 1..Count, and their popularity ranks among the priced ones.
+    template <int Width, int Count>
+    int ReadCombinationOdds(const std::string& record, int firstPos, int entryLength, double* odds,
+                            int* ranks) {
+        static_assert(Count <= kTrifectaCount);
+        CombinationRanking& ranking = work_.ranking;
+        auto& tenths = work_.tenths;
+        auto& uncommon = work_.uncommon;
+        ranking.Clear(static_cast<size_t>(Count));
+        uncommon.clear();
         int malformed = 0;
-        for (int l = 1; l <= count; ++l) {
-            OddsReading reading =
-                ReadOddsField(FieldView(record, firstPos + entryLength * (l - 1), width));
+        for (int l = 1; l <= Count; ++l) {
+            int at = firstPos + entryLength * (l - 1);
+            std::string_view chunk = FieldView(record, at, kDigitChunk);
+            uint32_t value = 0;
+            if (!chunk.empty() && ReadDigitChunk(chunk.data(), Width, value)) {
+                tenths[static_cast<size_t>(l)] = static_cast<int32_t>(value);
+                if (value > 0) ranking.Add(l, value);
+                continue;
+            }
+            OddsReading reading = ReadOddsField(FieldView(record, at, Width));
             malformed += reading.malformed;
-            odds[l] = reading.odds;
-            if (reading.odds > 0) ranking_.Add(l, static_cast<uint32_t>(reading.tenths));
+            tenths[static_cast<size_t>(l)] = 0;
+            uncommon.push_back({l, reading.odds});
+            if (reading.odds > 0) ranking.Add(l, static_cast<uint32_t>(reading.tenths));
         }
-        ranking_.AssignRanks(ranks);
+        // Apart from the loop above, the divisions run several at a time.
+        for (int l = 1; l <= Count; ++l)
+            odds[l] = tenths[static_cast<size_t>(l)] / 10.0;
+        for (const auto& field : uncommon)
+            odds[field.index] = field.odds;
+        ranking.AssignRanks(ranks);
         return malformed;
     }
 
@@ -212,13 +243,14 @@ class SlotImport {
     OddsFiles& files_;
     std::string raceName_;
     std::vector<std::string> problems_;
-    CombinationRanking ranking_;
+    CombinationWork& work_;
 };
 
 }  // namespace
 
 std::vector<std::string> ImportOdds(RaceSlot& slot, OddsFiles& files) {
-    return SlotImport(slot, files).Run();
+    static thread_local CombinationWork work;
+    return SlotImport(slot, files, work).Run();
 }
 
 }  // namespace kagiroi
