@@ -107,9 +107,13 @@ bool SettingsFile::ReadBool(const std::string& section, const std::string& key,
 
 bool SettingsFile::WriteString(const std::string& section, const std::string& key,
                                const std::string& value) {
-    IniText ini = Load(path_);
+    auto before = ReadWholeFile(path_);
+    IniText ini(before ? *before : std::string());
     ini.Set(section, key, value);
-    return WriteFileAtomic(path_, ini.Text());
+    std::string text = ini.Text();
+    // Writing the same value again changes nothing on disk; skip the rewrite and its flush.
+    if (before && *before == text) return true;
+    return WriteFileAtomic(path_, text);
 }
 
 bool SettingsFile::WriteInteger(const std::string& section, const std::string& key, int value) {

@@ -77,6 +77,17 @@ TEST_F(SettingsFileTest, WritesKeepEveryOtherLineAndTheFirstMatchWins) {
         Read());
 }
 
+TEST_F(SettingsFileTest, WritingTheStoredValueAgainLeavesTheFileAlone) {
+    SettingsFile settings(Path());
+    ASSERT_TRUE(settings.WriteInteger("Nin100", "SRF", 100));
+    uint64_t written = BytesWrittenSoFar();
+    EXPECT_TRUE(settings.WriteInteger("Nin100", "SRF", 100));
+    EXPECT_EQ(written, BytesWrittenSoFar());
+    EXPECT_TRUE(settings.WriteInteger("Nin100", "SRF", 5));
+    EXPECT_GT(BytesWrittenSoFar(), written);
+    EXPECT_EQ(5, settings.ReadInteger("Nin100", "SRF", 100));
+}
+
 TEST_F(SettingsFileTest, LongValuesAreReadToTheirFirst2047Bytes) {
     std::string longValue(3000, 'x');
     SettingsFile settings(Path());
