@@ -161,7 +161,11 @@ bool MakeDirectories(const std::string& path, std::string* error) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error) {
+#ifdef _WIN32
+    int fd = ::_open(NativePath(path).c_str(), _O_RDONLY | _O_BINARY);
+#else
     int fd = ::open(NativePath(path).c_str(), O_RDONLY);
+#endif
     if (fd < 0) {
         SetError(error, SystemError());
         return std::nullopt;
