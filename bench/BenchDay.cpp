@@ -55,14 +55,14 @@ int PopularityOf(const std::vector<double>& all, double value) {
 }
 
 struct BenchRace {
-    test::RaceSpec spec;
+    test::RaceSpec raceSpec;
     ByHorse<double> shares{};
     std::array<int, 3> firstThree{};  // horse numbers in finishing order
 };
 
-BenchRace MakeRace(const test::RaceSpec& spec, Draw& draw) {
+BenchRace MakeRace(const test::RaceSpec& raceSpec, Draw& draw) {
     BenchRace race;
-    race.spec = spec;
+    race.raceSpec = raceSpec;
     double sum = 0;
     for (int h = 1; h <= kRunners; ++h) {
         double gauss = draw.Uniform() + draw.Uniform() + draw.Uniform() + draw.Uniform() - 2.0;
@@ -94,8 +94,8 @@ BenchRace MakeRace(const test::RaceSpec& spec, Draw& draw) {
 
 RecordBuilder KeyedRecord(const char* kind, int length, const BenchRace& race) {
     RecordBuilder record(kind, length);
-    record.Put(3, kind[0] == 'O' ? "4" : "2").Put(4, race.spec.date);
-    record.Key(race.spec.date, race.spec.course, race.spec.meeting, race.spec.day, race.spec.race);
+    record.Put(3, kind[0] == 'O' ? "4" : "2").Put(4, race.raceSpec.date);
+    record.Key(race.raceSpec.date, race.raceSpec.course, race.raceSpec.meeting, race.raceSpec.day, race.raceSpec.race);
     return record;
 }
 
@@ -107,10 +107,10 @@ int PlacingOf(const BenchRace& race, int horse) {
 
 std::string RunnerRecord(const BenchRace& race, const DemoHarville& market, int h) {
     RecordBuilder record("SE", kSeLength);
-    record.Put(1, test::RunnerRecord(race.spec, h).substr(0, kSeLength - 2));
+    record.Put(1, test::RunnerRecord(race.raceSpec, h).substr(0, kSeLength - 2));
     int placing = PlacingOf(race, h);
     record.PutNumber(28, BracketOf(kRunners, h), 1)
-        .Put(41, Format("カギロイ%02d%02d", race.spec.race, h), 36)
+        .Put(41, Format("カギロイ%02d%02d", race.raceSpec.race, h), 36)
         .PutNumber(335, placing == 0 ? 3 + h : placing, 2)
         .PutNumber(360, OddsTenths(kWinPayback, market.Win(h), 4), 4);
     return record;
@@ -118,7 +118,7 @@ std::string RunnerRecord(const BenchRace& race, const DemoHarville& market, int 
 
 std::string WinPlaceBracketRecord(const BenchRace& race, const DemoHarville& market) {
     RecordBuilder record = KeyedRecord("O1", kO1Length, race);
-    record.Put(28, race.spec.date.substr(4, 4) + "1530");
+    record.Put(28, race.raceSpec.date.substr(4, 4) + "1530");
     std::vector<double> wins;
     for (int h = 1; h <= kRunners; ++h)
         wins.push_back(market.Win(h));
@@ -255,8 +255,8 @@ std::string MiningRecord(const BenchRace& race, Draw& draw) {
 
 }  // namespace
 
-std::vector<std::string> BenchDayRecords(const BenchDaySpec& spec) {
-    std::vector<test::RaceSpec> specs = test::MakeDay(spec.date, spec.courses, kRunners);
+std::vector<std::string> BenchDayRecords(const BenchDaySpec& raceSpec) {
+    std::vector<test::RaceSpec> specs = test::MakeDay(raceSpec.date, raceSpec.courses, kRunners);
     std::vector<BenchRace> races;
     for (size_t k = 0; k < specs.size(); ++k) {
         Draw draw(k + 1);
@@ -267,7 +267,7 @@ std::vector<std::string> BenchDayRecords(const BenchDaySpec& spec) {
         const BenchRace& race = races[k];
         DemoHarville market(race.shares, kRunners);
         Draw draw(1000 + k);
-        records.push_back(test::RaceRecord(race.spec));
+        records.push_back(test::RaceRecord(race.raceSpec));
         for (int h = 1; h <= kRunners; ++h)
             records.push_back(RunnerRecord(race, market, h));
         records.push_back(PayoutRecord(race, market));
@@ -280,8 +280,8 @@ std::vector<std::string> BenchDayRecords(const BenchDaySpec& spec) {
     return records;
 }
 
-std::string BenchDayText(const BenchDaySpec& spec) {
-    return spec.date.substr(0, 4) + "年" + spec.date.substr(4, 2) + "月" + spec.date.substr(6, 2) +
+std::string BenchDayText(const BenchDaySpec& raceSpec) {
+    return raceSpec.date.substr(0, 4) + "年" + raceSpec.date.substr(4, 2) + "月" + raceSpec.date.substr(6, 2) +
            "日";
 }
 
@@ -295,11 +295,11 @@ void WriteBenchDay(const std::string& programFolder, const std::vector<std::stri
     if (!store.Flush(&error)) throw std::runtime_error("cannot write the bench day: " + error);
 }
 
-std::vector<std::string> BenchDayFiles(const std::string& programFolder, const BenchDaySpec& spec) {
-    DayPaths paths = PathsForDay(programFolder, BenchDayText(spec));
+std::vector<std::string> BenchDayFiles(const std::string& programFolder, const BenchDaySpec& raceSpec) {
+    DayPaths paths = PathsForDay(programFolder, BenchDayText(raceSpec));
     std::vector<std::string> files = {paths.raceFile, paths.payoutFile, paths.o1File,
                                       paths.o5File,   paths.o6File,     paths.miningFile};
-    for (const std::string& course : spec.courses)
+    for (const std::string& course : raceSpec.courses)
         if (auto runners = RunnerFilePath(paths.raceFile, course)) files.push_back(*runners);
     files.erase(std::remove_if(files.begin(), files.end(),
                                [](const std::string& f) { return !FileExists(f); }),

@@ -17,16 +17,16 @@ struct BenchDaySpec {
 
 // The day's records in the order a download delivers them: race, runners, payouts, then odds
 // and mining records.
-std::vector<std::string> BenchDayRecords(const BenchDaySpec& spec = {});
+std::vector<std::string> BenchDayRecords(const BenchDaySpec& raceSpec = {});
 
-// The day text of the spec's date ("yyyy年mm月dd日").
-std::string BenchDayText(const BenchDaySpec& spec = {});
+// The day text of the raceSpec's date ("yyyy年mm月dd日").
+std::string BenchDayText(const BenchDaySpec& raceSpec = {});
 
 // Stores the records into the program folder's day files, as a download would.
 void WriteBenchDay(const std::string& programFolder, const std::vector<std::string>& records);
 
 // The day's files (race, runner, payout, odds and mining files) that exist in the folder.
 std::vector<std::string> BenchDayFiles(const std::string& programFolder,
-                                       const BenchDaySpec& spec = {});
+                                       const BenchDaySpec& raceSpec = {});
 
 }  // namespace kagiroi::bench
