@@ -12,4 +12,11 @@ std::string ToSjis(const QString& text) {
     return Utf8ToSjis(text.toStdString());
 }
 
+QStringList ToQStringList(const std::vector<std::string>& sjisTexts) {
+    QStringList list;
+    for (const auto& text : sjisTexts)
+        list << ToQString(text);
+    return list;
+}
+
 }  // namespace kagiroi

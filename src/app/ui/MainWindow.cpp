@@ -209,9 +209,7 @@ void MainWindow::SyncTimer(QTimer& timer, const TimerState& state) {
 
 void MainWindow::RefreshDateList() {
     QSignalBlocker block(dateBox_);
-    QStringList items;
-    for (const auto& day : form_.DateList)
-        items << ToQString(day);
+    QStringList items = ToQStringList(form_.DateList);
     QStringList current;
     for (int i = 0; i < dateBox_->count(); ++i)
         current << dateBox_->itemText(i);
@@ -224,9 +222,7 @@ void MainWindow::RefreshDateList() {
 
 void MainWindow::RefreshRaceList() {
     QSignalBlocker block(raceList_);
-    QStringList items;
-    for (const auto& race : form_.RaceList)
-        items << ToQString(race);
+    QStringList items = ToQStringList(form_.RaceList);
     QStringList current;
     for (int i = 0; i < raceList_->count(); ++i)
         current << raceList_->item(i)->text();
