@@ -8,7 +8,7 @@ packages=(
     g++ cmake make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-noto-cjk xdg-utils
+    fonts-noto-cjk xdg-utils ccache
 )
 
 missing=()
@@ -28,5 +28,8 @@ fi
 
 build="${1:-build}"
 shift || true
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+# ccache keeps rebuilds on the same machine fast.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@"
 cmake --build "$build" -j2
