@@ -95,7 +95,8 @@ BenchRace MakeRace(const test::RaceSpec& raceSpec, Draw& draw) {
 RecordBuilder KeyedRecord(const char* kind, int length, const BenchRace& race) {
     RecordBuilder record(kind, length);
     record.Put(3, kind[0] == 'O' ? "4" : "2").Put(4, race.raceSpec.date);
-    record.Key(race.raceSpec.date, race.raceSpec.course, race.raceSpec.meeting, race.raceSpec.day, race.raceSpec.race);
+    record.Key(race.raceSpec.date, race.raceSpec.course, race.raceSpec.meeting, race.raceSpec.day,
+               race.raceSpec.race);
     return record;
 }
 
@@ -281,8 +282,8 @@ std::vector<std::string> BenchDayRecords(const BenchDaySpec& raceSpec) {
 }
 
 std::string BenchDayText(const BenchDaySpec& raceSpec) {
-    return raceSpec.date.substr(0, 4) + "年" + raceSpec.date.substr(4, 2) + "月" + raceSpec.date.substr(6, 2) +
-           "日";
+    return raceSpec.date.substr(0, 4) + "年" + raceSpec.date.substr(4, 2) + "月" +
+           raceSpec.date.substr(6, 2) + "日";
 }
 
 void WriteBenchDay(const std::string& programFolder, const std::vector<std::string>& records) {
@@ -291,11 +292,13 @@ void WriteBenchDay(const std::string& programFolder, const std::vector<std::stri
     for (const std::string& record : records)
         if (!store.Store(record, StoreRoute::Download))
             throw std::runtime_error("a bench record was not stored: " + record.substr(0, 27));
-    std::string error;
-    if (!store.Flush(&error)) throw std::runtime_error("cannot write the bench day: " + error);
+    FileFailure failure;
+    if (!store.Flush(&failure))
+        throw std::runtime_error("cannot write the bench day: " + failure.logged);
 }
 
-std::vector<std::string> BenchDayFiles(const std::string& programFolder, const BenchDaySpec& raceSpec) {
+std::vector<std::string> BenchDayFiles(const std::string& programFolder,
+                                       const BenchDaySpec& raceSpec) {
     DayPaths paths = PathsForDay(programFolder, BenchDayText(raceSpec));
     std::vector<std::string> files = {paths.raceFile, paths.payoutFile, paths.o1File,
                                       paths.o5File,   paths.o6File,     paths.miningFile};

@@ -11,7 +11,7 @@
 namespace kagiroi {
 
 void TMainForm::BuildDateList() {
-    store_.Flush();
+    FlushStore();
     DateList = kagiroi::BuildDateList(programFolder_);
     DateIndex = -1;
 }
@@ -30,7 +30,7 @@ void TMainForm::ResetRaceStates() {
 }
 
 void TMainForm::LoadDay(const std::string& day) {
-    store_.Flush();
+    FlushStore();
     bool today = IsToday(day);
     RemainingTimeLabel.visible = today;
     RemainingTimeLabel.text.clear();
@@ -112,9 +112,9 @@ void TMainForm::AfterDownload() {
     RaceListIndex = -1;
     RacePagesVisible = false;
     BuildDateList();
-    std::string error;
-    Rates = Rebuild(programFolder_, &error);
-    if (!error.empty()) errorLog_.Append(error);
+    FileFailure failure;
+    Rates = Rebuild(programFolder_, &failure);
+    if (!failure.shown.empty()) ReportFileFailure(failure);
     NotifyChanged();
 }
 

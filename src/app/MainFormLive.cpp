@@ -89,10 +89,11 @@ void TMainForm::ChangeInfoFetch() {
 }
 
 void TMainForm::ReadDayChanges() {
-    store_.Flush();
+    FlushStore();
     ChangeReadingResult result =
         ReadChanges(programFolder_, *book_, settings_.ReadInteger("Time", "AutoOzGet", 10));
-    if (!result.error.empty()) errorLog_.Append(result.error);
+    if (result.failure) ReportFileFailure(*result.failure);
+    LogAll(result.problems);
     if (result.racesMoved > 0) NotifyChanged();
 }
 

@@ -38,19 +38,19 @@ void TMainForm::ParseDayPayouts() {
 
 void TMainForm::OzReadBtnClick() {
     if (OddsTargetRace < 0 || OddsTargetRace >= kSlotCount) return;
-    store_.Flush();
+    FlushStore();
     LogAll(ImportOdds(Book()[OddsTargetRace], oddsFiles_));
 }
 
 void TMainForm::HrReadBtnClick() {
-    store_.Flush();
+    FlushStore();
     PayoutImportResult result = ImportPayouts(*book_, RaceListIndex >= 0 ? SelectedRace : -1);
     LogAll(result.problems);
     if (result.refreshSelectedRace && RaceListIndex >= 0) DatListClick(SelectedRace);
 }
 
 void TMainForm::DMReadBtnClick() {
-    store_.Flush();
+    FlushStore();
     LogAll(ImportMining(*book_));
 }
 

@@ -48,9 +48,36 @@ TMainForm::TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvL
       errorLog_(JoinPath(programFolder_, kErrorLogName), ports.clock),
       store_(programFolder_),
       book_(std::make_unique<DayBook>()),
-      ledger_(JoinPath(programFolder_, kLedgerFileName)) {}
+      ledger_(JoinPath(programFolder_, kLedgerFileName)) {
+    settings_.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
+    store_.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
+    // The log cannot take a line about itself: its failures go to the status line alone.
+    errorLog_.ReportFailuresTo([this](const FileFailure& f) {
+        DownloadLabel.text = f.shown;
+        ++fileFailures_;
+        NotifyChanged();
+    });
+}
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // Records still pending at exit are written, and a failure is told while the log exists.
+    FlushStore();
+    store_.ReportFailuresTo({});
+}
+
+void TMainForm::ReportFileFailure(const FileFailure& failure) {
+    DownloadLabel.text = failure.shown;
+    ++fileFailures_;
+    errorLog_.Append(failure.logged);
+    NotifyChanged();
+}
+
+bool TMainForm::FlushStore() {
+    FileFailure failure;
+    if (store_.Flush(&failure)) return true;
+    ReportFileFailure(failure);
+    return false;
+}
 
 void TMainForm::NotifyChanged() {
     if (Changed) Changed();
@@ -71,9 +98,12 @@ bool TMainForm::FormCreate(std::string* error) {
     FillExternalFolders();
     SetCurrentFolder(programFolder_);
     for (const char* name : {kDataFolderName, kVoteFolderName, kChangeFolderName}) {
-        std::string message;
-        if (!MakeDirectory(JoinPath(programFolder_, name), &message)) {
-            if (error != nullptr) *error = JoinPath(programFolder_, name) + ": " + message;
+        FileError failure;
+        if (!MakeDirectory(JoinPath(programFolder_, name), &failure)) {
+            if (error != nullptr)
+                *error =
+                    DescribeFailure(JoinPath(programFolder_, name) + " を作成できません", failure)
+                        .shown;
             return false;
         }
     }
@@ -106,6 +136,10 @@ WindowPlacement TMainForm::StoredPlacement() const {
 }
 
 void TMainForm::FormCloseQuery(const WindowPlacement& placement) {
+    if (!FlushStore()) {
+        ports_.ui.Beep();
+        ports_.ui.ShowMessage(DownloadLabel.text);
+    }
     settings_.WriteInteger("locate", "top", placement.top);
     settings_.WriteInteger("locate", "left", placement.left);
     settings_.WriteInteger("locate", "width", placement.width);

@@ -227,6 +227,13 @@ class TMainForm {
     // True when `day` is today's date in the date box's form.
     bool IsToday(const std::string& day) const;
 
+    // A file that could not be read or written: told in the status line (the download label)
+    // and in the error log. The command line ends with a failure when any was reported.
+    void ReportFileFailure(const FileFailure& failure);
+    int FileFailures() const { return fileFailures_; }
+    // Writes the store's pending records; false (reported) when some could not be stored.
+    bool FlushStore();
+
   private:
     void FillExternalFolders();
     void ResetRaceStates();
@@ -258,6 +265,7 @@ class TMainForm {
     std::unique_ptr<DayBook> book_;
     LossLedger ledger_;
     OddsFiles oddsFiles_;
+    int fileFailures_ = 0;
     RacePatternForm raceMoyo_;
     bool autoOddsBusy_ = false;
     int changeInterval_ = 5;  // G: the change interval read at the current day's load

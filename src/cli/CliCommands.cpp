@@ -155,6 +155,16 @@ int Demo(CliSession& session, const CliOptions& options) {
     return kExitOk;
 }
 
+int RunCommand(CliSession& session, const CliOptions& options) {
+    const std::string& command = options.command;
+    if (command == "download") return Download(session, options);
+    if (command == "days") return Days(session);
+    if (command == "race") return RunRaceCommand(session, options);
+    if (command == "vote") return RunVoteCommand(session, options);
+    if (command == "fetch") return Fetch(session, options);
+    return Demo(session, options);
+}
+
 }  // namespace
 
 int RunCli(const std::string& programFile, const std::vector<std::string>& args) {
@@ -185,12 +195,13 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
 
     CliSession session(ResolveProgramFolder(programFile), options);
     if (!session.Start()) return kExitRefused;
-    if (command == "download") return Download(session, options);
-    if (command == "days") return Days(session);
-    if (command == "race") return RunRaceCommand(session, options);
-    if (command == "vote") return RunVoteCommand(session, options);
-    if (command == "fetch") return Fetch(session, options);
-    return Demo(session, options);
+    int status = RunCommand(session, options);
+    // A file that could not be read or written fails the run, whatever the command made of it.
+    if (status == kExitOk && session.Form().FileFailures() > 0) {
+        session.Ui().ShowMessage(session.Form().DownloadLabel.text);
+        status = kExitRefused;
+    }
+    return status;
 }
 
 }  // namespace kagiroi

@@ -4,6 +4,7 @@
 #include "daystore/RaceDay.h"
 #include "daystore/RecordLayout.h"
 #include "platform/FileSystem.h"
+#include "platform/Format.h"
 #include "platform/TextField.h"
 #include "platform/TextLines.h"
 
@@ -14,13 +15,15 @@ namespace kagiroi {
 namespace {
 
 constexpr int kMaxChangeRecords = 36;
+constexpr int kTcAnnounced = 28;    // 8, "mmddhhmm"
+constexpr int kTcNewPostTime = 36;  // 4, "hhmm"
 
 // Applies one post-time change to every race line of its race; true when a line matched.
 bool ApplyPostTime(const std::string& change, std::vector<std::string>& raceLines, DayBook& book,
                    int minutesBefore) {
     std::string course = Field(change, pos::kCourse, 2);
     std::string race = Field(change, pos::kRaceNumber, 2);
-    std::string newTime = Field(change, 36, 4);
+    std::string newTime = Field(change, kTcNewPostTime, 4);
     bool matched = false;
     for (size_t i = 0; i < raceLines.size(); ++i) {
         std::string& line = raceLines[i];
@@ -38,15 +41,26 @@ bool ApplyPostTime(const std::string& change, std::vector<std::string>& raceLine
 
 }  // namespace
 
-ChangeStamps ReadChangeStamps(const std::string& newFile) {
+std::optional<ChangeStamps> ReadChangeStamps(const std::string& newFile, FileError* error) {
     ChangeStamps stamps;
-    auto text = ReadWholeFile(newFile);
-    if (!text) return stamps;
-    auto lines = SplitLines(*text);
+    FileContents contents = ReadFileContents(newFile);
+    if (contents.status == ReadStatus::Failed) {
+        if (error != nullptr) *error = contents.error;
+        return std::nullopt;
+    }
+    auto lines = SplitLines(contents.data);
     if (lines.size() != stamps.size()) return stamps;
     for (size_t i = 0; i < stamps.size(); ++i)
         stamps[i] = lines[i];
     return stamps;
+}
+
+bool IsUsableChangeRecord(const std::string& record) {
+    if (record.size() != static_cast<size_t>(kTcLength) || record.substr(kTcLength - 2) != "\r\n")
+        return false;
+    std::string time = Field(record, kTcNewPostTime, 4);
+    return IsDigits(Field(record, kTcAnnounced, 8)) && IsDigits(time) &&
+           ToInt(time.substr(0, 2)) < 24 && ToInt(time.substr(2, 2)) < 60;
 }
 
 ChangeReadingResult ReadChanges(const std::string& programFolder, DayBook& book,
@@ -55,28 +69,49 @@ ChangeReadingResult ReadChanges(const std::string& programFolder, DayBook& book,
     if (book.day.empty()) return result;
     std::string newFile = ChangeFilePath(programFolder, book.day, ".NEW");
     std::string tcFile = ChangeFilePath(programFolder, book.day, ".TC");
-    ChangeStamps stamps = ReadChangeStamps(newFile);
     if (!FileExists(tcFile) || !FileExists(book.paths.raceFile)) return result;
 
-    auto raceText = ReadWholeFile(book.paths.raceFile, &result.error);
-    if (!raceText) return result;
+    FileError error;
+    auto stamps = ReadChangeStamps(newFile, &error);
+    if (!stamps) {
+        result.failure =
+            DescribeFailure(newFile + " を読み込めないため、変更情報を反映しませんでした", error);
+        return result;
+    }
+    auto raceText = ReadWholeFile(book.paths.raceFile, &error);
+    if (!raceText) {
+        result.failure = DescribeFailure(
+            book.paths.raceFile + " を読み込めないため、変更情報を反映しませんでした", error);
+        return result;
+    }
     std::vector<std::string> raceLines = SplitLines(*raceText);
     RecordFile changes(tcFile);
-    std::string greatest = stamps[kPostTimeStamp];
+    std::string stored = (*stamps)[kPostTimeStamp];
+    std::string greatest = stored;
     int64_t count = std::min<int64_t>(changes.RecordCount(kTcLength), kMaxChangeRecords);
     for (int64_t k = 0; k < count; ++k) {
         std::string change = changes.Read(k, kTcLength);
-        std::string announced = Field(change, 28, 8);
-        if (!(announced > stamps[kPostTimeStamp])) continue;
+        if ((k + 1) * kTcLength > changes.Size() || !IsUsableChangeRecord(change)) {
+            result.problems.push_back(
+                Format("%s の%lld件目の変更レコードが壊れているため、使いませんでした",
+                       tcFile.c_str(), static_cast<long long>(k + 1)));
+            continue;
+        }
+        std::string announced = Field(change, kTcAnnounced, 8);
+        if (!(announced > stored)) continue;
         result.postTimesChanged = true;
         if (announced > greatest) greatest = announced;
         if (ApplyPostTime(change, raceLines, book, minutesBefore)) ++result.racesMoved;
     }
     if (!result.postTimesChanged) return result;
-    stamps[kPostTimeStamp] = greatest;
-    std::vector<std::string> stampLines(stamps.begin(), stamps.end());
-    if (!WriteFileAtomic(book.paths.raceFile, JoinLines(raceLines), &result.error)) return result;
-    WriteFileAtomic(newFile, JoinLines(stampLines), &result.error);
+    (*stamps)[kPostTimeStamp] = greatest;
+    std::vector<std::string> stampLines(stamps->begin(), stamps->end());
+    if (!WriteFileAtomic(book.paths.raceFile, JoinLines(raceLines), &error)) {
+        result.failure = DescribeFailure(book.paths.raceFile + " に書き込めませんでした", error);
+        return result;
+    }
+    if (!WriteFileAtomic(newFile, JoinLines(stampLines), &error))
+        result.failure = DescribeFailure(newFile + " に書き込めませんでした", error);
     return result;
 }
 

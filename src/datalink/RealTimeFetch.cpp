@@ -59,8 +59,11 @@ int RealTimeFetcher::Read(const RealTimeRequest& request) {
     };
     ReadLoopResult result =
         RunReadLoop(jvLink_, ui_, cancelFlag_, BufferSizeOf(request.reader), handlers, maxWaitMs_);
-    std::string writeError;
-    if (!store_.Flush(&writeError)) Report(writeError);
+    FileFailure failure;
+    if (!store_.Flush(&failure)) {
+        SetLabel(failure.shown);
+        log_.Append(failure.logged);
+    }
     if (result.end == ReadLoopEnd::Failed || result.end == ReadLoopEnd::TimedOut) {
         if (request.reader == RealTimeReader::Odds) ui_.Beep();
         Report(JvResultMessage("JVRead", result.code));

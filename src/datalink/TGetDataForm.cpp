@@ -164,10 +164,10 @@ void TGetDataForm::ReadLoop() {
     summary_.filesRead = files;
 
     // What was read is written out before anything else can look at the day files.
-    std::string writeError;
-    if (!store_.Flush(&writeError)) {
+    FileFailure failure;
+    if (!store_.Flush(&failure)) {
         ui_.Beep();
-        ui_.ShowMessage("データファイルの書き込みに失敗しました。" + writeError);
+        ui_.ShowMessage("データファイルの書き込みに失敗しました。" + failure.shown);
         return;
     }
     if (result.end == ReadLoopEnd::AllRead) {

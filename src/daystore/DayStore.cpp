@@ -3,6 +3,7 @@
 #include "daystore/DayFiles.h"
 #include "daystore/RecordLayout.h"
 #include "platform/FileSystem.h"
+#include "platform/Format.h"
 #include "platform/TextField.h"
 #include "platform/TextLines.h"
 
@@ -68,7 +69,12 @@ std::vector<std::string> BlankRunnerLines() {
 DayStore::DayStore(std::string programFolder) : programFolder_(std::move(programFolder)) {}
 
 DayStore::~DayStore() {
-    Flush();
+    FlushAndReport();
+}
+
+void DayStore::FlushAndReport() {
+    FileFailure failure;
+    if (!Flush(&failure) && report_) report_(failure);
 }
 
 std::string DayStore::FileFor(const std::string& record) const {
@@ -88,10 +94,11 @@ DayStore::CachedFile& DayStore::Cached(const std::string& path) {
     auto found = cache_.find(path);
     if (found != cache_.end()) return found->second;
     CachedFile file;
-    if (auto text = ReadWholeFile(path)) {
-        file.exists = true;
-        file.lines = SplitLines(*text);
-    }
+    FileContents contents = ReadFileContents(path);
+    file.exists = contents.status != ReadStatus::Missing;
+    file.unreadable = contents.status == ReadStatus::Failed;
+    file.readError = contents.error;
+    file.lines = SplitLines(contents.data);
     file.bytes = ByteSize(file.lines);
     cachedBytes_ += file.bytes;
     return cache_.emplace(path, std::move(file)).first->second;
@@ -109,6 +116,10 @@ bool DayStore::Store(const std::string& record, StoreRoute route) {
     }
     CachedFile& file = Cached(path);
     if (NeedsExistingFile(kind, route) && !file.exists) return false;
+    if (file.unreadable) {
+        ++file.refused;
+        return false;
+    }
 
     std::string line = record.substr(0, record.size() - 2);
     if (NormalisesHead(kind, route)) line.replace(2, 9, "000000000");
@@ -159,21 +170,36 @@ bool DayStore::StoreRunner(CachedFile& file, std::string line) {
     return true;
 }
 
-bool DayStore::Flush(std::string* error) {
+bool DayStore::Flush(FileFailure* failure) {
     bool ok = true;
-    for (auto& [path, file] : cache_) {
+    auto fail = [&](const std::string& what, const FileError& error) {
+        if (ok && failure != nullptr) *failure = DescribeFailure(what, error);
+        ok = false;
+    };
+    for (auto it = cache_.begin(); it != cache_.end();) {
+        auto& [path, file] = *it;
+        if (file.unreadable) {
+            // Told once; the next store reads the file afresh.
+            if (file.refused > 0)
+                fail(Format("%s を読み込めないため、%d件の記録を保存しませんでした", path.c_str(),
+                            file.refused),
+                     file.readError);
+            cachedBytes_ -= file.bytes;
+            it = cache_.erase(it);
+            continue;
+        }
+        ++it;
         if (!file.dirty) continue;
-        std::string message;
-        if (!MakeDirectories(FolderOf(path), &message) ||
-            !WriteFileAtomic(path, JoinLines(file.lines), &message)) {
-            if (ok && error != nullptr) *error = message;
-            ok = false;
+        FileError error;
+        if (!MakeDirectories(FolderOf(path), &error) ||
+            !WriteFileAtomic(path, JoinLines(file.lines), &error)) {
+            fail(path + " に書き込めないため、記録を保存しませんでした", error);
             continue;
         }
         file.dirty = false;
         file.exists = true;
     }
-    if (ok) {
+    if (!HasPendingWrites()) {
         cache_.clear();
         cachedBytes_ = 0;
     }
@@ -185,7 +211,7 @@ bool DayStore::HasPendingWrites() const {
 }
 
 void DayStore::KeepCacheSmall() {
-    if (cachedBytes_ > kCacheBudget) Flush();
+    if (cachedBytes_ > kCacheBudget) FlushAndReport();
 }
 
 }  // namespace kagiroi

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "daystore/StoreRules.h"
+#include "platform/FileSystem.h"
 
 #include <cstdint>
 #include <map>
@@ -17,6 +18,9 @@ namespace kagiroi {
 // store straight into the file would change it, and written whole and atomically by Flush. The
 // files on disk are therefore byte for byte what storing record by record gives, and a crash
 // leaves every file as it was or complete. Flush before anything reads the day files.
+//
+// A day file that exists but cannot be read takes no records and is never rewritten: rebuilding
+// it from the one new record would lose every other race.
 class DayStore {
   public:
     explicit DayStore(std::string programFolder);
@@ -26,13 +30,18 @@ class DayStore {
 
     // Stores one record that has passed its route's filter. False when it is not stored: a
     // malformed record, a date or racecourse code that cannot make a file name, a runner
-    // outside the 216 slots, or a real-time race or runner record for a day without its file.
+    // outside the 216 slots, a real-time race or runner record for a day without its file, or
+    // a record for a file that cannot be read.
     bool Store(const std::string& record, StoreRoute route);
 
-    // Writes every changed file; false (with the system's message) when one could not be
-    // written, which stays pending.
-    bool Flush(std::string* error = nullptr);
+    // Writes every changed file; false when one could not be written (it stays pending) or
+    // records were refused because their file could not be read. `failure` names the first
+    // such file and says that its records were not stored.
+    bool Flush(FileFailure* failure = nullptr);
     bool HasPendingWrites() const;
+
+    // Where the flushes that no caller waits for (the cache trimming, the destructor) report.
+    void ReportFailuresTo(FailureReport report) { report_ = std::move(report); }
 
     // The file a record of this kind and date would go to (empty when it can make no name).
     std::string FileFor(const std::string& record) const;
@@ -43,16 +52,21 @@ class DayStore {
         bool exists = false;
         bool dirty = false;
         size_t bytes = 0;
+        bool unreadable = false;
+        int refused = 0;  // records not stored because the file could not be read
+        FileError readError;
     };
 
     CachedFile& Cached(const std::string& path);
     void StoreKeyed(CachedFile& file, RecordKind kind, std::string line);
     bool StoreRunner(CachedFile& file, std::string line);
     void KeepCacheSmall();
+    void FlushAndReport();
 
     std::string programFolder_;
     std::map<std::string, CachedFile> cache_;
     size_t cachedBytes_ = 0;
+    FailureReport report_;
 };
 
 // A new runner file: 216 lines of 553 blanks.

@@ -11,31 +11,38 @@ namespace {
 
 constexpr size_t kKeptLines = 100;
 
-std::vector<std::string> LoadLines(const std::string& path) {
-    auto text = ReadWholeFile(path);
-    return text ? SplitLines(*text) : std::vector<std::string>();
-}
-
-bool SaveLines(const std::string& path, const std::vector<std::string>& lines) {
-    return WriteFileAtomic(path, JoinLines(lines));
-}
-
 }  // namespace
 
 ErrorLog::ErrorLog(std::string path, const Clock& clock) : path_(std::move(path)), clock_(clock) {}
 
+bool ErrorLog::Rewrite(const std::function<void(std::vector<std::string>&)>& change) {
+    FileContents before = ReadFileContents(path_);
+    FileError error;
+    std::string what = "エラーログ " + path_ + " を読み込めないため、書き込みませんでした";
+    if (before.status != ReadStatus::Failed) {
+        std::vector<std::string> lines = SplitLines(before.data);
+        change(lines);
+        if (WriteFileAtomic(path_, JoinLines(lines), &error)) return true;
+        what = "エラーログ " + path_ + " に書き込めませんでした";
+    } else {
+        error = before.error;
+    }
+    if (report_) report_(DescribeFailure(what, error));
+    return false;
+}
+
 bool ErrorLog::StartUp(const std::string& programFolder) {
-    std::vector<std::string> lines = LoadLines(path_);
-    if (lines.size() > kKeptLines) lines.erase(lines.begin(), lines.end() - kKeptLines);
-    lines.push_back("ソフト起動：" + FormatDateTime(clock_.Now(), "yyyy/mm/dd hh:nn:ss"));
-    lines.push_back(programFolder);
-    return SaveLines(path_, lines);
+    return Rewrite([&](std::vector<std::string>& lines) {
+        if (lines.size() > kKeptLines) lines.erase(lines.begin(), lines.end() - kKeptLines);
+        lines.push_back("ソフト起動：" + FormatDateTime(clock_.Now(), "yyyy/mm/dd hh:nn:ss"));
+        lines.push_back(programFolder);
+    });
 }
 
 bool ErrorLog::Append(const std::string& message) {
-    std::vector<std::string> lines = LoadLines(path_);
-    lines.push_back(FormatDateTime(clock_.Now(), "【エラー】hh:nn:ss") + "：" + message);
-    return SaveLines(path_, lines);
+    return Rewrite([&](std::vector<std::string>& lines) {
+        lines.push_back(FormatDateTime(clock_.Now(), "【エラー】hh:nn:ss") + "：" + message);
+    });
 }
 
 }  // namespace kagiroi

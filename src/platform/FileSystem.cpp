@@ -9,10 +9,13 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <mutex>
 
 #ifdef _WIN32
 #include <direct.h>
 #include <io.h>
+#include <process.h>
 #include <windows.h>
 #else
 #include <dirent.h>
@@ -24,16 +27,93 @@ namespace kagiroi {
 namespace {
 
 std::atomic<uint64_t> gBytesWritten{0};
+std::atomic<uint64_t> gTemporaryFiles{0};
 
-std::string SystemError() {
-    return Utf8ToSjis(std::strerror(errno));
+std::mutex gFailingReadsMutex;
+std::map<std::string, int> gFailingReads;
+
+FileError ErrorOf(int code) {
+    return {code, Utf8ToSjis(std::strerror(code))};
 }
 
-void SetError(std::string* error, const std::string& text) {
-    if (error != nullptr) *error = text;
+void SetError(FileError* error, int code) {
+    if (error != nullptr) *error = ErrorOf(code);
+}
+
+int InjectedReadFailure(const std::string& path) {
+    std::lock_guard<std::mutex> lock(gFailingReadsMutex);
+    auto found = gFailingReads.find(path);
+    return found == gFailingReads.end() ? 0 : found->second;
+}
+
+struct ErrorWording {
+    int code;
+    const char* text;
+};
+
+constexpr ErrorWording kErrorWordings[] = {
+    {EACCES, "アクセスが拒否されました"},
+    {EPERM, "アクセスが拒否されました"},
+    {ENOSPC, "ディスクの空き容量が不足しています"},
+#ifdef EDQUOT
+    {EDQUOT, "ディスクの空き容量が不足しています"},
+#endif
+    {ENOENT, "ファイルまたはフォルダが見つかりません"},
+    {ENOTDIR, "ファイルまたはフォルダが見つかりません"},
+    {EROFS, "書き込みが禁止されたディスクです"},
+    {EISDIR, "同じ名前のフォルダがあります"},
+    {EEXIST, "同じ名前のファイルがあります"},
+    {EIO, "ディスクの読み書きに失敗しました"},
+    {EMFILE, "開いているファイルが多すぎます"},
+    {ENFILE, "開いているファイルが多すぎます"},
+    {ENAMETOOLONG, "ファイル名が長すぎます"},
+    {EBUSY, "ファイルが使用中です"},
+#ifdef ELOOP
+    {ELOOP, "シンボリックリンクは使えません"},
+#endif
+};
+
+// A temporary name no other process or write uses: the process id and a running number.
+std::string TemporaryPathFor(const std::string& path) {
+#ifdef _WIN32
+    long pid = static_cast<long>(_getpid());
+#else
+    long pid = static_cast<long>(::getpid());
+#endif
+    return path + "." + std::to_string(pid) + "." + std::to_string(++gTemporaryFiles) + ".tmp~";
+}
+
+int CreateTemporaryFile(const std::string& nativeTemp) {
+#ifdef _WIN32
+    return ::_open(nativeTemp.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, 0666);
+#else
+    // O_EXCL refuses any entry already there, a planted link included; O_NOFOLLOW says so twice.
+    return ::open(nativeTemp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+#endif
 }
 
 }  // namespace
+
+std::string UserErrorText(const FileError& error) {
+    for (const auto& wording : kErrorWordings)
+        if (wording.code == error.code) return wording.text;
+    return error.systemText;
+}
+
+FileFailure DescribeFailure(const std::string& what, const FileError& error) {
+    std::string shown = what + "：" + UserErrorText(error);
+    return {shown, shown + "（" + error.systemText + "）"};
+}
+
+void FailReadsForTesting(const std::string& path, int code) {
+    std::lock_guard<std::mutex> lock(gFailingReadsMutex);
+    gFailingReads[path] = code;
+}
+
+void ClearReadFailuresForTesting() {
+    std::lock_guard<std::mutex> lock(gFailingReadsMutex);
+    gFailingReads.clear();
+}
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
@@ -139,7 +219,7 @@ std::optional<FileStamp> StampOf(const std::string& path) {
     return stamp;
 }
 
-bool MakeDirectory(const std::string& path, std::string* error) {
+bool MakeDirectory(const std::string& path, FileError* error) {
     if (DirectoryExists(path)) return true;
 #ifdef _WIN32
     int rc = _mkdir(NativePath(path).c_str());
@@ -147,79 +227,98 @@ bool MakeDirectory(const std::string& path, std::string* error) {
     int rc = ::mkdir(NativePath(path).c_str(), 0777);
 #endif
     if (rc != 0 && !DirectoryExists(path)) {
-        SetError(error, SystemError());
+        SetError(error, errno);
         return false;
     }
     return true;
 }
 
-bool MakeDirectories(const std::string& path, std::string* error) {
+bool MakeDirectories(const std::string& path, FileError* error) {
     if (path.empty() || DirectoryExists(path)) return true;
     std::string parent = FolderOf(path);
     if (!parent.empty() && parent != path && !MakeDirectories(parent, error)) return false;
     return MakeDirectory(path, error);
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error) {
+FileContents ReadFileContents(const std::string& path) {
+    FileContents contents;
+    if (int injected = InjectedReadFailure(path)) {
+        contents.status = ReadStatus::Failed;
+        contents.error = ErrorOf(injected);
+        return contents;
+    }
 #ifdef _WIN32
     int fd = ::_open(NativePath(path).c_str(), _O_RDONLY | _O_BINARY);
 #else
-    int fd = ::open(NativePath(path).c_str(), O_RDONLY);
+    int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
 #endif
     if (fd < 0) {
-        SetError(error, SystemError());
-        return std::nullopt;
+        int code = errno;
+        // Nothing is there when a name or a folder on the way does not exist.
+        bool missing = code == ENOENT || code == ENOTDIR;
+        contents.status = missing ? ReadStatus::Missing : ReadStatus::Failed;
+        contents.error = ErrorOf(code);
+        return contents;
     }
-    std::string data;
     char buffer[65536];
     for (;;) {
         auto n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR) continue;
-            SetError(error, SystemError());
+            contents.status = ReadStatus::Failed;
+            contents.error = ErrorOf(errno);
+            contents.data.clear();
             ::close(fd);
-            return std::nullopt;
+            return contents;
         }
         if (n == 0) break;
-        data.append(buffer, static_cast<size_t>(n));
+        contents.data.append(buffer, static_cast<size_t>(n));
     }
     ::close(fd);
-    return data;
+    contents.status = ReadStatus::Read;
+    return contents;
 }
 
-bool WriteFileAtomic(const std::string& path, const std::string& data, std::string* error) {
-    std::string temp = path + ".tmp~";
-    std::string nativeTemp = NativePath(temp);
-#ifdef _WIN32
-    int fd = ::_open(nativeTemp.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, 0666);
-#else
-    int fd = ::open(nativeTemp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-#endif
+std::optional<std::string> ReadWholeFile(const std::string& path, FileError* error) {
+    FileContents contents = ReadFileContents(path);
+    if (contents.status != ReadStatus::Read) {
+        if (error != nullptr) *error = contents.error;
+        return std::nullopt;
+    }
+    return std::move(contents.data);
+}
+
+bool WriteFileAtomic(const std::string& path, const std::string& data, FileError* error) {
+    std::string nativeTemp = NativePath(TemporaryPathFor(path));
+    int fd = CreateTemporaryFile(nativeTemp);
     if (fd < 0) {
-        SetError(error, SystemError());
+        SetError(error, errno);
         return false;
     }
+    // Any failure from here on removes the temporary file and leaves the old file alone.
+    auto fail = [&](int code) {
+        SetError(error, code);
+        ::close(fd);
+        ::unlink(nativeTemp.c_str());
+        return false;
+    };
     size_t done = 0;
     while (done < data.size()) {
         auto n = ::write(fd, data.data() + done, data.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            SetError(error, SystemError());
-            ::close(fd);
-            ::unlink(nativeTemp.c_str());
-            return false;
+            return fail(errno);
         }
         done += static_cast<size_t>(n);
     }
 #ifndef _WIN32
-    if (::fsync(fd) != 0) {
-        SetError(error, SystemError());
-        ::close(fd);
+    if (::fsync(fd) != 0) return fail(errno);
+#endif
+    if (::close(fd) != 0) {
+        SetError(error, errno);
         ::unlink(nativeTemp.c_str());
         return false;
     }
-#endif
-    ::close(fd);
 #ifdef _WIN32
     bool renamed = MoveFileExA(nativeTemp.c_str(), NativePath(path).c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
@@ -227,7 +326,7 @@ bool WriteFileAtomic(const std::string& path, const std::string& data, std::stri
     bool renamed = ::rename(nativeTemp.c_str(), NativePath(path).c_str()) == 0;
 #endif
     if (!renamed) {
-        SetError(error, SystemError());
+        SetError(error, errno);
         ::unlink(nativeTemp.c_str());
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,17 +38,51 @@ struct FileStamp {
 // Nothing when nothing exists at the path.
 std::optional<FileStamp> StampOf(const std::string& path);
 
-// Makes one folder level; true when it exists afterwards. `error` gets the system's message.
-bool MakeDirectory(const std::string& path, std::string* error = nullptr);
+// Why a file operation failed: the system's error number and its own text (Shift_JIS).
+struct FileError {
+    int code = 0;
+    std::string systemText;
+};
+// The user's text for an error: Japanese for the common causes, the system's own otherwise.
+std::string UserErrorText(const FileError& error);
+
+// A failure as the user is told it and as the error log keeps it (with the system's text).
+struct FileFailure {
+    std::string shown;
+    std::string logged;
+};
+// `what` names the file and what could not be done with it.
+FileFailure DescribeFailure(const std::string& what, const FileError& error);
+// Where a file's owner tells of a failure (the window's status line, the error log, the exit
+// status of the command line).
+using FailureReport = std::function<void(const FileFailure&)>;
+
+// Makes one folder level; true when it exists afterwards.
+bool MakeDirectory(const std::string& path, FileError* error = nullptr);
 // Makes every missing level of a folder path.
-bool MakeDirectories(const std::string& path, std::string* error = nullptr);
+bool MakeDirectories(const std::string& path, FileError* error = nullptr);
 
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error = nullptr);
+// A whole-file read that tells a file that is not there from one that cannot be read: a
+// read-modify-write must never rebuild an unreadable file from nothing.
+enum class ReadStatus { Read, Missing, Failed };
+struct FileContents {
+    ReadStatus status = ReadStatus::Missing;
+    std::string data;
+    FileError error;
+};
+FileContents ReadFileContents(const std::string& path);
+// The bytes of a file; nothing when it is missing or cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path, FileError* error = nullptr);
 
-// Writes the whole file atomically: a temporary file in the same folder, flushed to disk, then
-// renamed over the old one. A failure leaves the old file as it was.
-bool WriteFileAtomic(const std::string& path, const std::string& data,
-                     std::string* error = nullptr);
+// Tests stand in for a file the system refuses to read (a root test process reads every file):
+// reads of `path` fail with `code` until cleared. Never set by the program itself.
+void FailReadsForTesting(const std::string& path, int code);
+void ClearReadFailuresForTesting();
+
+// Writes the whole file atomically: a temporary file of its own in the same folder (created
+// afresh, never through a link), flushed to disk, then renamed over the old one. A failure
+// leaves the old file as it was.
+bool WriteFileAtomic(const std::string& path, const std::string& data, FileError* error = nullptr);
 bool RemoveFile(const std::string& path);
 
 // Names of the entries of a folder (files only), ascending byte order; empty when unreadable.

@@ -107,13 +107,24 @@ bool SettingsFile::ReadBool(const std::string& section, const std::string& key,
 
 bool SettingsFile::WriteString(const std::string& section, const std::string& key,
                                const std::string& value) {
-    auto before = ReadWholeFile(path_);
-    IniText ini(before ? *before : std::string());
+    FileContents before = ReadFileContents(path_);
+    if (before.status == ReadStatus::Failed)
+        return Fail("設定ファイル " + path_ + " を読み込めないため、設定を保存できませんでした",
+                    before.error);
+    IniText ini(before.data);
     ini.Set(section, key, value);
     std::string text = ini.Text();
     // Writing the same value again changes nothing on disk; skip the rewrite and its flush.
-    if (before && *before == text) return true;
-    return WriteFileAtomic(path_, text);
+    if (before.status == ReadStatus::Read && before.data == text) return true;
+    FileError error;
+    if (!WriteFileAtomic(path_, text, &error))
+        return Fail("設定ファイル " + path_ + " に設定を保存できませんでした", error);
+    return true;
+}
+
+bool SettingsFile::Fail(const std::string& what, const FileError& error) {
+    if (report_) report_(DescribeFailure(what, error));
+    return false;
 }
 
 bool SettingsFile::WriteInteger(const std::string& section, const std::string& key, int value) {

@@ -136,11 +136,14 @@ VoteOutcome SendToVotingPlugin(std::string_view typeCode, const TextGrid& table,
         return VoteOutcome::Declined;
 
     std::string path = *PluginCsvPath(folder, raceInfo);
-    std::string error;
-    if (!WriteFileAtomic(path, csv, &error))
-        return Refuse(ui, "買い目ファイル " + path + " を保存できませんでした。\r\n" + error,
-                      VoteOutcome::SaveFailed);
+    FileError saveError;
+    if (!WriteFileAtomic(path, csv, &saveError))
+        return Refuse(
+            ui,
+            "買い目ファイル " + path + " を保存できませんでした。\r\n" + UserErrorText(saveError),
+            VoteOutcome::SaveFailed);
 
+    std::string error;
     if (!DirectoryExists(folder) ||
         !shell.StartProgram(PluginProgramPath(folder), {path}, folder, &error))
         return Refuse(ui, kStartFailedMessage, VoteOutcome::StartFailed);

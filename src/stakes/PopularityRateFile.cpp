@@ -177,9 +177,12 @@ std::optional<PopularityRateTables> ParseRatesFile(const std::string& text) {
     return tables;
 }
 
-PopularityRateTables Rebuild(const std::string& programFolder, std::string* error) {
+PopularityRateTables Rebuild(const std::string& programFolder, FileFailure* failure) {
     PopularityRateTables tables = TallyDayStore(programFolder);
-    WriteFileAtomic(PopularityRatesPath(programFolder), RatesFileText(tables), error);
+    std::string path = PopularityRatesPath(programFolder);
+    FileError error;
+    if (!WriteFileAtomic(path, RatesFileText(tables), &error) && failure != nullptr)
+        *failure = DescribeFailure(path + " に書き込めませんでした", error);
     return tables;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FileSystem.h"
 #include "stakes/PopularityRates.h"
 
 #include <optional>
@@ -19,8 +20,8 @@ std::string PopularityRatesPath(const std::string& programFolder);
 PopularityRateTables TallyDayStore(const std::string& programFolder);
 
 // Tallies the day store and writes the file (atomically). The tables come back even when the
-// file could not be written; `error` then says why.
-PopularityRateTables Rebuild(const std::string& programFolder, std::string* error = nullptr);
+// file could not be written; `failure` then says why.
+PopularityRateTables Rebuild(const std::string& programFolder, FileFailure* failure = nullptr);
 
 // The tables from the file, or rebuilt when the file is missing or does not read.
 PopularityRateTables LoadOrBuild(const std::string& programFolder);

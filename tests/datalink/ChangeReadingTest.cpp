@@ -55,7 +55,7 @@ TEST_F(ChangeReadingTest, ANewerAnnouncementMovesThePostTimeOnceOnly) {
     EXPECT_EQ("1120", Field((*book)[2].RaceInfo, pos::kRaPostTime, 4));
     EXPECT_EQ("1110", (*book)[2].FetchTimes[0]);
     EXPECT_EQ("1112", (*book)[2].FetchTimes[2]);
-    EXPECT_EQ("06011130", ReadChangeStamps(NewFile())[kPostTimeStamp]);
+    EXPECT_EQ("06011130", ReadChangeStamps(NewFile()).value()[kPostTimeStamp]);
 
     auto again = ReadChanges(folder.Path(), *book, 10);
     EXPECT_FALSE(again.postTimesChanged);
@@ -67,7 +67,7 @@ TEST_F(ChangeReadingTest, TheLaterRecordOfARaceDecidesAndOtherKindsOfStampsAreKe
     WriteChanges({Change(5, "06011200", "1240"), Change(5, "06011100", "1250")});
     ReadChanges(folder.Path(), *book, 10);
     EXPECT_EQ("1250", StoredPostTime(4));
-    ChangeStamps stamps = ReadChangeStamps(NewFile());
+    ChangeStamps stamps = ReadChangeStamps(NewFile()).value();
     EXPECT_EQ("06011200", stamps[kPostTimeStamp]);
     EXPECT_EQ("06010800", stamps[0]);
     EXPECT_EQ("z", stamps[4]);
@@ -82,7 +82,7 @@ TEST_F(ChangeReadingTest, AChangeForARaceNotInTheFileOnlyAdvancesTheStamp) {
     auto result = ReadChanges(folder.Path(), *book, 10);
     EXPECT_EQ(0, result.racesMoved);
     EXPECT_EQ(before, ReadWholeFile(book->paths.raceFile));
-    EXPECT_EQ("06011300", ReadChangeStamps(NewFile())[kPostTimeStamp]);
+    EXPECT_EQ("06011300", ReadChangeStamps(NewFile()).value()[kPostTimeStamp]);
 }
 
 TEST_F(ChangeReadingTest, WithoutAChangeFileTheStampsAreNotWritten) {
@@ -99,8 +99,8 @@ TEST_F(ChangeReadingTest, AStampsFileOfTheWrongLengthCountsAsEmpty) {
     // "0000" moves the stored line but not the loaded race.
     EXPECT_EQ("0000", StoredPostTime(0));
     EXPECT_EQ("1000", Field((*book)[0].RaceInfo, pos::kRaPostTime, 4));
-    EXPECT_EQ(5u, ReadChangeStamps(NewFile()).size());
-    EXPECT_EQ("06010900", ReadChangeStamps(NewFile())[kPostTimeStamp]);
+    EXPECT_EQ(5u, ReadChangeStamps(NewFile())->size());
+    EXPECT_EQ("06010900", ReadChangeStamps(NewFile()).value()[kPostTimeStamp]);
 }
 
 }  // namespace

@@ -174,9 +174,9 @@ TEST_F(DayStoreTest, FailedWriteStaysPendingAndIsReported) {
     WriteFileAtomic(folder.Path() + "/blocker", "x");
     DayStore blocked(folder.Path() + "/blocker");
     ASSERT_TRUE(blocked.Store(Race("20240106", "06", 1), StoreRoute::Download));
-    std::string error;
-    EXPECT_FALSE(blocked.Flush(&error));
-    EXPECT_FALSE(error.empty());
+    FileFailure failure;
+    EXPECT_FALSE(blocked.Flush(&failure));
+    EXPECT_NE(failure.shown.find("blocker"), std::string::npos);
     EXPECT_TRUE(blocked.HasPendingWrites());
 }
 
