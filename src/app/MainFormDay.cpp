@@ -51,12 +51,17 @@ void TMainForm::LoadDay(const std::string& day) {
     NotifyChanged();
     ports_.ui.Repaint();
     book_->BlankAll();
-    ReadRaceAndRunnerRecords(*book_, [this] {
-        ++Progress.position;
-        NotifyChanged();
-        ports_.ui.Repaint();
-    });
-    ReadPayoutRecords(*book_);
+    std::vector<std::string> damaged;
+    ReadRaceAndRunnerRecords(
+        *book_,
+        [this] {
+            ++Progress.position;
+            NotifyChanged();
+            ports_.ui.Repaint();
+        },
+        &damaged);
+    ReadPayoutRecords(*book_, &damaged);
+    LogAll(damaged);
     ImportDayOdds();
     ImportDayMining();
     FillRaceLists();
