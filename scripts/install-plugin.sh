@@ -16,8 +16,10 @@ install -m 755 "$build/src/HibariTohyoPlugIn2" "$folder/HibariTohyoPlugIn2"
 key='SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Hibari投票プラグイン２_is1'
 tmp="$records.tmp"
 # The records file is Shift_JIS like every file Kagiroi reads; keep other programs' records.
+# Its lines end in CR LF: the CR is set aside for the comparison and written back.
 if [ -f "$records" ]; then
-    iconv -f CP932 -t UTF-8 "$records" | awk -v key="[$key]" '
+    iconv -f CP932 -t UTF-8 "$records" | awk -v key="[$key]" -v ORS='\r\n' '
+        { sub(/\r$/, "") }
         $0 == key { skip = 1; next }
         /^\[/ { skip = 0 }
         !skip { print }' > "$tmp.utf8"

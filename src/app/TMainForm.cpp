@@ -72,6 +72,13 @@ void TMainForm::ReportFileFailure(const FileFailure& failure) {
     NotifyChanged();
 }
 
+std::string TMainForm::ReportUnreadableNow(const std::string& value) {
+    std::string message = "KAGIROI_NOW=" + value +
+                          " は日時(yyyy-mm-ddThh:mm:ss)として読めないため、今の時刻で動きます";
+    errorLog_.Append(message);
+    return message;
+}
+
 bool TMainForm::FlushStore() {
     FileFailure failure;
     if (store_.Flush(&failure)) return true;

@@ -233,6 +233,8 @@ class TMainForm {
     int FileFailures() const { return fileFailures_; }
     // Writes the store's pending records; false (reported) when some could not be stored.
     bool FlushStore();
+    // A KAGIROI_NOW that does not read as a time: logged; the text for standard error.
+    std::string ReportUnreadableNow(const std::string& value);
 
   private:
     void FillExternalFolders();

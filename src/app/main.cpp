@@ -7,12 +7,14 @@
 #include "platform/Clock.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "platform/Sjis.h"
 #include "widgets/QtPorts.h"
 #include "widgets/TextConversion.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QStyleFactory>
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char* argv[]) {
@@ -33,7 +35,8 @@ int main(int argc, char* argv[]) {
     app.setApplicationDisplayName(ToQString(kApplicationTitle));
 
     std::string programFolder = ResolveProgramFolder(CurrentProgramFile(argv[0]));
-    std::unique_ptr<Clock> clock = MakeClockFromEnvironment();
+    std::string unreadableNow;
+    std::unique_ptr<Clock> clock = MakeClockFromEnvironment(&unreadableNow);
     QtClipboard clipboard;
     SystemShell shell;
     std::unique_ptr<Registry> registry = MakeMachineRegistry();
@@ -47,6 +50,8 @@ int main(int argc, char* argv[]) {
         QMessageBox::critical(nullptr, QString(), ToQString(error));
         return 1;
     }
+    if (!unreadableNow.empty())
+        std::fprintf(stderr, "%s\n", SjisToUtf8(form.ReportUnreadableNow(unreadableNow)).c_str());
     MainWindow window(form, ui);
     ui.SetParent(&window);
     sourceDialog.SetParent(&window);

@@ -13,7 +13,7 @@ namespace kagiroi {
 CliSession::CliSession(const std::string& programFolder, const CliOptions& options)
     : programFolder_(programFolder),
       ui_(options.Has("--sjis"), options.Has("--yes")),
-      clock_(MakeClockFromEnvironment()),
+      clock_(MakeClockFromEnvironment(&unreadableNow_)),
       shell_(options.Has("--no-plugin") ? std::unique_ptr<Shell>(new NoProgramShell)
                                         : std::unique_ptr<Shell>(new SystemShell)),
       registry_(MakeMachineRegistry()),
@@ -29,6 +29,7 @@ bool CliSession::Start() {
         ui_.ShowMessage(error.empty() ? "no program folder" : error);
         return false;
     }
+    if (!unreadableNow_.empty()) ui_.ShowMessage(form_->ReportUnreadableNow(unreadableNow_));
     form_->FormShow();
     return true;
 }

@@ -39,6 +39,7 @@ class CliSession {
   private:
     std::string programFolder_;
     ConsoleUi ui_;
+    std::string unreadableNow_;  // a KAGIROI_NOW that did not read
     std::unique_ptr<Clock> clock_;
     HeldClipboard clipboard_;
     std::unique_ptr<Shell> shell_;

@@ -27,6 +27,16 @@ TEST_F(CliExitStatusTest, HelpListsEveryCommandInTheOutputEncoding) {
     EXPECT_FALSE(DirectoryExists(home / "Data")) << "help touches no folder";
 }
 
+TEST_F(CliExitStatusTest, AClockSettingThatDoesNotReadIsToldOnStandardErrorAndLogged) {
+    CliEnvironment environment = Environment();
+    environment.now = "2024-13-45T25:00:00";
+    CliRun run = RunKagiroiCli({"days"}, environment);
+    EXPECT_NE(std::string::npos, run.err.find("KAGIROI_NOW=2024-13-45T25:00:00")) << run.err;
+    auto log = ReadWholeFile(home / "ErrorLog.txt");
+    ASSERT_TRUE(log.has_value());
+    EXPECT_NE(std::string::npos, log->find("KAGIROI_NOW=2024-13-45T25:00:00"));
+}
+
 TEST_F(CliExitStatusTest, WrongUsageExitsTwoBeforeAnythingStarts) {
     const std::vector<std::vector<std::string>> wrong = {
         {},
