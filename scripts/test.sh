@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, and runs every test: the whole suite, then the core tests again
-# in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+# in a build with AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of each
+# fuzz target there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,4 +12,7 @@ scripts/setup.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DKAGIROI_SANITIZE=ON \
     -DKAGIROI_BUILD_UI=OFF -DKAGIROI_BUILD_BENCH=OFF
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j2)
+# A short fixed run of every fuzz target (scripts/fuzz-long.sh runs them for hours).
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    build-asan/fuzz/kagiroi_fuzz all --runs "${KAGIROI_FUZZ_RUNS:-600}" --seed 1
 echo "All tests passed."

@@ -5,6 +5,7 @@
 #include "platform/Format.h"
 #include "platform/Sjis.h"
 #include "platform/TextField.h"
+#include "platform/TextLines.h"
 
 #include <algorithm>
 #include <functional>
@@ -35,12 +36,8 @@ std::vector<std::string> RecordsOfFile(const std::string& path, const RecordFilt
     std::vector<std::string> records;
     std::optional<std::string> text = ReadWholeFile(path);
     if (!text) return records;
-    std::string_view rest(*text);
-    while (!rest.empty()) {
-        size_t end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // Lines end at CR LF, LF or a lone CR, so no record handed out holds a line break.
+    for (const std::string& line : SplitLines(*text)) {
         if (line.empty()) continue;
         std::optional<std::string> record = RecordOfLine(line);
         if (!record) {

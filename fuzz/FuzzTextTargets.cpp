@@ -1,0 +1,80 @@
+// Targets for the readers of outside text: the settings file and the folder feed.
+#include "FuzzDriver.h"
+#include "FuzzSeeds.h"
+#include "FuzzTargets.h"
+
+#include "datalink/FolderFeedJvLink.h"
+#include "datalink/JvRecordKinds.h"
+#include "datalink/JvTestReading.h"
+#include "platform/FileSystem.h"
+#include "platform/IniFile.h"
+#include "platform/SettingsFile.h"
+
+namespace kagiroi::fuzz {
+
+namespace {
+
+std::string Shown(const std::optional<std::string>& value) {
+    return value ? "\"" + *value + "\"" : "(none)";
+}
+
+// A write of one key reads back, and changes no other key.
+void CheckSettings(const std::string& input) {
+    IniText ini(input);
+    auto before = ini.Get("locate", "top");
+    if (before) UnwrapSettingText(*before);
+    ini.Set("FuzzSection", "FuzzKey", "value=1");
+    IniText again(ini.Text());
+    if (again.Get("FuzzSection", "FuzzKey") != std::optional<std::string>("value=1"))
+        Fail("a written key does not read back: " + Shown(again.Get("FuzzSection", "FuzzKey")));
+    if (again.Get("locate", "top") != before)
+        Fail("a write changed another key: " + Shown(before) + " became " +
+             Shown(again.Get("locate", "top")));
+}
+
+std::vector<std::string> SettingsSeeds() {
+    return {"[locate]\r\ntop=10\r\nleft=10\r\n[Dir]\r\nHibariTohyo2=\xA2 C:/x \xA3\r\n",
+            "[Time]\r\nAutoOzGet=0x10\r\n; note\r\n[JvDataGet]\r\nLastTime=2024/01/06 09:00:00\r\n",
+            "[locate]\ntop=\"\"\n[KaimeSet]\nDefaultAmount=3000"};
+}
+
+// Every record the feed hands out is one whole record of its kind, ending in its CR LF.
+void CheckFolderFeed(const std::string& input) {
+    std::string folder = WorkFolder("feed");
+    if (!WriteFileAtomic(JoinPath(folder, "records.txt"), input)) Fail("cannot write the feed");
+    FolderFeedJvLink feed(folder);
+    if (feed.JVInit("KAGIROI") != 0) Fail("the feed does not start");
+    test::JvDownload download = test::Download(feed, "20000101000000");
+    for (const auto& item : download.reading.records) {
+        const std::string& r = item.record;
+        int length = JvRecordLength(r.substr(0, 2));
+        if (length == 0 || r.size() != static_cast<size_t>(length))
+            Fail("a served record of the wrong length: " + r.substr(0, 2));
+        if (r.find_first_of("\r\n") != r.size() - 2) Fail("a served record holds a line break");
+    }
+}
+
+std::vector<std::string> FeedSeeds() {
+    std::vector<std::string> seeds;
+    std::string text;
+    for (const auto& r : DemoRecords()) {
+        if (r.size() > 20000) continue;  // the large odds records make a slow seed
+        text += r;
+        if (text.size() > 40000) {
+            seeds.push_back(text);
+            text.clear();
+        }
+        if (seeds.size() >= 8) break;
+    }
+    if (!text.empty()) seeds.push_back(text);
+    return seeds;
+}
+
+}  // namespace
+
+std::vector<FuzzTarget> TextTargets() {
+    return {{"settings", SettingsSeeds, CheckSettings},
+            {"folder-feed", FeedSeeds, CheckFolderFeed}};
+}
+
+}  // namespace kagiroi::fuzz
