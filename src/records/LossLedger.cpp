@@ -39,9 +39,9 @@ std::vector<std::string> SplitQuotedCsv(const std::string& line) {
 
 void LossLedger::Load() {
     entries_.clear();
-    auto text = ReadWholeFile(path_);
-    if (!text) return;
-    for (const std::string& line : SplitLines(*text)) {
+    FileContents contents = ReadFileContents(path_);
+    unreadable_ = contents.status == ReadStatus::Failed;
+    for (const std::string& line : SplitLines(contents.data)) {
         if (IsBlank(line)) continue;
         auto fields = SplitQuotedCsv(line);
         fields.resize(4);
@@ -50,6 +50,7 @@ void LossLedger::Load() {
 }
 
 bool LossLedger::Save() const {
+    if (unreadable_) return false;
     std::string text;
     for (const auto& e : entries_)
         text += "\"" + e.number + "\",\"" + e.race + "\",\"" + e.betType + "\",\"" + e.amount +

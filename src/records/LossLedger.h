@@ -20,6 +20,8 @@ class LossLedger {
 
     // Reads the file; a missing or empty file is an empty ledger.
     void Load();
+    // Writes the ledger whole; refused (false) when the file was there but could not be read,
+    // which would otherwise be replaced by what little the ledger holds now.
     bool Save() const;
     const std::vector<LossEntry>& Entries() const { return entries_; }
 
@@ -34,6 +36,7 @@ class LossLedger {
   private:
     std::string path_;
     std::vector<LossEntry> entries_;
+    bool unreadable_ = false;
 };
 
 // Splits one CSV line of quoted fields: quotes removed, commas inside quotes kept.

@@ -9,6 +9,7 @@
 #include "daystore/RecordLayout.h"
 #include "platform/FileSystem.h"
 #include "platform/Sjis.h"
+#include "records/LossLedger.h"
 #include "support/RecordBuilder.h"
 
 #include <gtest/gtest.h>
@@ -81,6 +82,18 @@ TEST_F(UnreadableFilesTest, AHandlerFlushThatFailsIsReportedInTheStatusLineAndTh
     EXPECT_TRUE(Holds(ReadWholeFile(main.Path("ErrorLog.txt")).value(), OddsFile()));
 }
 
+TEST_F(UnreadableFilesTest, RecordsPendingAtExitThatCannotBeStoredAreLogged) {
+    {
+        TMainForm form(main.folder.Path(), main.Ports(), main.jvLink);
+        std::string error;
+        ASSERT_TRUE(form.FormCreate(&error)) << error;
+        Unreadable(OddsFile(), Odds(1));
+        form.Store().Store(Odds(2), StoreRoute::RealTime);
+    }
+    ClearReadFailuresForTesting();
+    EXPECT_TRUE(Holds(ReadWholeFile(main.Path("ErrorLog.txt")).value(), OddsFile()));
+}
+
 TEST_F(UnreadableFilesTest, TheErrorLogIsNotRebuiltFromItsNewLine) {
     FakeClock clock({2024, 1, 6, 9, 0, 0});
     std::string path = main.Path("ErrorLog.txt");
@@ -117,6 +130,16 @@ TEST_F(UnreadableFilesTest, AnUnreadableStampsFileAppliesNoChange) {
     EXPECT_EQ(race, ReadWholeFile(book.paths.raceFile).value());
     ASSERT_TRUE(result.failure.has_value());
     EXPECT_TRUE(Holds(result.failure->shown, ".NEW")) << SjisToUtf8(result.failure->shown);
+}
+
+TEST_F(UnreadableFilesTest, ALedgerThatCouldNotBeReadIsNotSavedOver) {
+    std::string path = main.Path("ruison.csv");
+    Unreadable(path, "\" 1\",\"2009/03/15\",\"3\",\"   3000\"\r\n");
+    LossLedger ledger(path);
+    ledger.Load();
+    ClearReadFailuresForTesting();
+    EXPECT_FALSE(ledger.Save());
+    EXPECT_EQ("\" 1\",\"2009/03/15\",\"3\",\"   3000\"\r\n", ReadWholeFile(path).value());
 }
 
 class UnreadableFilesCliTest : public CliTest {};
