@@ -10,6 +10,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Sjis.h"
 #include "records/LossLedger.h"
+#include "support/DayBuilder.h"
 #include "support/RecordBuilder.h"
 
 #include <gtest/gtest.h>
@@ -71,13 +72,18 @@ TEST_F(UnreadableFilesTest, ADayFileTakesNoRecordAndTheFlushNamesIt) {
     EXPECT_TRUE(Holds(failure.shown, "保存しませんでした")) << SjisToUtf8(failure.shown);
 }
 
-TEST_F(UnreadableFilesTest, AHandlerFlushThatFailsIsReportedInTheStatusLineAndTheLog) {
+TEST_F(UnreadableFilesTest, AnOddsFetchLeavesTheOddsFileAndTellsTheRecordsWereNotStored) {
+    WriteRaces(main.folder.Path(), MakeDay("20240106", {"06"}));
     TMainForm& form = main.Started();
-    Unreadable(OddsFile(), Odds(1));
-    form.Store().Store(Odds(2), StoreRoute::RealTime);
-    form.OzReadBtnClick();
+    form.DateListChange(0);
+    form.DatListClick(2);
+    std::string before = Odds(1).substr(0, kO1Length - 2) + "\r\n";
+    Unreadable(OddsFile(), before);
+    main.jvLink.QueueRecord(Odds(3));
+    form.SokuhoOddsBtnClick();
     ClearReadFailuresForTesting();
 
+    EXPECT_EQ(before, ReadWholeFile(OddsFile()).value());
     EXPECT_TRUE(Holds(form.DownloadLabel.text, OddsFile())) << SjisToUtf8(form.DownloadLabel.text);
     EXPECT_TRUE(Holds(ReadWholeFile(main.Path("ErrorLog.txt")).value(), OddsFile()));
 }
