@@ -78,6 +78,26 @@ TEST_F(PayoutImportTest, PlacePayoutsGiveThePlacingsOfTheirHorses) {
         EXPECT_EQ(PayoutRowTexts{}, row);
 }
 
+TEST_F(PayoutImportTest, PlacingsTheRunnerRecordsHoldAreKept) {
+    // A dead heat for first (horses 3 and 8 both 01); horse 10's result is not in yet.
+    DayStore store(folder.Path());
+    for (auto [horse, placing] : {std::pair{3, "01"}, {8, "01"}, {10, "00"}}) {
+        std::string runner = test::RunnerRecord(Race(1), horse);
+        PutField(runner, 335, 2, placing);
+        ASSERT_TRUE(store.Store(runner, StoreRoute::Download));
+    }
+    ASSERT_TRUE(store.Flush());
+    test::WriteDayFile(book->paths.payoutFile, {HrBuilder(Race(1))
+                                                    .Entry(BetType::Place, 1, "03", 110, 1)
+                                                    .Entry(BetType::Place, 2, "08", 130, 2)
+                                                    .Entry(BetType::Place, 3, "10", 250, 4)});
+    ImportPayouts(*book, 0);
+    const RaceSlot& slot = (*book)[0];
+    EXPECT_EQ("01", Field(slot.RunnerInfo[3], 335, 2));
+    EXPECT_EQ("01", Field(slot.RunnerInfo[8], 335, 2));
+    EXPECT_EQ("03", Field(slot.RunnerInfo[10], 335, 2));
+}
+
 TEST_F(PayoutImportTest, TheSelectedRaceIsRefreshedOnceWhenItsPayoutsFirstArrive) {
     const int selected = 2;  // race 3
     test::WriteDayFile(book->paths.payoutFile,
