@@ -57,7 +57,7 @@ VoteOutcome TMainForm::TohyoCSVBtnClick() {
         if (RaceListIndex < static_cast<int>(RaceList.size()))
             request.raceListText = RaceList[static_cast<size_t>(RaceListIndex)];
     }
-    request.pluginFolder = ReadPluginFolder(settings_);
+    request.pluginFolder = ReadPluginFolder(settings_, programFolder_);
     return SendToVotingPlugin(trio ? "SANFUKU" : "SANTAN",
                               Bets.Table(trio ? BetType::Trio : BetType::Trifecta), request,
                               ports_.ui, ports_.shell);

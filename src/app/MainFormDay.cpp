@@ -41,6 +41,7 @@ void TMainForm::LoadDay(const std::string& day) {
 
     book_->day = day;
     book_->paths = PathsForDay(programFolder_, day);
+    unreadableOddsFiles_.clear();
     if (!FileExists(book_->paths.raceFile)) {
         ports_.ui.Beep();
         ports_.ui.ShowMessage("データ作成が未完了のようです。");

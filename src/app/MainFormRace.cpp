@@ -14,6 +14,8 @@
 #include "selection/NetExtraction.h"
 #include "stakes/RaceAmounts.h"
 
+#include <algorithm>
+
 namespace kagiroi {
 
 void TMainForm::LogAll(const std::vector<std::string>& lines) {
@@ -23,10 +25,37 @@ void TMainForm::LogAll(const std::vector<std::string>& lines) {
 
 void TMainForm::ImportDayOdds() {
     oddsFiles_.SetDay(book_->paths);
+    store_.Flush();
+    // One message for the whole day, however many races the bad files hold.
+    std::vector<std::string> unreadable;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         OddsTargetRace = slot;
-        OzReadBtnClick();
+        for (auto& path : ImportTargetOdds())
+            unreadable.push_back(std::move(path));
     }
+    TellUnreadableOdds(unreadable);
+}
+
+std::vector<std::string> TMainForm::ImportTargetOdds() {
+    RaceSlot& slot = Book()[OddsTargetRace];
+    std::vector<std::string> unreadable;
+    LogAll(ImportOdds(slot, oddsFiles_, &unreadable));
+    // Cancelled runners take no mining rank: new odds can change who they are.
+    ComputeMiningBlock(slot);
+    std::vector<std::string> fresh;
+    for (auto& path : unreadable) {
+        auto& told = unreadableOddsFiles_;
+        if (std::find(told.begin(), told.end(), path) != told.end()) continue;
+        told.push_back(path);
+        fresh.push_back(std::move(path));
+    }
+    return fresh;
+}
+
+void TMainForm::TellUnreadableOdds(const std::vector<std::string>& files) {
+    if (files.empty()) return;
+    ports_.ui.Beep();
+    ports_.ui.ShowMessage(UnreadableOddsMessage(files));
 }
 
 void TMainForm::ImportDayMining() {
@@ -39,7 +68,7 @@ void TMainForm::ParseDayPayouts() {
 void TMainForm::OzReadBtnClick() {
     if (OddsTargetRace < 0 || OddsTargetRace >= kSlotCount) return;
     store_.Flush();
-    LogAll(ImportOdds(Book()[OddsTargetRace], oddsFiles_));
+    TellUnreadableOdds(ImportTargetOdds());
 }
 
 void TMainForm::HrReadBtnClick() {

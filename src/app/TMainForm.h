@@ -226,12 +226,18 @@ class TMainForm {
 
     // True when `day` is today's date in the date box's form.
     bool IsToday(const std::string& day) const;
+    // The loaded day's odds files that could not be read (their odds are blank), as told.
+    const std::vector<std::string>& UnreadableOddsFiles() const { return unreadableOddsFiles_; }
 
   private:
     void FillExternalFolders();
     void ResetRaceStates();
     void FillRaceLists();
     void ImportDayOdds();
+    // The odds import of OddsTargetRace; returns the files it could not read that were not
+    // told yet for this day.
+    std::vector<std::string> ImportTargetOdds();
+    void TellUnreadableOdds(const std::vector<std::string>& files);
     void ImportDayMining();
     void ParseDayPayouts();
     void StartCurrentDayFetches();
@@ -260,6 +266,7 @@ class TMainForm {
     OddsFiles oddsFiles_;
     RacePatternForm raceMoyo_;
     bool autoOddsBusy_ = false;
+    std::vector<std::string> unreadableOddsFiles_;
     int changeInterval_ = 5;  // G: the change interval read at the current day's load
 };
 

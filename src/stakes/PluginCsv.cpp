@@ -8,6 +8,7 @@
 #include "selection/BetTables.h"
 
 #include <array>
+#include <cctype>
 #include <vector>
 
 namespace kagiroi {
@@ -45,6 +46,13 @@ bool HasStakedTicket(const TextGrid& table, const BetColumns& c, int row) {
 
 bool RaceDateIsDigits(const std::string& raceInfo) {
     return IsDigits(Field(raceInfo, pos::kYear, 4) + Field(raceInfo, pos::kMonthDay, 4));
+}
+
+// A full path: from the root, a network share or a drive letter and colon.
+bool IsAbsoluteFolder(const std::string& folder) {
+    if (folder.front() == '/' || folder.front() == '\\') return true;
+    return folder.size() >= 2 && folder[1] == ':' &&
+           std::isalpha(static_cast<unsigned char>(folder[0]));
 }
 
 }  // namespace
@@ -95,12 +103,14 @@ std::string PluginProgramPath(const std::string& pluginFolder) {
     return JoinPath(pluginFolder, kPluginProgram);
 }
 
-std::string ReadPluginFolder(const SettingsFile& settings) {
-    return settings.ReadString("Dir", "HibariTohyo2", "");
+std::string ReadPluginFolder(const SettingsFile& settings, const std::string& programFolder) {
+    std::string folder = Trim(settings.ReadString("Dir", "HibariTohyo2", ""));
+    if (folder.empty() || IsAbsoluteFolder(folder)) return folder;
+    return JoinPath(programFolder, folder);
 }
 
 bool ChoosePluginFolder(SettingsFile& settings, Ui& ui, const std::string& programFolder) {
-    std::string stored = Trim(ReadPluginFolder(settings));
+    std::string stored = ReadPluginFolder(settings, programFolder);
     std::optional<std::string> chosen = ui.ChooseFolder("Hibari投票プラグイン２フォルダの指定",
                                                         stored.empty() ? programFolder : stored);
     if (!chosen) return false;

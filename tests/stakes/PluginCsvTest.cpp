@@ -202,9 +202,16 @@ TEST(PluginCsv, AFailedStartIsReported) {
 TEST(PluginCsv, ThePlugInFolderComesFromTheSettings) {
     test::TempFolder folder;
     SettingsFile settings(folder / "kagiroi.ini");
-    EXPECT_EQ("", ReadPluginFolder(settings));
+    EXPECT_EQ("", ReadPluginFolder(settings, "/prog"));
     settings.WriteString("Dir", "HibariTohyo2", "/opt/hibari2");
-    EXPECT_EQ("/opt/hibari2", ReadPluginFolder(settings));
+    EXPECT_EQ("/opt/hibari2", ReadPluginFolder(settings, "/prog"));
+    // A relative folder is the program folder's, whatever the current folder is.
+    for (auto [stored, read] : {std::pair{"hibari2", "/prog/hibari2"},
+                                {" plug/hibari2 ", "/prog/plug/hibari2"},
+                                {"C:\\Hibari2", "C:\\Hibari2"}}) {
+        settings.WriteString("Dir", "HibariTohyo2", stored);
+        EXPECT_EQ(read, ReadPluginFolder(settings, "/prog"));
+    }
     EXPECT_EQ("/opt/hibari2/HibariTohyoPlugIn2", PluginProgramPath("/opt/hibari2"));
     test::TestRace race(10);
     EXPECT_EQ("/opt/hibari2/kaime/090315.csv", PluginCsvPath("/opt/hibari2", race.Slot().RaceInfo));
@@ -220,10 +227,10 @@ TEST(PluginCsv, TheFolderCommandStartsAtTheStoredFolderAndStoresTheChoice) {
     EXPECT_FALSE(ChoosePluginFolder(settings, ui, "/prog"));  // cancelled
     EXPECT_EQ("/prog", ui.lastFolderStart);
     EXPECT_TEXT_EQ("Hibari投票プラグイン２フォルダの指定", ui.events.at(0).text);
-    EXPECT_EQ("", ReadPluginFolder(settings));
+    EXPECT_EQ("", ReadPluginFolder(settings, "/prog"));
     ui.ChooseNextFolder("/opt/hibari2");
     EXPECT_TRUE(ChoosePluginFolder(settings, ui, "/prog"));
-    EXPECT_EQ("/opt/hibari2", ReadPluginFolder(settings));
+    EXPECT_EQ("/opt/hibari2", ReadPluginFolder(settings, "/prog"));
     ui.ChooseNextFolder(std::nullopt);
     ChoosePluginFolder(settings, ui, "/prog");
     EXPECT_EQ("/opt/hibari2", ui.lastFolderStart);
