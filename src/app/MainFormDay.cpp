@@ -25,6 +25,7 @@ void TMainForm::DateListChange(int index) {
 
 void TMainForm::ResetRaceStates() {
     SelectedRace = -1;
+    shownRace_ = -1;
     RaceListIndex = -1;
     OddsTargetRace = 0;
 }

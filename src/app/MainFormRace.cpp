@@ -93,9 +93,15 @@ void TMainForm::DatListClick(int item) {
     SelectedRace = item;
     RaceSlot& slot = Selected();
     if (auto message = InsufficientDataMessage(slot)) {
+        // The screen keeps the earlier race but SelectedRace names this one: empty tables
+        // leave nothing to vote, strike or restake until a race with data is chosen.
+        shownRace_ = -1;
+        Bets.Clear();
         ports_.ui.ShowMessage(*message);
+        NotifyChanged();
         return;
     }
+    shownRace_ = item;
     PrepareRaceGrids(StringGrid26, StringGrid7, RegisteredRunners(slot));
     ResultsPage = ResultsPageTexts(Payouts{});
 
@@ -125,7 +131,7 @@ void TMainForm::DatListClick(int item) {
 }
 
 void TMainForm::UTSFBtnClick() {
-    if (!HasSelectedRace()) return;
+    if (!RaceOnScreen()) return;
     MarkAxisAndPartners(Selected(), StandardOddsTable, StringGrid7);
 }
 
@@ -134,7 +140,7 @@ StakeInputs TMainForm::CurrentStakeInputs() const {
 }
 
 void TMainForm::KaimeMakeBtnClick() {
-    if (!HasSelectedRace()) return;
+    if (!RaceOnScreen()) return;
     ExtractNet(Selected(), StringGrid7, Bets, IndexDirections);
     AllocateExtractedNet(Bets, CurrentStakeInputs(), Selected().HrCopy);
 }
@@ -142,15 +148,14 @@ void TMainForm::KaimeMakeBtnClick() {
 void TMainForm::SpinEdit1Change(int value) {
     SpinEdit1 = std::clamp(value, 1, kTrioCount);
     Favourites.SRF100NinLabel.clear();
-    if (HasSelectedRace())
-        Favourites.SRF100NinLabel = TrioFavouriteText(Selected().Odds, SpinEdit1);
+    if (RaceOnScreen()) Favourites.SRF100NinLabel = TrioFavouriteText(Selected().Odds, SpinEdit1);
     settings_.WriteInteger("Nin100", "SRF", SpinEdit1);
 }
 
 void TMainForm::SpinEdit2Change(int value) {
     SpinEdit2 = std::clamp(value, 1, kTrifectaCount);
     Favourites.SRT100NinLabel.clear();
-    if (HasSelectedRace())
+    if (RaceOnScreen())
         Favourites.SRT100NinLabel = TrifectaFavouriteText(Selected().Odds, SpinEdit2);
     settings_.WriteInteger("Nin100", "SRT", SpinEdit2);
 }
@@ -168,7 +173,7 @@ CellStyle TMainForm::StringGrid26Style(int col, int row) const {
 }
 
 void TMainForm::StringGrid7MouseDown(int col, int row) {
-    if (ToggleMark(StringGrid7, col, row)) KaimeMakeBtnClick();
+    if (RaceOnScreen() && ToggleMark(StringGrid7, col, row)) KaimeMakeBtnClick();
 }
 
 CursorShape TMainForm::StringGrid7Cursor(int col, int row) const {

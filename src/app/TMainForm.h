@@ -34,10 +34,10 @@ namespace kagiroi {
 
 class JvLink;
 
-inline constexpr const char* kApplicationTitle = "ミラド式3連複3連単馬券網ソフト Kagiroi";
-inline constexpr const char* kVersionText = "Ver.1.16";
-// The software identifier given to the data service, followed by the version text.
-inline constexpr const char* kSoftwareId = "KAGIROI";
+// The title of the main window and of every dialog, and the version text. Defined in the core's
+// sources so the window receives their Shift_JIS bytes, whatever charset includes this header.
+const std::string& ApplicationTitle();
+const std::string& VersionText();
 
 // The ports the main window works through.
 struct MainFormPorts {
@@ -89,7 +89,7 @@ class TMainForm {
 
     // --- Commands ---
     void HelpClick();
-    std::string VersionText() const { return kVersionText; }
+    std::string VersionText() const { return kagiroi::VersionText(); }
 
     // --- Day and race list ---
     void BuildDateList();
@@ -250,6 +250,9 @@ class TMainForm {
     RaceSlot& Selected() { return Book()[SelectedRace]; }
     const RaceSlot& Selected() const { return Book()[SelectedRace]; }
     bool HasSelectedRace() const { return SelectedRace >= 0 && SelectedRace < kSlotCount; }
+    // The selected race is the one whose tables the screen shows: false after a click on a race
+    // without data, which keeps the earlier race on screen.
+    bool RaceOnScreen() const { return HasSelectedRace() && shownRace_ == SelectedRace; }
     void LogAll(const std::vector<std::string>& lines);
     RealTimeRequest Request(const char* dataSpec, std::string key, RealTimeReader reader,
                             std::string fetching, std::string failurePrefix, bool quiet) const;
@@ -265,6 +268,7 @@ class TMainForm {
     LossLedger ledger_;
     OddsFiles oddsFiles_;
     RacePatternForm raceMoyo_;
+    int shownRace_ = -1;  // the slot whose tables the screen shows
     bool autoOddsBusy_ = false;
     std::vector<std::string> unreadableOddsFiles_;
     int changeInterval_ = 5;  // G: the change interval read at the current day's load

@@ -30,7 +30,6 @@ int main(int argc, char* argv[]) {
             QMessageBox::Ok);
         return 0;
     }
-    app.setApplicationDisplayName(ToQString(kApplicationTitle));
 
     std::string programFolder = ResolveProgramFolder(CurrentProgramFile(argv[0]));
     std::unique_ptr<Clock> clock = MakeClockFromEnvironment();

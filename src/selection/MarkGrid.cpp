@@ -6,6 +6,8 @@
 
 namespace kagiroi {
 
+const char kMark[] = "ν";
+
 namespace {
 
 bool IsMarkCell(const TextGrid& grid, int col, int row) {

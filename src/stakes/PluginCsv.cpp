@@ -44,6 +44,18 @@ bool HasStakedTicket(const TextGrid& table, const BetColumns& c, int row) {
            !IsBlank(table.Cell(c.stake, row));
 }
 
+// 12600 as "12,600".
+std::string GroupedDigits(int64_t value) {
+    std::string digits = Format("%lld", static_cast<long long>(value));
+    std::string grouped;
+    for (size_t k = 0; k < digits.size(); ++k) {
+        bool groupStart = k > 0 && digits[k - 1] != '-' && (digits.size() - k) % 3 == 0;
+        if (groupStart) grouped += ',';
+        grouped += digits[k];
+    }
+    return grouped;
+}
+
 bool RaceDateIsDigits(const std::string& raceInfo) {
     return IsDigits(Field(raceInfo, pos::kYear, 4) + Field(raceInfo, pos::kMonthDay, 4));
 }
@@ -136,13 +148,19 @@ VoteOutcome SendToVotingPlugin(std::string_view typeCode, const TextGrid& table,
 
     const std::string& raceInfo = request.race->RaceInfo;
     std::string csv;
-    for (int r = 1; r < table.RowCount(); ++r)
-        if (HasStakedTicket(table, c, r) && Trim(table.Cell(c.strike, r)) != kStrikeMark)
-            csv += PluginCsvLine(raceInfo, *type, table.Cell(c.stake, r),
-                                 table.Cell(c.combination, r));
+    int tickets = 0;
+    int64_t total = 0;
+    for (int r = 1; r < table.RowCount(); ++r) {
+        if (!HasStakedTicket(table, c, r) || Trim(table.Cell(c.strike, r)) == kStrikeMark) continue;
+        csv += PluginCsvLine(raceInfo, *type, table.Cell(c.stake, r), table.Cell(c.combination, r));
+        ++tickets;
+        total += ToInt64(table.Cell(c.stake, r));
+    }
 
+    // The count and the sum are shown so a total far from the amount box is seen before sending.
     if (!ui.AskYesNo("[" + request.raceListText + ":" + BetTypeName(*type) +
-                     "]に投票します。実行してよろしいですか？"))
+                     "]に投票します。実行してよろしいですか？\r\n（" + Format("%d", tickets) +
+                     "点　合計 " + GroupedDigits(total) + "円）"))
         return VoteOutcome::Declined;
 
     std::string path = *PluginCsvPath(folder, raceInfo);

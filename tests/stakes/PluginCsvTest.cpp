@@ -94,17 +94,18 @@ TEST(PluginCsv, TypeCodesAndCombinationForms) {
 
 TEST(PluginCsv, WritesTheUnstruckTicketsAndStartsThePlugIn) {
     Voting v;
-    TextGrid table = TableOf(BetType::Trifecta, {{"", " 3- 1- 7", "   125.4", "   300"},
+    TextGrid table = TableOf(BetType::Trifecta, {{"", " 3- 1- 7", "   125.4", "  1300"},
                                                  {"消", " 3- 7- 1", "   230.0", "   200"},
                                                  {"", " 7- 1- 3", "   410.9", "   100"},
                                                  {"", " 7- 3- 1", "   520.0", ""}});
     EXPECT_EQ(VoteOutcome::Started, v.Send("SANTAN", table));
-    EXPECT_EQ((std::vector<std::string>{"[中山11R:３連単]に投票します。実行してよろしいですか？"}),
+    EXPECT_EQ((std::vector<std::string>{"[中山11R:３連単]に投票します。実行してよろしいですか？\r\n"
+                                        "（2点　合計 1,400円）"}),
               v.ui.Questions());
     auto csv = ReadWholeFile(v.CsvPath());
     ASSERT_TRUE(csv.has_value());
     EXPECT_EQ(
-        "20090315,06,11,SANTAN,NORMAL,300,03-01-07,\r\n"
+        "20090315,06,11,SANTAN,NORMAL,1300,03-01-07,\r\n"
         "20090315,06,11,SANTAN,NORMAL,100,07-01-03,\r\n",
         *csv);
     ASSERT_EQ(1u, v.shell.started.size());

@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -28,7 +29,9 @@
 namespace kagiroi {
 
 MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
-    setWindowTitle(ToQString(kApplicationTitle));
+    // Message boxes and dialogs take their titles from the display name.
+    QGuiApplication::setApplicationDisplayName(ToQString(ApplicationTitle()));
+    setWindowTitle(ToQString(ApplicationTitle()));
     BuildMenus();
     BuildToolBar();
 
@@ -279,7 +282,7 @@ void MainWindow::OpenFetchTimeDialog() {
 void MainWindow::ShowVersion() {
     QMessageBox::about(
         this, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"),
-        ToQString(kApplicationTitle) + QStringLiteral("\n") + ToQString(form_.VersionText()));
+        ToQString(ApplicationTitle()) + QStringLiteral("\n") + ToQString(form_.VersionText()));
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
