@@ -147,6 +147,8 @@ class TMainForm {
     void AutoOddsFetch(const std::vector<std::string>& list);
 
     // --- Clocks and the automatic schedule ---
+    // The two clock ticks change only ClockLabel and RemainingTimeLabel and do not call
+    // Changed: the window repaints those labels alone, twice a second.
     void ClockTimerTick();
     void CountdownTimerTick();
     void AutoOddsTimerTick();
@@ -226,6 +228,9 @@ class TMainForm {
 
     // True when `day` is today's date in the date box's form.
     bool IsToday(const std::string& day) const;
+    // What the race area says while no race is shown: how to begin when no day is stored,
+    // how to choose a day or a race otherwise; empty while a race is shown.
+    std::string GuidanceText() const;
 
   private:
     void FillExternalFolders();
@@ -236,6 +241,8 @@ class TMainForm {
     void ParseDayPayouts();
     void StartCurrentDayFetches();
     bool DayChosen() const;
+    // False (with a beep and the message, unless quiet) when no day is loaded.
+    bool RequireLoadedDay(bool quiet);
     int DayDateNumber() const;
     std::string CourseRaceText(int slot) const;
     void ShowSelectedRaceAgain();

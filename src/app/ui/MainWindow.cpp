@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -130,10 +131,21 @@ QWidget* MainWindow::BuildRaceListPanel() {
 
     connect(dateBox_, &QComboBox::activated, this,
             [this](int index) { Run([this, index] { form_.DateListChange(index); }); });
-    connect(raceList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        int row = raceList_->row(item);
-        Run([this, row] { form_.DatListClick(row); });
+    auto select = [this](int row) {
+        if (row >= 0) Run([this, row] { form_.DatListClick(row); });
+    };
+    connect(raceList_, &QListWidget::itemClicked, this,
+            [this, select](QListWidgetItem* item) { select(raceList_->row(item)); });
+    // Arrow keys and Enter choose a race as a click does; a press of the mouse also moves the
+    // current row, and its click follows.
+    auto byKeyboard = [] { return QGuiApplication::mouseButtons() == Qt::NoButton; };
+    connect(raceList_, &QListWidget::currentRowChanged, this, [select, byKeyboard](int row) {
+        if (byKeyboard()) select(row);
     });
+    connect(raceList_, &QListWidget::itemActivated, this,
+            [this, select, byKeyboard](QListWidgetItem* item) {
+                if (byKeyboard()) select(raceList_->row(item));
+            });
     return panel;
 }
 
@@ -143,6 +155,7 @@ QWidget* MainWindow::BuildRaceCardPage() {
     copy->setToolTip(QStringLiteral("指数表の内容をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰします"));
     connect(copy, &QPushButton::clicked, this, [this] { form_.CopyIndexTableClick(); });
     indexTable_ = new TextGridView(page);
+    indexTable_->setObjectName(QStringLiteral("StringGrid26"));
     indexTable_->SetRowHeight(15);
     indexTable_->SetGrid(&form_.StringGrid26);
     indexTable_->SetStyleFunction([this](int c, int r) { return form_.StringGrid26Style(c, r); });
@@ -170,14 +183,28 @@ QWidget* MainWindow::BuildRaceArea() {
     pages_->addTab(analysis_, QStringLiteral("分析表"));
     pages_->addTab(results_, QStringLiteral("結果"));
     connect(analysis_, &AnalysisPage::StateChanged, this, &MainWindow::Refresh);
+    guidance_ = new QLabel(area);
+    guidance_->setObjectName(QStringLiteral("Guidance"));
+    guidance_->setAlignment(Qt::AlignCenter);
+    guidance_->setWordWrap(true);
+    guidance_->setFont(GridFont(16));
+    layout->addWidget(guidance_, 1);
     layout->addWidget(header_);
     layout->addWidget(pages_, 1);
     return area;
 }
 
 void MainWindow::ConnectTimers() {
-    connect(&clockTimer_, &QTimer::timeout, this, [this] { form_.ClockTimerTick(); });
-    connect(&countdownTimer_, &QTimer::timeout, this, [this] { form_.CountdownTimerTick(); });
+    // The clock ticks repaint their two labels only: a rebuild of the grids twice a second
+    // would undo the user's column widths and cost a steady share of a core.
+    connect(&clockTimer_, &QTimer::timeout, this, [this] {
+        form_.ClockTimerTick();
+        RefreshClock();
+    });
+    connect(&countdownTimer_, &QTimer::timeout, this, [this] {
+        form_.CountdownTimerTick();
+        RefreshClock();
+    });
     connect(&autoOddsTimer_, &QTimer::timeout, this,
             [this] { Run([this] { form_.AutoOddsTimerTick(); }); });
     connect(&resultsTimer_, &QTimer::timeout, this,
@@ -233,6 +260,12 @@ void MainWindow::RefreshRaceList() {
     raceList_->setCurrentRow(form_.RaceListIndex);
 }
 
+void MainWindow::RefreshClock() {
+    clockLabel_->setText(ToQString(form_.ClockLabel.text));
+    remainingLabel_->setVisible(form_.RemainingTimeLabel.visible);
+    remainingLabel_->setText(ToQString(form_.RemainingTimeLabel.text));
+}
+
 void MainWindow::Refresh() {
     if (refreshing_) return;
     refreshing_ = true;
@@ -241,6 +274,9 @@ void MainWindow::Refresh() {
     RefreshRaceList();
     downloadLabel_->setText(ToQString(form_.DownloadLabel.text));
     raceListPanel_->setVisible(form_.RaceListPanelVisible);
+    QString guidance = ToQString(form_.GuidanceText());
+    guidance_->setText(guidance);
+    guidance_->setVisible(!guidance.isEmpty());
     header_->setVisible(form_.RacePagesVisible);
     pages_->setVisible(form_.RacePagesVisible);
     if (form_.RacePagesVisible) {
@@ -249,9 +285,7 @@ void MainWindow::Refresh() {
         analysis_->Refresh();
         results_->Refresh(form_);
     }
-    clockLabel_->setText(ToQString(form_.ClockLabel.text));
-    remainingLabel_->setVisible(form_.RemainingTimeLabel.visible);
-    remainingLabel_->setText(ToQString(form_.RemainingTimeLabel.text));
+    RefreshClock();
     SyncTimer(clockTimer_, form_.ClockTimer);
     SyncTimer(countdownTimer_, form_.CountdownTimer);
     SyncTimer(autoOddsTimer_, form_.AutoOddsTimer);
