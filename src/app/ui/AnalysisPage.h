@@ -9,12 +9,15 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimer>
 #include <QWidget>
+
+class QSplitter;
 
 namespace kagiroi {
 
-// The 分析表 page: the axis and partner grid, the race figures, the trio and trifecta tables
-// with their totals, and the stake and voting panel.
+// The 分析表 page: the axis and partner grid above the trio and trifecta tables with their
+// totals, and beside them the race figures and the stake and voting panel.
 class AnalysisPage : public QWidget {
     Q_OBJECT
   public:
@@ -32,6 +35,8 @@ class AnalysisPage : public QWidget {
 
     TMainForm& form_;
     bool refreshing_ = false;
+    QSplitter* split_;
+    QTimer saveSplit_;
     TextGridView* markGrid_;
     TextGridView* trioTable_;
     TextGridView* trifectaTable_;

@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
@@ -39,6 +40,7 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
     splitter->addWidget(raceListPanel_);
     splitter->addWidget(raceArea_);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({170, 730});  // the race list needs no more than its names
     setCentralWidget(splitter);
 
     clockLabel_ = new QLabel(this);
@@ -181,7 +183,12 @@ QWidget* MainWindow::BuildRaceArea() {
     results_ = new ResultsPageView(pages_);
     pages_->addTab(BuildRaceCardPage(), QStringLiteral("出馬表"));
     pages_->addTab(analysis_, QStringLiteral("分析表"));
-    pages_->addTab(results_, QStringLiteral("結果"));
+    // The eight payout groups scroll rather than grow the window past its stored size.
+    auto* resultsScroll = new QScrollArea(pages_);
+    resultsScroll->setWidget(results_);
+    resultsScroll->setWidgetResizable(true);
+    resultsScroll->setFrameShape(QFrame::NoFrame);
+    pages_->addTab(resultsScroll, QStringLiteral("結果"));
     connect(analysis_, &AnalysisPage::StateChanged, this, &MainWindow::Refresh);
     guidance_ = new QLabel(area);
     guidance_->setObjectName(QStringLiteral("Guidance"));
