@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "widgets/DesktopLook.h"
 #include "widgets/QtPorts.h"
 #include "widgets/TextConversion.h"
 
@@ -19,6 +20,9 @@ int main(int argc, char* argv[]) {
     using namespace kagiroi;
     QApplication app(argc, argv);
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setWindowIcon(ProgramIcon());
+    app.setDesktopFileName(QStringLiteral("kagiroi"));
+    InstallJapaneseQtTranslations(app);
     QtUi ui;
 
     if (!JvLinkComponentAvailable()) {
