@@ -3,6 +3,8 @@
 #include "widgets/Fonts.h"
 #include "widgets/TextConversion.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -65,8 +67,6 @@ AnalysisPage::AnalysisPage(TMainForm& form, QWidget* parent) : QWidget(parent), 
     split_->setChildrenCollapsible(false);
     split_->addWidget(markGrid_);
     split_->addWidget(ticketTabs_);
-    int top = form_.Settings().ReadInteger(kSplitSection, kSplitKey, 0);
-    split_->setSizes(top > 0 ? QList<int>{top, 10000 - top} : QList<int>{3, 2});
     saveSplit_.setSingleShot(true);
     saveSplit_.setInterval(500);
     connect(&saveSplit_, &QTimer::timeout, this, [this] {
@@ -227,6 +227,17 @@ QWidget* AnalysisPage::BuildStakePanel() {
     layout->addWidget(new QLabel(QStringLiteral("円"), panel), 1, 2);
     layout->addWidget(vote, 2, 0, 1, 3);
     return panel;
+}
+
+void AnalysisPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (splitPlaced_) return;
+    // Placed once the page has its height: the stored split, else half and half.
+    splitPlaced_ = true;
+    int total = split_->height();
+    int top = form_.Settings().ReadInteger(kSplitSection, kSplitKey, total / 2);
+    top = std::clamp(top, 40, std::max(40, total - 40));
+    split_->setSizes({top, total - top});
 }
 
 void AnalysisPage::Changed() {

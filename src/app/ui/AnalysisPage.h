@@ -27,6 +27,9 @@ class AnalysisPage : public QWidget {
   signals:
     void StateChanged();  // a click changed the form's state
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     QWidget* BuildFigures();
     QWidget* BuildTicketTab(BetType type, TextGridView*& view, QLabel* totals[4]);
@@ -37,6 +40,7 @@ class AnalysisPage : public QWidget {
     bool refreshing_ = false;
     QSplitter* split_;
     QTimer saveSplit_;
+    bool splitPlaced_ = false;
     TextGridView* markGrid_;
     TextGridView* trioTable_;
     TextGridView* trifectaTable_;
