@@ -88,7 +88,10 @@ class TMainForm {
     WindowPlacement StoredPlacement() const;
 
     // --- Commands ---
+    // Opens Kagiroi.pdf from the program folder, else from the folder of the program file
+    // (where the build and an install put it when KAGIROI_HOME points elsewhere).
     void HelpClick();
+    std::string ProgramFileFolder;
     std::string VersionText() const { return kVersionText; }
 
     // --- Day and race list ---

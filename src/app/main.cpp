@@ -5,6 +5,7 @@
 #include "datalink/JvLinkComponent.h"
 #include "datalink/ui/SourceDialog.h"
 #include "platform/Clock.h"
+#include "platform/FileSystem.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "widgets/DesktopLook.h"
@@ -46,6 +47,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<JvLink> jvLink = CreateJvLinkComponent(settings, *clock, &sourceDialog);
 
     TMainForm form(programFolder, {ui, *clock, clipboard, shell, *registry}, *jvLink);
+    form.ProgramFileFolder = FolderOf(CurrentProgramFile(argv[0]));
     std::string error;
     if (programFolder.empty() || !form.FormCreate(&error)) {
         QMessageBox::critical(nullptr, QString(), ToQString(error));
