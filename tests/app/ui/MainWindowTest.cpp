@@ -85,6 +85,8 @@ TEST_F(MainWindowTest, TheClockKeepsTheUsersColumnWidthAndArrowKeysChooseRaces) 
     form.DateListChange(0);
     form.DatListClick(0);
     window.Refresh();
+    QApplication::processEvents();
+    EXPECT_EQ(QSize(900, 600), window.size());  // the first race does not grow the window
     auto* table = window.findChild<TextGridView*>(QStringLiteral("StringGrid26"));
     ASSERT_NE(nullptr, table);
     int widened = table->columnWidth(3) + 37;
