@@ -12,6 +12,15 @@ bool TMainForm::DayChosen() const {
     return !IsBlank(DateText);
 }
 
+bool TMainForm::RequireLoadedDay(bool quiet) {
+    if (DayChosen() && !RaceList.empty()) return true;
+    if (!quiet) {
+        ports_.ui.Beep();
+        ports_.ui.ShowMessage("ﾃﾞｰﾀを読み込んでください。");
+    }
+    return false;
+}
+
 int TMainForm::DayDateNumber() const {
     return ToInt(Field(Book()[0].RaceInfo, pos::kYear, 8));
 }
@@ -47,6 +56,7 @@ void TMainForm::ShowSelectedRaceAgain() {
 }
 
 void TMainForm::SokuhoOddsBtnClick() {
+    if (!RequireLoadedDay(false)) return;
     if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen()) return;
     std::string key = Field(Book()[SelectedRace].RaceInfo, pos::kRaceKey, 16);
     if (ToInt64(key.substr(0, 8)) <= 0) return;
@@ -60,6 +70,7 @@ void TMainForm::SokuhoOddsBtnClick() {
 }
 
 void TMainForm::ResultsBtnClick() {
+    if (!RequireLoadedDay(Quiet.results)) return;
     if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen() || DayDateNumber() <= 0) return;
     std::string course = CourseRaceText(SelectedRace);
     Fetcher().Fetch(Request("0B12", Format("%08d", DayDateNumber()), RealTimeReader::Race,
@@ -70,6 +81,7 @@ void TMainForm::ResultsBtnClick() {
 }
 
 void TMainForm::MiningBtnClick() {
+    if (!RequireLoadedDay(Quiet.mining)) return;
     if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen() || DayDateNumber() <= 0) return;
     std::string course = CourseRaceText(SelectedRace);
     Fetcher().Fetch(Request("0B13", Format("%08d", DayDateNumber()), RealTimeReader::Mining,

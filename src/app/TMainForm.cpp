@@ -124,10 +124,13 @@ void TMainForm::FormCloseQuery(const WindowPlacement& placement) {
 }
 
 void TMainForm::HelpClick() {
-    std::string manual = JoinPath(programFolder_, kManualName);
-    if (FileExists(manual)) {
-        ports_.shell.OpenDocument(manual);
-        return;
+    for (const std::string& folder : {programFolder_, ProgramFileFolder}) {
+        if (folder.empty()) continue;
+        std::string manual = JoinPath(folder, kManualName);
+        if (FileExists(manual)) {
+            ports_.shell.OpenDocument(manual);
+            return;
+        }
     }
     ports_.ui.Beep();
     ports_.ui.ShowMessage("使用解説書[Kagiroi.pdf]が見つかりません。");

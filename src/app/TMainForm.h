@@ -88,7 +88,10 @@ class TMainForm {
     WindowPlacement StoredPlacement() const;
 
     // --- Commands ---
+    // Opens Kagiroi.pdf from the program folder, else from the folder of the program file
+    // (where the build and an install put it when KAGIROI_HOME points elsewhere).
     void HelpClick();
+    std::string ProgramFileFolder;
     std::string VersionText() const { return kagiroi::VersionText(); }
 
     // --- Day and race list ---
@@ -147,6 +150,8 @@ class TMainForm {
     void AutoOddsFetch(const std::vector<std::string>& list);
 
     // --- Clocks and the automatic schedule ---
+    // The two clock ticks change only ClockLabel and RemainingTimeLabel and do not call
+    // Changed: the window repaints those labels alone, twice a second.
     void ClockTimerTick();
     void CountdownTimerTick();
     void AutoOddsTimerTick();
@@ -228,6 +233,9 @@ class TMainForm {
     bool IsToday(const std::string& day) const;
     // The loaded day's odds files that could not be read (their odds are blank), as told.
     const std::vector<std::string>& UnreadableOddsFiles() const { return unreadableOddsFiles_; }
+    // What the race area says while no race is shown: how to begin when no day is stored,
+    // how to choose a day or a race otherwise; empty while a race is shown.
+    std::string GuidanceText() const;
 
   private:
     void FillExternalFolders();
@@ -242,6 +250,8 @@ class TMainForm {
     void ParseDayPayouts();
     void StartCurrentDayFetches();
     bool DayChosen() const;
+    // False (with a beep and the message, unless quiet) when no day is loaded.
+    bool RequireLoadedDay(bool quiet);
     int DayDateNumber() const;
     std::string CourseRaceText(int slot) const;
     void ShowSelectedRaceAgain();

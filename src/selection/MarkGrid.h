@@ -23,7 +23,4 @@ bool ToggleMark(TextGrid& grid, int col, int row);
 CursorShape MarkGridCursor(const TextGrid& grid, int col, int row);
 CellStyle MarkGridCellStyle(const TextGrid& grid, int col, int row);
 
-// The colour of a bracket 1..8 on the race card; white for anything else.
-Rgb BracketColor(int bracket);
-
 }  // namespace kagiroi
