@@ -175,6 +175,7 @@ QWidget* AnalysisPage::BuildTicketTab(BetType type, TextGridView*& view, QLabel*
                                  QStringLiteral("予想回収率"), QStringLiteral("回収金額")};
     for (int i = 0; i < 4; ++i) {
         totals[i] = ValueLabel(page);
+        totals[i]->setObjectName(QStringLiteral("ticketTotal"));
         totalsGrid->addWidget(new QLabel(captions[i], page), i / 2, (i % 2) * 2);
         totalsGrid->addWidget(totals[i], i / 2, (i % 2) * 2 + 1);
     }

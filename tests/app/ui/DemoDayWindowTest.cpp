@@ -149,8 +149,8 @@ class DemoDayWindowTest : public ::testing::Test {
     }
     QStringList TotalsShown() {
         QStringList shown;
-        for (QLabel* label : window->findChildren<QLabel*>())
-            if (label->minimumWidth() == 70) shown << label->text().trimmed();
+        for (QLabel* label : window->findChildren<QLabel*>(QStringLiteral("ticketTotal")))
+            shown << label->text().trimmed();
         return shown;
     }
     std::string PluginFolder() {
