@@ -248,6 +248,11 @@ class TMainForm {
     RealTimeRequest Request(const char* dataSpec, std::string key, RealTimeReader reader,
                             std::string fetching, std::string failurePrefix, bool quiet) const;
     RealTimeFetcher Fetcher();
+    // Whether the data service is free for a new command; a button pressed while another
+    // holds it beeps and says so in the download label.
+    bool ServiceFree(bool pressed);
+    void KeepOddsDue(const std::vector<std::string>& entries);
+    std::vector<std::string> TakeOddsDue();
 
     std::string programFolder_;
     MainFormPorts ports_;
@@ -260,7 +265,8 @@ class TMainForm {
     OddsFiles oddsFiles_;
     RacePatternForm raceMoyo_;
     bool autoOddsBusy_ = false;
-    int changeInterval_ = 5;  // G: the change interval read at the current day's load
+    std::vector<std::string> oddsDue_;  // automatic odds entries waiting for a free service
+    int changeInterval_ = 5;            // G: the change interval read at the current day's load
 };
 
 }  // namespace kagiroi

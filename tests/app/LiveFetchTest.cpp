@@ -46,21 +46,21 @@ TEST_F(LiveFetchTest, OddsFetchWithoutASelectedRaceDoesNothing) {
     EXPECT_EQ(0, Count(f.jvLink.calls, "JVRTOpen"));
 }
 
-TEST_F(LiveFetchTest, OddsFetchStoresTheRaceOddsAndClosesTwice) {
+TEST_F(LiveFetchTest, OddsFetchStoresTheRaceOddsAndClosesItsRequestOnce) {
     TMainForm& form = Loaded();
     form.DatListClick(2);
     f.jvLink.QueueRecord(OddsRecord(3));
     f.jvLink.QueueRecord(test::RaceRecord({"20240106", "06", 3}));  // not the odds reader's kind
     form.SokuhoOddsBtnClick();
     EXPECT_EQ("JVRTOpen:0B30:2024010606010103", f.jvLink.calls[0]);
-    EXPECT_EQ(2, Count(f.jvLink.calls, "JVClose"));
+    EXPECT_EQ(1, Count(f.jvLink.calls, "JVClose"));
     EXPECT_EQ(100000, f.jvLink.bufferSizes.front());
     EXPECT_TRUE(FileExists(f.Path("Data/2024年01月06日.jvO1")));
     EXPECT_EQ("", form.DownloadLabel.text);
     EXPECT_EQ(0, f.ui.BeepCount());  // a successful odds close is silent
 }
 
-TEST_F(LiveFetchTest, AFailedResultsFetchIsLoggedAndStillCloses) {
+TEST_F(LiveFetchTest, AFailedResultsFetchIsLoggedAndClosesNothingOfAnother) {
     TMainForm& form = Loaded();
     f.jvLink.rtOpenResult = -502;
     form.ResultsBtnClick();
@@ -68,8 +68,8 @@ TEST_F(LiveFetchTest, AFailedResultsFetchIsLoggedAndStillCloses) {
     std::string failure = "中山 1R:ﾚｰｽ情報データ取得エラー：(-502)";
     EXPECT_TEXT_EQ(failure, form.DownloadLabel.text);
     EXPECT_NE(std::string::npos, LogText().find("【エラー】11:00:00：" + failure));
-    EXPECT_EQ(2, Count(f.jvLink.calls, "JVClose"));
-    EXPECT_EQ(3, f.ui.BeepCount());  // the failure and both closes
+    EXPECT_EQ(0, Count(f.jvLink.calls, "JVClose")) << "its open failed: nothing of its own";
+    EXPECT_EQ(3, f.ui.BeepCount());  // the failure and both close steps
 
     f.ui.Clear();
     form.Quiet.results = true;
@@ -87,7 +87,7 @@ TEST_F(LiveFetchTest, NothingNewerYetIsShownButNotLoggedAsAnError) {
         form.DownloadLabel.text);
     EXPECT_EQ(std::string::npos, LogText().find("【エラー】"));
     EXPECT_EQ(0, f.ui.BeepCount());
-    EXPECT_EQ(2, Count(f.jvLink.calls, "JVClose"));
+    EXPECT_EQ(0, Count(f.jvLink.calls, "JVClose"));
 }
 
 TEST_F(LiveFetchTest, AFailingRaceOfTheAutomaticFetchDoesNotStopTheNext) {
@@ -100,7 +100,7 @@ TEST_F(LiveFetchTest, AFailingRaceOfTheAutomaticFetchDoesNotStopTheNext) {
     for (const auto& c : f.jvLink.calls)
         if (c.rfind("JVRTOpen", 0) == 0) opens.push_back(c);
     EXPECT_EQ("JVRTOpen:0B30:2024010606010105", opens.back());
-    EXPECT_EQ(4, Count(f.jvLink.calls, "JVClose"));
+    EXPECT_EQ(1, Count(f.jvLink.calls, "JVClose")) << "only the race that opened";
     EXPECT_NE(std::string::npos, LogText().find("中山 4R:認証エラーが発生しました。(-301)"));
 }
 
@@ -111,7 +111,7 @@ TEST_F(LiveFetchTest, AServiceThatNeverFinishesDownloadingIsGivenUpAndReported) 
         f.jvLink.QueueCode(-3);
     form.MiningBtnClick();
     EXPECT_NE(std::string::npos, LogText().find("ファイルダウンロード中(-3)"));
-    EXPECT_EQ(2, Count(f.jvLink.calls, "JVClose"));
+    EXPECT_EQ(1, Count(f.jvLink.calls, "JVClose"));
 }
 
 TEST_F(LiveFetchTest, ALeftOverCancelStopsReadersOnlyUntilTheDownloadDialogCloses) {
@@ -133,7 +133,7 @@ TEST_F(LiveFetchTest, ChangeFetchFailureBeepsWithoutALogLine) {
     form.ChangeInfoFetch();
     EXPECT_EQ("JVRTOpen:0B14:20240106", f.jvLink.calls[0]);
     EXPECT_EQ(std::string::npos, LogText().find("開催速報"));
-    EXPECT_EQ(1, Count(f.jvLink.calls, "JVClose"));
+    EXPECT_EQ(0, Count(f.jvLink.calls, "JVClose"));
 }
 
 TEST_F(LiveFetchTest, TodaysLoadStartsTheTimersAndTheOddsSwitch) {
@@ -146,6 +146,27 @@ TEST_F(LiveFetchTest, TodaysLoadStartsTheTimersAndTheOddsSwitch) {
     EXPECT_TRUE(form.Quiet.change);
     form.ChangeTimerTick();
     EXPECT_FALSE(form.Quiet.change);
+}
+
+TEST_F(LiveFetchTest, IntervalsFromTheSettingsAreKeptWithinADay) {
+    TMainForm& form = f.Started();
+    form.Settings().WriteInteger("Time", "AutoRdataGet", 40000);
+    form.Settings().WriteInteger("Henko", "GetInterval", 40000);
+    form.DateListChange(0);
+    EXPECT_EQ(86400000, form.ResultsTimer.intervalMs);
+    EXPECT_EQ(86400000, form.ChangeTimer.intervalMs);
+    EXPECT_TRUE(form.ResultsTimer.enabled);
+}
+
+TEST_F(LiveFetchTest, NoTimedFetchRunsOnceTheDownloadDialogLeavesNoDayChosen) {
+    TMainForm& form = Loaded();
+    form.AfterDownload();
+    EXPECT_EQ("", form.DateText);
+    f.clock.Set({2024, 1, 6, 9, 50, 0});  // the first race's fetch minute
+    form.AutoOddsTimerTick();
+    form.ResultsTimerTick();
+    form.ChangeTimerTick();
+    EXPECT_EQ(0, Count(f.jvLink.calls, "JVRTOpen"));
 }
 
 TEST(OddsSwitch, RefusesWithoutTheCurrentDaysLatestCards) {
