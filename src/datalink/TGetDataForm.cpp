@@ -151,6 +151,7 @@ void TGetDataForm::StartClick() {
     DownloadBar.position = 0;
     ReadBar.position = 0;
     summary_ = DownloadSummary{};
+    storedPerFile_.clear();
     closingNotes_.clear();
 
     std::string fromDate = FormatDateTime(StartDate, "yyyymmddhhnnss");
@@ -210,7 +211,7 @@ void TGetDataForm::StoreRecord(const std::string& record, const std::string& fil
     ++summary_.recordsRead;
     if (!PassesDownloadFilter(record, startNumber_, FinalOdds)) return;
     if (!store_.Store(record, StoreRoute::Download)) return;
-    ++summary_.recordsStored;
+    ++storedPerFile_[store_.FileFor(record)];
     RecordText = StoredRecordLabel(record, fileName);
     Show();
 }
@@ -232,9 +233,13 @@ void TGetDataForm::ReadLoop() {
     ReadLoopResult result = RunReadLoop(jvLink_, ui_, cancelFlag_, kDownloadBuffer, handlers);
     summary_.filesRead = files;
 
-    // What was read is written out before anything else can look at the day files.
+    // What was read is written out before anything else can look at the day files; only what
+    // reached the disk counts as stored.
     std::string writeError;
-    if (!store_.Flush(&writeError)) {
+    bool written = store_.Flush(&writeError);
+    for (const auto& [path, records] : storedPerFile_)
+        if (!store_.IsPending(path)) summary_.recordsStored += records;
+    if (!written) {
         ui_.Beep();
         ui_.ShowMessage("データファイルの書き込みに失敗しました。" + writeError);
         return;

@@ -8,6 +8,7 @@
 #include "platform/Ui.h"
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,7 @@ class TGetDataForm {
     bool requestOpen_ = false;  // this download's open succeeded and awaits its close
     DownloadSummary summary_;
     std::vector<std::string> closingNotes_;  // added to the closing status
+    std::map<std::string, long long> storedPerFile_;
 };
 
 // The record label after a stored record ("開催:2024年01月06日中山11R", ...); empty for kinds

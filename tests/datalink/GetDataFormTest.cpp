@@ -97,6 +97,16 @@ TEST_F(GetDataFormTest, ALastTimeThatCannotBeWrittenIsReported) {
     EXPECT_TRUE(told);
 }
 
+TEST_F(GetDataFormTest, OnlyRecordsThatReachedTheDiskCountAsStored) {
+    form.FormCreate();
+    MakeDirectory(RaceFile());  // the day's race file cannot be replaced
+    jvLink.QueueRecord(test::RaceRecord(race));
+    jvLink.QueueRecord(test::RunnerRecord(race, 3));
+    form.StartClick();
+    EXPECT_EQ(2, form.Summary().recordsRead);
+    EXPECT_EQ(1, form.Summary().recordsStored) << "the runner only";
+}
+
 TEST_F(GetDataFormTest, NothingToFetchReadsAtOnceStoresAndMovesLastTime) {
     form.FormCreate();
     jvLink.openDownloadCount = 0;
