@@ -13,25 +13,11 @@
 namespace kagiroi {
 namespace {
 
-int Count(const std::vector<std::string>& calls, const std::string& prefix) {
-    int n = 0;
-    for (const auto& c : calls)
-        n += c.rfind(prefix, 0) == 0 ? 1 : 0;
-    return n;
-}
-
 // Timers and buttons that arrive while a request is open must leave it alone.
 class NestedRequests : public ::testing::Test {
   protected:
     NestedRequests() : f({2024, 1, 6, 11, 0, 0}) {
         test::WriteRaces(f.folder.Path(), test::MakeDay("20240106", {"06"}));
-    }
-    TMainForm& Loaded() {
-        TMainForm& form = f.Started();
-        form.DateListChange(0);
-        f.jvLink.calls.clear();
-        f.ui.Clear();
-        return form;
     }
     // A download of two records, one file, from the fake service.
     void QueueDownload() {
@@ -45,7 +31,7 @@ class NestedRequests : public ::testing::Test {
 };
 
 TEST_F(NestedRequests, TimersAndButtonsInsideADownloadLeaveItsRequestAlone) {
-    TMainForm& form = Loaded();
+    TMainForm& form = f.LoadedFirstDay();
     QueueDownload();
     bool inside = false;  // a fetch that did start must not recurse for ever
     f.ui.onProcessEvents = [&] {
@@ -62,13 +48,13 @@ TEST_F(NestedRequests, TimersAndButtonsInsideADownloadLeaveItsRequestAlone) {
     download.StartClick();
     EXPECT_TRUE(download.Summary().completed);
     EXPECT_EQ(2, download.Summary().recordsStored);
-    EXPECT_EQ(0, Count(f.jvLink.calls, "JVRTOpen"));
-    EXPECT_EQ(1, Count(f.jvLink.calls, "JVClose"));
+    EXPECT_EQ(0, f.jvLink.CallCount("JVRTOpen"));
+    EXPECT_EQ(1, f.jvLink.CallCount("JVClose"));
     EXPECT_TEXT_EQ(ServiceBusyText(), form.DownloadLabel.text) << "the pressed button says why";
 }
 
 TEST_F(NestedRequests, AButtonOrADownloadInsideAFetchIsRefusedWithABeep) {
-    TMainForm& form = Loaded();
+    TMainForm& form = f.LoadedFirstDay();
     f.jvLink.QueueRecord(test::RaceRecord({"20240106", "06", 1}));
     TGetDataForm download(f.jvLink, form.Store(), form.Settings(), form.Log(), f.ui, f.clock,
                           form.DownloadCancelFlag);
@@ -85,14 +71,14 @@ TEST_F(NestedRequests, AButtonOrADownloadInsideAFetchIsRefusedWithABeep) {
     };
     form.ResultsBtnClick();
     ASSERT_TRUE(pressed);
-    EXPECT_EQ(0, Count(f.jvLink.calls, "JVRTOpen:0B30"));
-    EXPECT_EQ(0, Count(f.jvLink.calls, "JVOpen"));
-    EXPECT_EQ(1, Count(f.jvLink.calls, "JVClose")) << "the results fetch closes its own";
+    EXPECT_EQ(0, f.jvLink.CallCount("JVRTOpen:0B30"));
+    EXPECT_EQ(0, f.jvLink.CallCount("JVOpen"));
+    EXPECT_EQ(1, f.jvLink.CallCount("JVClose")) << "the results fetch closes its own";
     EXPECT_EQ(std::string::npos, f.ui.Messages().back().find("JVClose"));
 }
 
 TEST_F(NestedRequests, OddsDueDuringADownloadAreFetchedAfterItEnds) {
-    TMainForm& form = Loaded();
+    TMainForm& form = f.LoadedFirstDay();
     const RaceSlot& slot = form.Book()[2];
     std::string due = Trim(slot.FetchTimes[0]);
     f.clock.Set({2024, 1, 6, ToInt(due.substr(0, 2)), ToInt(due.substr(2, 2)), 0});
@@ -107,7 +93,7 @@ TEST_F(NestedRequests, OddsDueDuringADownloadAreFetchedAfterItEnds) {
 
     f.clock.Advance(5 * 60);  // both of the race's fetch minutes have passed
     form.AutoOddsTimerTick();
-    EXPECT_EQ(1, Count(f.jvLink.calls, "JVRTOpen:0B30:" + Field(slot.RaceInfo, pos::kRaceKey, 16)));
+    EXPECT_EQ(1, f.jvLink.CallCount("JVRTOpen:0B30:" + Field(slot.RaceInfo, pos::kRaceKey, 16)));
 }
 
 }  // namespace

@@ -73,6 +73,13 @@ int FakeJvLink::JVClose() {
     return closeResult;
 }
 
+int FakeJvLink::CallCount(const std::string& prefix) const {
+    int n = 0;
+    for (const std::string& call : calls)
+        n += call.rfind(prefix, 0) == 0 ? 1 : 0;
+    return n;
+}
+
 void FakeJvLink::QueueRecord(const std::string& record, const std::string& fileName) {
     reads.push_back({static_cast<int>(record.size()), record, fileName});
 }

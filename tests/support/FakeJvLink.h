@@ -49,6 +49,8 @@ class FakeJvLink : public JvLink {
 
     // What the program called, in order ("JVInit:sid", "JVOpen:dataSpec:from:option", ...).
     std::vector<std::string> calls;
+    // How many calls begin with `prefix`.
+    int CallCount(const std::string& prefix) const;
     int cancelled = 0;
     std::vector<int> bufferSizes;
 };
