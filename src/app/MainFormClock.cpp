@@ -14,8 +14,8 @@ std::string Hhmm(const DateTime& t) {
 }  // namespace
 
 void TMainForm::ClockTimerTick() {
+    // Only the clock label changes: the window repaints it alone.
     ClockLabel.text = ClockText(ports_.clock.Now());
-    NotifyChanged();
 }
 
 void TMainForm::CountdownTimerTick() {
@@ -24,7 +24,6 @@ void TMainForm::CountdownTimerTick() {
     } else {
         RemainingTimeLabel.text = CountdownText(Book()[SelectedRace].RaceInfo, ports_.clock.Now());
     }
-    NotifyChanged();
 }
 
 void TMainForm::AutoOddsCheckClick(bool checked) {

@@ -12,6 +12,15 @@ bool TMainForm::DayChosen() const {
     return !IsBlank(DateText);
 }
 
+bool TMainForm::RequireLoadedDay(bool quiet) {
+    if (DayChosen() && !RaceList.empty()) return true;
+    if (!quiet) {
+        ports_.ui.Beep();
+        ports_.ui.ShowMessage("ﾃﾞｰﾀを読み込んでください。");
+    }
+    return false;
+}
+
 int TMainForm::DayDateNumber() const {
     return ToInt(Field(Book()[0].RaceInfo, pos::kYear, 8));
 }
@@ -57,6 +66,7 @@ void TMainForm::ShowSelectedRaceAgain() {
 }
 
 void TMainForm::SokuhoOddsBtnClick() {
+    if (!RequireLoadedDay(false)) return;
     if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen()) return;
     std::string key = Field(Book()[SelectedRace].RaceInfo, pos::kRaceKey, 16);
     if (ToInt64(key.substr(0, 8)) <= 0 || !ServiceFree(true)) return;
@@ -70,6 +80,7 @@ void TMainForm::SokuhoOddsBtnClick() {
 }
 
 void TMainForm::ResultsBtnClick() {
+    if (!RequireLoadedDay(Quiet.results)) return;
     if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen() || DayDateNumber() <= 0) return;
     if (!ServiceFree(!Quiet.results)) return;
     std::string course = CourseRaceText(SelectedRace);
@@ -81,6 +92,7 @@ void TMainForm::ResultsBtnClick() {
 }
 
 void TMainForm::MiningBtnClick() {
+    if (!RequireLoadedDay(Quiet.mining)) return;
     if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen() || DayDateNumber() <= 0) return;
     if (!ServiceFree(!Quiet.mining)) return;
     std::string course = CourseRaceText(SelectedRace);

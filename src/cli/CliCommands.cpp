@@ -53,7 +53,7 @@ Commands:
 
 Options for every command: --home DIR, --sjis (print Shift_JIS bytes instead of UTF-8),
 --help. Messages the window would show in a box go to standard error. Exit status: 0 success,
-1 a refused action, 2 wrong usage.
+1 a refused action or odds files that could not be read (their odds are blank), 2 wrong usage.
 )";
 
 int Download(CliSession& session, const CliOptions& options) {
@@ -155,6 +155,16 @@ int Demo(CliSession& session, const CliOptions& options) {
     return kExitOk;
 }
 
+int RunCommand(CliSession& session, const CliOptions& options) {
+    const std::string& command = options.command;
+    if (command == "download") return Download(session, options);
+    if (command == "days") return Days(session);
+    if (command == "race") return RunRaceCommand(session, options);
+    if (command == "vote") return RunVoteCommand(session, options);
+    if (command == "fetch") return Fetch(session, options);
+    return Demo(session, options);
+}
+
 }  // namespace
 
 int RunCli(const std::string& programFile, const std::vector<std::string>& args) {
@@ -185,12 +195,10 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
 
     CliSession session(ResolveProgramFolder(programFile), options);
     if (!session.Start()) return kExitRefused;
-    if (command == "download") return Download(session, options);
-    if (command == "days") return Days(session);
-    if (command == "race") return RunRaceCommand(session, options);
-    if (command == "vote") return RunVoteCommand(session, options);
-    if (command == "fetch") return Fetch(session, options);
-    return Demo(session, options);
+    int status = RunCommand(session, options);
+    // The message about them is out; what was printed holds blanks where those odds belong.
+    if (status == kExitOk && !session.Form().UnreadableOddsFiles().empty()) return kExitRefused;
+    return status;
 }
 
 }  // namespace kagiroi
