@@ -1,3 +1,4 @@
+#include "app/FetchSchedule.h"
 #include "app/TMainForm.h"
 #include "daystore/DayFiles.h"
 #include "daystore/DayRecords.h"
@@ -77,8 +78,9 @@ void TMainForm::LoadDay(const std::string& day) {
     for (auto& slot : book_->slots)
         slot.RaceAmount = amount;
 
-    ResultsTimer.intervalMs = settings_.ReadInteger("Time", "AutoRdataGet", 10) * 60000;
-    ResultsTimer.enabled = today && ResultsTimer.intervalMs > 0;
+    ResultsTimer.intervalMs =
+        TimerIntervalMs(ScheduleMinutes(settings_.ReadInteger("Time", "AutoRdataGet", 10)));
+    ResultsTimer.enabled = today;
     if (today) StartCurrentDayFetches();
     if (!RaceList.empty()) DatListClick(0);
     NotifyChanged();
@@ -112,6 +114,8 @@ void TMainForm::FButtonClick() {
 void TMainForm::AfterDownload() {
     // A cancel belongs to the download it stopped: the race-day fetches must not stay stopped.
     DownloadCancelFlag = false;
+    // The date box comes back empty: no day is chosen, so the timers fetch nothing.
+    DateText.clear();
     RaceList.clear();
     RaceListIndex = -1;
     RacePagesVisible = false;

@@ -267,6 +267,11 @@ class TMainForm {
     RealTimeRequest Request(const char* dataSpec, std::string key, RealTimeReader reader,
                             std::string fetching, std::string failurePrefix, bool quiet) const;
     RealTimeFetcher Fetcher();
+    // Whether the data service is free for a new command; a button pressed while another
+    // holds it beeps and says so in the download label.
+    bool ServiceFree(bool pressed);
+    void KeepOddsDue(const std::vector<std::string>& entries);
+    std::vector<std::string> TakeOddsDue();
 
     std::string programFolder_;
     MainFormPorts ports_;
@@ -280,6 +285,7 @@ class TMainForm {
     RacePatternForm raceMoyo_;
     int shownRace_ = -1;  // the slot whose tables the screen shows
     bool autoOddsBusy_ = false;
+    std::vector<std::string> oddsDue_;  // automatic odds entries waiting for a free service
     std::vector<std::string> unreadableOddsFiles_;
     int changeInterval_ = 5;  // G: the change interval read at the current day's load
 };

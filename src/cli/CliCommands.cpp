@@ -58,8 +58,8 @@ Options for every command: --home DIR, --sjis (print Shift_JIS bytes instead of 
 
 int Download(CliSession& session, const CliOptions& options) {
     TMainForm& form = session.Form();
-    TGetDataForm download(form.DataService(), form.Store(), form.Settings(), session.Ui(),
-                          form.Ports().clock, form.DownloadCancelFlag);
+    TGetDataForm download(form.DataService(), form.Store(), form.Settings(), form.Log(),
+                          session.Ui(), form.Ports().clock, form.DownloadCancelFlag);
     download.FormCreate();
     if (auto from = options.Value("--from")) {
         auto start = ParseCompactDateTime(*from);
@@ -90,7 +90,7 @@ int Download(CliSession& session, const CliOptions& options) {
     session.Print(Format("files: %d, records read: %lld, stored: %lld, LastTime: %s\n", s.filesRead,
                          s.recordsRead, s.recordsStored,
                          s.newLastTime.empty() ? "unchanged" : s.newLastTime.c_str()));
-    return s.completed || s.nothingNew ? kExitOk : kExitRefused;
+    return (s.completed && !s.lastTimeNotSaved) || s.nothingNew ? kExitOk : kExitRefused;
 }
 
 int Days(CliSession& session) {

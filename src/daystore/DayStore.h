@@ -33,6 +33,8 @@ class DayStore {
     // written, which stays pending.
     bool Flush(std::string* error = nullptr);
     bool HasPendingWrites() const;
+    // Whether this file holds stores that have not reached the disk.
+    bool IsPending(const std::string& path) const;
 
     // The file a record of this kind and date would go to (empty when it can make no name).
     std::string FileFor(const std::string& record) const;

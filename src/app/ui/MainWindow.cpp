@@ -304,7 +304,7 @@ void MainWindow::Refresh() {
 }
 
 void MainWindow::OpenDownloadDialog() {
-    TGetDataForm download(form_.DataService(), form_.Store(), form_.Settings(), ui_,
+    TGetDataForm download(form_.DataService(), form_.Store(), form_.Settings(), form_.Log(), ui_,
                           form_.Ports().clock, form_.DownloadCancelFlag);
     download.FormCreate();
     GetDataDialog dialog(download, this);
