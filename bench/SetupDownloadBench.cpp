@@ -11,6 +11,7 @@
 #include "datalink/TGetDataForm.h"
 #include "daystore/DayFiles.h"
 #include "daystore/DayStore.h"
+#include "platform/ErrorLog.h"
 #include "platform/FileSystem.h"
 #include "platform/SettingsFile.h"
 #include "support/FakePorts.h"
@@ -58,10 +59,11 @@ void BM_SetupDownloadYear(benchmark::State& state) {
         DemoJvLink demo(clock);
         demo.JVInit("KAGIROI");
         SettingsFile settings(JoinPath(folder->Path(), "kagiroi.ini"));
+        ErrorLog log(JoinPath(folder->Path(), "ErrorLog.txt"), clock);
         bool cancelFlag = false;
         {
             DayStore store(folder->Path());
-            TGetDataForm form(demo, store, settings, ui, clock, cancelFlag);
+            TGetDataForm form(demo, store, settings, log, ui, clock, cancelFlag);
             form.FormCreate();
             form.StartDate = AddDays(now, -365);
             form.DataChoice = 1;

@@ -8,22 +8,28 @@ packages=(
     g++ cmake make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-noto-cjk xdg-utils ccache
+    fonts-noto-cjk qt6-translations-l10n xdg-utils ccache locales
 )
 
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
     export DEBIAN_FRONTEND=noninteractive
     if ! $sudo apt-get install -y --no-install-recommends "${missing[@]}"; then
         $sudo apt-get update
         $sudo apt-get install -y --no-install-recommends "${missing[@]}"
     fi
+fi
+
+# A UI test runs under a locale whose decimal mark is a comma.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+    echo "Generating the de_DE.UTF-8 locale"
+    $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
 
 build="${1:-build}"

@@ -2,31 +2,22 @@
 
 #include "analysis/IndexTable.h"
 #include "platform/TextField.h"
-
-#include <array>
+#include "racing/FrameColours.h"
 
 namespace kagiroi {
 
 namespace {
 
-constexpr Rgb kPartnerBlue{0, 128, 255};
 constexpr Rgb kLightYellow{255, 255, 128};
 constexpr Rgb kPink{255, 181, 255};
 constexpr Rgb kLightCyan{162, 255, 255};
 constexpr int kAxisMarkColumn = 3, kPartnerMarkColumn = 4;
 const char* const kChosen = "ν";
 
-Rgb FrameColour(int frame) {
-    static constexpr std::array<Rgb, 9> kFrames = {
-        colors::kWhite,  colors::kWhite, colors::kGrey,   colors::kRed,    colors::kBlue,
-        colors::kYellow, colors::kLime,  colors::kOrange, colors::kMagenta};
-    return frame >= 1 && frame <= 8 ? kFrames[static_cast<size_t>(frame)] : colors::kWhite;
-}
-
 Rgb HorseColour(const TextGrid& axisGrid, int horse) {
     if (horse < 1) return colors::kInfoBackground;
     if (axisGrid.Cell(kAxisMarkColumn, horse) == kChosen) return colors::kRed;
-    if (axisGrid.Cell(kPartnerMarkColumn, horse) == kChosen) return kPartnerBlue;
+    if (axisGrid.Cell(kPartnerMarkColumn, horse) == kChosen) return kPartnerHorseColour;
     return colors::kInfoBackground;
 }
 
@@ -78,11 +69,11 @@ CellStyle IndexTableCellStyle(const TextGrid& table, const TextGrid& axisGrid, i
         return style;
     }
     const std::string& text = table.Cell(column, row);
-    if (column == indexcol::kFrame)
-        style.background = FrameColour(ToInt(text));
-    else if (column == indexcol::kHorse)
-        style.background = HorseColour(axisGrid, ToInt(text));
-    else if (column == indexcol::kWinOdds || column == indexcol::kStandardOdds)
+    if (column == indexcol::kFrame || column == indexcol::kHorse) {
+        style.background = column == indexcol::kFrame ? FrameColour(ToInt(text))
+                                                      : HorseColour(axisGrid, ToInt(text));
+        style.text = DigitColourOn(style.background);
+    } else if (column == indexcol::kWinOdds || column == indexcol::kStandardOdds)
         style.background = OddsColour(table, column, row);
     if (IsRankColumn(column)) {
         style.bold = true;

@@ -61,13 +61,16 @@ bool AttachPayoutRecords(DayBook& book, const std::vector<std::string>& records,
     return refresh;
 }
 
-// The place payouts list the placed horses in order: entry k is placing k.
+// The place payouts list the placed horses in finishing order: entry k is placing k. The
+// runner record's own placing is the official result and is kept: a dead heat gives two horses
+// the same placing, which the entries' order cannot tell.
 void WritePlacings(RaceSlot& slot) {
     for (int k = 0; k < PayoutEntryCount(BetType::Place); ++k) {
         int horse = ReadPayoutEntry(slot.HrCopy, BetType::Place, k).horse;
         if (horse < 1 || horse > kMaxRunners) continue;
-        PutField(slot.RunnerInfo[static_cast<size_t>(horse)], kSePlacingPos, 2,
-                 Format("%02d", k + 1));
+        std::string& runner = slot.RunnerInfo[static_cast<size_t>(horse)];
+        if (ToInt(Field(runner, kSePlacingPos, 2)) > 0) continue;
+        PutField(runner, kSePlacingPos, 2, Format("%02d", k + 1));
     }
 }
 

@@ -16,8 +16,8 @@ struct PayoutImportResult {
 
 // The payout import (HrReadBtnClick) for the loaded day: re-reads the race and runner records
 // (when the race file exists), attaches each payout record (at most 36) to the slot of the same
-// race key, writes the placings the place payouts imply into the runner records and parses
-// every slot's payouts. `selectedRace` is SelectedRace, or -1 when none.
+// race key, writes the placings the place payouts imply into the runner records that hold none
+// yet and parses every slot's payouts. `selectedRace` is SelectedRace, or -1 when none.
 PayoutImportResult ImportPayouts(DayBook& book, int selectedRace);
 
 // The payout parse of one slot from its HrCopy; ParseAllPayouts is CalcBtnClick.

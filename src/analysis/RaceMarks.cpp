@@ -5,6 +5,8 @@
 
 namespace kagiroi {
 
+const char kMarkHolds[] = "○";
+
 const std::array<StrengthSetting, 6> kStrengthSettings = {{
     {"Race1Strong", "1nin", "2.0"},
     {"Race1Strong", "2nin", "7.0"},

@@ -33,7 +33,8 @@ StrengthThresholds StrengthThresholdsFromTexts(const std::array<std::string, 6>&
 struct RaceMarks {
     std::string strong1, strong2, strong3, strongE;
 };
-inline constexpr const char* kMarkHolds = "○";
+// "○", the text of a mark that holds.
+extern const char kMarkHolds[];
 
 // Mark n holds when some runner of win rank n is at or below its upper bound and some runner
 // of rank n + 1 is at or above its lower bound; "他" when none of the three holds.

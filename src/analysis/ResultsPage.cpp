@@ -3,6 +3,8 @@
 #include "platform/Format.h"
 #include "platform/TextField.h"
 
+#include <algorithm>
+
 namespace kagiroi {
 
 namespace {
@@ -28,6 +30,11 @@ PayoutRowTexts RowTexts(BetType type, const PayoutEntry& entry) {
 }
 
 }  // namespace
+
+const std::string& PayoutRowHead(int column) {
+    static const std::array<std::string, 3> heads = {"結果：", "人気：", "配当："};
+    return heads[static_cast<size_t>(std::clamp(column, 0, 2))];
+}
 
 std::array<PayoutGroupTexts, 8> ResultsPageTexts(const Payouts& payouts) {
     std::array<PayoutGroupTexts, 8> page;

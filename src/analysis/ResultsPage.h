@@ -20,7 +20,8 @@ struct PayoutGroupTexts {
     std::vector<PayoutRowTexts> rows;
 };
 
-inline constexpr std::array<const char*, 3> kPayoutRowHeads = {"結果：", "人気：", "配当："};
+// The heading of label column `column` (0..2) of a payout group.
+const std::string& PayoutRowHead(int column);
 
 // The results page of a race in bet-type order. An empty entry shows three empty labels, so the
 // page of `Payouts{}` is the cleared page.

@@ -5,6 +5,8 @@
 #include "platform/Format.h"
 #include "platform/TextField.h"
 
+#include <algorithm>
+
 namespace kagiroi {
 
 bool OddsAreFresh(const RaceSlot& slot) {
@@ -24,12 +26,39 @@ std::vector<std::string> BuildAutoFetchList(const DayBook& book, const std::stri
     return list;
 }
 
+namespace {
+
+constexpr int64_t kMinutesPerDay = 1440;
+constexpr int64_t kResultsEnd = 18 * 60;
+
+int64_t MinuteOfDay(const std::string& hhmm) {
+    return ToInt(Field(hhmm, 1, 2)) * 60 + ToInt(Field(hhmm, 3, 2));
+}
+
+// The minute a window opens: `lead` minutes before the first post, but never before midnight,
+// so an early first post (even "0000") cannot wrap round to the evening and close the day.
+int64_t WindowStart(const std::string& firstPost, int64_t lead) {
+    return std::max<int64_t>(0, MinuteOfDay(firstPost) - lead);
+}
+
+}  // namespace
+
 bool ResultsFetchDue(const std::string& nowHhmm, const std::string& firstPost, int changeInterval) {
-    return !(nowHhmm > "1800") && nowHhmm > AddMinutes(firstPost, -(changeInterval + 30));
+    int64_t now = MinuteOfDay(nowHhmm);
+    int64_t end = std::max(kResultsEnd, MinuteOfDay(firstPost));
+    return now <= end && now > WindowStart(firstPost, int64_t{changeInterval} + 30);
 }
 
 bool ChangeFetchDue(const std::string& nowHhmm, const std::string& firstPost, int changeInterval) {
-    return nowHhmm > AddMinutes(firstPost, -(changeInterval + 60));
+    return MinuteOfDay(nowHhmm) > WindowStart(firstPost, int64_t{changeInterval} + 60);
+}
+
+int ScheduleMinutes(int64_t minutes) {
+    return static_cast<int>(std::clamp<int64_t>(minutes, 1, kMinutesPerDay));
+}
+
+int TimerIntervalMs(int64_t minutes) {
+    return static_cast<int>(ScheduleMinutes(minutes) * int64_t{60000});
 }
 
 std::string ClockText(const DateTime& now) {

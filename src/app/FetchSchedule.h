@@ -19,10 +19,16 @@ bool OddsAreFresh(const RaceSlot& slot);
 // number in two places.
 std::vector<std::string> BuildAutoFetchList(const DayBook& book, const std::string& nowHhmm);
 
-// Results and mining are fetched until 18:00, from G + 30 minutes before the first post on.
+// Results and mining are fetched until 18:00 (or the first post, when that is later), from
+// G + 30 minutes before the first post on. The windows do not wrap round midnight.
 bool ResultsFetchDue(const std::string& nowHhmm, const std::string& firstPost, int changeInterval);
 // Change information is fetched from G + 60 minutes before the first post on.
 bool ChangeFetchDue(const std::string& nowHhmm, const std::string& firstPost, int changeInterval);
+
+// A timer's minutes from the settings, kept within 1 to 1440 (a day).
+int ScheduleMinutes(int64_t minutes);
+// Those minutes as a timer interval, computed without overflow.
+int TimerIntervalMs(int64_t minutes);
 
 // "14時05分09秒".
 std::string ClockText(const DateTime& now);

@@ -9,7 +9,7 @@
 namespace kagiroi {
 
 void TMainForm::TicketTableClick(BetType type, int col, int row) {
-    if (!HasSelectedRace() || !ClickTicketRow(Bets.Table(type), col, row)) return;
+    if (!RaceOnScreen() || !ClickTicketRow(Bets.Table(type), col, row)) return;
     RecomputeTicketTable(Bets, type, CurrentStakeInputs(), Selected().HrCopy,
                          RegisteredRunners(Selected()), Rates);
 }
@@ -23,7 +23,7 @@ CursorShape TMainForm::TicketTableCursor(BetType type, int col, int row) const {
 }
 
 CellStyle TMainForm::TicketTableStyle(BetType type, int col, int row) const {
-    std::string hr = HasSelectedRace() ? Selected().HrCopy : std::string();
+    std::string hr = RaceOnScreen() ? Selected().HrCopy : std::string();
     return TicketCellStyle(Bets.Table(type), col, row, WinningCombinations(type, hr));
 }
 
@@ -32,7 +32,7 @@ void TMainForm::SortBtnClick() {
 }
 
 void TMainForm::ReallocateStakes() {
-    std::string hr = HasSelectedRace() ? Selected().HrCopy : std::string();
+    std::string hr = RaceOnScreen() ? Selected().HrCopy : std::string();
     ReallocateAfterStakeChange(Bets, CurrentStakeInputs(), hr);
 }
 
@@ -44,7 +44,7 @@ void TMainForm::RadioGroup1Click(int index) {
 
 void TMainForm::SaNumEditExC1Change(const std::string& text) {
     SaNumEditExC1 = text;
-    if (HasSelectedRace()) StoreRaceAmount(Selected(), AmountFromBox(text));
+    if (RaceOnScreen()) StoreRaceAmount(Selected(), AmountFromBox(text));
     ReallocateStakes();
 }
 
@@ -52,12 +52,12 @@ VoteOutcome TMainForm::TohyoCSVBtnClick() {
     bool trio = ActiveTicketTab == TicketTab::Trio;
     VotingRequest request;
     request.dayText = DateText;
-    if (RaceListIndex >= 0 && HasSelectedRace()) {
+    if (RaceListIndex >= 0 && RaceOnScreen()) {
         request.race = &Selected();
         if (RaceListIndex < static_cast<int>(RaceList.size()))
             request.raceListText = RaceList[static_cast<size_t>(RaceListIndex)];
     }
-    request.pluginFolder = ReadPluginFolder(settings_);
+    request.pluginFolder = ReadPluginFolder(settings_, programFolder_);
     return SendToVotingPlugin(trio ? "SANFUKU" : "SANTAN",
                               Bets.Table(trio ? BetType::Trio : BetType::Trifecta), request,
                               ports_.ui, ports_.shell);

@@ -3,6 +3,8 @@
 #include "daystore/RecordLayout.h"
 #include "platform/TextField.h"
 
+#include <algorithm>
+
 namespace kagiroi {
 
 namespace {
@@ -12,8 +14,8 @@ std::string Hhmm(const DateTime& t) {
 }  // namespace
 
 void TMainForm::ClockTimerTick() {
+    // Only the clock label changes: the window repaints it alone.
     ClockLabel.text = ClockText(ports_.clock.Now());
-    NotifyChanged();
 }
 
 void TMainForm::CountdownTimerTick() {
@@ -22,7 +24,6 @@ void TMainForm::CountdownTimerTick() {
     } else {
         RemainingTimeLabel.text = CountdownText(Book()[SelectedRace].RaceInfo, ports_.clock.Now());
     }
-    NotifyChanged();
 }
 
 void TMainForm::AutoOddsCheckClick(bool checked) {
@@ -51,9 +52,33 @@ void TMainForm::AutoOddsCheckClick(bool checked) {
     AutoOddsTimer.enabled = checked;
 }
 
+void TMainForm::KeepOddsDue(const std::vector<std::string>& entries) {
+    for (const std::string& entry : entries)
+        if (std::find(oddsDue_.begin(), oddsDue_.end(), entry) == oddsDue_.end())
+            oddsDue_.push_back(entry);
+}
+
+std::vector<std::string> TMainForm::TakeOddsDue() {
+    std::vector<std::string> list;
+    for (const std::string& entry : oddsDue_) {
+        int slot = entry.size() >= 18 ? ToInt(entry.substr(16, 2)) : -1;
+        if (slot < 0 || slot >= kSlotCount) continue;
+        // A day loaded meanwhile may hold another race in the slot; odds that another fetch
+        // brought in meanwhile need no second request.
+        const RaceSlot& race = Book()[slot];
+        if (Field(race.RaceInfo, pos::kRaceKey, 16) == entry.substr(0, 16) && !OddsAreFresh(race))
+            list.push_back(entry);
+    }
+    oddsDue_.clear();
+    return list;
+}
+
 void TMainForm::AutoOddsTimerTick() {
-    if (!DayChosen() || autoOddsBusy_) return;
-    std::vector<std::string> list = BuildAutoFetchList(Book(), Hhmm(ports_.clock.Now()));
+    if (!DayChosen()) return;
+    // Races due while the service is busy are kept for the first tick that finds it free.
+    KeepOddsDue(BuildAutoFetchList(Book(), Hhmm(ports_.clock.Now())));
+    if (autoOddsBusy_ || !ServiceFree(false)) return;
+    std::vector<std::string> list = TakeOddsDue();
     if (list.empty()) return;
     autoOddsBusy_ = true;
     AutoOddsFetch(list);
@@ -61,6 +86,8 @@ void TMainForm::AutoOddsTimerTick() {
 }
 
 void TMainForm::ResultsTimerTick() {
+    // A busy service makes the tick wait for the next one; no chosen day, no timed fetch.
+    if (!DayChosen() || !ServiceFree(false)) return;
     std::string firstPost = Field(Book()[0].RaceInfo, pos::kRaPostTime, 4);
     if (!ResultsFetchDue(Hhmm(ports_.clock.Now()), firstPost, changeInterval_)) return;
     Quiet.results = true;
@@ -72,6 +99,7 @@ void TMainForm::ResultsTimerTick() {
 }
 
 void TMainForm::ChangeTimerTick() {
+    if (!DayChosen() || !ServiceFree(false)) return;
     std::string firstPost = Field(Book()[0].RaceInfo, pos::kRaPostTime, 4);
     if (!ChangeFetchDue(Hhmm(ports_.clock.Now()), firstPost, changeInterval_)) return;
     Quiet.change = true;
@@ -81,8 +109,10 @@ void TMainForm::ChangeTimerTick() {
 
 void TMainForm::StartCurrentDayFetches() {
     if (!AutoOddsChecked) AutoOddsCheckClick(true);
-    changeInterval_ = settings_.ReadInteger("Henko", "GetInterval", 5);
-    ChangeTimer.intervalMs = changeInterval_ * 60000;
+    // 0 or less switches the change fetch off; anything else is kept within a day.
+    int minutes = settings_.ReadInteger("Henko", "GetInterval", 5);
+    changeInterval_ = minutes > 0 ? ScheduleMinutes(minutes) : 0;
+    ChangeTimer.intervalMs = TimerIntervalMs(changeInterval_);
     if (changeInterval_ > 0) {
         ChangeTimer.enabled = true;
         // Stays set until the first timed change fetch has ended.

@@ -1,3 +1,4 @@
+#include "app/FetchSchedule.h"
 #include "app/TMainForm.h"
 #include "daystore/DayFiles.h"
 #include "daystore/DayRecords.h"
@@ -7,6 +8,8 @@
 #include "platform/TextField.h"
 #include "stakes/PopularityRateFile.h"
 #include "stakes/RaceAmounts.h"
+
+#include <algorithm>
 
 namespace kagiroi {
 
@@ -25,6 +28,7 @@ void TMainForm::DateListChange(int index) {
 
 void TMainForm::ResetRaceStates() {
     SelectedRace = -1;
+    shownRace_ = -1;
     RaceListIndex = -1;
     OddsTargetRace = 0;
 }
@@ -41,6 +45,7 @@ void TMainForm::LoadDay(const std::string& day) {
 
     book_->day = day;
     book_->paths = PathsForDay(programFolder_, day);
+    unreadableOddsFiles_.clear();
     if (!FileExists(book_->paths.raceFile)) {
         ports_.ui.Beep();
         ports_.ui.ShowMessage("データ作成が未完了のようです。");
@@ -78,8 +83,9 @@ void TMainForm::LoadDay(const std::string& day) {
     for (auto& slot : book_->slots)
         slot.RaceAmount = amount;
 
-    ResultsTimer.intervalMs = settings_.ReadInteger("Time", "AutoRdataGet", 10) * 60000;
-    ResultsTimer.enabled = today && ResultsTimer.intervalMs > 0;
+    ResultsTimer.intervalMs =
+        TimerIntervalMs(ScheduleMinutes(settings_.ReadInteger("Time", "AutoRdataGet", 10)));
+    ResultsTimer.enabled = today;
     if (today) StartCurrentDayFetches();
     if (!RaceList.empty()) DatListClick(0);
     NotifyChanged();
@@ -96,7 +102,7 @@ void TMainForm::FillRaceLists() {
 }
 
 bool TMainForm::NextRaceClick() {
-    if (IsBlank(DateText) || RaceList.empty()) return false;
+    if (!RequireLoadedDay(false)) return false;
     std::string firstDate = Field(Book()[0].RaceInfo, pos::kYear, 8);
     if (firstDate != FormatDateTime(ports_.clock.Now(), "yyyymmdd")) return false;
     int slot = NextRaceSlot(Book(), static_cast<int>(RaceList.size()),
@@ -113,14 +119,36 @@ void TMainForm::FButtonClick() {
 void TMainForm::AfterDownload() {
     // A cancel belongs to the download it stopped: the race-day fetches must not stay stopped.
     DownloadCancelFlag = false;
+    // The date box comes back empty: no day is chosen, so the timers fetch nothing.
+    DateText.clear();
     RaceList.clear();
     RaceListIndex = -1;
     RacePagesVisible = false;
+    std::vector<std::string> before = DateList;
     BuildDateList();
     FileFailure failure;
     Rates = Rebuild(programFolder_, &failure);
     if (!failure.shown.empty()) ReportFileFailure(failure);
+    // A download that stored new days shows the newest day at once.
+    bool newDays = std::any_of(DateList.begin(), DateList.end(), [&](const std::string& day) {
+        return std::find(before.begin(), before.end(), day) == before.end();
+    });
+    if (newDays) {
+        auto newest = std::max_element(DateList.begin(), DateList.end());
+        DateListChange(static_cast<int>(newest - DateList.begin()));
+    }
     NotifyChanged();
+}
+
+std::string TMainForm::GuidanceText() const {
+    if (RacePagesVisible) return {};
+    if (DateList.empty())
+        return "まだレースデータがありません。\n\n"
+               "1. ツールバーの［JVデータ取得］を押します。\n"
+               "2. 開いた画面で［データ取込］を押すと、レースデータが取り込まれます。\n"
+               "3. 取込が終わると、最新の開催日が読み込まれます。";
+    if (!DayChosen()) return "左上の日付欄から開催日を選んでください。";
+    return "レース一覧からレースを選んでください。";
 }
 
 }  // namespace kagiroi

@@ -12,6 +12,15 @@ bool TMainForm::DayChosen() const {
     return !IsBlank(DateText);
 }
 
+bool TMainForm::RequireLoadedDay(bool quiet) {
+    if (DayChosen() && !RaceList.empty()) return true;
+    if (!quiet) {
+        ports_.ui.Beep();
+        ports_.ui.ShowMessage("ﾃﾞｰﾀを読み込んでください。");
+    }
+    return false;
+}
+
 int TMainForm::DayDateNumber() const {
     return ToInt(Field(Book()[0].RaceInfo, pos::kYear, 8));
 }
@@ -42,14 +51,25 @@ RealTimeRequest TMainForm::Request(const char* dataSpec, std::string key, RealTi
     return request;
 }
 
+bool TMainForm::ServiceFree(bool pressed) {
+    if (!jvLink_.Requests().Taken()) return true;
+    if (pressed) {
+        ports_.ui.Beep();
+        DownloadLabel.text = ServiceBusyText();
+        NotifyChanged();
+    }
+    return false;
+}
+
 void TMainForm::ShowSelectedRaceAgain() {
     if (SelectedRace >= 0 && RaceListIndex >= 0) DatListClick(SelectedRace);
 }
 
 void TMainForm::SokuhoOddsBtnClick() {
+    if (!RequireLoadedDay(false)) return;
     if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen()) return;
     std::string key = Field(Book()[SelectedRace].RaceInfo, pos::kRaceKey, 16);
-    if (ToInt64(key.substr(0, 8)) <= 0) return;
+    if (ToInt64(key.substr(0, 8)) <= 0 || !ServiceFree(true)) return;
     std::string course = CourseRaceText(SelectedRace);
     Fetcher().Fetch(Request("0B30", key, RealTimeReader::Odds, course + "オッズ取得中",
                             course + "R:ｵｯｽﾞ取得エラー：", false));
@@ -60,7 +80,9 @@ void TMainForm::SokuhoOddsBtnClick() {
 }
 
 void TMainForm::ResultsBtnClick() {
+    if (!RequireLoadedDay(Quiet.results)) return;
     if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen() || DayDateNumber() <= 0) return;
+    if (!ServiceFree(!Quiet.results)) return;
     std::string course = CourseRaceText(SelectedRace);
     Fetcher().Fetch(Request("0B12", Format("%08d", DayDateNumber()), RealTimeReader::Race,
                             "ﾚｰｽ情報データ取得中", course + "R:ﾚｰｽ情報データ取得エラー：",
@@ -70,7 +92,9 @@ void TMainForm::ResultsBtnClick() {
 }
 
 void TMainForm::MiningBtnClick() {
+    if (!RequireLoadedDay(Quiet.mining)) return;
     if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen() || DayDateNumber() <= 0) return;
+    if (!ServiceFree(!Quiet.mining)) return;
     std::string course = CourseRaceText(SelectedRace);
     Fetcher().Fetch(Request("0B13", Format("%08d", DayDateNumber()), RealTimeReader::Mining,
                             "DM取得中", course + "R:DMデータ取得エラー：", Quiet.mining));
@@ -79,7 +103,8 @@ void TMainForm::MiningBtnClick() {
 }
 
 void TMainForm::ChangeInfoFetch() {
-    if (!DayChosen() || DayDateNumber() <= 0) return;
+    // Run by timers only: a busy service makes it wait for the next tick.
+    if (!DayChosen() || DayDateNumber() <= 0 || !ServiceFree(false)) return;
     int slot = SelectedRace >= 0 ? SelectedRace : 0;
     std::string course = CourseRaceText(slot);
     Fetcher().Fetch(Request("0B14", Format("%08d", DayDateNumber()), RealTimeReader::Change,
@@ -99,14 +124,20 @@ void TMainForm::ReadDayChanges() {
 
 void TMainForm::AutoOddsFetch(const std::vector<std::string>& list) {
     bool selectedFetched = false;
-    for (const std::string& entry : list) {
+    for (size_t i = 0; i < list.size(); ++i) {
+        const std::string& entry = list[i];
         if (entry.size() < 18) continue;
         std::string key = entry.substr(0, 16);
         int slot = ToInt(entry.substr(16, 2));
         if (slot < 0 || slot >= kSlotCount) continue;
         std::string course = CourseRaceText(slot);
-        Fetcher().Fetch(Request("0B30", key, RealTimeReader::Odds, course + "R ｵｯｽﾞ取得中",
-                                course + "R:", false));
+        RealTimeOutcome outcome = Fetcher().Fetch(Request(
+            "0B30", key, RealTimeReader::Odds, course + "R ｵｯｽﾞ取得中", course + "R:", false));
+        if (outcome.refused) {
+            // Another command took the service: the rest wait for a free tick.
+            KeepOddsDue({list.begin() + static_cast<std::ptrdiff_t>(i), list.end()});
+            break;
+        }
         oddsFiles_.Invalidate();
         OddsTargetRace = slot;
         OzReadBtnClick();
@@ -124,6 +155,7 @@ void TMainForm::N1O1Click() {
         ports_.ui.ShowMessage("ﾃﾞｰﾀを読み込んでください。");
         return;
     }
+    if (!ServiceFree(true)) return;
     for (int item = 0; item < static_cast<int>(RaceList.size()); ++item) {
         DatListClick(item);
         SokuhoOddsBtnClick();

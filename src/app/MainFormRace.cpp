@@ -14,6 +14,8 @@
 #include "selection/NetExtraction.h"
 #include "stakes/RaceAmounts.h"
 
+#include <algorithm>
+
 namespace kagiroi {
 
 void TMainForm::LogAll(const std::vector<std::string>& lines) {
@@ -23,10 +25,37 @@ void TMainForm::LogAll(const std::vector<std::string>& lines) {
 
 void TMainForm::ImportDayOdds() {
     oddsFiles_.SetDay(book_->paths);
+    store_.Flush();
+    // One message for the whole day, however many races the bad files hold.
+    std::vector<std::string> unreadable;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         OddsTargetRace = slot;
-        OzReadBtnClick();
+        for (auto& path : ImportTargetOdds())
+            unreadable.push_back(std::move(path));
     }
+    TellUnreadableOdds(unreadable);
+}
+
+std::vector<std::string> TMainForm::ImportTargetOdds() {
+    RaceSlot& slot = Book()[OddsTargetRace];
+    std::vector<std::string> unreadable;
+    LogAll(ImportOdds(slot, oddsFiles_, &unreadable));
+    // Cancelled runners take no mining rank: new odds can change who they are.
+    ComputeMiningBlock(slot);
+    std::vector<std::string> fresh;
+    for (auto& path : unreadable) {
+        auto& told = unreadableOddsFiles_;
+        if (std::find(told.begin(), told.end(), path) != told.end()) continue;
+        told.push_back(path);
+        fresh.push_back(std::move(path));
+    }
+    return fresh;
+}
+
+void TMainForm::TellUnreadableOdds(const std::vector<std::string>& files) {
+    if (files.empty()) return;
+    ports_.ui.Beep();
+    ports_.ui.ShowMessage(UnreadableOddsMessage(files));
 }
 
 void TMainForm::ImportDayMining() {
@@ -39,7 +68,7 @@ void TMainForm::ParseDayPayouts() {
 void TMainForm::OzReadBtnClick() {
     if (OddsTargetRace < 0 || OddsTargetRace >= kSlotCount) return;
     FlushStore();
-    LogAll(ImportOdds(Book()[OddsTargetRace], oddsFiles_));
+    TellUnreadableOdds(ImportTargetOdds());
 }
 
 void TMainForm::HrReadBtnClick() {
@@ -64,9 +93,15 @@ void TMainForm::DatListClick(int item) {
     SelectedRace = item;
     RaceSlot& slot = Selected();
     if (auto message = InsufficientDataMessage(slot)) {
+        // The screen keeps the earlier race but SelectedRace names this one: empty tables
+        // leave nothing to vote, strike or restake until a race with data is chosen.
+        shownRace_ = -1;
+        Bets.Clear();
         ports_.ui.ShowMessage(*message);
+        NotifyChanged();
         return;
     }
+    shownRace_ = item;
     PrepareRaceGrids(StringGrid26, StringGrid7, RegisteredRunners(slot));
     ResultsPage = ResultsPageTexts(Payouts{});
 
@@ -96,7 +131,7 @@ void TMainForm::DatListClick(int item) {
 }
 
 void TMainForm::UTSFBtnClick() {
-    if (!HasSelectedRace()) return;
+    if (!RaceOnScreen()) return;
     MarkAxisAndPartners(Selected(), StandardOddsTable, StringGrid7);
 }
 
@@ -105,7 +140,7 @@ StakeInputs TMainForm::CurrentStakeInputs() const {
 }
 
 void TMainForm::KaimeMakeBtnClick() {
-    if (!HasSelectedRace()) return;
+    if (!RaceOnScreen()) return;
     ExtractNet(Selected(), StringGrid7, Bets, IndexDirections);
     AllocateExtractedNet(Bets, CurrentStakeInputs(), Selected().HrCopy);
 }
@@ -113,15 +148,14 @@ void TMainForm::KaimeMakeBtnClick() {
 void TMainForm::SpinEdit1Change(int value) {
     SpinEdit1 = std::clamp(value, 1, kTrioCount);
     Favourites.SRF100NinLabel.clear();
-    if (HasSelectedRace())
-        Favourites.SRF100NinLabel = TrioFavouriteText(Selected().Odds, SpinEdit1);
+    if (RaceOnScreen()) Favourites.SRF100NinLabel = TrioFavouriteText(Selected().Odds, SpinEdit1);
     settings_.WriteInteger("Nin100", "SRF", SpinEdit1);
 }
 
 void TMainForm::SpinEdit2Change(int value) {
     SpinEdit2 = std::clamp(value, 1, kTrifectaCount);
     Favourites.SRT100NinLabel.clear();
-    if (HasSelectedRace())
+    if (RaceOnScreen())
         Favourites.SRT100NinLabel = TrifectaFavouriteText(Selected().Odds, SpinEdit2);
     settings_.WriteInteger("Nin100", "SRT", SpinEdit2);
 }
@@ -139,7 +173,7 @@ CellStyle TMainForm::StringGrid26Style(int col, int row) const {
 }
 
 void TMainForm::StringGrid7MouseDown(int col, int row) {
-    if (ToggleMark(StringGrid7, col, row)) KaimeMakeBtnClick();
+    if (RaceOnScreen() && ToggleMark(StringGrid7, col, row)) KaimeMakeBtnClick();
 }
 
 CursorShape TMainForm::StringGrid7Cursor(int col, int row) const {

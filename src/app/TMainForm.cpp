@@ -128,8 +128,19 @@ bool TMainForm::FormCreate(std::string* error) {
     return true;
 }
 
+const std::string& ApplicationTitle() {
+    static const std::string title = "ミラド式3連複3連単馬券網ソフト Kagiroi";
+    return title;
+}
+
+const std::string& VersionText() {
+    static const std::string version = "Ver.1.16";
+    return version;
+}
+
 void TMainForm::FormShow() {
-    int rc = jvLink_.JVInit(std::string(kSoftwareId) + kVersionText);
+    // The software identifier given to the data service, followed by the version text.
+    int rc = jvLink_.JVInit("KAGIROI" + VersionText());
     if (rc != 0) ports_.ui.ShowMessage("JVInitエラー：" + JvResultMessage("JVInit", rc));
 }
 
@@ -154,10 +165,13 @@ void TMainForm::FormCloseQuery(const WindowPlacement& placement) {
 }
 
 void TMainForm::HelpClick() {
-    std::string manual = JoinPath(programFolder_, kManualName);
-    if (FileExists(manual)) {
-        ports_.shell.OpenDocument(manual);
-        return;
+    for (const std::string& folder : {programFolder_, ProgramFileFolder}) {
+        if (folder.empty()) continue;
+        std::string manual = JoinPath(folder, kManualName);
+        if (FileExists(manual)) {
+            ports_.shell.OpenDocument(manual);
+            return;
+        }
     }
     ports_.ui.Beep();
     ports_.ui.ShowMessage("使用解説書[Kagiroi.pdf]が見つかりません。");

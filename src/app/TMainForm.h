@@ -34,10 +34,10 @@ namespace kagiroi {
 
 class JvLink;
 
-inline constexpr const char* kApplicationTitle = "ミラド式3連複3連単馬券網ソフト Kagiroi";
-inline constexpr const char* kVersionText = "Ver.1.16";
-// The software identifier given to the data service, followed by the version text.
-inline constexpr const char* kSoftwareId = "KAGIROI";
+// The title of the main window and of every dialog, and the version text. Defined in the core's
+// sources so the window receives their Shift_JIS bytes, whatever charset includes this header.
+const std::string& ApplicationTitle();
+const std::string& VersionText();
 
 // The ports the main window works through.
 struct MainFormPorts {
@@ -88,8 +88,11 @@ class TMainForm {
     WindowPlacement StoredPlacement() const;
 
     // --- Commands ---
+    // Opens Kagiroi.pdf from the program folder, else from the folder of the program file
+    // (where the build and an install put it when KAGIROI_HOME points elsewhere).
     void HelpClick();
-    std::string VersionText() const { return kVersionText; }
+    std::string ProgramFileFolder;
+    std::string VersionText() const { return kagiroi::VersionText(); }
 
     // --- Day and race list ---
     void BuildDateList();
@@ -147,6 +150,8 @@ class TMainForm {
     void AutoOddsFetch(const std::vector<std::string>& list);
 
     // --- Clocks and the automatic schedule ---
+    // The two clock ticks change only ClockLabel and RemainingTimeLabel and do not call
+    // Changed: the window repaints those labels alone, twice a second.
     void ClockTimerTick();
     void CountdownTimerTick();
     void AutoOddsTimerTick();
@@ -226,6 +231,11 @@ class TMainForm {
 
     // True when `day` is today's date in the date box's form.
     bool IsToday(const std::string& day) const;
+    // The loaded day's odds files that could not be read (their odds are blank), as told.
+    const std::vector<std::string>& UnreadableOddsFiles() const { return unreadableOddsFiles_; }
+    // What the race area says while no race is shown: how to begin when no day is stored,
+    // how to choose a day or a race otherwise; empty while a race is shown.
+    std::string GuidanceText() const;
 
     // A file that could not be read or written: told in the status line (the download label)
     // and in the error log. The command line ends with a failure when any was reported.
@@ -241,10 +251,16 @@ class TMainForm {
     void ResetRaceStates();
     void FillRaceLists();
     void ImportDayOdds();
+    // The odds import of OddsTargetRace; returns the files it could not read that were not
+    // told yet for this day.
+    std::vector<std::string> ImportTargetOdds();
+    void TellUnreadableOdds(const std::vector<std::string>& files);
     void ImportDayMining();
     void ParseDayPayouts();
     void StartCurrentDayFetches();
     bool DayChosen() const;
+    // False (with a beep and the message, unless quiet) when no day is loaded.
+    bool RequireLoadedDay(bool quiet);
     int DayDateNumber() const;
     std::string CourseRaceText(int slot) const;
     void ShowSelectedRaceAgain();
@@ -253,10 +269,18 @@ class TMainForm {
     RaceSlot& Selected() { return Book()[SelectedRace]; }
     const RaceSlot& Selected() const { return Book()[SelectedRace]; }
     bool HasSelectedRace() const { return SelectedRace >= 0 && SelectedRace < kSlotCount; }
+    // The selected race is the one whose tables the screen shows: false after a click on a race
+    // without data, which keeps the earlier race on screen.
+    bool RaceOnScreen() const { return HasSelectedRace() && shownRace_ == SelectedRace; }
     void LogAll(const std::vector<std::string>& lines);
     RealTimeRequest Request(const char* dataSpec, std::string key, RealTimeReader reader,
                             std::string fetching, std::string failurePrefix, bool quiet) const;
     RealTimeFetcher Fetcher();
+    // Whether the data service is free for a new command; a button pressed while another
+    // holds it beeps and says so in the download label.
+    bool ServiceFree(bool pressed);
+    void KeepOddsDue(const std::vector<std::string>& entries);
+    std::vector<std::string> TakeOddsDue();
 
     std::string programFolder_;
     MainFormPorts ports_;
@@ -269,7 +293,10 @@ class TMainForm {
     OddsFiles oddsFiles_;
     int fileFailures_ = 0;
     RacePatternForm raceMoyo_;
+    int shownRace_ = -1;  // the slot whose tables the screen shows
     bool autoOddsBusy_ = false;
+    std::vector<std::string> oddsDue_;  // automatic odds entries waiting for a free service
+    std::vector<std::string> unreadableOddsFiles_;
     int changeInterval_ = 5;  // G: the change interval read at the current day's load
 };
 

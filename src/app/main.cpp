@@ -5,9 +5,11 @@
 #include "datalink/JvLinkComponent.h"
 #include "datalink/ui/SourceDialog.h"
 #include "platform/Clock.h"
+#include "platform/FileSystem.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/Sjis.h"
+#include "widgets/DesktopLook.h"
 #include "widgets/QtPorts.h"
 #include "widgets/TextConversion.h"
 
@@ -21,6 +23,9 @@ int main(int argc, char* argv[]) {
     using namespace kagiroi;
     QApplication app(argc, argv);
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setWindowIcon(ProgramIcon());
+    app.setDesktopFileName(QStringLiteral("kagiroi"));
+    InstallJapaneseQtTranslations(app);
     QtUi ui;
 
     if (!JvLinkComponentAvailable()) {
@@ -32,7 +37,6 @@ int main(int argc, char* argv[]) {
             QMessageBox::Ok);
         return 0;
     }
-    app.setApplicationDisplayName(ToQString(kApplicationTitle));
 
     std::string programFolder = ResolveProgramFolder(CurrentProgramFile(argv[0]));
     std::string unreadableNow;
@@ -45,6 +49,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<JvLink> jvLink = CreateJvLinkComponent(settings, *clock, &sourceDialog);
 
     TMainForm form(programFolder, {ui, *clock, clipboard, shell, *registry}, *jvLink);
+    form.ProgramFileFolder = FolderOf(CurrentProgramFile(argv[0]));
     std::string error;
     if (programFolder.empty() || !form.FormCreate(&error)) {
         QMessageBox::critical(nullptr, QString(), ToQString(error));

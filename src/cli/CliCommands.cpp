@@ -53,13 +53,13 @@ Commands:
 
 Options for every command: --home DIR, --sjis (print Shift_JIS bytes instead of UTF-8),
 --help. Messages the window would show in a box go to standard error. Exit status: 0 success,
-1 a refused action, 2 wrong usage.
+1 a refused action or odds files that could not be read (their odds are blank), 2 wrong usage.
 )";
 
 int Download(CliSession& session, const CliOptions& options) {
     TMainForm& form = session.Form();
-    TGetDataForm download(form.DataService(), form.Store(), form.Settings(), session.Ui(),
-                          form.Ports().clock, form.DownloadCancelFlag);
+    TGetDataForm download(form.DataService(), form.Store(), form.Settings(), form.Log(),
+                          session.Ui(), form.Ports().clock, form.DownloadCancelFlag);
     download.FormCreate();
     if (auto from = options.Value("--from")) {
         auto start = ParseCompactDateTime(*from);
@@ -90,7 +90,7 @@ int Download(CliSession& session, const CliOptions& options) {
     session.Print(Format("files: %d, records read: %lld, stored: %lld, LastTime: %s\n", s.filesRead,
                          s.recordsRead, s.recordsStored,
                          s.newLastTime.empty() ? "unchanged" : s.newLastTime.c_str()));
-    return s.completed || s.nothingNew ? kExitOk : kExitRefused;
+    return (s.completed && !s.lastTimeNotSaved) || s.nothingNew ? kExitOk : kExitRefused;
 }
 
 int Days(CliSession& session) {
@@ -201,6 +201,8 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
         session.Ui().ShowMessage(session.Form().DownloadLabel.text);
         status = kExitRefused;
     }
+    // The message about them is out; what was printed holds blanks where those odds belong.
+    if (status == kExitOk && !session.Form().UnreadableOddsFiles().empty()) return kExitRefused;
     return status;
 }
 

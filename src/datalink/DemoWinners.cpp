@@ -64,7 +64,6 @@ DemoWinners WinnersOf(const DemoRace& race) {
         AddOnce(w.trifectas, DemoTriple{s[0], s[1], s[2]});
     }
     SortAll(w.win);
-    SortAll(w.place);
     SortAll(w.brackets);
     SortAll(w.quinellas);
     SortAll(w.wides);

@@ -12,7 +12,8 @@ using DemoTriple = std::array<int, 3>;
 
 // The combinations a result pays, per bet type. A dead heat pays every order the tied horses
 // could be put in: two winners, two exactas, two trios and so on. Unordered combinations hold
-// their numbers ascending; every list is sorted.
+// their numbers ascending; every list is sorted but the places, which keep the finishing order
+// as the service lists them.
 struct DemoWinners {
     std::vector<int> win;
     std::vector<int> place;

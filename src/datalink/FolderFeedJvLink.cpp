@@ -29,19 +29,27 @@ std::optional<std::string> RecordOfLine(std::string_view line) {
     return record;
 }
 
-// The records of a file that pass the filter; `malformed` (when given) counts the lines that
+// A creation date as the stamp of the newest moment of its day: a download from that stamp on
+// finds the day's records already taken.
+std::string DayStamp(const std::string& record) {
+    return Field(record, 4, 8) + "235959";
+}
+
+// The records of a file that pass the filter. Lines end at CR LF, LF or a lone CR, so no record
+// handed out holds a CR of its own. `skipped` (when given) gets the numbers of the lines that
 // are no records.
 std::vector<std::string> RecordsOfFile(const std::string& path, const RecordFilter& wanted,
-                                       int* malformed) {
+                                       std::vector<int>* skipped) {
     std::vector<std::string> records;
     std::optional<std::string> text = ReadWholeFile(path);
     if (!text) return records;
     // Lines end at CR LF, LF or a lone CR, so no record handed out holds a line break.
-    for (const std::string& line : SplitLines(*text)) {
-        if (line.empty()) continue;
-        std::optional<std::string> record = RecordOfLine(line);
+    std::vector<std::string> lines = SplitLines(*text);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].empty()) continue;
+        std::optional<std::string> record = RecordOfLine(lines[i]);
         if (!record) {
-            if (malformed != nullptr) ++*malformed;
+            if (skipped != nullptr) skipped->push_back(static_cast<int>(i + 1));
             continue;
         }
         if (wanted(*record)) records.push_back(std::move(*record));
@@ -72,43 +80,55 @@ RecordFilter RealTimeFilter(const std::string& dataSpec, const std::string& key)
 
 }  // namespace
 
+std::string FolderMissingText(const std::string& folder) {
+    return "データフォルダ「" + folder + "」が見つかりません。";
+}
+
 FolderFeedJvLink::FolderFeedJvLink(std::string folder) : folder_(std::move(folder)) {}
 
+bool FolderFeedJvLink::StartOffer(JvOffer& offer) {
+    skipped_.clear();
+    failure_.clear();
+    if (DirectoryExists(folder_)) return true;
+    failure_ = FolderMissingText(folder_);
+    offer.code = jv::kInternalError;
+    return false;
+}
+
+std::vector<std::string> FolderFeedJvLink::Read(const std::string& name,
+                                                const RecordFilter& wanted) {
+    std::vector<int> lines;
+    std::vector<std::string> records = RecordsOfFile(JoinPath(folder_, name), wanted, &lines);
+    for (int line : lines)
+        skipped_.push_back(Format("%s %d行目", name.c_str(), line));
+    return records;
+}
+
 JvOffer FolderFeedJvLink::OfferStored(const JvStoredRequest& request) {
-    malformed_ = 0;
     JvOffer offer;
-    if (!DirectoryExists(folder_)) {
-        offer.code = jv::kInternalError;
-        return offer;
-    }
-    std::string fromDay = FormatDateTime(request.from, "yyyymmdd");
-    auto wanted = [fromDay](const std::string& r) { return Field(r, 4, 8) >= fromDay; };
-    std::string newestDay;
+    if (!StartOffer(offer)) return offer;
+    std::string from = FormatDateTime(request.from, "yyyymmddhhnnss");
+    RecordFilter wanted = [from](const std::string& r) { return DayStamp(r) > from; };
     for (const std::string& name : ListFiles(folder_)) {
-        std::string path = JoinPath(folder_, name);
-        std::vector<std::string> records = RecordsOfFile(path, wanted, &malformed_);
+        std::vector<std::string> records = Read(name, wanted);
         if (records.empty()) continue;
         for (const std::string& r : records)
-            newestDay = std::max(newestDay, Field(r, 4, 8));
+            offer.newestStamp = std::max(offer.newestStamp, DayStamp(r));
         // Read again when the loop reaches the file, so only one file is held at a time.
+        std::string path = JoinPath(folder_, name);
         offer.files.push_back(
             {name, [path, wanted] { return RecordsOfFile(path, wanted, nullptr); }});
     }
-    if (!newestDay.empty()) offer.newestStamp = newestDay + "000000";
     return offer;
 }
 
 JvOffer FolderFeedJvLink::OfferRealTime(const std::string& dataSpec, const std::string& key) {
-    malformed_ = 0;
     JvOffer offer;
-    if (!DirectoryExists(folder_)) {
-        offer.code = jv::kInternalError;
-        return offer;
-    }
+    if (!StartOffer(offer)) return offer;
     RecordFilter wanted = RealTimeFilter(dataSpec, key);
     auto records = std::make_shared<std::vector<std::string>>();
     for (const std::string& name : ListFiles(folder_)) {
-        std::vector<std::string> part = RecordsOfFile(JoinPath(folder_, name), wanted, &malformed_);
+        std::vector<std::string> part = Read(name, wanted);
         std::move(part.begin(), part.end(), std::back_inserter(*records));
     }
     if (!records->empty())

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "datalink/JvRequestGate.h"
+
 #include <string>
+#include <vector>
 
 namespace kagiroi {
 
@@ -26,8 +29,19 @@ class JvLink {
     // One record ending in CR LF into `record`; bufferSize is what the caller offers.
     virtual int JVRead(std::string& record, int bufferSize, std::string& fileName) = 0;
     virtual int JVCancel() = 0;
-    // 0 also when nothing is open.
     virtual int JVClose() = 0;
+
+    // Words for the last refused call when its code alone would mislead (a folder that does
+    // not exist); empty otherwise.
+    virtual std::string FailureText() const { return {}; }
+    // The lines of the last open's files that held no record, as "file line" texts.
+    virtual std::vector<std::string> SkippedLines() const { return {}; }
+
+    // Who holds the service between an open and its close (one command at a time).
+    JvRequestGate& Requests() { return requests_; }
+
+  private:
+    JvRequestGate requests_;
 };
 
 }  // namespace kagiroi

@@ -1,5 +1,6 @@
 #include "datalink/JvLinkComponent.h"
 
+#include "platform/FileSystem.h"
 #include "platform/TextField.h"
 
 #include <algorithm>
@@ -8,8 +9,6 @@
 namespace kagiroi {
 
 namespace {
-
-constexpr int kSettingNotSaved = -100;
 
 bool NamesTheDemo(const std::string& source) {
     std::string lower = source;
@@ -38,12 +37,18 @@ int JvLinkComponent::JVInit(const std::string& softwareId) {
 }
 
 int JvLinkComponent::JVSetUIProperties() {
-    if (dialog_ == nullptr) return 0;
+    failure_.clear();
+    if (dialog_ == nullptr) return jv::kOk;
     std::optional<std::string> chosen = dialog_->ChooseSource(Source());
-    if (!chosen) return 0;
+    if (!chosen) return jv::kOk;
     std::string source = Trim(*chosen);
     if (NamesTheDemo(source)) source = kDemoSource;
-    return settings_.WriteString(kJvLinkSection, kJvLinkSourceKey, source) ? 0 : kSettingNotSaved;
+    if (source != kDemoSource && !DirectoryExists(source)) {
+        failure_ = FolderMissingText(source);
+        return jv::kSettingNotSaved;
+    }
+    return settings_.WriteString(kJvLinkSection, kJvLinkSourceKey, source) ? jv::kOk
+                                                                           : jv::kSettingNotSaved;
 }
 
 JvLinkService& JvLinkComponent::ServiceForOpen() {
@@ -63,11 +68,13 @@ JvLinkService& JvLinkComponent::ServiceForOpen() {
 
 int JvLinkComponent::JVOpen(const std::string& dataSpec, const std::string& fromDate, int option,
                             int& readCount, int& downloadCount, std::string& lastFileTimestamp) {
+    failure_.clear();
     return ServiceForOpen().JVOpen(dataSpec, fromDate, option, readCount, downloadCount,
                                    lastFileTimestamp);
 }
 
 int JvLinkComponent::JVRTOpen(const std::string& dataSpec, const std::string& key) {
+    failure_.clear();
     return ServiceForOpen().JVRTOpen(dataSpec, key);
 }
 

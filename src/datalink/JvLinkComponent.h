@@ -27,7 +27,8 @@ class JvLinkComponent : public JvLink {
 
     int JVInit(const std::string& softwareId) override;
     // Asks the dialog for a source and writes it to the setting; 0 and nothing changed without
-    // a dialog or when the user cancels; -100 when the setting cannot be written.
+    // a dialog or when the user cancels; -100 when the setting cannot be written or the folder
+    // chosen does not exist (FailureText names it).
     int JVSetUIProperties() override;
     int JVOpen(const std::string& dataSpec, const std::string& fromDate, int option, int& readCount,
                int& downloadCount, std::string& lastFileTimestamp) override;
@@ -38,6 +39,10 @@ class JvLinkComponent : public JvLink {
     }
     int JVCancel() override { return current_->JVCancel(); }
     int JVClose() override { return current_->JVClose(); }
+    std::string FailureText() const override {
+        return failure_.empty() ? current_->FailureText() : failure_;
+    }
+    std::vector<std::string> SkippedLines() const override { return current_->SkippedLines(); }
 
     // The source the setting names now: "demo" or a folder.
     std::string Source() const;
@@ -55,6 +60,7 @@ class JvLinkComponent : public JvLink {
     std::unique_ptr<FolderFeedJvLink> feed_;
     JvLinkService* current_;
     std::string softwareId_;
+    std::string failure_;  // of the last settings call
 };
 
 // Whether the data-service component can be used on this machine.

@@ -58,14 +58,14 @@ int JvLinkService::JVRTOpen(const std::string& dataSpec, const std::string& key)
 
 int JvLinkService::JVStatus() {
     if (!initialised_) return jv::kNotInitialised;
-    if (!IsOpen()) return jv::kNotOpen;
+    if (!Serving()) return jv::kNotOpen;
     if (Fetching()) AdvanceFetch();
     return static_cast<int>(fetched_);
 }
 
 int JvLinkService::JVRead(std::string& record, int /*bufferSize*/, std::string& fileName) {
     if (!initialised_) return jv::kNotInitialised;
-    if (!IsOpen()) return jv::kNotOpen;
+    if (!Serving()) return jv::kNotOpen;
     if (Fetching()) {
         AdvanceFetch();  // the download goes on in the background
         return jv::kDownloading;
@@ -89,21 +89,33 @@ int JvLinkService::JVRead(std::string& record, int /*bufferSize*/, std::string& 
 }
 
 int JvLinkService::JVCancel() {
-    return JVClose();
+    // The request stays open until its close, as with the component: the cancelled download's
+    // close step still has something to close.
+    if (mode_ != Mode::Closed) {
+        Reset();
+        mode_ = Mode::Cancelled;
+    }
+    return 0;
 }
 
 int JvLinkService::JVClose() {
+    if (!initialised_) return jv::kNotInitialised;
+    if (mode_ == Mode::Closed) return jv::kNotOpen;
+    Reset();
+    return 0;
+}
+
+void JvLinkService::Reset() {
     mode_ = Mode::Closed;
     files_.clear();
     toFetch_.clear();
     records_.clear();
     fetched_ = fileIndex_ = recordIndex_ = 0;
     fileLoaded_ = false;
-    return 0;
 }
 
 void JvLinkService::Start(Mode mode, JvOffer offer) {
-    JVClose();
+    Reset();
     mode_ = mode;
     files_ = std::move(offer.files);
     toFetch_ = std::move(offer.toFetch);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datalink/JvLink.h"
+#include "datalink/JvResultCodes.h"
 #include "platform/DateTime.h"
 
 #include <functional>
@@ -43,8 +44,9 @@ class JvLinkService : public JvLink {
     int JVStatus() override;
     // bufferSize is not enforced: a record is handed out whole whatever the caller offers.
     int JVRead(std::string& record, int bufferSize, std::string& fileName) override;
-    // Stops the download and closes the open request, so the next open starts afresh.
+    // Stops the download; reads then answer -203, and the request waits for its close.
     int JVCancel() override;
+    // -203 when nothing is open.
     int JVClose() override;
 
     bool IsInitialised() const { return initialised_; }
@@ -57,9 +59,11 @@ class JvLinkService : public JvLink {
     virtual void FileFetched(const std::string& /*name*/) {}
 
   private:
-    enum class Mode { Closed, Stored, RealTime };
+    enum class Mode { Closed, Stored, RealTime, Cancelled };
 
     void Start(Mode mode, JvOffer offer);
+    void Reset();
+    bool Serving() const { return mode_ == Mode::Stored || mode_ == Mode::RealTime; }
     void AdvanceFetch();
     bool Fetching() const { return fetched_ < toFetch_.size(); }
 
@@ -73,23 +77,5 @@ class JvLinkService : public JvLink {
     std::vector<std::string> records_;
     size_t recordIndex_ = 0;
 };
-
-// Result codes of the service.
-namespace jv {
-inline constexpr int kNoNewerData = -1;
-inline constexpr int kFileChanged = -1;
-inline constexpr int kDownloading = -3;
-inline constexpr int kNoSid = -101;
-inline constexpr int kSidTooLong = -102;
-inline constexpr int kSidStartsWithBlank = -103;
-inline constexpr int kBadDataSpec = -111;
-inline constexpr int kBadFromDate = -112;
-inline constexpr int kBadKey = -114;
-inline constexpr int kBadOption = -115;
-inline constexpr int kNotInitialised = -201;
-inline constexpr int kStillOpen = -202;
-inline constexpr int kNotOpen = -203;
-inline constexpr int kInternalError = -401;
-}  // namespace jv
 
 }  // namespace kagiroi

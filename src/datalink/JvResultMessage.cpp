@@ -1,5 +1,7 @@
 #include "datalink/JvResultMessage.h"
 
+#include "datalink/JvLink.h"
+
 #include <string_view>
 
 namespace kagiroi {
@@ -100,6 +102,11 @@ std::string MessageOf(std::string_view operation, int code) {
 
 std::string JvResultMessage(const std::string& operation, int code) {
     return MessageOf(operation, code) + "(" + std::to_string(code) + ")";
+}
+
+std::string JvFailureMessage(const JvLink& jvLink, const std::string& operation, int code) {
+    std::string words = jvLink.FailureText();
+    return words.empty() ? JvResultMessage(operation, code) : words;
 }
 
 }  // namespace kagiroi

@@ -1,5 +1,6 @@
 #include "datalink/ReadLoop.h"
 
+#include "datalink/JvResultCodes.h"
 #include "platform/Clock.h"
 
 namespace kagiroi {
@@ -16,7 +17,7 @@ ReadLoopResult RunReadLoop(JvLink& jvLink, Ui& ui, const bool& cancelFlag, int b
         ui.ProcessEvents();
         if (cancelFlag) return {ReadLoopEnd::Cancelled, 0};
         int rc = jvLink.JVRead(record, bufferSize, fileName);
-        if (rc == -3) {
+        if (rc == jv::kDownloading) {
             int64_t now = MonotonicMilliseconds();
             if (waitingSince < 0) waitingSince = now;
             if (now - waitingSince > maxDownloadWaitMs) return {ReadLoopEnd::TimedOut, rc};
@@ -26,11 +27,11 @@ ReadLoopResult RunReadLoop(JvLink& jvLink, Ui& ui, const bool& cancelFlag, int b
         waitingSince = -1;
         if (rc > 0) {
             if (handlers.onRecord) handlers.onRecord(record, fileName);
-        } else if (rc == 0) {
+        } else if (rc == jv::kAllRead) {
             return {ReadLoopEnd::AllRead, 0};
-        } else if (rc == -1) {
+        } else if (rc == jv::kFileChanged) {
             if (handlers.onFileChange) handlers.onFileChange();
-        } else if (rc != -2) {
+        } else if (rc != jv::kFileSkipped) {
             return {ReadLoopEnd::Failed, rc};
         }
     }

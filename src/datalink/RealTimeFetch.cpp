@@ -1,13 +1,14 @@
 #include "datalink/RealTimeFetch.h"
 
+#include "datalink/JvResultCodes.h"
 #include "datalink/JvResultMessage.h"
 #include "datalink/ReadLoop.h"
 #include "daystore/StoreRules.h"
 
 namespace kagiroi {
 
-namespace {
-constexpr int kNothingNewer = -1;
+std::string ServiceBusyText() {
+    return "データ取得中です。取得が終わってからもう一度実行してください。";
 }
 
 int BufferSizeOf(RealTimeReader reader) {
@@ -73,8 +74,10 @@ int RealTimeFetcher::Read(const RealTimeRequest& request) {
 
 void RealTimeFetcher::CloseStep(const RealTimeRequest& request) {
     bool odds = request.reader == RealTimeReader::Odds;
-    int rc = jvLink_.JVClose();
-    if (rc != 0) {
+    // Only a request this fetch opened is closed: after a failed open there is nothing of ours.
+    int rc = open_ ? jvLink_.JVClose() : jv::kOk;
+    open_ = false;
+    if (rc != jv::kOk) {
         Report(JvResultMessage("JVClose", rc));
         if (odds) ui_.Beep();
     } else if (!odds && !request.quiet) {
@@ -85,6 +88,17 @@ void RealTimeFetcher::CloseStep(const RealTimeRequest& request) {
 
 RealTimeOutcome RealTimeFetcher::Fetch(const RealTimeRequest& request) {
     RealTimeOutcome outcome;
+    JvRequestGate& gate = jvLink_.Requests();
+    if (!gate.Take(this)) {
+        outcome.refused = true;
+        return outcome;
+    }
+    Run(request, outcome);
+    gate.Release(this);
+    return outcome;
+}
+
+void RealTimeFetcher::Run(const RealTimeRequest& request, RealTimeOutcome& outcome) {
     bool odds = request.reader == RealTimeReader::Odds;
     bool change = request.reader == RealTimeReader::Change;
     if (odds) ui_.SetBusyCursor(true);
@@ -92,12 +106,13 @@ RealTimeOutcome RealTimeFetcher::Fetch(const RealTimeRequest& request) {
     ui_.ProcessEvents();
 
     int rc = jvLink_.JVRTOpen(request.dataSpec, request.key);
-    if (rc != 0) {
+    open_ = rc == jv::kOk;
+    if (!open_) {
         if (odds || change || !request.quiet) ui_.Beep();
-        std::string failure = request.failurePrefix + JvResultMessage("JVRTOpen", rc);
+        std::string failure = request.failurePrefix + JvFailureMessage(jvLink_, "JVRTOpen", rc);
         // The change fetch shows its failure without logging it; "nothing newer yet" (-1) is
         // no error either, or every timed fetch before the first result would log one.
-        if (change || rc == kNothingNewer) {
+        if (change || rc == jv::kNoNewerData) {
             SetLabel(failure);
         } else {
             Report(failure);
@@ -112,7 +127,6 @@ RealTimeOutcome RealTimeFetcher::Fetch(const RealTimeRequest& request) {
     if (label_.text == request.fetchingLabel) SetLabel("");
     ui_.ProcessEvents();
     CloseStep(request);
-    return outcome;
 }
 
 }  // namespace kagiroi

@@ -26,6 +26,7 @@ struct RealTimeRequest {
 
 // What a fetch did.
 struct RealTimeOutcome {
+    bool refused = false;  // another command holds the service: nothing was touched
     bool opened = false;
     int recordsStored = 0;
 };
@@ -38,6 +39,7 @@ class RealTimeFetcher {
     RealTimeFetcher(JvLink& jvLink, DayStore& store, Ui& ui, ErrorLog& log, const bool& cancelFlag,
                     Label& downloadLabel, std::function<void()> changed);
 
+    // Refused, touching nothing, while another command holds the service.
     RealTimeOutcome Fetch(const RealTimeRequest& request);
 
     // How long a read may keep hearing "still downloading" before it gives up.
@@ -45,6 +47,7 @@ class RealTimeFetcher {
     void SetMaxWait(int milliseconds) { maxWaitMs_ = milliseconds; }
 
   private:
+    void Run(const RealTimeRequest& request, RealTimeOutcome& outcome);
     bool Belongs(RealTimeReader reader, const std::string& record) const;
     int Read(const RealTimeRequest& request);
     void CloseStep(const RealTimeRequest& request);
@@ -59,7 +62,11 @@ class RealTimeFetcher {
     Label& label_;
     std::function<void()> changed_;
     int maxWaitMs_ = kMaxWaitMs;
+    bool open_ = false;  // this fetch holds an open request
 };
+
+// The status text of a command refused because another one is using the service.
+std::string ServiceBusyText();
 
 // Buffer size a reader offers the service.
 int BufferSizeOf(RealTimeReader reader);

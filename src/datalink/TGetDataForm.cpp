@@ -1,7 +1,9 @@
 #include "datalink/TGetDataForm.h"
 
+#include "datalink/JvResultCodes.h"
 #include "datalink/JvResultMessage.h"
 #include "datalink/ReadLoop.h"
+#include "datalink/RealTimeFetch.h"
 #include "daystore/RecordLayout.h"
 #include "daystore/StoreRules.h"
 #include "platform/Format.h"
@@ -52,14 +54,21 @@ std::string StoredRecordLabel(const std::string& record, const std::string& file
     }
 }
 
-TGetDataForm::TGetDataForm(JvLink& jvLink, DayStore& store, SettingsFile& settings, Ui& ui,
-                           const Clock& clock, bool& downloadCancelFlag)
+TGetDataForm::TGetDataForm(JvLink& jvLink, DayStore& store, SettingsFile& settings, ErrorLog& log,
+                           Ui& ui, const Clock& clock, bool& downloadCancelFlag)
     : jvLink_(jvLink),
       store_(store),
       settings_(settings),
+      log_(log),
       ui_(ui),
       clock_(clock),
       cancelFlag_(downloadCancelFlag) {}
+
+TGetDataForm::~TGetDataForm() {
+    // A dialog closed in the middle of a download must not leave the service held.
+    if (requestOpen_) jvLink_.JVClose();
+    jvLink_.Requests().Release(this);
+}
 
 void TGetDataForm::Show() {
     if (Changed) Changed();
@@ -69,18 +78,71 @@ void TGetDataForm::FormCreate() {
     DateTime fallback = AddDays(clock_.Now(), -14);
     std::string stored = settings_.ReadString("JvDataGet", "LastTime",
                                               FormatDateTime(fallback, "yyyy/mm/dd hh:nn:ss"));
-    if (auto parsed = ParseDateTime(stored)) {
+    StartDate = fallback;
+    std::optional<DateTime> parsed = ParseDateTime(stored);
+    if (parsed && !BeyondTomorrow(*parsed)) {
         StartDate = *parsed;
         return;
     }
-    StartDate = fallback;
     ui_.Beep();
-    ui_.ShowMessage("'" + stored +
-                    "' は正しい日付ではありません。取得開始日付を確認してください。");
+    // A start in the future would make every download find nothing new.
+    ui_.ShowMessage(parsed ? "前回取得日時 '" + stored +
+                                 "' が現在の日時より先になっています。取得開始日付を既定の日付に"
+                                 "しました。"
+                           : "'" + stored +
+                                 "' は正しい日付ではありません。取得開始日付を確認してください。");
+}
+
+bool TGetDataForm::BeyondTomorrow(const DateTime& t) const {
+    constexpr int64_t kDaySeconds = 24 * 60 * 60;
+    return ToSerialSeconds(t) > ToSerialSeconds(clock_.Now()) + kDaySeconds;
+}
+
+void TGetDataForm::ReportSkippedLines() {
+    constexpr size_t kLoggedLines = 20;  // a file of garbage must not flood the log
+    std::vector<std::string> lines = jvLink_.SkippedLines();
+    if (lines.empty()) return;
+    for (size_t i = 0; i < lines.size() && i < kLoggedLines; ++i)
+        log_.Append("記録として読めない行を読み飛ばしました：" + lines[i]);
+    if (lines.size() > kLoggedLines)
+        log_.Append(
+            Format("記録として読めない行は他に%zu行あります。", lines.size() - kLoggedLines));
+    closingNotes_.push_back(
+        Format("記録として読めない%zu行を読み飛ばしました（ErrorLog.txtに記録）。", lines.size()));
+}
+
+void TGetDataForm::MoveLastTime() {
+    std::string stamp = Trim(newestStamp_);
+    if (stamp.empty() || stamp == jv::kNoStamp) return;
+    std::optional<DateTime> newest = ParseCompactDateTime(stamp);
+    if (!newest) return;
+    if (BeyondTomorrow(*newest)) {
+        // The records are stored; only the start of the next download stays where it was.
+        closingNotes_.push_back(
+            "最新データの日時が現在の日時より先のため、前回取得日時は更新し"
+            "ませんでした。");
+        return;
+    }
+    StartDate = *newest;
+    std::string text = FormatDateTime(*newest, "yyyy/mm/dd hh:nn:ss");
+    if (!settings_.WriteString("JvDataGet", "LastTime", text)) {
+        summary_.lastTimeNotSaved = true;
+        ui_.Beep();
+        ui_.ShowMessage(
+            "前回取得日時を設定ファイルに書き込めませんでした。次回のデータ取込では同じ"
+            "データをもう一度取得します。");
+        return;
+    }
+    summary_.newLastTime = text;
 }
 
 void TGetDataForm::StartClick() {
     if (running_) return;
+    if (!jvLink_.Requests().Take(this)) {
+        ui_.Beep();
+        ui_.ShowMessage(ServiceBusyText());
+        return;
+    }
     ui_.ShowMessage(FormatDateTime(StartDate, "yyyy年mm月dd日hh時nn分ss秒") +
                     "以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり"
                     "他のアプリケーションを操作することは極力避けてください。");
@@ -89,6 +151,8 @@ void TGetDataForm::StartClick() {
     DownloadBar.position = 0;
     ReadBar.position = 0;
     summary_ = DownloadSummary{};
+    storedPerFile_.clear();
+    closingNotes_.clear();
 
     std::string fromDate = FormatDateTime(StartDate, "yyyymmddhhnnss");
     startNumber_ = ToInt(fromDate.substr(0, 8));
@@ -96,11 +160,17 @@ void TGetDataForm::StartClick() {
     ui_.SetBusyCursor(true);
     running_ = true;
     int rc = jvLink_.JVOpen(kDataSpec, fromDate, option, readCount_, downloadCount_, newestStamp_);
-    if (rc != 0 || readCount_ == 0) {
-        summary_.nothingNew = rc == -1 || rc == 0;
+    requestOpen_ = rc == jv::kOk;
+    ReportSkippedLines();
+    if (rc != jv::kOk || readCount_ == 0) {
+        summary_.nothingNew = rc == jv::kNoNewerData || rc == jv::kOk;
         ui_.Beep();
-        ui_.ShowMessage(rc == -1 || rc == 0 ? std::string(kNoNewData)
-                                            : "JVOpenエラー:" + JvResultMessage("JVOpen", rc));
+        std::string message = summary_.nothingNew
+                                  ? std::string(kNoNewData)
+                                  : "JVOpenエラー:" + JvFailureMessage(jvLink_, "JVOpen", rc);
+        for (const std::string& note : closingNotes_)
+            message += " " + note;
+        ui_.ShowMessage(message);
         CloseStep();
         return;
     }
@@ -141,7 +211,7 @@ void TGetDataForm::StoreRecord(const std::string& record, const std::string& fil
     ++summary_.recordsRead;
     if (!PassesDownloadFilter(record, startNumber_, FinalOdds)) return;
     if (!store_.Store(record, StoreRoute::Download)) return;
-    ++summary_.recordsStored;
+    ++storedPerFile_[store_.FileFor(record)];
     RecordText = StoredRecordLabel(record, fileName);
     Show();
 }
@@ -163,9 +233,13 @@ void TGetDataForm::ReadLoop() {
     ReadLoopResult result = RunReadLoop(jvLink_, ui_, cancelFlag_, kDownloadBuffer, handlers);
     summary_.filesRead = files;
 
-    // What was read is written out before anything else can look at the day files.
+    // What was read is written out before anything else can look at the day files; only what
+    // reached the disk counts as stored.
     FileFailure failure;
-    if (!store_.Flush(&failure)) {
+    bool written = store_.Flush(&failure);
+    for (const auto& [path, records] : storedPerFile_)
+        if (!store_.IsPending(path)) summary_.recordsStored += records;
+    if (!written) {
         ui_.Beep();
         ui_.ShowMessage("データファイルの書き込みに失敗しました。" + failure.shown);
         return;
@@ -174,15 +248,10 @@ void TGetDataForm::ReadLoop() {
         ProgressText = Format("データ読込み完了(%d/%d)", files, readCount_);
         DownloadBar.position = 0;
         ReadBar.position = 0;
-        std::string stamp = Trim(newestStamp_);
-        if (!stamp.empty() && stamp != "00000000000000") {
-            if (auto newest = ParseCompactDateTime(stamp)) {
-                StartDate = *newest;
-                summary_.newLastTime = FormatDateTime(*newest, "yyyy/mm/dd hh:nn:ss");
-                settings_.WriteString("JvDataGet", "LastTime", summary_.newLastTime);
-            }
-        }
+        MoveLastTime();
         ProgressText = "データ作成が完了しました。";
+        for (const std::string& note : closingNotes_)
+            ProgressText += " " + note;
         summary_.completed = true;
     } else if (result.end == ReadLoopEnd::Failed || result.end == ReadLoopEnd::TimedOut) {
         ui_.Beep();
@@ -192,11 +261,14 @@ void TGetDataForm::ReadLoop() {
 }
 
 void TGetDataForm::CloseStep() {
-    int rc = jvLink_.JVClose();
+    // After a failed open nothing of this download is open to close.
+    int rc = requestOpen_ ? jvLink_.JVClose() : jv::kOk;
+    requestOpen_ = false;
+    jvLink_.Requests().Release(this);
     ui_.SetBusyCursor(false);
     running_ = false;
     ui_.Beep();
-    if (rc != 0) ui_.ShowMessage("JVCloseエラー:" + JvResultMessage("JVClose", rc));
+    if (rc != jv::kOk) ui_.ShowMessage("JVCloseエラー:" + JvResultMessage("JVClose", rc));
     Show();
 }
 
@@ -204,15 +276,18 @@ void TGetDataForm::CancelClick() {
     if (!ui_.AskYesNo("データ取込を中止します。実行しますか？")) return;
     bool fetching = StatusTimerEnabled;
     StatusTimerEnabled = false;
-    jvLink_.JVCancel();
+    // Another command's request is not this dialog's to cancel; the flag still stops its reads.
+    if (requestOpen_) jvLink_.JVCancel();
     cancelFlag_ = true;
     ui_.Beep();
     ui_.ShowMessage("JVCancel:キャンセルされました");
     ProgressText = "JVCancel:キャンセルされました";
     // Cancelled while fetching there is no read loop to end: close the service here, or it
     // would still be open when the next download starts.
-    if (fetching) {
+    if (fetching && requestOpen_) {
         jvLink_.JVClose();
+        requestOpen_ = false;
+        jvLink_.Requests().Release(this);
         ui_.SetBusyCursor(false);
         running_ = false;
     }
@@ -221,9 +296,10 @@ void TGetDataForm::CancelClick() {
 
 void TGetDataForm::SettingsClick() {
     int rc = jvLink_.JVSetUIProperties();
-    if (rc == 0) return;
+    if (rc == jv::kOk) return;
     ui_.Beep();
-    ui_.ShowMessage("JVSetUIPropertiesエラー：" + JvResultMessage("JVSetUIProperties", rc));
+    ui_.ShowMessage("JVSetUIPropertiesエラー：" +
+                    JvFailureMessage(jvLink_, "JVSetUIProperties", rc));
 }
 
 }  // namespace kagiroi

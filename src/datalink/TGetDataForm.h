@@ -3,11 +3,14 @@
 #include "datalink/JvLink.h"
 #include "daystore/DayStore.h"
 #include "platform/Clock.h"
+#include "platform/ErrorLog.h"
 #include "platform/SettingsFile.h"
 #include "platform/Ui.h"
 
 #include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace kagiroi {
 
@@ -23,7 +26,8 @@ struct DownloadSummary {
     long long recordsStored = 0;
     std::string newLastTime;  // empty when LastTime did not move
     bool completed = false;
-    bool nothingNew = false;  // the service had nothing newer than the start date
+    bool lastTimeNotSaved = false;  // the settings file refused the new LastTime
+    bool nothingNew = false;        // the service had nothing newer than the start date
 };
 
 // The download dialog "ＪＶデータ取込": asks the data service for everything published since a
@@ -31,8 +35,11 @@ struct DownloadSummary {
 // day files. One dialog per opening.
 class TGetDataForm {
   public:
-    TGetDataForm(JvLink& jvLink, DayStore& store, SettingsFile& settings, Ui& ui,
+    TGetDataForm(JvLink& jvLink, DayStore& store, SettingsFile& settings, ErrorLog& log, Ui& ui,
                  const Clock& clock, bool& downloadCancelFlag);
+    ~TGetDataForm();
+    TGetDataForm(const TGetDataForm&) = delete;
+    TGetDataForm& operator=(const TGetDataForm&) = delete;
 
     // Opening: the start date from JvDataGet/LastTime (now minus 14 days when missing). A stored
     // value that does not read as a date-time is reported and the default is used instead.
@@ -64,6 +71,11 @@ class TGetDataForm {
 
   private:
     void ReadLoop();
+    // LastTime follows the newest stamp of the open, but never beyond tomorrow.
+    void MoveLastTime();
+    // Lines of the service's files that held no record go to the log and the closing status.
+    void ReportSkippedLines();
+    bool BeyondTomorrow(const DateTime& t) const;
     void CloseStep();
     void StoreRecord(const std::string& record, const std::string& fileName);
     void Show();
@@ -71,6 +83,7 @@ class TGetDataForm {
     JvLink& jvLink_;
     DayStore& store_;
     SettingsFile& settings_;
+    ErrorLog& log_;
     Ui& ui_;
     const Clock& clock_;
     bool& cancelFlag_;
@@ -80,7 +93,10 @@ class TGetDataForm {
     int startNumber_ = 0;
     std::string newestStamp_;
     bool running_ = false;
+    bool requestOpen_ = false;  // this download's open succeeded and awaits its close
     DownloadSummary summary_;
+    std::vector<std::string> closingNotes_;  // added to the closing status
+    std::map<std::string, long long> storedPerFile_;
 };
 
 // The record label after a stored record ("開催:2024年01月06日中山11R", ...); empty for kinds

@@ -210,6 +210,11 @@ bool DayStore::HasPendingWrites() const {
     return std::any_of(cache_.begin(), cache_.end(), [](const auto& e) { return e.second.dirty; });
 }
 
+bool DayStore::IsPending(const std::string& path) const {
+    auto it = cache_.find(path);
+    return it != cache_.end() && it->second.dirty;
+}
+
 void DayStore::KeepCacheSmall() {
     if (cachedBytes_ > kCacheBudget) FlushAndReport();
 }

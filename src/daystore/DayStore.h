@@ -39,6 +39,8 @@ class DayStore {
     // such file and says that its records were not stored.
     bool Flush(FileFailure* failure = nullptr);
     bool HasPendingWrites() const;
+    // Whether this file holds stores that have not reached the disk.
+    bool IsPending(const std::string& path) const;
 
     // Where the flushes that no caller waits for (the cache trimming, the destructor) report.
     void ReportFailuresTo(FailureReport report) { report_ = std::move(report); }

@@ -1,5 +1,6 @@
 #include "odds/MiningImport.h"
 
+#include "odds/OddsImport.h"
 #include "odds/RankKeyText.h"
 #include "platform/FileSystem.h"
 #include "platform/TextField.h"
@@ -18,6 +19,10 @@ constexpr int kDmTimePos = 34, kDmPlusPos = 39, kDmMinusPos = 43, kDmEntryLength
 // The runner record's own prediction.
 constexpr int kSeTimePos = 538, kSePlusPos = 543, kSeMinusPos = 547;
 constexpr int kNoTimeAbove = 99999;
+// The runner record's abnormality code: 1 withdrawn, 2 excluded at the start, 3 excluded
+// before it. Such a horse does not run.
+constexpr int kSeAbnormalityPos = 332;
+constexpr char kFirstNonStarterCode = '1', kLastNonStarterCode = '3';
 
 std::string MiningKey(const std::string& record) {
     return Field(record, pos::kYear, 4) + Field(record, pos::kMonthDay, 4) +
@@ -56,6 +61,14 @@ bool ReadMiningRecords(DayBook& book) {
     return true;
 }
 
+// A horse that will not run takes no mining rank, so it cannot take a runner's place among
+// the partners.
+bool Runs(const RaceSlot& slot, int horse) {
+    if (slot.Odds.WinOdds[static_cast<size_t>(horse)] == kCancelledOdds) return false;
+    std::string code = Field(slot.RunnerInfo[static_cast<size_t>(horse)], kSeAbnormalityPos, 1);
+    return code.empty() || code[0] < kFirstNonStarterCode || code[0] > kLastNonStarterCode;
+}
+
 }  // namespace
 
 void ComputeMiningBlock(RaceSlot& slot) {
@@ -74,7 +87,7 @@ void ComputeMiningBlock(RaceSlot& slot) {
             entry.MiningErrorPlus = NumberAt(runner, kSePlusPos, 4);
             entry.MiningErrorMinus = NumberAt(runner, kSeMinusPos, 4);
         }
-        if (entry.MiningTime > 0)
+        if (entry.MiningTime > 0 && Runs(slot, h))
             list.Add(RightAlignedNumber(entry.MiningTime, 5) + RightAlignedNumber(h, 2));
     }
     for (size_t t = 0; t < list.Count(); ++t) {

@@ -90,8 +90,13 @@ struct CombinationWork {
 // One import of one slot; gathers the problem lines as it goes.
 class SlotImport {
   public:
-    SlotImport(RaceSlot& slot, OddsFiles& files, CombinationWork& work)
-        : slot_(slot), files_(files), raceName_(RaceListText(slot)), work_(work) {}
+    SlotImport(RaceSlot& slot, OddsFiles& files, CombinationWork& work,
+               std::vector<std::string>* unreadableFiles)
+        : slot_(slot),
+          files_(files),
+          raceName_(RaceListText(slot)),
+          work_(work),
+          unreadableFiles_(unreadableFiles) {}
 
     std::vector<std::string> Run() {
         int runners = RegisteredRunners(slot_);
@@ -131,7 +136,14 @@ class SlotImport {
             copy.assign(static_cast<size_t>(OddsRecordLength(kind)), ' ');
             problems_.push_back(files_.Path(kind) + "：ファイルを読み込めないため、" + raceName_ +
                                 "のオッズを空欄にしました。");
+            NoteUnreadable(files_.Path(kind));
         }
+    }
+
+    void NoteUnreadable(const std::string& path) {
+        if (unreadableFiles_ == nullptr) return;
+        auto& list = *unreadableFiles_;
+        if (std::find(list.begin(), list.end(), path) == list.end()) list.push_back(path);
     }
 
     void Report(OddsKind kind, int malformed) {
@@ -244,13 +256,22 @@ class SlotImport {
     std::string raceName_;
     std::vector<std::string> problems_;
     CombinationWork& work_;
+    std::vector<std::string>* unreadableFiles_;
 };
 
 }  // namespace
 
-std::vector<std::string> ImportOdds(RaceSlot& slot, OddsFiles& files) {
+std::vector<std::string> ImportOdds(RaceSlot& slot, OddsFiles& files,
+                                    std::vector<std::string>* unreadableFiles) {
     static thread_local CombinationWork work;
-    return SlotImport(slot, files, work).Run();
+    return SlotImport(slot, files, work, unreadableFiles).Run();
+}
+
+std::string UnreadableOddsMessage(const std::vector<std::string>& files) {
+    std::string names;
+    for (const auto& path : files)
+        names += (names.empty() ? "" : "、") + path;
+    return names + "：ファイルを読み込めないため、そのオッズを空欄にしました。";
 }
 
 }  // namespace kagiroi

@@ -26,7 +26,13 @@ OddsReading ReadOddsField(std::string_view field);
 // ranks and ends with ComputeRunnerIndices. A record that is not found leaves its copy as it was.
 // A malformed odds field or an unreadable odds file never ends the import: the field (or the
 // file's whole table for this race) counts as blank, and one line naming the file and the race
-// is returned for the error log.
-std::vector<std::string> ImportOdds(RaceSlot& slot, OddsFiles& files);
+// is returned for the error log. The paths of the files that could not be read are added to
+// `unreadableFiles` when given (each once).
+std::vector<std::string> ImportOdds(RaceSlot& slot, OddsFiles& files,
+                                    std::vector<std::string>* unreadableFiles = nullptr);
+
+// What the user is told once about odds files that could not be read: their paths and that
+// their odds are blank, on one line.
+std::string UnreadableOddsMessage(const std::vector<std::string>& files);
 
 }  // namespace kagiroi

@@ -1,9 +1,39 @@
 #include "platform/Format.h"
 
+#include <clocale>
 #include <cstdarg>
 #include <cstdio>
+#ifndef _WIN32
+#include <locale.h>
+#endif
 
 namespace kagiroi {
+
+namespace {
+
+// The window's toolkit applies the user's locale to the whole process; the program's number
+// texts are data (read back from cells and files), so they are always written with a point.
+#ifdef _WIN32
+int FormatInto(char* out, size_t size, const char* pattern, va_list args) {
+    static const _locale_t classic = _create_locale(LC_NUMERIC, "C");
+    va_list copy;
+    va_copy(copy, args);
+    int n = _vscprintf_l(pattern, classic, copy);
+    va_end(copy);
+    if (n >= 0 && static_cast<size_t>(n) < size) _vsnprintf_l(out, size, pattern, classic, args);
+    return n;
+}
+#else
+int FormatInto(char* out, size_t size, const char* pattern, va_list args) {
+    static const locale_t classic = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    locale_t previous = uselocale(classic);
+    int n = std::vsnprintf(out, size, pattern, args);
+    uselocale(previous);
+    return n;
+}
+#endif
+
+}  // namespace
 
 std::string Format(const char* pattern, ...) {
     char small[128];
@@ -11,7 +41,7 @@ std::string Format(const char* pattern, ...) {
     va_start(args, pattern);
     va_list copy;
     va_copy(copy, args);
-    int n = std::vsnprintf(small, sizeof small, pattern, args);
+    int n = FormatInto(small, sizeof small, pattern, args);
     va_end(args);
     std::string out;
     if (n < 0) {
@@ -22,7 +52,7 @@ std::string Format(const char* pattern, ...) {
         out.assign(small, static_cast<size_t>(n));
     } else {
         out.resize(static_cast<size_t>(n) + 1);
-        std::vsnprintf(out.data(), out.size(), pattern, copy);
+        FormatInto(out.data(), out.size(), pattern, copy);
         out.resize(static_cast<size_t>(n));
     }
     va_end(copy);

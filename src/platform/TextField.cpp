@@ -93,8 +93,9 @@ bool TryToDouble(std::string_view text, double& value) {
         }
     }
     if (!digit) return false;
-    value = std::strtod(t.c_str(), nullptr);
-    return true;
+    // from_chars reads the point whatever the user's locale says the decimal mark is.
+    const char* begin = t.data() + (t[0] == '+' ? 1 : 0);
+    return std::from_chars(begin, t.data() + t.size(), value).ec == std::errc{};
 }
 
 double ToDouble(std::string_view text) {

@@ -7,6 +7,8 @@
 
 namespace kagiroi {
 
+const char kStrikeMark[] = "消";
+
 namespace {
 
 constexpr Rgb kHeaderBackground{201, 146, 146};
@@ -61,6 +63,13 @@ void SetUpBetTable(TextGrid& table, BetType type) {
 BetBoard::BetBoard() {
     for (BetType type : kAllBetTypes)
         SetUpBetTable(Table(type), type);
+}
+
+void BetBoard::Clear() {
+    for (BetType type : kAllBetTypes) {
+        SetUpBetTable(Table(type), type);
+        Totals(type).Clear();
+    }
 }
 
 SortDirections& BetBoard::Directions(BetType type) {

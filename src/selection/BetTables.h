@@ -14,7 +14,8 @@ namespace kagiroi {
 
 inline constexpr int kTicketTableColumns = 15;  // columns of the trio and trifecta tables
 inline constexpr int kIndexTableSortFlags = 18;
-inline constexpr const char* kStrikeMark = "消";
+// "消", the strike-out mark of column 0.
+extern const char kStrikeMark[];
 
 // Gives a bet table of the type its columns, header captions and widths, and leaves it with the
 // header and one empty ticket row. Hidden columns have width -1.
@@ -30,6 +31,8 @@ struct BetBoard {
     const TextGrid& Table(BetType type) const { return tables[static_cast<size_t>(type)]; }
     BetTotals& Totals(BetType type) { return totals[static_cast<size_t>(type)]; }
     const BetTotals& Totals(BetType type) const { return totals[static_cast<size_t>(type)]; }
+    // Every table back to its header and one empty row, every total empty; the sort flags stay.
+    void Clear();
     // The direction flags of the trio table for 3連複, of the trifecta table otherwise.
     SortDirections& Directions(BetType type);
 

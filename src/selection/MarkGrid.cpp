@@ -1,10 +1,11 @@
 #include "selection/MarkGrid.h"
 
 #include "platform/TextField.h"
-
-#include <array>
+#include "racing/FrameColours.h"
 
 namespace kagiroi {
+
+const char kMark[] = "ν";
 
 namespace {
 
@@ -35,22 +36,22 @@ CursorShape MarkGridCursor(const TextGrid& grid, int col, int row) {
     return IsMarkCell(grid, col, row) ? CursorShape::Hand : CursorShape::Arrow;
 }
 
-Rgb BracketColor(int bracket) {
-    static const std::array<Rgb, 9> kColors = {colors::kWhite, colors::kWhite,  colors::kGrey,
-                                               colors::kRed,   colors::kBlue,   colors::kYellow,
-                                               colors::kLime,  colors::kOrange, colors::kMagenta};
-    return bracket >= 1 && bracket <= 8 ? kColors[static_cast<size_t>(bracket)] : colors::kWhite;
-}
-
 CellStyle MarkGridCellStyle(const TextGrid& grid, int col, int row) {
     CellStyle style;
     if (col == 2) style.align = CellAlign::Left;
     if (row == 0)
         style.background = colors::kSilver;
     else if (col == 0)
-        style.background = BracketColor(ToInt(grid.Cell(0, row)));
+        style.background = FrameColour(ToInt(grid.Cell(0, row)));
     else if (col == 1)
         style.background = colors::kInfoBackground;
+    style.text = DigitColourOn(style.background);
+    // Marks stand out from the Latin-looking letter they are: bold, in the colour the horse
+    // number takes for them.
+    if (row >= 1 && IsMarkCell(grid, col, row) && HasMark(grid, col, row)) {
+        style.bold = true;
+        style.text = col == kMarkGridAxisColumn ? colors::kRed : kPartnerHorseColour;
+    }
     return style;
 }
 

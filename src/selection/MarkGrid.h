@@ -8,7 +8,8 @@ namespace kagiroi {
 // the axis mark (軸) and the partner mark (相手).
 inline constexpr int kMarkGridAxisColumn = 3;
 inline constexpr int kMarkGridPartnerColumn = 4;
-inline constexpr const char* kMark = "ν";
+// "ν", the axis and partner mark.
+extern const char kMark[];
 
 // Five columns with their captions and widths; the rows are the race loading's to size.
 void SetUpMarkGrid(TextGrid& grid);
@@ -21,8 +22,5 @@ bool ToggleMark(TextGrid& grid, int col, int row);
 
 CursorShape MarkGridCursor(const TextGrid& grid, int col, int row);
 CellStyle MarkGridCellStyle(const TextGrid& grid, int col, int row);
-
-// The colour of a bracket 1..8 on the race card; white for anything else.
-Rgb BracketColor(int bracket);
 
 }  // namespace kagiroi

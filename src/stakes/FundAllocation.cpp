@@ -127,12 +127,17 @@ AllocationMode AllocationModeFromIndex(int index) {
 void AllocateStakes(BetType type, AllocationMode mode, int amount, TextGrid& table,
                     BetTotals& totals) {
     amount = std::min(amount, kMaxAmount);
-    if (amount < kMinimumStake || table.RowCount() > kMaxAllocatedRows) return;
+    if (table.RowCount() > kMaxAllocatedRows) return;
     const BetColumns& c = ColumnsOf(type);
     if (table.RowCount() < 2 || IsBlank(table.Cell(c.odds, 1))) return;
     for (int r = 1; r < table.RowCount(); ++r)
         for (int col : {c.stake, c.expectedPayout, c.share})
             table.SetCell(col, r, "");
+    // No stake is kept that the amount box does not say.
+    if (amount < kMinimumStake) {
+        totals.Clear();
+        return;
+    }
     std::vector<TicketRow> tickets = TicketRows(table, c);
     if (mode == AllocationMode::Equal)
         AllocateEqually(amount, table, c, tickets, totals);

@@ -21,8 +21,8 @@ inline constexpr int kMaxAllocatedRows = 307;
 
 // Gives every ticket row of the table that is not struck out a stake in 100-yen units, its
 // payout if it hits and that payout's share of the total stake, and writes the 買い点数,
-// 投票金額 and 予想回収率 totals. Amounts below 100 allocate nothing; amounts above the six
-// digits of the amount box count as 999999.
+// 投票金額 and 予想回収率 totals. An amount below 100 empties every stake and the totals;
+// amounts above the six digits of the amount box count as 999999.
 void AllocateStakes(BetType type, AllocationMode mode, int amount, TextGrid& table,
                     BetTotals& totals);
 

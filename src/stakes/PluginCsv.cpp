@@ -8,6 +8,7 @@
 #include "selection/BetTables.h"
 
 #include <array>
+#include <cctype>
 #include <vector>
 
 namespace kagiroi {
@@ -43,8 +44,27 @@ bool HasStakedTicket(const TextGrid& table, const BetColumns& c, int row) {
            !IsBlank(table.Cell(c.stake, row));
 }
 
+// 12600 as "12,600".
+std::string GroupedDigits(int64_t value) {
+    std::string digits = Format("%lld", static_cast<long long>(value));
+    std::string grouped;
+    for (size_t k = 0; k < digits.size(); ++k) {
+        bool groupStart = k > 0 && digits[k - 1] != '-' && (digits.size() - k) % 3 == 0;
+        if (groupStart) grouped += ',';
+        grouped += digits[k];
+    }
+    return grouped;
+}
+
 bool RaceDateIsDigits(const std::string& raceInfo) {
     return IsDigits(Field(raceInfo, pos::kYear, 4) + Field(raceInfo, pos::kMonthDay, 4));
+}
+
+// A full path: from the root, a network share or a drive letter and colon.
+bool IsAbsoluteFolder(const std::string& folder) {
+    if (folder.front() == '/' || folder.front() == '\\') return true;
+    return folder.size() >= 2 && folder[1] == ':' &&
+           std::isalpha(static_cast<unsigned char>(folder[0]));
 }
 
 }  // namespace
@@ -95,12 +115,14 @@ std::string PluginProgramPath(const std::string& pluginFolder) {
     return JoinPath(pluginFolder, kPluginProgram);
 }
 
-std::string ReadPluginFolder(const SettingsFile& settings) {
-    return settings.ReadString("Dir", "HibariTohyo2", "");
+std::string ReadPluginFolder(const SettingsFile& settings, const std::string& programFolder) {
+    std::string folder = Trim(settings.ReadString("Dir", "HibariTohyo2", ""));
+    if (folder.empty() || IsAbsoluteFolder(folder)) return folder;
+    return JoinPath(programFolder, folder);
 }
 
 bool ChoosePluginFolder(SettingsFile& settings, Ui& ui, const std::string& programFolder) {
-    std::string stored = Trim(ReadPluginFolder(settings));
+    std::string stored = ReadPluginFolder(settings, programFolder);
     std::optional<std::string> chosen = ui.ChooseFolder("Hibari投票プラグイン２フォルダの指定",
                                                         stored.empty() ? programFolder : stored);
     if (!chosen) return false;
@@ -126,13 +148,19 @@ VoteOutcome SendToVotingPlugin(std::string_view typeCode, const TextGrid& table,
 
     const std::string& raceInfo = request.race->RaceInfo;
     std::string csv;
-    for (int r = 1; r < table.RowCount(); ++r)
-        if (HasStakedTicket(table, c, r) && Trim(table.Cell(c.strike, r)) != kStrikeMark)
-            csv += PluginCsvLine(raceInfo, *type, table.Cell(c.stake, r),
-                                 table.Cell(c.combination, r));
+    int tickets = 0;
+    int64_t total = 0;
+    for (int r = 1; r < table.RowCount(); ++r) {
+        if (!HasStakedTicket(table, c, r) || Trim(table.Cell(c.strike, r)) == kStrikeMark) continue;
+        csv += PluginCsvLine(raceInfo, *type, table.Cell(c.stake, r), table.Cell(c.combination, r));
+        ++tickets;
+        total += ToInt64(table.Cell(c.stake, r));
+    }
 
+    // The count and the sum are shown so a total far from the amount box is seen before sending.
     if (!ui.AskYesNo("[" + request.raceListText + ":" + BetTypeName(*type) +
-                     "]に投票します。実行してよろしいですか？"))
+                     "]に投票します。実行してよろしいですか？\r\n（" + Format("%d", tickets) +
+                     "点　合計 " + GroupedDigits(total) + "円）"))
         return VoteOutcome::Declined;
 
     std::string path = *PluginCsvPath(folder, raceInfo);

@@ -34,8 +34,10 @@ std::optional<std::string> PluginCsvPath(const std::string& pluginFolder,
 // The plug-in's program inside its folder.
 std::string PluginProgramPath(const std::string& pluginFolder);
 
-// Dir/HibariTohyo2: the plug-in's folder, empty when it is not installed.
-std::string ReadPluginFolder(const SettingsFile& settings);
+// Dir/HibariTohyo2: the plug-in's folder, empty when it is not installed. A relative folder is
+// taken from the program folder: the plug-in is started in its own folder, where a relative
+// path would no longer lead to it.
+std::string ReadPluginFolder(const SettingsFile& settings, const std::string& programFolder);
 
 // The folder command (Hibari投票プラグイン２フォルダ指定): the chooser starts at the stored
 // folder (the program folder when none is stored); a chosen folder is stored. True when chosen.

@@ -30,19 +30,36 @@ Qt::Alignment ToAlignment(CellAlign align) {
 
 }  // namespace
 
-void TextGridModel::Reload() {
+void TextGridModel::SetGrid(const TextGrid* grid) {
     beginResetModel();
+    grid_ = grid;
+    shownRows_ = grid_ != nullptr ? grid_->RowCount() - 1 : 0;
+    shownCols_ = grid_ != nullptr ? grid_->ColCount() : 0;
     endResetModel();
 }
 
+bool TextGridModel::Update() {
+    if (grid_ == nullptr) return false;
+    int rows = grid_->RowCount() - 1, cols = grid_->ColCount();
+    if (rows != shownRows_ || cols != shownCols_) {
+        beginResetModel();
+        shownRows_ = rows;
+        shownCols_ = cols;
+        endResetModel();
+        return true;
+    }
+    if (cols == 0) return false;
+    if (rows > 0) emit dataChanged(index(0, 0), index(rows - 1, cols - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, cols - 1);
+    return false;
+}
+
 int TextGridModel::rowCount(const QModelIndex& parent) const {
-    if (parent.isValid() || grid_ == nullptr) return 0;
-    return grid_->RowCount() - 1;
+    return parent.isValid() ? 0 : shownRows_;
 }
 
 int TextGridModel::columnCount(const QModelIndex& parent) const {
-    if (parent.isValid() || grid_ == nullptr) return 0;
-    return grid_->ColCount();
+    return parent.isValid() ? 0 : shownCols_;
 }
 
 QVariant TextGridModel::data(const QModelIndex& index, int role) const {
@@ -103,12 +120,16 @@ TextGridView::TextGridView(QWidget* parent) : QTableView(parent), model_(new Tex
 void TextGridView::SetGrid(const TextGrid* grid) {
     grid_ = grid;
     model_->SetGrid(grid);
-    Refresh();
+    appliedWidths_.clear();
+    ApplyWidths({});
 }
 
 void TextGridView::Refresh() {
-    model_->Reload();
-    ApplyWidths();
+    std::vector<int> shown;
+    for (int c = 0; c < model_->columnCount(); ++c)
+        shown.push_back(columnWidth(c));
+    model_->Update();
+    ApplyWidths(shown);
 }
 
 void TextGridView::SetStyleFunction(std::function<CellStyle(int col, int row)> style) {
@@ -138,13 +159,19 @@ void TextGridView::SetRowHeight(int pixels) {
     verticalHeader()->setMinimumSectionSize(pixels);
 }
 
-void TextGridView::ApplyWidths() {
+void TextGridView::ApplyWidths(const std::vector<int>& shownWidths) {
     if (grid_ == nullptr) return;
+    appliedWidths_.resize(static_cast<size_t>(grid_->ColCount()), -2);
     for (int c = 0; c < grid_->ColCount(); ++c) {
         int width = grid_->ColWidth(c);
+        int& applied = appliedWidths_[static_cast<size_t>(c)];
         setColumnHidden(c, width < 0);
+        bool keep = applied == width && c < static_cast<int>(shownWidths.size()) &&
+                    shownWidths[static_cast<size_t>(c)] > 0;
+        applied = width;
+        if (width < 0) continue;
         // Widths are laid out for a 13-pixel fixed-pitch font; a little air keeps texts whole.
-        if (width >= 0) setColumnWidth(c, width + 6);
+        setColumnWidth(c, keep ? shownWidths[static_cast<size_t>(c)] : width + 6);
     }
 }
 

@@ -15,10 +15,11 @@ class TextGridModel : public QAbstractTableModel {
   public:
     explicit TextGridModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
-    void SetGrid(const TextGrid* grid) { grid_ = grid; }
+    void SetGrid(const TextGrid* grid);
     std::function<CellStyle(int col, int row)> style;
-    // Reloads everything from the grid.
-    void Reload();
+    // Re-reads the grid: a reset only when its shape changed, otherwise a repaint of the cells
+    // (which keeps the view's scroll position, current cell and column widths). True on a reset.
+    bool Update();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -27,6 +28,7 @@ class TextGridModel : public QAbstractTableModel {
 
   private:
     const TextGrid* grid_ = nullptr;
+    int shownRows_ = 0, shownCols_ = 0;  // the shape the view knows
 };
 
 class TextGridView : public QTableView {
@@ -35,7 +37,8 @@ class TextGridView : public QTableView {
     explicit TextGridView(QWidget* parent = nullptr);
 
     void SetGrid(const TextGrid* grid);
-    // Re-reads texts and widths from the grid.
+    // Re-reads texts and widths from the grid. A width the user set is kept until the grid
+    // itself changes that column's width.
     void Refresh();
     void SetStyleFunction(std::function<CellStyle(int col, int row)> style);
     void SetCursorFunction(std::function<CursorShape(int col, int row)> cursor);
@@ -52,8 +55,9 @@ class TextGridView : public QTableView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void ApplyWidths();
+    void ApplyWidths(const std::vector<int>& shownWidths);
     TextGridModel* model_;
+    std::vector<int> appliedWidths_;  // the grid's widths as last applied
     const TextGrid* grid_ = nullptr;
     std::function<CursorShape(int col, int row)> cursor_;
 };

@@ -44,6 +44,23 @@ TEST_F(IndexTableStyleTest, TheHorseNumberShowsTheAxisAndPartnerMarks) {
     EXPECT_EQ(kPartnerBlue, At(1, 6).background);
 }
 
+TEST_F(IndexTableStyleTest, DigitsOnDarkFramesAndMarkedHorsesAreWhite) {
+    race.horses.SetCell(3, 2, "ν");
+    race.horses.SetCell(4, 6, "ν");
+    const struct {
+        int column, row;
+        Rgb text;
+    } cases[] = {
+        {0, 1, colors::kBlack}, {0, 3, colors::kWhite}, {0, 5, colors::kWhite},
+        {0, 7, colors::kWhite}, {0, 9, colors::kBlack}, {0, 16, colors::kBlack},
+        {1, 2, colors::kWhite}, {1, 6, colors::kWhite}, {1, 3, colors::kBlack},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.text, At(c.column, c.row).text) << c.column << "," << c.row;
+    EXPECT_EQ(colors::kGrey, At(0, 3).background);  // backgrounds stay as they are
+    EXPECT_EQ(colors::kRed, At(1, 2).background);
+}
+
 TEST_F(IndexTableStyleTest, OddsAgainstStandardOdds) {
     EXPECT_EQ(colors::kAqua, At(6, 2).background);  // 2.4 below 2.6
     EXPECT_EQ(colors::kWhite, At(8, 2).background);

@@ -53,6 +53,15 @@ class PayoutImportTest : public ::testing::Test {
         ReadRaceAndRunnerRecords(*book);
     }
     const test::RaceSpec& Race(int number) { return races[static_cast<size_t>(number - 1)]; }
+    // Imports race 1's payouts with place entries for `horses` ("07"), in order.
+    const RaceSlot& ImportPlaces(const std::vector<std::string>& horses) {
+        HrBuilder hr(Race(1));
+        for (size_t k = 0; k < horses.size(); ++k)
+            hr.Entry(BetType::Place, static_cast<int>(k) + 1, horses[k], 150, 1);
+        test::WriteDayFile(book->paths.payoutFile, {hr});
+        ImportPayouts(*book, 0);
+        return (*book)[0];
+    }
 
     test::TempFolder folder;
     std::vector<test::RaceSpec> races;
@@ -60,12 +69,7 @@ class PayoutImportTest : public ::testing::Test {
 };
 
 TEST_F(PayoutImportTest, PlacePayoutsGiveThePlacingsOfTheirHorses) {
-    test::WriteDayFile(book->paths.payoutFile, {HrBuilder(Race(1))
-                                                    .Entry(BetType::Place, 1, "07", 150, 2)
-                                                    .Entry(BetType::Place, 2, "03", 320, 5)
-                                                    .Entry(BetType::Place, 3, "12", 1210, 9)});
-    ImportPayouts(*book, 0);
-    const RaceSlot& slot = (*book)[0];
+    const RaceSlot& slot = ImportPlaces({"07", "03", "12"});
     EXPECT_EQ("01", Field(slot.RunnerInfo[7], 335, 2));
     EXPECT_EQ("02", Field(slot.RunnerInfo[3], 335, 2));
     EXPECT_EQ("03", Field(slot.RunnerInfo[12], 335, 2));
@@ -76,6 +80,21 @@ TEST_F(PayoutImportTest, PlacePayoutsGiveThePlacingsOfTheirHorses) {
     auto page = ResultsPageTexts(slot.Paid);
     for (const auto& row : page[2].rows)
         EXPECT_EQ(PayoutRowTexts{}, row);
+}
+
+TEST_F(PayoutImportTest, PlacingsTheRunnerRecordsHoldAreKept) {
+    // A dead heat for first (horses 3 and 8 both 01); horse 10's result is not in yet.
+    DayStore store(folder.Path());
+    for (auto [horse, placing] : {std::pair{3, "01"}, {8, "01"}, {10, "00"}}) {
+        std::string runner = test::RunnerRecord(Race(1), horse);
+        PutField(runner, 335, 2, placing);
+        ASSERT_TRUE(store.Store(runner, StoreRoute::Download));
+    }
+    ASSERT_TRUE(store.Flush());
+    const RaceSlot& slot = ImportPlaces({"03", "08", "10"});
+    EXPECT_EQ("01", Field(slot.RunnerInfo[3], 335, 2));
+    EXPECT_EQ("01", Field(slot.RunnerInfo[8], 335, 2));
+    EXPECT_EQ("03", Field(slot.RunnerInfo[10], 335, 2));
 }
 
 TEST_F(PayoutImportTest, TheSelectedRaceIsRefreshedOnceWhenItsPayoutsFirstArrive) {

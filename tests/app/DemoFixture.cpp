@@ -21,7 +21,7 @@ DemoFixture::DemoFixture(DateTime now)
 }
 
 DownloadSummary DemoFixture::Download(bool finalOdds, int dataChoice) {
-    TGetDataForm download(*recording, form_->Store(), form_->Settings(), ui, clock,
+    TGetDataForm download(*recording, form_->Store(), form_->Settings(), form_->Log(), ui, clock,
                           form_->DownloadCancelFlag);
     download.FormCreate();
     download.FinalOdds = finalOdds;

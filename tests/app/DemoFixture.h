@@ -40,7 +40,7 @@ class RecordingJvLink : public JvLink {
         return inner_.JVRead(record, size, file);
     }
     int JVCancel() override { return Log("JVCancel", inner_.JVCancel()); }
-    int JVClose() override { return inner_.JVClose(); }
+    int JVClose() override { return Log("JVClose", inner_.JVClose()); }
 
     std::vector<Call> calls;
 

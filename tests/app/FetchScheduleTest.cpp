@@ -57,6 +57,31 @@ TEST(FetchSchedule, ResultsAndChangeWindowsAroundTheFirstPost) {
     EXPECT_TRUE(ChangeFetchDue("0901", "1005", 5));
 }
 
+TEST(FetchSchedule, AnEarlyOrLateFirstPostKeepsTheDaysWindowsOpen) {
+    // "0000" less 35 minutes must not wrap to 23:25 and shut the windows for the day.
+    EXPECT_TRUE(ResultsFetchDue("1000", "0000", 5));
+    EXPECT_TRUE(ChangeFetchDue("1000", "0000", 5));
+    EXPECT_TRUE(ResultsFetchDue("0030", "0020", 5));
+    EXPECT_FALSE(ResultsFetchDue("0000", "0020", 5));
+    EXPECT_TRUE(ResultsFetchDue("1845", "1845", 5)) << "the schedule ends no earlier than the post";
+    EXPECT_FALSE(ResultsFetchDue("1846", "1845", 5));
+}
+
+TEST(FetchSchedule, TimerMinutesStayWithinADay) {
+    const struct {
+        int64_t minutes;
+        int ms;
+    } cases[] = {{10, 600000},
+                 {1, 60000},
+                 {0, 60000},
+                 {-7, 60000},
+                 {1440, 86400000},
+                 {40000, 86400000},
+                 {int64_t{1} << 40, 86400000}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.ms, TimerIntervalMs(c.minutes)) << c.minutes;
+}
+
 TEST(FetchSchedule, ClockAndCountdownTexts) {
     EXPECT_TEXT_EQ("14時05分09秒", ClockText({2024, 1, 6, 14, 5, 9}));
     test::RaceSpec race{"20240106", "05", 11};

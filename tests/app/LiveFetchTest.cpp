@@ -11,24 +11,10 @@
 namespace kagiroi {
 namespace {
 
-int Count(const std::vector<std::string>& calls, const std::string& prefix) {
-    int n = 0;
-    for (const auto& c : calls)
-        n += c.rfind(prefix, 0) == 0 ? 1 : 0;
-    return n;
-}
-
 class LiveFetchTest : public ::testing::Test {
   protected:
     LiveFetchTest() : f({2024, 1, 6, 11, 0, 0}) {
         test::WriteRaces(f.folder.Path(), test::MakeDay("20240106", {"06"}));
-    }
-    TMainForm& Loaded() {
-        TMainForm& form = f.Started();
-        form.DateListChange(0);
-        f.jvLink.calls.clear();
-        f.ui.Clear();
-        return form;
     }
     std::string OddsRecord(int race) {
         return test::RecordBuilder("O1", kO1Length)
@@ -43,33 +29,33 @@ class LiveFetchTest : public ::testing::Test {
 TEST_F(LiveFetchTest, OddsFetchWithoutASelectedRaceDoesNothing) {
     TMainForm& form = f.Started();
     form.SokuhoOddsBtnClick();
-    EXPECT_EQ(0, Count(f.jvLink.calls, "JVRTOpen"));
+    EXPECT_EQ(0, f.jvLink.CallCount("JVRTOpen"));
 }
 
-TEST_F(LiveFetchTest, OddsFetchStoresTheRaceOddsAndClosesTwice) {
-    TMainForm& form = Loaded();
+TEST_F(LiveFetchTest, OddsFetchStoresTheRaceOddsAndClosesItsRequestOnce) {
+    TMainForm& form = f.LoadedFirstDay();
     form.DatListClick(2);
     f.jvLink.QueueRecord(OddsRecord(3));
     f.jvLink.QueueRecord(test::RaceRecord({"20240106", "06", 3}));  // not the odds reader's kind
     form.SokuhoOddsBtnClick();
     EXPECT_EQ("JVRTOpen:0B30:2024010606010103", f.jvLink.calls[0]);
-    EXPECT_EQ(2, Count(f.jvLink.calls, "JVClose"));
+    EXPECT_EQ(1, f.jvLink.CallCount("JVClose"));
     EXPECT_EQ(100000, f.jvLink.bufferSizes.front());
     EXPECT_TRUE(FileExists(f.Path("Data/2024年01月06日.jvO1")));
     EXPECT_EQ("", form.DownloadLabel.text);
     EXPECT_EQ(0, f.ui.BeepCount());  // a successful odds close is silent
 }
 
-TEST_F(LiveFetchTest, AFailedResultsFetchIsLoggedAndStillCloses) {
-    TMainForm& form = Loaded();
+TEST_F(LiveFetchTest, AFailedResultsFetchIsLoggedAndClosesNothingOfAnother) {
+    TMainForm& form = f.LoadedFirstDay();
     f.jvLink.rtOpenResult = -502;
     form.ResultsBtnClick();
     EXPECT_EQ("JVRTOpen:0B12:20240106", f.jvLink.calls[0]);
     std::string failure = "中山 1R:ﾚｰｽ情報データ取得エラー：(-502)";
     EXPECT_TEXT_EQ(failure, form.DownloadLabel.text);
     EXPECT_NE(std::string::npos, LogText().find("【エラー】11:00:00：" + failure));
-    EXPECT_EQ(2, Count(f.jvLink.calls, "JVClose"));
-    EXPECT_EQ(3, f.ui.BeepCount());  // the failure and both closes
+    EXPECT_EQ(0, f.jvLink.CallCount("JVClose")) << "its open failed: nothing of its own";
+    EXPECT_EQ(3, f.ui.BeepCount());  // the failure and both close steps
 
     f.ui.Clear();
     form.Quiet.results = true;
@@ -78,7 +64,7 @@ TEST_F(LiveFetchTest, AFailedResultsFetchIsLoggedAndStillCloses) {
 }
 
 TEST_F(LiveFetchTest, NothingNewerYetIsShownButNotLoggedAsAnError) {
-    TMainForm& form = Loaded();
+    TMainForm& form = f.LoadedFirstDay();
     f.jvLink.rtOpenResult = -1;
     form.Quiet.results = true;
     form.ResultsBtnClick();
@@ -87,53 +73,53 @@ TEST_F(LiveFetchTest, NothingNewerYetIsShownButNotLoggedAsAnError) {
         form.DownloadLabel.text);
     EXPECT_EQ(std::string::npos, LogText().find("【エラー】"));
     EXPECT_EQ(0, f.ui.BeepCount());
-    EXPECT_EQ(2, Count(f.jvLink.calls, "JVClose"));
+    EXPECT_EQ(0, f.jvLink.CallCount("JVClose"));
 }
 
 TEST_F(LiveFetchTest, AFailingRaceOfTheAutomaticFetchDoesNotStopTheNext) {
-    TMainForm& form = Loaded();
+    TMainForm& form = f.LoadedFirstDay();
     f.jvLink.rtOpenResults = {-301, 0};
     f.jvLink.reads.clear();
     form.AutoOddsFetch({"2024010606010104 3", "2024010606010105 4"});
-    EXPECT_EQ(2, Count(f.jvLink.calls, "JVRTOpen"));
+    EXPECT_EQ(2, f.jvLink.CallCount("JVRTOpen"));
     std::vector<std::string> opens;
     for (const auto& c : f.jvLink.calls)
         if (c.rfind("JVRTOpen", 0) == 0) opens.push_back(c);
     EXPECT_EQ("JVRTOpen:0B30:2024010606010105", opens.back());
-    EXPECT_EQ(4, Count(f.jvLink.calls, "JVClose"));
+    EXPECT_EQ(1, f.jvLink.CallCount("JVClose")) << "only the race that opened";
     EXPECT_NE(std::string::npos, LogText().find("中山 4R:認証エラーが発生しました。(-301)"));
 }
 
 TEST_F(LiveFetchTest, AServiceThatNeverFinishesDownloadingIsGivenUpAndReported) {
-    TMainForm& form = Loaded();
+    TMainForm& form = f.LoadedFirstDay();
     form.RealTimeMaxWaitMs = 30;
     for (int i = 0; i < 100000; ++i)
         f.jvLink.QueueCode(-3);
     form.MiningBtnClick();
     EXPECT_NE(std::string::npos, LogText().find("ファイルダウンロード中(-3)"));
-    EXPECT_EQ(2, Count(f.jvLink.calls, "JVClose"));
+    EXPECT_EQ(1, f.jvLink.CallCount("JVClose"));
 }
 
 TEST_F(LiveFetchTest, ALeftOverCancelStopsReadersOnlyUntilTheDownloadDialogCloses) {
-    TMainForm& form = Loaded();
+    TMainForm& form = f.LoadedFirstDay();
     form.DatListClick(0);
     form.DownloadCancelFlag = true;
     f.jvLink.QueueRecord(OddsRecord(1));
     form.SokuhoOddsBtnClick();
-    EXPECT_EQ(0, Count(f.jvLink.calls, "JVRead"));
+    EXPECT_EQ(0, f.jvLink.CallCount("JVRead"));
     form.AfterDownload();
     form.DateListChange(0);
     form.SokuhoOddsBtnClick();
-    EXPECT_GT(Count(f.jvLink.calls, "JVRead"), 0);
+    EXPECT_GT(f.jvLink.CallCount("JVRead"), 0);
 }
 
 TEST_F(LiveFetchTest, ChangeFetchFailureBeepsWithoutALogLine) {
-    TMainForm& form = Loaded();
+    TMainForm& form = f.LoadedFirstDay();
     f.jvLink.rtOpenResult = -504;
     form.ChangeInfoFetch();
     EXPECT_EQ("JVRTOpen:0B14:20240106", f.jvLink.calls[0]);
     EXPECT_EQ(std::string::npos, LogText().find("開催速報"));
-    EXPECT_EQ(1, Count(f.jvLink.calls, "JVClose"));
+    EXPECT_EQ(0, f.jvLink.CallCount("JVClose"));
 }
 
 TEST_F(LiveFetchTest, TodaysLoadStartsTheTimersAndTheOddsSwitch) {
@@ -146,6 +132,27 @@ TEST_F(LiveFetchTest, TodaysLoadStartsTheTimersAndTheOddsSwitch) {
     EXPECT_TRUE(form.Quiet.change);
     form.ChangeTimerTick();
     EXPECT_FALSE(form.Quiet.change);
+}
+
+TEST_F(LiveFetchTest, IntervalsFromTheSettingsAreKeptWithinADay) {
+    TMainForm& form = f.Started();
+    form.Settings().WriteInteger("Time", "AutoRdataGet", 40000);
+    form.Settings().WriteInteger("Henko", "GetInterval", 40000);
+    form.DateListChange(0);
+    EXPECT_EQ(86400000, form.ResultsTimer.intervalMs);
+    EXPECT_EQ(86400000, form.ChangeTimer.intervalMs);
+    EXPECT_TRUE(form.ResultsTimer.enabled);
+}
+
+TEST_F(LiveFetchTest, NoTimedFetchRunsOnceTheDownloadDialogLeavesNoDayChosen) {
+    TMainForm& form = f.LoadedFirstDay();
+    form.AfterDownload();
+    EXPECT_EQ("", form.DateText);
+    f.clock.Set({2024, 1, 6, 9, 50, 0});  // the first race's fetch minute
+    form.AutoOddsTimerTick();
+    form.ResultsTimerTick();
+    form.ChangeTimerTick();
+    EXPECT_EQ(0, f.jvLink.CallCount("JVRTOpen"));
 }
 
 TEST(OddsSwitch, RefusesWithoutTheCurrentDaysLatestCards) {

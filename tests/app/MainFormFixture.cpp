@@ -10,4 +10,12 @@ TMainForm& MainFormFixture::Started() {
     return Form();
 }
 
+TMainForm& MainFormFixture::LoadedFirstDay() {
+    TMainForm& form = Started();
+    form.DateListChange(0);
+    jvLink.calls.clear();
+    ui.Clear();
+    return form;
+}
+
 }  // namespace kagiroi::test

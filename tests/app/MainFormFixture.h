@@ -20,6 +20,8 @@ class MainFormFixture {
     }
     // Runs the start-up; fails the test when it does not succeed.
     TMainForm& Started();
+    // Started with the first day of the date list loaded, and the calls and screen cleared.
+    TMainForm& LoadedFirstDay();
     MainFormPorts Ports() { return {ui, clock, clipboard, shell, registry}; }
     std::string Path(const std::string& name) const { return folder / name; }
 

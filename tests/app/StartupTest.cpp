@@ -98,10 +98,16 @@ TEST(Startup, HelpOpensTheManualOrSaysItIsMissing) {
     ASSERT_EQ(1u, f.ui.Messages().size());
     EXPECT_TEXT_EQ("使用解説書[Kagiroi.pdf]が見つかりません。", f.ui.Messages()[0]);
     EXPECT_EQ(1, f.ui.BeepCount());
+    // Beside the program file when the program folder has none, the program folder's first.
+    form.ProgramFileFolder = f.Path("bin");
+    ASSERT_TRUE(MakeDirectory(f.Path("bin"), nullptr));
+    WriteFileAtomic(f.Path("bin/Kagiroi.pdf"), "%PDF");
+    form.HelpClick();
     WriteFileAtomic(f.Path("Kagiroi.pdf"), "%PDF");
     form.HelpClick();
-    ASSERT_EQ(1u, f.shell.opened.size());
-    EXPECT_EQ(f.Path("Kagiroi.pdf"), f.shell.opened[0]);
+    ASSERT_EQ(2u, f.shell.opened.size());
+    EXPECT_EQ(f.Path("bin/Kagiroi.pdf"), f.shell.opened[0]);
+    EXPECT_EQ(f.Path("Kagiroi.pdf"), f.shell.opened[1]);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "cli/CliFixture.h"
+#include "daystore/DayFiles.h"
 #include "platform/FileSystem.h"
 #include "platform/Sjis.h"
 
@@ -105,6 +106,26 @@ TEST_F(CliExitStatusTest, ADayOrRaceThatDoesNotExistIsRefused) {
         EXPECT_EQ("", run.out) << message;
         EXPECT_NE(std::string::npos, run.err.find(message)) << run.err;
     }
+}
+
+TEST_F(CliExitStatusTest, AnUnreadableOddsFileIsToldOnceAndTheRestIsShown) {
+    UseDownloadedDays();
+    std::string o6 = PathsForDay(home.Path(), *DayTextFromDate("20240107")).o6File;
+    ASSERT_TRUE(RemoveFile(o6));
+    ASSERT_TRUE(MakeDirectories(o6));
+    std::string message = o6 + "：ファイルを読み込めないため、そのオッズを空欄にしました。";
+
+    CliRun run = Run({"race", kPastDay, "1", "--table", "trio"});
+    EXPECT_EQ(1, run.status);
+    EXPECT_EQ(SjisToUtf8(message) + "\n", run.err);
+    EXPECT_GT(OutputLines(run.out).size(), 2u) << "the trio file was read past the bad one";
+
+    InProcessForm f(home.Path());
+    f.LoadDay(kPastDay);
+    f.form.OddsTargetRace = 3;
+    f.form.OzReadBtnClick();
+    EXPECT_EQ(std::vector<std::string>{message}, f.ui.Messages()) << "one message for the day";
+    EXPECT_EQ(std::vector<std::string>{o6}, f.form.UnreadableOddsFiles());
 }
 
 }  // namespace

@@ -141,19 +141,35 @@ TEST_F(CliVoteTest, WithoutAPluginFolderNothingIsWritten) {
     EXPECT_FALSE(FileExists(CsvPath()));
 }
 
-TEST_F(CliVoteTest, ThePluginIsStartedWithTheFileInItsFolder) {
-    SetPluginFolder();
-    // A stand-in that notes where it ran and what it was given. The run's output pipes stay
-    // open until it has ended, so its note is there when the run returns.
-    std::string program = plugin / "HibariTohyoPlugIn2";
+// A stand-in plug-in in `folder` that notes where it ran and what it was given. The run's
+// output pipes stay open until it has ended, so its note is there when the run returns.
+void InstallStandInPlugin(const std::string& folder) {
+    std::string program = JoinPath(folder, "HibariTohyoPlugIn2");
     ASSERT_TRUE(
         WriteFileAtomic(program, "#!/bin/sh\nprintf '%s\\n%s\\n' \"$PWD\" \"$1\" > started.txt\n"));
     ASSERT_EQ(0, ::chmod(program.c_str(), 0755));
+}
+
+TEST_F(CliVoteTest, ThePluginIsStartedWithTheFileInItsFolder) {
+    SetPluginFolder();
+    InstallStandInPlugin(plugin.Path());
     CliRun run = Run({"vote", kPastDay, "1", "--trio", "--yes"});
     ASSERT_EQ(0, run.status) << run.err;
     EXPECT_EQ(plugin.Path() + "\n" + CsvPath() + "\n",
               ReadWholeFile(plugin / "started.txt").value_or(""));
     EXPECT_FALSE(Csv().empty());
+}
+
+TEST_F(CliVoteTest, ARelativePluginFolderIsTheProgramFolders) {
+    // The runs start in the test's own folder, not in the program folder.
+    std::string folder = home / "hibari2";
+    ASSERT_TRUE(MakeDirectories(JoinPath(folder, "kaime")));
+    InstallStandInPlugin(folder);
+    SettingsFile(home / "kagiroi.ini").WriteString("Dir", "HibariTohyo2", "hibari2");
+    CliRun run = Run({"vote", kPastDay, "1", "--trio", "--yes"});
+    ASSERT_EQ(0, run.status) << run.err;
+    EXPECT_EQ(folder + "\n" + folder + "/kaime/240107.csv\n",
+              ReadWholeFile(JoinPath(folder, "started.txt")).value_or(""));
 }
 
 TEST_F(CliVoteTest, APluginThatCannotStartIsAFailure) {

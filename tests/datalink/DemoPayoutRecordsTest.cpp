@@ -185,6 +185,23 @@ TEST_F(DemoPayoutRecords, PlacesPayWithinTheirFinalPlaceOdds) {
     }
 }
 
+TEST_F(DemoPayoutRecords, PlacesAreListedInFinishingOrder) {
+    int reordered = 0;
+    for (const test::DemoRaceRecords& r : test::SettledRecords(world, DateTime{2024, 1, 6})) {
+        std::vector<int> horses, placings;
+        for (const Paid& p : Places(r.hr)) {
+            horses.push_back(p.numbers[0]);
+            for (const std::string& se : r.runners)
+                if (N(se, 29, 2) == p.numbers[0]) placings.push_back(N(se, 335, 2));
+        }
+        ASSERT_EQ(horses.size(), placings.size());
+        EXPECT_TRUE(std::is_sorted(placings.begin(), placings.end()))
+            << F(r.ra, 12, 16) << " lists placings " << testing::PrintToString(placings);
+        reordered += !std::is_sorted(horses.begin(), horses.end());
+    }
+    EXPECT_GT(reordered, 0) << "some winner has a higher number than a horse behind it";
+}
+
 TEST_F(DemoPayoutRecords, DeadHeatForFirstPaysBothWinners) {
     test::DemoRaceRecords r = RecordsOf([](const DemoRace& race) {
         return race.result.deadHeatPlace == 1 && race.scratch.horse == 0;

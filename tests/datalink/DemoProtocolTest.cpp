@@ -39,7 +39,7 @@ TEST_F(DemoProtocol, CallsBeforeInitAreRefused) {
     EXPECT_EQ(-201, demo.JVRTOpen("0B12", "20240106"));
     EXPECT_EQ(-201, demo.JVStatus());
     EXPECT_EQ(-201, Read());
-    EXPECT_EQ(0, demo.JVClose());
+    EXPECT_EQ(-201, demo.JVClose());
     EXPECT_EQ(0, demo.JVCancel());
 }
 
@@ -47,7 +47,7 @@ TEST_F(DemoProtocol, ReadingWithoutAnOpenIsRefused) {
     ASSERT_EQ(0, demo.JVInit("KAGIROI"));
     EXPECT_EQ(-203, Read());
     EXPECT_EQ(-203, demo.JVStatus());
-    EXPECT_EQ(0, demo.JVClose()) << "a close with nothing open";
+    EXPECT_EQ(-203, demo.JVClose()) << "a close with nothing open";
     ASSERT_EQ(0, Open(kDataSpec, "20240101000000"));
     EXPECT_EQ(0, demo.JVClose());
     EXPECT_EQ(-203, Read()) << "closed again";
@@ -135,6 +135,7 @@ TEST_F(DemoProtocol, CancelStopsTheDownloadAndFreesTheService) {
     EXPECT_EQ(0, demo.JVCancel());
     EXPECT_EQ(-203, Read());
     EXPECT_EQ(-203, demo.JVStatus());
+    EXPECT_EQ(-202, demo.JVRTOpen("0B12", "20240106")) << "open until its close";
     EXPECT_EQ(0, demo.JVClose());
     // What was fetched before the cancel is not fetched again.
     ASSERT_EQ(0, Open(kDataSpec, "20231225000000"));
@@ -165,7 +166,7 @@ TEST_F(DemoProtocol, RealTimeHasNoDownloadPhase) {
     EXPECT_EQ(-1, demo.JVRead(record, 100000, file));
     EXPECT_EQ(0, demo.JVRead(record, 100000, file));
     EXPECT_EQ(0, demo.JVClose());
-    EXPECT_EQ(0, demo.JVClose()) << "the second close of a command";
+    EXPECT_EQ(-203, demo.JVClose()) << "nothing is left open to close";
 }
 
 TEST_F(DemoProtocol, TwoServicesGiveTheSameRecords) {

@@ -3,9 +3,13 @@
 #include "datalink/DemoRecords.h"
 #include "datalink/DemoWorld.h"
 #include "datalink/FolderFeedJvLink.h"
+#include "datalink/TGetDataForm.h"
 #include "platform/FileSystem.h"
+#include "platform/Sjis.h"
 #include "platform/TextField.h"
+#include "support/FakePorts.h"
 #include "support/TempFolder.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +67,7 @@ TEST_F(FolderFeed, OffersRecordsFromTheFromDateOnFileByFile) {
     ASSERT_EQ(0, d.openCode);
     EXPECT_EQ(3, d.readCount);
     EXPECT_EQ(0, d.downloadCount) << "nothing to fetch from a folder";
-    EXPECT_EQ("20240108000000", d.newestStamp) << "the newest creation date";
+    EXPECT_EQ("20240108235959", d.newestStamp) << "the end of the newest creation day";
     ASSERT_EQ(3, d.reading.fileChanges);
     ASSERT_EQ(0, d.reading.lastCode);
     std::vector<std::string> expected = {raSettled, se, hr, o1, o6, o1Other, dm, we, tc};
@@ -74,7 +78,59 @@ TEST_F(FolderFeed, OffersRecordsFromTheFromDateOnFileByFile) {
     EXPECT_EQ(0, d.reading.records[0].file);
     EXPECT_EQ("2024b.txt", d.reading.records[3].fileName);
     EXPECT_EQ(1, d.reading.records[3].file);
-    EXPECT_EQ(4, feed.MalformedLineCount()) << "too short, not Shift_JIS, unknown kind, cut";
+    EXPECT_EQ((std::vector<std::string>{"2024a.txt 3行目", "2024a.txt 4行目", "2024b.txt 4行目",
+                                        "2024b.txt 5行目"}),
+              feed.SkippedLines())
+        << "too short, not Shift_JIS, unknown kind, cut";
+    EXPECT_EQ(-1, test::Download(feed, d.newestStamp).openCode) << "a second download: nothing";
+}
+
+TEST_F(FolderFeed, LinesEndAtALoneCrAndNoRecordHoldsOne) {
+    WriteFileAtomic(folder / "2024d.txt",
+                    Line(raSettled, "\r") + Line(hr, "\r") + Line(se, "\r\r\n"));
+    test::JvDownload d = test::Download(feed, "20240108000000");
+    std::vector<std::string> read;
+    for (const auto& item : d.reading.records)
+        if (item.fileName == "2024d.txt") read.push_back(item.record);
+    EXPECT_EQ((std::vector<std::string>{raSettled, hr, se}), read);
+    for (const auto& item : d.reading.records)
+        EXPECT_EQ(item.record.size() - 2, item.record.find('\r')) << item.fileName;
+}
+
+// The download dialog over the feed: what the feed could not read, and a folder that is gone.
+class FolderFeedDownload : public FolderFeed {
+  protected:
+    FolderFeedDownload() { MakeDirectory(home / "Data"); }
+    TGetDataForm Dialog(JvLink& link) {
+        return TGetDataForm(link, store, settings, log, ui, clock, cancelFlag);
+    }
+    test::TempFolder home;
+    SettingsFile settings{home / "kagiroi.ini"};
+    DayStore store{home.Path()};
+    test::FakeClock clock{DateTime{2024, 1, 9, 12, 0, 0}};
+    ErrorLog log{home / "ErrorLog.txt", clock};
+    test::FakeUi ui;
+    bool cancelFlag = false;
+};
+
+TEST_F(FolderFeedDownload, SkippedLinesAreNamedInTheClosingStatusAndTheLog) {
+    TGetDataForm dialog = Dialog(feed);
+    dialog.StartDate = {2024, 1, 6, 12, 0, 0};
+    dialog.StartClick();
+    ASSERT_TRUE(dialog.Summary().completed);
+    EXPECT_NE(std::string::npos, dialog.ProgressText.find("記録として読めない4行"))
+        << SjisToUtf8(dialog.ProgressText);
+    std::string logText = ReadWholeFile(log.Path()).value_or("");
+    EXPECT_NE(std::string::npos, logText.find("2024b.txt 5行目")) << SjisToUtf8(logText);
+}
+
+TEST_F(FolderFeedDownload, AFolderThatIsGoneIsNamedNotNumbered) {
+    FolderFeedJvLink missing(folder / "gone");
+    ASSERT_EQ(0, missing.JVInit("KAGIROI"));
+    TGetDataForm dialog = Dialog(missing);
+    dialog.FormCreate();
+    dialog.StartClick();
+    EXPECT_TEXT_EQ("JVOpenエラー:" + FolderMissingText(folder / "gone"), ui.Messages().back());
 }
 
 TEST_F(FolderFeed, AnEarlierFromDateTakesTheOlderRecordsToo) {

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace kagiroi {
 namespace {
 
@@ -21,7 +23,8 @@ class GetDataFormTest : public ::testing::Test {
         : settings(folder / "kagiroi.ini"),
           store(folder.Path()),
           clock({2024, 1, 20, 10, 15, 0}),
-          form(jvLink, store, settings, ui, clock, cancelFlag) {
+          log(folder / "ErrorLog.txt", clock),
+          form(jvLink, store, settings, log, ui, clock, cancelFlag) {
         MakeDirectory(folder / "Data");
     }
 
@@ -34,6 +37,7 @@ class GetDataFormTest : public ::testing::Test {
     DayStore store;
     test::FakeUi ui;
     test::FakeClock clock;
+    ErrorLog log;
     test::FakeJvLink jvLink;
     bool cancelFlag = true;  // left over from an earlier cancel: a start clears it
     TGetDataForm form;
@@ -53,6 +57,54 @@ TEST_F(GetDataFormTest, AnUnreadableLastTimeIsReportedAndTheDefaultUsed) {
     form.FormCreate();
     EXPECT_EQ((DateTime{2024, 1, 6, 10, 15, 0}), form.StartDate);
     EXPECT_EQ(1u, ui.Messages().size());
+}
+
+TEST_F(GetDataFormTest, AStoredLastTimeBeyondTomorrowIsReportedAndTheDefaultUsed) {
+    settings.WriteString("JvDataGet", "LastTime", "9999/12/31 23:59:59");
+    form.FormCreate();
+    EXPECT_EQ((DateTime{2024, 1, 6, 10, 15, 0}), form.StartDate);
+    ASSERT_EQ(1u, ui.Messages().size());
+    EXPECT_NE(std::string::npos, ui.Messages()[0].find("9999/12/31 23:59:59"));
+}
+
+TEST_F(GetDataFormTest, AStampBeyondTomorrowStoresTheRecordsButLeavesLastTime) {
+    settings.WriteString("JvDataGet", "LastTime", "2024/01/06 10:15:00");
+    form.FormCreate();
+    jvLink.openStamp = "99991231000000";
+    jvLink.QueueRecord(test::RaceRecord(race));
+    form.StartClick();
+    EXPECT_TRUE(FileExists(RaceFile()));
+    EXPECT_EQ("2024/01/06 10:15:00", settings.ReadString("JvDataGet", "LastTime", ""));
+    EXPECT_EQ("", form.Summary().newLastTime);
+    EXPECT_NE(std::string::npos, form.ProgressText.find("前回取得日時は更新しませんでした"));
+
+    jvLink.openStamp = "20240121101500";  // tomorrow is still the clock's
+    jvLink.QueueRecord(test::RaceRecord(race));
+    form.StartClick();
+    EXPECT_EQ("2024/01/21 10:15:00", settings.ReadString("JvDataGet", "LastTime", ""));
+}
+
+TEST_F(GetDataFormTest, ALastTimeThatCannotBeWrittenIsReported) {
+    form.FormCreate();
+    MakeDirectory(settings.Path());  // the settings file cannot be replaced
+    jvLink.QueueRecord(test::RaceRecord(race));
+    form.StartClick();
+    EXPECT_TRUE(form.Summary().lastTimeNotSaved);
+    EXPECT_EQ("", form.Summary().newLastTime);
+    bool told = false;
+    for (const std::string& m : ui.Messages())
+        told = told || m.find("同じデータをもう一度取得します") != std::string::npos;
+    EXPECT_TRUE(told);
+}
+
+TEST_F(GetDataFormTest, OnlyRecordsThatReachedTheDiskCountAsStored) {
+    form.FormCreate();
+    MakeDirectory(RaceFile());  // the day's race file cannot be replaced
+    jvLink.QueueRecord(test::RaceRecord(race));
+    jvLink.QueueRecord(test::RunnerRecord(race, 3));
+    form.StartClick();
+    EXPECT_EQ(2, form.Summary().recordsRead);
+    EXPECT_EQ(1, form.Summary().recordsStored) << "the runner only";
 }
 
 TEST_F(GetDataFormTest, NothingToFetchReadsAtOnceStoresAndMovesLastTime) {
@@ -134,7 +186,9 @@ TEST_F(GetDataFormTest, NoNewerDataAndOpenErrorsAreReportedAndClosed) {
     jvLink.openReadCount = 1;
     form.StartClick();
     EXPECT_TEXT_EQ("JVOpenエラー:認証エラーが発生しました。(-301)", ui.Messages().back());
-    EXPECT_EQ("JVClose", jvLink.calls.back());
+    // Only the open that succeeded (with nothing to read) had a request to close.
+    EXPECT_EQ(1, std::count(jvLink.calls.begin(), jvLink.calls.end(), "JVClose"));
+    EXPECT_FALSE(jvLink.open);
     EXPECT_FALSE(form.Running());
 }
 

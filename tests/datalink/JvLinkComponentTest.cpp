@@ -73,6 +73,7 @@ TEST_F(JvLinkComponentTest, AFolderSettingServesTheFolderFromTheNextOpen) {
 
     settings.WriteString(kJvLinkSection, kJvLinkSourceKey, data / "missing");
     EXPECT_EQ(-401, DownloadWith(link).openCode);
+    EXPECT_EQ(FolderMissingText(data / "missing"), link.FailureText());
 }
 
 TEST_F(JvLinkComponentTest, AFolderFeedIsInitialisedLikeTheDemo) {
@@ -99,6 +100,11 @@ TEST_F(JvLinkComponentTest, TheSettingsDialogChoosesTheSource) {
 
     dialog.answer = " demo ";
     EXPECT_EQ(0, link.JVSetUIProperties());
+    EXPECT_EQ("demo", settings.ReadString(kJvLinkSection, kJvLinkSourceKey, ""));
+
+    dialog.answer = data / "missing";
+    EXPECT_EQ(-100, link.JVSetUIProperties()) << "a folder that does not exist is refused";
+    EXPECT_EQ(FolderMissingText(data / "missing"), link.FailureText());
     EXPECT_EQ("demo", settings.ReadString(kJvLinkSection, kJvLinkSourceKey, ""));
 }
 

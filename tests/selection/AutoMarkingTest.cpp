@@ -1,3 +1,6 @@
+#include "odds/MiningImport.h"
+#include "odds/OddsImport.h"
+#include "platform/TextField.h"
 #include "selection/AutoMarking.h"
 #include "selection/MarkGrid.h"
 #include "selection/TestRace.h"
@@ -53,6 +56,32 @@ TEST(AutoMarking, PartnersMiningTopThreeFirstThenBelowStandardThenTheRest) {
     // Group 1 by odds (14 at 113.1, 16 at 210.6), group 2 by odds (6 at 15.0, 8 at 20.0), then
     // group 3 by odds (2 at 5.4, 3 at 7.3, 4 at 9.8).
     EXPECT_EQ((std::vector<int>{14, 16, 6, 8, 2, 3, 4}), marks.partners);
+}
+
+TEST(AutoMarking, HorsesThatDoNotRunTakeNoMiningRankAndTheNextOnesArePartners) {
+    TestRace race = AllAboveStandard(16);
+    race.Win(1, 2.0, 1);  // the axis
+    RaceSlot& slot = race.Slot();
+    // Predicted times, fastest first: 5 (win odds cancelled), 9 (withdrawn), 12, 14, 16.
+    const std::pair<int, const char*> times[] = {
+        {5, "10100"}, {9, "10200"}, {12, "10300"}, {14, "10400"}, {16, "10500"}};
+    for (auto [horse, time] : times)
+        PutField(slot.RunnerInfo[static_cast<size_t>(horse)], 538, 5, time);
+    PutField(slot.O1Copy, 46 + 8 * 4, 4, "----");
+    slot.Odds.WinOdds[5] = kCancelledOdds;
+    slot.Odds.WinRank[5] = 0;
+    PutField(slot.RunnerInfo[9], 332, 1, "1");
+    ComputeMiningBlock(slot);
+    EXPECT_EQ(0, slot.Mining[5].MiningRank);
+    EXPECT_EQ(0, slot.Mining[9].MiningRank);
+    EXPECT_EQ(10300, slot.Mining[12].MiningTime);
+    EXPECT_EQ((std::vector<int>{1, 2, 3}),
+              (std::vector<int>{slot.Mining[12].MiningRank, slot.Mining[14].MiningRank,
+                                slot.Mining[16].MiningRank}));
+    AutoMarks marks = Choose(race);
+    ASSERT_EQ(kAutoPartners, static_cast<int>(marks.partners.size()));
+    EXPECT_EQ((std::vector<int>{12, 14, 16}),
+              std::vector<int>(marks.partners.begin(), marks.partners.begin() + 3));
 }
 
 TEST(AutoMarking, EqualOddsInAGroupOrderByHorseNumber) {

@@ -305,8 +305,18 @@ TEST(MarkGrid, HeadersWidthsAndColours) {
     for (int b = 1; b <= 8; ++b) {
         grid.SetCell(0, b, Format("%2d", b));
         EXPECT_EQ(brackets[b - 1], MarkGridCellStyle(grid, 0, b).background) << b;
+        bool dark = b >= 2 && b <= 4;  // grey, red and blue carry white digits
+        EXPECT_EQ(dark ? colors::kWhite : colors::kBlack, MarkGridCellStyle(grid, 0, b).text) << b;
     }
     EXPECT_EQ(colors::kInfoBackground, MarkGridCellStyle(grid, 1, 3).background);
+    // A mark is bold in its own colour; an empty mark cell is plain.
+    grid.SetCell(kMarkGridAxisColumn, 3, kMark);
+    grid.SetCell(kMarkGridPartnerColumn, 5, kMark);
+    EXPECT_TRUE(MarkGridCellStyle(grid, kMarkGridAxisColumn, 3).bold);
+    EXPECT_EQ(colors::kRed, MarkGridCellStyle(grid, kMarkGridAxisColumn, 3).text);
+    EXPECT_TRUE(MarkGridCellStyle(grid, kMarkGridPartnerColumn, 5).bold);
+    EXPECT_NE(colors::kBlack, MarkGridCellStyle(grid, kMarkGridPartnerColumn, 5).text);
+    EXPECT_FALSE(MarkGridCellStyle(grid, kMarkGridAxisColumn, 5).bold);
     EXPECT_EQ(colors::kWhite, MarkGridCellStyle(grid, 4, 3).background);
     EXPECT_EQ(CellAlign::Left, MarkGridCellStyle(grid, 2, 3).align);
     EXPECT_EQ(CellAlign::Center, MarkGridCellStyle(grid, 3, 3).align);

@@ -108,14 +108,14 @@ TEST(FundAllocation, ARateOfAtMostOneHundredShowsRed) {
     EXPECT_EQ(colors::kRed, totals.rate.color);
 }
 
-TEST(FundAllocation, NothingChangesBelowOneHundredYenOrBeyondTheCapacity) {
-    Allocation a = Allocate(AllocationMode::Equal, 1000, {4.0, 8.0});
-    BetTotals before = a.totals;
-    std::vector<std::string> stakes = Column(a.table, kStake);
+TEST(FundAllocation, BelowOneHundredYenEmptiesTheStakesAndNothingChangesBeyondTheCapacity) {
     for (int amount : {99, 0, -500}) {
+        Allocation a = Allocate(AllocationMode::Proportional, 1000, {4.0, 8.0});
         AllocateStakes(BetType::Trifecta, AllocationMode::Equal, amount, a.table, a.totals);
-        EXPECT_EQ(stakes, Column(a.table, kStake)) << amount;
-        EXPECT_EQ(before.stake.text, a.totals.stake.text);
+        for (int col : {kStake, kPayout, kShare})
+            EXPECT_EQ(std::vector<std::string>(2, ""), Column(a.table, col)) << amount;
+        for (const Label* total : {&a.totals.count, &a.totals.stake, &a.totals.rate})
+            EXPECT_EQ("", total->text) << amount;
     }
     // 306 tickets are allocated, 307 are not.
     Allocation full = Allocate(AllocationMode::Equal, 30600, std::vector<double>(306, 5.0));

@@ -94,17 +94,18 @@ TEST(PluginCsv, TypeCodesAndCombinationForms) {
 
 TEST(PluginCsv, WritesTheUnstruckTicketsAndStartsThePlugIn) {
     Voting v;
-    TextGrid table = TableOf(BetType::Trifecta, {{"", " 3- 1- 7", "   125.4", "   300"},
+    TextGrid table = TableOf(BetType::Trifecta, {{"", " 3- 1- 7", "   125.4", "  1300"},
                                                  {"消", " 3- 7- 1", "   230.0", "   200"},
                                                  {"", " 7- 1- 3", "   410.9", "   100"},
                                                  {"", " 7- 3- 1", "   520.0", ""}});
     EXPECT_EQ(VoteOutcome::Started, v.Send("SANTAN", table));
-    EXPECT_EQ((std::vector<std::string>{"[中山11R:３連単]に投票します。実行してよろしいですか？"}),
+    EXPECT_EQ((std::vector<std::string>{"[中山11R:３連単]に投票します。実行してよろしいですか？\r\n"
+                                        "（2点　合計 1,400円）"}),
               v.ui.Questions());
     auto csv = ReadWholeFile(v.CsvPath());
     ASSERT_TRUE(csv.has_value());
     EXPECT_EQ(
-        "20090315,06,11,SANTAN,NORMAL,300,03-01-07,\r\n"
+        "20090315,06,11,SANTAN,NORMAL,1300,03-01-07,\r\n"
         "20090315,06,11,SANTAN,NORMAL,100,07-01-03,\r\n",
         *csv);
     ASSERT_EQ(1u, v.shell.started.size());
@@ -202,9 +203,16 @@ TEST(PluginCsv, AFailedStartIsReported) {
 TEST(PluginCsv, ThePlugInFolderComesFromTheSettings) {
     test::TempFolder folder;
     SettingsFile settings(folder / "kagiroi.ini");
-    EXPECT_EQ("", ReadPluginFolder(settings));
+    EXPECT_EQ("", ReadPluginFolder(settings, "/prog"));
     settings.WriteString("Dir", "HibariTohyo2", "/opt/hibari2");
-    EXPECT_EQ("/opt/hibari2", ReadPluginFolder(settings));
+    EXPECT_EQ("/opt/hibari2", ReadPluginFolder(settings, "/prog"));
+    // A relative folder is the program folder's, whatever the current folder is.
+    for (auto [stored, read] : {std::pair{"hibari2", "/prog/hibari2"},
+                                {" plug/hibari2 ", "/prog/plug/hibari2"},
+                                {"C:\\Hibari2", "C:\\Hibari2"}}) {
+        settings.WriteString("Dir", "HibariTohyo2", stored);
+        EXPECT_EQ(read, ReadPluginFolder(settings, "/prog"));
+    }
     EXPECT_EQ("/opt/hibari2/HibariTohyoPlugIn2", PluginProgramPath("/opt/hibari2"));
     test::TestRace race(10);
     EXPECT_EQ("/opt/hibari2/kaime/090315.csv", PluginCsvPath("/opt/hibari2", race.Slot().RaceInfo));
@@ -220,10 +228,10 @@ TEST(PluginCsv, TheFolderCommandStartsAtTheStoredFolderAndStoresTheChoice) {
     EXPECT_FALSE(ChoosePluginFolder(settings, ui, "/prog"));  // cancelled
     EXPECT_EQ("/prog", ui.lastFolderStart);
     EXPECT_TEXT_EQ("Hibari投票プラグイン２フォルダの指定", ui.events.at(0).text);
-    EXPECT_EQ("", ReadPluginFolder(settings));
+    EXPECT_EQ("", ReadPluginFolder(settings, "/prog"));
     ui.ChooseNextFolder("/opt/hibari2");
     EXPECT_TRUE(ChoosePluginFolder(settings, ui, "/prog"));
-    EXPECT_EQ("/opt/hibari2", ReadPluginFolder(settings));
+    EXPECT_EQ("/opt/hibari2", ReadPluginFolder(settings, "/prog"));
     ui.ChooseNextFolder(std::nullopt);
     ChoosePluginFolder(settings, ui, "/prog");
     EXPECT_EQ("/opt/hibari2", ui.lastFolderStart);

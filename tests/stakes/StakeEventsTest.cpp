@@ -113,9 +113,10 @@ TEST(StakeEvents, ChangingTheAmountReallocatesTheTicketTables) {
     EXPECT_EQ(2, m.Table(BetType::Exacta).RowCount());
     EXPECT_EQ("", m.Table(BetType::Exacta).Cell(6, 1));
     EXPECT_EQ("", m.board.Totals(BetType::Exacta).stake.text);
-    // An emptied amount box counts as 0: nothing is allocated, the stakes stay.
+    // An emptied amount box counts as 0: no stake or total is left to be voted.
     ReallocateAfterStakeChange(m.board, {AllocationMode::Equal, AmountFromBox("")}, m.Hr());
-    EXPECT_EQ("  1200", m.Table(BetType::Trio).Cell(kStake, 1));
+    EXPECT_EQ("", m.Table(BetType::Trio).Cell(kStake, 1));
+    EXPECT_EQ("", m.board.Totals(BetType::Trifecta).stake.text);
 }
 
 TEST(StakeEvents, ChangingTheModeReallocatesByOdds) {

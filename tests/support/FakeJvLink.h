@@ -9,7 +9,9 @@
 namespace kagiroi::test {
 
 // A data service that plays back what the test scripted: the results of the open calls, the
-// status polls and the reads (records, file changes, codes), and records every call made.
+// status polls and the reads (records, file changes, codes), and records every call made. It
+// keeps the component's rules: an open while open answers -202; a status, read or close with
+// nothing open, -203.
 class FakeJvLink : public JvLink {
   public:
     struct Read {
@@ -43,9 +45,12 @@ class FakeJvLink : public JvLink {
     std::deque<int> statusResults;  // when empty, JVStatus answers the download count
     std::deque<Read> reads;         // when empty, JVRead answers 0
     int closeResult = 0;
+    bool open = false;  // a successful open until its close
 
     // What the program called, in order ("JVInit:sid", "JVOpen:dataSpec:from:option", ...).
     std::vector<std::string> calls;
+    // How many calls begin with `prefix`.
+    int CallCount(const std::string& prefix) const;
     int cancelled = 0;
     std::vector<int> bufferSizes;
 };

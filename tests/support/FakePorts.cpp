@@ -21,6 +21,29 @@ bool FakeUi::AskYesNo(const std::string& text) {
 void FakeUi::ProcessEvents() {
     ++processEventsCount_;
     if (onProcessEvents) onProcessEvents();
+    if (timers != nullptr) timers->RunDue();
+}
+
+int64_t FakeTimers::NowMs() const {
+    return ToSerialSeconds(clock_.Now()) * 1000;
+}
+
+void FakeTimers::Add(const bool& enabled, const int& intervalMs, std::function<void()> tick) {
+    timers_.push_back({&enabled, &intervalMs, std::move(tick), NowMs()});
+}
+
+void FakeTimers::RunDue() {
+    for (size_t i = 0; i < timers_.size(); ++i) {
+        Timer& timer = timers_[i];
+        int64_t now = NowMs();
+        if (!*timer.enabled) {
+            timer.lastMs = now;  // a started timer counts its interval from its start
+            continue;
+        }
+        if (now - timer.lastMs < *timer.intervalMs) continue;
+        timer.lastMs = now;  // before the tick: a nested turn does not tick it again
+        timer.tick();
+    }
 }
 
 std::optional<std::string> FakeUi::ChooseFolder(const std::string& caption,

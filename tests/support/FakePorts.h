@@ -15,6 +15,27 @@
 
 namespace kagiroi::test {
 
+// Window timers run by a test on a fake clock: inside ProcessEvents each enabled timer whose
+// interval has passed since its last tick ticks, as a window's timers do inside a read loop.
+class FakeTimers {
+  public:
+    explicit FakeTimers(const Clock& clock) : clock_(clock) {}
+    // The timer's state is read at each turn, so the program may switch or retime it.
+    void Add(const bool& enabled, const int& intervalMs, std::function<void()> tick);
+    void RunDue();
+
+  private:
+    struct Timer {
+        const bool* enabled;
+        const int* intervalMs;
+        std::function<void()> tick;
+        int64_t lastMs;
+    };
+    int64_t NowMs() const;
+    const Clock& clock_;
+    std::vector<Timer> timers_;
+};
+
 // Records everything shown, answers questions from a preset queue (Yes when it runs out).
 class FakeUi : public Ui {
   public:
@@ -36,6 +57,7 @@ class FakeUi : public Ui {
     void ChooseNextFolder(std::optional<std::string> folder) { folders_.push_back(folder); }
     // Runs at every ProcessEvents call (a "click" arriving during a read loop).
     std::function<void()> onProcessEvents;
+    FakeTimers* timers = nullptr;  // run inside ProcessEvents when set
 
     std::vector<std::string> Messages() const;
     std::vector<std::string> Questions() const;

@@ -3,22 +3,29 @@
 #include "widgets/Fonts.h"
 #include "widgets/TextConversion.h"
 
-#include <QFormLayout>
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace kagiroi {
 
 namespace {
 
+// Where the height of the horse grid above the ticket tables is kept, in pixels.
+const char* const kSplitSection = "Layout";
+const char* const kSplitKey = "AnalysisSplit";
+
 QLabel* ValueLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setFont(GridFont(13));
-    label->setMinimumWidth(120);
+    label->setMinimumWidth(90);
     return label;
 }
 
@@ -54,21 +61,43 @@ AnalysisPage::AnalysisPage(TMainForm& form, QWidget* parent) : QWidget(parent), 
         Changed();
     });
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(markGrid_, 1);
-    left->addWidget(BuildFigures());
-    auto* right = new QVBoxLayout;
-    right->addWidget(ticketTabs_, 1);
-    right->addWidget(BuildStakePanel());
+    // The horse grid and the ticket tables share the height; the user moves the split, and
+    // the next start keeps it.
+    split_ = new QSplitter(Qt::Vertical, this);
+    split_->setChildrenCollapsible(false);
+    split_->addWidget(markGrid_);
+    split_->addWidget(ticketTabs_);
+    saveSplit_.setSingleShot(true);
+    saveSplit_.setInterval(500);
+    connect(&saveSplit_, &QTimer::timeout, this, [this] {
+        form_.Settings().WriteInteger(kSplitSection, kSplitKey, split_->sizes().value(0));
+    });
+    connect(split_, &QSplitter::splitterMoved, this, [this] { saveSplit_.start(); });
+
+    // The figures and the stake panel scroll rather than grow the window on a small screen.
+    auto* side = new QWidget(this);
+    auto* sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(BuildFigures());
+    sideLayout->addWidget(BuildStakePanel());
+    sideLayout->addStretch();
+    auto* sideScroll = new QScrollArea(this);
+    sideScroll->setWidget(side);
+    sideScroll->setWidgetResizable(true);
+    sideScroll->setFrameShape(QFrame::NoFrame);
+    sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sideScroll->setMinimumWidth(side->sizeHint().width() + 16);
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addLayout(right, 1);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(split_, 1);
+    layout->addWidget(sideScroll);
 }
 
 QWidget* AnalysisPage::BuildFigures() {
     auto* box = new QWidget(this);
-    auto* form = new QFormLayout(box);
+    auto* form = new QGridLayout(box);
     form->setContentsMargins(0, 0, 0, 0);
+    form->setVerticalSpacing(2);
     oddsTime_ = ValueLabel(box);
     trioFavourite_ = ValueLabel(box);
     trioNth_ = ValueLabel(box);
@@ -98,12 +127,17 @@ QWidget* AnalysisPage::BuildFigures() {
         h->addWidget(value, 1);
         return row;
     };
-    form->addRow(QStringLiteral("ｵｯｽﾞ取得時刻"), oddsTime_);
-    form->addRow(QStringLiteral("３連複 １人気オッズ"), trioFavourite_);
-    form->addRow(QString(), withSpin(spin1_, trioNth_));
-    form->addRow(QStringLiteral("３連単 １人気オッズ"), trifectaFavourite_);
-    form->addRow(QString(), withSpin(spin2_, trifectaNth_));
-    form->addRow(QStringLiteral("単勝標準偏差"), spread_);
+    auto addRow = [form, box](const QString& caption, QWidget* value) {
+        int row = form->rowCount();
+        form->addWidget(new QLabel(caption, box), row, 0);
+        form->addWidget(value, row, 1);
+    };
+    addRow(QStringLiteral("ｵｯｽﾞ取得時刻"), oddsTime_);
+    addRow(QStringLiteral("３連複 １人気オッズ"), trioFavourite_);
+    form->addWidget(withSpin(spin1_, trioNth_), form->rowCount(), 0, 1, 2);
+    addRow(QStringLiteral("３連単 １人気オッズ"), trifectaFavourite_);
+    form->addWidget(withSpin(spin2_, trifectaNth_), form->rowCount(), 0, 1, 2);
+    addRow(QStringLiteral("単勝標準偏差"), spread_);
 
     auto* pattern = new QGroupBox(QStringLiteral("レース模様"), box);
     auto* grid = new QGridLayout(pattern);
@@ -115,7 +149,8 @@ QWidget* AnalysisPage::BuildFigures() {
         marks_[i]->setAlignment(Qt::AlignCenter);
         grid->addWidget(marks_[i], 1, i);
     }
-    form->addRow(pattern);
+    grid->setContentsMargins(4, 2, 4, 2);
+    form->addWidget(pattern, form->rowCount(), 0, 1, 2);
     return box;
 }
 
@@ -135,19 +170,20 @@ QWidget* AnalysisPage::BuildTicketTab(BetType type, TextGridView*& view, QLabel*
         }
         Changed();
     });
-    auto* totalsRow = new QHBoxLayout;
+    auto* totalsGrid = new QGridLayout;
     const QString captions[4] = {QStringLiteral("買い点数"), QStringLiteral("投票金額"),
                                  QStringLiteral("予想回収率"), QStringLiteral("回収金額")};
     for (int i = 0; i < 4; ++i) {
-        totalsRow->addWidget(new QLabel(captions[i], page));
         totals[i] = ValueLabel(page);
-        totals[i]->setMinimumWidth(70);
-        totalsRow->addWidget(totals[i]);
+        totals[i]->setObjectName(QStringLiteral("ticketTotal"));
+        totalsGrid->addWidget(new QLabel(captions[i], page), i / 2, (i % 2) * 2);
+        totalsGrid->addWidget(totals[i], i / 2, (i % 2) * 2 + 1);
     }
-    totalsRow->addStretch();
+    totalsGrid->setColumnStretch(3, 1);
     auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(view, 1);
-    layout->addLayout(totalsRow);
+    layout->addLayout(totalsGrid);
     return page;
 }
 
@@ -183,14 +219,26 @@ QWidget* AnalysisPage::BuildStakePanel() {
         Changed();
     });
 
-    auto* layout = new QHBoxLayout(panel);
-    layout->addWidget(mode);
-    layout->addWidget(new QLabel(QStringLiteral("入力投票金額"), panel));
-    layout->addWidget(amount_);
-    layout->addWidget(new QLabel(QStringLiteral("円"), panel));
-    layout->addStretch();
-    layout->addWidget(vote);
+    modeLayout->setContentsMargins(6, 2, 6, 2);
+    auto* layout = new QGridLayout(panel);
+    layout->setContentsMargins(4, 2, 4, 4);
+    layout->addWidget(mode, 0, 0, 1, 3);
+    layout->addWidget(new QLabel(QStringLiteral("入力投票金額"), panel), 1, 0);
+    layout->addWidget(amount_, 1, 1);
+    layout->addWidget(new QLabel(QStringLiteral("円"), panel), 1, 2);
+    layout->addWidget(vote, 2, 0, 1, 3);
     return panel;
+}
+
+void AnalysisPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (splitPlaced_) return;
+    // Placed once the page has its height: the stored split, else half and half.
+    splitPlaced_ = true;
+    int total = split_->height();
+    int top = form_.Settings().ReadInteger(kSplitSection, kSplitKey, total / 2);
+    top = std::clamp(top, 40, std::max(40, total - 40));
+    split_->setSizes({top, total - top});
 }
 
 void AnalysisPage::Changed() {

@@ -9,12 +9,15 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimer>
 #include <QWidget>
+
+class QSplitter;
 
 namespace kagiroi {
 
-// The 分析表 page: the axis and partner grid, the race figures, the trio and trifecta tables
-// with their totals, and the stake and voting panel.
+// The 分析表 page: the axis and partner grid above the trio and trifecta tables with their
+// totals, and beside them the race figures and the stake and voting panel.
 class AnalysisPage : public QWidget {
     Q_OBJECT
   public:
@@ -24,6 +27,9 @@ class AnalysisPage : public QWidget {
   signals:
     void StateChanged();  // a click changed the form's state
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     QWidget* BuildFigures();
     QWidget* BuildTicketTab(BetType type, TextGridView*& view, QLabel* totals[4]);
@@ -32,6 +38,9 @@ class AnalysisPage : public QWidget {
 
     TMainForm& form_;
     bool refreshing_ = false;
+    QSplitter* split_;
+    QTimer saveSplit_;
+    bool splitPlaced_ = false;
     TextGridView* markGrid_;
     TextGridView* trioTable_;
     TextGridView* trifectaTable_;

@@ -16,10 +16,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
@@ -28,7 +30,9 @@
 namespace kagiroi {
 
 MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
-    setWindowTitle(ToQString(kApplicationTitle));
+    // Message boxes and dialogs take their titles from the display name.
+    QGuiApplication::setApplicationDisplayName(ToQString(ApplicationTitle()));
+    setWindowTitle(ToQString(ApplicationTitle()));
     BuildMenus();
     BuildToolBar();
 
@@ -38,6 +42,7 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
     splitter->addWidget(raceListPanel_);
     splitter->addWidget(raceArea_);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({170, 730});  // the race list needs no more than its names
     setCentralWidget(splitter);
 
     clockLabel_ = new QLabel(this);
@@ -130,10 +135,21 @@ QWidget* MainWindow::BuildRaceListPanel() {
 
     connect(dateBox_, &QComboBox::activated, this,
             [this](int index) { Run([this, index] { form_.DateListChange(index); }); });
-    connect(raceList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        int row = raceList_->row(item);
-        Run([this, row] { form_.DatListClick(row); });
+    auto select = [this](int row) {
+        if (row >= 0) Run([this, row] { form_.DatListClick(row); });
+    };
+    connect(raceList_, &QListWidget::itemClicked, this,
+            [this, select](QListWidgetItem* item) { select(raceList_->row(item)); });
+    // Arrow keys and Enter choose a race as a click does; a press of the mouse also moves the
+    // current row, and its click follows.
+    auto byKeyboard = [] { return QGuiApplication::mouseButtons() == Qt::NoButton; };
+    connect(raceList_, &QListWidget::currentRowChanged, this, [select, byKeyboard](int row) {
+        if (byKeyboard()) select(row);
     });
+    connect(raceList_, &QListWidget::itemActivated, this,
+            [this, select, byKeyboard](QListWidgetItem* item) {
+                if (byKeyboard()) select(raceList_->row(item));
+            });
     return panel;
 }
 
@@ -143,6 +159,7 @@ QWidget* MainWindow::BuildRaceCardPage() {
     copy->setToolTip(QStringLiteral("指数表の内容をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰします"));
     connect(copy, &QPushButton::clicked, this, [this] { form_.CopyIndexTableClick(); });
     indexTable_ = new TextGridView(page);
+    indexTable_->setObjectName(QStringLiteral("StringGrid26"));
     indexTable_->SetRowHeight(15);
     indexTable_->SetGrid(&form_.StringGrid26);
     indexTable_->SetStyleFunction([this](int c, int r) { return form_.StringGrid26Style(c, r); });
@@ -168,16 +185,35 @@ QWidget* MainWindow::BuildRaceArea() {
     results_ = new ResultsPageView(pages_);
     pages_->addTab(BuildRaceCardPage(), QStringLiteral("出馬表"));
     pages_->addTab(analysis_, QStringLiteral("分析表"));
-    pages_->addTab(results_, QStringLiteral("結果"));
+    // The eight payout groups scroll rather than grow the window past its stored size.
+    auto* resultsScroll = new QScrollArea(pages_);
+    resultsScroll->setWidget(results_);
+    resultsScroll->setWidgetResizable(true);
+    resultsScroll->setFrameShape(QFrame::NoFrame);
+    pages_->addTab(resultsScroll, QStringLiteral("結果"));
     connect(analysis_, &AnalysisPage::StateChanged, this, &MainWindow::Refresh);
+    guidance_ = new QLabel(area);
+    guidance_->setObjectName(QStringLiteral("Guidance"));
+    guidance_->setAlignment(Qt::AlignCenter);
+    guidance_->setWordWrap(true);
+    guidance_->setFont(GridFont(16));
+    layout->addWidget(guidance_, 1);
     layout->addWidget(header_);
     layout->addWidget(pages_, 1);
     return area;
 }
 
 void MainWindow::ConnectTimers() {
-    connect(&clockTimer_, &QTimer::timeout, this, [this] { form_.ClockTimerTick(); });
-    connect(&countdownTimer_, &QTimer::timeout, this, [this] { form_.CountdownTimerTick(); });
+    // The clock ticks repaint their two labels only: a rebuild of the grids twice a second
+    // would undo the user's column widths and cost a steady share of a core.
+    connect(&clockTimer_, &QTimer::timeout, this, [this] {
+        form_.ClockTimerTick();
+        RefreshClock();
+    });
+    connect(&countdownTimer_, &QTimer::timeout, this, [this] {
+        form_.CountdownTimerTick();
+        RefreshClock();
+    });
     connect(&autoOddsTimer_, &QTimer::timeout, this,
             [this] { Run([this] { form_.AutoOddsTimerTick(); }); });
     connect(&resultsTimer_, &QTimer::timeout, this,
@@ -233,6 +269,12 @@ void MainWindow::RefreshRaceList() {
     raceList_->setCurrentRow(form_.RaceListIndex);
 }
 
+void MainWindow::RefreshClock() {
+    clockLabel_->setText(ToQString(form_.ClockLabel.text));
+    remainingLabel_->setVisible(form_.RemainingTimeLabel.visible);
+    remainingLabel_->setText(ToQString(form_.RemainingTimeLabel.text));
+}
+
 void MainWindow::Refresh() {
     if (refreshing_) return;
     refreshing_ = true;
@@ -241,6 +283,9 @@ void MainWindow::Refresh() {
     RefreshRaceList();
     downloadLabel_->setText(ToQString(form_.DownloadLabel.text));
     raceListPanel_->setVisible(form_.RaceListPanelVisible);
+    QString guidance = ToQString(form_.GuidanceText());
+    guidance_->setText(guidance);
+    guidance_->setVisible(!guidance.isEmpty());
     header_->setVisible(form_.RacePagesVisible);
     pages_->setVisible(form_.RacePagesVisible);
     if (form_.RacePagesVisible) {
@@ -249,9 +294,7 @@ void MainWindow::Refresh() {
         analysis_->Refresh();
         results_->Refresh(form_);
     }
-    clockLabel_->setText(ToQString(form_.ClockLabel.text));
-    remainingLabel_->setVisible(form_.RemainingTimeLabel.visible);
-    remainingLabel_->setText(ToQString(form_.RemainingTimeLabel.text));
+    RefreshClock();
     SyncTimer(clockTimer_, form_.ClockTimer);
     SyncTimer(countdownTimer_, form_.CountdownTimer);
     SyncTimer(autoOddsTimer_, form_.AutoOddsTimer);
@@ -261,7 +304,7 @@ void MainWindow::Refresh() {
 }
 
 void MainWindow::OpenDownloadDialog() {
-    TGetDataForm download(form_.DataService(), form_.Store(), form_.Settings(), ui_,
+    TGetDataForm download(form_.DataService(), form_.Store(), form_.Settings(), form_.Log(), ui_,
                           form_.Ports().clock, form_.DownloadCancelFlag);
     download.FormCreate();
     GetDataDialog dialog(download, this);
@@ -279,7 +322,7 @@ void MainWindow::OpenFetchTimeDialog() {
 void MainWindow::ShowVersion() {
     QMessageBox::about(
         this, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"),
-        ToQString(kApplicationTitle) + QStringLiteral("\n") + ToQString(form_.VersionText()));
+        ToQString(ApplicationTitle()) + QStringLiteral("\n") + ToQString(form_.VersionText()));
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

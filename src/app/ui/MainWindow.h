@@ -32,6 +32,8 @@ class MainWindow : public QMainWindow {
 
     // Re-reads everything shown from the form's state.
     void Refresh();
+    // Re-reads the clock and the countdown only.
+    void RefreshClock();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,6 +71,7 @@ class MainWindow : public QMainWindow {
     QLabel* downloadLabel_ = nullptr;
     QWidget* raceListPanel_ = nullptr;
     QWidget* raceArea_ = nullptr;
+    QLabel* guidance_ = nullptr;
     RaceHeaderPanel* header_ = nullptr;
     QTabWidget* pages_ = nullptr;
     TextGridView* indexTable_ = nullptr;

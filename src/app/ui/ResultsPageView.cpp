@@ -17,8 +17,7 @@ ResultsPageView::ResultsPageView(QWidget* parent) : QWidget(parent) {
         auto* box = new QGroupBox(ToQString(blank[g].caption), this);
         auto* grid = new QGridLayout(box);
         for (int c = 0; c < 3; ++c)
-            grid->addWidget(new QLabel(ToQString(kPayoutRowHeads[static_cast<size_t>(c)]), box), 0,
-                            c);
+            grid->addWidget(new QLabel(ToQString(PayoutRowHead(c)), box), 0, c);
         for (size_t e = 0; e < blank[g].rows.size(); ++e) {
             std::array<QLabel*, 3> row{};
             for (int c = 0; c < 3; ++c) {

@@ -121,6 +121,7 @@ void GetDataDialog::Refresh() {
     readBar_->setRange(0, std::max(form_.ReadBar.maximum, 1));
     readBar_->setValue(form_.ReadBar.position);
     start_->setEnabled(!form_.Running());
+    cancel_->setEnabled(form_.Running());  // nothing to stop while nothing is read
     settings_->setEnabled(!form_.Running());
     startDate_->setEnabled(!form_.Running());
     if (!form_.Running()) startDate_->setDateTime(ToQDateTime(form_.StartDate));

@@ -6,9 +6,13 @@
 #include "support/FakePorts.h"
 #include "support/TempFolder.h"
 #include "widgets/QtPorts.h"
+#include "widgets/TextGridView.h"
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QTabWidget>
@@ -73,6 +77,36 @@ TEST_F(MainWindowTest, TheWindowFollowsTheRaceListPanelAndTheTimers) {
     for (QLabel* label : window.findChildren<QLabel*>())
         clockShown = clockShown || label->text() == QStringLiteral("09時00分00秒");
     EXPECT_TRUE(clockShown);
+}
+
+TEST_F(MainWindowTest, TheClockKeepsTheUsersColumnWidthAndArrowKeysChooseRaces) {
+    MainWindow window(form, qtUi);
+    window.show();
+    form.DateListChange(0);
+    form.DatListClick(0);
+    window.Refresh();
+    QApplication::processEvents();
+    EXPECT_EQ(QSize(900, 600), window.size());  // the first race does not grow the window
+    auto* table = window.findChild<TextGridView*>(QStringLiteral("StringGrid26"));
+    ASSERT_NE(nullptr, table);
+    int widened = table->columnWidth(3) + 37;
+    table->horizontalHeader()->resizeSection(3, widened);
+    form.ClockTimerTick();
+    form.CountdownTimerTick();
+    window.RefreshClock();
+    window.Refresh();
+    QApplication::processEvents();
+    EXPECT_EQ(widened, table->columnWidth(3));
+
+    auto* races = window.findChild<QListWidget*>();
+    races->setFocus();
+    for (int key : {Qt::Key_Down, Qt::Key_Down}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(races, &press);
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(2, form.SelectedRace);
+    EXPECT_EQ(2, races->currentRow());
 }
 
 }  // namespace
