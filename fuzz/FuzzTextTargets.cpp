@@ -9,6 +9,7 @@
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
 #include "platform/SettingsFile.h"
+#include "records/LossLedger.h"
 
 namespace kagiroi::fuzz {
 
@@ -70,11 +71,40 @@ std::vector<std::string> FeedSeeds() {
     return seeds;
 }
 
+// A ledger read, saved and read again holds the same entries; its total never overflows.
+void CheckLedger(const std::string& input) {
+    std::string path = JoinPath(WorkFolder("ledger"), "ruison.csv");
+    if (!WriteFileAtomic(path, input)) Fail("cannot write the ledger");
+    LossLedger first(path);
+    first.Load();
+    (void)first.CumulativeLoss();
+    if (!first.Save()) return;
+    LossLedger again(path);
+    again.Load();
+    if (again.Entries().size() != first.Entries().size())
+        Fail("a saved ledger reads back with another number of entries");
+    for (size_t i = 0; i < first.Entries().size(); ++i) {
+        const LossEntry& a = first.Entries()[i];
+        const LossEntry& b = again.Entries()[i];
+        if (a.number != b.number || a.race != b.race || a.betType != b.betType ||
+            a.amount != b.amount)
+            Fail("a saved ledger entry reads back changed: " + a.race);
+    }
+}
+
+std::vector<std::string> LedgerSeeds() {
+    return {
+        "\" 1\",\"2009/03/15R11R\",\"trio\",\"   3000\"\r\n"
+        "\" 2\",\"2009/03/15R12R\",\"trifecta\",\"  -1200\"\r\n",
+        "\"1\",\"a,b\",\"c\",\"99999999999999999999\"\n\"2\"\r\n"};
+}
+
 }  // namespace
 
 std::vector<FuzzTarget> TextTargets() {
     return {{"settings", SettingsSeeds, CheckSettings},
-            {"folder-feed", FeedSeeds, CheckFolderFeed}};
+            {"folder-feed", FeedSeeds, CheckFolderFeed},
+            {"ledger", LedgerSeeds, CheckLedger}};
 }
 
 }  // namespace kagiroi::fuzz

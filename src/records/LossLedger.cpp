@@ -49,19 +49,39 @@ void LossLedger::Load() {
     }
 }
 
+namespace {
+
+// A quote inside a field is doubled, as the reader expects, so that a field reads back whole.
+std::string Quoted(const std::string& field) {
+    std::string text = "\"";
+    for (char c : field) {
+        text += c;
+        if (c == '"') text += '"';
+    }
+    return text + "\"";
+}
+
+// The most an amount box takes: six digits with its sign.
+constexpr int64_t kLargestAmount = 999999;
+
+}  // namespace
+
 bool LossLedger::Save() const {
     if (unreadable_) return false;
     std::string text;
     for (const auto& e : entries_)
-        text += "\"" + e.number + "\",\"" + e.race + "\",\"" + e.betType + "\",\"" + e.amount +
-                "\"\r\n";
+        text += Quoted(e.number) + "," + Quoted(e.race) + "," + Quoted(e.betType) + "," +
+                Quoted(e.amount) + "\r\n";
     return WriteFileAtomic(path_, text);
 }
 
 long long LossLedger::CumulativeLoss() const {
     long long total = 0;
-    for (const auto& e : entries_)
-        total += ToInt64(e.amount);
+    // An amount no box could have entered is left out of the total rather than overflow it.
+    for (const auto& e : entries_) {
+        int64_t amount = ToInt64(e.amount);
+        if (amount >= -kLargestAmount && amount <= kLargestAmount) total += amount;
+    }
     return total;
 }
 
