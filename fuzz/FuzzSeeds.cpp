@@ -25,8 +25,8 @@ std::vector<std::string> ReadDemo() {
     };
     add(test::Download(demo, "20231227000000", 1, "RACEDIFFHOSESNAP").reading);
     const std::string day = "20240106";
-    for (const char* spec : {"0B12", "0B13", "0B14"})
-        add(test::RealTime(demo, spec, day).reading);
+    for (const char* dataSpec : {"0B12", "0B13", "0B14"})
+        add(test::RealTime(demo, dataSpec, day).reading);
     for (const auto& ra : std::vector<std::string>(records)) {
         if (ra.compare(0, 2, "RA") != 0 || ra.compare(11, 8, day) != 0) continue;
         std::string race = ra.substr(11, 16);

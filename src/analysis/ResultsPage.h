@@ -8,7 +8,7 @@
 
 namespace kagiroi {
 
-// The three labels of one payout entry on the results page ("結果：", "人気：", "配当：").
+// The three labels of one payout entry on the results page (結果：, 人気：, 配当：).
 struct PayoutRowTexts {
     std::string result, popularity, payout;
     friend bool operator==(const PayoutRowTexts&, const PayoutRowTexts&) = default;

@@ -13,7 +13,7 @@ struct SpinBox {
     void Set(int v) { value = v < minimum ? minimum : (v > maximum ? maximum : v); }
 };
 
-// The dialog "データﾞ自動取得時刻指定": the minutes of the automatic fetch schedule. Made on
+// The dialog データﾞ自動取得時刻指定: the minutes of the automatic fetch schedule. Made on
 // demand; its OK writes all three values, which take effect at the next day load.
 class TOzGetTimeForm {
   public:

@@ -30,7 +30,7 @@ struct DownloadSummary {
     bool nothingNew = false;        // the service had nothing newer than the start date
 };
 
-// The download dialog "ＪＶデータ取込": asks the data service for everything published since a
+// The download dialog ＪＶデータ取込: asks the data service for everything published since a
 // start date, waits while it fetches, then reads every record and stores the wanted ones in the
 // day files. One dialog per opening.
 class TGetDataForm {
@@ -99,7 +99,7 @@ class TGetDataForm {
     std::map<std::string, long long> storedPerFile_;
 };
 
-// The record label after a stored record ("開催:2024年01月06日中山11R", ...); empty for kinds
+// The record label after a stored record (開催:2024年01月06日中山11R, ...); empty for kinds
 // that have no label.
 std::string StoredRecordLabel(const std::string& record, const std::string& fileName);
 
