@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -148,6 +149,12 @@ std::string FromNativePath(const std::string& native) {
     return Utf8ToSjis(native);
 }
 #endif
+
+bool IsAbsolutePath(const std::string& path) {
+    if (path.empty()) return false;
+    if (path.front() == '/' || path.front() == '\\') return true;
+    return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
+}
 
 std::string AbsolutePath(const std::string& path) {
     if (path.empty()) return path;

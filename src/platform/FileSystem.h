@@ -18,6 +18,8 @@ std::string FromNativePath(const std::string& native);
 
 // An absolute form of a path (relative paths are taken from the current folder).
 std::string AbsolutePath(const std::string& path);
+// True for a full path: from the root, a network share or a drive letter and colon.
+bool IsAbsolutePath(const std::string& path);
 // Makes a folder the process's current folder.
 bool SetCurrentFolder(const std::string& path);
 

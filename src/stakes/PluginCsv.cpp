@@ -8,7 +8,6 @@
 #include "selection/BetTables.h"
 
 #include <array>
-#include <cctype>
 #include <vector>
 
 namespace kagiroi {
@@ -58,13 +57,6 @@ std::string GroupedDigits(int64_t value) {
 
 bool RaceDateIsDigits(const std::string& raceInfo) {
     return IsDigits(Field(raceInfo, pos::kYear, 4) + Field(raceInfo, pos::kMonthDay, 4));
-}
-
-// A full path: from the root, a network share or a drive letter and colon.
-bool IsAbsoluteFolder(const std::string& folder) {
-    if (folder.front() == '/' || folder.front() == '\\') return true;
-    return folder.size() >= 2 && folder[1] == ':' &&
-           std::isalpha(static_cast<unsigned char>(folder[0]));
 }
 
 }  // namespace
@@ -117,7 +109,7 @@ std::string PluginProgramPath(const std::string& pluginFolder) {
 
 std::string ReadPluginFolder(const SettingsFile& settings, const std::string& programFolder) {
     std::string folder = Trim(settings.ReadString("Dir", "HibariTohyo2", ""));
-    if (folder.empty() || IsAbsoluteFolder(folder)) return folder;
+    if (folder.empty() || IsAbsolutePath(folder)) return folder;
     return JoinPath(programFolder, folder);
 }
 
