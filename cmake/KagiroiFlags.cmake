@@ -6,6 +6,9 @@ target_compile_options(kagiroi_flags INTERFACE
     $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
 if(WIN32)
     target_compile_definitions(kagiroi_flags INTERFACE UNICODE _UNICODE NOMINMAX)
+    # MinGW's stack protector and fortified functions live in libssp, which only the link
+    # option brings in.
+    target_link_options(kagiroi_flags INTERFACE -fstack-protector-strong)
 endif()
 if(KAGIROI_SANITIZE)
     target_compile_options(kagiroi_flags INTERFACE

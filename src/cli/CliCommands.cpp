@@ -191,7 +191,7 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
                      options.arguments.front().c_str());
         return kExitUsage;
     }
-    if (auto home = options.Value("--home")) setenv("KAGIROI_HOME", home->c_str(), 1);
+    if (auto home = options.Value("--home")) OverrideProgramHome(*home);
 
     CliSession session(ResolveProgramFolder(programFile), options);
     if (!session.Start()) return kExitRefused;

@@ -105,10 +105,11 @@ void TGetDataForm::ReportSkippedLines() {
     for (size_t i = 0; i < lines.size() && i < kLoggedLines; ++i)
         log_.Append("記録として読めない行を読み飛ばしました：" + lines[i]);
     if (lines.size() > kLoggedLines)
-        log_.Append(
-            Format("記録として読めない行は他に%zu行あります。", lines.size() - kLoggedLines));
+        log_.Append(Format("記録として読めない行は他に%d行あります。",
+                           static_cast<int>(lines.size() - kLoggedLines)));
     closingNotes_.push_back(
-        Format("記録として読めない%zu行を読み飛ばしました（ErrorLog.txtに記録）。", lines.size()));
+        Format("記録として読めない%d行を読み飛ばしました（ErrorLog.txtに記録）。",
+               static_cast<int>(lines.size())));
 }
 
 void TGetDataForm::MoveLastTime() {

@@ -93,6 +93,46 @@ int CreateTemporaryFile(const std::string& nativeTemp) {
 #endif
 }
 
+#ifdef _WIN32
+// The errno-style code of a Win32 error, so that the program's own wording applies.
+int ErrnoOfWin32(DWORD code) {
+    switch (code) {
+        case ERROR_ACCESS_DENIED:
+            return EACCES;
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return EBUSY;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return ENOSPC;
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            return ENOENT;
+        case ERROR_WRITE_PROTECT:
+            return EROFS;
+        default:
+            return EIO;
+    }
+}
+
+// Renames the temporary file over `target`: 0, or the error. A virus scanner or an indexer
+// that has just opened the new file holds it for a moment, so a refused rename is tried again.
+int ReplaceWithRetries(const std::string& temporary, const std::string& target) {
+    constexpr int kAttempts = 20;
+    constexpr int kPauseMs = 50;
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExA(temporary.c_str(), target.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return 0;
+        DWORD code = GetLastError();
+        bool held = code == ERROR_ACCESS_DENIED || code == ERROR_SHARING_VIOLATION ||
+                    code == ERROR_LOCK_VIOLATION;
+        if (!held || attempt == kAttempts) return ErrnoOfWin32(code);
+        Sleep(kPauseMs);
+    }
+}
+#endif
+
 }  // namespace
 
 std::string UserErrorText(const FileError& error) {
@@ -134,12 +174,20 @@ std::string FolderOf(const std::string& path) {
 
 #ifdef _WIN32
 // On Windows the core still passes Shift_JIS paths; the narrow CRT calls take them in the
-// system code page, which is 932 on the machines the program runs on.
+// system code page, which is 932 on the machines the program runs on. A path from the system
+// is joined with '/' like every path of the core (0x5C inside a two-byte character stays).
 std::string NativePath(const std::string& path) {
     return path;
 }
 std::string FromNativePath(const std::string& native) {
-    return native;
+    std::string path = native;
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (IsSjisLeadByte(static_cast<unsigned char>(path[i])))
+            ++i;
+        else if (path[i] == '\\')
+            path[i] = '/';
+    }
+    return path;
 }
 #else
 std::string NativePath(const std::string& path) {
@@ -160,7 +208,8 @@ std::string AbsolutePath(const std::string& path) {
     if (path.empty()) return path;
 #ifdef _WIN32
     char buffer[MAX_PATH];
-    if (_fullpath(buffer, path.c_str(), MAX_PATH) != nullptr) return buffer;
+    if (_fullpath(buffer, NativePath(path).c_str(), MAX_PATH) != nullptr)
+        return FromNativePath(buffer);
     return path;
 #else
     if (char* resolved = ::realpath(NativePath(path).c_str(), nullptr)) {
@@ -207,24 +256,44 @@ std::optional<int64_t> FileSize(const std::string& path) {
     return static_cast<int64_t>(st.st_size);
 }
 
+#ifdef _WIN32
+// stat keeps whole seconds and no file id on Windows, so a rewrite within a second would read
+// as no change: the handle's own information has 100 ns times and the file index.
+std::optional<FileStamp> StampOf(const std::string& path) {
+    HANDLE h = CreateFileA(NativePath(path).c_str(), 0,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    bool known = GetFileInformationByHandle(h, &info) != 0;
+    CloseHandle(h);
+    if (!known) return std::nullopt;
+    auto join = [](DWORD high, DWORD low) { return (static_cast<uint64_t>(high) << 32) | low; };
+    FileStamp stamp;
+    stamp.size = static_cast<int64_t>(join(info.nFileSizeHigh, info.nFileSizeLow));
+    stamp.regular = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    stamp.modifiedNs = static_cast<int64_t>(
+        join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime) * 100);
+    stamp.fileId = join(info.nFileIndexHigh, info.nFileIndexLow);
+    return stamp;
+}
+#else
 std::optional<FileStamp> StampOf(const std::string& path) {
     struct stat st {};
     if (::stat(NativePath(path).c_str(), &st) != 0) return std::nullopt;
     FileStamp stamp;
     stamp.size = static_cast<int64_t>(st.st_size);
     stamp.regular = S_ISREG(st.st_mode);
-#ifdef _WIN32
-    stamp.modifiedNs = static_cast<int64_t>(st.st_mtime) * 1000000000;
-#elif defined(__APPLE__)
+#if defined(__APPLE__)
     stamp.modifiedNs =
         static_cast<int64_t>(st.st_mtimespec.tv_sec) * 1000000000 + st.st_mtimespec.tv_nsec;
-    stamp.fileId = static_cast<uint64_t>(st.st_ino);
 #else
     stamp.modifiedNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    stamp.fileId = static_cast<uint64_t>(st.st_ino);
 #endif
+    stamp.fileId = static_cast<uint64_t>(st.st_ino);
     return stamp;
 }
+#endif
 
 bool MakeDirectory(const std::string& path, FileError* error) {
     if (DirectoryExists(path)) return true;
@@ -327,13 +396,12 @@ bool WriteFileAtomic(const std::string& path, const std::string& data, FileError
         return false;
     }
 #ifdef _WIN32
-    bool renamed = MoveFileExA(nativeTemp.c_str(), NativePath(path).c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    int renameError = ReplaceWithRetries(nativeTemp, NativePath(path));
 #else
-    bool renamed = ::rename(nativeTemp.c_str(), NativePath(path).c_str()) == 0;
+    int renameError = ::rename(nativeTemp.c_str(), NativePath(path).c_str()) == 0 ? 0 : errno;
 #endif
-    if (!renamed) {
-        SetError(error, errno);
+    if (renameError != 0) {
+        SetError(error, renameError);
         ::unlink(nativeTemp.c_str());
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
+#include "platform/Sjis.h"
 
 #include <cstdlib>
 
@@ -47,23 +48,39 @@ std::string DefaultInstallerRecordsPath() {
 
 namespace {
 
+// The installers that write these records are 32-bit: a 64-bit program finds them only in the
+// 32-bit view of the registry. Names are Shift_JIS and go through the wide functions.
+constexpr REGSAM kInstallerView = KEY_READ | KEY_WOW64_32KEY;
+
+std::wstring WideName(const std::string& sjis) {
+    std::u16string wide = SjisToUtf16(sjis);
+    return std::wstring(wide.begin(), wide.end());
+}
+
 class WindowsRegistry : public Registry {
   public:
     bool KeyExists(const std::string& key) override {
         HKEY h;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS)
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, WideName(key).c_str(), 0, kInstallerView, &h) !=
+            ERROR_SUCCESS)
             return false;
         RegCloseKey(h);
         return true;
     }
     std::optional<std::string> ReadValue(const std::string& key,
                                          const std::string& valueName) override {
-        char buffer[2048];
-        DWORD size = sizeof buffer;
-        if (RegGetValueA(HKEY_LOCAL_MACHINE, key.c_str(), valueName.c_str(), RRF_RT_REG_SZ, nullptr,
-                         buffer, &size) != ERROR_SUCCESS)
+        HKEY h;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, WideName(key).c_str(), 0, kInstallerView, &h) !=
+            ERROR_SUCCESS)
             return std::nullopt;
-        return std::string(buffer);
+        wchar_t buffer[2048];
+        DWORD size = sizeof buffer;
+        LSTATUS rc = RegGetValueW(h, nullptr, WideName(valueName).c_str(), RRF_RT_REG_SZ, nullptr,
+                                  buffer, &size);
+        RegCloseKey(h);
+        if (rc != ERROR_SUCCESS) return std::nullopt;
+        std::u16string value(reinterpret_cast<const char16_t*>(buffer));
+        return Utf16ToSjis(value);
     }
 };
 

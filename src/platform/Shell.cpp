@@ -7,8 +7,11 @@
 #include <cstring>
 
 #ifdef _WIN32
-#include <shellapi.h>
+// shellapi.h needs the types windows.h declares.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 #else
 #include <fcntl.h>
 #include <spawn.h>
@@ -18,6 +21,30 @@ extern char** environ;
 #endif
 
 namespace kagiroi {
+
+std::string WindowsCommandLine(const std::vector<std::string>& args) {
+    std::string line;
+    for (const std::string& arg : args) {
+        if (!line.empty()) line += ' ';
+        line += '"';
+        size_t backslashes = 0;
+        for (size_t i = 0; i < arg.size(); ++i) {
+            char c = arg[i];
+            if (c == '\\') {
+                ++backslashes;
+                continue;
+            }
+            line.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+            backslashes = 0;
+            line += c;
+            if (IsSjisLeadByte(static_cast<unsigned char>(c)) && i + 1 < arg.size())
+                line += arg[++i];
+        }
+        line.append(backslashes * 2, '\\');
+        line += '"';
+    }
+    return line;
+}
 
 #ifdef _WIN32
 
@@ -30,11 +57,7 @@ bool SystemShell::OpenDocument(const std::string& path) {
 bool SystemShell::StartProgram(const std::string& program,
                                const std::vector<std::string>& parameters,
                                const std::string& workingFolder, std::string* error) {
-    std::string line;
-    for (const auto& p : parameters) {
-        if (!line.empty()) line += ' ';
-        line += '"' + p + '"';
-    }
+    std::string line = WindowsCommandLine(parameters);
     auto rc = reinterpret_cast<intptr_t>(ShellExecuteA(
         nullptr, "open", program.c_str(), line.c_str(), workingFolder.c_str(), SW_SHOWNORMAL));
     if (rc <= 32 && error != nullptr) *error = "ShellExecute failed";

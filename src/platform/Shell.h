@@ -25,4 +25,9 @@ class SystemShell : public Shell {
                       const std::string& workingFolder, std::string* error) override;
 };
 
+// `args` as one Windows command line that the C runtime splits back into exactly `args`: each
+// quoted, a quote escaped, the backslashes before a quote or the end doubled (a trail byte of a
+// Shift_JIS character is no backslash).
+std::string WindowsCommandLine(const std::vector<std::string>& args);
+
 }  // namespace kagiroi

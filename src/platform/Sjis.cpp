@@ -6,7 +6,9 @@
 #include <iconv.h>
 #endif
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace kagiroi {
 
@@ -23,6 +25,29 @@ std::wstring Widen(std::string_view text, UINT codePage) {
     return wide;
 }
 
+// Windows turns a byte that is no character of code page 932 into a katakana middle dot, which
+// reads as text; the program shows U+FFFD there, as on every other system.
+std::wstring WidenSjis(std::string_view sjis) {
+    if (sjis.empty()) return {};
+    auto size = static_cast<int>(sjis.size());
+    if (MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, sjis.data(), size, nullptr, 0) > 0)
+        return Widen(sjis, 932);
+    std::wstring wide;
+    for (size_t i = 0; i < sjis.size();) {
+        size_t length =
+            IsSjisLeadByte(static_cast<unsigned char>(sjis[i])) && i + 1 < sjis.size() ? 2 : 1;
+        wchar_t unit[2];
+        int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, sjis.data() + i,
+                                    static_cast<int>(length), unit, 2);
+        if (n > 0)
+            wide.append(unit, static_cast<size_t>(n));
+        else
+            wide += L'\xFFFD';
+        i += n > 0 ? length : 1;
+    }
+    return wide;
+}
+
 std::string Narrow(const std::wstring& wide, UINT codePage) {
     if (wide.empty()) return {};
     int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
@@ -36,10 +61,18 @@ std::string Narrow(const std::wstring& wide, UINT codePage) {
 }  // namespace
 
 std::string SjisToUtf8(std::string_view sjis) {
-    return Narrow(Widen(sjis, 932), CP_UTF8);
+    return Narrow(WidenSjis(sjis), CP_UTF8);
 }
 std::string Utf8ToSjis(std::string_view utf8) {
     return Narrow(Widen(utf8, CP_UTF8), 932);
+}
+
+std::u16string SjisToUtf16(std::string_view sjis) {
+    std::wstring wide = WidenSjis(sjis);
+    return std::u16string(wide.begin(), wide.end());
+}
+std::string Utf16ToSjis(std::u16string_view utf16) {
+    return Narrow(std::wstring(utf16.begin(), utf16.end()), 932);
 }
 
 bool IsValidSjis(std::string_view sjis) {
@@ -52,9 +85,9 @@ bool IsValidSjis(std::string_view sjis) {
 
 namespace {
 
-// Converts with iconv, replacing each unconvertible byte by `replacement`.
+// Converts with iconv, replacing each unconvertible unit of `unitBytes` bytes by `replacement`.
 std::string Convert(std::string_view input, const char* to, const char* from,
-                    std::string_view replacement) {
+                    std::string_view replacement, size_t unitBytes = 1) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(input);
     std::string out;
@@ -68,10 +101,11 @@ std::string Convert(std::string_view input, const char* to, const char* from,
         size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
         out.append(buffer, static_cast<size_t>(outPtr - buffer));
         if (rc == static_cast<size_t>(-1) && errno != E2BIG) {
-            // EILSEQ or EINVAL: skip one byte of input and go on.
+            // EILSEQ or EINVAL: skip one unit of input and go on.
             out.append(replacement);
-            ++in;
-            --inLeft;
+            size_t skipped = std::min(unitBytes, inLeft);
+            in += skipped;
+            inLeft -= skipped;
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
         }
     }
@@ -95,6 +129,19 @@ std::string Utf8ToSjis(std::string_view utf8) {
         ascii = ascii && c < 0x80;
     if (ascii) return std::string(utf8);
     return Convert(utf8, "CP932", "UTF-8", "?");
+}
+
+std::u16string SjisToUtf16(std::string_view sjis) {
+    // The machines the program runs on are little-endian, as COM's texts are.
+    std::string bytes = Convert(sjis, "UTF-16LE", "CP932", std::string_view("\xFD\xFF", 2));
+    std::u16string text(bytes.size() / 2, u'\0');
+    std::memcpy(text.data(), bytes.data(), text.size() * 2);
+    return text;
+}
+
+std::string Utf16ToSjis(std::u16string_view utf16) {
+    std::string_view bytes(reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2);
+    return Convert(bytes, "CP932", "UTF-16LE", "?", 2);
 }
 
 bool IsValidSjis(std::string_view sjis) {

@@ -10,6 +10,10 @@ namespace kagiroi {
 std::string SjisToUtf8(std::string_view sjis);
 std::string Utf8ToSjis(std::string_view utf8);
 
+// The same for the UTF-16 texts of COM calls; a lone surrogate becomes '?'.
+std::u16string SjisToUtf16(std::string_view sjis);
+std::string Utf16ToSjis(std::u16string_view utf16);
+
 // True when every byte sequence is a valid code page 932 character.
 bool IsValidSjis(std::string_view sjis);
 

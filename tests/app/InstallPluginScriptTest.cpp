@@ -18,6 +18,9 @@ int InstallPlugin(const test::TempFolder& work, const std::string& folder) {
 }
 
 TEST(InstallPluginScript, ASecondInstallReplacesTheRecordOfTheFirst) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the install script is a POSIX shell script";
+#endif
     test::TempFolder work;
     MakeDirectories(work / "build/src");
     ASSERT_TRUE(WriteFileAtomic(work / "build/src/HibariTohyoPlugIn2", "#!/bin/sh\n"));

@@ -113,9 +113,17 @@ CliRun CliTest::Run(const std::vector<std::string>& args) const {
 }
 
 void CliTest::UseDownloadedDays(const std::string& folder) {
-    std::filesystem::copy(DownloadedFolder(), folder,
-                          std::filesystem::copy_options::recursive |
-                              std::filesystem::copy_options::overwrite_existing);
+    // File by file: a recursive copy onto a folder that exists fails with MinGW's library.
+    const std::filesystem::path from = DownloadedFolder();
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(from)) {
+        std::filesystem::path to =
+            std::filesystem::path(folder) / entry.path().lexically_relative(from);
+        if (entry.is_directory())
+            std::filesystem::create_directories(to);
+        else
+            std::filesystem::copy_file(entry.path(), to,
+                                       std::filesystem::copy_options::overwrite_existing);
+    }
 }
 
 }  // namespace kagiroi::test

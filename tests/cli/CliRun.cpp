@@ -1,14 +1,23 @@
 #include "cli/CliRun.h"
 
+#include "platform/Shell.h"
+
+#include <cerrno>
+#include <stdexcept>
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <cstdlib>
+#include <thread>
+#else
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <cerrno>
-#include <stdexcept>
-
 extern char** environ;
+#endif
 
 namespace kagiroi::test {
 
@@ -37,6 +46,75 @@ std::vector<std::string> ChildEnvironment(const CliEnvironment& e) {
         if (!value.empty()) result.push_back(name + "=" + value);
     return result;
 }
+
+#ifdef _WIN32
+
+// One pipe end the child inherits, the other ours.
+struct ChildPipe {
+    HANDLE ours = nullptr;
+    HANDLE childs = nullptr;
+};
+
+ChildPipe MakeOutputPipe() {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    ChildPipe pipe;
+    if (!CreatePipe(&pipe.ours, &pipe.childs, &inherit, 0))
+        throw std::runtime_error("CreatePipe failed");
+    SetHandleInformation(pipe.ours, HANDLE_FLAG_INHERIT, 0);
+    return pipe;
+}
+
+void ReadToEnd(HANDLE from, std::string& into) {
+    char buffer[65536];
+    DWORD n = 0;
+    while (ReadFile(from, buffer, sizeof buffer, &n, nullptr) && n > 0)
+        into.append(buffer, n);
+    CloseHandle(from);
+}
+
+}  // namespace
+
+CliRun RunKagiroiCli(const std::vector<std::string>& args, const CliEnvironment& environment) {
+    std::vector<std::string> argv{KAGIROI_CLI_PATH};
+    argv.insert(argv.end(), args.begin(), args.end());
+    std::string commandLine = WindowsCommandLine(argv);
+    std::string block;
+    for (const std::string& entry : ChildEnvironment(environment))
+        block += entry + '\0';
+    block += '\0';
+
+    ChildPipe out = MakeOutputPipe(), err = MakeOutputPipe();
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = nullptr;
+    startup.hStdOutput = out.childs;
+    startup.hStdError = err.childs;
+    PROCESS_INFORMATION process{};
+    BOOL started = CreateProcessA(argv[0].c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                                  CREATE_NO_WINDOW, block.data(), nullptr, &startup, &process);
+    CloseHandle(out.childs);
+    CloseHandle(err.childs);
+    if (!started) {
+        CloseHandle(out.ours);
+        CloseHandle(err.ours);
+        throw std::runtime_error("cannot start " + argv[0]);
+    }
+    CliRun run;
+    // Both pipes at once, so a child that fills one never blocks on it.
+    std::thread errReader(ReadToEnd, err.ours, std::ref(run.err));
+    ReadToEnd(out.ours, run.out);
+    errReader.join();
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    run.status = static_cast<int>(code);
+    return run;
+}
+
+#else
 
 std::vector<char*> NullTerminated(std::vector<std::string>& texts) {
     std::vector<char*> pointers;
@@ -110,5 +188,7 @@ CliRun RunKagiroiCli(const std::vector<std::string>& args, const CliEnvironment&
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
 }
+
+#endif
 
 }  // namespace kagiroi::test

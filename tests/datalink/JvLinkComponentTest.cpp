@@ -42,7 +42,9 @@ class JvLinkComponentTest : public ::testing::Test {
 
 TEST_F(JvLinkComponentTest, TheDemoServesWhenNothingIsSet) {
     std::unique_ptr<JvLink> link = CreateJvLinkComponent(settings, clock, nullptr);
-    EXPECT_TRUE(JvLinkComponentAvailable());
+#ifndef _WIN32
+    EXPECT_TRUE(JvLinkComponentAvailable()) << "nothing needs installing";
+#endif
     ASSERT_EQ(0, link->JVInit("KAGIROI"));
     test::JvDownload d = DownloadWith(*link);
     ASSERT_EQ(0, d.openCode);

@@ -3,7 +3,9 @@
 #include "platform/FileSystem.h"
 #include "support/TempFolder.h"
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -23,6 +25,9 @@ TEST(TemporaryFiles, AnotherProgramsTemporaryFileIsLeftAlone) {
 }
 
 TEST(TemporaryFiles, ALinkPlantedAtATemporaryNameIsNotFollowed) {
+#ifdef _WIN32
+    GTEST_SKIP() << "making a symbolic link needs a privilege on Windows";
+#else
     test::TempFolder folder;
     std::string target = folder / "target";
     std::string path = folder / "2024.jvRA";
@@ -31,6 +36,7 @@ TEST(TemporaryFiles, ALinkPlantedAtATemporaryNameIsNotFollowed) {
     ASSERT_TRUE(WriteFileAtomic(path, "day data"));
     EXPECT_EQ("precious", ReadWholeFile(target).value());
     EXPECT_EQ("day data", ReadWholeFile(path).value());
+#endif
 }
 
 }  // namespace

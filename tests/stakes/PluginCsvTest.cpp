@@ -14,6 +14,13 @@
 namespace kagiroi {
 namespace {
 
+// The plug-in's program file as the system names programs.
+#ifdef _WIN32
+constexpr const char* kPluginFile = "HibariTohyoPlugIn2.exe";
+#else
+constexpr const char* kPluginFile = "HibariTohyoPlugIn2";
+#endif
+
 constexpr const char* kStartFailed =
     "投票プラグイン２の呼び出しでエラーが発生しました。\r\n"
     "投票プラグイン２が正しくインストールされているか確認してください。";
@@ -109,7 +116,7 @@ TEST(PluginCsv, WritesTheUnstruckTicketsAndStartsThePlugIn) {
         "20090315,06,11,SANTAN,NORMAL,100,07-01-03,\r\n",
         *csv);
     ASSERT_EQ(1u, v.shell.started.size());
-    EXPECT_EQ(v.plugin / "HibariTohyoPlugIn2", v.shell.started[0].program);
+    EXPECT_EQ(v.plugin / kPluginFile, v.shell.started[0].program);
     EXPECT_EQ((std::vector<std::string>{v.CsvPath()}), v.shell.started[0].parameters);
     EXPECT_EQ(v.plugin.Path(), v.shell.started[0].workingFolder);
     EXPECT_EQ(0, v.ui.BeepCount());
@@ -213,7 +220,7 @@ TEST(PluginCsv, ThePlugInFolderComesFromTheSettings) {
         settings.WriteString("Dir", "HibariTohyo2", stored);
         EXPECT_EQ(read, ReadPluginFolder(settings, "/prog"));
     }
-    EXPECT_EQ("/opt/hibari2/HibariTohyoPlugIn2", PluginProgramPath("/opt/hibari2"));
+    EXPECT_EQ(std::string("/opt/hibari2/") + kPluginFile, PluginProgramPath("/opt/hibari2"));
     test::TestRace race(10);
     EXPECT_EQ("/opt/hibari2/kaime/090315.csv", PluginCsvPath("/opt/hibari2", race.Slot().RaceInfo));
     std::string badDate = race.Slot().RaceInfo;
