@@ -24,7 +24,7 @@ fi
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-targets=(kagiroi_core kagiroi-cli kagiroi_core_tests)
+targets=(kagiroi_core kagiroi-cli kagiroi_core_tests kagiroi-jvlink-bridge kagiroi_standin_bridge)
 
 build_for() {
     local arch="$1" folder="$2"
