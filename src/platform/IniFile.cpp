@@ -4,6 +4,8 @@
 #include "platform/TextField.h"
 #include "platform/TextLines.h"
 
+#include <utility>
+
 namespace kagiroi {
 
 namespace {
@@ -91,7 +93,11 @@ void IniText::Set(const std::string& section, const std::string& key, const std:
     std::string entry = OneLine(key) + "=" + OneLine(value);
     int header = FindSection(section);
     if (header < 0) {
-        lines_.push_back("[" + OneLine(section) + "]");
+        // Appended piece by piece: GCC 12 at -O2 warns falsely (-Wrestrict) on "[" + text.
+        std::string sectionLine(1, '[');
+        sectionLine += OneLine(section);
+        sectionLine += ']';
+        lines_.push_back(std::move(sectionLine));
         lines_.push_back(entry);
         return;
     }
