@@ -19,6 +19,9 @@ if(WIN32)
     # MinGW's stack protector and fortified functions live in libssp, which only the link
     # option brings in.
     target_link_options(kagiroi_flags INTERFACE -fstack-protector-strong)
+    # Windows gives a program 1 MB of stack, Linux 8 MB; the day book and the grids are made on
+    # the stack in places, so the programs ask for the same 8 MB.
+    target_link_options(kagiroi_flags INTERFACE -Wl,--stack,8388608)
 endif()
 if(KAGIROI_SANITIZE)
     target_compile_options(kagiroi_flags INTERFACE

@@ -11,22 +11,11 @@ packages=(
     fonts-noto-cjk qt6-translations-l10n xdg-utils ccache locales
 )
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    if ! $sudo apt-get install -y --no-install-recommends "${missing[@]}"; then
-        $sudo apt-get update
-        $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-    fi
-fi
+scripts/install-packages.sh "${packages[@]}"
 
 # A UI test runs under a locale whose decimal mark is a comma.
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
 if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
     echo "Generating the de_DE.UTF-8 locale"
     $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8

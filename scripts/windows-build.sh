@@ -6,21 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 googletest cmake make)
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    apt_get=($sudo apt-get -o DPkg::Lock::Timeout=600)
-    if ! "${apt_get[@]}" install -y --no-install-recommends "${missing[@]}"; then
-        "${apt_get[@]}" update
-        "${apt_get[@]}" install -y --no-install-recommends "${missing[@]}"
-    fi
-fi
+scripts/install-packages.sh "${packages[@]}"
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -30,7 +16,7 @@ build_for() {
     local arch="$1" folder="$2"
     cmake -S . -B "$folder" -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/mingw-$arch.cmake" \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAGIROI_BUILD_UI=OFF -DKAGIROI_BUILD_BENCH=OFF \
-        -DKAGIROI_BUILD_FUZZ=OFF "${launcher[@]}"
+        -DKAGIROI_BUILD_FUZZ=OFF -DKAGIROI_WERROR=ON "${launcher[@]}"
     cmake --build "$folder" -j2 --target "${targets[@]}"
 }
 

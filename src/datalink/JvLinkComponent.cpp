@@ -1,14 +1,20 @@
 #include "datalink/JvLinkComponent.h"
 
+#include "datalink/ComponentJvLink.h"
 #include "platform/FileSystem.h"
+#include "platform/Sjis.h"
 #include "platform/TextField.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 
 namespace kagiroi {
 
 namespace {
+
+const char* kNoComponentText =
+    "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。";
 
 bool NamesTheDemo(const std::string& source) {
     std::string lower = source;
@@ -21,7 +27,7 @@ bool NamesTheDemo(const std::string& source) {
 
 JvLinkComponent::JvLinkComponent(SettingsFile& settings, const Clock& clock,
                                  JvLinkSourceDialog* dialog)
-    : settings_(settings), dialog_(dialog), demo_(clock), current_(&demo_) {}
+    : settings_(settings), dialog_(dialog), demo_(clock), service_(&demo_), current_(&demo_) {}
 
 std::string JvLinkComponent::Source() const {
     std::string source = Trim(settings_.ReadString(kJvLinkSection, kJvLinkSourceKey, kDemoSource));
@@ -33,6 +39,7 @@ int JvLinkComponent::JVInit(const std::string& softwareId) {
     if (code != 0) return code;
     softwareId_ = softwareId;
     if (feed_) feed_->JVInit(softwareId);
+    if (component_) component_->JVInit(softwareId);
     return 0;
 }
 
@@ -43,7 +50,7 @@ int JvLinkComponent::JVSetUIProperties() {
     if (!chosen) return jv::kOk;
     std::string source = Trim(*chosen);
     if (NamesTheDemo(source)) source = kDemoSource;
-    if (source != kDemoSource && !DirectoryExists(source)) {
+    if (source != kDemoSource && source != kComponentSource && !DirectoryExists(source)) {
         failure_ = FolderMissingText(source);
         return jv::kSettingNotSaved;
     }
@@ -51,31 +58,67 @@ int JvLinkComponent::JVSetUIProperties() {
                                                                            : jv::kSettingNotSaved;
 }
 
-JvLinkService& JvLinkComponent::ServiceForOpen() {
-    if (current_->IsOpen()) return *current_;
+bool JvLinkComponent::CurrentIsOpen() const {
+    return current_ == component_.get() ? componentOpen_ : service_->IsOpen();
+}
+
+JvLink* JvLinkComponent::Component() {
+    if (!component_) {
+        // The component's own faults have no window of theirs: they go to the standard error.
+        component_ = MakeComponentJvLink([](const std::string& line) {
+            std::fprintf(stderr, "%s\n", SjisToUtf8(line).c_str());
+        });
+        if (component_ && !softwareId_.empty()) component_->JVInit(softwareId_);
+    }
+    if (!component_) failure_ = kNoComponentText;
+    return component_.get();
+}
+
+JvLink* JvLinkComponent::ServiceForOpen() {
+    if (CurrentIsOpen()) return current_;
     std::string source = Source();
+    if (source == kComponentSource) {
+        JvLink* component = Component();
+        if (component != nullptr) current_ = component;
+        return component;
+    }
     if (source == kDemoSource) {
-        current_ = &demo_;
-        return demo_;
+        service_ = &demo_;
+    } else {
+        if (!feed_ || feed_->Folder() != source) {
+            feed_ = std::make_unique<FolderFeedJvLink>(source);
+            if (!softwareId_.empty()) feed_->JVInit(softwareId_);
+        }
+        service_ = feed_.get();
     }
-    if (!feed_ || feed_->Folder() != source) {
-        feed_ = std::make_unique<FolderFeedJvLink>(source);
-        if (!softwareId_.empty()) feed_->JVInit(softwareId_);
-    }
-    current_ = feed_.get();
-    return *feed_;
+    current_ = service_;
+    return current_;
+}
+
+int JvLinkComponent::Opened(int code) {
+    if (current_ == component_.get() && code == jv::kOk) componentOpen_ = true;
+    return code;
 }
 
 int JvLinkComponent::JVOpen(const std::string& dataSpec, const std::string& fromDate, int option,
                             int& readCount, int& downloadCount, std::string& lastFileTimestamp) {
     failure_.clear();
-    return ServiceForOpen().JVOpen(dataSpec, fromDate, option, readCount, downloadCount,
-                                   lastFileTimestamp);
+    JvLink* service = ServiceForOpen();
+    if (service == nullptr) return jv::kInternalError;
+    return Opened(
+        service->JVOpen(dataSpec, fromDate, option, readCount, downloadCount, lastFileTimestamp));
 }
 
 int JvLinkComponent::JVRTOpen(const std::string& dataSpec, const std::string& key) {
     failure_.clear();
-    return ServiceForOpen().JVRTOpen(dataSpec, key);
+    JvLink* service = ServiceForOpen();
+    if (service == nullptr) return jv::kInternalError;
+    return Opened(service->JVRTOpen(dataSpec, key));
+}
+
+int JvLinkComponent::JVClose() {
+    if (current_ == component_.get()) componentOpen_ = false;
+    return current_->JVClose();
 }
 
 std::unique_ptr<JvLink> CreateJvLinkComponent(SettingsFile& settings, const Clock& clock,

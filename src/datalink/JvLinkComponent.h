@@ -17,6 +17,8 @@ namespace kagiroi {
 inline constexpr const char* kJvLinkSection = "JvLink";
 inline constexpr const char* kJvLinkSourceKey = "Source";
 inline constexpr const char* kDemoSource = "demo";
+// The installed data-service component (through the bridge in a 64-bit program).
+inline constexpr const char* kComponentSource = "component";
 
 // The program's data-service component: the demo service or a folder feed, as the setting says
 // at each open. Calls between an open and its close go to the service that was opened.
@@ -38,7 +40,7 @@ class JvLinkComponent : public JvLink {
         return current_->JVRead(record, bufferSize, fileName);
     }
     int JVCancel() override { return current_->JVCancel(); }
-    int JVClose() override { return current_->JVClose(); }
+    int JVClose() override;
     std::string FailureText() const override {
         return failure_.empty() ? current_->FailureText() : failure_;
     }
@@ -51,14 +53,21 @@ class JvLinkComponent : public JvLink {
 
   private:
     // The service to open: the current one while it is open (it refuses a second open),
-    // else the one the setting names.
-    JvLinkService& ServiceForOpen();
+    // else the one the setting names; null when that is the component and none is installed.
+    JvLink* ServiceForOpen();
+    bool CurrentIsOpen() const;
+    // The installed component, made at its first use; null when there is none.
+    JvLink* Component();
+    int Opened(int code);
 
     SettingsFile& settings_;
     JvLinkSourceDialog* dialog_;
     DemoJvLink demo_;
     std::unique_ptr<FolderFeedJvLink> feed_;
-    JvLinkService* current_;
+    std::unique_ptr<JvLink> component_;
+    bool componentOpen_ = false;
+    JvLinkService* service_;  // the demo or the folder feed last chosen
+    JvLink* current_;         // that service or the component
     std::string softwareId_;
     std::string failure_;  // of the last settings call
 };

@@ -1,14 +1,15 @@
 // A bridge built for this machine: it serves the demo service over the bridge protocol on
 // standard input and output, so the protocol is tested end to end without the component.
-//   kagiroi_standin_bridge NOW [FAULT READ]
-// NOW "yyyy-mm-ddThh:mm:ss" starts the demo's clock. FAULT "exit", "hang" or "garble" happens
-// at the READth JVRead call instead of the read.
+//   kagiroi_standin_bridge [NOW [FAULT READ]]
+// NOW "yyyy-mm-ddThh:mm:ss" starts the demo's clock (the system's clock without it). FAULT "exit",
+// "hang" or "garble" happens at the READth JVRead call instead of the read.
 #include "datalink/BridgeServer.h"
 #include "datalink/DemoJvLink.h"
 #include "platform/Clock.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #ifdef _WIN32
@@ -67,9 +68,13 @@ int main(int argc, char* argv[]) {
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     std::optional<DateTime> now = argc > 1 ? ParseIsoDateTime(argv[1]) : std::nullopt;
-    if (!now) return 2;
-    StartedClock clock(*now);
-    DemoJvLink demo(clock);
+    if (argc > 1 && !now) return 2;
+    std::unique_ptr<Clock> clock;
+    if (now)
+        clock = std::make_unique<StartedClock>(*now);
+    else
+        clock = std::make_unique<SystemClock>();
+    DemoJvLink demo(*clock);
     FaultyJvLink link(demo, argc > 3 ? argv[2] : "", argc > 3 ? std::atoi(argv[3]) : 0);
     return ServeBridge(link, stdin, stdout);
 }

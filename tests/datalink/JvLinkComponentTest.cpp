@@ -116,5 +116,36 @@ TEST_F(JvLinkComponentTest, WithoutADialogTheSettingsStayAsTheyAre) {
     EXPECT_FALSE(FileExists(settings.Path()));
 }
 
+// The component's bridge for this process's next component, "" for none.
+void UseBridgeProgram(const std::string& program) {
+#ifdef _WIN32
+    _putenv_s("KAGIROI_JVLINK_BRIDGE", program.c_str());
+#else
+    ::setenv("KAGIROI_JVLINK_BRIDGE", program.c_str(), 1);
+#endif
+}
+
+TEST_F(JvLinkComponentTest, TheComponentSettingServesTheComponentWithItsRules) {
+    settings.WriteString(kJvLinkSection, kJvLinkSourceKey, kComponentSource);
+    UseBridgeProgram("");
+    {
+        JvLinkComponent link(settings, clock, nullptr);
+        ASSERT_EQ(0, link.JVInit("KAGIROI"));
+        EXPECT_EQ(-401, link.JVRTOpen("0B14", "20240106")) << "no component on this machine";
+        EXPECT_NE("", link.FailureText());
+    }
+    UseBridgeProgram(KAGIROI_STANDIN_BRIDGE_PATH);
+    JvLinkComponent link(settings, clock, nullptr);
+    ASSERT_EQ(0, link.JVInit("KAGIROI"));
+    int reads = 0, downloads = 0;
+    std::string stamp;
+    ASSERT_EQ(0, link.JVOpen("RACEDIFFHOSESNAP", "20240101000000", 1, reads, downloads, stamp));
+    settings.WriteString(kJvLinkSection, kJvLinkSourceKey, kDemoSource);
+    EXPECT_EQ(-202, link.JVRTOpen("0B14", "20240106")) << "the component holds the request";
+    EXPECT_EQ(0, link.JVClose());
+    EXPECT_EQ(-203, link.JVClose()) << "nothing is open any more";
+    UseBridgeProgram("");
+}
+
 }  // namespace
 }  // namespace kagiroi
