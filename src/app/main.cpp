@@ -4,6 +4,7 @@
 #include "app/ui/MainWindow.h"
 #include "datalink/JvLinkComponent.h"
 #include "datalink/ui/SourceDialog.h"
+#include "demo/DemoJvLink.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
@@ -46,7 +47,8 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<Registry> registry = MakeMachineRegistry();
     SettingsFile settings(JoinPath(programFolder, "kagiroi.ini"));
     SourceDialog sourceDialog;
-    std::unique_ptr<JvLink> jvLink = CreateJvLinkComponent(settings, *clock, &sourceDialog);
+    std::unique_ptr<JvLink> jvLink =
+        CreateJvLinkComponent(settings, *clock, &sourceDialog, MakeDemoJvLink);
 
     TMainForm form(programFolder, {ui, *clock, clipboard, shell, *registry}, *jvLink);
     form.ProgramFileFolder = FolderOf(CurrentProgramFile(argv[0]));

@@ -3,6 +3,7 @@
 #include "datalink/JvLinkComponent.h"
 #include "daystore/DayFiles.h"
 #include "daystore/RecordLayout.h"
+#include "demo/DemoJvLink.h"
 #include "platform/FileSystem.h"
 #include "platform/TextField.h"
 
@@ -18,7 +19,7 @@ CliSession::CliSession(const std::string& programFolder, const CliOptions& optio
                                         : std::unique_ptr<Shell>(new SystemShell)),
       registry_(MakeMachineRegistry()),
       settings_(JoinPath(programFolder, "kagiroi.ini")),
-      jvLink_(CreateJvLinkComponent(settings_, *clock_, nullptr)) {
+      jvLink_(CreateJvLinkComponent(settings_, *clock_, nullptr, MakeDemoJvLink)) {
     form_ = std::make_unique<TMainForm>(
         programFolder_, MainFormPorts{ui_, *clock_, clipboard_, *shell_, *registry_}, *jvLink_);
 }

@@ -19,9 +19,9 @@ bool NamesTheDemo(const std::string& source) {
 
 }  // namespace
 
-JvLinkComponent::JvLinkComponent(SettingsFile& settings, const Clock& clock,
+JvLinkComponent::JvLinkComponent(SettingsFile& settings, std::unique_ptr<JvLinkService> demo,
                                  JvLinkSourceDialog* dialog)
-    : settings_(settings), dialog_(dialog), demo_(clock), current_(&demo_) {}
+    : settings_(settings), dialog_(dialog), demo_(std::move(demo)), current_(demo_.get()) {}
 
 std::string JvLinkComponent::Source() const {
     std::string source = Trim(settings_.ReadString(kJvLinkSection, kJvLinkSourceKey, kDemoSource));
@@ -29,7 +29,7 @@ std::string JvLinkComponent::Source() const {
 }
 
 int JvLinkComponent::JVInit(const std::string& softwareId) {
-    int code = demo_.JVInit(softwareId);
+    int code = demo_->JVInit(softwareId);
     if (code != 0) return code;
     softwareId_ = softwareId;
     if (feed_) feed_->JVInit(softwareId);
@@ -55,8 +55,8 @@ JvLinkService& JvLinkComponent::ServiceForOpen() {
     if (current_->IsOpen()) return *current_;
     std::string source = Source();
     if (source == kDemoSource) {
-        current_ = &demo_;
-        return demo_;
+        current_ = demo_.get();
+        return *demo_;
     }
     if (!feed_ || feed_->Folder() != source) {
         feed_ = std::make_unique<FolderFeedJvLink>(source);
@@ -79,8 +79,9 @@ int JvLinkComponent::JVRTOpen(const std::string& dataSpec, const std::string& ke
 }
 
 std::unique_ptr<JvLink> CreateJvLinkComponent(SettingsFile& settings, const Clock& clock,
-                                              JvLinkSourceDialog* dialog) {
-    return std::make_unique<JvLinkComponent>(settings, clock, dialog);
+                                              JvLinkSourceDialog* dialog,
+                                              const DemoServiceMaker& makeDemo) {
+    return std::make_unique<JvLinkComponent>(settings, makeDemo(clock), dialog);
 }
 
 }  // namespace kagiroi

@@ -1,7 +1,8 @@
 #include "JvTestReading.h"
-#include "datalink/DemoRecords.h"
-#include "datalink/DemoWorld.h"
 #include "datalink/JvLinkComponent.h"
+#include "demo/DemoJvLink.h"
+#include "demo/DemoRecords.h"
+#include "demo/DemoWorld.h"
 #include "platform/FileSystem.h"
 #include "platform/TextField.h"
 #include "support/FakePorts.h"
@@ -41,7 +42,7 @@ class JvLinkComponentTest : public ::testing::Test {
 };
 
 TEST_F(JvLinkComponentTest, TheDemoServesWhenNothingIsSet) {
-    std::unique_ptr<JvLink> link = CreateJvLinkComponent(settings, clock, nullptr);
+    std::unique_ptr<JvLink> link = CreateJvLinkComponent(settings, clock, nullptr, MakeDemoJvLink);
     EXPECT_TRUE(JvLinkComponentAvailable());
     ASSERT_EQ(0, link->JVInit("KAGIROI"));
     test::JvDownload d = DownloadWith(*link);
@@ -51,7 +52,7 @@ TEST_F(JvLinkComponentTest, TheDemoServesWhenNothingIsSet) {
 }
 
 TEST_F(JvLinkComponentTest, AFolderSettingServesTheFolderFromTheNextOpen) {
-    JvLinkComponent link(settings, clock, nullptr);
+    JvLinkComponent link(settings, MakeDemoJvLink(clock), nullptr);
     ASSERT_EQ(0, link.JVInit("KAGIROI"));
     ASSERT_EQ(0, link.JVRTOpen("0B14", "20240106"));  // the demo is open
     settings.WriteString(kJvLinkSection, kJvLinkSourceKey, data.Path());
@@ -78,7 +79,7 @@ TEST_F(JvLinkComponentTest, AFolderSettingServesTheFolderFromTheNextOpen) {
 
 TEST_F(JvLinkComponentTest, AFolderFeedIsInitialisedLikeTheDemo) {
     settings.WriteString(kJvLinkSection, kJvLinkSourceKey, data.Path());
-    JvLinkComponent link(settings, clock, nullptr);
+    JvLinkComponent link(settings, MakeDemoJvLink(clock), nullptr);
     EXPECT_EQ(-201, DownloadWith(link).openCode) << "no JVInit yet";
     EXPECT_EQ(-101, link.JVInit(""));
     ASSERT_EQ(0, link.JVInit("KAGIROI"));
@@ -86,7 +87,7 @@ TEST_F(JvLinkComponentTest, AFolderFeedIsInitialisedLikeTheDemo) {
 }
 
 TEST_F(JvLinkComponentTest, TheSettingsDialogChoosesTheSource) {
-    JvLinkComponent link(settings, clock, &dialog);
+    JvLinkComponent link(settings, MakeDemoJvLink(clock), &dialog);
     dialog.answer = data.Path();
     EXPECT_EQ(0, link.JVSetUIProperties());
     ASSERT_EQ(1u, dialog.shown.size());
@@ -109,7 +110,7 @@ TEST_F(JvLinkComponentTest, TheSettingsDialogChoosesTheSource) {
 }
 
 TEST_F(JvLinkComponentTest, WithoutADialogTheSettingsStayAsTheyAre) {
-    JvLinkComponent link(settings, clock, nullptr);
+    JvLinkComponent link(settings, MakeDemoJvLink(clock), nullptr);
     EXPECT_EQ(0, link.JVSetUIProperties());
     EXPECT_FALSE(FileExists(settings.Path()));
 }
