@@ -5,18 +5,15 @@
 #include "datalink/JvLink.h"
 #include "datalink/JvLinkSourceDialog.h"
 #include "platform/Clock.h"
-#include "platform/SettingsFile.h"
+#include "platform/SettingsTable.h"
 
 #include <memory>
 #include <string>
 
 namespace kagiroi {
 
-// The setting that chooses the data service: JvLink/Source, "demo" (the default) or a folder of
-// record files.
-inline constexpr const char* kJvLinkSection = "JvLink";
-inline constexpr const char* kJvLinkSourceKey = "Source";
-inline constexpr const char* kDemoSource = "demo";
+// The value of setting::kDataSource that chooses the demo service (its default).
+inline constexpr const char* kDemoSource = setting::kDataSource.fallback;
 
 // The program's data-service component: the demo service or a folder feed, as the setting says
 // at each open. Calls between an open and its close go to the service that was opened.
