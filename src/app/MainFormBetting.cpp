@@ -1,6 +1,7 @@
 #include "analysis/RunnerIndices.h"
 #include "app/TMainForm.h"
 #include "platform/FileSystem.h"
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 #include "stakes/ClipboardExport.h"
 #include "stakes/PluginCsv.h"
@@ -38,7 +39,7 @@ void TMainForm::ReallocateStakes() {
 
 void TMainForm::RadioGroup1Click(int index) {
     RadioGroup1 = index == 0 ? 0 : 1;
-    settings_.WriteInteger("KaimeSet", "HaibunSet", RadioGroup1);
+    WriteIntSetting(settings_, setting::kAllocationMode, RadioGroup1);
     ReallocateStakes();
 }
 
@@ -68,9 +69,9 @@ void TMainForm::PluginFolderClick() {
 }
 
 void TMainForm::N12Click() {
-    std::string start = settings_.ReadString("Dir", "jikeiretu", programFolder_);
+    std::string start = ReadTextSetting(settings_, setting::kTimeSeriesFolder, programFolder_);
     if (auto folder = ports_.ui.ChooseFolder("時系列ｵｯｽﾞﾃﾞｰﾀﾌｫﾙﾀﾞの指定", start))
-        settings_.WriteString("Dir", "jikeiretu", *folder);
+        WriteTextSetting(settings_, setting::kTimeSeriesFolder, *folder);
 }
 
 void TMainForm::CopyIndexTableClick() {

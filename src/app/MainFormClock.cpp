@@ -1,6 +1,7 @@
 #include "app/FetchSchedule.h"
 #include "app/TMainForm.h"
 #include "daystore/RecordLayout.h"
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 
 #include <algorithm>
@@ -88,7 +89,7 @@ void TMainForm::AutoOddsTimerTick() {
 void TMainForm::ResultsTimerTick() {
     // A busy service makes the tick wait for the next one; no chosen day, no timed fetch.
     if (!DayChosen() || !ServiceFree(false)) return;
-    std::string firstPost = Field(Book()[0].RaceInfo, pos::kRaPostTime, 4);
+    std::string firstPost = FieldAt(Book()[0].RaceInfo, RA::PostTime);
     if (!ResultsFetchDue(Hhmm(ports_.clock.Now()), firstPost, changeInterval_)) return;
     Quiet.results = true;
     ResultsBtnClick();
@@ -100,7 +101,7 @@ void TMainForm::ResultsTimerTick() {
 
 void TMainForm::ChangeTimerTick() {
     if (!DayChosen() || !ServiceFree(false)) return;
-    std::string firstPost = Field(Book()[0].RaceInfo, pos::kRaPostTime, 4);
+    std::string firstPost = FieldAt(Book()[0].RaceInfo, RA::PostTime);
     if (!ChangeFetchDue(Hhmm(ports_.clock.Now()), firstPost, changeInterval_)) return;
     Quiet.change = true;
     ChangeInfoFetch();
@@ -110,7 +111,7 @@ void TMainForm::ChangeTimerTick() {
 void TMainForm::StartCurrentDayFetches() {
     if (!AutoOddsChecked) AutoOddsCheckClick(true);
     // 0 or less switches the change fetch off; anything else is kept within a day.
-    int minutes = settings_.ReadInteger("Henko", "GetInterval", 5);
+    int minutes = ReadIntSetting(settings_, setting::kChangeInterval);
     changeInterval_ = minutes > 0 ? ScheduleMinutes(minutes) : 0;
     ChangeTimer.intervalMs = TimerIntervalMs(changeInterval_);
     if (changeInterval_ > 0) {

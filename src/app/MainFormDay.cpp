@@ -5,6 +5,7 @@
 #include "daystore/RaceDay.h"
 #include "platform/FileSystem.h"
 #include "platform/Format.h"
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 #include "stakes/PopularityRateFile.h"
 #include "stakes/RaceAmounts.h"
@@ -72,19 +73,18 @@ void TMainForm::LoadDay(const std::string& day) {
     FillRaceLists();
     Progress.visible = false;
 
-    int minutesBefore = settings_.ReadInteger("Time", "AutoOzGet", 10);
+    int minutesBefore = ReadIntSetting(settings_, setting::kOddsMinutesBefore);
     for (auto& slot : book_->slots)
         if (!slot.IsEmpty())
-            slot.FetchTimes =
-                FetchTimesFor(Field(slot.RaceInfo, pos::kRaPostTime, 4), minutesBefore);
+            slot.FetchTimes = FetchTimesFor(FieldAt(slot.RaceInfo, RA::PostTime), minutesBefore);
 
     ParseDayPayouts();
-    std::string amount = Format("%d", settings_.ReadInteger("KaimeSet", "DefaultAmount", 3000));
+    std::string amount = Format("%d", ReadDefaultAmount(settings_));
     for (auto& slot : book_->slots)
         slot.RaceAmount = amount;
 
     ResultsTimer.intervalMs =
-        TimerIntervalMs(ScheduleMinutes(settings_.ReadInteger("Time", "AutoRdataGet", 10)));
+        TimerIntervalMs(ScheduleMinutes(ReadIntSetting(settings_, setting::kResultsInterval)));
     ResultsTimer.enabled = today;
     if (today) StartCurrentDayFetches();
     if (!RaceList.empty()) DatListClick(0);

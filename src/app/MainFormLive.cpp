@@ -3,6 +3,7 @@
 #include "datalink/ChangeReading.h"
 #include "daystore/RecordLayout.h"
 #include "platform/Format.h"
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 #include "racing/KeibaFunc.h"
 
@@ -38,13 +39,12 @@ RealTimeFetcher TMainForm::Fetcher() {
     return fetcher;
 }
 
-RealTimeRequest TMainForm::Request(const char* dataSpec, std::string key, RealTimeReader reader,
-                                   std::string fetching, std::string failurePrefix,
-                                   bool quiet) const {
+RealTimeRequest TMainForm::Request(const RealTimeSpec& spec, std::string key, std::string fetching,
+                                   std::string failurePrefix, bool quiet) const {
     RealTimeRequest request;
-    request.dataSpec = dataSpec;
+    request.dataSpec = spec.dataSpec;
     request.key = std::move(key);
-    request.reader = reader;
+    request.reader = spec.reader;
     request.fetchingLabel = std::move(fetching);
     request.failurePrefix = std::move(failurePrefix);
     request.quiet = quiet;
@@ -71,8 +71,8 @@ void TMainForm::SokuhoOddsBtnClick() {
     std::string key = Field(Book()[SelectedRace].RaceInfo, pos::kRaceKey, 16);
     if (ToInt64(key.substr(0, 8)) <= 0 || !ServiceFree(true)) return;
     std::string course = CourseRaceText(SelectedRace);
-    Fetcher().Fetch(Request("0B30", key, RealTimeReader::Odds, course + "オッズ取得中",
-                            course + "R:ｵｯｽﾞ取得エラー：", false));
+    Fetcher().Fetch(
+        Request(OddsSpec(), key, course + "オッズ取得中", course + "R:ｵｯｽﾞ取得エラー：", false));
     oddsFiles_.Invalidate();
     OddsTargetRace = SelectedRace;
     OzReadBtnClick();
@@ -84,9 +84,8 @@ void TMainForm::ResultsBtnClick() {
     if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen() || DayDateNumber() <= 0) return;
     if (!ServiceFree(!Quiet.results)) return;
     std::string course = CourseRaceText(SelectedRace);
-    Fetcher().Fetch(Request("0B12", Format("%08d", DayDateNumber()), RealTimeReader::Race,
-                            "ﾚｰｽ情報データ取得中", course + "R:ﾚｰｽ情報データ取得エラー：",
-                            Quiet.results));
+    Fetcher().Fetch(Request(ResultsSpec(), Format("%08d", DayDateNumber()), "ﾚｰｽ情報データ取得中",
+                            course + "R:ﾚｰｽ情報データ取得エラー：", Quiet.results));
     HrReadBtnClick();
     ShowSelectedRaceAgain();
 }
@@ -96,8 +95,8 @@ void TMainForm::MiningBtnClick() {
     if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen() || DayDateNumber() <= 0) return;
     if (!ServiceFree(!Quiet.mining)) return;
     std::string course = CourseRaceText(SelectedRace);
-    Fetcher().Fetch(Request("0B13", Format("%08d", DayDateNumber()), RealTimeReader::Mining,
-                            "DM取得中", course + "R:DMデータ取得エラー：", Quiet.mining));
+    Fetcher().Fetch(Request(MiningSpec(), Format("%08d", DayDateNumber()), "DM取得中",
+                            course + "R:DMデータ取得エラー：", Quiet.mining));
     DMReadBtnClick();
     ShowSelectedRaceAgain();
 }
@@ -107,16 +106,15 @@ void TMainForm::ChangeInfoFetch() {
     if (!DayChosen() || DayDateNumber() <= 0 || !ServiceFree(false)) return;
     int slot = SelectedRace >= 0 ? SelectedRace : 0;
     std::string course = CourseRaceText(slot);
-    Fetcher().Fetch(Request("0B14", Format("%08d", DayDateNumber()), RealTimeReader::Change,
-                            "開催速報データ取得中", course + "R:開催速報データ取得エラー：",
-                            Quiet.change));
+    Fetcher().Fetch(Request(ChangeSpec(), Format("%08d", DayDateNumber()), "開催速報データ取得中",
+                            course + "R:開催速報データ取得エラー：", Quiet.change));
     ReadDayChanges();
 }
 
 void TMainForm::ReadDayChanges() {
     FlushStore();
     ChangeReadingResult result =
-        ReadChanges(programFolder_, *book_, settings_.ReadInteger("Time", "AutoOzGet", 10));
+        ReadChanges(programFolder_, *book_, ReadIntSetting(settings_, setting::kOddsMinutesBefore));
     if (result.failure) ReportFileFailure(*result.failure);
     LogAll(result.problems);
     if (result.racesMoved > 0) NotifyChanged();
@@ -131,8 +129,8 @@ void TMainForm::AutoOddsFetch(const std::vector<std::string>& list) {
         int slot = ToInt(entry.substr(16, 2));
         if (slot < 0 || slot >= kSlotCount) continue;
         std::string course = CourseRaceText(slot);
-        RealTimeOutcome outcome = Fetcher().Fetch(Request(
-            "0B30", key, RealTimeReader::Odds, course + "R ｵｯｽﾞ取得中", course + "R:", false));
+        RealTimeOutcome outcome = Fetcher().Fetch(
+            Request(OddsSpec(), key, course + "R ｵｯｽﾞ取得中", course + "R:", false));
         if (outcome.refused) {
             // Another command took the service: the rest wait for a free tick.
             KeepOddsDue({list.begin() + static_cast<std::ptrdiff_t>(i), list.end()});

@@ -8,6 +8,7 @@
 #include "odds/MiningImport.h"
 #include "odds/OddsImport.h"
 #include "platform/Format.h"
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 #include "selection/AutoMarking.h"
 #include "selection/MarkGrid.h"
@@ -107,21 +108,20 @@ void TMainForm::DatListClick(int item) {
 
     std::array<std::string, 6> thresholds;
     for (size_t i = 0; i < thresholds.size(); ++i) {
-        const StrengthSetting& s = kStrengthSettings[i];
-        thresholds[i] = settings_.ReadString(s.section, s.key, s.fallback);
+        thresholds[i] = ReadTextSetting(settings_, kStrengthSettings[i]);
     }
     Marks = ComputeRaceMarks(slot, StrengthThresholdsFromTexts(thresholds));
     Header = BuildRaceHeader(slot.RaceInfo);
     Favourites = ShowFavourites(slot, SpinEdit1, SpinEdit2);
-    settings_.WriteInteger("Nin100", "SRF", SpinEdit1);
-    settings_.WriteInteger("Nin100", "SRT", SpinEdit2);
+    WriteIntSetting(settings_, setting::kTrioFavourite, SpinEdit1);
+    WriteIntSetting(settings_, setting::kTrifectaFavourite, SpinEdit2);
     ResultsPage = ResultsPageTexts(slot.Paid);
 
     FillIndexTable(StringGrid26, StringGrid7, slot);
     SortIndexTableInitially(StringGrid26);
 
     SaNumEditExC1 = Format("%d", AmountOfRace(slot));
-    SaNumEditExC2 = Format("%d", settings_.ReadInteger("KaimeSet", "DefaultTarProfit", 10000));
+    SaNumEditExC2 = Format("%d", ReadIntSetting(settings_, setting::kTargetProfit));
     SaNumEditExC3 = Format("%lld", static_cast<long long>(ToInt64(ledger_.CumulativeLossText())));
 
     UTSFBtnClick();
@@ -149,7 +149,7 @@ void TMainForm::SpinEdit1Change(int value) {
     SpinEdit1 = std::clamp(value, 1, kTrioCount);
     Favourites.SRF100NinLabel.clear();
     if (RaceOnScreen()) Favourites.SRF100NinLabel = TrioFavouriteText(Selected().Odds, SpinEdit1);
-    settings_.WriteInteger("Nin100", "SRF", SpinEdit1);
+    WriteIntSetting(settings_, setting::kTrioFavourite, SpinEdit1);
 }
 
 void TMainForm::SpinEdit2Change(int value) {
@@ -157,7 +157,7 @@ void TMainForm::SpinEdit2Change(int value) {
     Favourites.SRT100NinLabel.clear();
     if (RaceOnScreen())
         Favourites.SRT100NinLabel = TrifectaFavouriteText(Selected().Odds, SpinEdit2);
-    settings_.WriteInteger("Nin100", "SRT", SpinEdit2);
+    WriteIntSetting(settings_, setting::kTrifectaFavourite, SpinEdit2);
 }
 
 void TMainForm::StringGrid26MouseDown(int col, int) {

@@ -273,8 +273,8 @@ class TMainForm {
     // without data, which keeps the earlier race on screen.
     bool RaceOnScreen() const { return HasSelectedRace() && shownRace_ == SelectedRace; }
     void LogAll(const std::vector<std::string>& lines);
-    RealTimeRequest Request(const char* dataSpec, std::string key, RealTimeReader reader,
-                            std::string fetching, std::string failurePrefix, bool quiet) const;
+    RealTimeRequest Request(const RealTimeSpec& spec, std::string key, std::string fetching,
+                            std::string failurePrefix, bool quiet) const;
     RealTimeFetcher Fetcher();
     // Whether the data service is free for a new command; a button pressed while another
     // holds it beeps and says so in the download label.

@@ -24,16 +24,16 @@ JvLinkComponent::JvLinkComponent(SettingsFile& settings, std::unique_ptr<JvLinkS
     : settings_(settings), dialog_(dialog), demo_(std::move(demo)), current_(demo_.get()) {}
 
 std::string JvLinkComponent::Source() const {
-    std::string source = Trim(settings_.ReadString(kJvLinkSection, kJvLinkSourceKey, kDemoSource));
+    std::string source = Trim(ReadTextSetting(settings_, setting::kDataSource));
     return NamesTheDemo(source) ? std::string(kDemoSource) : source;
 }
 
 int JvLinkComponent::JVInit(const std::string& softwareId) {
     int code = demo_->JVInit(softwareId);
-    if (code != 0) return code;
+    if (code != jv::kOk) return code;
     softwareId_ = softwareId;
     if (feed_) feed_->JVInit(softwareId);
-    return 0;
+    return jv::kOk;
 }
 
 int JvLinkComponent::JVSetUIProperties() {
@@ -47,8 +47,8 @@ int JvLinkComponent::JVSetUIProperties() {
         failure_ = FolderMissingText(source);
         return jv::kSettingNotSaved;
     }
-    return settings_.WriteString(kJvLinkSection, kJvLinkSourceKey, source) ? jv::kOk
-                                                                           : jv::kSettingNotSaved;
+    return WriteTextSetting(settings_, setting::kDataSource, source) ? jv::kOk
+                                                                     : jv::kSettingNotSaved;
 }
 
 JvLinkService& JvLinkComponent::ServiceForOpen() {

@@ -5,7 +5,7 @@
 #include "datalink/JvLinkService.h"
 #include "datalink/JvLinkSourceDialog.h"
 #include "platform/Clock.h"
-#include "platform/SettingsFile.h"
+#include "platform/SettingsTable.h"
 
 #include <functional>
 #include <memory>
@@ -13,11 +13,8 @@
 
 namespace kagiroi {
 
-// The setting that chooses the data service: JvLink/Source, "demo" (the default) or a folder of
-// record files.
-inline constexpr const char* kJvLinkSection = "JvLink";
-inline constexpr const char* kJvLinkSourceKey = "Source";
-inline constexpr const char* kDemoSource = "demo";
+// The value of setting::kDataSource that chooses the demo service (its default).
+inline constexpr const char* kDemoSource = setting::kDataSource.fallback;
 
 // Makes the demo service on the given clock. The demo lives in a folder of its own that builds
 // on this one, so the program hands its maker in where it is assembled (app and CLI mains).

@@ -1,6 +1,7 @@
 #include "demo/DemoJvLink.h"
 
 #include "datalink/JvRequests.h"
+#include "datalink/RealTimeSpecs.h"
 #include "platform/TextField.h"
 
 #include <algorithm>
@@ -53,14 +54,14 @@ JvOffer DemoJvLink::OfferRealTime(const std::string& dataSpec, const std::string
     const DemoDay* day = world_->Day(KeyDate(key));
     if (day == nullptr) return {};
     std::string name = dataSpec + key + ".rt";
-    if (dataSpec == "0B30") {
+    if (dataSpec == OddsSpec().dataSpec) {
         const DemoRace* race = day->Find(ToInt(key.substr(8, 2)), ToInt(key.substr(10, 2)),
                                          ToInt(key.substr(12, 2)), ToInt(key.substr(14, 2)));
         if (race == nullptr) return {};
         return OneFile(name, world_->RaceOdds(*race, now));
     }
-    if (dataSpec == "0B12") return OneFile(name, world_->DayResults(*day, now));
-    if (dataSpec == "0B13") return OneFile(name, world_->DayMining(*day, now));
+    if (dataSpec == ResultsSpec().dataSpec) return OneFile(name, world_->DayResults(*day, now));
+    if (dataSpec == MiningSpec().dataSpec) return OneFile(name, world_->DayMining(*day, now));
     return OneFile(name, world_->DayChanges(*day, now));
 }
 

@@ -8,10 +8,6 @@ namespace kagiroi {
 
 namespace {
 
-constexpr int kO1WinEntries = 28;
-constexpr int kO5Entries = 41;
-constexpr int kO6Entries = 41;
-
 char CancelMark(DemoOddsState state) {
     return state == DemoOddsState::CancelledBeforeSale ? '-' : '*';
 }
@@ -22,17 +18,16 @@ bool IsCancelled(DemoOddsState state) {
 }
 
 // An odds field and its popularity field, as the odds' state writes them.
-void WriteOdds(DemoRecordWriter& w, int pos, int len, int popPos, int popLen,
-               const DemoOdds& odds) {
+void WriteOdds(DemoRecordWriter& w, FieldPos at, FieldPos popularity, const DemoOdds& odds) {
     if (odds.state == DemoOddsState::Price) {
-        w.Digits(pos, len, odds.tenths);
-        w.Digits(popPos, popLen, odds.popularity);
+        w.Digits(at, odds.tenths);
+        w.Digits(popularity, odds.popularity);
     } else if (odds.state == DemoOddsState::NoVotes) {
-        w.Zeros(pos, len);
-        w.Zeros(popPos, popLen);
+        w.Zeros(at.pos, at.len);
+        w.Zeros(popularity.pos, popularity.len);
     } else if (IsCancelled(odds.state)) {
-        w.Fill(pos, len, CancelMark(odds.state));
-        w.Fill(popPos, popLen, CancelMark(odds.state));
+        w.Fill(at.pos, at.len, CancelMark(odds.state));
+        w.Fill(popularity.pos, popularity.len, CancelMark(odds.state));
     }
 }
 
@@ -45,19 +40,17 @@ void WriteOddsHead(DemoRecordWriter& w, const DemoRace& race, const DemoOddsBook
 }
 
 void WriteWinAndPlace(DemoRecordWriter& w, const DemoOddsBook& book) {
-    for (int h = 1; h <= book.registered && h <= kO1WinEntries; ++h) {
-        int win = 44 + 8 * (h - 1);
-        w.Digits(win, 2, h);
-        WriteOdds(w, win + 2, 4, win + 6, 2, book.win[static_cast<size_t>(h)]);
-        int place = 268 + 12 * (h - 1);
+    for (int h = 1; h <= book.registered && h <= O1::kWinEntries; ++h) {
+        w.Digits(O1::WinHorse.At(h), h);
+        WriteOdds(w, O1::WinOdds.At(h), O1::WinPopularity.At(h), book.win[static_cast<size_t>(h)]);
         const DemoPlaceOdds& p = book.place[static_cast<size_t>(h)];
-        w.Digits(place, 2, h);
+        w.Digits(O1::PlaceHorse.At(h), h);
         if (p.state == DemoOddsState::Price) {
-            w.Digits(place + 2, 4, p.low);
-            w.Digits(place + 6, 4, p.high);
-            w.Digits(place + 10, 2, p.popularity);
+            w.Digits(O1::PlaceLow.At(h), p.low);
+            w.Digits(O1::PlaceHigh.At(h), p.high);
+            w.Digits(O1::PlacePopularity.At(h), p.popularity);
         } else if (IsCancelled(p.state)) {
-            w.Fill(place + 2, 10, CancelMark(p.state));
+            w.Fill(O1::PlaceLow.At(h).pos, 10, CancelMark(p.state));
         }
     }
 }
@@ -67,10 +60,11 @@ void WriteBrackets(DemoRecordWriter& w, const DemoOddsBook& book) {
     int e = 0;
     for (int i = 1; i <= 8; ++i)
         for (int j = i; j <= 8; ++j) {
-            int at = 604 + 9 * e++;
+            int at = O1::BracketPair.At(++e).pos;
             w.Digits(at, 1, i);
             w.Digits(at + 1, 1, j);
-            WriteOdds(w, at + 2, 5, at + 7, 2, book.bracket[static_cast<size_t>(e)]);
+            WriteOdds(w, O1::BracketOdds.At(e), O1::BracketPopularity.At(e),
+                      book.bracket[static_cast<size_t>(e)]);
         }
 }
 
@@ -101,11 +95,11 @@ std::string DemoO5Record(const DemoRace& race, const DemoOddsBook& book) {
             for (int k = j + 1; k <= kMaxRunners; ++k) {
                 const DemoOdds& odds = book.trio[static_cast<size_t>(++index)];
                 if (odds.state == DemoOddsState::Absent) continue;
-                int at = kO5Entries + 15 * (index - 1);
+                int at = O5::Combination.At(index).pos;
                 w.Digits(at, 2, i);
                 w.Digits(at + 2, 2, j);
                 w.Digits(at + 4, 2, k);
-                WriteOdds(w, at + 6, 6, at + 12, 3, odds);
+                WriteOdds(w, O5::TrioOdds.At(index), O5::Popularity.At(index), odds);
             }
     w.Digits(12281, 11, book.trioVotes);
     return w.Take();
@@ -122,11 +116,11 @@ std::string DemoO6Record(const DemoRace& race, const DemoOddsBook& book) {
                 if (a == b || b == c || a == c) continue;
                 const DemoOdds& odds = book.trifecta[static_cast<size_t>(++index)];
                 if (odds.state == DemoOddsState::Absent) continue;
-                int at = kO6Entries + 17 * (index - 1);
+                int at = O6::Combination.At(index).pos;
                 w.Digits(at, 2, a);
                 w.Digits(at + 2, 2, b);
                 w.Digits(at + 4, 2, c);
-                WriteOdds(w, at + 6, 7, at + 13, 4, odds);
+                WriteOdds(w, O6::TrifectaOdds.At(index), O6::Popularity.At(index), odds);
             }
     w.Digits(83273, 11, book.trifectaVotes);
     return w.Take();

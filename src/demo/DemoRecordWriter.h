@@ -1,5 +1,6 @@
 #pragma once
 
+#include "daystore/RecordFields.h"
 #include "platform/DateTime.h"
 
 #include <cstdint>
@@ -23,6 +24,10 @@ class DemoRecordWriter {
     void Text(int pos, int len, std::string_view text);
     void Wide(int pos, int len, std::string_view sjisText);
     void Char(int pos, char c) { record_[static_cast<size_t>(pos - 1)] = c; }
+    // The same at a field the program reads.
+    void Digits(FieldPos f, int64_t value) { Digits(f.pos, f.len, value); }
+    void Text(FieldPos f, std::string_view text) { Text(f.pos, f.len, text); }
+    void Wide(FieldPos f, std::string_view sjisText) { Wide(f.pos, f.len, sjisText); }
 
     // Data kind (3) and creation date yyyymmdd (4).
     void Head(char dataKind, const DateTime& created);

@@ -72,7 +72,7 @@ void WriteRunnerResult(DemoRecordWriter& w, const DemoRace& race, const DemoRunn
                        const DemoOddsBook* finalOdds) {
     size_t h = static_cast<size_t>(r.horse);
     if (race.IsScratched(r.horse)) {
-        w.Char(332, '1');  // withdrawn
+        w.Char(SE::Abnormality.pos, '1');  // withdrawn
         return;
     }
     w.Digits(325, 3, r.bodyWeight);
@@ -80,14 +80,14 @@ void WriteRunnerResult(DemoRecordWriter& w, const DemoRace& race, const DemoRunn
     w.Digits(329, 3, std::abs(r.bodyWeightChange));
     auto crossed = std::find(race.result.order.begin(), race.result.order.end(), r.horse);
     w.Digits(333, 2, crossed - race.result.order.begin() + 1);
-    w.Digits(335, 2, race.result.placing[h]);
+    w.Digits(SE::Placing, race.result.placing[h]);
     bool tied = TiedAt(race, r.horse);
     w.Char(337, tied ? '1' : '0');
     w.Char(338, tied ? '1' : '0');
     w.Digits(339, 4, RaceTimeField(race.result.timeTenths[h]));
     if (finalOdds != nullptr && finalOdds->win[h].state == DemoOddsState::Price) {
-        w.Digits(360, 4, finalOdds->win[h].tenths);
-        w.Digits(364, 2, finalOdds->win[h].popularity);
+        w.Digits(SE::FinalOdds, finalOdds->win[h].tenths);
+        w.Digits(SE::FinalPopularity, finalOdds->win[h].popularity);
     }
     w.Digits(366, 8, PrizeOf(race.card.prize, race, r.horse));
     std::array<int64_t, 5> added = {race.card.added[0], race.card.added[1], race.card.added[2], 0,
@@ -98,9 +98,9 @@ void WriteRunnerResult(DemoRecordWriter& w, const DemoRace& race, const DemoRunn
 void WriteRunnerMining(DemoRecordWriter& w, const DemoRace& race, int horse) {
     size_t h = static_cast<size_t>(horse);
     w.Char(537, '1');
-    w.Digits(538, 5, MiningTimeField(race.mining.hundredths[h]));
-    w.Digits(543, 4, race.mining.errorPlus[h]);
-    w.Digits(547, 4, race.mining.errorMinus[h]);
+    w.Digits(SE::MiningTime, MiningTimeField(race.mining.hundredths[h]));
+    w.Digits(SE::MiningPlus, race.mining.errorPlus[h]);
+    w.Digits(SE::MiningMinus, race.mining.errorMinus[h]);
     w.Digits(551, 2, race.mining.rank[h]);
 }
 
@@ -196,11 +196,11 @@ std::string DemoRaRecord(const DemoRace& race, DemoStage stage, const DateTime& 
     WriteRaceConditions(w, c);
     bool results = HasResults(stage);
     bool changed = results && race.postChange.has_value();
-    w.Digits(874, 4, HourMinute(results ? race.PostMinutes() : c.postMinutes));
+    w.Digits(RA::PostTime, HourMinute(results ? race.PostMinutes() : c.postMinutes));
     w.Digits(878, 4, changed ? HourMinute(c.postMinutes) : 0);
-    w.Digits(882, 2, c.Registered());
+    w.Digits(RA::Registered, c.Registered());
     w.Digits(884, 2, results ? race.Starters() : c.Registered());
-    w.Digits(886, 2, results ? race.Starters() : 0);
+    w.Digits(RA::Finishers, results ? race.Starters() : 0);
     w.Digits(888, 1, results ? race.goingAtPost.weather : 0);
     w.Digits(889, 1, results ? race.goingAtPost.turf : 0);
     w.Digits(890, 1, results ? race.goingAtPost.dirt : 0);
@@ -215,19 +215,19 @@ std::string DemoSeRecord(const DemoRace& race, const DemoRunner& r, DemoStage st
     ZeroUnmodelledSeFields(w);
     // The draw comes with the card: the entries have no bracket and horse numbers yet.
     bool drawn = stage != DemoStage::Entries;
-    w.Digits(28, 1, drawn ? r.bracket : 0);
-    w.Digits(29, 2, drawn ? r.horse : 0);
+    w.Digits(SE::Frame, drawn ? r.bracket : 0);
+    w.Digits(SE::Horse, drawn ? r.horse : 0);
     w.Digits(31, 10, r.pedigreeNumber);
-    w.Wide(41, 36, r.name);
-    w.Digits(79, 1, r.sex);
+    w.Wide(SE::HorseName, r.name);
+    w.Digits(SE::Sex, r.sex);
     w.Char(80, '1');
     w.Digits(81, 2, r.pedigreeNumber % 7 + 1);
-    w.Digits(83, 2, r.age);
+    w.Digits(SE::Age, r.age);
     w.Digits(85, 1, r.eastWest);
     w.Digits(86, 5, r.trainerCode);
-    w.Digits(289, 3, r.carriedWeight);
+    w.Digits(SE::Weight, r.carriedWeight);
     w.Digits(297, 5, 1001 + r.jockey);
-    w.Text(307, 8, DemoJockeyName(r.jockey));
+    w.Text(SE::Jockey, DemoJockeyName(r.jockey));
     if (HasResults(stage)) WriteRunnerResult(w, race, r, finalOdds);
     if (drawn) WriteRunnerMining(w, race, r.horse);
     return w.Take();
@@ -263,11 +263,10 @@ std::string DemoDmRecord(const DemoRace& race, char dataKind, int64_t madeAt) {
     w.Zeros(32, 15 * kMaxRunners);
     for (const DemoRunner& r : race.card.runners) {
         size_t h = static_cast<size_t>(r.horse);
-        int at = 32 + 15 * (r.horse - 1);
-        w.Digits(at, 2, r.horse);
-        w.Digits(at + 2, 5, MiningTimeField(race.mining.hundredths[h]));
-        w.Digits(at + 7, 4, race.mining.errorPlus[h]);
-        w.Digits(at + 11, 4, race.mining.errorMinus[h]);
+        w.Digits(DM::Horse.At(r.horse), r.horse);
+        w.Digits(DM::Time.At(r.horse), MiningTimeField(race.mining.hundredths[h]));
+        w.Digits(DM::ErrorPlus.At(r.horse), race.mining.errorPlus[h]);
+        w.Digits(DM::ErrorMinus.At(r.horse), race.mining.errorMinus[h]);
     }
     return w.Take();
 }
@@ -277,8 +276,8 @@ std::string DemoTcRecord(const DemoRace& race) {
     const DemoPostChange& change = *race.postChange;
     w.Head('1', DateTimeOfMinute(change.announced));
     w.RaceKey(race.card);
-    w.MonthDayTime(28, change.announced);
-    w.Digits(36, 4, HourMinute(change.newPostMinutes));
+    w.MonthDayTime(TC::Announced.pos, change.announced);
+    w.Digits(TC::NewPostTime, HourMinute(change.newPostMinutes));
     w.Digits(40, 4, HourMinute(race.card.postMinutes));
     return w.Take();
 }

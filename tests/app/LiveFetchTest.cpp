@@ -134,12 +134,12 @@ TEST_F(LiveFetchTest, TodaysLoadStartsTheTimersAndTheOddsSwitch) {
     EXPECT_FALSE(form.Quiet.change);
 }
 
-TEST_F(LiveFetchTest, IntervalsFromTheSettingsAreKeptWithinADay) {
+TEST_F(LiveFetchTest, IntervalsFromTheSettingsAreHeldToTheirRanges) {
     TMainForm& form = f.Started();
-    form.Settings().WriteInteger("Time", "AutoRdataGet", 40000);
-    form.Settings().WriteInteger("Henko", "GetInterval", 40000);
+    form.Settings().WriteInteger("Time", "AutoRdataGet", 40000);  // the dialog's 59 at most
+    form.Settings().WriteInteger("Henko", "GetInterval", 40000);  // a day at most
     form.DateListChange(0);
-    EXPECT_EQ(86400000, form.ResultsTimer.intervalMs);
+    EXPECT_EQ(59 * 60000, form.ResultsTimer.intervalMs);
     EXPECT_EQ(86400000, form.ChangeTimer.intervalMs);
     EXPECT_TRUE(form.ResultsTimer.enabled);
 }

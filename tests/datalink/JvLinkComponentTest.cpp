@@ -55,7 +55,7 @@ TEST_F(JvLinkComponentTest, AFolderSettingServesTheFolderFromTheNextOpen) {
     JvLinkComponent link(settings, MakeDemoJvLink(clock), nullptr);
     ASSERT_EQ(0, link.JVInit("KAGIROI"));
     ASSERT_EQ(0, link.JVRTOpen("0B14", "20240106"));  // the demo is open
-    settings.WriteString(kJvLinkSection, kJvLinkSourceKey, data.Path());
+    settings.WriteString(setting::kDataSource.section, setting::kDataSource.key, data.Path());
     EXPECT_EQ(-202, link.JVRTOpen("0B14", "20240106")) << "the open request stays with the demo";
     std::string record, file;
     EXPECT_EQ(42, link.JVRead(record, 60000, file)) << "a demo weather notice";
@@ -68,17 +68,17 @@ TEST_F(JvLinkComponentTest, AFolderSettingServesTheFolderFromTheNextOpen) {
     ASSERT_NE(nullptr, link.FolderFeed());
     EXPECT_EQ(data.Path(), link.FolderFeed()->Folder());
 
-    settings.WriteString(kJvLinkSection, kJvLinkSourceKey, "Demo");
+    settings.WriteString(setting::kDataSource.section, setting::kDataSource.key, "Demo");
     EXPECT_EQ("demo", link.Source());
     EXPECT_GT(DownloadWith(link).reading.records.size(), 1000u);
 
-    settings.WriteString(kJvLinkSection, kJvLinkSourceKey, data / "missing");
+    settings.WriteString(setting::kDataSource.section, setting::kDataSource.key, data / "missing");
     EXPECT_EQ(-401, DownloadWith(link).openCode);
     EXPECT_EQ(FolderMissingText(data / "missing"), link.FailureText());
 }
 
 TEST_F(JvLinkComponentTest, AFolderFeedIsInitialisedLikeTheDemo) {
-    settings.WriteString(kJvLinkSection, kJvLinkSourceKey, data.Path());
+    settings.WriteString(setting::kDataSource.section, setting::kDataSource.key, data.Path());
     JvLinkComponent link(settings, MakeDemoJvLink(clock), nullptr);
     EXPECT_EQ(-201, DownloadWith(link).openCode) << "no JVInit yet";
     EXPECT_EQ(-101, link.JVInit(""));
@@ -92,21 +92,25 @@ TEST_F(JvLinkComponentTest, TheSettingsDialogChoosesTheSource) {
     EXPECT_EQ(0, link.JVSetUIProperties());
     ASSERT_EQ(1u, dialog.shown.size());
     EXPECT_EQ("demo", dialog.shown[0]);
-    EXPECT_EQ(data.Path(), settings.ReadString(kJvLinkSection, kJvLinkSourceKey, ""));
+    EXPECT_EQ(data.Path(),
+              settings.ReadString(setting::kDataSource.section, setting::kDataSource.key, ""));
 
     dialog.answer.reset();  // cancelled
     EXPECT_EQ(0, link.JVSetUIProperties());
     EXPECT_EQ(data.Path(), dialog.shown[1]);
-    EXPECT_EQ(data.Path(), settings.ReadString(kJvLinkSection, kJvLinkSourceKey, ""));
+    EXPECT_EQ(data.Path(),
+              settings.ReadString(setting::kDataSource.section, setting::kDataSource.key, ""));
 
     dialog.answer = " demo ";
     EXPECT_EQ(0, link.JVSetUIProperties());
-    EXPECT_EQ("demo", settings.ReadString(kJvLinkSection, kJvLinkSourceKey, ""));
+    EXPECT_EQ("demo",
+              settings.ReadString(setting::kDataSource.section, setting::kDataSource.key, ""));
 
     dialog.answer = data / "missing";
     EXPECT_EQ(-100, link.JVSetUIProperties()) << "a folder that does not exist is refused";
     EXPECT_EQ(FolderMissingText(data / "missing"), link.FailureText());
-    EXPECT_EQ("demo", settings.ReadString(kJvLinkSection, kJvLinkSourceKey, ""));
+    EXPECT_EQ("demo",
+              settings.ReadString(setting::kDataSource.section, setting::kDataSource.key, ""));
 }
 
 TEST_F(JvLinkComponentTest, WithoutADialogTheSettingsStayAsTheyAre) {

@@ -1,5 +1,6 @@
 #include "app/ui/AnalysisPage.h"
 
+#include "platform/SettingsTable.h"
 #include "widgets/Fonts.h"
 #include "widgets/TextConversion.h"
 
@@ -17,10 +18,6 @@
 namespace kagiroi {
 
 namespace {
-
-// Where the height of the horse grid above the ticket tables is kept, in pixels.
-const char* const kSplitSection = "Layout";
-const char* const kSplitKey = "AnalysisSplit";
 
 QLabel* ValueLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -70,7 +67,7 @@ AnalysisPage::AnalysisPage(TMainForm& form, QWidget* parent) : QWidget(parent), 
     saveSplit_.setSingleShot(true);
     saveSplit_.setInterval(500);
     connect(&saveSplit_, &QTimer::timeout, this, [this] {
-        form_.Settings().WriteInteger(kSplitSection, kSplitKey, split_->sizes().value(0));
+        WriteIntSetting(form_.Settings(), setting::kAnalysisSplit, split_->sizes().value(0));
     });
     connect(split_, &QSplitter::splitterMoved, this, [this] { saveSplit_.start(); });
 
@@ -236,7 +233,7 @@ void AnalysisPage::showEvent(QShowEvent* event) {
     // Placed once the page has its height: the stored split, else half and half.
     splitPlaced_ = true;
     int total = split_->height();
-    int top = form_.Settings().ReadInteger(kSplitSection, kSplitKey, total / 2);
+    int top = ReadIntSetting(form_.Settings(), setting::kAnalysisSplit, total / 2);
     top = std::clamp(top, 40, std::max(40, total - 40));
     split_->setSizes({top, total - top});
 }
