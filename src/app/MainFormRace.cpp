@@ -141,22 +141,32 @@ void TMainForm::KaimeMakeBtnClick() {
     AllocateExtractedNet(betting_.Bets, CurrentStakeInputs(), Selected().HrCopy);
 }
 
+// An N-th favourite box: its value in the race card, its label, its range and settings key.
+struct TMainForm::FavouriteBox {
+    int RaceCardView::*rank;
+    std::string FavouriteTexts::*label;
+    int count;
+    std::string (*text)(const OddsBook&, int);
+    const char* key;
+};
+
+void TMainForm::FavouriteBoxChange(const FavouriteBox& box, int value) {
+    int& rank = raceCard_.*box.rank;
+    rank = std::clamp(value, 1, box.count);
+    raceCard_.Favourites.*box.label = RaceOnScreen() ? box.text(Selected().Odds, rank) : "";
+    settings_.WriteInteger("Nin100", box.key, rank);
+}
+
 void TMainForm::SpinEdit1Change(int value) {
-    raceCard_.SpinEdit1 = std::clamp(value, 1, kTrioCount);
-    raceCard_.Favourites.SRF100NinLabel.clear();
-    if (RaceOnScreen())
-        raceCard_.Favourites.SRF100NinLabel =
-            TrioFavouriteText(Selected().Odds, raceCard_.SpinEdit1);
-    settings_.WriteInteger("Nin100", "SRF", raceCard_.SpinEdit1);
+    FavouriteBoxChange({&RaceCardView::SpinEdit1, &FavouriteTexts::SRF100NinLabel, kTrioCount,
+                        TrioFavouriteText, "SRF"},
+                       value);
 }
 
 void TMainForm::SpinEdit2Change(int value) {
-    raceCard_.SpinEdit2 = std::clamp(value, 1, kTrifectaCount);
-    raceCard_.Favourites.SRT100NinLabel.clear();
-    if (RaceOnScreen())
-        raceCard_.Favourites.SRT100NinLabel =
-            TrifectaFavouriteText(Selected().Odds, raceCard_.SpinEdit2);
-    settings_.WriteInteger("Nin100", "SRT", raceCard_.SpinEdit2);
+    FavouriteBoxChange({&RaceCardView::SpinEdit2, &FavouriteTexts::SRT100NinLabel, kTrifectaCount,
+                        TrifectaFavouriteText, "SRT"},
+                       value);
 }
 
 void TMainForm::StringGrid26MouseDown(int col, int) {

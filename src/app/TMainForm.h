@@ -209,6 +209,8 @@ class TMainForm {
     int DayDateNumber() const;
     std::string CourseRaceText(int slot) const;
     void ShowSelectedRaceAgain();
+    struct FavouriteBox;
+    void FavouriteBoxChange(const FavouriteBox& box, int value);
     StakeInputs CurrentStakeInputs() const;
     void ReallocateStakes();
     int SelectedRace() const { return dayList_.SelectedRace; }
