@@ -49,12 +49,12 @@ TMainForm::TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvL
       errorLog_(JoinPath(programFolder_, kErrorLogName), ports.clock),
       store_(programFolder_),
       book_(std::make_unique<DayBook>()),
-      ledger_(JoinPath(programFolder_, kLedgerFileName)) {
+      ledger_(std::make_unique<LossLedger>(JoinPath(programFolder_, kLedgerFileName))) {
     settings_.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
     store_.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
     // The log cannot take a line about itself: its failures go to the status line alone.
     errorLog_.ReportFailuresTo([this](const FileFailure& f) {
-        DownloadLabel.text = f.shown;
+        status_.DownloadLabel.text = f.shown;
         ++fileFailures_;
         NotifyChanged();
     });
@@ -67,7 +67,7 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::ReportFileFailure(const FileFailure& failure) {
-    DownloadLabel.text = failure.shown;
+    status_.DownloadLabel.text = failure.shown;
     ++fileFailures_;
     errorLog_.Append(failure.logged);
     NotifyChanged();
@@ -88,7 +88,24 @@ bool TMainForm::FlushStore() {
 }
 
 void TMainForm::NotifyChanged() {
-    if (Changed) Changed();
+    if (changed_) changed_();
+}
+
+TGetDataForm TMainForm::DownloadDialog() {
+    return TGetDataForm(jvLink_, store_, settings_, errorLog_, ports_.ui, ports_.clock,
+                        downloadCancelFlag_);
+}
+
+TOzGetTimeForm TMainForm::FetchTimeDialog() {
+    return TOzGetTimeForm(settings_);
+}
+
+int TMainForm::AnalysisSplit(int fallback) const {
+    return ReadIntSetting(settings_, setting::kAnalysisSplit, fallback);
+}
+
+void TMainForm::AnalysisSplitMoved(int top) {
+    WriteIntSetting(settings_, setting::kAnalysisSplit, top);
 }
 
 void TMainForm::FillExternalFolders() {
@@ -115,16 +132,16 @@ bool TMainForm::FormCreate(std::string* error) {
             return false;
         }
     }
-    SetUpIndexTable(StringGrid26);
-    SetUpMarkGrid(StringGrid7);
-    RacePagesVisible = false;
+    SetUpIndexTable(raceCard_.StringGrid26);
+    SetUpMarkGrid(raceCard_.StringGrid7);
+    status_.RacePagesVisible = false;
     errorLog_.StartUp(programFolder_);
-    ledger_.Load();
+    ledger_->Load();
     raceMoyo_.FormCreate(settings_);
-    RadioGroup1 = ReadIntSetting(settings_, setting::kAllocationMode);
-    SpinEdit1 = ReadIntSetting(settings_, setting::kTrioFavourite);
-    SpinEdit2 = ReadIntSetting(settings_, setting::kTrifectaFavourite);
-    Rates = LoadOrBuild(programFolder_);
+    betting_.RadioGroup1 = ReadIntSetting(settings_, setting::kAllocationMode);
+    raceCard_.SpinEdit1 = ReadIntSetting(settings_, setting::kTrioFavourite);
+    raceCard_.SpinEdit2 = ReadIntSetting(settings_, setting::kTrifectaFavourite);
+    rates_ = LoadOrBuild(programFolder_);
     BuildDateList();
     return true;
 }
@@ -157,7 +174,7 @@ WindowPlacement TMainForm::StoredPlacement() const {
 void TMainForm::FormCloseQuery(const WindowPlacement& placement) {
     if (!FlushStore()) {
         ports_.ui.Beep();
-        ports_.ui.ShowMessage(DownloadLabel.text);
+        ports_.ui.ShowMessage(status_.DownloadLabel.text);
     }
     WriteIntSetting(settings_, setting::kWindowTop, placement.top);
     WriteIntSetting(settings_, setting::kWindowLeft, placement.left);
@@ -166,7 +183,7 @@ void TMainForm::FormCloseQuery(const WindowPlacement& placement) {
 }
 
 void TMainForm::HelpClick() {
-    for (const std::string& folder : {programFolder_, ProgramFileFolder}) {
+    for (const std::string& folder : {programFolder_, programFileFolder_}) {
         if (folder.empty()) continue;
         std::string manual = JoinPath(folder, kManualName);
         if (FileExists(manual)) {

@@ -22,8 +22,7 @@ DemoFixture::DemoFixture(DateTime now)
 }
 
 DownloadSummary DemoFixture::Download(bool finalOdds, int dataChoice) {
-    TGetDataForm download(*recording, form_->Store(), form_->Settings(), form_->Log(), ui, clock,
-                          form_->DownloadCancelFlag);
+    TGetDataForm download = form_->DownloadDialog();
     download.FormCreate();
     download.FinalOdds = finalOdds;
     download.DataChoice = dataChoice;
@@ -38,7 +37,7 @@ DownloadSummary DemoFixture::Download(bool finalOdds, int dataChoice) {
 void DemoFixture::LoadDay(const std::string& yyyymmdd) {
     auto day = DayTextFromDate(yyyymmdd);
     ASSERT_TRUE(day.has_value());
-    const auto& days = form_->DateList;
+    const auto& days = form_->DayList().DateList;
     auto found = std::find(days.begin(), days.end(), *day);
     ASSERT_NE(days.end(), found) << yyyymmdd << " is not in the store";
     form_->DateListChange(static_cast<int>(found - days.begin()));

@@ -114,7 +114,7 @@ TEST_F(CliDaysTest, ListsTheStoredDaysNewestFirstAsTheDateListHasThem) {
 
     InProcessForm f(home.Path());
     std::vector<std::string> expected;
-    for (const auto& dayText : f.form.DateList)
+    for (const auto& dayText : f.form.DayList().DateList)
         expected.push_back(IsoDay(dayText));
     EXPECT_EQ(expected, days);
 

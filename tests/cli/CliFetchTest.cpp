@@ -33,15 +33,16 @@ class CliFetchTest : public CliTest {
 };
 
 TEST_F(CliFetchTest, OddsOfARaceStillToRunAreStoredAndShown) {
-    const TextGrid before = TodayOn(11)->form.StringGrid26;
+    const TextGrid before = TodayOn(11)->form.RaceCard().StringGrid26;
     ASSERT_TRUE(ColumnIsBlank(before, kWinOddsColumn)) << "the download brings no odds for today";
 
     CliRun run = Run({"fetch", "odds", kToday, "12"});
     ASSERT_EQ(0, run.status) << run.err;
     auto f = TodayOn(11);
-    EXPECT_FALSE(ColumnIsBlank(f->form.StringGrid26, kWinOddsColumn));
-    ExpectSameRows(Utf8Rows(f->form.StringGrid26), OutputRows(run.out), "index after odds");
-    EXPECT_GT(f->form.Bets.Table(BetType::Trio).RowCount(), 2) << "the odds make a net";
+    EXPECT_FALSE(ColumnIsBlank(f->form.RaceCard().StringGrid26, kWinOddsColumn));
+    ExpectSameRows(Utf8Rows(f->form.RaceCard().StringGrid26), OutputRows(run.out),
+                   "index after odds");
+    EXPECT_GT(f->form.Betting().Bets.Table(BetType::Trio).RowCount(), 2) << "the odds make a net";
 }
 
 TEST_F(CliFetchTest, ResultsOfTheRacesThatHaveRun) {
@@ -50,7 +51,8 @@ TEST_F(CliFetchTest, ResultsOfTheRacesThatHaveRun) {
     ASSERT_EQ(0, run.status) << run.err;
     auto f = TodayOn(0);
     ExpectSameRows(f->ResultsRows(), OutputRows(run.out), "results of race 1");
-    EXPECT_FALSE(IsBlank(f->form.ResultsPage[0].rows[0].result)) << "the first race has run";
+    EXPECT_FALSE(IsBlank(f->form.RaceCard().ResultsPage[0].rows[0].result))
+        << "the first race has run";
 
     // The last race posts in the afternoon: no result yet.
     CliRun later = Run({"fetch", "results", kToday, "12"});
@@ -69,8 +71,9 @@ TEST_F(CliFetchTest, MiningPredictionsAreStoredAndShownInTheIndexTable) {
     EXPECT_TRUE(FileExists(miningFile));
     auto f = TodayOn(4);
     EXPECT_FALSE(IsBlank(f->form.Book()[4].DMCopy)) << "the race has its mining record";
-    EXPECT_FALSE(ColumnIsBlank(f->form.StringGrid26, kMiningColumn));
-    ExpectSameRows(Utf8Rows(f->form.StringGrid26), OutputRows(run.out), "index after mining");
+    EXPECT_FALSE(ColumnIsBlank(f->form.RaceCard().StringGrid26, kMiningColumn));
+    ExpectSameRows(Utf8Rows(f->form.RaceCard().StringGrid26), OutputRows(run.out),
+                   "index after mining");
 }
 
 TEST_F(CliFetchTest, ChangesAreStoredAndTheCardShown) {
@@ -122,7 +125,7 @@ TEST_F(CliDemoTest, DownloadsAndPrintsTheNextRaceWithItsStakes) {
     InProcessForm f(home.Path());
     f.LoadDay(kToday);
     ASSERT_TRUE(f.form.NextRaceClick()) << "races are still to run at 11:00";
-    EXPECT_GT(f.form.Bets.Table(BetType::Trio).RowCount(), 2) << "its odds were fetched";
+    EXPECT_GT(f.form.Betting().Bets.Table(BetType::Trio).RowCount(), 2) << "its odds were fetched";
     Rows printed = OutputRows(run.out);
     printed.erase(printed.begin(), printed.begin() + 2);
     ExpectSameRows(f.RacePrint(), printed, "demo race");

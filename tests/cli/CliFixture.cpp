@@ -41,8 +41,8 @@ std::string IsoDay(const std::string& dayText) {
 }
 
 void InProcessForm::LoadDay(const std::string& day) {
-    for (size_t i = 0; i < form.DateList.size(); ++i) {
-        if (IsoDay(form.DateList[i]) != day) continue;
+    for (size_t i = 0; i < form.DayList().DateList.size(); ++i) {
+        if (IsoDay(form.DayList().DateList[i]) != day) continue;
         form.DateListChange(static_cast<int>(i));
         return;
     }
@@ -51,7 +51,7 @@ void InProcessForm::LoadDay(const std::string& day) {
 
 void InProcessForm::SelectRace(const std::string& day, int item) {
     LoadDay(day);
-    ASSERT_LT(item, static_cast<int>(form.RaceList.size()));
+    ASSERT_LT(item, static_cast<int>(form.DayList().RaceList.size()));
     form.DatListClick(item);
 }
 
@@ -61,7 +61,7 @@ std::string InProcessForm::CourseRace(int item) const {
 }
 
 Rows InProcessForm::HeaderRows() const {
-    const RaceHeaderTexts& h = form.Header;
+    const RaceHeaderTexts& h = form.RaceCard().Header;
     return Utf8Rows(Rows{{h.BashoLabel + h.RaceLabel + "R"},
                          {h.Label1},
                          {h.Label2},
@@ -74,7 +74,7 @@ Rows InProcessForm::HeaderRows() const {
 Rows InProcessForm::TotalsRows() const {
     Rows rows{{"券種", "買い点数", "投票金額", "予想回収率", "回収金額"}};
     for (BetType type : {BetType::Trio, BetType::Trifecta}) {
-        const BetTotals& t = form.Bets.Totals(type);
+        const BetTotals& t = form.Betting().Bets.Totals(type);
         rows.push_back(
             {BetTypeName(type), t.count.text, t.stake.text, t.rate.text, t.payback.text});
     }
@@ -83,16 +83,17 @@ Rows InProcessForm::TotalsRows() const {
 
 Rows InProcessForm::ResultsRows() const {
     Rows rows{{"券種", "結果", "人気", "配当"}};
-    for (const auto& group : form.ResultsPage)
+    for (const auto& group : form.RaceCard().ResultsPage)
         for (const auto& row : group.rows)
             rows.push_back({group.caption, row.result, row.popularity, row.payout});
     return Utf8Rows(rows);
 }
 
 Rows InProcessForm::RacePrint() const {
-    std::vector<Rows> parts = {HeaderRows(), Utf8Rows(form.StringGrid7),
-                               Utf8Rows(form.Bets.Table(BetType::Trio)),
-                               Utf8Rows(form.Bets.Table(BetType::Trifecta)), TotalsRows()};
+    std::vector<Rows> parts = {HeaderRows(), Utf8Rows(form.RaceCard().StringGrid7),
+                               Utf8Rows(form.Betting().Bets.Table(BetType::Trio)),
+                               Utf8Rows(form.Betting().Bets.Table(BetType::Trifecta)),
+                               TotalsRows()};
     Rows all;
     for (size_t i = 0; i < parts.size(); ++i) {
         if (i > 0) all.push_back({""});
@@ -102,7 +103,7 @@ Rows InProcessForm::RacePrint() const {
 }
 
 int InProcessForm::TicketRow(BetType type, int number) const {
-    const TextGrid& table = form.Bets.Table(type);
+    const TextGrid& table = form.Betting().Bets.Table(type);
     for (int r = 1; r < table.RowCount(); ++r)
         if (!IsBlank(table.Cell(1, r)) && ToInt(table.Cell(1, r)) == number) return r;
     return -1;

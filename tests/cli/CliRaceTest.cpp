@@ -30,7 +30,7 @@ TEST_F(CliRaceTest, TheDefaultPrintIsTheSelectedRaceOfTheWindow) {
     ASSERT_EQ(0, run.status) << run.err;
     EXPECT_EQ("", run.err);
     auto f = WindowOn(0);
-    const TextGrid& trio = f->form.Bets.Table(BetType::Trio);
+    const TextGrid& trio = f->form.Betting().Bets.Table(BetType::Trio);
     ASSERT_GT(trio.RowCount(), 2) << "the final odds make a net";
     ASSERT_FALSE(IsBlank(trio.Cell(3, 1)));
     ExpectSameRows(f->RacePrint(), OutputRows(run.out), "race print");
@@ -40,10 +40,10 @@ TEST_F(CliRaceTest, EachTableIsTheWindowsOwn) {
     const int item = 2;
     auto f = WindowOn(item);
     const std::vector<std::pair<std::string, Rows>> tables = {
-        {"index", Utf8Rows(f->form.StringGrid26)},
-        {"marks", Utf8Rows(f->form.StringGrid7)},
-        {"trio", Utf8Rows(f->form.Bets.Table(BetType::Trio))},
-        {"trifecta", Utf8Rows(f->form.Bets.Table(BetType::Trifecta))},
+        {"index", Utf8Rows(f->form.RaceCard().StringGrid26)},
+        {"marks", Utf8Rows(f->form.RaceCard().StringGrid7)},
+        {"trio", Utf8Rows(f->form.Betting().Bets.Table(BetType::Trio))},
+        {"trifecta", Utf8Rows(f->form.Betting().Bets.Table(BetType::Trifecta))},
         {"results", f->ResultsRows()},
         {"header", f->HeaderRows()},
         {"totals", f->TotalsRows()},
@@ -54,14 +54,14 @@ TEST_F(CliRaceTest, EachTableIsTheWindowsOwn) {
         ExpectSameRows(expected, OutputRows(run.out), name);
     }
     // A settled race: its results and the placings in the index table are there to compare.
-    EXPECT_FALSE(IsBlank(f->form.ResultsPage[0].rows[0].result));
-    EXPECT_FALSE(IsBlank(f->form.Bets.Totals(BetType::Trio).stake.text));
+    EXPECT_FALSE(IsBlank(f->form.RaceCard().ResultsPage[0].rows[0].result));
+    EXPECT_FALSE(IsBlank(f->form.Betting().Bets.Totals(BetType::Trio).stake.text));
 }
 
 TEST_F(CliRaceTest, ARaceIsNamedByItsListNumberOrByCourseAndRaceNumber) {
     InProcessForm f(home.Path());
     f.LoadDay(kPastDay);
-    int count = static_cast<int>(f.form.RaceList.size());
+    int count = static_cast<int>(f.form.DayList().RaceList.size());
     ASSERT_GT(count, 12) << "two racecourses race on the day";
     for (int item : {0, 13, count - 1}) {
         std::string courseRace = f.CourseRace(item);
@@ -89,8 +89,9 @@ TEST_F(CliRaceTest, StakeOptionsActAsTheWindowsControls) {
             int row = f->TicketRow(type, number);
             ASSERT_GT(row, 0) << BetTypeName(type) << " " << number;
             f->form.TicketTableClick(type, 0, row);
-            EXPECT_TEXT_EQ("消", f->form.Bets.Table(type).Cell(0, row));
-            EXPECT_TRUE(IsBlank(f->form.Bets.Table(type).Cell(6, row))) << "no stake when struck";
+            EXPECT_TEXT_EQ("消", f->form.Betting().Bets.Table(type).Cell(0, row));
+            EXPECT_TRUE(IsBlank(f->form.Betting().Bets.Table(type).Cell(6, row)))
+                << "no stake when struck";
         }
     ExpectSameRows(f->RacePrint(), OutputRows(run.out), "race with stake options");
     EXPECT_NE(plain.out, run.out) << "the options changed the stakes";
@@ -107,8 +108,8 @@ TEST_F(CliRaceTest, EachAllocationModeAndAmountGivesTheWindowsStakes) {
             auto f = WindowOn(1);
             f->form.RadioGroup1Click(std::string(mode) == "equal" ? 0 : 1);
             f->form.SaNumEditExC1Change(amount);
-            ExpectSameRows(Utf8Rows(f->form.Bets.Table(BetType::Trio)), OutputRows(run.out),
-                           std::string(mode) + " " + amount);
+            ExpectSameRows(Utf8Rows(f->form.Betting().Bets.Table(BetType::Trio)),
+                           OutputRows(run.out), std::string(mode) + " " + amount);
         }
     }
 }
@@ -119,7 +120,7 @@ TEST_F(CliRaceTest, AStrikeInTheChosenTableOnly) {
     auto f = WindowOn(0);
     for (int number : {1, 3, 30})
         f->form.TicketTableClick(BetType::Trifecta, 0, f->TicketRow(BetType::Trifecta, number));
-    ExpectSameRows(Utf8Rows(f->form.Bets.Table(BetType::Trifecta)), OutputRows(run.out),
+    ExpectSameRows(Utf8Rows(f->form.Betting().Bets.Table(BetType::Trifecta)), OutputRows(run.out),
                    "trifecta");
     // The trio table has fewer tickets than 30; striking there too would have been refused.
     EXPECT_LT(f->TicketRow(BetType::Trio, 30), 0);
@@ -149,7 +150,7 @@ TEST_F(CliRaceTest, SjisOutputIsTheGridsOwnBytes) {
     ASSERT_EQ(0, sjis.status) << sjis.err;
     auto f = WindowOn(0);
     std::string expected;
-    const TextGrid& marks = f->form.StringGrid7;
+    const TextGrid& marks = f->form.RaceCard().StringGrid7;
     for (int r = 0; r < marks.RowCount(); ++r) {
         for (int c = 0; c < marks.ColCount(); ++c)
             expected += (c ? "\t" : "") + marks.Cell(c, r);

@@ -37,13 +37,13 @@ class CliVoteTest : public CliTest {
     // The file the window's Hibari2投票 writes for the same race after the same clicks.
     std::string WindowCsv(InProcessForm& f, TicketTab tab) {
         RemoveFile(CsvPath());
-        f.form.ActiveTicketTab = tab;
+        f.form.PageControl2Change(tab);
         EXPECT_EQ(VoteOutcome::Started, f.form.TohyoCSVBtnClick());
         return Csv();
     }
     std::string Question(const InProcessForm& f, int item, BetType type) const {
-        return "[" + f.form.RaceList[static_cast<size_t>(item)] + ":" + BetTypeName(type) +
-               "]に投票します。実行してよろしいですか？";
+        return "[" + f.form.DayList().RaceList[static_cast<size_t>(item)] + ":" +
+               BetTypeName(type) + "]に投票します。実行してよろしいですか？";
     }
 
     TempFolder plugin;
@@ -67,7 +67,8 @@ TEST_F(CliVoteTest, WritesTheTrioTicketsAsTheWindowsButtonDoes) {
     EXPECT_NE(std::string::npos, run.err.find(SjisToUtf8(Question(f, 0, BetType::Trio))))
         << run.err;
     std::vector<std::string> lines = OutputLines(cli);
-    EXPECT_EQ(StakedRows(f.form.Bets.Table(BetType::Trio)), static_cast<int>(lines.size()));
+    EXPECT_EQ(StakedRows(f.form.Betting().Bets.Table(BetType::Trio)),
+              static_cast<int>(lines.size()));
     ASSERT_FALSE(lines.empty());
     std::string start = "20240107," + f.CourseRace(0).substr(0, 2) + ",01,SANFUKU,NORMAL,";
     EXPECT_EQ(start, lines[0].substr(0, start.size()));
@@ -98,8 +99,8 @@ TEST_F(CliVoteTest, TrifectaWithStakeOptionsFromTheInstallerRecords) {
         int row = f.TicketRow(BetType::Trifecta, number);
         ASSERT_GT(row, 0);
         f.form.TicketTableClick(BetType::Trifecta, 0, row);
-        struck.push_back(PluginCombination(BetType::Trifecta,
-                                           f.form.Bets.Table(BetType::Trifecta).Cell(2, row)));
+        struck.push_back(PluginCombination(
+            BetType::Trifecta, f.form.Betting().Bets.Table(BetType::Trifecta).Cell(2, row)));
     }
     EXPECT_EQ(WindowCsv(f, TicketTab::Trifecta), cli);
     for (const auto& combination : struck)

@@ -51,7 +51,7 @@ int main(int argc, char* argv[]) {
         CreateJvLinkComponent(settings, *clock, &sourceDialog, MakeDemoJvLink);
 
     TMainForm form(programFolder, {ui, *clock, clipboard, shell, *registry}, *jvLink);
-    form.ProgramFileFolder = FolderOf(CurrentProgramFile(argv[0]));
+    form.SetProgramFileFolder(FolderOf(CurrentProgramFile(argv[0])));
     std::string error;
     if (programFolder.empty() || !form.FormCreate(&error)) {
         QMessageBox::critical(nullptr, QString(), ToQString(error));
