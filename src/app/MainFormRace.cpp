@@ -151,7 +151,7 @@ struct TMainForm::FavouriteBox {
 
 void TMainForm::FavouriteBoxChange(const FavouriteBox& box, int value) {
     int& rank = raceCard_.*box.rank;
-    rank = std::clamp(value, box.setting.min, box.setting.max);
+    rank = std::clamp(value, box.setting.minimum, box.setting.maximum);
     raceCard_.Favourites.*box.label = RaceOnScreen() ? box.text(Selected().Odds, rank) : "";
     WriteIntSetting(settings_, box.setting, rank);
 }
