@@ -7,7 +7,7 @@
 #include "JvTestReading.h"
 #include "datalink/BridgeJvLink.h"
 #include "datalink/BridgeProcess.h"
-#include "datalink/DemoJvLink.h"
+#include "demo/DemoJvLink.h"
 #include "support/FakePorts.h"
 
 #include <benchmark/benchmark.h>

@@ -4,7 +4,7 @@
 // NOW "yyyy-mm-ddThh:mm:ss" starts the demo's clock (the system's clock without it). FAULT "exit",
 // "hang" or "garble" happens at the READth JVRead call instead of the read.
 #include "datalink/BridgeServer.h"
-#include "datalink/DemoJvLink.h"
+#include "demo/DemoJvLink.h"
 #include "platform/Clock.h"
 
 #include <cstdio>

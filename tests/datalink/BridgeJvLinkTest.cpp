@@ -3,7 +3,7 @@
 #include "datalink/BridgeProcess.h"
 #include "datalink/BridgeProtocol.h"
 #include "datalink/BridgeServer.h"
-#include "datalink/DemoJvLink.h"
+#include "demo/DemoJvLink.h"
 #include "support/FakeJvLink.h"
 #include "support/FakePorts.h"
 
