@@ -39,12 +39,13 @@ RealTimeFetcher TMainForm::Fetcher() {
     return fetcher;
 }
 
-RealTimeRequest TMainForm::Request(const RealTimeSpec& spec, std::string key, std::string fetching,
-                                   std::string failurePrefix, bool quiet) const {
+RealTimeRequest TMainForm::Request(const RealTimeDataSpec& entry, std::string key,
+                                   std::string fetching, std::string failurePrefix,
+                                   bool quiet) const {
     RealTimeRequest request;
-    request.dataSpec = spec.dataSpec;
+    request.dataSpec = entry.dataSpec;
     request.key = std::move(key);
-    request.reader = spec.reader;
+    request.reader = entry.reader;
     request.fetchingLabel = std::move(fetching);
     request.failurePrefix = std::move(failurePrefix);
     request.quiet = quiet;

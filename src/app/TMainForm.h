@@ -244,7 +244,7 @@ class TMainForm {
     // without data, which keeps the earlier race on screen.
     bool RaceOnScreen() const { return HasSelectedRace() && shownRace_ == SelectedRace(); }
     void LogAll(const std::vector<std::string>& lines);
-    RealTimeRequest Request(const RealTimeSpec& spec, std::string key, std::string fetching,
+    RealTimeRequest Request(const RealTimeDataSpec& entry, std::string key, std::string fetching,
                             std::string failurePrefix, bool quiet) const;
     RealTimeFetcher Fetcher();
     // Whether the data service is free for a new command; a button pressed while another

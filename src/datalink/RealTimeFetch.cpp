@@ -37,7 +37,7 @@ void RealTimeFetcher::Report(const std::string& text) {
 }
 
 bool RealTimeFetcher::Belongs(RealTimeReader reader, const std::string& record) const {
-    return KindAmong(record, RealTimeSpecOf(reader).stored);
+    return KindAmong(record, RealTimeDataSpecOf(reader).stored);
 }
 
 int RealTimeFetcher::Read(const RealTimeRequest& request) {

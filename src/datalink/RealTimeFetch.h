@@ -1,7 +1,7 @@
 #pragma once
 
 #include "datalink/JvLink.h"
-#include "datalink/RealTimeSpecs.h"
+#include "datalink/RealTimeDataSpecs.h"
 #include "daystore/DayStore.h"
 #include "platform/ErrorLog.h"
 #include "platform/TextGrid.h"
@@ -14,7 +14,7 @@ namespace kagiroi {
 
 // One real-time command: what to ask for, what to show, and how loudly.
 struct RealTimeRequest {
-    std::string dataSpec;  // one of the RealTimeSpecs
+    std::string dataSpec;  // one of the RealTimeDataSpecs
     std::string key;       // a race key or "yyyymmdd"
     RealTimeReader reader = RealTimeReader::Odds;
     std::string fetchingLabel;
