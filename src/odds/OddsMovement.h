@@ -41,7 +41,8 @@ struct OddsChartAxes {
     std::vector<double> oddsTicks;  // 1, 2, 5, 10, 20, 50 ... within the range
     int firstMinute = 0, lastMinute = 1;
     std::vector<int> minuteTicks;  // on whole quarter or half hours, at most about eight
-    // 0 at the bottom (low odds) to 1 at the top, and 0 at the left to 1 at the right.
+    // From 0 at the lowest odds to 1 at the highest, and from 0 at the first minute to 1 at the
+    // last.
     double OddsPosition(double odds) const;
     double MinutePosition(int minutes) const;
 };
