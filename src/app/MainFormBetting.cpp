@@ -67,12 +67,6 @@ void TMainForm::PluginFolderClick() {
     ChoosePluginFolder(settings_, ports_.ui, programFolder_);
 }
 
-void TMainForm::N12Click() {
-    std::string start = settings_.ReadString("Dir", "jikeiretu", programFolder_);
-    if (auto folder = ports_.ui.ChooseFolder("時系列ｵｯｽﾞﾃﾞｰﾀﾌｫﾙﾀﾞの指定", start))
-        settings_.WriteString("Dir", "jikeiretu", *folder);
-}
-
 void TMainForm::CopyIndexTableClick() {
     CopyIndexTable(StringGrid26, {Header.Label1, Header.Label2, Header.Label3, Header.Label4},
                    ports_.clipboard);

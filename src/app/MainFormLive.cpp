@@ -35,6 +35,7 @@ RealTimeFetcher TMainForm::Fetcher() {
     RealTimeFetcher fetcher(jvLink_, store_, ports_.ui, errorLog_, DownloadCancelFlag,
                             DownloadLabel, [this] { NotifyChanged(); });
     fetcher.SetMaxWait(RealTimeMaxWaitMs);
+    fetcher.OnStored([this](const std::string& record) { KeepOddsHistory(record); });
     return fetcher;
 }
 

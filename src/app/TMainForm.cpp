@@ -5,6 +5,7 @@
 #include "datalink/JvResultMessage.h"
 #include "daystore/DayFiles.h"
 #include "daystore/RaceDay.h"
+#include "odds/TimeSeriesOdds.h"
 #include "platform/FileSystem.h"
 #include "platform/TextField.h"
 #include "selection/MarkGrid.h"
@@ -48,7 +49,8 @@ TMainForm::TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvL
       errorLog_(JoinPath(programFolder_, kErrorLogName), ports.clock),
       store_(programFolder_),
       book_(std::make_unique<DayBook>()),
-      ledger_(JoinPath(programFolder_, kLedgerFileName)) {
+      ledger_(JoinPath(programFolder_, kLedgerFileName)),
+      timeSeries_(std::make_unique<TimeSeriesOdds>(programFolder_, settings_)) {
     settings_.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
     store_.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
     // The log cannot take a line about itself: its failures go to the status line alone.
@@ -99,6 +101,8 @@ void TMainForm::FillExternalFolders() {
         settings_.WriteString("Dir", folder.key,
                               folder.dataSubfolder ? JoinPath(*path, "Data") : *path);
     }
+    // Without a viewer the import reads the program's own history.
+    timeSeries_->FillBlankFolder();
 }
 
 bool TMainForm::FormCreate(std::string* error) {

@@ -8,6 +8,7 @@
 #include "daystore/DayStore.h"
 #include "daystore/RaceSlot.h"
 #include "odds/OddsFiles.h"
+#include "odds/OddsMovement.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/ErrorLog.h"
@@ -33,6 +34,7 @@
 namespace kagiroi {
 
 class JvLink;
+class TimeSeriesOdds;
 
 // The title of the main window and of every dialog, and the version text. Defined in the core's
 // sources so the window receives their Shift_JIS bytes, whatever charset includes this header.
@@ -111,7 +113,10 @@ class TMainForm {
     void OzReadBtnClick();  // odds of slot OddsTargetRace
     void HrReadBtnClick();  // payouts (and the placings and final odds with them)
     void DMReadBtnClick();  // mining predictions
-    void CalcBtnClick();    // payout parse of all races
+    // 時系列オッズより取得: the odds nearest each race's fetch time from the time-series folder,
+    // then the day again.
+    void T1Click();
+    void CalcBtnClick();  // payout parse of all races
 
     // --- The selected race ---
     void UTSFBtnClick();       // automatic marks
@@ -136,6 +141,8 @@ class TMainForm {
     void PluginFolderClick();    // Hibari投票プラグイン２フォルダ指定
     void N12Click();             // 時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定
     void CopyIndexTableClick();  // ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ
+    // The win odds of the race on screen over its day's announcements (empty when none is).
+    OddsMovement SelectedOddsMovement() const;
     RacePatternForm& RaceMoyoForm() { return raceMoyo_; }
     void RaceMoyoSaveClick();  // 保存 of the race pattern dialog
 
@@ -279,6 +286,8 @@ class TMainForm {
     // Whether the data service is free for a new command; a button pressed while another
     // holds it beeps and says so in the download label.
     bool ServiceFree(bool pressed);
+    // A record a race-day fetch stored goes to the odds history too.
+    void KeepOddsHistory(const std::string& record);
     void KeepOddsDue(const std::vector<std::string>& entries);
     std::vector<std::string> TakeOddsDue();
 
@@ -291,6 +300,7 @@ class TMainForm {
     std::unique_ptr<DayBook> book_;
     LossLedger ledger_;
     OddsFiles oddsFiles_;
+    std::unique_ptr<TimeSeriesOdds> timeSeries_;
     int fileFailures_ = 0;
     RacePatternForm raceMoyo_;
     int shownRace_ = -1;  // the slot whose tables the screen shows

@@ -32,6 +32,7 @@ OddsMovement::Announcement ReadAnnouncement(const std::string& o1, int runners) 
 OddsMovement ReadOddsMovement(const RaceSlot& slot, const std::string& folder) {
     OddsMovement movement;
     if (slot.IsEmpty()) return movement;
+    movement.title = RaceListText(slot) + " 単勝オッズの推移";
     movement.runners = std::clamp(RegisteredRunners(slot), 0, kMaxRunners);
     for (int k = 1; k <= kMaxRunners; ++k) {
         const std::string& runner = slot.RunnerInfo[static_cast<size_t>(k)];
@@ -145,10 +146,6 @@ OddsChartAxes ChartAxesFor(const OddsMovement& movement) {
 Rgb HorseLineColour(const OddsMovement& movement, int horse) {
     if (horse < 1 || horse > kMaxRunners) return colors::kBlack;
     return FrameColour(movement.frames[static_cast<size_t>(horse)]);
-}
-
-std::string OddsChartTitle(const RaceSlot& slot) {
-    return RaceListText(slot) + " 単勝オッズの推移";
 }
 
 std::string OddsChartEmptyText() {

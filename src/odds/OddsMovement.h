@@ -16,6 +16,7 @@ struct OddsMovement {
         int minutes = 0;                                // after midnight
         std::array<double, kMaxRunners + 1> winOdds{};  // by horse; kBlankOdds, kCancelledOdds
     };
+    std::string title;  // the race and what is shown
     int runners = 0;
     std::vector<Announcement> announcements;
     std::array<int, kMaxRunners + 1> frames{};  // frame of each horse, 0 unknown
@@ -51,8 +52,7 @@ OddsChartAxes ChartAxesFor(const OddsMovement& movement);
 // A horse's line colour: its frame's colour.
 Rgb HorseLineColour(const OddsMovement& movement, int horse);
 
-// The caption of the chart and the text shown when there is nothing to draw.
-std::string OddsChartTitle(const RaceSlot& slot);
+// What the chart shows when there is nothing to draw.
 std::string OddsChartEmptyText();
 
 }  // namespace kagiroi

@@ -30,17 +30,17 @@ OddsChartView::OddsChartView(QWidget* parent) : QWidget(parent) {
     setPalette(p);
 }
 
-void OddsChartView::SetMovement(OddsMovement movement, const QString& title) {
+void OddsChartView::SetMovement(OddsMovement movement) {
     movement_ = std::move(movement);
     axes_ = ChartAxesFor(movement_);
-    title_ = title;
     update();
 }
 
 void OddsChartView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.drawText(QRect(0, 4, width(), kTopMargin - 8), Qt::AlignCenter, title_);
+    painter.drawText(QRect(0, 4, width(), kTopMargin - 8), Qt::AlignCenter,
+                     ToQString(movement_.title));
     QRectF plot(kLeftMargin, kTopMargin, width() - kLeftMargin - kRightMargin,
                 height() - kTopMargin - kBottomMargin);
     if (movement_.announcements.empty()) {

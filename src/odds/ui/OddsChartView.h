@@ -13,7 +13,7 @@ class OddsChartView : public QWidget {
     Q_OBJECT
   public:
     explicit OddsChartView(QWidget* parent = nullptr);
-    void SetMovement(OddsMovement movement, const QString& title);
+    void SetMovement(OddsMovement movement);
     const OddsMovement& Movement() const { return movement_; }
 
   protected:
@@ -22,7 +22,6 @@ class OddsChartView : public QWidget {
   private:
     OddsMovement movement_;
     OddsChartAxes axes_;
-    QString title_;
 };
 
 }  // namespace kagiroi

@@ -18,7 +18,7 @@ int PixelsOf(const QImage& image, QColor colour) {
 QImage Painted(const OddsMovement& movement) {
     OddsChartView view;
     view.resize(400, 300);
-    view.SetMovement(movement, QStringLiteral("東京11R"));
+    view.SetMovement(movement);
     return view.grab().toImage();
 }
 
