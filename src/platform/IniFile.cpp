@@ -4,8 +4,6 @@
 #include "platform/TextField.h"
 #include "platform/TextLines.h"
 
-#include <utility>
-
 namespace kagiroi {
 
 namespace {
@@ -93,11 +91,7 @@ void IniText::Set(const std::string& section, const std::string& key, const std:
     std::string entry = OneLine(key) + "=" + OneLine(value);
     int header = FindSection(section);
     if (header < 0) {
-        // Appended piece by piece: GCC 12 at -O2 warns falsely (-Wrestrict) on "[" + text.
-        std::string sectionLine(1, '[');
-        sectionLine += OneLine(section);
-        sectionLine += ']';
-        lines_.push_back(std::move(sectionLine));
+        lines_.push_back("[" + OneLine(section) + "]");
         lines_.push_back(entry);
         return;
     }
