@@ -3,19 +3,19 @@
 
 namespace kagiroi {
 
-void TMainForm::T1Click() {
+bool TMainForm::T1Click() {
     if (!timeSeries_->Folder()) {
         ports_.ui.Beep();
         ports_.ui.ShowMessage(TimeSeriesFolderNotSetText());
-        return;
+        return false;
     }
     if (!DayChosen()) {
         ports_.ui.Beep();
         ports_.ui.ShowMessage(TimeSeriesNoDayText());
-        return;
+        return false;
     }
     // Records still waiting in the store would later be written over what the import saves.
-    if (!FlushStore()) return;
+    if (!FlushStore()) return false;
     ports_.ui.SetBusyCursor(true);
     TimeSeriesImportResult result = timeSeries_->Import(*book_);
     LogAll(result.logLines);
@@ -29,6 +29,7 @@ void TMainForm::T1Click() {
     ports_.ui.SetBusyCursor(false);
     oddsFiles_.Invalidate();
     LoadDay(DateText);
+    return !result.failure;
 }
 
 void TMainForm::N12Click() {

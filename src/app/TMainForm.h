@@ -115,7 +115,8 @@ class TMainForm {
     void DMReadBtnClick();  // mining predictions
     // 時系列オッズより取得: the odds nearest each race's fetch time from the time-series folder,
     // then the day again.
-    void T1Click();
+    // True when the announcements were saved (the closing message shown).
+    bool T1Click();
     void CalcBtnClick();  // payout parse of all races
 
     // --- The selected race ---
