@@ -14,6 +14,7 @@
 #include "odds/TimeSeriesLayout.h"
 #include "platform/FileSystem.h"
 #include "platform/Format.h"
+#include "platform/SettingsFile.h"
 #include "platform/TextField.h"
 #include "support/FakeJvLink.h"
 #include "support/FakePorts.h"
@@ -73,9 +74,11 @@ struct ViewerDay {
             folder.Path(), MainFormPorts{ui, clock, clipboard, shell, registry}, jvLink);
         std::string error;
         if (!form->FormCreate(&error)) throw std::runtime_error(error);
-        form->DateText = bench::BenchDayText();  // the date box, as a choice of the day sets it
-        form->LoadDay(form->DateText);
-        if (form->RaceList.size() != kSlotCount)
+        // Chosen from the date list, as the date box sets the day the import needs.
+        for (size_t i = 0; i < form->DayList().DateList.size(); ++i)
+            if (form->DayList().DateList[i] == bench::BenchDayText())
+                form->DateListChange(static_cast<int>(i));
+        if (form->DayList().RaceList.size() != kSlotCount)
             throw std::runtime_error("the bench day did not load 36 races");
     }
 };
@@ -109,7 +112,7 @@ void BM_TimeSeriesImport(benchmark::State& state) {
 
 void BM_T1Click(benchmark::State& state) {
     ViewerDay& day = Day();
-    day.form->Settings().WriteString("Dir", "jikeiretu", day.viewer);
+    SettingsFile(day.folder / "kagiroi.ini").WriteString("Dir", "jikeiretu", day.viewer);
     bool imported = true;
     for (auto _ : state)
         imported = day.form->T1Click() && imported;

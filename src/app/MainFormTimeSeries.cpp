@@ -28,7 +28,7 @@ bool TMainForm::T1Click() {
     }
     ports_.ui.SetBusyCursor(false);
     oddsFiles_.Invalidate();
-    LoadDay(DateText);
+    LoadDay(dayList_.DateText);
     return !result.failure;
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "analysis/Favourites.h"
-#include "analysis/RaceHeader.h"
-#include "analysis/RaceMarks.h"
-#include "analysis/ResultsPage.h"
+#include "app/MainFormViews.h"
+#include "app/TOzGetTimeForm.h"
 #include "datalink/RealTimeFetch.h"
+#include "datalink/TGetDataForm.h"
 #include "daystore/DayStore.h"
 #include "daystore/RaceSlot.h"
 #include "odds/OddsFiles.h"
@@ -15,10 +14,7 @@
 #include "platform/Registry.h"
 #include "platform/SettingsFile.h"
 #include "platform/Shell.h"
-#include "platform/TextGrid.h"
-#include "platform/Ui.h"
 #include "records/LossLedger.h"
-#include "selection/BetTables.h"
 #include "selection/RacePatternSettings.h"
 #include "selection/SortDirections.h"
 #include "stakes/FundAllocation.h"
@@ -35,6 +31,7 @@ namespace kagiroi {
 
 class JvLink;
 class TimeSeriesOdds;
+struct MainFormProbe;
 
 // The title of the main window and of every dialog, and the version text. Defined in the core's
 // sources so the window receives their Shift_JIS bytes, whatever charset includes this header.
@@ -48,25 +45,6 @@ struct MainFormPorts {
     Clipboard& clipboard;
     Shell& shell;
     Registry& registry;
-};
-
-// A window timer: the core decides whether it runs and its interval; the window owns the real
-// timer and calls the tick handler.
-struct TimerState {
-    bool enabled = false;
-    int intervalMs = 0;
-};
-
-struct WindowPlacement {
-    int top = 10, left = 10, width = 900, height = 600;
-};
-
-// The borderless progress dialog shown while a day loads.
-struct ProgressDialogState {
-    bool visible = false;
-    int maximum = 35;
-    int position = 0;
-    std::string line1, line2;
 };
 
 // The main window without pixels: it owns the loaded day, every grid, label text and check
@@ -93,7 +71,8 @@ class TMainForm {
     // Opens Kagiroi.pdf from the program folder, else from the folder of the program file
     // (where the build and an install put it when KAGIROI_HOME points elsewhere).
     void HelpClick();
-    std::string ProgramFileFolder;
+    // The folder of the program file, where HelpClick looks second.
+    void SetProgramFileFolder(std::string folder) { programFileFolder_ = std::move(folder); }
     std::string VersionText() const { return kagiroi::VersionText(); }
 
     // --- Day and race list ---
@@ -105,19 +84,23 @@ class TMainForm {
     void DatListClick(int item);
     bool NextRaceClick();  // 直前ﾚｰｽ; true when a race was selected
     void FButtonClick();   // shows or hides the race list panel
+    // The download dialog, working on this form's day store, settings and log; AfterDownload
+    // once it has closed.
+    TGetDataForm DownloadDialog();
+    // The fetch-time dialog over this form's settings.
+    TOzGetTimeForm FetchTimeDialog();
     // After the download dialog closes: the race list is cleared, the race pages hidden and
     // the date list rebuilt.
     void AfterDownload();
 
     // --- Imports of the loaded day ---
-    void OzReadBtnClick();  // odds of slot OddsTargetRace
-    void HrReadBtnClick();  // payouts (and the placings and final odds with them)
-    void DMReadBtnClick();  // mining predictions
+    void OzReadBtnClick(int slot);  // odds of one race
+    void HrReadBtnClick();          // payouts (and the placings and final odds with them)
+    void DMReadBtnClick();          // mining predictions
+    void CalcBtnClick();            // payout parse of all races
     // 時系列オッズより取得: the odds nearest each race's fetch time from the time-series folder,
-    // then the day again.
-    // True when the announcements were saved (the closing message shown).
+    // then the day again; true when the announcements were saved (the closing message shown).
     bool T1Click();
-    void CalcBtnClick();  // payout parse of all races
 
     // --- The selected race ---
     void UTSFBtnClick();       // automatic marks
@@ -133,6 +116,7 @@ class TMainForm {
     // A click on a ticket row, and a press on a ticket table's header.
     void TicketTableClick(BetType type, int col, int row);
     void TicketHeaderPress(BetType type, int col, int row);
+    void PageControl2Change(TicketTab tab);  // the ticket tab shown
     CursorShape TicketTableCursor(BetType type, int col, int row) const;
     CellStyle TicketTableStyle(BetType type, int col, int row) const;
     void SortBtnClick();
@@ -152,7 +136,6 @@ class TMainForm {
     void ResultsBtnClick();     // 結果情報
     void MiningBtnClick();      // ﾏｲﾆﾝｸﾞ
     void ChangeInfoFetch();     // 変更情報
-    void ReadDayChanges();      // 開催読込
     void N1O1Click();           // 1日分の全オッズを一括取得
     // The automatic odds fetch over a list of race keys with their slot numbers.
     void AutoOddsFetch(const std::vector<std::string>& list);
@@ -168,100 +151,61 @@ class TMainForm {
     // The ｵｯｽﾞ自動取得 check box was set to `checked`.
     void AutoOddsCheckClick(bool checked);
 
+    // The height of the analysis page's upper half as last left; `fallback` when none.
+    int AnalysisSplit(int fallback) const;
+    void AnalysisSplitMoved(int top);
+
     // --- State the window shows ---
     const std::string& ProgramFolder() const { return programFolder_; }
-    SettingsFile& Settings() { return settings_; }
-    ErrorLog& Log() { return errorLog_; }
-    DayStore& Store() { return store_; }
-    DayBook& Book() { return *book_; }
     const DayBook& Book() const { return *book_; }
-    JvLink& DataService() { return jvLink_; }
-    MainFormPorts& Ports() { return ports_; }
-    LossLedger& Ledger() { return ledger_; }
-
-    std::vector<std::string> DateList;
-    int DateIndex = -1;
-    std::string DateText;  // the date box: the chosen day, empty when none
-    std::vector<std::string> RaceList;
-    int RaceListIndex = -1;
-    int SelectedRace = -1;
-    int OddsTargetRace = 0;
-    // Set by a download's cancel; read by every read loop.
-    bool DownloadCancelFlag = false;
-
-    Label DownloadLabel;
-    Label RemainingTimeLabel;
-    Label ClockLabel;
-    bool RaceListPanelVisible = true;
-    bool RacePagesVisible = false;  // the race card, analysis and result pages
-    ProgressDialogState Progress;
-    bool AutoOddsChecked = false;
-
-    // The race card and the analysis page of the selected race.
-    TextGrid StringGrid26;  // the index table
-    TextGrid StringGrid7;   // axis and partner marks
-    SortDirections IndexDirections{18};
-    RaceHeaderTexts Header;
-    RaceMarks Marks;
-    FavouriteTexts Favourites;
-    int SpinEdit1 = 100;  // the N of the N-th favourite trio
-    int SpinEdit2 = 100;  // ... and trifecta
-    std::array<PayoutGroupTexts, 8> ResultsPage;
-
-    // The bet tables, their totals and the stake inputs.
-    BetBoard Bets;
-    TicketTab ActiveTicketTab = TicketTab::Trio;  // PageControl2
-    int RadioGroup1 = 1;                          // 0 均等, 1 比例
-    std::string SaNumEditExC1;                    // 入力投票金額
-    std::string SaNumEditExC2;                    // 目標利益金額
-    std::string SaNumEditExC3;                    // 損失金額
-    PopularityRateTables Rates;
-
-    // How long a race-day read waits for a service that keeps answering "downloading".
-    int RealTimeMaxWaitMs = RealTimeFetcher::kMaxWaitMs;
-
-    // Silence the beeps of the timed fetches while they run.
-    struct QuietFlags {
-        bool results = false;
-        bool mining = false;
-        bool change = false;
-    } Quiet;
-
-    TimerState ClockTimer{true, 500};
-    TimerState CountdownTimer{true, 1000};
-    TimerState AutoOddsTimer{false, 40000};
-    TimerState ResultsTimer{false, 600000};
-    TimerState ChangeTimer{false, 300000};
+    const DayListView& DayList() const { return dayList_; }
+    const StatusView& Status() const { return status_; }
+    const RaceCardView& RaceCard() const { return raceCard_; }
+    const BettingView& Betting() const { return betting_; }
+    const MainFormTimers& Timers() const { return timers_; }
+    const LossLedger& Ledger() const { return *ledger_; }
 
     // Called whenever the shown state changed outside a direct click (timers, read loops).
-    std::function<void()> Changed;
-    void NotifyChanged();
+    void OnChanged(std::function<void()> changed) { changed_ = std::move(changed); }
 
-    // True when `day` is today's date in the date box's form.
-    bool IsToday(const std::string& day) const;
     // The loaded day's odds files that could not be read (their odds are blank), as told.
     const std::vector<std::string>& UnreadableOddsFiles() const { return unreadableOddsFiles_; }
     // What the race area says while no race is shown: how to begin when no day is stored,
     // how to choose a day or a race otherwise; empty while a race is shown.
     std::string GuidanceText() const;
 
-    // A file that could not be read or written: told in the status line (the download label)
-    // and in the error log. The command line ends with a failure when any was reported.
-    void ReportFileFailure(const FileFailure& failure);
+    // How many file failures were told; the command line ends with a failure when any was.
     int FileFailures() const { return fileFailures_; }
-    // Writes the store's pending records; false (reported) when some could not be stored.
-    bool FlushStore();
     // A KAGIROI_NOW that does not read as a time: logged; the text for standard error.
     std::string ReportUnreadableNow(const std::string& value);
 
   private:
+    // Tests reach the internals through it; it is defined in the tests alone.
+    friend struct MainFormProbe;
+
+    // Silence the beeps of the timed fetches while they run.
+    struct QuietFlags {
+        bool results = false;
+        bool mining = false;
+        bool change = false;
+    };
+
+    void NotifyChanged();
+    // A file that could not be read or written: told in the status line (the download label)
+    // and in the error log.
+    void ReportFileFailure(const FileFailure& failure);
+    // Writes the store's pending records; false (reported) when some could not be stored.
+    bool FlushStore();
+    // True when `day` is today's date in the date box's form.
+    bool IsToday(const std::string& day) const;
+    void ReadDayChanges();  // 開催読込: the post-time changes of the loaded day
     void FillExternalFolders();
     void ResetRaceStates();
     void FillRaceLists();
     void ImportDayOdds();
-    // The odds import of OddsTargetRace; returns the files it could not read that were not
+    // The odds import of one race; returns the files it could not read that were not
     // told yet for this day.
-    std::vector<std::string> ImportTargetOdds();
+    std::vector<std::string> ImportTargetOdds(int slot);
     void TellUnreadableOdds(const std::vector<std::string>& files);
     void ImportDayMining();
     void ParseDayPayouts();
@@ -272,17 +216,20 @@ class TMainForm {
     int DayDateNumber() const;
     std::string CourseRaceText(int slot) const;
     void ShowSelectedRaceAgain();
+    struct FavouriteBox;
+    void FavouriteBoxChange(const FavouriteBox& box, int value);
     StakeInputs CurrentStakeInputs() const;
     void ReallocateStakes();
-    RaceSlot& Selected() { return Book()[SelectedRace]; }
-    const RaceSlot& Selected() const { return Book()[SelectedRace]; }
-    bool HasSelectedRace() const { return SelectedRace >= 0 && SelectedRace < kSlotCount; }
+    int SelectedRace() const { return dayList_.SelectedRace; }
+    RaceSlot& Selected() { return (*book_)[SelectedRace()]; }
+    const RaceSlot& Selected() const { return Book()[SelectedRace()]; }
+    bool HasSelectedRace() const { return SelectedRace() >= 0 && SelectedRace() < kSlotCount; }
     // The selected race is the one whose tables the screen shows: false after a click on a race
     // without data, which keeps the earlier race on screen.
-    bool RaceOnScreen() const { return HasSelectedRace() && shownRace_ == SelectedRace; }
+    bool RaceOnScreen() const { return HasSelectedRace() && shownRace_ == SelectedRace(); }
     void LogAll(const std::vector<std::string>& lines);
-    RealTimeRequest Request(const char* dataSpec, std::string key, RealTimeReader reader,
-                            std::string fetching, std::string failurePrefix, bool quiet) const;
+    RealTimeRequest Request(const RealTimeSpec& spec, std::string key, std::string fetching,
+                            std::string failurePrefix, bool quiet) const;
     RealTimeFetcher Fetcher();
     // Whether the data service is free for a new command; a button pressed while another
     // holds it beeps and says so in the download label.
@@ -293,13 +240,15 @@ class TMainForm {
     std::vector<std::string> TakeOddsDue();
 
     std::string programFolder_;
+    std::string programFileFolder_;
     MainFormPorts ports_;
     JvLink& jvLink_;
     SettingsFile settings_;
     ErrorLog errorLog_;
     DayStore store_;
     std::unique_ptr<DayBook> book_;
-    LossLedger ledger_;
+    // The subsystems the form owns as parts, one member each; their handlers delegate to them.
+    std::unique_ptr<LossLedger> ledger_;
     OddsFiles oddsFiles_;
     std::unique_ptr<TimeSeriesOdds> timeSeries_;
     int fileFailures_ = 0;
@@ -309,6 +258,20 @@ class TMainForm {
     std::vector<std::string> oddsDue_;  // automatic odds entries waiting for a free service
     std::vector<std::string> unreadableOddsFiles_;
     int changeInterval_ = 5;  // G: the change interval read at the current day's load
+
+    DayListView dayList_;
+    StatusView status_;
+    RaceCardView raceCard_;
+    BettingView betting_;
+    MainFormTimers timers_;
+    QuietFlags quiet_;
+    SortDirections indexDirections_{18};
+    PopularityRateTables rates_;
+    // Set by a download's cancel; read by every read loop.
+    bool downloadCancelFlag_ = false;
+    // How long a race-day read waits for a service that keeps answering "downloading".
+    int realTimeMaxWaitMs_ = RealTimeFetcher::kMaxWaitMs;
+    std::function<void()> changed_;
 };
 
 }  // namespace kagiroi

@@ -66,8 +66,7 @@ Options for every command: --home DIR, --sjis (print Shift_JIS bytes instead of 
 
 int Download(CliSession& session, const CliOptions& options) {
     TMainForm& form = session.Form();
-    TGetDataForm download(form.DataService(), form.Store(), form.Settings(), form.Log(),
-                          session.Ui(), form.Ports().clock, form.DownloadCancelFlag);
+    TGetDataForm download = form.DownloadDialog();
     download.FormCreate();
     if (auto from = options.Value("--from")) {
         auto start = ParseCompactDateTime(*from);
@@ -102,7 +101,7 @@ int Download(CliSession& session, const CliOptions& options) {
 }
 
 int Days(CliSession& session) {
-    for (const auto& day : session.Form().DateList)
+    for (const auto& day : session.Form().DayList().DateList)
         if (auto date = DateOfDayText(day))
             session.Print(date->substr(0, 4) + "-" + date->substr(4, 2) + "-" + date->substr(6, 2) +
                           "\n");
@@ -135,15 +134,15 @@ int Fetch(CliSession& session, const CliOptions& options) {
     if (what == "results") form.ResultsBtnClick();
     if (what == "mining") form.MiningBtnClick();
     if (what == "changes") form.ChangeInfoFetch();
-    if (!form.DownloadLabel.text.empty()) {
-        session.Ui().ShowMessage(form.DownloadLabel.text);
+    if (!form.Status().DownloadLabel.text.empty()) {
+        session.Ui().ShowMessage(form.Status().DownloadLabel.text);
         return kExitRefused;
     }
-    if (what == "changes" && form.RaceListIndex >= 0) {
+    if (what == "changes" && form.DayList().SelectedRace >= 0) {
         // The change fetch does not redraw the race; a click on it again shows the changed card.
-        form.DatListClick(form.SelectedRace);
+        form.DatListClick(form.DayList().SelectedRace);
     }
-    if (form.RacePagesVisible) session.PrintRows(TableRows(form, FetchedTable(what)));
+    if (form.Status().RacePagesVisible) session.PrintRows(TableRows(form, FetchedTable(what)));
     return kExitOk;
 }
 
@@ -176,10 +175,11 @@ int ImportTimeSeriesCommand(CliSession& session, const CliOptions& options) {
 int Demo(CliSession& session, const CliOptions& options) {
     if (int status = Download(session, options); status != kExitOk) return status;
     TMainForm& form = session.Form();
-    std::string today = FormatDateTime(form.Ports().clock.Now(), "yyyy-mm-dd");
+    std::string today = FormatDateTime(session.Now(), "yyyy-mm-dd");
     if (!session.LoadDay(today)) return kExitRefused;
-    if (!form.NextRaceClick() && !form.RaceList.empty())
-        form.DatListClick(static_cast<int>(form.RaceList.size()) - 1);  // every race has run
+    if (!form.NextRaceClick() && !form.DayList().RaceList.empty())
+        form.DatListClick(static_cast<int>(form.DayList().RaceList.size()) -
+                          1);  // every race has run
     // The race-day fetches of the window: mining, results so far and the race's latest odds.
     form.MiningBtnClick();
     form.ResultsBtnClick();
@@ -236,7 +236,7 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
     int status = RunCommand(session, options);
     // A file that could not be read or written fails the run, whatever the command made of it.
     if (status == kExitOk && session.Form().FileFailures() > 0) {
-        session.Ui().ShowMessage(session.Form().DownloadLabel.text);
+        session.Ui().ShowMessage(session.Form().Status().DownloadLabel.text);
         status = kExitRefused;
     }
     // The message about them is out; what was printed holds blanks where those odds belong.

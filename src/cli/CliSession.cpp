@@ -3,6 +3,7 @@
 #include "datalink/JvLinkComponent.h"
 #include "daystore/DayFiles.h"
 #include "daystore/RecordLayout.h"
+#include "demo/DemoJvLink.h"
 #include "platform/FileSystem.h"
 #include "platform/TextField.h"
 
@@ -18,7 +19,7 @@ CliSession::CliSession(const std::string& programFolder, const CliOptions& optio
                                         : std::unique_ptr<Shell>(new SystemShell)),
       registry_(MakeMachineRegistry()),
       settings_(JoinPath(programFolder, "kagiroi.ini")),
-      jvLink_(CreateJvLinkComponent(settings_, *clock_, nullptr)) {
+      jvLink_(CreateJvLinkComponent(settings_, *clock_, nullptr, MakeDemoJvLink)) {
     form_ = std::make_unique<TMainForm>(
         programFolder_, MainFormPorts{ui_, *clock_, clipboard_, *shell_, *registry_}, *jvLink_);
 }
@@ -55,14 +56,14 @@ bool CliSession::LoadDay(const std::string& day) {
         ui_.ShowMessage("day must be given as yyyy-mm-dd: " + day);
         return false;
     }
-    const auto& days = form_->DateList;
+    const auto& days = form_->DayList().DateList;
     for (size_t i = 0; i < days.size(); ++i) {
         if (days[i] != *text) continue;
         int before = ui_.MessageCount();
         form_->DateListChange(static_cast<int>(i));
         // The load clicks on the first race; a message about that race alone ("データが不十分")
         // leaves the day loaded, and another race of it may still be chosen.
-        if (!form_->RaceList.empty()) return true;
+        if (!form_->DayList().RaceList.empty()) return true;
         if (ui_.MessageCount() == before) ui_.ShowMessage("the day " + day + " has no races");
         return false;
     }
@@ -71,7 +72,7 @@ bool CliSession::LoadDay(const std::string& day) {
 }
 
 int RaceListItem(const TMainForm& form, const std::string& race) {
-    int count = static_cast<int>(form.RaceList.size());
+    int count = static_cast<int>(form.DayList().RaceList.size());
     if (IsDigits(race)) {
         int item = ToInt(race) - 1;
         return item >= 0 && item < count ? item : -1;

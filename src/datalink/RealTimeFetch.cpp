@@ -37,18 +37,7 @@ void RealTimeFetcher::Report(const std::string& text) {
 }
 
 bool RealTimeFetcher::Belongs(RealTimeReader reader, const std::string& record) const {
-    RecordKind kind = KindOf(record);
-    switch (reader) {
-        case RealTimeReader::Odds:
-            return kind == RecordKind::O1 || kind == RecordKind::O5 || kind == RecordKind::O6;
-        case RealTimeReader::Race:
-            return kind == RecordKind::RA || kind == RecordKind::SE || kind == RecordKind::HR;
-        case RealTimeReader::Mining:
-            return kind == RecordKind::DM;
-        case RealTimeReader::Change:
-            return kind == RecordKind::WE || kind == RecordKind::TC;
-    }
-    return false;
+    return KindAmong(record, RealTimeSpecOf(reader).stored);
 }
 
 int RealTimeFetcher::Read(const RealTimeRequest& request) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datalink/JvLink.h"
+#include "datalink/RealTimeSpecs.h"
 #include "daystore/DayStore.h"
 #include "platform/ErrorLog.h"
 #include "platform/TextGrid.h"
@@ -11,12 +12,9 @@
 
 namespace kagiroi {
 
-// The readers of the race-day fetches; each stores only its own kinds.
-enum class RealTimeReader { Odds, Race, Mining, Change };
-
 // One real-time command: what to ask for, what to show, and how loudly.
 struct RealTimeRequest {
-    std::string dataSpec;  // "0B30", "0B12", "0B13", "0B14"
+    std::string dataSpec;  // one of the RealTimeSpecs
     std::string key;       // a race key or "yyyymmdd"
     RealTimeReader reader = RealTimeReader::Odds;
     std::string fetchingLabel;

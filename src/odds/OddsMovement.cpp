@@ -2,6 +2,7 @@
 
 #include "analysis/RunnerIndices.h"
 #include "daystore/RaceDay.h"
+#include "daystore/RecordFields.h"
 #include "odds/AnnouncementFile.h"
 #include "odds/OddsImport.h"
 #include "odds/TimeSeriesLayout.h"
@@ -15,8 +16,6 @@
 namespace kagiroi {
 
 namespace {
-
-constexpr int kFramePos = 28;
 
 OddsMovement::Announcement ReadAnnouncement(const std::string& o1, int runners) {
     OddsMovement::Announcement row;
@@ -36,9 +35,9 @@ OddsMovement ReadOddsMovement(const RaceSlot& slot, const std::string& folder) {
     movement.runners = std::clamp(RegisteredRunners(slot), 0, kMaxRunners);
     for (int k = 1; k <= kMaxRunners; ++k) {
         const std::string& runner = slot.RunnerInfo[static_cast<size_t>(k)];
-        int horse = ToInt(Field(runner, pos::kSeHorse, 2));
+        int horse = NumberAt(runner, SE::Horse);
         if (horse >= 1 && horse <= kMaxRunners)
-            movement.frames[static_cast<size_t>(horse)] = ToInt(Field(runner, kFramePos, 1));
+            movement.frames[static_cast<size_t>(horse)] = NumberAt(runner, SE::Frame);
     }
     if (!IsBlank(slot.FetchTimes[0])) movement.fetchMinutes = MinutesOfDay(slot.FetchTimes[0]);
 

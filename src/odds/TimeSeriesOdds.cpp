@@ -1,14 +1,12 @@
 #include "odds/TimeSeriesOdds.h"
 
 #include "odds/TimeSeriesLayout.h"
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 
 namespace kagiroi {
 
 namespace {
-
-constexpr const char* kSection = "Dir";
-constexpr const char* kKey = "jikeiretu";
 
 // The same folder, however its end is written.
 bool SameFolder(std::string a, std::string b) {
@@ -25,7 +23,7 @@ TimeSeriesOdds::TimeSeriesOdds(std::string programFolder, SettingsFile& settings
     : programFolder_(std::move(programFolder)), settings_(settings), history_(programFolder_) {}
 
 std::string TimeSeriesOdds::StoredFolder() const {
-    return settings_.ReadString(kSection, kKey, programFolder_);
+    return ReadTextSetting(settings_, setting::kTimeSeriesFolder, programFolder_);
 }
 
 std::optional<std::string> TimeSeriesOdds::Folder() const {
@@ -39,8 +37,8 @@ std::string TimeSeriesOdds::ChartFolder() const {
 }
 
 void TimeSeriesOdds::FillBlankFolder() {
-    if (IsBlank(settings_.ReadString(kSection, kKey, "")))
-        settings_.WriteString(kSection, kKey, history_.Folder());
+    if (IsBlank(ReadTextSetting(settings_, setting::kTimeSeriesFolder)))
+        WriteTextSetting(settings_, setting::kTimeSeriesFolder, history_.Folder());
 }
 
 std::string TimeSeriesOdds::ChooserCaption() const {
@@ -52,7 +50,7 @@ std::string TimeSeriesOdds::ChooserStart() const {
 }
 
 void TimeSeriesOdds::Choose(const std::string& folder) {
-    settings_.WriteString(kSection, kKey, folder);
+    WriteTextSetting(settings_, setting::kTimeSeriesFolder, folder);
 }
 
 TimeSeriesImportResult TimeSeriesOdds::Import(const DayBook& book) const {

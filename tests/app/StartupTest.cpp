@@ -101,7 +101,7 @@ TEST(Startup, HelpOpensTheManualOrSaysItIsMissing) {
     EXPECT_TEXT_EQ("使用解説書[Kagiroi.pdf]が見つかりません。", f.ui.Messages()[0]);
     EXPECT_EQ(1, f.ui.BeepCount());
     // Beside the program file when the program folder has none, the program folder's first.
-    form.ProgramFileFolder = f.Path("bin");
+    form.SetProgramFileFolder(f.Path("bin"));
     ASSERT_TRUE(MakeDirectory(f.Path("bin"), nullptr));
     WriteFileAtomic(f.Path("bin/Kagiroi.pdf"), "%PDF");
     form.HelpClick();

@@ -1,10 +1,11 @@
 #include "app/DemoFixture.h"
 #include "app/MainFormFixture.h"
-#include "daystore/RecordLayout.h"
+#include "daystore/RecordFields.h"
 #include "odds/AnnouncementFile.h"
 #include "odds/TimeSeriesImport.h"
 #include "odds/TimeSeriesLayout.h"
 #include "platform/FileSystem.h"
+#include "platform/SettingsFile.h"
 #include "platform/TextField.h"
 #include "platform/TextLines.h"
 #include "support/DayBuilder.h"
@@ -29,7 +30,7 @@ TEST(TimeSeriesOddsDemo, TheHistoryOfTheDaysFetchesIsReadBackByTheImport) {
     TMainForm& form = demo.Form();
     const int slot = 3;
     const std::string race = form.Book()[slot].RaceInfo;
-    int post = MinutesOfDay(Field(race, pos::kRaPostTime, 4));
+    int post = MinutesOfDay(FieldAt(race, RA::PostTime));
     form.DatListClick(slot);
     for (int before : {60, 30, 12, 2}) {
         int at = post - before;
@@ -49,16 +50,16 @@ TEST(TimeSeriesOddsDemo, TheHistoryOfTheDaysFetchesIsReadBackByTheImport) {
     ASSERT_EQ(1u, demo.ui.Messages().size());
     EXPECT_TEXT_EQ(TimeSeriesImportMessage({1, 1, 1}), demo.ui.Messages()[0]);
     EXPECT_EQ(Field(history[2], 32, 4), form.Book()[slot].Odds.OddsTime);
-    EXPECT_TRUE(form.RacePagesVisible) << "the day is loaded again";
+    EXPECT_TRUE(form.Status().RacePagesVisible) << "the day is loaded again";
 }
 
 TEST(TimeSeriesOddsRefusals, NoFolderChosenOrNoDayLoaded) {
     test::MainFormFixture f;
     test::WriteRaces(f.folder.Path(), test::MakeDay("20240106", {"06"}));
     TMainForm& form = f.Started();
-    f.Form().Settings().WriteString("Dir", "jikeiretu", f.folder.Path());
+    SettingsFile(f.Path("kagiroi.ini")).WriteString("Dir", "jikeiretu", f.folder.Path());
     form.T1Click();
-    f.Form().Settings().WriteString("Dir", "jikeiretu", f.Path("Jikeiretu"));
+    SettingsFile(f.Path("kagiroi.ini")).WriteString("Dir", "jikeiretu", f.Path("Jikeiretu"));
     form.T1Click();
     EXPECT_EQ((std::vector<std::string>{TimeSeriesFolderNotSetText(), TimeSeriesNoDayText()}),
               f.ui.Messages());

@@ -57,12 +57,12 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
     WindowPlacement p = form_.StoredPlacement();
     setGeometry(p.left, p.top, p.width, p.height);
     ConnectTimers();
-    form_.Changed = [this] { ScheduleRefresh(); };
+    form_.OnChanged([this] { ScheduleRefresh(); });
     Refresh();
 }
 
 MainWindow::~MainWindow() {
-    form_.Changed = nullptr;
+    form_.OnChanged(nullptr);
 }
 
 void MainWindow::BuildMenus() {
@@ -164,7 +164,7 @@ QWidget* MainWindow::BuildRaceCardPage() {
     indexTable_ = new TextGridView(page);
     indexTable_->setObjectName(QStringLiteral("StringGrid26"));
     indexTable_->SetRowHeight(15);
-    indexTable_->SetGrid(&form_.StringGrid26);
+    indexTable_->SetGrid(&form_.RaceCard().StringGrid26);
     indexTable_->SetStyleFunction([this](int c, int r) { return form_.StringGrid26Style(c, r); });
     indexTable_->SetCursorFunction([this](int c, int r) { return form_.StringGrid26Cursor(c, r); });
     connect(indexTable_, &TextGridView::CellPressed, this,
@@ -230,8 +230,8 @@ void MainWindow::ConnectTimers() {
 }
 
 void MainWindow::ScheduleRefresh() {
-    if (form_.Progress.visible) {
-        progress_->Refresh(form_.Progress);
+    if (form_.Status().Progress.visible) {
+        progress_->Refresh(form_.Status().Progress);
         return;
     }
     if (refreshPending_) return;
@@ -252,7 +252,7 @@ void MainWindow::SyncTimer(QTimer& timer, const TimerState& state) {
 
 void MainWindow::RefreshDateList() {
     QSignalBlocker block(dateBox_);
-    QStringList items = ToQStringList(form_.DateList);
+    QStringList items = ToQStringList(form_.DayList().DateList);
     QStringList current;
     for (int i = 0; i < dateBox_->count(); ++i)
         current << dateBox_->itemText(i);
@@ -260,12 +260,12 @@ void MainWindow::RefreshDateList() {
         dateBox_->clear();
         dateBox_->addItems(items);
     }
-    dateBox_->setCurrentIndex(form_.DateIndex);
+    dateBox_->setCurrentIndex(form_.DayList().DateIndex);
 }
 
 void MainWindow::RefreshRaceList() {
     QSignalBlocker block(raceList_);
-    QStringList items = ToQStringList(form_.RaceList);
+    QStringList items = ToQStringList(form_.DayList().RaceList);
     QStringList current;
     for (int i = 0; i < raceList_->count(); ++i)
         current << raceList_->item(i)->text();
@@ -273,29 +273,29 @@ void MainWindow::RefreshRaceList() {
         raceList_->clear();
         raceList_->addItems(items);
     }
-    raceList_->setCurrentRow(form_.RaceListIndex);
+    raceList_->setCurrentRow(form_.DayList().SelectedRace);
 }
 
 void MainWindow::RefreshClock() {
-    clockLabel_->setText(ToQString(form_.ClockLabel.text));
-    remainingLabel_->setVisible(form_.RemainingTimeLabel.visible);
-    remainingLabel_->setText(ToQString(form_.RemainingTimeLabel.text));
+    clockLabel_->setText(ToQString(form_.Status().ClockLabel.text));
+    remainingLabel_->setVisible(form_.Status().RemainingTimeLabel.visible);
+    remainingLabel_->setText(ToQString(form_.Status().RemainingTimeLabel.text));
 }
 
 void MainWindow::Refresh() {
     if (refreshing_) return;
     refreshing_ = true;
-    progress_->Refresh(form_.Progress);
+    progress_->Refresh(form_.Status().Progress);
     RefreshDateList();
     RefreshRaceList();
-    downloadLabel_->setText(ToQString(form_.DownloadLabel.text));
-    raceListPanel_->setVisible(form_.RaceListPanelVisible);
+    downloadLabel_->setText(ToQString(form_.Status().DownloadLabel.text));
+    raceListPanel_->setVisible(form_.Status().RaceListPanelVisible);
     QString guidance = ToQString(form_.GuidanceText());
     guidance_->setText(guidance);
     guidance_->setVisible(!guidance.isEmpty());
-    header_->setVisible(form_.RacePagesVisible);
-    pages_->setVisible(form_.RacePagesVisible);
-    if (form_.RacePagesVisible) {
+    header_->setVisible(form_.Status().RacePagesVisible);
+    pages_->setVisible(form_.Status().RacePagesVisible);
+    if (form_.Status().RacePagesVisible) {
         header_->Refresh(form_);
         indexTable_->Refresh();
         analysis_->Refresh();
@@ -304,17 +304,16 @@ void MainWindow::Refresh() {
             oddsChart_->SetMovement(form_.SelectedOddsMovement());
     }
     RefreshClock();
-    SyncTimer(clockTimer_, form_.ClockTimer);
-    SyncTimer(countdownTimer_, form_.CountdownTimer);
-    SyncTimer(autoOddsTimer_, form_.AutoOddsTimer);
-    SyncTimer(resultsTimer_, form_.ResultsTimer);
-    SyncTimer(changeTimer_, form_.ChangeTimer);
+    SyncTimer(clockTimer_, form_.Timers().ClockTimer);
+    SyncTimer(countdownTimer_, form_.Timers().CountdownTimer);
+    SyncTimer(autoOddsTimer_, form_.Timers().AutoOddsTimer);
+    SyncTimer(resultsTimer_, form_.Timers().ResultsTimer);
+    SyncTimer(changeTimer_, form_.Timers().ChangeTimer);
     refreshing_ = false;
 }
 
 void MainWindow::OpenDownloadDialog() {
-    TGetDataForm download(form_.DataService(), form_.Store(), form_.Settings(), form_.Log(), ui_,
-                          form_.Ports().clock, form_.DownloadCancelFlag);
+    TGetDataForm download = form_.DownloadDialog();
     download.FormCreate();
     GetDataDialog dialog(download, this);
     dialog.exec();
@@ -323,7 +322,7 @@ void MainWindow::OpenDownloadDialog() {
 }
 
 void MainWindow::OpenFetchTimeDialog() {
-    TOzGetTimeForm times(form_.Settings());
+    TOzGetTimeForm times = form_.FetchTimeDialog();
     OzGetTimeDialog dialog(times, this);
     dialog.exec();
 }
