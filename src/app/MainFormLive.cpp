@@ -36,6 +36,7 @@ RealTimeFetcher TMainForm::Fetcher() {
     RealTimeFetcher fetcher(jvLink_, store_, ports_.ui, errorLog_, downloadCancelFlag_,
                             status_.DownloadLabel, [this] { NotifyChanged(); });
     fetcher.SetMaxWait(realTimeMaxWaitMs_);
+    fetcher.OnStored([this](const std::string& record) { KeepOddsHistory(record); });
     return fetcher;
 }
 

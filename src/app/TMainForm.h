@@ -7,6 +7,7 @@
 #include "daystore/DayStore.h"
 #include "daystore/RaceSlot.h"
 #include "odds/OddsFiles.h"
+#include "odds/OddsMovement.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/ErrorLog.h"
@@ -31,6 +32,7 @@
 namespace kagiroi {
 
 class JvLink;
+class TimeSeriesOdds;
 struct MainFormProbe;
 class FormReplayHost;
 class ReportRunner;
@@ -102,6 +104,9 @@ class TMainForm {
     void HrReadBtnClick();          // payouts (and the placings and final odds with them)
     void DMReadBtnClick();          // mining predictions
     void CalcBtnClick();            // payout parse of all races
+    // 時系列オッズより取得: the odds nearest each race's fetch time from the time-series folder,
+    // then the day again; true when the announcements were saved (the closing message shown).
+    bool T1Click();
 
     // --- The selected race ---
     void UTSFBtnClick();       // automatic marks
@@ -127,6 +132,8 @@ class TMainForm {
     void PluginFolderClick();    // Hibari投票プラグイン２フォルダ指定
     void N12Click();             // 時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定
     void CopyIndexTableClick();  // ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ
+    // The win odds of the race on screen over its day's announcements (empty when none is).
+    OddsMovement SelectedOddsMovement() const;
     RacePatternForm& RaceMoyoForm() { return raceMoyo_; }
     void RaceMoyoSaveClick();  // 保存 of the race pattern dialog
 
@@ -250,6 +257,8 @@ class TMainForm {
     // Whether the data service is free for a new command; a button pressed while another
     // holds it beeps and says so in the download label.
     bool ServiceFree(bool pressed);
+    // A record a race-day fetch stored goes to the odds history too.
+    void KeepOddsHistory(const std::string& record);
     void KeepOddsDue(const std::vector<std::string>& entries);
     std::vector<std::string> TakeOddsDue();
 
@@ -265,6 +274,7 @@ class TMainForm {
     std::unique_ptr<LossLedger> ledger_;
     std::unique_ptr<ReportRunner> reports_;
     OddsFiles oddsFiles_;
+    std::unique_ptr<TimeSeriesOdds> timeSeries_;
     int fileFailures_ = 0;
     RacePatternForm raceMoyo_;
     int shownRace_ = -1;  // the slot whose tables the screen shows

@@ -43,6 +43,10 @@ class RealTimeFetcher {
     // How long a read may keep hearing "still downloading" before it gives up.
     static constexpr int kMaxWaitMs = 60000;
     void SetMaxWait(int milliseconds) { maxWaitMs_ = milliseconds; }
+    // Called with every record the day store took (the odds history keeps them).
+    void OnStored(std::function<void(const std::string& record)> observer) {
+        onStored_ = std::move(observer);
+    }
 
   private:
     void Run(const RealTimeRequest& request, RealTimeOutcome& outcome);
@@ -60,6 +64,7 @@ class RealTimeFetcher {
     Label& label_;
     std::function<void()> changed_;
     int maxWaitMs_ = kMaxWaitMs;
+    std::function<void(const std::string&)> onStored_;
     bool open_ = false;  // this fetch holds an open request
 };
 
