@@ -30,9 +30,9 @@ OddsMovement ReadOddsMovement(const RaceSlot& slot, const std::string& folder);
 // "hh:mm" of minutes after midnight.
 std::string ClockText(int minutes);
 
-// The table of announcements × horses: a header row ("発表" and the horse numbers), then one
-// row per announcement: its time and each horse's win odds ("%.1f", "取消" when cancelled,
-// empty when blank).
+// The table of announcements × horses: a header row (the announcement heading and the horse
+// numbers), then one row per announcement: its time and each horse's win odds with one
+// decimal, the cancellation word when cancelled, empty when blank.
 std::vector<std::vector<std::string>> OddsMovementRows(const OddsMovement& movement);
 
 // The chart's axes. Odds run on a log scale between two round values; times between the first
