@@ -1,10 +1,13 @@
 #include "app/TMainForm.h"
 
+#include "app/ReportRunner.h"
+
 #include "analysis/IndexTable.h"
 #include "datalink/JvLink.h"
 #include "datalink/JvResultMessage.h"
 #include "daystore/DayFiles.h"
 #include "daystore/RaceDay.h"
+#include "odds/TimeSeriesOdds.h"
 #include "platform/FileSystem.h"
 #include "platform/SettingsTable.h"
 #include "platform/TextField.h"
@@ -49,7 +52,9 @@ TMainForm::TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvL
       errorLog_(JoinPath(programFolder_, kErrorLogName), ports.clock),
       store_(programFolder_),
       book_(std::make_unique<DayBook>()),
-      ledger_(std::make_unique<LossLedger>(JoinPath(programFolder_, kLedgerFileName))) {
+      ledger_(std::make_unique<LossLedger>(JoinPath(programFolder_, kLedgerFileName))),
+      reports_(std::make_unique<ReportRunner>(*this)),
+      timeSeries_(std::make_unique<TimeSeriesOdds>(programFolder_, settings_)) {
     settings_.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
     store_.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
     // The log cannot take a line about itself: its failures go to the status line alone.
@@ -117,6 +122,8 @@ void TMainForm::FillExternalFolders() {
         WriteTextSetting(settings_, folder.setting,
                          folder.dataSubfolder ? JoinPath(*path, "Data") : *path);
     }
+    // Without a viewer the import reads the program's own history.
+    timeSeries_->FillBlankFolder();
 }
 
 bool TMainForm::FormCreate(std::string* error) {

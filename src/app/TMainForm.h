@@ -7,13 +7,16 @@
 #include "daystore/DayStore.h"
 #include "daystore/RaceSlot.h"
 #include "odds/OddsFiles.h"
+#include "odds/OddsMovement.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/ErrorLog.h"
 #include "platform/Registry.h"
 #include "platform/SettingsFile.h"
 #include "platform/Shell.h"
+#include "records/DayReplay.h"
 #include "records/LossLedger.h"
+#include "records/ReportOutcome.h"
 #include "selection/RacePatternSettings.h"
 #include "selection/SortDirections.h"
 #include "stakes/FundAllocation.h"
@@ -29,7 +32,10 @@
 namespace kagiroi {
 
 class JvLink;
+class TimeSeriesOdds;
 struct MainFormProbe;
+class FormReplayHost;
+class ReportRunner;
 
 // The title of the main window and of every dialog, and the version text. Defined in the core's
 // sources so the window receives their Shift_JIS bytes, whatever charset includes this header.
@@ -77,7 +83,9 @@ class TMainForm {
     void BuildDateList();
     // The chosen date changed (index into DateList).
     void DateListChange(int index);
-    void LoadDay(const std::string& day);
+    // Loads a day as a change of the date box does; a replay leaves the current day's fetches
+    // as they were.
+    void LoadDay(const std::string& day, bool startFetches = true);
     // A click on race list item `item`.
     void DatListClick(int item);
     bool NextRaceClick();  // 直前ﾚｰｽ; true when a race was selected
@@ -96,6 +104,9 @@ class TMainForm {
     void HrReadBtnClick();          // payouts (and the placings and final odds with them)
     void DMReadBtnClick();          // mining predictions
     void CalcBtnClick();            // payout parse of all races
+    // 時系列オッズより取得: the odds nearest each race's fetch time from the time-series folder,
+    // then the day again; true when the announcements were saved (the closing message shown).
+    bool T1Click();
 
     // --- The selected race ---
     void UTSFBtnClick();       // automatic marks
@@ -121,8 +132,24 @@ class TMainForm {
     void PluginFolderClick();    // Hibari投票プラグイン２フォルダ指定
     void N12Click();             // 時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定
     void CopyIndexTableClick();  // ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ
+    // The win odds of the race on screen over its day's announcements (empty when none is).
+    OddsMovement SelectedOddsMovement() const;
     RacePatternForm& RaceMoyoForm() { return raceMoyo_; }
     void RaceMoyoSaveClick();  // 保存 of the race pattern dialog
+
+    // --- Replays of stored days ---
+    // Every race of the loaded day (or of each given date box entry) selected in turn as a
+    // click selects it, `visit` seeing what the screen then shows; the day and race chosen
+    // before are chosen again afterwards.
+    ReplaySummary ReplayLoadedDay(const RaceVisitor& visit);
+    ReplaySummary ReplayDays(const std::vector<int>& dateIndexes, const RaceVisitor& visit);
+
+    // --- Reports of the 検証 menu, each over a replay of the loaded day (or its year) ---
+    ReportOutcome TallyDayClick();                       // 集計
+    ReportOutcome VerifyDayClick();                      // 検証
+    ReportOutcome ReportHitsClick(long long threshold);  // 的中 (0), 穴的中 (5000)
+    ReportOutcome ExportDayStatisticsClick();            // 平均以下頭数 → 単日分
+    ReportOutcome ExportYearStatisticsClick();           // 平均以下頭数 → 年単位
 
     // --- Race-day fetches ---
     void SokuhoOddsBtnClick();  // 速報ｵｯｽﾞ
@@ -175,6 +202,9 @@ class TMainForm {
   private:
     // Tests reach the internals through it; it is defined in the tests alone.
     friend struct MainFormProbe;
+    // The replay drives the form's own handlers.
+    friend class FormReplayHost;
+    friend class ReportRunner;
 
     // Silence the beeps of the timed fetches while they run.
     struct QuietFlags {
@@ -221,12 +251,14 @@ class TMainForm {
     // without data, which keeps the earlier race on screen.
     bool RaceOnScreen() const { return HasSelectedRace() && shownRace_ == SelectedRace(); }
     void LogAll(const std::vector<std::string>& lines);
-    RealTimeRequest Request(const RealTimeSpec& spec, std::string key, std::string fetching,
+    RealTimeRequest Request(const RealTimeDataSpec& entry, std::string key, std::string fetching,
                             std::string failurePrefix, bool quiet) const;
     RealTimeFetcher Fetcher();
     // Whether the data service is free for a new command; a button pressed while another
     // holds it beeps and says so in the download label.
     bool ServiceFree(bool pressed);
+    // A record a race-day fetch stored goes to the odds history too.
+    void KeepOddsHistory(const std::string& record);
     void KeepOddsDue(const std::vector<std::string>& entries);
     std::vector<std::string> TakeOddsDue();
 
@@ -240,7 +272,9 @@ class TMainForm {
     std::unique_ptr<DayBook> book_;
     // The subsystems the form owns as parts, one member each; their handlers delegate to them.
     std::unique_ptr<LossLedger> ledger_;
+    std::unique_ptr<ReportRunner> reports_;
     OddsFiles oddsFiles_;
+    std::unique_ptr<TimeSeriesOdds> timeSeries_;
     int fileFailures_ = 0;
     RacePatternForm raceMoyo_;
     int shownRace_ = -1;  // the slot whose tables the screen shows

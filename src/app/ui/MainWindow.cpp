@@ -8,6 +8,7 @@
 #include "app/ui/ResultsPageView.h"
 #include "datalink/TGetDataForm.h"
 #include "datalink/ui/GetDataDialog.h"
+#include "odds/ui/OddsChartView.h"
 #include "selection/ui/RaceMoyoDialog.h"
 #include "widgets/Fonts.h"
 #include "widgets/QtPorts.h"
@@ -68,6 +69,8 @@ void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     file->addAction(QStringLiteral("1日分の全オッズを一括取得(&O)"), this,
                     [this] { Run([this] { form_.N1O1Click(); }); });
+    file->addAction(QStringLiteral("時系列オッズより取得(&T)"), this,
+                    [this] { Run([this] { form_.T1Click(); }); });
     file->addSeparator();
     file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
 
@@ -82,9 +85,33 @@ void MainWindow::BuildMenus() {
     user->addAction(QStringLiteral("データ自動取得時刻設定(&T)"), this,
                     &MainWindow::OpenFetchTimeDialog);
 
+    BuildVerificationMenu();
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->addAction(QStringLiteral("使用解説書(&C)"), this, [this] { form_.HelpClick(); });
     help->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), this, &MainWindow::ShowVersion);
+}
+
+// What the program's tickets would have won on the loaded day: each command replays every race
+// as a click on it, with the progress dialog naming the race (and day) it is on.
+void MainWindow::BuildVerificationMenu() {
+    verificationMenu_ = menuBar()->addMenu(QStringLiteral("検証(&V)"));
+    QMenu* menu = verificationMenu_;
+    menu->addAction(QStringLiteral("集計"), this,
+                    [this] { Run([this] { form_.TallyDayClick(); }); });
+    menu->addAction(QStringLiteral("検証"), this,
+                    [this] { Run([this] { form_.VerifyDayClick(); }); });
+    menu->addAction(QStringLiteral("的中"), this,
+                    [this] { Run([this] { form_.ReportHitsClick(0); }); });
+    menu->addAction(QStringLiteral("穴的中"), this,
+                    [this] { Run([this] { form_.ReportHitsClick(5000); }); });
+    QMenu* statistics = menu->addMenu(QStringLiteral("平均以下頭数"));
+    statistics->addAction(QStringLiteral("単日分"), this,
+                          [this] { Run([this] { form_.ExportDayStatisticsClick(); }); });
+    statistics->addAction(QStringLiteral("年単位"), this,
+                          [this] { Run([this] { form_.ExportYearStatisticsClick(); }); });
+    // The vote file (投票ファイル出力) and the backtest (バックテスト...) are added below these,
+    // after a separator, to verificationMenu_.
 }
 
 void MainWindow::BuildToolBar() {
@@ -191,6 +218,10 @@ QWidget* MainWindow::BuildRaceArea() {
     resultsScroll->setWidgetResizable(true);
     resultsScroll->setFrameShape(QFrame::NoFrame);
     pages_->addTab(resultsScroll, QStringLiteral("結果"));
+    oddsChart_ = new OddsChartView(pages_);
+    pages_->addTab(oddsChart_, QStringLiteral("オッズ推移"));
+    // The chart reads the race's time-series file: only when it is looked at.
+    connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::Refresh);
     connect(analysis_, &AnalysisPage::StateChanged, this, &MainWindow::Refresh);
     guidance_ = new QLabel(area);
     guidance_->setObjectName(QStringLiteral("Guidance"));
@@ -293,6 +324,8 @@ void MainWindow::Refresh() {
         indexTable_->Refresh();
         analysis_->Refresh();
         results_->Refresh(form_);
+        if (pages_->currentWidget() == oddsChart_)
+            oddsChart_->SetMovement(form_.SelectedOddsMovement());
     }
     RefreshClock();
     SyncTimer(clockTimer_, form_.Timers().ClockTimer);
