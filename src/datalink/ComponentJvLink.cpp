@@ -29,6 +29,9 @@ std::string ProgramFolder() {
     return FolderOf(FromNativePath(Utf16ToSjis(wide)));
 }
 
+#endif
+
+#ifdef _WIN64
 // The bridge's exit status says whether it could create the component.
 bool BridgeCreatesTheComponent(const std::string& program) {
     std::u16string wide = SjisToUtf16(NativePath(program));

@@ -14,7 +14,13 @@ namespace {
 // The window's toolkit applies the user's locale to the whole process; the program's number
 // texts are data (read back from cells and files), so they are always written with a point.
 #ifdef _WIN32
+// The system's own printf rounds a tie such as 6.25 away from zero, while every other system
+// rounds the exact value to even ("6.2"); cell texts must not change with the system. MinGW's
+// own printf rounds as the others do, but takes the decimal mark from the C locale.
 int FormatInto(char* out, size_t size, const char* pattern, va_list args) {
+    const char* mark = std::localeconv()->decimal_point;
+    if (mark != nullptr && mark[0] == '.' && mark[1] == '\0')
+        return __mingw_vsnprintf(out, size, pattern, args);
     static const _locale_t classic = _create_locale(LC_NUMERIC, "C");
     va_list copy;
     va_copy(copy, args);

@@ -27,18 +27,36 @@ std::wstring Widen(std::string_view text, UINT codePage) {
 
 // Windows turns a byte that is no character of code page 932 into a katakana middle dot, which
 // reads as text; the program shows U+FFFD there, as on every other system.
+// Windows also passes 0x80, 0xA0 and 0xFD-0xFF through as private characters instead of
+// refusing them, although code page 932 gives them no character.
+bool IsUnmappedSingleByte(unsigned char byte) {
+    return byte == 0x80 || byte == 0xA0 || byte >= 0xFD;
+}
+
+bool HasUnmappedSingleByte(std::string_view sjis) {
+    for (size_t i = 0; i < sjis.size(); ++i) {
+        auto byte = static_cast<unsigned char>(sjis[i]);
+        if (IsUnmappedSingleByte(byte)) return true;
+        if (IsSjisLeadByte(byte)) ++i;
+    }
+    return false;
+}
+
 std::wstring WidenSjis(std::string_view sjis) {
     if (sjis.empty()) return {};
     auto size = static_cast<int>(sjis.size());
-    if (MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, sjis.data(), size, nullptr, 0) > 0)
+    if (!HasUnmappedSingleByte(sjis) &&
+        MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, sjis.data(), size, nullptr, 0) > 0)
         return Widen(sjis, 932);
     std::wstring wide;
     for (size_t i = 0; i < sjis.size();) {
         size_t length =
             IsSjisLeadByte(static_cast<unsigned char>(sjis[i])) && i + 1 < sjis.size() ? 2 : 1;
         wchar_t unit[2];
-        int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, sjis.data() + i,
-                                    static_cast<int>(length), unit, 2);
+        int n = IsUnmappedSingleByte(static_cast<unsigned char>(sjis[i]))
+                    ? 0
+                    : MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, sjis.data() + i,
+                                          static_cast<int>(length), unit, 2);
         if (n > 0)
             wide.append(unit, static_cast<size_t>(n));
         else

@@ -96,7 +96,8 @@ TEST(CoreHeaderCharsetTest, NoCoreHeaderHoldsANonAsciiByteInItsCode) {
     int headers = 0;
     std::vector<std::string> found;
     for (const auto& entry : fs::recursive_directory_iterator(source)) {
-        if (entry.path().extension() != ".h" || IsWindowCode(fs::relative(entry.path(), source)))
+        if (entry.path().extension() != ".h" ||
+            IsWindowCode(entry.path().lexically_relative(source)))
             continue;
         ++headers;
         for (const auto& where : NonAsciiLines(entry.path()))

@@ -48,6 +48,8 @@ TEST(TextField, TrimLeavesFullWidthSpaces) {
 TEST(Format, PrintfPatterns) {
     EXPECT_EQ(" 3", Format("%2d", 3));
     EXPECT_EQ("  12.3", Format("%6.1f", 12.34));
+    // Exact ties round to even on every system: 6.25 and 0.125 are exact binary values.
+    EXPECT_EQ("  6.2 0.12  0.4", Format("%5.1f %.2f %4.1f", 6.25, 0.125, 0.375));
     EXPECT_EQ(std::string(300, 'x'), Format("%s", std::string(300, 'x').c_str()));
 }
 
@@ -64,6 +66,9 @@ TEST(Sjis, LiteralsAreShiftJisAndConvertBothWays) {
         SjisToUtf8(std::string("\x80"
                                "a",
                                2)));
+    // Single bytes that code page 932 leaves without a character, and a real trail byte 0x80.
+    EXPECT_EQ("\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD", SjisToUtf8("\xA0\xFD\xFF"));
+    EXPECT_EQ("\xC3\xB7", SjisToUtf8("\x81\x80"));
 }
 
 TEST(DateTime, FormatsPatternsAroundShiftJisCharacters) {
