@@ -119,6 +119,7 @@ void TMainForm::DatListClick(int item) {
     SortIndexTableInitially(raceCard_.StringGrid26);
 
     betting_.SaNumEditExC1 = Format("%d", AmountOfRace(slot));
+    progression_->RaceSelected(lossReg_->CumulativeLoss());
 
     UTSFBtnClick();
     KaimeMakeBtnClick();
@@ -151,7 +152,7 @@ struct TMainForm::FavouriteBox {
 
 void TMainForm::FavouriteBoxChange(const FavouriteBox& box, int value) {
     int& rank = raceCard_.*box.rank;
-    rank = std::clamp(value, box.setting.min, box.setting.max);
+    rank = std::clamp(value, box.setting.minimum, box.setting.maximum);
     raceCard_.Favourites.*box.label = RaceOnScreen() ? box.text(Selected().Odds, rank) : "";
     WriteIntSetting(settings_, box.setting, rank);
 }

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "app/ProgramFolder.h"
+#include "cli/CliLedger.h"
 #include "cli/CliRace.h"
 #include "cli/CliSession.h"
 #include "cli/CliTables.h"
@@ -48,6 +49,18 @@ Commands:
       The race-day fetches of the window's buttons for the loaded day (and selected race);
       prints the index table after odds and mining, the results after results and the race's
       header after changes.
+  race DAY RACE --progression [--target YEN] [--amount YEN] [--mode ...]
+      Presses 追い上げ for the race: the amount that recovers the loss ledger's cumulative
+      loss and makes the target profit (KaimeSet/DefaultTarProfit unless --target is given)
+      at the shown table's expected return rate; prints the amounts and both tables.
+  ledger
+      The loss ledger (ruison.csv): its entries and the cumulative loss.
+  ledger add DAY RACE AMOUNT [--yes] | ledger delete N [--yes] | ledger clear [--yes]
+      Records AMOUNT yen (negative for a recovery) for RACE of DAY, deletes entry N, or
+      clears the ledger, as the 損失金管理 window does. --yes answers its questions.
+  settings investment [--amount YEN] [--rate PCT] [--target YEN]
+      Prints, and with options writes, the default amount per race, the increase rate and
+      the target profit of 投資金設定 (a value below 100 is stored as 100).
   demo
       Downloads what is new, loads today and prints the net of the next race with its stakes.
 
@@ -162,6 +175,8 @@ int RunCommand(CliSession& session, const CliOptions& options) {
     if (command == "race") return RunRaceCommand(session, options);
     if (command == "vote") return RunVoteCommand(session, options);
     if (command == "fetch") return Fetch(session, options);
+    if (command == "ledger") return RunLedgerCommand(session, options);
+    if (command == "settings") return RunSettingsCommand(session, options);
     return Demo(session, options);
 }
 
@@ -179,13 +194,15 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
         std::fprintf(stderr, "%s\n%s", options.error.c_str(), help.c_str());
         return kExitUsage;
     }
-    static const char* kCommands[] = {"download", "days", "race", "vote", "fetch", "demo"};
+    static const char* kCommands[] = {"download", "days",   "race",     "vote",
+                                      "fetch",    "ledger", "settings", "demo"};
     const std::string& command = options.command;
     if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
         std::fprintf(stderr, "unknown command: %s\n%s", command.c_str(), help.c_str());
         return kExitUsage;
     }
-    bool takesArguments = command == "race" || command == "vote" || command == "fetch";
+    bool takesArguments = command == "race" || command == "vote" || command == "fetch" ||
+                          command == "ledger" || command == "settings";
     if (!takesArguments && !options.arguments.empty()) {
         std::fprintf(stderr, "%s takes no arguments: %s\n", command.c_str(),
                      options.arguments.front().c_str());

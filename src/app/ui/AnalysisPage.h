@@ -34,6 +34,7 @@ class AnalysisPage : public QWidget {
     QWidget* BuildFigures();
     QWidget* BuildTicketTab(BetType type, TextGridView*& view, QLabel* totals[4]);
     QWidget* BuildStakePanel();
+    QWidget* BuildProgressionPanel();
     void Changed();
 
     TMainForm& form_;
@@ -59,6 +60,10 @@ class AnalysisPage : public QWidget {
     QRadioButton* equal_;
     QRadioButton* proportional_;
     QLineEdit* amount_;
+    QWidget* progression_;  // 追い上げ投資用
+    QLineEdit* loss_;       // 損失金額
+    QLineEdit* target_;     // 目標利益金額
+    QPushButton* lossMemo_;
 };
 
 }  // namespace kagiroi

@@ -18,6 +18,7 @@ class QtUi;
 class AnalysisPage;
 class ProgressDialog;
 class RaceHeaderPanel;
+class LossRegDialog;
 class RaceMoyoDialog;
 class ResultsPageView;
 class TextGridView;
@@ -52,6 +53,7 @@ class MainWindow : public QMainWindow {
     void RefreshRaceList();
     void OpenDownloadDialog();
     void OpenFetchTimeDialog();
+    void OpenInvestmentDialog();
     void ShowVersion();
     // Runs a handler of the form, then shows what it changed.
     template <typename Handler>
@@ -81,6 +83,8 @@ class MainWindow : public QMainWindow {
     QLabel* remainingLabel_ = nullptr;
     ProgressDialog* progress_ = nullptr;
     std::unique_ptr<RaceMoyoDialog> raceMoyo_;
+    LossRegDialog* lossReg_ = nullptr;
+    QAction* useProgression_ = nullptr;
 
     QTimer clockTimer_, countdownTimer_, autoOddsTimer_, resultsTimer_, changeTimer_;
 };
