@@ -324,6 +324,12 @@ void AnalysisPage::Refresh() {
     proportional_->setChecked(form_.Betting().RadioGroup1 != 0);
     QString amount = ToQString(form_.Betting().SaNumEditExC1);
     if (amount_->text() != amount) amount_->setText(amount);
+    refreshing_ = false;
+    RefreshProgression();
+}
+
+void AnalysisPage::RefreshProgression() {
+    refreshing_ = true;
     const ProgressionPanel& progression = form_.Progression();
     progression_->setVisible(progression.Offered());
     lossMemo_->setVisible(progression.Offered());

@@ -23,6 +23,8 @@ class AnalysisPage : public QWidget {
   public:
     AnalysisPage(TMainForm& form, QWidget* parent = nullptr);
     void Refresh();
+    // The switch 追い上げ投資を使う and the progression boxes, shown even while no race is.
+    void RefreshProgression();
 
   signals:
     void StateChanged();  // a click changed the form's state

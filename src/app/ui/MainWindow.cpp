@@ -305,6 +305,7 @@ void MainWindow::Refresh() {
         analysis_->Refresh();
         results_->Refresh(form_);
     }
+    analysis_->RefreshProgression();
     {
         QSignalBlocker block(useProgression_);
         useProgression_->setChecked(form_.Progression().Offered());

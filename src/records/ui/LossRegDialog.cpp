@@ -3,6 +3,7 @@
 #include "widgets/TextConversion.h"
 #include "widgets/TextGridView.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIntValidator>

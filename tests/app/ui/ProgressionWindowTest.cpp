@@ -42,10 +42,10 @@ TEST(ProgressionWindow, TheSwitchShowsThePanelAndTheLedgerRecordsThroughTheWindo
     auto* use = window.findChild<QAction*>(QStringLiteral("UseProgression"));
     auto* ledger = window.findChild<LossRegDialog*>();
     ASSERT_TRUE(panel && memo && use && ledger);
-    EXPECT_FALSE(panel->isVisibleTo(&window));
-    EXPECT_FALSE(memo->isVisibleTo(&window));
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_TRUE(memo->isHidden());
     use->trigger();
-    EXPECT_TRUE(panel->isVisibleTo(&window));
+    EXPECT_FALSE(panel->isHidden());
     memo->click();
     EXPECT_TRUE(ledger->isVisible());
 
@@ -59,7 +59,7 @@ TEST(ProgressionWindow, TheSwitchShowsThePanelAndTheLedgerRecordsThroughTheWindo
     EXPECT_EQ(QStringLiteral("3000"), panel->findChildren<QLineEdit*>().value(0)->text());
 
     use->trigger();
-    EXPECT_FALSE(panel->isVisibleTo(&window));
+    EXPECT_TRUE(panel->isHidden());
     EXPECT_FALSE(ledger->isVisible());
 }
 
