@@ -53,19 +53,42 @@ void TMainForm::SaNumEditExC1Change(const std::string& text) {
     ReallocateStakes();
 }
 
+TicketSource TMainForm::CurrentTicketSource() const {
+    TicketSource source;
+    source.dayText = dayList_.DateText;
+    if (RaceOnScreen()) {
+        source.race = &Selected();
+        if (SelectedRace() < static_cast<int>(dayList_.RaceList.size()))
+            source.raceListText = dayList_.RaceList[static_cast<size_t>(SelectedRace())];
+    }
+    return source;
+}
+
 VoteOutcome TMainForm::TohyoCSVBtnClick() {
     bool trio = betting_.ActiveTicketTab == TicketTab::Trio;
-    VotingRequest request;
-    request.dayText = dayList_.DateText;
-    if (RaceOnScreen()) {
-        request.race = &Selected();
-        if (SelectedRace() < static_cast<int>(dayList_.RaceList.size()))
-            request.raceListText = dayList_.RaceList[static_cast<size_t>(SelectedRace())];
-    }
-    request.pluginFolder = ReadPluginFolder(settings_, programFolder_);
+    VotingRequest request{CurrentTicketSource(), ReadPluginFolder(settings_, programFolder_)};
     return SendToVotingPlugin(trio ? "SANFUKU" : "SANTAN",
                               betting_.Bets.Table(trio ? BetType::Trio : BetType::Trifecta),
                               request, ports_.ui, ports_.shell);
+}
+
+VoteFileOutcome TMainForm::TohyoFileBtnClick() {
+    return VoteFileMenuClick(BetTypeOfTab(betting_.ActiveTicketTab));
+}
+
+VoteFileOutcome TMainForm::VoteFileMenuClick(BetType type) {
+    VoteFileRequest request{CurrentTicketSource(), ReadVoteFileFolder(settings_, programFolder_)};
+    return WriteVoteFile(type, betting_.Bets.Table(type), request, ports_.ui);
+}
+
+std::string TMainForm::VoteFilePath() const {
+    if (!RaceOnScreen()) return {};
+    std::optional<std::string> name = VoteFileName(Selected().RaceInfo);
+    return name ? JoinPath(ReadVoteFileFolder(settings_, programFolder_), *name) : std::string();
+}
+
+void TMainForm::KaimeFolderClick() {
+    ChooseVoteFileFolder(settings_, ports_.ui, programFolder_);
 }
 
 void TMainForm::PluginFolderClick() {

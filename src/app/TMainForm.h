@@ -20,6 +20,7 @@
 #include "stakes/PluginCsv.h"
 #include "stakes/PopularityRates.h"
 #include "stakes/StakeEvents.h"
+#include "stakes/VoteFile.h"
 
 #include <functional>
 #include <memory>
@@ -118,7 +119,14 @@ class TMainForm {
     void RadioGroup1Click(int index);                   // 資金配分
     void SaNumEditExC1Change(const std::string& text);  // 入力投票金額
     VoteOutcome TohyoCSVBtnClick();                     // Hibari2投票
-    void PluginFolderClick();    // Hibari投票プラグイン２フォルダ指定
+    void PluginFolderClick();  // Hibari投票プラグイン２フォルダ指定
+    // 投票ﾌｧｲﾙ: the vote file of the table on the ticket tab shown.
+    VoteFileOutcome TohyoFileBtnClick();
+    // An item of 投票ファイル: the vote file of the type's table.
+    VoteFileOutcome VoteFileMenuClick(BetType type);
+    // Where the vote file of the selected race goes; empty when no race with a date is shown.
+    std::string VoteFilePath() const;
+    void KaimeFolderClick();     // 買い目ﾌｫﾙﾀﾞ指定
     void N12Click();             // 時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定
     void CopyIndexTableClick();  // ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ
     RacePatternForm& RaceMoyoForm() { return raceMoyo_; }
@@ -212,6 +220,8 @@ class TMainForm {
     struct FavouriteBox;
     void FavouriteBoxChange(const FavouriteBox& box, int value);
     StakeInputs CurrentStakeInputs() const;
+    // The day and race the ticket tables are for, as the vote commands hand them over.
+    TicketSource CurrentTicketSource() const;
     void ReallocateStakes();
     int SelectedRace() const { return dayList_.SelectedRace; }
     RaceSlot& Selected() { return (*book_)[SelectedRace()]; }

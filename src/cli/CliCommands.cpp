@@ -44,6 +44,10 @@ Commands:
                 [--no-plugin]
       Writes the voting plug-in's CSV as the Hibari2投票 button does and starts the plug-in
       (not with --no-plugin). --yes answers the confirmation; without it the answer is No.
+  votefile DAY RACE --type 単勝|複勝|枠連|馬連|ワイド|馬単|３連複|３連単 [--amount YEN]
+                [--mode ...] [--strike N,...] [--yes]
+      Writes the PATBET vote file of the type's table (yymmdd.BET in Dir/kaime, the program
+      folder's kaime by default) and prints its path; --yes answers the confirmation.
   fetch odds|results|mining|changes DAY [RACE]
       The race-day fetches of the window's buttons for the loaded day (and selected race);
       prints the index table after odds and mining, the results after results and the race's
@@ -161,6 +165,7 @@ int RunCommand(CliSession& session, const CliOptions& options) {
     if (command == "days") return Days(session);
     if (command == "race") return RunRaceCommand(session, options);
     if (command == "vote") return RunVoteCommand(session, options);
+    if (command == "votefile") return RunVoteFileCommand(session, options);
     if (command == "fetch") return Fetch(session, options);
     return Demo(session, options);
 }
@@ -179,13 +184,15 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
         std::fprintf(stderr, "%s\n%s", options.error.c_str(), help.c_str());
         return kExitUsage;
     }
-    static const char* kCommands[] = {"download", "days", "race", "vote", "fetch", "demo"};
+    static const char* kCommands[] = {"download", "days",  "race", "vote",
+                                      "votefile", "fetch", "demo"};
     const std::string& command = options.command;
     if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
         std::fprintf(stderr, "unknown command: %s\n%s", command.c_str(), help.c_str());
         return kExitUsage;
     }
-    bool takesArguments = command == "race" || command == "vote" || command == "fetch";
+    bool takesArguments =
+        command == "race" || command == "vote" || command == "votefile" || command == "fetch";
     if (!takesArguments && !options.arguments.empty()) {
         std::fprintf(stderr, "%s takes no arguments: %s\n", command.c_str(),
                      options.arguments.front().c_str());

@@ -2,7 +2,9 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliTables.h"
+#include "platform/Sjis.h"
 #include "platform/TextField.h"
+#include "stakes/VoteFile.h"
 
 namespace kagiroi {
 
@@ -113,6 +115,23 @@ int RunVoteCommand(CliSession& session, const CliOptions& options) {
     session.Form().PageControl2Change(trio ? TicketTab::Trio : TicketTab::Trifecta);
     VoteOutcome outcome = session.Form().TohyoCSVBtnClick();
     return outcome == VoteOutcome::Started ? kExitOk : kExitRefused;
+}
+
+int RunVoteFileCommand(CliSession& session, const CliOptions& options) {
+    std::string name = options.Value("--type").value_or("");
+    // The terminal's UTF-8, or Shift_JIS bytes as a Shift_JIS terminal gives them.
+    std::optional<BetType> type = BetTypeOfVoteName(Utf8ToSjis(name));
+    if (!type) type = BetTypeOfVoteName(name);
+    if (!type) {
+        session.Ui().ShowMessage(
+            "--type is one of 単勝, 複勝, 枠連, 馬連, ワイド, 馬単, ３連複, ３連単 (or win, place, "
+            "bracket, quinella, wide, exacta, trio, trifecta)");
+        return kExitUsage;
+    }
+    if (int status = SelectWithOptions(session, options, {*type}); status >= 0) return status;
+    if (session.Form().VoteFileMenuClick(*type) != VoteFileOutcome::Written) return kExitRefused;
+    session.Print(session.Form().VoteFilePath() + "\n");
+    return kExitOk;
 }
 
 }  // namespace kagiroi

@@ -6,7 +6,6 @@
 #include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 #include "selection/BetColumns.h"
-#include "selection/BetTables.h"
 
 #include <array>
 #include <vector>
@@ -24,9 +23,6 @@ constexpr const char* kPluginProgram = "HibariTohyoPlugIn2.exe";
 constexpr const char* kPluginProgram = "HibariTohyoPlugIn2";
 #endif
 
-const char* kNoDayMessage = "開催日ﾃﾞｰﾀを読み込んでください。";
-const char* kNoRaceMessage = "レースデータを読み込んでください。";
-const char* kNoTicketsMessage = "買い目が作成されていません。";
 const char* kNotInstalledMessage =
     "「Hibari投票プラグイン２」が正常にインストールされていません。再インストールしてください。";
 const char* kStartFailedMessage =
@@ -34,14 +30,8 @@ const char* kStartFailedMessage =
     "投票プラグイン２が正しくインストールされているか確認してください。";
 
 VoteOutcome Refuse(Ui& ui, const std::string& message, VoteOutcome outcome) {
-    ui.Beep(BeepSound::Default);
-    ui.ShowMessage(message);
+    RefuseWithMessage(ui, message);
     return outcome;
-}
-
-bool HasStakedTicket(const TextGrid& table, const BetColumns& c, int row) {
-    return !IsBlank(table.Cell(c.combination, row)) && !IsBlank(table.Cell(c.odds, row)) &&
-           !IsBlank(table.Cell(c.stake, row));
 }
 
 // 12600 as "12,600".
@@ -54,10 +44,6 @@ std::string GroupedDigits(int64_t value) {
         grouped += digits[k];
     }
     return grouped;
-}
-
-bool RaceDateIsDigits(const std::string& raceInfo) {
-    return IsDigits(Field(raceInfo, pos::kYear, 4) + Field(raceInfo, pos::kMonthDay, 4));
 }
 
 }  // namespace
@@ -128,14 +114,7 @@ VoteOutcome SendToVotingPlugin(std::string_view typeCode, const TextGrid& table,
     std::optional<BetType> type = BetTypeOfPluginCode(typeCode);
     if (!type) return VoteOutcome::NotReady;
     const BetColumns& c = ColumnsOf(*type);
-    if (IsBlank(request.dayText)) return Refuse(ui, kNoDayMessage, VoteOutcome::NotReady);
-    // A race whose date is not digits cannot name a file: it counts as no race.
-    if (request.race == nullptr || !RaceDateIsDigits(request.race->RaceInfo))
-        return Refuse(ui, kNoRaceMessage, VoteOutcome::NotReady);
-    int staked = 0;
-    for (int r = 1; r < table.RowCount(); ++r)
-        if (HasStakedTicket(table, c, r)) ++staked;
-    if (staked == 0) return Refuse(ui, kNoTicketsMessage, VoteOutcome::NotReady);
+    if (!TicketsReadyToSend(table, *type, request, ui)) return VoteOutcome::NotReady;
     std::string folder = Trim(request.pluginFolder);
     if (folder.empty()) return Refuse(ui, kNotInstalledMessage, VoteOutcome::NotReady);
 
@@ -144,7 +123,7 @@ VoteOutcome SendToVotingPlugin(std::string_view typeCode, const TextGrid& table,
     int tickets = 0;
     int64_t total = 0;
     for (int r = 1; r < table.RowCount(); ++r) {
-        if (!HasStakedTicket(table, c, r) || Trim(table.Cell(c.strike, r)) == kStrikeMark) continue;
+        if (!IsSentTicket(table, c, r)) continue;
         csv += PluginCsvLine(raceInfo, *type, table.Cell(c.stake, r), table.Cell(c.combination, r));
         ++tickets;
         total += ToInt64(table.Cell(c.stake, r));

@@ -5,6 +5,7 @@
 #include "platform/SettingsFile.h"
 #include "selection/BetTables.h"
 #include "selection/TestRace.h"
+#include "stakes/TicketTables.h"
 #include "support/FakePorts.h"
 #include "support/TempFolder.h"
 #include "support/TestText.h"
@@ -18,27 +19,7 @@ constexpr const char* kStartFailed =
     "投票プラグイン２の呼び出しでエラーが発生しました。\r\n"
     "投票プラグイン２が正しくインストールされているか確認してください。";
 
-struct Ticket {
-    const char* strike;
-    const char* combination;
-    const char* odds;
-    const char* stake;
-};
-
-TextGrid TableOf(BetType type, const std::vector<Ticket>& tickets) {
-    TextGrid table;
-    SetUpBetTable(table, type);
-    table.SetRowCount(static_cast<int>(tickets.size()) + 1);
-    for (size_t k = 0; k < tickets.size(); ++k) {
-        int row = static_cast<int>(k) + 1;
-        table.SetCell(0, row, tickets[k].strike);
-        table.SetCell(1, row, Format("%2d", row));
-        table.SetCell(2, row, tickets[k].combination);
-        table.SetCell(3, row, tickets[k].odds);
-        table.SetCell(6, row, tickets[k].stake);
-    }
-    return table;
-}
+using test::TableOf;
 
 // A plug-in folder with its kaime subfolder, the 11th race at 06 on 2009-03-15, and the ports.
 struct Voting {
