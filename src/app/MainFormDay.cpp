@@ -32,7 +32,7 @@ void TMainForm::ResetRaceStates() {
     shownRace_ = -1;
 }
 
-void TMainForm::LoadDay(const std::string& day) {
+void TMainForm::LoadDay(const std::string& day, bool startFetches) {
     FlushStore();
     bool today = IsToday(day);
     status_.RemainingTimeLabel.visible = today;
@@ -82,7 +82,7 @@ void TMainForm::LoadDay(const std::string& day) {
     timers_.ResultsTimer.intervalMs =
         TimerIntervalMs(ScheduleMinutes(ReadIntSetting(settings_, setting::kResultsInterval)));
     timers_.ResultsTimer.enabled = today;
-    if (today) StartCurrentDayFetches();
+    if (today && startFetches) StartCurrentDayFetches();
     if (!dayList_.RaceList.empty()) DatListClick(0);
     NotifyChanged();
 }

@@ -1,5 +1,7 @@
 #include "app/TMainForm.h"
 
+#include "app/ReportRunner.h"
+
 #include "analysis/IndexTable.h"
 #include "datalink/JvLink.h"
 #include "datalink/JvResultMessage.h"
@@ -49,7 +51,8 @@ TMainForm::TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvL
       errorLog_(JoinPath(programFolder_, kErrorLogName), ports.clock),
       store_(programFolder_),
       book_(std::make_unique<DayBook>()),
-      ledger_(std::make_unique<LossLedger>(JoinPath(programFolder_, kLedgerFileName))) {
+      ledger_(std::make_unique<LossLedger>(JoinPath(programFolder_, kLedgerFileName))),
+      reports_(std::make_unique<ReportRunner>(*this)) {
     settings_.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
     store_.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
     // The log cannot take a line about itself: its failures go to the status line alone.

@@ -13,7 +13,9 @@
 #include "platform/Registry.h"
 #include "platform/SettingsFile.h"
 #include "platform/Shell.h"
+#include "records/DayReplay.h"
 #include "records/LossLedger.h"
+#include "records/ReportOutcome.h"
 #include "selection/RacePatternSettings.h"
 #include "selection/SortDirections.h"
 #include "stakes/FundAllocation.h"
@@ -31,6 +33,8 @@ namespace kagiroi {
 
 class JvLink;
 struct MainFormProbe;
+class FormReplayHost;
+class ReportRunner;
 
 // The title of the main window and of every dialog, and the version text. Defined in the core's
 // sources so the window receives their Shift_JIS bytes, whatever charset includes this header.
@@ -78,7 +82,9 @@ class TMainForm {
     void BuildDateList();
     // The chosen date changed (index into DateList).
     void DateListChange(int index);
-    void LoadDay(const std::string& day);
+    // Loads a day as a change of the date box does; a replay leaves the current day's fetches
+    // as they were.
+    void LoadDay(const std::string& day, bool startFetches = true);
     // A click on race list item `item`.
     void DatListClick(int item);
     bool NextRaceClick();  // 直前ﾚｰｽ; true when a race was selected
@@ -132,6 +138,20 @@ class TMainForm {
     RacePatternForm& RaceMoyoForm() { return raceMoyo_; }
     void RaceMoyoSaveClick();  // 保存 of the race pattern dialog
 
+    // --- Replays of stored days ---
+    // Every race of the loaded day (or of each given date box entry) selected in turn as a
+    // click selects it, `visit` seeing what the screen then shows; the day and race chosen
+    // before are chosen again afterwards.
+    ReplaySummary ReplayLoadedDay(const RaceVisitor& visit);
+    ReplaySummary ReplayDays(const std::vector<int>& dateIndexes, const RaceVisitor& visit);
+
+    // --- Reports of the 検証 menu, each over a replay of the loaded day (or its year) ---
+    ReportOutcome TallyDayClick();                       // 集計
+    ReportOutcome VerifyDayClick();                      // 検証
+    ReportOutcome ReportHitsClick(long long threshold);  // 的中 (0), 穴的中 (5000)
+    ReportOutcome ExportDayStatisticsClick();            // 平均以下頭数 → 単日分
+    ReportOutcome ExportYearStatisticsClick();           // 平均以下頭数 → 年単位
+
     // --- Race-day fetches ---
     void SokuhoOddsBtnClick();  // 速報ｵｯｽﾞ
     void ResultsBtnClick();     // 結果情報
@@ -183,6 +203,9 @@ class TMainForm {
   private:
     // Tests reach the internals through it; it is defined in the tests alone.
     friend struct MainFormProbe;
+    // The replay drives the form's own handlers.
+    friend class FormReplayHost;
+    friend class ReportRunner;
 
     // Silence the beeps of the timed fetches while they run.
     struct QuietFlags {
@@ -250,6 +273,7 @@ class TMainForm {
     std::unique_ptr<DayBook> book_;
     // The subsystems the form owns as parts, one member each; their handlers delegate to them.
     std::unique_ptr<LossLedger> ledger_;
+    std::unique_ptr<ReportRunner> reports_;
     OddsFiles oddsFiles_;
     int fileFailures_ = 0;
     RacePatternForm raceMoyo_;

@@ -2,6 +2,7 @@
 
 #include "app/ProgramFolder.h"
 #include "cli/CliRace.h"
+#include "cli/CliReports.h"
 #include "cli/CliSession.h"
 #include "cli/CliTables.h"
 #include "datalink/TGetDataForm.h"
@@ -52,6 +53,12 @@ Commands:
       The race-day fetches of the window's buttons for the loaded day (and selected race);
       prints the index table after odds and mining, the results after results and the race's
       header after changes.
+  tally DAY | verify DAY | hits DAY [--threshold YEN] | stats DAY | stats YEAR [--yes]
+      Replays every race of DAY as clicks on it and prints the report of the window's 検証
+      menu: 集計 (every bet type), 検証 (枠連 race by race), 的中 (hit trios and trifectas
+      paying more than YEN, 0 by default; 5000 is 穴的中) or the statistics CSV of the day, or
+      of every stored day of YEAR (asks first: --yes answers it). Prints the files written
+      under HPupload or CSV; they are not opened.
   demo
       Downloads what is new, loads today and prints the net of the next race with its stakes.
 
@@ -167,6 +174,7 @@ int RunCommand(CliSession& session, const CliOptions& options) {
     if (command == "vote") return RunVoteCommand(session, options);
     if (command == "votefile") return RunVoteFileCommand(session, options);
     if (command == "fetch") return Fetch(session, options);
+    if (IsReportCommand(command)) return RunReportCommand(session, options);
     return Demo(session, options);
 }
 
@@ -184,15 +192,15 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
         std::fprintf(stderr, "%s\n%s", options.error.c_str(), help.c_str());
         return kExitUsage;
     }
-    static const char* kCommands[] = {"download", "days",  "race", "vote",
-                                      "votefile", "fetch", "demo"};
+    static const char* kCommands[] = {"download", "days",  "race",   "vote", "votefile", "fetch",
+                                      "demo",     "tally", "verify", "hits", "stats"};
     const std::string& command = options.command;
     if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
         std::fprintf(stderr, "unknown command: %s\n%s", command.c_str(), help.c_str());
         return kExitUsage;
     }
-    bool takesArguments =
-        command == "race" || command == "vote" || command == "votefile" || command == "fetch";
+    bool takesArguments = command == "race" || command == "vote" || command == "votefile" ||
+                          command == "fetch" || IsReportCommand(command);
     if (!takesArguments && !options.arguments.empty()) {
         std::fprintf(stderr, "%s takes no arguments: %s\n", command.c_str(),
                      options.arguments.front().c_str());

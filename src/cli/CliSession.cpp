@@ -1,5 +1,7 @@
 #include "cli/CliSession.h"
 
+#include "cli/CliReports.h"
+
 #include "datalink/JvLinkComponent.h"
 #include "daystore/DayFiles.h"
 #include "daystore/RecordLayout.h"
@@ -11,12 +13,23 @@
 
 namespace kagiroi {
 
+namespace {
+
+// Reports print the paths they wrote instead of opening them: the window's default program
+// belongs to the window.
+std::unique_ptr<Shell> MakeShell(const CliOptions& options) {
+    if (IsReportCommand(options.command)) return std::make_unique<NoDocumentShell>();
+    if (options.Has("--no-plugin")) return std::make_unique<NoProgramShell>();
+    return std::make_unique<SystemShell>();
+}
+
+}  // namespace
+
 CliSession::CliSession(const std::string& programFolder, const CliOptions& options)
     : programFolder_(programFolder),
       ui_(options.Has("--sjis"), options.Has("--yes")),
       clock_(MakeClockFromEnvironment(&unreadableNow_)),
-      shell_(options.Has("--no-plugin") ? std::unique_ptr<Shell>(new NoProgramShell)
-                                        : std::unique_ptr<Shell>(new SystemShell)),
+      shell_(MakeShell(options)),
       registry_(MakeMachineRegistry()),
       settings_(JoinPath(programFolder, "kagiroi.ini")),
       jvLink_(CreateJvLinkComponent(settings_, *clock_, nullptr, MakeDemoJvLink)) {

@@ -50,4 +50,10 @@ class NoProgramShell : public SystemShell {
     }
 };
 
+// A shell that opens no document (the report commands); opening counts as done.
+class NoDocumentShell : public SystemShell {
+  public:
+    bool OpenDocument(const std::string&) override { return true; }
+};
+
 }  // namespace kagiroi

@@ -37,12 +37,14 @@ namespace RA {
 inline constexpr FieldPos Day{18, 2};
 inline constexpr FieldPos Weekday{28, 1};
 inline constexpr FieldPos RaceName{33, 60};
+inline constexpr FieldPos ShortName{593, 12};  // six full-width characters
 inline constexpr FieldPos Edition{612, 3};
 inline constexpr FieldPos Grade{615, 1};
 inline constexpr FieldPos RaceType{617, 2};
 inline constexpr FieldPos RaceSymbol{619, 3};
 inline constexpr FieldPos WeightType{622, 1};
-inline constexpr EntryField Condition{623, 3, 3};  // 2-year-olds .. 5-year-olds and up
+inline constexpr EntryField Condition{623, 3, 3};     // 2-year-olds .. 5-year-olds and up
+inline constexpr FieldPos YoungestCondition{635, 3};  // the condition of the youngest age
 inline constexpr FieldPos Distance{698, 4};
 inline constexpr FieldPos Track{706, 2};
 inline constexpr FieldPos Lane{710, 2};

@@ -82,9 +82,33 @@ void MainWindow::BuildMenus() {
     user->addAction(QStringLiteral("データ自動取得時刻設定(&T)"), this,
                     &MainWindow::OpenFetchTimeDialog);
 
+    BuildVerificationMenu();
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->addAction(QStringLiteral("使用解説書(&C)"), this, [this] { form_.HelpClick(); });
     help->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), this, &MainWindow::ShowVersion);
+}
+
+// What the program's tickets would have won on the loaded day: each command replays every race
+// as a click on it, with the progress dialog naming the race (and day) it is on.
+void MainWindow::BuildVerificationMenu() {
+    verificationMenu_ = menuBar()->addMenu(QStringLiteral("検証(&V)"));
+    QMenu* menu = verificationMenu_;
+    menu->addAction(QStringLiteral("集計"), this,
+                    [this] { Run([this] { form_.TallyDayClick(); }); });
+    menu->addAction(QStringLiteral("検証"), this,
+                    [this] { Run([this] { form_.VerifyDayClick(); }); });
+    menu->addAction(QStringLiteral("的中"), this,
+                    [this] { Run([this] { form_.ReportHitsClick(0); }); });
+    menu->addAction(QStringLiteral("穴的中"), this,
+                    [this] { Run([this] { form_.ReportHitsClick(5000); }); });
+    QMenu* statistics = menu->addMenu(QStringLiteral("平均以下頭数"));
+    statistics->addAction(QStringLiteral("単日分"), this,
+                          [this] { Run([this] { form_.ExportDayStatisticsClick(); }); });
+    statistics->addAction(QStringLiteral("年単位"), this,
+                          [this] { Run([this] { form_.ExportYearStatisticsClick(); }); });
+    // The vote file (投票ファイル出力) and the backtest (バックテスト...) are added below these,
+    // after a separator, to verificationMenu_.
 }
 
 void MainWindow::BuildToolBar() {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -41,6 +42,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void BuildMenus();
+    void BuildVerificationMenu();  // 検証(&V)
     void BuildToolBar();
     QWidget* BuildRaceListPanel();
     QWidget* BuildRaceArea();
@@ -80,6 +82,7 @@ class MainWindow : public QMainWindow {
     QLabel* clockLabel_ = nullptr;
     QLabel* remainingLabel_ = nullptr;
     ProgressDialog* progress_ = nullptr;
+    QMenu* verificationMenu_ = nullptr;  // 検証(&V): the reports, the vote file, the backtest
     std::unique_ptr<RaceMoyoDialog> raceMoyo_;
 
     QTimer clockTimer_, countdownTimer_, autoOddsTimer_, resultsTimer_, changeTimer_;
