@@ -77,7 +77,7 @@ void TMainForm::LoadDay(const std::string& day, bool startFetches) {
             slot.FetchTimes = FetchTimesFor(FieldAt(slot.RaceInfo, RA::PostTime), minutesBefore);
 
     ParseDayPayouts();
-    ResetRaceAmounts(*book_, ReadDefaultAmount(settings_));
+    ResetRaceAmounts(*book_, backtestAmount_.value_or(ReadDefaultAmount(settings_)));
 
     timers_.ResultsTimer.intervalMs =
         TimerIntervalMs(ScheduleMinutes(ReadIntSetting(settings_, setting::kResultsInterval)));

@@ -13,6 +13,7 @@
 #include "platform/Registry.h"
 #include "platform/SettingsFile.h"
 #include "platform/Shell.h"
+#include "records/Backtest.h"
 #include "records/DayReplay.h"
 #include "records/LossLedger.h"
 #include "records/ReportOutcome.h"
@@ -26,6 +27,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -152,6 +154,13 @@ class TMainForm {
     ReportOutcome ExportDayStatisticsClick();            // 平均以下頭数 → 単日分
     ReportOutcome ExportYearStatisticsClick();           // 平均以下頭数 → 年単位
 
+    // --- The backtest ---
+    // Every race of the stored days from..to (yyyymmdd) replayed with the settings, or with
+    // the stakes given instead of them for this run alone; nothing is stored, no setting
+    // changes, and the day and race chosen before are chosen again.
+    BacktestResult Backtest(const std::string& from, const std::string& to,
+                            const BacktestStakes& stakes);
+
     // --- Race-day fetches ---
     void SokuhoOddsBtnClick();  // 速報ｵｯｽﾞ
     void ResultsBtnClick();     // 結果情報
@@ -277,7 +286,8 @@ class TMainForm {
     OddsFiles oddsFiles_;
     int fileFailures_ = 0;
     RacePatternForm raceMoyo_;
-    int shownRace_ = -1;  // the slot whose tables the screen shows
+    std::optional<int> backtestAmount_;  // every race's amount while a backtest replays
+    int shownRace_ = -1;                 // the slot whose tables the screen shows
     bool autoOddsBusy_ = false;
     std::vector<std::string> oddsDue_;  // automatic odds entries waiting for a free service
     std::vector<std::string> unreadableOddsFiles_;

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "app/ProgramFolder.h"
+#include "cli/CliBacktest.h"
 #include "cli/CliRace.h"
 #include "cli/CliReports.h"
 #include "cli/CliSession.h"
@@ -49,6 +50,12 @@ Commands:
                 [--mode ...] [--strike N,...] [--yes]
       Writes the PATBET vote file of the type's table (yymmdd.BET in Dir/kaime, the program
       folder's kaime by default) and prints its path; --yes answers the confirmation.
+  backtest FROM TO [--amount YEN] [--mode equal|proportional] [--csv FILE] [--png FILE]
+      Replays every race of the stored days FROM..TO (yyyy-mm-dd) as clicks on them, with the
+      settings (or the amount and mode given), and prints for ３連複 and ３連単 per day and in
+      total: races bet, hit, stake, return, hit and return rate, largest drawdown and the
+      running balance. --csv writes that table; the chart (--png) is the window's, so --png
+      writes the table as CSV beside the name given. Nothing is stored, no setting changes.
   fetch odds|results|mining|changes DAY [RACE]
       The race-day fetches of the window's buttons for the loaded day (and selected race);
       prints the index table after odds and mining, the results after results and the race's
@@ -173,6 +180,7 @@ int RunCommand(CliSession& session, const CliOptions& options) {
     if (command == "race") return RunRaceCommand(session, options);
     if (command == "vote") return RunVoteCommand(session, options);
     if (command == "votefile") return RunVoteFileCommand(session, options);
+    if (command == "backtest") return RunBacktestCommand(session, options);
     if (command == "fetch") return Fetch(session, options);
     if (IsReportCommand(command)) return RunReportCommand(session, options);
     return Demo(session, options);
@@ -192,15 +200,15 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
         std::fprintf(stderr, "%s\n%s", options.error.c_str(), help.c_str());
         return kExitUsage;
     }
-    static const char* kCommands[] = {"download", "days",  "race",   "vote", "votefile", "fetch",
-                                      "demo",     "tally", "verify", "hits", "stats"};
+    static const char* kCommands[] = {"download", "days", "race",  "vote",   "votefile", "backtest",
+                                      "fetch",    "demo", "tally", "verify", "hits",     "stats"};
     const std::string& command = options.command;
     if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
         std::fprintf(stderr, "unknown command: %s\n%s", command.c_str(), help.c_str());
         return kExitUsage;
     }
     bool takesArguments = command == "race" || command == "vote" || command == "votefile" ||
-                          command == "fetch" || IsReportCommand(command);
+                          command == "backtest" || command == "fetch" || IsReportCommand(command);
     if (!takesArguments && !options.arguments.empty()) {
         std::fprintf(stderr, "%s takes no arguments: %s\n", command.c_str(),
                      options.arguments.front().c_str());

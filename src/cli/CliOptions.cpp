@@ -7,7 +7,8 @@ namespace kagiroi {
 
 namespace {
 const std::set<std::string> kValueOptions = {"--home", "--from",   "--table",     "--amount",
-                                             "--mode", "--strike", "--threshold", "--type"};
+                                             "--mode", "--strike", "--threshold", "--type",
+                                             "--csv",  "--png"};
 // A mistyped flag must not be taken for none: "--final-odd" would download without the odds.
 const std::set<std::string> kFlags = {"--help", "--sjis",     "--yes",   "--no-plugin",
                                       "--trio", "--trifecta", "--setup", "--final-odds"};

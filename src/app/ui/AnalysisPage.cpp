@@ -1,5 +1,6 @@
 #include "app/ui/AnalysisPage.h"
 
+#include "app/ui/VoteFileMenu.h"
 #include "platform/SettingsTable.h"
 #include "widgets/Fonts.h"
 #include "widgets/TextConversion.h"
@@ -10,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
+#include <QMenu>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -215,6 +217,21 @@ QWidget* AnalysisPage::BuildStakePanel() {
         Changed();
     });
 
+    // The two vote-file buttons are made hidden; the 検証 menu offers the vote file instead.
+    auto* voteFile = new QPushButton(QStringLiteral("投票ﾌｧｲﾙ"), panel);
+    voteFile->setToolTip(QStringLiteral("PATBET形式の投票ﾌｧｲﾙを出力します"));
+    connect(voteFile, &QPushButton::clicked, this, [this] {
+        form_.TohyoFileBtnClick();
+        Changed();
+    });
+    voteFile->setVisible(false);
+    auto* voteFiles = new QPushButton(QStringLiteral("投票ファイル"), panel);
+    voteFiles->setToolTip(QStringLiteral("投票ファイルを出力します"));
+    auto* types = new QMenu(voteFiles);
+    AddVoteFileItems(types, form_, [this] { Changed(); });
+    voteFiles->setMenu(types);
+    voteFiles->setVisible(false);
+
     modeLayout->setContentsMargins(6, 2, 6, 2);
     auto* layout = new QGridLayout(panel);
     layout->setContentsMargins(4, 2, 4, 4);
@@ -223,6 +240,8 @@ QWidget* AnalysisPage::BuildStakePanel() {
     layout->addWidget(amount_, 1, 1);
     layout->addWidget(new QLabel(QStringLiteral("円"), panel), 1, 2);
     layout->addWidget(vote, 2, 0, 1, 3);
+    layout->addWidget(voteFile, 3, 0, 1, 3);
+    layout->addWidget(voteFiles, 4, 0, 1, 3);
     return panel;
 }
 

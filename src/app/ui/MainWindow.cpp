@@ -6,8 +6,11 @@
 #include "app/ui/ProgressDialog.h"
 #include "app/ui/RaceHeaderPanel.h"
 #include "app/ui/ResultsPageView.h"
+#include "app/ui/VoteFileMenu.h"
 #include "datalink/TGetDataForm.h"
 #include "datalink/ui/GetDataDialog.h"
+#include "daystore/DayFiles.h"
+#include "records/ui/BacktestDialog.h"
 #include "selection/ui/RaceMoyoDialog.h"
 #include "widgets/Fonts.h"
 #include "widgets/QtPorts.h"
@@ -76,6 +79,8 @@ void MainWindow::BuildMenus() {
                        [this] { form_.PluginFolderClick(); });
     folders->addAction(QStringLiteral("時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定(&T)"), this,
                        [this] { form_.N12Click(); });
+    folders->addAction(QStringLiteral("買い目ﾌｫﾙﾀﾞ指定"), this,
+                       [this] { form_.KaimeFolderClick(); });
 
     QMenu* user = menuBar()->addMenu(QStringLiteral("ﾕｰｻﾞｰ設定(&U)"));
     user->addAction(QStringLiteral("レース模様設定"), this, [this] { raceMoyo_->exec(); });
@@ -107,8 +112,10 @@ void MainWindow::BuildVerificationMenu() {
                           [this] { Run([this] { form_.ExportDayStatisticsClick(); }); });
     statistics->addAction(QStringLiteral("年単位"), this,
                           [this] { Run([this] { form_.ExportYearStatisticsClick(); }); });
-    // The vote file (投票ファイル出力) and the backtest (バックテスト...) are added below these,
-    // after a separator, to verificationMenu_.
+    menu->addSeparator();
+    AddVoteFileItems(menu->addMenu(QStringLiteral("投票ファイル出力")), form_,
+                     [this] { Refresh(); });
+    menu->addAction(QStringLiteral("バックテスト..."), this, &MainWindow::OpenBacktestDialog);
 }
 
 void MainWindow::BuildToolBar() {
@@ -334,6 +341,21 @@ void MainWindow::OpenDownloadDialog() {
     dialog.exec();
     form_.AfterDownload();
     Refresh();
+}
+
+void MainWindow::OpenBacktestDialog() {
+    // The date box lists the newest day first.
+    const auto& dates = form_.DayList().DateList;
+    std::string first = dates.empty() ? "" : DateOfDayText(dates.back()).value_or("");
+    std::string last = dates.empty() ? "" : DateOfDayText(dates.front()).value_or("");
+    BacktestDialog dialog(
+        [this](const std::string& from, const std::string& to) {
+            std::optional<BacktestResult> result = form_.Backtest(from, to, {});
+            Refresh();
+            return result;
+        },
+        first, last, this);
+    dialog.exec();
 }
 
 void MainWindow::OpenFetchTimeDialog() {

@@ -54,6 +54,7 @@ class MainWindow : public QMainWindow {
     void RefreshRaceList();
     void OpenDownloadDialog();
     void OpenFetchTimeDialog();
+    void OpenBacktestDialog();  // バックテスト...
     void ShowVersion();
     // Runs a handler of the form, then shows what it changed.
     template <typename Handler>
