@@ -95,12 +95,6 @@ void TMainForm::PluginFolderClick() {
     ChoosePluginFolder(settings_, ports_.ui, programFolder_);
 }
 
-void TMainForm::N12Click() {
-    std::string start = ReadTextSetting(settings_, setting::kTimeSeriesFolder, programFolder_);
-    if (auto folder = ports_.ui.ChooseFolder("時系列ｵｯｽﾞﾃﾞｰﾀﾌｫﾙﾀﾞの指定", start))
-        WriteTextSetting(settings_, setting::kTimeSeriesFolder, *folder);
-}
-
 void TMainForm::CopyIndexTableClick() {
     CopyIndexTable(raceCard_.StringGrid26,
                    {raceCard_.Header.Label1, raceCard_.Header.Label2, raceCard_.Header.Label3,

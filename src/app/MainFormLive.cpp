@@ -36,15 +36,17 @@ RealTimeFetcher TMainForm::Fetcher() {
     RealTimeFetcher fetcher(jvLink_, store_, ports_.ui, errorLog_, downloadCancelFlag_,
                             status_.DownloadLabel, [this] { NotifyChanged(); });
     fetcher.SetMaxWait(realTimeMaxWaitMs_);
+    fetcher.OnStored([this](const std::string& record) { KeepOddsHistory(record); });
     return fetcher;
 }
 
-RealTimeRequest TMainForm::Request(const RealTimeSpec& spec, std::string key, std::string fetching,
-                                   std::string failurePrefix, bool quiet) const {
+RealTimeRequest TMainForm::Request(const RealTimeDataSpec& entry, std::string key,
+                                   std::string fetching, std::string failurePrefix,
+                                   bool quiet) const {
     RealTimeRequest request;
-    request.dataSpec = spec.dataSpec;
+    request.dataSpec = entry.dataSpec;
     request.key = std::move(key);
-    request.reader = spec.reader;
+    request.reader = entry.reader;
     request.fetchingLabel = std::move(fetching);
     request.failurePrefix = std::move(failurePrefix);
     request.quiet = quiet;

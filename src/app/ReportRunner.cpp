@@ -84,32 +84,32 @@ void ReportRunner::Publish(const std::string& path, const std::vector<std::strin
     if (copy) form_.ports_.clipboard.SetText(ReportText(lines));
 }
 
-ReportOutcome ReportRunner::TallyDay() {
+ReportOutcome ReportRunner::SaveDayReport(const RaceVisitor& visit, const LinesOf& finish,
+                                          const std::string& path, bool copy) {
     ReportOutcome outcome;
-    auto context = Context();
-    if (!context) return outcome;
     outcome.ran = true;
-    TallyReport report(context->heading);
-    outcome.replay =
-        replay_.ReplayLoadedDay([&](const ReplayedRace& race) { report.AddRace(race.bets); });
-    outcome.lines = report.Lines();
-    std::string path = ReportPath(kReportFolder, "Kaishu" + context->stamp + ".txt");
-    if (Save(path, outcome.lines, outcome)) Publish(path, outcome.lines, true);
+    outcome.replay = replay_.ReplayLoadedDay(visit);
+    outcome.lines = finish();
+    if (Save(path, outcome.lines, outcome)) Publish(path, outcome.lines, copy);
     return outcome;
 }
 
-ReportOutcome ReportRunner::VerifyDay() {
-    ReportOutcome outcome;
+ReportOutcome ReportRunner::TallyDay() {
     auto context = Context();
-    if (!context) return outcome;
-    outcome.ran = true;
+    if (!context) return {};
+    TallyReport report(context->heading);
+    return SaveDayReport([&](const ReplayedRace& race) { report.AddRace(race.bets); },
+                         [&] { return report.Lines(); },
+                         ReportPath(kReportFolder, "Kaishu" + context->stamp + ".txt"), true);
+}
+
+ReportOutcome ReportRunner::VerifyDay() {
+    auto context = Context();
+    if (!context) return {};
     VerifyReport report(form_.Betting().RadioGroup1 == 0, context->headingDate);
-    outcome.replay =
-        replay_.ReplayLoadedDay([&](const ReplayedRace& race) { report.AddRace(race); });
-    outcome.lines = report.Lines();
-    std::string path = ReportPath(kReportFolder, "Kaishu" + context->stamp + ".txt");
-    if (Save(path, outcome.lines, outcome)) Publish(path, outcome.lines, true);
-    return outcome;
+    return SaveDayReport([&](const ReplayedRace& race) { report.AddRace(race); },
+                         [&] { return report.Lines(); },
+                         ReportPath(kReportFolder, "Kaishu" + context->stamp + ".txt"), true);
 }
 
 ReportOutcome ReportRunner::ReportHits(long long threshold) {
@@ -144,16 +144,12 @@ ReportOutcome ReportRunner::ReportHits(long long threshold) {
 }
 
 ReportOutcome ReportRunner::ExportDayStatistics() {
-    ReportOutcome outcome;
     auto context = Context();
-    if (!context) return outcome;
-    outcome.ran = true;
-    outcome.lines = {StatisticsHeader()};
-    outcome.replay = replay_.ReplayLoadedDay(
-        [&](const ReplayedRace& race) { outcome.lines.push_back(StatisticsLine(race)); });
-    std::string path = ReportPath(kStatisticsFolder, "KG" + context->stamp + ".csv");
-    if (Save(path, outcome.lines, outcome)) Publish(path, outcome.lines, false);
-    return outcome;
+    if (!context) return {};
+    std::vector<std::string> lines{StatisticsHeader()};
+    return SaveDayReport([&](const ReplayedRace& race) { lines.push_back(StatisticsLine(race)); },
+                         [&] { return lines; },
+                         ReportPath(kStatisticsFolder, "KG" + context->stamp + ".csv"), false);
 }
 
 ReportOutcome ReportRunner::ExportYearStatistics() {

@@ -4,6 +4,7 @@
 #include "records/DayReplay.h"
 #include "records/ReportOutcome.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,6 +49,10 @@ class ReportRunner {
     // clipboard.
     void Publish(const std::string& path, const std::vector<std::string>& lines, bool copy);
     void Fail(const std::string& message, ReportOutcome& outcome);
+    // Replays the loaded day into `visit`, then saves what `finish` gives and publishes it.
+    using LinesOf = std::function<std::vector<std::string>()>;
+    ReportOutcome SaveDayReport(const RaceVisitor& visit, const LinesOf& finish,
+                                const std::string& path, bool copy);
 
     TMainForm& form_;
     FormReplayHost host_;

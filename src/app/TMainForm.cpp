@@ -7,6 +7,7 @@
 #include "datalink/JvResultMessage.h"
 #include "daystore/DayFiles.h"
 #include "daystore/RaceDay.h"
+#include "odds/TimeSeriesOdds.h"
 #include "platform/FileSystem.h"
 #include "platform/SettingsTable.h"
 #include "platform/TextField.h"
@@ -52,7 +53,8 @@ TMainForm::TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvL
       store_(programFolder_),
       book_(std::make_unique<DayBook>()),
       ledger_(std::make_unique<LossLedger>(JoinPath(programFolder_, kLedgerFileName))),
-      reports_(std::make_unique<ReportRunner>(*this)) {
+      reports_(std::make_unique<ReportRunner>(*this)),
+      timeSeries_(std::make_unique<TimeSeriesOdds>(programFolder_, settings_)) {
     settings_.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
     store_.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
     // The log cannot take a line about itself: its failures go to the status line alone.
@@ -120,6 +122,8 @@ void TMainForm::FillExternalFolders() {
         WriteTextSetting(settings_, folder.setting,
                          folder.dataSubfolder ? JoinPath(*path, "Data") : *path);
     }
+    // Without a viewer the import reads the program's own history.
+    timeSeries_->FillBlankFolder();
 }
 
 bool TMainForm::FormCreate(std::string* error) {

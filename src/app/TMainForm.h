@@ -7,6 +7,7 @@
 #include "daystore/DayStore.h"
 #include "daystore/RaceSlot.h"
 #include "odds/OddsFiles.h"
+#include "odds/OddsMovement.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/ErrorLog.h"
@@ -34,6 +35,7 @@
 namespace kagiroi {
 
 class JvLink;
+class TimeSeriesOdds;
 struct MainFormProbe;
 class FormReplayHost;
 class ReportRunner;
@@ -105,6 +107,9 @@ class TMainForm {
     void HrReadBtnClick();          // payouts (and the placings and final odds with them)
     void DMReadBtnClick();          // mining predictions
     void CalcBtnClick();            // payout parse of all races
+    // 時系列オッズより取得: the odds nearest each race's fetch time from the time-series folder,
+    // then the day again; true when the announcements were saved (the closing message shown).
+    bool T1Click();
 
     // --- The selected race ---
     void UTSFBtnClick();       // automatic marks
@@ -137,6 +142,8 @@ class TMainForm {
     void KaimeFolderClick();     // 買い目ﾌｫﾙﾀﾞ指定
     void N12Click();             // 時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定
     void CopyIndexTableClick();  // ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ
+    // The win odds of the race on screen over its day's announcements (empty when none is).
+    OddsMovement SelectedOddsMovement() const;
     RacePatternForm& RaceMoyoForm() { return raceMoyo_; }
     void RaceMoyoSaveClick();  // 保存 of the race pattern dialog
 
@@ -263,12 +270,14 @@ class TMainForm {
     // without data, which keeps the earlier race on screen.
     bool RaceOnScreen() const { return HasSelectedRace() && shownRace_ == SelectedRace(); }
     void LogAll(const std::vector<std::string>& lines);
-    RealTimeRequest Request(const RealTimeSpec& spec, std::string key, std::string fetching,
+    RealTimeRequest Request(const RealTimeDataSpec& entry, std::string key, std::string fetching,
                             std::string failurePrefix, bool quiet) const;
     RealTimeFetcher Fetcher();
     // Whether the data service is free for a new command; a button pressed while another
     // holds it beeps and says so in the download label.
     bool ServiceFree(bool pressed);
+    // A record a race-day fetch stored goes to the odds history too.
+    void KeepOddsHistory(const std::string& record);
     void KeepOddsDue(const std::vector<std::string>& entries);
     std::vector<std::string> TakeOddsDue();
 
@@ -284,6 +293,7 @@ class TMainForm {
     std::unique_ptr<LossLedger> ledger_;
     std::unique_ptr<ReportRunner> reports_;
     OddsFiles oddsFiles_;
+    std::unique_ptr<TimeSeriesOdds> timeSeries_;
     int fileFailures_ = 0;
     RacePatternForm raceMoyo_;
     std::optional<int> backtestAmount_;  // every race's amount while a backtest replays

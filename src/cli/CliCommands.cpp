@@ -9,6 +9,7 @@
 #include "datalink/TGetDataForm.h"
 #include "daystore/DayFiles.h"
 #include "daystore/RecordLayout.h"
+#include "odds/OddsMovement.h"
 #include "platform/Clock.h"
 #include "platform/Format.h"
 #include "platform/Sjis.h"
@@ -66,6 +67,13 @@ Commands:
       paying more than YEN, 0 by default; 5000 is 穴的中) or the statistics CSV of the day, or
       of every stored day of YEAR (asks first: --yes answers it). Prints the files written
       under HPupload or CSV; they are not opened.
+  odds-history DAY RACE
+      The win odds of RACE at each announcement of its day in the time-series folder
+      (Dir/jikeiretu, else the program's own history kept by every race-day odds fetch): one
+      row per announcement, its time and the odds of each horse.
+  import-timeseries DAY
+      時系列オッズより取得 for DAY: the announcement nearest each race's odds-fetch time goes
+      into the day's odds files; prints how many races were taken.
   demo
       Downloads what is new, loads today and prints the net of the next race with its stakes.
 
@@ -156,6 +164,32 @@ int Fetch(CliSession& session, const CliOptions& options) {
     return kExitOk;
 }
 
+int OddsHistoryCommand(CliSession& session, const CliOptions& options) {
+    const auto& args = options.arguments;
+    if (args.size() != 2) {
+        session.Ui().ShowMessage("give odds-history DAY RACE");
+        return kExitUsage;
+    }
+    if (!session.LoadDay(args[0]) || !session.SelectRace(args[1])) return kExitRefused;
+    session.PrintRows(OddsMovementRows(session.Form().SelectedOddsMovement()));
+    return kExitOk;
+}
+
+int ImportTimeSeriesCommand(CliSession& session, const CliOptions& options) {
+    if (options.arguments.size() != 1) {
+        session.Ui().ShowMessage("give import-timeseries DAY");
+        return kExitUsage;
+    }
+    if (!session.LoadDay(options.arguments[0])) return kExitRefused;
+    if (!session.Form().T1Click()) return kExitRefused;
+    // The closing message, its lines as the terminal writes them.
+    std::string message = session.Ui().LastMessage();
+    for (size_t at; (at = message.find("\r\n")) != std::string::npos;)
+        message.erase(at, 1);
+    session.Print(message + "\n");
+    return kExitOk;
+}
+
 int Demo(CliSession& session, const CliOptions& options) {
     if (int status = Download(session, options); status != kExitOk) return status;
     TMainForm& form = session.Form();
@@ -183,6 +217,8 @@ int RunCommand(CliSession& session, const CliOptions& options) {
     if (command == "backtest") return RunBacktestCommand(session, options);
     if (command == "fetch") return Fetch(session, options);
     if (IsReportCommand(command)) return RunReportCommand(session, options);
+    if (command == "odds-history") return OddsHistoryCommand(session, options);
+    if (command == "import-timeseries") return ImportTimeSeriesCommand(session, options);
     return Demo(session, options);
 }
 
@@ -200,15 +236,19 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
         std::fprintf(stderr, "%s\n%s", options.error.c_str(), help.c_str());
         return kExitUsage;
     }
-    static const char* kCommands[] = {"download", "days", "race",  "vote",   "votefile", "backtest",
-                                      "fetch",    "demo", "tally", "verify", "hits",     "stats"};
+    static const char* kCommands[] = {
+        "download", "days",   "race", "vote",         "votefile",
+        "backtest", "fetch",  "demo", "odds-history", "import-timeseries",
+        "tally",    "verify", "hits", "stats"};
     const std::string& command = options.command;
     if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
         std::fprintf(stderr, "unknown command: %s\n%s", command.c_str(), help.c_str());
         return kExitUsage;
     }
     bool takesArguments = command == "race" || command == "vote" || command == "votefile" ||
-                          command == "backtest" || command == "fetch" || IsReportCommand(command);
+                          command == "backtest" || command == "fetch" ||
+                          command == "odds-history" || command == "import-timeseries" ||
+                          IsReportCommand(command);
     if (!takesArguments && !options.arguments.empty()) {
         std::fprintf(stderr, "%s takes no arguments: %s\n", command.c_str(),
                      options.arguments.front().c_str());

@@ -25,6 +25,7 @@ class ConsoleUi : public Ui {
     }
 
     int MessageCount() const { return messages_; }
+    const std::string& LastMessage() const { return lastMessage_; }
     // A Shift_JIS text as the terminal takes it.
     std::string Out(const std::string& sjis) const;
 
@@ -32,6 +33,7 @@ class ConsoleUi : public Ui {
     bool sjis_;
     bool yes_;
     int messages_ = 0;
+    std::string lastMessage_;
 };
 
 // The clipboard of a program without a window keeps the text to itself.

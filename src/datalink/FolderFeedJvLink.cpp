@@ -1,7 +1,7 @@
 #include "datalink/FolderFeedJvLink.h"
 
 #include "datalink/JvRecordKinds.h"
-#include "datalink/RealTimeSpecs.h"
+#include "datalink/RealTimeDataSpecs.h"
 #include "daystore/RecordLayout.h"
 #include "platform/FileSystem.h"
 #include "platform/Format.h"
@@ -59,11 +59,11 @@ std::vector<std::string> RecordsOfFile(const std::string& path, const RecordFilt
     return records;
 }
 
-// A record of the spec's kinds whose race key begins with the request's key.
-RecordFilter RealTimeFilter(const RealTimeSpec& spec, const std::string& key) {
-    return [&spec, key](const std::string& r) {
-        return KindAmong(r, spec.served) &&
-               Field(r, pos::kRaceKey, static_cast<int>(spec.keyLength)) == key;
+// A record of the data spec's kinds whose race key begins with the request's key.
+RecordFilter RealTimeFilter(const RealTimeDataSpec& entry, const std::string& key) {
+    return [&entry, key](const std::string& r) {
+        return KindAmong(r, entry.served) &&
+               Field(r, pos::kRaceKey, static_cast<int>(entry.keyLength)) == key;
     };
 }
 
@@ -113,9 +113,9 @@ JvOffer FolderFeedJvLink::OfferStored(const JvStoredRequest& request) {
 
 JvOffer FolderFeedJvLink::OfferRealTime(const std::string& dataSpec, const std::string& key) {
     JvOffer offer;
-    const RealTimeSpec* spec = FindRealTimeSpec(dataSpec);  // checked by the open
-    if (spec == nullptr || !StartOffer(offer)) return offer;
-    RecordFilter wanted = RealTimeFilter(*spec, key);
+    const RealTimeDataSpec* entry = FindRealTimeDataSpec(dataSpec);  // checked by the open
+    if (entry == nullptr || !StartOffer(offer)) return offer;
+    RecordFilter wanted = RealTimeFilter(*entry, key);
     auto records = std::make_shared<std::vector<std::string>>();
     for (const std::string& name : ListFiles(folder_)) {
         std::vector<std::string> part = Read(name, wanted);

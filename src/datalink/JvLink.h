@@ -24,7 +24,7 @@ class JvLink {
     // newest stamp "yyyymmddhhnnss" (empty or zeros when none).
     virtual int JVOpen(const std::string& dataSpec, const std::string& fromDate, int option,
                        int& readCount, int& downloadCount, std::string& lastFileTimestamp) = 0;
-    // dataSpec one of the RealTimeSpecs; key a race key or a date "yyyymmdd".
+    // dataSpec one of the RealTimeDataSpecs; key a race key or a date "yyyymmdd".
     virtual int JVRTOpen(const std::string& dataSpec, const std::string& key) = 0;
     // Files fetched so far; negative on error.
     virtual int JVStatus() = 0;

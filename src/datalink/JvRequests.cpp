@@ -1,6 +1,6 @@
 #include "datalink/JvRequests.h"
 
-#include "datalink/RealTimeSpecs.h"
+#include "datalink/RealTimeDataSpecs.h"
 #include "platform/TextField.h"
 
 #include <algorithm>
@@ -63,12 +63,12 @@ bool IsSetupOption(int option) {
 }
 
 bool IsRealTimeSpec(const std::string& dataSpec) {
-    return FindRealTimeSpec(dataSpec) != nullptr;
+    return FindRealTimeDataSpec(dataSpec) != nullptr;
 }
 
 bool IsValidRealTimeKey(const std::string& dataSpec, const std::string& key) {
-    const RealTimeSpec* spec = FindRealTimeSpec(dataSpec);
-    if (spec == nullptr || key.size() != spec->keyLength || !IsDigits(key)) return false;
+    const RealTimeDataSpec* entry = FindRealTimeDataSpec(dataSpec);
+    if (entry == nullptr || key.size() != entry->keyLength || !IsDigits(key)) return false;
     return ParseDateDigits(std::string_view(key).substr(0, 8)).has_value();
 }
 

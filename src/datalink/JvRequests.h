@@ -18,9 +18,9 @@ std::optional<DateTime> ParseFromDate(const std::string& fromDate);
 bool IsValidOption(int option);
 bool IsSetupOption(int option);
 
-// One of the RealTimeSpecs.
+// One of the RealTimeDataSpecs.
 bool IsRealTimeSpec(const std::string& dataSpec);
-// The spec's key: a race key or a date "yyyymmdd" of a real day.
+// The data spec's key: a race key or a date "yyyymmdd" of a real day.
 bool IsValidRealTimeKey(const std::string& dataSpec, const std::string& key);
 
 // The date of a real-time key (its first eight digits).

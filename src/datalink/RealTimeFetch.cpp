@@ -37,7 +37,7 @@ void RealTimeFetcher::Report(const std::string& text) {
 }
 
 bool RealTimeFetcher::Belongs(RealTimeReader reader, const std::string& record) const {
-    return KindAmong(record, RealTimeSpecOf(reader).stored);
+    return KindAmong(record, RealTimeDataSpecOf(reader).stored);
 }
 
 int RealTimeFetcher::Read(const RealTimeRequest& request) {
@@ -45,7 +45,9 @@ int RealTimeFetcher::Read(const RealTimeRequest& request) {
     ReadLoopHandlers handlers;
     handlers.onRecord = [&](const std::string& record, const std::string&) {
         if (!Belongs(request.reader, record) || !PassesRealTimeFilter(record)) return;
-        if (store_.Store(record, StoreRoute::RealTime)) ++stored;
+        if (!store_.Store(record, StoreRoute::RealTime)) return;
+        ++stored;
+        if (onStored_) onStored_(record);
     };
     ReadLoopResult result =
         RunReadLoop(jvLink_, ui_, cancelFlag_, BufferSizeOf(request.reader), handlers, maxWaitMs_);

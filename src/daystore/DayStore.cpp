@@ -121,8 +121,7 @@ bool DayStore::Store(const std::string& record, StoreRoute route) {
         return false;
     }
 
-    std::string line = record.substr(0, record.size() - 2);
-    if (NormalisesHead(kind, route)) line.replace(2, 9, "000000000");
+    std::string line = StoredLine(record, route);
     size_t before = file.bytes;
     bool stored = kind == RecordKind::SE ? StoreRunner(file, std::move(line))
                                          : (StoreKeyed(file, kind, std::move(line)), true);

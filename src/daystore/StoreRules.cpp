@@ -126,6 +126,12 @@ bool PassesRealTimeFilter(std::string_view record) {
     return false;
 }
 
+std::string StoredLine(std::string_view record, StoreRoute route) {
+    std::string line(record.substr(0, record.size() - 2));
+    if (NormalisesHead(KindOf(record), route)) line.replace(2, 9, "000000000");
+    return line;
+}
+
 bool NormalisesHead(RecordKind kind, StoreRoute route) {
     switch (kind) {
         case RecordKind::RA:

@@ -1,7 +1,7 @@
 #include "demo/DemoJvLink.h"
 
 #include "datalink/JvRequests.h"
-#include "datalink/RealTimeSpecs.h"
+#include "datalink/RealTimeDataSpecs.h"
 #include "platform/TextField.h"
 
 #include <algorithm>

@@ -64,6 +64,10 @@ OddsReading ReadOddsField(std::string_view field) {
     return ReadUncommonField(field);
 }
 
+OddsReading WinOddsOf(const std::string& o1, int horse) {
+    return ReadOddsField(FieldView(o1, O1::WinOdds.At(horse)));
+}
+
 namespace {
 
 // What reading a combination table works in, kept from one import to the next.
@@ -149,7 +153,7 @@ class SlotImport {
         RankList win, placeLow, placeHigh;
         for (int h = 1; h <= runners; ++h) {
             size_t i = static_cast<size_t>(h);
-            OddsReading reading = ReadOddsField(FieldView(o1, O1::WinOdds.At(h)));
+            OddsReading reading = WinOddsOf(o1, h);
             malformed += reading.malformed;
             odds.WinOdds[i] = reading.odds;
             if (reading.odds > 0) slot_.Indices.WinSupport[i] = 80.0 / reading.odds;

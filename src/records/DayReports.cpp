@@ -77,35 +77,22 @@ std::vector<std::string> VerifyReport::Lines() const {
     return lines;
 }
 
-const std::string& HitReportHeader() {
-    static const std::string text =
+const std::string& HitHtmlText(HitHtml piece) {
+    static const std::array<std::string, 6> texts = {
         "<br /><img src=\"./image/balist.gif\"><font color=\"black\">"
-        "【ミラド式3連複3連単馬券網ソフト Kagiroi】</font>";
-    return text;
-}
-const std::string& HighPayoutFont() {
-    static const std::string text = "<font color=\"red\">";
-    return text;
-}
-const std::string& LowPayoutFont() {
-    static const std::string text = "<font color=\"blue\">";
-    return text;
-}
-const std::string& HighPayoutImage() {
-    static const std::string text = "<img src=\"./image/lis1.gif\">";
-    return text;
-}
-const std::string& LowPayoutImage() {
-    static const std::string text = "<img src=\"./image/lis2.gif\">";
-    return text;
-}
-const std::string& HitFontEnd() {
-    static const std::string text = "</font>";
-    return text;
+        "【ミラド式3連複3連単馬券網ソフト Kagiroi】</font>",
+        "<font color=\"red\">",
+        "<font color=\"blue\">",
+        "<img src=\"./image/lis1.gif\">",
+        "<img src=\"./image/lis2.gif\">",
+        "</font>"};
+    return texts[static_cast<size_t>(piece)];
 }
 
 HitReport::HitReport(long long threshold, std::vector<std::string> runningList)
-    : threshold_(threshold), lines_{HitReportHeader()}, running_(std::move(runningList)) {}
+    : threshold_(threshold),
+      lines_{HitHtmlText(HitHtml::Header)},
+      running_(std::move(runningList)) {}
 
 std::string HitReport::RunningListStart(const std::string& dayHeading) {
     return " ミラド式3連複3連単馬券網ソフト Kagiroi " + dayHeading;
@@ -133,9 +120,10 @@ void HitReport::AddTable(const ReplayedRace& race, BetType type) {
             if (payout <= threshold_) continue;
             bool high = payout >= 10000;
             std::string hit = kind + ticket + Format("/配当 %7lld円", payout);
-            lines_.push_back((high ? HighPayoutImage() : LowPayoutImage()) +
-                             (high ? HighPayoutFont() : LowPayoutFont()) + VenueOf(race.slot) +
-                             RaceNumberText(race.slot) + hit + name + HitFontEnd());
+            lines_.push_back(HitHtmlText(high ? HitHtml::HighImage : HitHtml::LowImage) +
+                             HitHtmlText(high ? HitHtml::HighFont : HitHtml::LowFont) +
+                             VenueOf(race.slot) + RaceNumberText(race.slot) + hit + name +
+                             HitHtmlText(HitHtml::FontEnd));
             running_.push_back(storedKey + hit);
         }
     }

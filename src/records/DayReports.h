@@ -37,13 +37,10 @@ class VerifyReport {
     TypeTally tally_;
 };
 
-// The fixed HTML pieces of the hit report.
-const std::string& HitReportHeader();  // H
-const std::string& HighPayoutFont();   // R, 10000 yen and more
-const std::string& LowPayoutFont();    // B
-const std::string& HighPayoutImage();  // I1
-const std::string& LowPayoutImage();   // I2
-const std::string& HitFontEnd();       // E
+// The fixed HTML pieces of the hit report: its header (H), the fonts of payouts from 10000 yen
+// (R) and below (B), their images (I1, I2) and the font's end (E).
+enum class HitHtml { Header, HighFont, LowFont, HighImage, LowImage, FontEnd };
+const std::string& HitHtmlText(HitHtml piece);
 
 // 的中 (threshold 0) and 穴的中 (5000): every hit trio and trifecta ticket paying more than
 // the threshold, as an HTML fragment and as lines of the running hit list.

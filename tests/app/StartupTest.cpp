@@ -40,8 +40,9 @@ TEST(Startup, FirstStartMakesTheFoldersAndTheLogAndPlacesTheWindowAtItsDefaults)
     EXPECT_EQ(10, p.left);
     EXPECT_EQ(900, p.width);
     EXPECT_EQ(600, p.height);
-    // Without installer records nothing is written to the settings.
-    EXPECT_FALSE(FileExists(f.Path("kagiroi.ini")));
+    // Without installer records the settings only gain the program's own time-series folder.
+    EXPECT_EQ("[Dir]\r\njikeiretu=" + f.Path("Jikeiretu") + "\r\n",
+              ReadWholeFile(f.Path("kagiroi.ini")).value_or(""));
 }
 
 TEST(Startup, WindowPlacementSurvivesARestart) {
@@ -80,7 +81,8 @@ TEST(Startup, BlankFolderSettingCountsAsEmptyAndABlankRecordWritesNothing) {
     f.registry.Set(kViewerKey, "Inno Setup: App Path", "   ");
     f.Started();
     EXPECT_EQ("/opt/p", settings.ReadString("Dir", "HibariTohyo2", ""));
-    EXPECT_EQ("", settings.ReadString("Dir", "jikeiretu", ""));
+    // No viewer: the time-series import reads the program's own history.
+    EXPECT_EQ(f.Path("Jikeiretu"), settings.ReadString("Dir", "jikeiretu", ""));
 }
 
 TEST(Startup, AWorkingFolderThatCannotBeMadeStopsTheStartUp) {

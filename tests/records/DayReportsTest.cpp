@@ -103,10 +103,13 @@ TEST(HitReport, PayoutsAboveTheThresholdAreListedRedFromTenThousand) {
     report.AddRace(race.View());
     const std::string name = "　中山金杯　　</font>";
     std::vector<std::string> expected = {
-        HitReportHeader(),
-        LowPayoutImage() + LowPayoutFont() + "中山11R[３連複]: 1- 2- 4/配当    5010円" + name,
-        LowPayoutImage() + LowPayoutFont() + "中山11R[３連単]: 3- 1- 7/配当    9990円" + name,
-        HighPayoutImage() + HighPayoutFont() + "中山11R[３連単]: 3- 1- 8/配当   10000円" + name};
+        HitHtmlText(HitHtml::Header),
+        HitHtmlText(HitHtml::LowImage) + HitHtmlText(HitHtml::LowFont) +
+            "中山11R[３連複]: 1- 2- 4/配当    5010円" + name,
+        HitHtmlText(HitHtml::LowImage) + HitHtmlText(HitHtml::LowFont) +
+            "中山11R[３連単]: 3- 1- 7/配当    9990円" + name,
+        HitHtmlText(HitHtml::HighImage) + HitHtmlText(HitHtml::HighFont) +
+            "中山11R[３連単]: 3- 1- 8/配当   10000円" + name};
     EXPECT_EQ(Texts(expected), Texts(report.Lines()));
     EXPECT_TRUE(report.WorthSaving());
     std::vector<std::string> running = {"earlier", "202401060611R[３連複]: 1- 2- 4/配当    5010円",
@@ -114,7 +117,14 @@ TEST(HitReport, PayoutsAboveTheThresholdAreListedRedFromTenThousand) {
                                         "202401060611R[３連単]: 3- 1- 8/配当   10000円"};
     EXPECT_EQ(Texts(running), Texts(report.RunningList()));
     EXPECT_TEXT_EQ("<img src=\"./image/lis1.gif\"><font color=\"red\">",
-                   HighPayoutImage() + HighPayoutFont());
+                   HitHtmlText(HitHtml::HighImage) + HitHtmlText(HitHtml::HighFont));
+    EXPECT_TEXT_EQ("<img src=\"./image/lis2.gif\"><font color=\"blue\"></font>",
+                   HitHtmlText(HitHtml::LowImage) + HitHtmlText(HitHtml::LowFont) +
+                       HitHtmlText(HitHtml::FontEnd));
+    EXPECT_TEXT_EQ(
+        "<br /><img src=\"./image/balist.gif\"><font color=\"black\">"
+        "【ミラド式3連複3連単馬券網ソフト Kagiroi】</font>",
+        HitHtmlText(HitHtml::Header));
 }
 
 TEST(HitReport, ADayWithASingleHitIsNotWorthSaving) {

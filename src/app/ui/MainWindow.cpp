@@ -10,6 +10,7 @@
 #include "datalink/TGetDataForm.h"
 #include "datalink/ui/GetDataDialog.h"
 #include "daystore/DayFiles.h"
+#include "odds/ui/OddsChartView.h"
 #include "records/ui/BacktestDialog.h"
 #include "selection/ui/RaceMoyoDialog.h"
 #include "widgets/Fonts.h"
@@ -71,6 +72,8 @@ void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     file->addAction(QStringLiteral("1日分の全オッズを一括取得(&O)"), this,
                     [this] { Run([this] { form_.N1O1Click(); }); });
+    file->addAction(QStringLiteral("時系列オッズより取得(&T)"), this,
+                    [this] { Run([this] { form_.T1Click(); }); });
     file->addSeparator();
     file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
 
@@ -222,6 +225,10 @@ QWidget* MainWindow::BuildRaceArea() {
     resultsScroll->setWidgetResizable(true);
     resultsScroll->setFrameShape(QFrame::NoFrame);
     pages_->addTab(resultsScroll, QStringLiteral("結果"));
+    oddsChart_ = new OddsChartView(pages_);
+    pages_->addTab(oddsChart_, QStringLiteral("オッズ推移"));
+    // The chart reads the race's time-series file: only when it is looked at.
+    connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::Refresh);
     connect(analysis_, &AnalysisPage::StateChanged, this, &MainWindow::Refresh);
     guidance_ = new QLabel(area);
     guidance_->setObjectName(QStringLiteral("Guidance"));
@@ -324,6 +331,8 @@ void MainWindow::Refresh() {
         indexTable_->Refresh();
         analysis_->Refresh();
         results_->Refresh(form_);
+        if (pages_->currentWidget() == oddsChart_)
+            oddsChart_->SetMovement(form_.SelectedOddsMovement());
     }
     RefreshClock();
     SyncTimer(clockTimer_, form_.Timers().ClockTimer);

@@ -21,6 +21,7 @@ class ProgressDialog;
 class RaceHeaderPanel;
 class RaceMoyoDialog;
 class ResultsPageView;
+class OddsChartView;
 class TextGridView;
 
 // The main window: paints the TMainForm state and forwards clicks, keys and timer ticks to its
@@ -80,6 +81,7 @@ class MainWindow : public QMainWindow {
     TextGridView* indexTable_ = nullptr;
     AnalysisPage* analysis_ = nullptr;
     ResultsPageView* results_ = nullptr;
+    OddsChartView* oddsChart_ = nullptr;
     QLabel* clockLabel_ = nullptr;
     QLabel* remainingLabel_ = nullptr;
     ProgressDialog* progress_ = nullptr;

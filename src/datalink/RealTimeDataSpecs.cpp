@@ -1,4 +1,4 @@
-#include "datalink/RealTimeSpecs.h"
+#include "datalink/RealTimeDataSpecs.h"
 
 #include <algorithm>
 #include <array>
@@ -14,7 +14,7 @@ constexpr std::array<std::string_view, 1> kMiningKinds{"DM"};
 constexpr std::array<std::string_view, 5> kChangeServed{"WE", "AV", "JC", "TC", "CC"};
 constexpr std::array<std::string_view, 2> kChangeStored{"WE", "TC"};
 
-const std::array<RealTimeSpec, 4> kSpecs{{
+const std::array<RealTimeDataSpec, 4> kSpecs{{
     {"0B30", RealTimeReader::Odds, 16, kOddsServed, kOddsStored},
     {"0B12", RealTimeReader::Race, 8, kRaceKinds, kRaceKinds},
     {"0B13", RealTimeReader::Mining, 8, kMiningKinds, kMiningKinds},
@@ -23,28 +23,28 @@ const std::array<RealTimeSpec, 4> kSpecs{{
 
 }  // namespace
 
-const RealTimeSpec& OddsSpec() {
-    return RealTimeSpecOf(RealTimeReader::Odds);
+const RealTimeDataSpec& OddsSpec() {
+    return RealTimeDataSpecOf(RealTimeReader::Odds);
 }
-const RealTimeSpec& ResultsSpec() {
-    return RealTimeSpecOf(RealTimeReader::Race);
+const RealTimeDataSpec& ResultsSpec() {
+    return RealTimeDataSpecOf(RealTimeReader::Race);
 }
-const RealTimeSpec& MiningSpec() {
-    return RealTimeSpecOf(RealTimeReader::Mining);
+const RealTimeDataSpec& MiningSpec() {
+    return RealTimeDataSpecOf(RealTimeReader::Mining);
 }
-const RealTimeSpec& ChangeSpec() {
-    return RealTimeSpecOf(RealTimeReader::Change);
+const RealTimeDataSpec& ChangeSpec() {
+    return RealTimeDataSpecOf(RealTimeReader::Change);
 }
 
-const RealTimeSpec* FindRealTimeSpec(std::string_view dataSpec) {
+const RealTimeDataSpec* FindRealTimeDataSpec(std::string_view dataSpec) {
     auto it = std::find_if(kSpecs.begin(), kSpecs.end(),
-                           [&](const RealTimeSpec& s) { return s.dataSpec == dataSpec; });
+                           [&](const RealTimeDataSpec& s) { return s.dataSpec == dataSpec; });
     return it == kSpecs.end() ? nullptr : &*it;
 }
 
-const RealTimeSpec& RealTimeSpecOf(RealTimeReader reader) {
+const RealTimeDataSpec& RealTimeDataSpecOf(RealTimeReader reader) {
     return *std::find_if(kSpecs.begin(), kSpecs.end(),
-                         [&](const RealTimeSpec& s) { return s.reader == reader; });
+                         [&](const RealTimeDataSpec& s) { return s.reader == reader; });
 }
 
 bool KindAmong(std::string_view record, std::span<const std::string_view> kinds) {
