@@ -1,7 +1,8 @@
 // The backtest of a year: 104 race days (every Saturday and Sunday of 2024, 3 racecourses × 12
 // races × 18 runners each) written once into a program folder, then replayed race by race
 // with the settings' amount and mode:
-//   BM_BacktestYear   the whole year (one iteration); counters: days, races, ms per race.
+//   BM_BacktestYear   the whole year (one iteration); counters: days, races, ms per race, and
+//                     export_s, the year's statistics export (年単位) over the same days after it.
 
 #include "BenchDay.h"
 
@@ -68,11 +69,18 @@ void BM_BacktestYear(benchmark::State& state) {
         result = year.form->Backtest("20240101", "20241231", {});
         seconds = static_cast<double>(MonotonicMilliseconds() - start) / 1000;
     }
+    // The year export replays the loaded day's year: the first day of the list is chosen first.
+    year.form->DateListChange(0);
+    int64_t start = MonotonicMilliseconds();
+    ReportOutcome exported = year.form->ExportYearStatisticsClick();
+    state.counters["export_s"] = static_cast<double>(MonotonicMilliseconds() - start) / 1000;
     state.counters["days"] = static_cast<double>(result.days.size());
     state.counters["races"] = result.races;
     state.counters["ms_per_race"] = result.races > 0 ? seconds * 1000 / result.races : 0;
     if (result.days.size() != kRaceDays || result.races != kRaceDays * 36)
         state.SkipWithError("the backtest did not replay 104 days of 36 races");
+    else if (exported.replay.races != kRaceDays * 36 || exported.failure)
+        state.SkipWithError("the year export did not write 104 days of 36 races");
 }
 BENCHMARK(BM_BacktestYear)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 

@@ -5,6 +5,7 @@
 #include "platform/Sjis.h"
 #include "platform/TextField.h"
 #include "records/Backtest.h"
+#include "records/BalanceChartPng.h"
 
 #include <optional>
 
@@ -39,16 +40,17 @@ bool ReadStakeOptions(CliSession& session, const CliOptions& options, BacktestSt
     return true;
 }
 
-// The CSV goes to --csv; a chart asked for by --png is drawn only by the window, so its table
-// goes beside it as CSV instead.
-std::optional<std::string> CsvPathOf(const CliOptions& options) {
-    if (auto csv = options.Value("--csv")) return csv;
-    auto png = options.Value("--png");
-    if (!png) return std::nullopt;
-    std::string path = *png;
-    size_t dot = path.rfind('.');
-    if (dot != std::string::npos && dot > path.rfind('/')) path.resize(dot);
-    return path + ".csv";
+// Writes a file a path option names; false (told, with the file's name) when it cannot.
+bool WriteOptionFile(CliSession& session, const std::string& typed, const std::string& data) {
+    // The terminal's path; the program's paths are Shift_JIS.
+    std::string path = Utf8ToSjis(typed);
+    FileError error;
+    if (!WriteFileAtomic(path, data, &error)) {
+        session.Ui().ShowMessage(DescribeFailure(path + " を保存できません", error).shown);
+        return false;
+    }
+    session.Print(path + "\n");
+    return true;
 }
 
 }  // namespace
@@ -63,22 +65,15 @@ int RunBacktestCommand(CliSession& session, const CliOptions& options) {
     }
     BacktestStakes stakes;
     if (!ReadStakeOptions(session, options, stakes)) return kExitUsage;
-    if (options.Value("--png"))
-        session.Ui().ShowMessage(
-            "--png: the chart is drawn by the window (検証 → バックテスト...); kagiroi-cli "
-            "writes the table as CSV");
     BacktestResult result = session.Form().Backtest(*from, *to, stakes);
     session.PrintRows(BacktestRows(result));
-    if (auto typed = CsvPathOf(options)) {
-        // The terminal's path; the program's paths are Shift_JIS.
-        std::string path = Utf8ToSjis(*typed);
-        FileError error;
-        if (!WriteFileAtomic(path, BacktestCsv(result), &error)) {
-            session.Ui().ShowMessage(DescribeFailure(path + " を保存できません", error).shown);
-            return kExitRefused;
-        }
-        session.Print(path + "\n");
-    }
+    // A file written stays when the next cannot be.
+    if (auto csv = options.Value("--csv");
+        csv && !WriteOptionFile(session, *csv, BacktestCsv(result)))
+        return kExitRefused;
+    if (auto png = options.Value("--png");
+        png && !WriteOptionFile(session, *png, BalanceChartPng(result)))
+        return kExitRefused;
     return result.days.empty() ? kExitRefused : kExitOk;
 }
 

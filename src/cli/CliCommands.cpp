@@ -55,8 +55,9 @@ Commands:
       Replays every race of the stored days FROM..TO (yyyy-mm-dd) as clicks on them, with the
       settings (or the amount and mode given), and prints for ３連複 and ３連単 per day and in
       total: races bet, hit, stake, return, hit and return rate, largest drawdown and the
-      running balance. --csv writes that table; the chart (--png) is the window's, so --png
-      writes the table as CSV beside the name given. Nothing is stored, no setting changes.
+      running balance. --csv writes that table, --png the chart of the running balances
+      (３連複 blue, ３連単 red, the zero line dashed; the window's chart also labels it).
+      Nothing is stored, no setting changes.
   fetch odds|results|mining|changes DAY [RACE]
       The race-day fetches of the window's buttons for the loaded day (and selected race);
       prints the index table after odds and mining, the results after results and the race's

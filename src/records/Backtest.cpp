@@ -58,11 +58,16 @@ void BacktestTally::AddRace(const std::string& date, const BetBoard& bets) {
 
 std::vector<int> DatesInRange(const std::vector<std::string>& dates, const std::string& from,
                               const std::string& to) {
-    std::vector<int> indexes;
+    std::vector<std::pair<std::string, int>> inRange;
     for (size_t i = 0; i < dates.size(); ++i) {
         std::optional<std::string> date = DateOfDayText(dates[i]);
-        if (date && *date >= from && *date <= to) indexes.push_back(static_cast<int>(i));
+        if (date && *date >= from && *date <= to) inRange.emplace_back(*date, static_cast<int>(i));
     }
+    // The date box lists the newest day first; a balance runs from the oldest.
+    std::stable_sort(inRange.begin(), inRange.end());
+    std::vector<int> indexes;
+    for (const auto& entry : inRange)
+        indexes.push_back(entry.second);
     return indexes;
 }
 

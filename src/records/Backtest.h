@@ -73,7 +73,8 @@ class BacktestTally {
     BacktestResult result_;
 };
 
-// The entries of a date box whose dates lie from `from` to `to` (yyyymmdd, both included).
+// The entries of a date box whose dates lie from `from` to `to` (yyyymmdd, both included),
+// oldest first.
 std::vector<int> DatesInRange(const std::vector<std::string>& dates, const std::string& from,
                               const std::string& to);
 

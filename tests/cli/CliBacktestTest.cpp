@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 #include "platform/TextField.h"
 #include "records/Backtest.h"
+#include "records/BalanceChartPng.h"
 #include "selection/BetColumns.h"
 #include "selection/BetTables.h"
 
@@ -95,17 +96,25 @@ TEST_F(CliBacktestTest, TotalsAreTheSumOfTheDaysAndTheStoreAndSelectionStayAsThe
 TEST_F(CliBacktestTest, TheCommandPrintsAndWritesTheTableWithItsOwnStakesAndKeepsTheSettings) {
     std::string ini = ReadWholeFile(home / "kagiroi.ini").value_or("");
     CliRun run = Run({"backtest", "2024-01-06", "2024-01-07", "--amount", "5000", "--mode", "equal",
-                      "--csv", home / "bt.csv"});
+                      "--csv", home / "bt.csv", "--png", home / "bt.png"});
     ASSERT_EQ(0, run.status) << run.err;
     EXPECT_EQ(ini, ReadWholeFile(home / "kagiroi.ini").value_or(""));
 
     InProcessForm f(home.Path());
     BacktestResult result = f.form.Backtest("20240106", "20240107", {5000, 0});
     EXPECT_EQ(BacktestCsv(result), ReadWholeFile(home / "bt.csv").value_or(""));
+    EXPECT_EQ(BalanceChartPng(result), ReadWholeFile(home / "bt.png").value_or(""));
     EXPECT_EQ(Utf8Rows(BacktestRows(result)),
               OutputRows(run.out.substr(0, run.out.rfind((home / "bt.csv").c_str()))));
     EXPECT_NE(BacktestCsv(result), BacktestCsv(f.form.Backtest("20240106", "20240107", {})));
     EXPECT_EQ(2, Run({"backtest", "2024-01-07", "2024-01-06"}).status);
+
+    // The chart cannot be written: told by its name, the table written before it stays.
+    CliRun failed = Run({"backtest", "2024-01-06", "2024-01-06", "--csv", home / "one.csv", "--png",
+                         home / "missing/bt.png"});
+    EXPECT_EQ(1, failed.status);
+    EXPECT_NE(std::string::npos, failed.err.find("missing/bt.png")) << failed.err;
+    EXPECT_TRUE(ReadWholeFile(home / "one.csv").has_value());
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
+#include "daystore/DayFiles.h"
 #include "records/Backtest.h"
+#include "records/BalanceChartShape.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +46,35 @@ TEST(Backtest, RacesAddUpDayByDayAndTheBalanceRunsAcrossDays) {
     EXPECT_DOUBLE_EQ(7500.0 / 9000.0 * 100, r.total[0].ReturnRate());
     EXPECT_EQ(0, r.total[1].racesBet);
     EXPECT_EQ(0.0, r.total[1].HitRate());
+}
+
+TEST(Backtest, TheChartSpansTheBalancesAndZeroAndPutsALoneDayInTheMiddle) {
+    auto result = [](std::vector<std::array<int64_t, 2>> balances) {
+        BacktestResult r;
+        for (const auto& b : balances)
+            r.days.push_back(BacktestDay{"20240106", 12, {}, b});
+        return r;
+    };
+    BalanceChartShape two = ShapeOfBalances(result({{6000, -1000}, {3000, -3000}}));
+    EXPECT_EQ(-3000, two.low);
+    EXPECT_EQ(6000, two.high);
+    EXPECT_DOUBLE_EQ(3000.0 / 9000, two.zeroY);
+    EXPECT_EQ((std::vector<ChartPoint>{{0, 1}, {1, 6000.0 / 9000}}), two.lines[0]);
+    EXPECT_EQ((std::vector<ChartPoint>{{0, 2000.0 / 9000}, {1, 0}}), two.lines[1]);
+
+    BalanceChartShape lone = ShapeOfBalances(result({{500, 0}}));  // all above zero
+    EXPECT_EQ(0, lone.low);
+    EXPECT_EQ((std::vector<ChartPoint>{{0.5, 1}}), lone.lines[0]);
+    EXPECT_EQ((std::vector<ChartPoint>{{0.5, 0}}), lone.lines[1]);
+}
+
+TEST(Backtest, TheDaysOfTheRangeRunOldestFirstFromANewestFirstDateBox) {
+    std::vector<std::string> box;
+    for (const char* date : {"20240114", "20240107", "20240106", "20231231"})
+        box.push_back(DayTextFromDate(date).value());
+    box.push_back("2024-01-08");  // not a day text: left out
+    EXPECT_EQ((std::vector<int>{2, 1}), DatesInRange(box, "20240101", "20240107"));
+    EXPECT_EQ((std::vector<int>{3, 2, 1, 0}), DatesInRange(box, "20231231", "20240114"));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "records/ui/BalanceChart.h"
 
+#include "records/BalanceChartPng.h"
+#include "records/BalanceChartShape.h"
 #include "widgets/TextConversion.h"
 
 #include <QLocale>
@@ -10,8 +12,6 @@
 namespace kagiroi {
 
 namespace {
-
-const QColor kLineColours[2] = {QColor(0, 0, 200), QColor(200, 0, 0)};
 
 QString Yen(int64_t value) {
     return QLocale(QLocale::Japanese).toString(static_cast<qlonglong>(value)) +
@@ -41,39 +41,29 @@ void BalanceChart::paintEvent(QPaintEvent*) {
         return;
     }
     const auto& days = result_->days;
-    int64_t low = 0, high = 0;
-    for (const BacktestDay& day : days)
-        for (int64_t balance : day.balanceAfter) {
-            low = std::min(low, balance);
-            high = std::max(high, balance);
-        }
-    if (high == low) high = low + 1;
+    BalanceChartShape shape = ShapeOfBalances(*result_);
     QFontMetrics metrics(font());
-    int left =
-        std::max(metrics.horizontalAdvance(Yen(high)), metrics.horizontalAdvance(Yen(low))) + 8;
+    int left = std::max(metrics.horizontalAdvance(Yen(shape.high)),
+                        metrics.horizontalAdvance(Yen(shape.low))) +
+               8;
     QRect plot = rect().adjusted(left, metrics.height() * 2, -12, -metrics.height() * 2);
-    auto x = [&](size_t k) {
-        return plot.left() + (days.size() == 1 ? plot.width() / 2.0
-                                               : plot.width() * static_cast<double>(k) /
-                                                     static_cast<double>(days.size() - 1));
-    };
-    auto y = [&](int64_t balance) {
-        return plot.bottom() -
-               plot.height() * static_cast<double>(balance - low) / static_cast<double>(high - low);
+    auto at = [&](double x, double y) {
+        return QPointF(plot.left() + plot.width() * x, plot.bottom() - plot.height() * y);
     };
 
     painter.setPen(Qt::gray);
     painter.drawRect(plot);
     painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
-    painter.drawLine(QPointF(plot.left(), y(0)), QPointF(plot.right(), y(0)));
+    painter.drawLine(at(0, shape.zeroY), at(1, shape.zeroY));
     painter.setPen(Qt::black);
-    auto valueLabel = [&](int64_t value, const QString& text) {
-        QRect box(0, static_cast<int>(y(value)) - metrics.height() / 2, left - 4, metrics.height());
+    auto valueLabel = [&](double y, const QString& text) {
+        QRect box(0, static_cast<int>(at(0, y).y()) - metrics.height() / 2, left - 4,
+                  metrics.height());
         painter.drawText(box, Qt::AlignRight, text);
     };
-    valueLabel(high, Yen(high));
-    valueLabel(low, Yen(low));
-    if (low < 0 && high > 0) valueLabel(0, QStringLiteral("0"));
+    valueLabel(1, Yen(shape.high));
+    valueLabel(0, Yen(shape.low));
+    if (shape.low < 0 && shape.high > 0) valueLabel(shape.zeroY, QStringLiteral("0"));
     auto date = [](const std::string& d) {
         return QString::fromStdString(d.substr(0, 4) + "-" + d.substr(4, 2) + "-" + d.substr(6, 2));
     };
@@ -83,16 +73,15 @@ void BalanceChart::paintEvent(QPaintEvent*) {
     painter.drawText(QRect(plot.left(), textTop, plot.width(), metrics.height()), Qt::AlignRight,
                      date(days.back().date));
 
-    for (size_t t = 0; t < kBacktestTypes.size(); ++t) {
+    for (size_t t = 0; t < shape.lines.size(); ++t) {
         QPainterPath path;
-        for (size_t k = 0; k < days.size(); ++k) {
-            QPointF point(x(k), y(days[k].balanceAfter[t]));
-            if (k == 0)
-                path.moveTo(point);
+        for (const ChartPoint& point : shape.lines[t])
+            if (path.elementCount() == 0)
+                path.moveTo(at(point.x, point.y));
             else
-                path.lineTo(point);
-        }
-        painter.setPen(QPen(kLineColours[t], 2));
+                path.lineTo(at(point.x, point.y));
+        Rgb colour = BalanceLineColour(t);
+        painter.setPen(QPen(QColor(colour.r, colour.g, colour.b), 2));
         painter.drawPath(path);
         int legendX = plot.left() + static_cast<int>(t) * 120;
         painter.drawLine(legendX, metrics.height(), legendX + 24, metrics.height());
