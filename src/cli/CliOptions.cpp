@@ -8,10 +8,11 @@ namespace kagiroi {
 namespace {
 const std::set<std::string> kValueOptions = {"--home", "--from",   "--table",     "--amount",
                                              "--mode", "--strike", "--threshold", "--type",
-                                             "--csv",  "--png"};
+                                             "--csv",  "--png",    "--rate",      "--target"};
 // A mistyped flag must not be taken for none: "--final-odd" would download without the odds.
-const std::set<std::string> kFlags = {"--help", "--sjis",     "--yes",   "--no-plugin",
-                                      "--trio", "--trifecta", "--setup", "--final-odds"};
+const std::set<std::string> kFlags = {"--help",      "--sjis",       "--yes",
+                                      "--no-plugin", "--trio",       "--trifecta",
+                                      "--setup",     "--final-odds", "--progression"};
 }  // namespace
 
 bool CliOptions::Has(const std::string& flag) const {
