@@ -8,7 +8,7 @@ packages=(
     g++ cmake make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-noto-cjk qt6-translations-l10n xdg-utils ccache locales
+    fonts-noto-cjk qt6-translations-l10n xdg-utils ccache locales poppler-utils
 )
 
 sudo=""

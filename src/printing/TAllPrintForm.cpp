@@ -57,6 +57,11 @@ bool TAllPrintForm::RequirePrinter(bool printerInstalled) {
     return false;
 }
 
+void TAllPrintForm::PdfFailed(const std::string& path, const std::string& reason) {
+    ui_.Beep(BeepSound::Warning);
+    ui_.ShowMessage(path + " を保存できませんでした。" + reason);
+}
+
 std::string TAllPrintForm::DefaultPdfName() const {
     // The date becomes part of a file name: digits only.
     std::string date = dayDate_.size() == 8 && IsDigits(dayDate_) ? dayDate_ : "";

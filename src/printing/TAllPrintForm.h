@@ -33,6 +33,8 @@ class TAllPrintForm {
     // 印刷(&P) and ﾌﾟﾘﾝﾀ設定(&S) need a printer: false, with a warning beep and the message,
     // when none is installed.
     bool RequirePrinter(bool printerInstalled);
+    // PDFに保存 could not write `path` (Shift_JIS), for `reason`: told with a beep.
+    void PdfFailed(const std::string& path, const std::string& reason);
 
     const TPrevX& Page() const { return page_; }
     int ZoomItem() const { return zoomItem_; }
