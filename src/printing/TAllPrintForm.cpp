@@ -51,9 +51,13 @@ void TAllPrintForm::FormClose(const PrintWindowPlacement& placement) {
 }
 
 bool TAllPrintForm::RequirePrinter(bool printerInstalled) {
+    return RequirePrinterInstalled(printerInstalled, ui_);
+}
+
+bool RequirePrinterInstalled(bool printerInstalled, Ui& ui) {
     if (printerInstalled) return true;
-    ui_.Beep(BeepSound::Warning);
-    ui_.ShowMessage(NoPrinterMessage());
+    ui.Beep(BeepSound::Warning);
+    ui.ShowMessage(NoPrinterMessage());
     return false;
 }
 

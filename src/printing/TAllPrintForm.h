@@ -37,6 +37,7 @@ class TAllPrintForm {
     void PdfFailed(const std::string& path, const std::string& reason);
 
     const TPrevX& Page() const { return page_; }
+    Ui& UserInterface() { return ui_; }
     int ZoomItem() const { return zoomItem_; }
     const PrintWindowPlacement& Placement() const { return placement_; }
     // 一覧表yyyymmdd.pdf
@@ -54,6 +55,9 @@ class TAllPrintForm {
 // Texts of the window, Shift_JIS.
 const std::string& AllPrintCaption();
 const std::string& NoPrinterMessage();
+
+// False, with a warning beep and the message, when no printer is installed.
+bool RequirePrinterInstalled(bool printerInstalled, Ui& ui);
 
 // Screen pixels per printer pixel at a zoom in percent.
 double PreviewScale(int screenDpi, int printerDpi, int zoomPercent);

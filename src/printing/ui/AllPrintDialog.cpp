@@ -2,6 +2,7 @@
 
 #include "printing/DevicePage.h"
 #include "printing/ui/PagePainter.h"
+#include "printing/ui/ProgramPrinter.h"
 #include "widgets/TextConversion.h"
 
 #include <QFileDialog>
@@ -12,8 +13,6 @@
 #include <QPageSize>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -85,12 +84,8 @@ AllPrintDialog::AllPrintDialog(TAllPrintForm& form, const std::string& programFo
     : QDialog(parent), form_(form), programFolder_(ToQString(programFolder)) {
     setWindowTitle(ToQString(AllPrintCaption()));
     form_.FormCreate();
-    printerInstalled_ = !QPrinterInfo::availablePrinters().isEmpty();
-    if (printerInstalled_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setFullPage(true);
-        printer_->setPageLayout(PaperLayout(form_.Page()));
-    }
+    printer_ = ProgramPrinter();
+    if (printer_) printer_->setPageLayout(PaperLayout(form_.Page()));
     BuildLayout();
     UsePrinterPage();
     const PrintWindowPlacement& p = form_.Placement();
@@ -132,7 +127,7 @@ void AllPrintDialog::BuildLayout() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
-    if (!printerInstalled_) layout->addWidget(new QLabel(ToQString(NoPrinterMessage()), this));
+    if (!printer_) layout->addWidget(new QLabel(ToQString(NoPrinterMessage()), this));
     auto* scroll = new QScrollArea(this);
     preview_ = new PagePreview(form_.Page(), scroll);
     scroll->setWidget(preview_);
@@ -148,11 +143,11 @@ void AllPrintDialog::UsePrinterPage() {
 }
 
 void AllPrintDialog::PrintClick() {
-    if (!form_.RequirePrinter(printerInstalled_ && printer_)) return;
+    if (!form_.RequirePrinter(printer_ != nullptr)) return;
     const TPrevX& document = form_.Page();
     printer_->setDocName(ToQString(document.Title));
     QPainter painter;
-    if (!painter.begin(printer_.get())) return;
+    if (!painter.begin(printer_)) return;
     DeviceResolution device{printer_->logicalDpiX(), printer_->logicalDpiY(), ScreenDpi()};
     bool first = true;
     for (const PagePicture& page : document.Pages()) {
@@ -164,10 +159,8 @@ void AllPrintDialog::PrintClick() {
 }
 
 void AllPrintDialog::PrinterSetupClick() {
-    if (!form_.RequirePrinter(printerInstalled_ && printer_)) return;
-    QPrintDialog dialog(printer_.get(), this);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    if (dialog.exec() == QDialog::Accepted) UsePrinterPage();
+    if (!form_.RequirePrinter(printer_ != nullptr)) return;
+    if (OpenPrinterSetup(form_.UserInterface(), this)) UsePrinterPage();
 }
 
 QString AllPrintDialog::DefaultPdfPath() const {

@@ -52,7 +52,7 @@ class AllPrintDialog : public QDialog {
     void SavePdfClick();
     // Writes the page as a PDF to `path`; a failure is told. True when written.
     bool SavePdf(const QString& path);
-    bool PrinterInstalled() const { return printerInstalled_; }
+    bool PrinterInstalled() const { return printer_ != nullptr; }
     QString DefaultPdfPath() const;
 
     void done(int result) override;
@@ -63,8 +63,7 @@ class AllPrintDialog : public QDialog {
 
     TAllPrintForm& form_;
     QString programFolder_;
-    bool printerInstalled_ = false;
-    std::unique_ptr<QPrinter> printer_;
+    QPrinter* printer_ = nullptr;  // the program's printer; null when none is installed
     PagePreview* preview_ = nullptr;
     QButtonGroup* zoomGroup_ = nullptr;
 };
