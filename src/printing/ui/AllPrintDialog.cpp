@@ -31,15 +31,6 @@ PrinterPage WholePaper(const TPrevX& document, int dpi) {
     return {dpi, paper, paper};
 }
 
-QPageLayout PaperLayout(const TPrevX& document) {
-    PaperSize paper = document.Paper();
-    QSizeF portraitMm(std::min(paper.width, paper.height) / 10.0,
-                      std::max(paper.width, paper.height) / 10.0);
-    return QPageLayout(QPageSize(portraitMm, QPageSize::Millimeter),
-                       paper.width > paper.height ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(0, 0, 0, 0));
-}
-
 }  // namespace
 
 PagePreview::PagePreview(const TPrevX& document, QWidget* parent)
@@ -85,7 +76,7 @@ AllPrintDialog::AllPrintDialog(TAllPrintForm& form, const std::string& programFo
     setWindowTitle(ToQString(AllPrintCaption()));
     form_.FormCreate();
     printer_ = ProgramPrinter();
-    if (printer_) printer_->setPageLayout(PaperLayout(form_.Page()));
+    if (printer_) printer_->setPageLayout(PageLayoutOf(form_.Page()));
     BuildLayout();
     UsePrinterPage();
     const PrintWindowPlacement& p = form_.Placement();

@@ -55,10 +55,6 @@ void PaintOp(QPainter& painter, const DeviceOp& op) {
     }
 }
 
-QPageLayout::Orientation OrientationOf(PaperSize paper) {
-    return paper.width > paper.height ? QPageLayout::Landscape : QPageLayout::Portrait;
-}
-
 }  // namespace
 
 void PaintPage(QPainter& painter, const PagePicture& page, const DeviceResolution& device) {
@@ -67,6 +63,15 @@ void PaintPage(QPainter& painter, const PagePicture& page, const DeviceResolutio
     for (const DeviceOp& op : RenderForDevice(page, device))
         PaintOp(painter, op);
     painter.restore();
+}
+
+QPageLayout PageLayoutOf(const TPrevX& document) {
+    PaperSize paper = document.Paper();
+    QSizeF portraitMm(std::min(paper.width, paper.height) / 10.0,
+                      std::max(paper.width, paper.height) / 10.0);
+    return QPageLayout(QPageSize(portraitMm, QPageSize::Millimeter),
+                       paper.width > paper.height ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0));
 }
 
 int ScreenDpi() {
@@ -82,14 +87,10 @@ bool WritePagePdf(const TPrevX& document, const QString& path, QString* error) {
         return false;
     }
     {
-        PaperSize paper = document.Paper();
         QPdfWriter writer(&file);
         writer.setTitle(ToQString(document.Title));
         writer.setResolution(kPdfDpi);
-        QSizeF portraitMm(std::min(paper.width, paper.height) / 10.0,
-                          std::max(paper.width, paper.height) / 10.0);
-        writer.setPageLayout(QPageLayout(QPageSize(portraitMm, QPageSize::Millimeter),
-                                         OrientationOf(paper), QMarginsF(0, 0, 0, 0)));
+        writer.setPageLayout(PageLayoutOf(document));
         QPainter painter;
         if (!painter.begin(&writer)) {
             if (error) *error = QStringLiteral("PDF");

@@ -3,6 +3,7 @@
 #include "printing/DevicePage.h"
 #include "printing/TPrevX.h"
 
+#include <QPageLayout>
 #include <QString>
 
 class QPainter;
@@ -12,6 +13,9 @@ namespace kagiroi {
 // Draws a page picture on a painter whose origin is the paper's top-left corner, in the
 // device's pixels.
 void PaintPage(QPainter& painter, const PagePicture& page, const DeviceResolution& device);
+
+// The document's paper as Qt lays out a page: its size and orientation, no margins.
+QPageLayout PageLayoutOf(const TPrevX& document);
 
 // The pixels per inch of the screen pen widths are judged on.
 int ScreenDpi();
