@@ -16,6 +16,7 @@
 #include "platform/Shell.h"
 #include "platform/TextGrid.h"
 #include "platform/Ui.h"
+#include "printing/TPrevX.h"
 #include "records/LossLedger.h"
 #include "selection/BetTables.h"
 #include "selection/RacePatternSettings.h"
@@ -27,6 +28,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -138,6 +140,10 @@ class TMainForm {
     void CopyIndexTableClick();  // ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ
     RacePatternForm& RaceMoyoForm() { return raceMoyo_; }
     void RaceMoyoSaveClick();  // 保存 of the race pattern dialog
+
+    // --- Printing ---
+    // 印刷(&P): the race list page of the loaded day; nothing (told) when no day is loaded.
+    std::optional<TPrevX> PrintRaceList() const;
 
     // --- Race-day fetches ---
     void SokuhoOddsBtnClick();  // 速報ｵｯｽﾞ

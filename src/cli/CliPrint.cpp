@@ -2,7 +2,6 @@
 
 #include "cli/CliCommands.h"
 #include "printing/PageTable.h"
-#include "printing/RaceListPage.h"
 
 namespace kagiroi {
 
@@ -13,7 +12,7 @@ int RunPrintCommand(CliSession& session, const CliOptions& options) {
     }
     if (!session.LoadDay(options.arguments[0])) return kExitRefused;
     TMainForm& form = session.Form();
-    auto page = PrintRaceList(form.Book(), form.DateText, session.Ui());
+    auto page = form.PrintRaceList();
     if (!page) return kExitRefused;
     session.PrintRows(PageRows(*page));
     return kExitOk;

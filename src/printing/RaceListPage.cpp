@@ -108,6 +108,10 @@ std::string PopularityClass(int p) {
     return "-";
 }
 
+std::string RaceListDate(const DayBook& book) {
+    return Field(book[0].RaceInfo, pos::kYear, 8);
+}
+
 TPrevX DrawRaceList(const DayBook& book) {
     TPrevX page;
     page.Title = "一覧表";

@@ -17,6 +17,9 @@ std::vector<std::string> DayRacecourses(const DayBook& book);
 // The class letter of a 枠連 result's popularity: A, B, C or "-".
 std::string PopularityClass(int popularity);
 
+// The printed day as "yyyymmdd": the date of the day's first race.
+std::string RaceListDate(const DayBook& book);
+
 // The one-page overview of the loaded day (一覧表) on A4 landscape: races 1R to 12R by
 // racecourse, each with its field size, short name and 枠連 result.
 TPrevX DrawRaceList(const DayBook& book);

@@ -8,6 +8,9 @@
 #include "app/ui/ResultsPageView.h"
 #include "datalink/TGetDataForm.h"
 #include "datalink/ui/GetDataDialog.h"
+#include "printing/RaceListPage.h"
+#include "printing/ui/AllPrintDialog.h"
+#include "printing/ui/ProgramPrinter.h"
 #include "selection/ui/RaceMoyoDialog.h"
 #include "widgets/Fonts.h"
 #include "widgets/QtPorts.h"
@@ -69,6 +72,10 @@ void MainWindow::BuildMenus() {
     file->addAction(QStringLiteral("1日分の全オッズを一括取得(&O)"), this,
                     [this] { Run([this] { form_.N1O1Click(); }); });
     file->addSeparator();
+    file->addAction(QStringLiteral("印刷(&P)..."), this, &MainWindow::OpenPrintDialog);
+    file->addAction(QStringLiteral("ﾌﾟﾘﾝﾀの設定(&R)..."), this,
+                    [this] { OpenPrinterSetup(ui_, this); });
+    file->addSeparator();
     file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
 
     QMenu* folders = menuBar()->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&D)"));
@@ -85,6 +92,14 @@ void MainWindow::BuildMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->addAction(QStringLiteral("使用解説書(&C)"), this, [this] { form_.HelpClick(); });
     help->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), this, &MainWindow::ShowVersion);
+}
+
+void MainWindow::OpenPrintDialog() {
+    std::optional<TPrevX> page = form_.PrintRaceList();
+    if (!page) return;
+    TAllPrintForm print(form_.Settings(), ui_, std::move(*page), RaceListDate(form_.Book()));
+    AllPrintDialog dialog(print, form_.ProgramFolder(), this);
+    dialog.exec();
 }
 
 void MainWindow::BuildToolBar() {

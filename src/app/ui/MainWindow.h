@@ -51,6 +51,7 @@ class MainWindow : public QMainWindow {
     void RefreshDateList();
     void RefreshRaceList();
     void OpenDownloadDialog();
+    void OpenPrintDialog();  // 印刷(&P)...
     void OpenFetchTimeDialog();
     void ShowVersion();
     // Runs a handler of the form, then shows what it changed.

@@ -13,6 +13,7 @@
 #include <QPageSize>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>

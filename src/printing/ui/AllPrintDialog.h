@@ -4,10 +4,11 @@
 
 #include <QButtonGroup>
 #include <QDialog>
-#include <QPrinter>
 #include <QRect>
 #include <QScrollArea>
 #include <memory>
+
+class QPrinter;
 
 namespace kagiroi {
 
