@@ -1,10 +1,16 @@
 #include "app/TMainForm.h"
 #include "printing/RaceListPage.h"
+#include "printing/TAllPrintForm.h"
+
+#include <optional>
 
 namespace kagiroi {
 
-std::optional<TPrevX> TMainForm::PrintRaceList() const {
-    return kagiroi::PrintRaceList(Book(), DateText, ports_.ui);
+bool TMainForm::PrintRaceList() {
+    std::optional<TPrevX> page = kagiroi::PrintRaceList(Book(), dayList_.DateText, ports_.ui);
+    if (!page) return false;
+    allPrint_->ShowPage(std::move(*page), RaceListDate(Book()));
+    return true;
 }
 
 }  // namespace kagiroi

@@ -2,6 +2,7 @@
 
 #include "cli/CliCommands.h"
 #include "printing/PageTable.h"
+#include "printing/TAllPrintForm.h"
 
 namespace kagiroi {
 
@@ -12,9 +13,8 @@ int RunPrintCommand(CliSession& session, const CliOptions& options) {
     }
     if (!session.LoadDay(options.arguments[0])) return kExitRefused;
     TMainForm& form = session.Form();
-    auto page = form.PrintRaceList();
-    if (!page) return kExitRefused;
-    session.PrintRows(PageRows(*page));
+    if (!form.PrintRaceList()) return kExitRefused;
+    session.PrintRows(PageRows(form.AllPrintForm().Page()));
     return kExitOk;
 }
 

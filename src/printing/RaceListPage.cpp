@@ -1,6 +1,7 @@
 #include "printing/RaceListPage.h"
 
 #include "daystore/PayoutRecord.h"
+#include "daystore/RecordLayout.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 
@@ -14,9 +15,6 @@ constexpr int kFrameLeft = 100, kFrameTop = 150, kFrameRight = 2690, kFrameBotto
 constexpr int kNumberColumnRight = 200;
 constexpr int kColumnLefts[] = {200, 1030, 1860};
 constexpr int kRowHeight = 140;
-
-// Race-level fields the page reads beyond the shared ones.
-constexpr int kRaShortNamePos = 573, kRaShortNameLen = 20;
 
 PageFont PlainFont(int size) {
     PageFont font;
@@ -77,8 +75,7 @@ void DrawRace(TPrevX& page, const RaceSlot& slot, const std::vector<std::string>
     int x = kColumnLefts[course - courses.begin()];
     int y = kRowHeight * number + 70;
     page.TextOut(x + 2, y + 2,
-                 Format("%2d", ToInt(Field(ra, pos::kRaRunners, 2))) + "頭　" +
-                     Field(ra, kRaShortNamePos, kRaShortNameLen));
+                 Format("%2d", RegisteredRunners(ra)) + "頭　" + FieldAt(ra, RA::ListName));
     DrawBracketResult(page, slot, x, y + 50);
 }
 

@@ -1,37 +1,34 @@
 #include "printing/TAllPrintForm.h"
 
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 
 #include <utility>
 
 namespace kagiroi {
 
-namespace {
+// Every stored 倍率 item names a zoom.
+static_assert(setting::kPrintZoom.minimum == 0 &&
+              setting::kPrintZoom.maximum + 1 == TAllPrintForm::kZoomPercents.size());
 
-constexpr const char* kPlacementSection = "Printlocate";
-constexpr const char* kZoomSection = "PrintZoom";
-constexpr const char* kZoomKey = "ratio";
-constexpr int kDefaultZoomItem = 1;
+TAllPrintForm::TAllPrintForm(SettingsFile& settings, Ui& ui) : settings_(settings), ui_(ui) {}
 
-}  // namespace
-
-TAllPrintForm::TAllPrintForm(SettingsFile& settings, Ui& ui, TPrevX page, std::string dayDate)
-    : settings_(settings), ui_(ui), page_(std::move(page)), dayDate_(std::move(dayDate)) {}
+void TAllPrintForm::ShowPage(TPrevX page, std::string dayDate) {
+    page_ = std::move(page);
+    dayDate_ = std::move(dayDate);
+}
 
 void TAllPrintForm::FormCreate() {
-    const PrintWindowPlacement fallback;
-    placement_.top = settings_.ReadInteger(kPlacementSection, "top", fallback.top);
-    placement_.left = settings_.ReadInteger(kPlacementSection, "left", fallback.left);
-    placement_.width = settings_.ReadInteger(kPlacementSection, "width", fallback.width);
-    placement_.height = settings_.ReadInteger(kPlacementSection, "height", fallback.height);
+    placement_.top = ReadIntSetting(settings_, setting::kPrintTop);
+    placement_.left = ReadIntSetting(settings_, setting::kPrintLeft);
+    placement_.width = ReadIntSetting(settings_, setting::kPrintWidth);
+    placement_.height = ReadIntSetting(settings_, setting::kPrintHeight);
     // A window of no size could not be seen again to fix it.
     if (placement_.width <= 0 || placement_.height <= 0) {
-        placement_.width = fallback.width;
-        placement_.height = fallback.height;
+        placement_.width = setting::kPrintWidth.fallback;
+        placement_.height = setting::kPrintHeight.fallback;
     }
-    int item = settings_.ReadInteger(kZoomSection, kZoomKey, kDefaultZoomItem);
-    zoomItem_ =
-        item >= 0 && item < static_cast<int>(kZoomPercents.size()) ? item : kDefaultZoomItem;
+    zoomItem_ = ReadIntSetting(settings_, setting::kPrintZoom);
     page_.SetZoomScale(kZoomPercents[static_cast<size_t>(zoomItem_)]);
 }
 
@@ -39,15 +36,15 @@ void TAllPrintForm::ZoomClick(int item) {
     if (item < 0 || item >= static_cast<int>(kZoomPercents.size())) return;
     zoomItem_ = item;
     page_.SetZoomScale(kZoomPercents[static_cast<size_t>(item)]);
-    settings_.WriteInteger(kZoomSection, kZoomKey, item);
+    WriteIntSetting(settings_, setting::kPrintZoom, item);
 }
 
 void TAllPrintForm::FormClose(const PrintWindowPlacement& placement) {
     placement_ = placement;
-    settings_.WriteInteger(kPlacementSection, "top", placement.top);
-    settings_.WriteInteger(kPlacementSection, "left", placement.left);
-    settings_.WriteInteger(kPlacementSection, "width", placement.width);
-    settings_.WriteInteger(kPlacementSection, "height", placement.height);
+    WriteIntSetting(settings_, setting::kPrintTop, placement.top);
+    WriteIntSetting(settings_, setting::kPrintLeft, placement.left);
+    WriteIntSetting(settings_, setting::kPrintWidth, placement.width);
+    WriteIntSetting(settings_, setting::kPrintHeight, placement.height);
 }
 
 bool TAllPrintForm::RequirePrinter(bool printerInstalled) {

@@ -21,8 +21,10 @@ class TAllPrintForm {
   public:
     static constexpr std::array<int, 4> kZoomPercents = {25, 50, 75, 100};
 
-    // `dayDate` is the printed day as "yyyymmdd" (it names the PDF).
-    TAllPrintForm(SettingsFile& settings, Ui& ui, TPrevX page, std::string dayDate);
+    TAllPrintForm(SettingsFile& settings, Ui& ui);
+
+    // The page to show; `dayDate` is the printed day as "yyyymmdd" (it names the PDF).
+    void ShowPage(TPrevX page, std::string dayDate);
 
     // Takes the placement and the 倍率 item from the settings.
     void FormCreate();

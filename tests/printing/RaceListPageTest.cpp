@@ -95,7 +95,7 @@ TEST(RaceListPage, ADemoDayWithItsResults) {
     ASSERT_TRUE(demo.Download(false).completed);
     demo.LoadDay("20240106");
     TMainForm& form = demo.Form();
-    auto page = PrintRaceList(form.Book(), form.DateText, demo.ui);
+    auto page = PrintRaceList(form.Book(), form.DayList().DateText, demo.ui);
     ASSERT_TRUE(page.has_value());
     EXPECT_TEXT_EQ("2024年 1月 6日 ", TextAt(*page, 100, 90));
 
@@ -104,8 +104,7 @@ TEST(RaceListPage, ADemoDayWithItsResults) {
     for (int slot = 0; slot < 12; ++slot) {
         const RaceSlot& race = form.Book()[slot];
         int y = 140 * (slot + 1) + 70;
-        std::string runners = Field(race.RaceInfo, pos::kRaRunners, 2);
-        EXPECT_TEXT_EQ(Format("%2d", ToInt(runners)) + "頭　",
+        EXPECT_TEXT_EQ(Format("%2d", NumberAt(race.RaceInfo, RA::Registered)) + "頭　",
                        TextAt(*page, 202, y + 2).substr(0, 6));
         const PayoutEntry& paid = race.Paid.At(BetType::BracketQuinella, 0);
         if (paid.combination.empty()) {

@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, TheClockKeepsTheUsersColumnWidthAndArrowKeysChooseRaces) 
         QApplication::sendEvent(races, &press);
     }
     QApplication::processEvents();
-    EXPECT_EQ(2, form.SelectedRace);
+    EXPECT_EQ(2, form.DayList().SelectedRace);
     EXPECT_EQ(2, races->currentRow());
 }
 

@@ -38,6 +38,12 @@ class AllPrintDialogTest : public ::testing::Test {
         book[2].HrCopy = test::RecordBuilder("HR", 719).Put(207, "35").Put(218, "11");
     }
 
+    TAllPrintForm PreviewForm() {
+        TAllPrintForm form(settings, ui);
+        form.ShowPage(DrawRaceList(book), "20240106");
+        return form;
+    }
+
     test::TempFolder folder;
     SettingsFile settings;
     test::FakeUi ui;
@@ -45,7 +51,7 @@ class AllPrintDialogTest : public ::testing::Test {
 };
 
 TEST_F(AllPrintDialogTest, SavesTheRaceListAsAnA4LandscapePdfWithItsJapaneseTexts) {
-    TAllPrintForm form(settings, ui, DrawRaceList(book), "20240106");
+    TAllPrintForm form = PreviewForm();
     AllPrintDialog dialog(form, folder.Path());
     EXPECT_EQ(QStringLiteral("一覧表　印刷"), dialog.windowTitle());
     QString path = dialog.DefaultPdfPath();
@@ -75,7 +81,7 @@ TEST_F(AllPrintDialogTest, SavesTheRaceListAsAnA4LandscapePdfWithItsJapaneseText
 }
 
 TEST_F(AllPrintDialogTest, WithoutAPrinterPrintingIsRefusedAndTheZoomIsKept) {
-    TAllPrintForm form(settings, ui, DrawRaceList(book), "20240106");
+    TAllPrintForm form = PreviewForm();
     AllPrintDialog dialog(form, folder.Path());
     if (dialog.PrinterInstalled()) GTEST_SKIP() << "a printer is installed here";
     dialog.PrintClick();
@@ -95,7 +101,7 @@ TEST_F(AllPrintDialogTest, WithoutAPrinterPrintingIsRefusedAndTheZoomIsKept) {
 }
 
 TEST_F(AllPrintDialogTest, AFileThatCannotBeWrittenIsTold) {
-    TAllPrintForm form(settings, ui, DrawRaceList(book), "20240106");
+    TAllPrintForm form = PreviewForm();
     AllPrintDialog dialog(form, folder.Path());
     EXPECT_FALSE(dialog.SavePdf(QString::fromStdString(folder / "missing/x.pdf")));
     ASSERT_EQ(1u, ui.Messages().size());
