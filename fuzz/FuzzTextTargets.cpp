@@ -81,11 +81,12 @@ void CheckLedger(const std::string& input) {
     if (!first.Save()) return;
     LossLedger again(path);
     again.Load();
-    if (again.Entries().size() != first.Entries().size())
+    std::vector<LossEntry> before = first.Entries(), after = again.Entries();
+    if (after.size() != before.size())
         Fail("a saved ledger reads back with another number of entries");
-    for (size_t i = 0; i < first.Entries().size(); ++i) {
-        const LossEntry& a = first.Entries()[i];
-        const LossEntry& b = again.Entries()[i];
+    for (size_t i = 0; i < before.size(); ++i) {
+        const LossEntry& a = before[i];
+        const LossEntry& b = after[i];
         if (a.number != b.number || a.race != b.race || a.betType != b.betType ||
             a.amount != b.amount)
             Fail("a saved ledger entry reads back changed: " + a.race);

@@ -49,7 +49,11 @@ void TMainForm::RadioGroup1Click(int index) {
 
 void TMainForm::SaNumEditExC1Change(const std::string& text) {
     betting_.SaNumEditExC1 = text;
-    if (RaceOnScreen()) StoreRaceAmount(Selected(), AmountFromBox(text));
+    AmountChanged();
+}
+
+void TMainForm::AmountChanged() {
+    if (RaceOnScreen()) StoreRaceAmount(Selected(), AmountFromBox(betting_.SaNumEditExC1));
     ReallocateStakes();
 }
 

@@ -39,6 +39,7 @@ void TMainForm::LoadDay(const std::string& day, bool startFetches) {
     status_.RemainingTimeLabel.text.clear();
     status_.RacePagesVisible = false;
     dayList_.RaceList.clear();
+    lossReg_->SetRaces({});
     timers_.ResultsTimer.enabled = false;
     ResetRaceStates();
 
@@ -89,12 +90,13 @@ void TMainForm::LoadDay(const std::string& day, bool startFetches) {
 
 void TMainForm::FillRaceLists() {
     dayList_.RaceList.clear();
-    ledger_->RaceList.clear();
+    std::vector<LossRace> lossRaces;
     for (const auto& slot : book_->slots) {
         if (slot.IsEmpty()) continue;
         dayList_.RaceList.push_back(RaceListText(slot));
-        ledger_->RaceList.push_back(dayList_.RaceList.back());
+        lossRaces.push_back({dayList_.RaceList.back(), LossRaceKey(slot.RaceInfo)});
     }
+    lossReg_->SetRaces(std::move(lossRaces));
 }
 
 bool TMainForm::NextRaceClick() {
@@ -118,6 +120,7 @@ void TMainForm::AfterDownload() {
     // The date box comes back empty: no day is chosen, so the timers fetch nothing.
     dayList_.DateText.clear();
     dayList_.RaceList.clear();
+    lossReg_->SetRaces({});
     dayList_.SelectedRace = -1;
     status_.RacePagesVisible = false;
     std::vector<std::string> before = dayList_.DateList;

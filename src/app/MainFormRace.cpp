@@ -119,6 +119,7 @@ void TMainForm::DatListClick(int item) {
     SortIndexTableInitially(raceCard_.StringGrid26);
 
     betting_.SaNumEditExC1 = Format("%d", AmountOfRace(slot));
+    progression_->RaceSelected(lossReg_->CumulativeLoss());
 
     UTSFBtnClick();
     KaimeMakeBtnClick();

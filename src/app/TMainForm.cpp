@@ -53,10 +53,16 @@ TMainForm::TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvL
       errorLog_(JoinPath(programFolder_, kErrorLogName), ports.clock),
       store_(programFolder_),
       book_(std::make_unique<DayBook>()),
-      ledger_(std::make_unique<LossLedger>(JoinPath(programFolder_, kLedgerFileName))),
+      lossReg_(std::make_unique<TLossRegForm>(JoinPath(programFolder_, kLedgerFileName), ports.ui,
+                                              settings_)),
+      progression_(std::make_unique<ProgressionPanel>(settings_)),
       reports_(std::make_unique<ReportRunner>(*this)),
       timeSeries_(std::make_unique<TimeSeriesOdds>(programFolder_, settings_)),
       allPrint_(std::make_unique<TAllPrintForm>(settings_, ports.ui)) {
+    lossReg_->OnLossChanged([this] {
+        progression_->LossChanged(lossReg_->CumulativeLoss());
+        NotifyChanged();
+    });
     settings_.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
     store_.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
     // The log cannot take a line about itself: its failures go to the status line alone.
@@ -145,7 +151,9 @@ bool TMainForm::FormCreate(std::string* error) {
     SetUpMarkGrid(raceCard_.StringGrid7);
     status_.RacePagesVisible = false;
     errorLog_.StartUp(programFolder_);
-    ledger_->Load();
+    LogAll(lossReg_->FormCreate());
+    if (const auto& error = lossReg_->Ledger().ReadError())
+        ReportFileFailure(DescribeFailure(lossReg_->Ledger().Path() + " を読み込めません", *error));
     raceMoyo_.FormCreate(settings_);
     betting_.RadioGroup1 = ReadIntSetting(settings_, setting::kAllocationMode);
     raceCard_.SpinEdit1 = ReadIntSetting(settings_, setting::kTrioFavourite);

@@ -15,14 +15,16 @@
 #include "platform/SettingsFile.h"
 #include "platform/Shell.h"
 #include "records/DayReplay.h"
-#include "records/LossLedger.h"
 #include "records/ReportOutcome.h"
+#include "records/TLossRegForm.h"
 #include "selection/RacePatternSettings.h"
 #include "selection/SortDirections.h"
 #include "stakes/FundAllocation.h"
 #include "stakes/PluginCsv.h"
 #include "stakes/PopularityRates.h"
+#include "stakes/Progression.h"
 #include "stakes/StakeEvents.h"
+#include "stakes/TKaimeSetForm.h"
 
 #include <functional>
 #include <memory>
@@ -152,6 +154,18 @@ class TMainForm {
     ReportOutcome ExportDayStatisticsClick();            // 平均以下頭数 → 単日分
     ReportOutcome ExportYearStatisticsClick();           // 平均以下頭数 → 年単位
 
+    // --- Investment settings, progression and the loss ledger ---
+    // 投資金設定(&T): `show` shows the dialog modally and tells whether it closed with OK; only
+    // then are the values written and the selected race selected again.
+    void OpenInvestmentSettings(const std::function<bool(TKaimeSetForm&)>& show);
+    void ApplyProgression();                            // 追い上げ
+    void SaNumEditExC2Change(const std::string& text);  // 目標利益金額
+    void SaNumEditExC3Change(const std::string& text);  // 損失金額
+    void UseProgressionClick(bool checked);             // 追い上げ投資を使う
+    void LossMemoClick();                               // 損失メモ: shows 損失金管理
+    // The window 損失金管理; it tells the form of every change of the ledger.
+    TLossRegForm& LossRegForm() { return *lossReg_; }
+
     // --- Printing ---
     // 印刷(&P): the loaded day's race list page laid out for the preview window; false (with
     // a beep and the message) when no day is loaded.
@@ -191,7 +205,8 @@ class TMainForm {
     const RaceCardView& RaceCard() const { return raceCard_; }
     const BettingView& Betting() const { return betting_; }
     const MainFormTimers& Timers() const { return timers_; }
-    const LossLedger& Ledger() const { return *ledger_; }
+    const TLossRegForm& LossReg() const { return *lossReg_; }
+    const ProgressionPanel& Progression() const { return *progression_; }
 
     // Called whenever the shown state changed outside a direct click (timers, read loops).
     void OnChanged(std::function<void()> changed) { changed_ = std::move(changed); }
@@ -251,6 +266,9 @@ class TMainForm {
     void FavouriteBoxChange(const FavouriteBox& box, int value);
     StakeInputs CurrentStakeInputs() const;
     void ReallocateStakes();
+    // A change of the amount box or of a progression box: the race's amount is stored and the
+    // tables allocated again.
+    void AmountChanged();
     int SelectedRace() const { return dayList_.SelectedRace; }
     RaceSlot& Selected() { return (*book_)[SelectedRace()]; }
     const RaceSlot& Selected() const { return Book()[SelectedRace()]; }
@@ -279,7 +297,8 @@ class TMainForm {
     DayStore store_;
     std::unique_ptr<DayBook> book_;
     // The subsystems the form owns as parts, one member each; their handlers delegate to them.
-    std::unique_ptr<LossLedger> ledger_;
+    std::unique_ptr<TLossRegForm> lossReg_;
+    std::unique_ptr<ProgressionPanel> progression_;
     std::unique_ptr<ReportRunner> reports_;
     OddsFiles oddsFiles_;
     std::unique_ptr<TimeSeriesOdds> timeSeries_;

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "app/ProgramFolder.h"
+#include "cli/CliLedger.h"
 #include "cli/CliPrint.h"
 #include "cli/CliRace.h"
 #include "cli/CliReports.h"
@@ -64,6 +65,18 @@ Commands:
   import-timeseries DAY
       時系列オッズより取得 for DAY: the announcement nearest each race's odds-fetch time goes
       into the day's odds files; prints how many races were taken.
+  race DAY RACE --progression [--target YEN] [--amount YEN] [--mode ...]
+      Presses 追い上げ for the race: the amount that recovers the loss ledger's cumulative
+      loss and makes the target profit (KaimeSet/DefaultTarProfit unless --target is given)
+      at the shown table's expected return rate; prints the amounts and both tables.
+  ledger
+      The loss ledger (ruison.csv): its entries and the cumulative loss.
+  ledger add DAY RACE AMOUNT [--yes] | ledger delete N [--yes] | ledger clear [--yes]
+      Records AMOUNT yen (negative for a recovery) for RACE of DAY, deletes entry N, or
+      clears the ledger, as the 損失金管理 window does. --yes answers its questions.
+  settings investment [--amount YEN] [--rate PCT] [--target YEN]
+      Prints, and with options writes, the default amount per race, the increase rate and
+      the target profit of 投資金設定 (a value below 100 is stored as 100).
   print DAY
       The race list page (一覧表) of DAY as the print menu draws it: one drawing operation a
       line (text, line or rectangle), positions in tenths of a millimetre on A4 landscape.
@@ -211,6 +224,8 @@ int RunCommand(CliSession& session, const CliOptions& options) {
     if (IsReportCommand(command)) return RunReportCommand(session, options);
     if (command == "odds-history") return OddsHistoryCommand(session, options);
     if (command == "import-timeseries") return ImportTimeSeriesCommand(session, options);
+    if (command == "ledger") return RunLedgerCommand(session, options);
+    if (command == "settings") return RunSettingsCommand(session, options);
     if (command == "print") return RunPrintCommand(session, options);
     return Demo(session, options);
 }
@@ -230,8 +245,9 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
         return kExitUsage;
     }
     static const char* kCommands[] = {
-        "download", "days", "race",  "vote",   "fetch", "odds-history", "import-timeseries",
-        "print",    "demo", "tally", "verify", "hits",  "stats"};
+        "download", "days",     "race",  "vote", "fetch", "odds-history", "import-timeseries",
+        "ledger",   "settings", "print", "demo", "tally", "verify",       "hits",
+        "stats"};
     const std::string& command = options.command;
     if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
         std::fprintf(stderr, "unknown command: %s\n%s", command.c_str(), help.c_str());
@@ -239,7 +255,8 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
     }
     bool takesArguments = command == "race" || command == "vote" || command == "fetch" ||
                           command == "odds-history" || command == "import-timeseries" ||
-                          command == "print" || IsReportCommand(command);
+                          IsReportCommand(command) || command == "ledger" ||
+                          command == "settings" || command == "print";
     if (!takesArguments && !options.arguments.empty()) {
         std::fprintf(stderr, "%s takes no arguments: %s\n", command.c_str(),
                      options.arguments.front().c_str());

@@ -6,11 +6,13 @@
 namespace kagiroi {
 
 namespace {
-const std::set<std::string> kValueOptions = {"--home", "--from",   "--table",    "--amount",
-                                             "--mode", "--strike", "--threshold"};
+const std::set<std::string> kValueOptions = {"--home",      "--from", "--table",
+                                             "--amount",    "--mode", "--strike",
+                                             "--threshold", "--rate", "--target"};
 // A mistyped flag must not be taken for none: "--final-odd" would download without the odds.
-const std::set<std::string> kFlags = {"--help", "--sjis",     "--yes",   "--no-plugin",
-                                      "--trio", "--trifecta", "--setup", "--final-odds"};
+const std::set<std::string> kFlags = {"--help",      "--sjis",       "--yes",
+                                      "--no-plugin", "--trio",       "--trifecta",
+                                      "--setup",     "--final-odds", "--progression"};
 }  // namespace
 
 bool CliOptions::Has(const std::string& flag) const {

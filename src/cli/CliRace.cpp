@@ -1,6 +1,7 @@
 #include "cli/CliRace.h"
 
 #include "cli/CliCommands.h"
+#include "cli/CliLedger.h"
 #include "cli/CliTables.h"
 #include "platform/TextField.h"
 
@@ -94,6 +95,7 @@ int RunRaceCommand(CliSession& session, const CliOptions& options) {
     if (table != "trifecta") strikeTables.push_back(BetType::Trio);
     if (table != "trio") strikeTables.push_back(BetType::Trifecta);
     if (int status = SelectWithOptions(session, options, strikeTables); status >= 0) return status;
+    if (options.Has("--progression")) return RunProgression(session, options);
     if (table.empty()) {
         PrintRace(session);
     } else {

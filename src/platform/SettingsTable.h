@@ -82,6 +82,9 @@ inline constexpr IntSetting kAllocationMode{"KaimeSet", "HaibunSet", 1, 0, 1};
 inline constexpr IntSetting kDefaultAmount{"KaimeSet", "DefaultAmount", 3000, 0, kMaxSixDigits};
 inline constexpr IntSetting kIncreasePercent{"KaimeSet", "DefaultZogaku", 100, 0, kMaxSixDigits};
 inline constexpr IntSetting kTargetProfit{"KaimeSet", "DefaultTarProfit", 10000, 0, kMaxSixDigits};
+// 追い上げ投資を使う: 1 shows the progression panel, the 損失メモ button and the investment
+// dialog's progression part.
+inline constexpr IntSetting kProgressionOffered{"KaimeSet", "UseProgression", 0, 0, 1};
 
 // The popularity rank shown for trio (1..816) and trifecta (1..4896).
 inline constexpr IntSetting kTrioFavourite{"Nin100", "SRF", 100, 1, 816};

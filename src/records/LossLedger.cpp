@@ -1,6 +1,5 @@
 #include "records/LossLedger.h"
 
-#include "platform/FileSystem.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 #include "platform/TextLines.h"
@@ -37,16 +36,37 @@ std::vector<std::string> SplitQuotedCsv(const std::string& line) {
     return fields;
 }
 
-void LossLedger::Load() {
-    entries_.clear();
+bool IsLedgerAmount(const std::string& text) {
+    std::string t = Trim(text);
+    std::string digits = !t.empty() && t[0] == '-' ? t.substr(1) : t;
+    return !digits.empty() && digits.size() <= 6 && IsDigits(digits);
+}
+
+std::vector<std::string> LossLedger::Load() {
+    lines_.clear();
+    readError_.reset();
     FileContents contents = ReadFileContents(path_);
-    unreadable_ = contents.status == ReadStatus::Failed;
-    for (const std::string& line : SplitLines(contents.data)) {
-        if (IsBlank(line)) continue;
-        auto fields = SplitQuotedCsv(line);
-        fields.resize(4);
-        entries_.push_back({fields[0], fields[1], fields[2], fields[3]});
+    if (contents.status == ReadStatus::Failed) {
+        readError_ = contents.error;
+        return {};
     }
+    std::vector<std::string> problems;
+    int number = 0;
+    for (const std::string& text : SplitLines(contents.data)) {
+        ++number;
+        if (IsBlank(text)) continue;
+        auto fields = SplitQuotedCsv(text);
+        fields.resize(4);
+        Line line{{fields[0], fields[1], fields[2], fields[3]}, text, false};
+        if (!IsLedgerAmount(line.entry.amount)) {
+            line.damaged = true;
+            problems.push_back(Format("%s の %d 行目は損失金が読めないため、集計から外しました：",
+                                      FileNameOf(path_).c_str(), number) +
+                               text);
+        }
+        lines_.push_back(std::move(line));
+    }
+    return problems;
 }
 
 namespace {
@@ -61,33 +81,88 @@ std::string Quoted(const std::string& field) {
     return text + "\"";
 }
 
-// The most an amount box takes: six digits with its sign.
-constexpr int64_t kLargestAmount = 999999;
-
 }  // namespace
 
-bool LossLedger::Save() const {
-    if (unreadable_) return false;
+bool LossLedger::Save(FileError* error) const {
+    if (readError_) {
+        if (error != nullptr) *error = *readError_;
+        return false;
+    }
     std::string text;
-    for (const auto& e : entries_)
-        text += Quoted(e.number) + "," + Quoted(e.race) + "," + Quoted(e.betType) + "," +
-                Quoted(e.amount) + "\r\n";
-    return WriteFileAtomic(path_, text);
+    for (const auto& line : lines_) {
+        const LossEntry& e = line.entry;
+        text += line.damaged ? line.kept
+                             : Quoted(e.number) + "," + Quoted(e.race) + "," + Quoted(e.betType) +
+                                   "," + Quoted(e.amount);
+        text += "\r\n";
+    }
+    return WriteFileAtomic(path_, text, error);
 }
 
-long long LossLedger::CumulativeLoss() const {
-    long long total = 0;
-    // An amount no box could have entered is left out of the total rather than overflow it.
-    for (const auto& e : entries_) {
-        int64_t amount = ToInt64(e.amount);
-        if (amount >= -kLargestAmount && amount <= kLargestAmount) total += amount;
+std::vector<LossEntry> LossLedger::Entries() const {
+    std::vector<LossEntry> entries;
+    for (const auto& line : lines_)
+        if (!line.damaged) entries.push_back(line.entry);
+    return entries;
+}
+
+int LossLedger::EntryCount() const {
+    int count = 0;
+    for (const auto& line : lines_)
+        count += line.damaged ? 0 : 1;
+    return count;
+}
+
+LossLedger::Line* LossLedger::EntryLine(int index) {
+    for (auto& line : lines_) {
+        if (line.damaged) continue;
+        if (index-- == 0) return &line;
     }
+    return nullptr;
+}
+
+int LossLedger::FindRace(const std::string& race) const {
+    int index = 0;
+    for (const auto& line : lines_) {
+        if (line.damaged) continue;
+        if (line.entry.race == race) return index;
+        ++index;
+    }
+    return -1;
+}
+
+void LossLedger::Add(LossEntry entry) {
+    lines_.push_back({std::move(entry), {}, false});
+}
+
+void LossLedger::Replace(int index, LossEntry entry) {
+    if (Line* line = EntryLine(index)) line->entry = std::move(entry);
+}
+
+void LossLedger::Remove(int index) {
+    Line* line = EntryLine(index);
+    if (line == nullptr) return;
+    lines_.erase(lines_.begin() + (line - lines_.data()));
+    int number = 0;
+    for (auto& l : lines_)
+        if (!l.damaged) l.entry.number = Format("%2d", ++number);
+}
+
+void LossLedger::Clear() {
+    std::erase_if(lines_, [](const Line& line) { return !line.damaged; });
+}
+
+int64_t LossLedger::CumulativeLoss() const {
+    // Every amount has at most six digits, so the sum cannot overflow.
+    int64_t total = 0;
+    for (const auto& line : lines_)
+        if (!line.damaged) total += ToInt64(line.entry.amount);
     return total;
 }
 
 std::string LossLedger::CumulativeLossText() const {
-    if (entries_.empty()) return {};
-    return Format("%8lld", CumulativeLoss());
+    if (EntryCount() == 0) return {};
+    return Format("%8lld", static_cast<long long>(CumulativeLoss()));
 }
 
 }  // namespace kagiroi

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,32 +18,59 @@ struct LossEntry {
     std::string amount;  // "%7d", negative for a profit
 };
 
+// The most an amount box takes: six digits with its sign.
+inline constexpr int64_t kLargestLedgerAmount = 999999;
+
 class LossLedger {
   public:
     explicit LossLedger(std::string path);
 
-    // Reads the file; a missing or empty file is an empty ledger.
-    void Load();
-    // Writes the ledger whole; refused (false) when the file was there but could not be read,
-    // which would otherwise be replaced by what little the ledger holds now.
-    bool Save() const;
-    const std::vector<LossEntry>& Entries() const { return entries_; }
+    const std::string& Path() const { return path_; }
+    // Reads the file; a missing or empty file is an empty ledger. A line whose amount is not a
+    // number of up to six digits with its sign stays out of the ledger and is written back as
+    // it was; the result tells of each such line, for the error log.
+    std::vector<std::string> Load();
+    // False when the file was there but could not be read: saving would replace it by what
+    // little the ledger holds now.
+    bool Readable() const { return !readError_; }
+    const std::optional<FileError>& ReadError() const { return readError_; }
+    // Writes the ledger whole; refused (false) when the file could not be read.
+    bool Save(FileError* error = nullptr) const;
+
+    std::vector<LossEntry> Entries() const;
+    int EntryCount() const;
+    // Entry `index` (0-based); -1 when no entry has this race.
+    int FindRace(const std::string& race) const;
+    void Add(LossEntry entry);
+    void Replace(int index, LossEntry entry);
+    // Removes the entry and numbers the rest "%2d" from 1.
+    void Remove(int index);
+    // Removes every entry; lines that could not be read stay.
+    void Clear();
 
     // The sum of the amounts (each read as an integer, 0 when blank).
-    long long CumulativeLoss() const;
+    int64_t CumulativeLoss() const;
     // "%8d" of the cumulative loss, blank for an empty ledger.
     std::string CumulativeLossText() const;
 
-    // The race list shown beside the ledger: the loaded day's races, one text each.
-    std::vector<std::string> RaceList;
-
   private:
+    // A line of the file: an entry, or a line kept as it was read.
+    struct Line {
+        LossEntry entry;
+        std::string kept;
+        bool damaged = false;
+    };
+    Line* EntryLine(int index);
+
     std::string path_;
-    std::vector<LossEntry> entries_;
-    bool unreadable_ = false;
+    std::vector<Line> lines_;
+    std::optional<FileError> readError_;
 };
 
 // Splits one CSV line of quoted fields: quotes removed, commas inside quotes kept.
 std::vector<std::string> SplitQuotedCsv(const std::string& line);
+
+// An amount as the ledger keeps it: blanks around a sign and at most six digits.
+bool IsLedgerAmount(const std::string& text);
 
 }  // namespace kagiroi

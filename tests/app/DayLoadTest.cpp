@@ -51,7 +51,9 @@ TEST(DayLoad, TwoRacecoursesFillTheFirst24SlotsAndTheLists) {
     EXPECT_TEXT_EQ("中山 1R", form.DayList().RaceList[0]);
     EXPECT_TEXT_EQ("中山11R", form.DayList().RaceList[10]);
     EXPECT_TEXT_EQ("阪神12R", form.DayList().RaceList[23]);
-    EXPECT_EQ(form.DayList().RaceList, form.Ledger().RaceList);
+    ASSERT_EQ(24u, form.LossReg().Races().size());
+    EXPECT_EQ(form.DayList().RaceList[10], form.LossReg().Races()[10].shown);
+    EXPECT_TEXT_EQ("2024/01/06中山11R", form.LossReg().Races()[10].key);
     EXPECT_FALSE(form.Book()[23].IsEmpty());
     EXPECT_TRUE(form.Book()[24].IsEmpty());
     EXPECT_EQ("0950", form.Book()[0].FetchTimes[0]);

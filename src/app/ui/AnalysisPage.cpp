@@ -5,6 +5,7 @@
 #include "widgets/TextConversion.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -76,6 +77,7 @@ AnalysisPage::AnalysisPage(TMainForm& form, QWidget* parent) : QWidget(parent), 
     sideLayout->setContentsMargins(0, 0, 0, 0);
     sideLayout->addWidget(BuildFigures());
     sideLayout->addWidget(BuildStakePanel());
+    sideLayout->addWidget(BuildProgressionPanel());
     sideLayout->addStretch();
     auto* sideScroll = new QScrollArea(this);
     sideScroll->setWidget(side);
@@ -223,6 +225,53 @@ QWidget* AnalysisPage::BuildStakePanel() {
     layout->addWidget(amount_, 1, 1);
     layout->addWidget(new QLabel(QStringLiteral("円"), panel), 1, 2);
     layout->addWidget(vote, 2, 0, 1, 3);
+    lossMemo_ = new QPushButton(QStringLiteral("損失メモ"), panel);
+    lossMemo_->setObjectName(QStringLiteral("LossMemo"));
+    connect(lossMemo_, &QPushButton::clicked, this, [this] {
+        form_.LossMemoClick();
+        Changed();
+    });
+    layout->addWidget(lossMemo_, 3, 0, 1, 3);
+    return panel;
+}
+
+QWidget* AnalysisPage::BuildProgressionPanel() {
+    auto* panel = new QGroupBox(QStringLiteral("追い上げ投資用"), this);
+    progression_ = panel;
+    progression_->setObjectName(QStringLiteral("ProgressionPanel"));
+    auto box = [panel](int minimum) {
+        auto* edit = new QLineEdit(panel);
+        edit->setMaxLength(minimum < 0 ? 7 : 6);
+        edit->setValidator(new QIntValidator(minimum, 999999, edit));
+        edit->setAlignment(Qt::AlignRight);
+        edit->setMaximumWidth(90);
+        return edit;
+    };
+    loss_ = box(-999999);  // a cumulative profit shows negative
+    target_ = box(0);
+    connect(loss_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        form_.SaNumEditExC3Change(ToSjis(text));
+        Changed();
+    });
+    connect(target_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        form_.SaNumEditExC2Change(ToSjis(text));
+        Changed();
+    });
+    auto* apply = new QPushButton(QStringLiteral("追い上げ"), panel);
+    apply->setObjectName(QStringLiteral("ApplyProgression"));
+    connect(apply, &QPushButton::clicked, this, [this] {
+        form_.ApplyProgression();
+        Changed();
+    });
+    auto* layout = new QGridLayout(panel);
+    layout->setContentsMargins(4, 2, 4, 4);
+    layout->addWidget(new QLabel(QStringLiteral("損失金額"), panel), 0, 0);
+    layout->addWidget(loss_, 0, 1);
+    layout->addWidget(new QLabel(QStringLiteral("円"), panel), 0, 2);
+    layout->addWidget(new QLabel(QStringLiteral("目標利益金額"), panel), 1, 0);
+    layout->addWidget(target_, 1, 1);
+    layout->addWidget(new QLabel(QStringLiteral("円"), panel), 1, 2);
+    layout->addWidget(apply, 2, 0, 1, 3);
     return panel;
 }
 
@@ -275,6 +324,20 @@ void AnalysisPage::Refresh() {
     proportional_->setChecked(form_.Betting().RadioGroup1 != 0);
     QString amount = ToQString(form_.Betting().SaNumEditExC1);
     if (amount_->text() != amount) amount_->setText(amount);
+    refreshing_ = false;
+    RefreshProgression();
+}
+
+void AnalysisPage::RefreshProgression() {
+    refreshing_ = true;
+    const ProgressionPanel& progression = form_.Progression();
+    progression_->setVisible(progression.Offered());
+    lossMemo_->setVisible(progression.Offered());
+    for (auto [edit, text] : {std::pair{loss_, &progression.SaNumEditExC3},
+                              std::pair{target_, &progression.SaNumEditExC2}}) {
+        QString shown = ToQString(*text);
+        if (edit->text() != shown) edit->setText(shown);
+    }
     refreshing_ = false;
 }
 

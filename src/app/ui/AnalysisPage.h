@@ -23,6 +23,8 @@ class AnalysisPage : public QWidget {
   public:
     AnalysisPage(TMainForm& form, QWidget* parent = nullptr);
     void Refresh();
+    // The switch 追い上げ投資を使う and the progression boxes, shown even while no race is.
+    void RefreshProgression();
 
   signals:
     void StateChanged();  // a click changed the form's state
@@ -34,6 +36,7 @@ class AnalysisPage : public QWidget {
     QWidget* BuildFigures();
     QWidget* BuildTicketTab(BetType type, TextGridView*& view, QLabel* totals[4]);
     QWidget* BuildStakePanel();
+    QWidget* BuildProgressionPanel();
     void Changed();
 
     TMainForm& form_;
@@ -59,6 +62,10 @@ class AnalysisPage : public QWidget {
     QRadioButton* equal_;
     QRadioButton* proportional_;
     QLineEdit* amount_;
+    QWidget* progression_;  // 追い上げ投資用
+    QLineEdit* loss_;       // 損失金額
+    QLineEdit* target_;     // 目標利益金額
+    QPushButton* lossMemo_;
 };
 
 }  // namespace kagiroi

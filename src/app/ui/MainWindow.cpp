@@ -11,7 +11,9 @@
 #include "odds/ui/OddsChartView.h"
 #include "printing/ui/AllPrintDialog.h"
 #include "printing/ui/ProgramPrinter.h"
+#include "records/ui/LossRegDialog.h"
 #include "selection/ui/RaceMoyoDialog.h"
+#include "stakes/ui/KaimeSetDialog.h"
 #include "widgets/Fonts.h"
 #include "widgets/QtPorts.h"
 #include "widgets/TextConversion.h"
@@ -55,6 +57,9 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
     progress_ = new ProgressDialog(this);
     raceMoyo_ = std::make_unique<RaceMoyoDialog>(
         form_.RaceMoyoForm(), [this] { form_.RaceMoyoSaveClick(); }, this);
+    // Made at start-up with the ledger it shows; 損失メモ shows it.
+    lossReg_ = new LossRegDialog(
+        form_.LossRegForm(), [this] { Refresh(); }, this);
 
     WindowPlacement p = form_.StoredPlacement();
     setGeometry(p.left, p.top, p.width, p.height);
@@ -90,6 +95,12 @@ void MainWindow::BuildMenus() {
     user->addAction(QStringLiteral("レース模様設定"), this, [this] { raceMoyo_->exec(); });
     user->addAction(QStringLiteral("データ自動取得時刻設定(&T)"), this,
                     &MainWindow::OpenFetchTimeDialog);
+    user->addAction(QStringLiteral("投資金設定(&T)"), this, &MainWindow::OpenInvestmentDialog);
+    useProgression_ = user->addAction(QStringLiteral("追い上げ投資を使う"));
+    useProgression_->setObjectName(QStringLiteral("UseProgression"));
+    useProgression_->setCheckable(true);
+    connect(useProgression_, &QAction::toggled, this,
+            [this](bool on) { Run([this, on] { form_.UseProgressionClick(on); }); });
 
     BuildVerificationMenu();
 
@@ -339,6 +350,13 @@ void MainWindow::Refresh() {
         if (pages_->currentWidget() == oddsChart_)
             oddsChart_->SetMovement(form_.SelectedOddsMovement());
     }
+    analysis_->RefreshProgression();
+    {
+        QSignalBlocker block(useProgression_);
+        useProgression_->setChecked(form_.Progression().Offered());
+    }
+    lossReg_->Refresh();
+    lossReg_->setVisible(form_.LossReg().Visible);
     RefreshClock();
     SyncTimer(clockTimer_, form_.Timers().ClockTimer);
     SyncTimer(countdownTimer_, form_.Timers().CountdownTimer);
@@ -361,6 +379,14 @@ void MainWindow::OpenFetchTimeDialog() {
     TOzGetTimeForm times = form_.FetchTimeDialog();
     OzGetTimeDialog dialog(times, this);
     dialog.exec();
+}
+
+void MainWindow::OpenInvestmentDialog() {
+    form_.OpenInvestmentSettings([this](TKaimeSetForm& settings) {
+        KaimeSetDialog dialog(settings, this);
+        return dialog.exec() == QDialog::Accepted;
+    });
+    Refresh();
 }
 
 void MainWindow::ShowVersion() {

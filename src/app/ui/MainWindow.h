@@ -19,6 +19,7 @@ class QtUi;
 class AnalysisPage;
 class ProgressDialog;
 class RaceHeaderPanel;
+class LossRegDialog;
 class RaceMoyoDialog;
 class ResultsPageView;
 class OddsChartView;
@@ -56,6 +57,7 @@ class MainWindow : public QMainWindow {
     void OpenDownloadDialog();
     void OpenPrintDialog();  // 印刷(&P)...
     void OpenFetchTimeDialog();
+    void OpenInvestmentDialog();
     void ShowVersion();
     // Runs a handler of the form, then shows what it changed.
     template <typename Handler>
@@ -87,6 +89,8 @@ class MainWindow : public QMainWindow {
     ProgressDialog* progress_ = nullptr;
     QMenu* verificationMenu_ = nullptr;  // 検証(&V): the reports, the vote file, the backtest
     std::unique_ptr<RaceMoyoDialog> raceMoyo_;
+    LossRegDialog* lossReg_ = nullptr;
+    QAction* useProgression_ = nullptr;
 
     QTimer clockTimer_, countdownTimer_, autoOddsTimer_, resultsTimer_, changeTimer_;
 };

@@ -1,0 +1,44 @@
+#include "stakes/TKaimeSetForm.h"
+
+#include "platform/SettingsTable.h"
+#include "stakes/FundAllocation.h"
+
+#include <algorithm>
+
+namespace kagiroi {
+
+const KaimeSetTexts& KaimeSetFormTexts() {
+    static const KaimeSetTexts texts{
+        "投資金設定",
+        "買い目を作成するための1レースあたりの投資金額を設定します。",
+        "投資金額初期設定",
+        "★以下は追い上げ投資時の設定です★",
+        "増額率の設定",
+        "増額率はオッズの変動による回収率の変化を見込んで投資金額を増減するための数値です。"
+        "数字が大きい方が回収が良くなりますが、リスクが高くなります。"
+        "通常は100%～120%程度の範囲で指定してください。",
+        "目標利益金額設定",
+        "追い上げ投資を行う場合の目標利益額を指定します。"
+        "大きい数字を指定すると的中時の利益は大きいですが、リスクが大きくなります。",
+        "円",
+        "％",
+    };
+    return texts;
+}
+
+TKaimeSetForm::TKaimeSetForm(SettingsFile& settings, bool progressionShown)
+    : DefaultAmount(ReadIntSetting(settings, setting::kDefaultAmount)),
+      DefaultZogaku(ReadIntSetting(settings, setting::kIncreasePercent)),
+      DefaultTarProfit(ReadIntSetting(settings, setting::kTargetProfit)),
+      ProgressionShown(progressionShown),
+      settings_(settings) {}
+
+void TKaimeSetForm::OkClick() {
+    for (int* value : {&DefaultAmount, &DefaultZogaku, &DefaultTarProfit})
+        *value = std::clamp(*value, kMinimumStake, kMaxAmount);
+    WriteIntSetting(settings_, setting::kDefaultAmount, DefaultAmount);
+    WriteIntSetting(settings_, setting::kIncreasePercent, DefaultZogaku);
+    WriteIntSetting(settings_, setting::kTargetProfit, DefaultTarProfit);
+}
+
+}  // namespace kagiroi

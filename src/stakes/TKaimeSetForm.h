@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/SettingsFile.h"
+
+#include <string>
+
+namespace kagiroi {
+
+// The texts of the dialog 投資金設定, defined in the core's sources.
+struct KaimeSetTexts {
+    std::string caption;
+    std::string amountNote, amountHeading;
+    std::string progressionNotice;
+    std::string increaseHeading, increaseNote;
+    std::string targetHeading, targetNote;
+    std::string yen, percent;
+};
+const KaimeSetTexts& KaimeSetFormTexts();
+
+// The dialog 投資金設定: the default amount per race and the two progression values. Made on
+// every opening; only OK writes, and every value below 100 is raised to 100 first.
+class TKaimeSetForm {
+  public:
+    // Puts the three stored values into the boxes.
+    TKaimeSetForm(SettingsFile& settings, bool progressionShown);
+
+    void OkClick();
+
+    int DefaultAmount = 0;     // 投資金額初期設定, yen
+    int DefaultZogaku = 0;     // 増額率, percent
+    int DefaultTarProfit = 0;  // 目標利益金額, yen
+    // The lower part with the two progression values.
+    bool ProgressionShown = false;
+
+  private:
+    SettingsFile& settings_;
+};
+
+}  // namespace kagiroi

@@ -1,0 +1,74 @@
+#include "stakes/ui/KaimeSetDialog.h"
+
+#include "widgets/TextConversion.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace kagiroi {
+
+namespace {
+
+// A heading with its explanation above a numeric box of six digits without sign and its unit.
+QGroupBox* ValueGroup(QWidget* parent, const std::string& heading, const std::string& note,
+                      const std::string& unit, int& value, const QString& name) {
+    auto* box = new QGroupBox(ToQString(heading), parent);
+    auto* layout = new QVBoxLayout(box);
+    if (!note.empty()) {
+        auto* text = new QLabel(ToQString(note), box);
+        text->setWordWrap(true);
+        layout->addWidget(text);
+    }
+    auto* edit = new QLineEdit(QString::number(value), box);
+    edit->setObjectName(name);
+    edit->setMaxLength(6);
+    edit->setValidator(new QIntValidator(0, 999999, edit));
+    edit->setAlignment(Qt::AlignRight);
+    edit->setMaximumWidth(90);
+    QObject::connect(edit, &QLineEdit::textChanged, box,
+                     [&value](const QString& text) { value = text.toInt(); });
+    auto* row = new QHBoxLayout;
+    row->addWidget(edit);
+    row->addWidget(new QLabel(ToQString(unit), box));
+    row->addStretch();
+    layout->addLayout(row);
+    return box;
+}
+
+}  // namespace
+
+KaimeSetDialog::KaimeSetDialog(TKaimeSetForm& form, QWidget* parent) : QDialog(parent) {
+    const KaimeSetTexts& t = KaimeSetFormTexts();
+    setWindowTitle(ToQString(t.caption));
+    auto* layout = new QVBoxLayout(this);
+    auto* note = new QLabel(ToQString(t.amountNote), this);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    layout->addWidget(ValueGroup(this, t.amountHeading, "", t.yen, form.DefaultAmount,
+                                 QStringLiteral("DefaultAmount")));
+
+    auto* progression = new QWidget(this);
+    progression->setObjectName(QStringLiteral("ProgressionPart"));
+    auto* lower = new QVBoxLayout(progression);
+    lower->setContentsMargins(0, 0, 0, 0);
+    lower->addWidget(new QLabel(ToQString(t.progressionNotice), progression));
+    lower->addWidget(ValueGroup(progression, t.increaseHeading, t.increaseNote, t.percent,
+                                form.DefaultZogaku, QStringLiteral("DefaultZogaku")));
+    lower->addWidget(ValueGroup(progression, t.targetHeading, t.targetNote, t.yen,
+                                form.DefaultTarProfit, QStringLiteral("DefaultTarProfit")));
+    progression->setVisible(form.ProgressionShown);
+    layout->addWidget(progression);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    setMinimumWidth(420);
+}
+
+}  // namespace kagiroi
