@@ -7,8 +7,10 @@ cd "$(dirname "$0")/.."
 packages=(
     g++ cmake make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    libqt6printsupport6  # PrintSupport's headers and CMake files come with qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-noto-cjk qt6-translations-l10n xdg-utils ccache locales
+    poppler-utils  # pdfinfo, pdftotext and pdffonts read the printed PDF back in a UI test
 )
 
 sudo=""

@@ -38,6 +38,7 @@ namespace kagiroi {
 
 class JvLink;
 class TimeSeriesOdds;
+class TAllPrintForm;
 struct MainFormProbe;
 class FormReplayHost;
 class ReportRunner;
@@ -182,6 +183,13 @@ class TMainForm {
     // The window 損失金管理; it tells the form of every change of the ledger.
     TLossRegForm& LossRegForm() { return *lossReg_; }
 
+    // --- Printing ---
+    // 印刷(&P): the loaded day's race list page laid out for the preview window; false (with
+    // a beep and the message) when no day is loaded.
+    bool PrintRaceList();
+    // The preview window (一覧表　印刷) over the page the last PrintRaceList laid out.
+    TAllPrintForm& AllPrintForm() { return *allPrint_; }
+
     // --- Race-day fetches ---
     void SokuhoOddsBtnClick();  // 速報ｵｯｽﾞ
     void ResultsBtnClick();     // 結果情報
@@ -313,6 +321,7 @@ class TMainForm {
     std::unique_ptr<ReportRunner> reports_;
     OddsFiles oddsFiles_;
     std::unique_ptr<TimeSeriesOdds> timeSeries_;
+    std::unique_ptr<TAllPrintForm> allPrint_;
     int fileFailures_ = 0;
     RacePatternForm raceMoyo_;
     std::optional<int> backtestAmount_;  // every race's amount while a backtest replays

@@ -3,6 +3,7 @@
 #include "app/ProgramFolder.h"
 #include "cli/CliBacktest.h"
 #include "cli/CliLedger.h"
+#include "cli/CliPrint.h"
 #include "cli/CliRace.h"
 #include "cli/CliReports.h"
 #include "cli/CliSession.h"
@@ -88,6 +89,10 @@ Commands:
   settings investment [--amount YEN] [--rate PCT] [--target YEN]
       Prints, and with options writes, the default amount per race, the increase rate and
       the target profit of 投資金設定 (a value below 100 is stored as 100).
+  print DAY
+      The race list page (一覧表) of DAY as the print menu draws it: one drawing operation a
+      line (text, line or rectangle), positions in tenths of a millimetre on A4 landscape.
+      The PDF of the page is written by the desktop program's print window (PDFに保存).
   demo
       Downloads what is new, loads today and prints the net of the next race with its stakes.
 
@@ -235,6 +240,7 @@ int RunCommand(CliSession& session, const CliOptions& options) {
     if (command == "import-timeseries") return ImportTimeSeriesCommand(session, options);
     if (command == "ledger") return RunLedgerCommand(session, options);
     if (command == "settings") return RunSettingsCommand(session, options);
+    if (command == "print") return RunPrintCommand(session, options);
     return Demo(session, options);
 }
 
@@ -255,9 +261,9 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
     static const char* kCommands[] = {"download", "days",         "race",
                                       "vote",     "votefile",     "backtest",
                                       "fetch",    "odds-history", "import-timeseries",
-                                      "ledger",   "settings",     "demo",
-                                      "tally",    "verify",       "hits",
-                                      "stats"};
+                                      "ledger",   "settings",     "print",
+                                      "demo",     "tally",        "verify",
+                                      "hits",     "stats"};
     const std::string& command = options.command;
     if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
         std::fprintf(stderr, "unknown command: %s\n%s", command.c_str(), help.c_str());
@@ -266,7 +272,8 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
     bool takesArguments = command == "race" || command == "vote" || command == "votefile" ||
                           command == "backtest" || command == "fetch" ||
                           command == "odds-history" || command == "import-timeseries" ||
-                          IsReportCommand(command) || command == "ledger" || command == "settings";
+                          IsReportCommand(command) || command == "ledger" ||
+                          command == "settings" || command == "print";
     if (!takesArguments && !options.arguments.empty()) {
         std::fprintf(stderr, "%s takes no arguments: %s\n", command.c_str(),
                      options.arguments.front().c_str());

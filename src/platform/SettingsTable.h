@@ -52,7 +52,8 @@ inline constexpr IntSetting kPrintTop{"Printlocate", "top", 10, kMinCoordinate, 
 inline constexpr IntSetting kPrintLeft{"Printlocate", "left", 10, kMinCoordinate, kMaxCoordinate};
 inline constexpr IntSetting kPrintWidth{"Printlocate", "width", 630, 0, kMaxCoordinate};
 inline constexpr IntSetting kPrintHeight{"Printlocate", "height", 450, 0, kMaxCoordinate};
-inline constexpr IntSetting kPrintZoom{"PrintZoom", "ratio", 1, 0, 100};
+// The item of the print preview's 倍率: 0 to 3 for 25, 50, 75 and 100 %.
+inline constexpr IntSetting kPrintZoom{"PrintZoom", "ratio", 1, 0, 3};
 // The height in pixels of the analysis page's upper pane; its default is half the page.
 inline constexpr IntSetting kAnalysisSplit{"Layout", "AnalysisSplit", 0, 0, kMaxCoordinate};
 

@@ -11,6 +11,8 @@
 #include "datalink/ui/GetDataDialog.h"
 #include "daystore/DayFiles.h"
 #include "odds/ui/OddsChartView.h"
+#include "printing/ui/AllPrintDialog.h"
+#include "printing/ui/ProgramPrinter.h"
 #include "records/ui/BacktestDialog.h"
 #include "records/ui/LossRegDialog.h"
 #include "selection/ui/RaceMoyoDialog.h"
@@ -80,6 +82,10 @@ void MainWindow::BuildMenus() {
     file->addAction(QStringLiteral("時系列オッズより取得(&T)"), this,
                     [this] { Run([this] { form_.T1Click(); }); });
     file->addSeparator();
+    file->addAction(QStringLiteral("印刷(&P)..."), this, &MainWindow::OpenPrintDialog);
+    file->addAction(QStringLiteral("ﾌﾟﾘﾝﾀの設定(&R)..."), this,
+                    [this] { OpenPrinterSetup(ui_, this); });
+    file->addSeparator();
     file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
 
     QMenu* folders = menuBar()->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&D)"));
@@ -106,6 +112,12 @@ void MainWindow::BuildMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->addAction(QStringLiteral("使用解説書(&C)"), this, [this] { form_.HelpClick(); });
     help->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), this, &MainWindow::ShowVersion);
+}
+
+void MainWindow::OpenPrintDialog() {
+    if (!form_.PrintRaceList()) return;
+    AllPrintDialog dialog(form_.AllPrintForm(), form_.ProgramFolder(), this);
+    dialog.exec();
 }
 
 // What the program's tickets would have won on the loaded day: each command replays every race

@@ -55,6 +55,7 @@ class MainWindow : public QMainWindow {
     void RefreshDateList();
     void RefreshRaceList();
     void OpenDownloadDialog();
+    void OpenPrintDialog();  // 印刷(&P)...
     void OpenFetchTimeDialog();
     void OpenInvestmentDialog();
     void OpenBacktestDialog();  // バックテスト...
