@@ -1,0 +1,31 @@
+#pragma once
+
+#include <sys/types.h>
+#include <string>
+#include <vector>
+
+namespace kagiroi::test {
+
+// One of the test SMTP servers (smtp_server.py) running as a child process on a free
+// loopback port, stopped when the object goes.
+class SmtpServerProcess {
+  public:
+    // `arguments` after the script's name, e.g. {"real", record, "--auth", "u", "p"}.
+    explicit SmtpServerProcess(const std::vector<std::string>& arguments);
+    ~SmtpServerProcess();
+    SmtpServerProcess(const SmtpServerProcess&) = delete;
+    SmtpServerProcess& operator=(const SmtpServerProcess&) = delete;
+
+    // 0 when the server did not start.
+    int Port() const { return port_; }
+
+  private:
+    pid_t pid_ = -1;
+    int port_ = 0;
+};
+
+// A self-signed certificate for "localhost" with its key, made with openssl in `folder`.
+// False when openssl failed.
+bool MakeTestCertificate(const std::string& folder);
+
+}  // namespace kagiroi::test
