@@ -1,0 +1,60 @@
+#pragma once
+
+#include "mail/TSendMail.h"
+#include "platform/ErrorLog.h"
+#include "platform/SettingsFile.h"
+#include "platform/Ui.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kagiroi {
+
+// A race the delivery timer may pick: its slot, whether its odds are loaded and its third
+// fetch time ("hhmm").
+struct DeliveryCandidate {
+    int slot = 0;
+    bool oddsLoaded = false;
+    std::string thirdFetchTime;
+};
+
+// The main window's mail: the race-day delivery of each race's net to the user's phone, sent
+// with the stored mail settings.
+class Mailer {
+  public:
+    static constexpr int kSlots = 36;
+    static constexpr int kDeliverIntervalMs = 40000;
+
+    Mailer(SettingsFile& settings, Ui& ui, ErrorLog& errorLog, UiThread& uiThread,
+           const Clock& clock, std::function<void(const std::string&)> setStatus);
+
+    // 買い目を転送する: switches the check mark and the delivery timer with it.
+    void ToggleDelivery() { delivering_ = !delivering_; }
+    bool Delivering() const { return delivering_; }
+
+    // A day was loaded: every race may be delivered once again.
+    void ClearDelivered() { delivered_.fill(false); }
+    // The races due now (current minute equal to the third fetch time, odds loaded, not yet
+    // delivered), marked delivered.
+    std::vector<int> TakeDueRaces(const std::vector<DeliveryCandidate>& races, const DateTime& now);
+
+    // Mails the lines, the first of them the subject, to the stored address. False (told on
+    // the status line and in the error log) when it cannot start; the outcome is told later.
+    bool Deliver(const std::vector<std::string>& lines);
+    TSendMail& Component() { return mail_; }
+
+  private:
+    void Fail(const std::string& text);
+
+    SettingsFile& settings_;
+    Ui& ui_;
+    ErrorLog& errorLog_;
+    TSendMail mail_;
+    std::function<void(const std::string&)> setStatus_;
+    std::array<bool, kSlots> delivered_{};
+    bool delivering_ = false;
+};
+
+}  // namespace kagiroi
