@@ -5,10 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh build
+scripts/setup.sh build -DKAGIROI_WERROR=ON
 (cd build && ctest --output-on-failure -j2)
 
-scripts/setup.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DKAGIROI_SANITIZE=ON \
+scripts/setup.sh build-asan -DKAGIROI_WERROR=ON -DCMAKE_BUILD_TYPE=Debug -DKAGIROI_SANITIZE=ON \
     -DKAGIROI_BUILD_UI=OFF -DKAGIROI_BUILD_BENCH=OFF
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j2)
