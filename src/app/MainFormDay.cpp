@@ -42,6 +42,7 @@ void TMainForm::LoadDay(const std::string& day) {
     RaceList.clear();
     ResultsTimer.enabled = false;
     ResetRaceStates();
+    if (mailer_) mailer_->ClearDelivered();
 
     book_->day = day;
     book_->paths = PathsForDay(programFolder_, day);

@@ -7,6 +7,7 @@
 #include "datalink/RealTimeFetch.h"
 #include "daystore/DayStore.h"
 #include "daystore/RaceSlot.h"
+#include "mail/Mailer.h"
 #include "odds/OddsFiles.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
@@ -160,6 +161,18 @@ class TMainForm {
     // The ｵｯｽﾞ自動取得 check box was set to `checked`.
     void AutoOddsCheckClick(bool checked);
 
+    // --- Mail ---
+    // Gives the form its mail part, whose events run through `uiThread` (the window's event
+    // loop, or the command line's queue). Until then the mail commands do nothing.
+    void AttachMail(UiThread& uiThread);
+    Mailer* Mail() { return mailer_.get(); }
+    void ToggleDelivery();  // 買い目を転送する
+    bool DeliveryChecked() const { return mailer_ && mailer_->Delivering(); }
+    void DeliverTimerTick();
+    // 配信: the delivery text of the selected race, then mailed.
+    void PrepareDelivery();
+    std::vector<std::string> DeliveryText;
+
     // --- State the window shows ---
     const std::string& ProgramFolder() const { return programFolder_; }
     SettingsFile& Settings() { return settings_; }
@@ -224,6 +237,7 @@ class TMainForm {
     TimerState AutoOddsTimer{false, 40000};
     TimerState ResultsTimer{false, 600000};
     TimerState ChangeTimer{false, 300000};
+    TimerState DeliverTimer{false, Mailer::kDeliverIntervalMs};
 
     // Called whenever the shown state changed outside a direct click (timers, read loops).
     std::function<void()> Changed;
@@ -297,6 +311,7 @@ class TMainForm {
     bool autoOddsBusy_ = false;
     std::vector<std::string> oddsDue_;  // automatic odds entries waiting for a free service
     std::vector<std::string> unreadableOddsFiles_;
+    std::unique_ptr<Mailer> mailer_;
     int changeInterval_ = 5;  // G: the change interval read at the current day's load
 };
 

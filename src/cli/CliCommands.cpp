@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "app/ProgramFolder.h"
+#include "cli/CliMail.h"
 #include "cli/CliRace.h"
 #include "cli/CliSession.h"
 #include "cli/CliTables.h"
@@ -48,6 +49,12 @@ Commands:
       The race-day fetches of the window's buttons for the loaded day (and selected race);
       prints the index table after odds and mining, the results after results and the race's
       header after changes.
+  mail test [--yes]
+      Sends the test message of the mail settings (メール設定) with the stored settings and
+      prints each status the dialog would show; --yes answers its question.
+  mail deliver DAY RACE [--yes]
+      Prints the race's delivery (its heading and its net as staked); with --yes it is also
+      mailed to the stored address now, printing each status.
   demo
       Downloads what is new, loads today and prints the net of the next race with its stakes.
 
@@ -162,6 +169,7 @@ int RunCommand(CliSession& session, const CliOptions& options) {
     if (command == "race") return RunRaceCommand(session, options);
     if (command == "vote") return RunVoteCommand(session, options);
     if (command == "fetch") return Fetch(session, options);
+    if (command == "mail") return RunMailCommand(session, options);
     return Demo(session, options);
 }
 
@@ -179,13 +187,14 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
         std::fprintf(stderr, "%s\n%s", options.error.c_str(), help.c_str());
         return kExitUsage;
     }
-    static const char* kCommands[] = {"download", "days", "race", "vote", "fetch", "demo"};
+    static const char* kCommands[] = {"download", "days", "race", "vote", "fetch", "mail", "demo"};
     const std::string& command = options.command;
     if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
         std::fprintf(stderr, "unknown command: %s\n%s", command.c_str(), help.c_str());
         return kExitUsage;
     }
-    bool takesArguments = command == "race" || command == "vote" || command == "fetch";
+    bool takesArguments =
+        command == "race" || command == "vote" || command == "fetch" || command == "mail";
     if (!takesArguments && !options.arguments.empty()) {
         std::fprintf(stderr, "%s takes no arguments: %s\n", command.c_str(),
                      options.arguments.front().c_str());

@@ -6,8 +6,8 @@ namespace kagiroi {
 
 void ShowMailEvents(TSendMail& mail, Ui& ui, MailStatusTarget target) {
     auto shown = std::make_shared<MailStatusTarget>(std::move(target));
-    const auto ended = [shown] {
-        if (shown->Ended) shown->Ended();
+    const auto ended = [shown](bool sent = false) {
+        if (shown->Ended) shown->Ended(sent);
     };
     const auto warn = [&ui, shown, ended](const std::string& text, bool box) {
         shown->SetStatus(text);
@@ -23,7 +23,7 @@ void ShowMailEvents(TSendMail& mail, Ui& ui, MailStatusTarget target) {
     e.OnSMTPError = [warn](int, const std::string& text) { warn("エラー: " + text, false); };
     e.OnSuccess = [shown, ended] {
         shown->SetStatus("メールを送信しました。");
-        ended();
+        ended(true);
     };
     e.OnHostUnreachable = [warn] { warn("ホストが見つかりません。", true); };
     e.OnConnLost = [warn] { warn("接続が切れています。", true); };

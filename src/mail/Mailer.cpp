@@ -37,7 +37,7 @@ std::vector<int> Mailer::TakeDueRaces(const std::vector<DeliveryCandidate>& race
     const std::string hhmm = FormatDateTime(now, "hhnn");
     std::vector<int> due;
     for (const DeliveryCandidate& race : races) {
-        if (race.slot < 0 || race.slot >= kSlots || !race.oddsLoaded) continue;
+        if (race.slot < 0 || race.slot >= kSlotCount || !race.oddsLoaded) continue;
         if (Trim(race.thirdFetchTime) != hhmm || delivered_[race.slot]) continue;
         delivered_[race.slot] = true;
         due.push_back(race.slot);

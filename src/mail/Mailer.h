@@ -1,5 +1,6 @@
 #pragma once
 
+#include "daystore/RecordLayout.h"
 #include "mail/TSendMail.h"
 #include "platform/ErrorLog.h"
 #include "platform/SettingsFile.h"
@@ -24,7 +25,6 @@ struct DeliveryCandidate {
 // with the stored mail settings.
 class Mailer {
   public:
-    static constexpr int kSlots = 36;
     static constexpr int kDeliverIntervalMs = 40000;
 
     Mailer(SettingsFile& settings, Ui& ui, ErrorLog& errorLog, UiThread& uiThread,
@@ -53,7 +53,7 @@ class Mailer {
     ErrorLog& errorLog_;
     TSendMail mail_;
     std::function<void(const std::string&)> setStatus_;
-    std::array<bool, kSlots> delivered_{};
+    std::array<bool, kSlotCount> delivered_{};
     bool delivering_ = false;
 };
 

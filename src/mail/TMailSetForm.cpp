@@ -112,9 +112,12 @@ std::string MailSenderName() {
 TMailSetForm::TMailSetForm(SettingsFile& settings, Ui& ui, UiThread& uiThread, const Clock& clock)
     : settings_(settings), ui_(ui), mail_(uiThread, clock) {
     mail_.Properties.SMTPPort = 587;
-    ShowMailEvents(
-        mail_, ui_,
-        {[this](const std::string& text) { SetStatus(text); }, [this] { EnableSend(true); }});
+    ShowMailEvents(mail_, ui_,
+                   {[this](const std::string& text) { SetStatus(text); },
+                    [this](bool sent) {
+                        sent_ = sent;
+                        EnableSend(true);
+                    }});
 }
 
 void TMailSetForm::OpenMailSettings() {
@@ -133,6 +136,7 @@ void TMailSetForm::SendTestMail() {
         return;
     }
     if (!ui_.AskYesNo("テスト送信します。よろしいですか？")) return;
+    sent_ = false;
     EnableSend(false);
     SetStatus("メールを送信しています。");
     ApplyMailSettings(fields_, mail_.Properties);

@@ -57,6 +57,8 @@ class TMailSetForm {
     }
     const std::string& StatusText() const { return status_; }
     bool SendEnabled() const { return sendEnabled_; }
+    // Whether the last test message was accepted by the server.
+    bool Sent() const { return sent_; }
     // Runs whenever the status or the button changed.
     std::function<void()> OnChanged;
 
@@ -73,6 +75,7 @@ class TMailSetForm {
     MailSettings fields_;
     std::string status_;
     bool sendEnabled_ = true;
+    bool sent_ = false;
 };
 
 }  // namespace kagiroi

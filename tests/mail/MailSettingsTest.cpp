@@ -10,8 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <fstream>
-#include <sstream>
 
 namespace kagiroi {
 namespace {
@@ -125,13 +123,11 @@ TEST_F(MailSettingsTest, TestMailReachesTheServerWithEveryStatus) {
     EXPECT_NE(statuses.end(), std::find(statuses.begin(), statuses.end(), "100％送信済み"));
     EXPECT_TEXT_EQ("メールを送信しました。", statuses.back());
 
-    std::ifstream in(folder / "got.jsonl");
-    std::stringstream got;
-    got << in.rdbuf();
-    EXPECT_NE(std::string::npos, got.str().find("\"to\": [\"ab@c.d\"]")) << got.str();
+    const std::string got = test::ReadServerRecord(folder / "got.jsonl");
+    EXPECT_NE(std::string::npos, got.find("\"to\": [\"ab@c.d\"]")) << got;
     const MailProperties& sent = form.Mailer().Properties;
     const std::string message = ComposeMessage(sent, clock.Now(), LocalZoneOffsetMinutes());
-    EXPECT_NE(std::string::npos, got.str().find("\"data\": \"" + Base64Encode(message) + "\""));
+    EXPECT_NE(std::string::npos, got.find("\"data\": \"" + Base64Encode(message) + "\""));
     const std::string lines[] = {
         "From: \"[=?ISO-2022-JP?B?" + Base64Encode(SjisToJis("ツバクロ")) + "?=]\" <me@x.jp>\r\n",
         "Subject: " + SjisToJis("[ツバクロソフト]テスト送信") + "\r\n",

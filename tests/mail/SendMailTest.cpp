@@ -8,9 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 namespace kagiroi {
 namespace {
 
@@ -67,10 +64,7 @@ class SendMailTest : public ::testing::Test {
     }
 
     std::string Record(const std::string& name) const {
-        std::ifstream in(folder / name, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
+        return test::ReadServerRecord(folder / name);
     }
 
     // The events without the progress steps, and the last progress step alone.

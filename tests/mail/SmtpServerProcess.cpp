@@ -1,10 +1,14 @@
 #include "mail/SmtpServerProcess.h"
 
+#include "mail/TMailSetForm.h"
+
 #include <sys/wait.h>
 #include <unistd.h>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 
 namespace kagiroi::test {
 
@@ -39,6 +43,26 @@ SmtpServerProcess::~SmtpServerProcess() {
     kill(pid_, SIGTERM);
     int status = 0;
     waitpid(pid_, &status, 0);
+}
+
+std::string ReadServerRecord(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void StoreTestMailSettings(SettingsFile& settings, int port) {
+    const std::pair<MailSetField, std::string> fields[] = {
+        {MailSetField::MailTo, "phone@example.jp"},
+        {MailSetField::MailFrom, "me@example.jp"},
+        {MailSetField::SMTP, "127.0.0.1"},
+        {MailSetField::UserID, "user1"},
+        {MailSetField::Pass, "pw"},
+        {MailSetField::SMTPPort, std::to_string(port)},
+        {MailSetField::Security, "0"}};
+    for (const auto& [field, text] : fields)
+        WriteMailSetting(settings, field, text);
 }
 
 bool MakeTestCertificate(const std::string& folder) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <sys/types.h>
+#include "platform/SettingsFile.h"
+
 #include <string>
 #include <vector>
 
@@ -23,6 +25,13 @@ class SmtpServerProcess {
     pid_t pid_ = -1;
     int port_ = 0;
 };
+
+// What a server wrote to its record file; empty when there is none.
+std::string ReadServerRecord(const std::string& path);
+
+// Mail settings that reach a test server on `port` at 127.0.0.1 without encryption, as user
+// "user1" with password "pw", from me@example.jp to phone@example.jp.
+void StoreTestMailSettings(SettingsFile& settings, int port);
 
 // A self-signed certificate for "localhost" with its key, made with openssl in `folder`.
 // False when openssl failed.

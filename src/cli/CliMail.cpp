@@ -1,0 +1,77 @@
+#include "cli/CliMail.h"
+
+#include "cli/CliCommands.h"
+#include "mail/TMailSetForm.h"
+#include "platform/UiThread.h"
+
+namespace kagiroi {
+namespace {
+
+// Long enough for the slowest server within the component's own timeouts.
+constexpr int kLongestWaitMs = 5 * 60 * 1000;
+
+void WaitWhileSending(const TSendMail& mail, QueuedUiThread& uiThread) {
+    uiThread.WaitAndRun(50);  // a refusal before connecting comes without a delivery
+    for (int waited = 0; mail.Running() && waited < kLongestWaitMs; waited += 200)
+        uiThread.WaitAndRun(200);
+}
+
+// Prints every status the window's status bar would show, as it changes.
+std::function<void()> StatusPrinter(CliSession& session, const std::string& status) {
+    return [&session, &status, last = std::string()]() mutable {
+        if (status.empty() || status == last) return;
+        last = status;
+        session.Print(status + "\n");
+    };
+}
+
+int TestMail(CliSession& session) {
+    QueuedUiThread uiThread;
+    TMailSetForm form(session.Form().Settings(), session.Ui(), uiThread,
+                      session.Form().Ports().clock);
+    form.OpenMailSettings();
+    form.OnChanged = StatusPrinter(session, form.StatusText());
+    form.SendTestMail();
+    WaitWhileSending(form.Mailer(), uiThread);
+    return form.Sent() ? kExitOk : kExitRefused;
+}
+
+int Deliver(CliSession& session, const CliOptions& options) {
+    if (options.arguments.size() != 3) {
+        session.Ui().ShowMessage("give DAY (yyyy-mm-dd) and RACE (a list number or CC-RR)");
+        return kExitUsage;
+    }
+    if (!session.LoadDay(options.arguments[1]) || !session.SelectRace(options.arguments[2]))
+        return kExitRefused;
+    TMainForm& form = session.Form();
+    QueuedUiThread uiThread;
+    bool sent = false;
+    if (options.Has("--yes")) {
+        form.AttachMail(uiThread);
+        form.Mail()->Component().Events.OnSuccess =
+            [&sent, shown = form.Mail()->Component().Events.OnSuccess] {
+                sent = true;
+                shown();
+            };
+        form.Changed = StatusPrinter(session, form.DownloadLabel.text);
+    }
+    form.PrepareDelivery();
+    for (const std::string& line : form.DeliveryText)
+        session.Print(line + "\n");
+    if (!options.Has("--yes")) return kExitOk;  // shown, not sent
+    WaitWhileSending(form.Mail()->Component(), uiThread);
+    form.Changed = nullptr;
+    return sent ? kExitOk : kExitRefused;
+}
+
+}  // namespace
+
+int RunMailCommand(CliSession& session, const CliOptions& options) {
+    const std::string what = options.arguments.empty() ? "" : options.arguments.front();
+    if (what == "test" && options.arguments.size() == 1) return TestMail(session);
+    if (what == "deliver") return Deliver(session, options);
+    session.Ui().ShowMessage("give test, or deliver DAY RACE");
+    return kExitUsage;
+}
+
+}  // namespace kagiroi
