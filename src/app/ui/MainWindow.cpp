@@ -8,6 +8,8 @@
 #include "app/ui/ResultsPageView.h"
 #include "datalink/TGetDataForm.h"
 #include "datalink/ui/GetDataDialog.h"
+#include "mail/TMailSetForm.h"
+#include "mail/ui/MailSetDialog.h"
 #include "selection/ui/RaceMoyoDialog.h"
 #include "widgets/Fonts.h"
 #include "widgets/QtPorts.h"
@@ -55,6 +57,7 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
 
     WindowPlacement p = form_.StoredPlacement();
     setGeometry(p.left, p.top, p.width, p.height);
+    form_.AttachMail(uiThread_);
     ConnectTimers();
     form_.Changed = [this] { ScheduleRefresh(); };
     Refresh();
@@ -81,6 +84,12 @@ void MainWindow::BuildMenus() {
     user->addAction(QStringLiteral("レース模様設定"), this, [this] { raceMoyo_->exec(); });
     user->addAction(QStringLiteral("データ自動取得時刻設定(&T)"), this,
                     &MainWindow::OpenFetchTimeDialog);
+
+    QMenu* mail = menuBar()->addMenu(QStringLiteral("メール設定"));
+    mail->addAction(QStringLiteral("ﾒｰﾙ設定"), this, &MainWindow::OpenMailSettings);
+    deliveryAction_ = mail->addAction(QStringLiteral("買い目を転送する"), this,
+                                      [this] { Run([this] { form_.ToggleDelivery(); }); });
+    deliveryAction_->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->addAction(QStringLiteral("使用解説書(&C)"), this, [this] { form_.HelpClick(); });
@@ -220,6 +229,15 @@ void MainWindow::ConnectTimers() {
             [this] { Run([this] { form_.ResultsTimerTick(); }); });
     connect(&changeTimer_, &QTimer::timeout, this,
             [this] { Run([this] { form_.ChangeTimerTick(); }); });
+    connect(&deliverTimer_, &QTimer::timeout, this,
+            [this] { Run([this] { form_.DeliverTimerTick(); }); });
+}
+
+void MainWindow::OpenMailSettings() {
+    TMailSetForm state(form_.Settings(), ui_, uiThread_, form_.Ports().clock);
+    state.OpenMailSettings();
+    MailSetDialog dialog(state, this);
+    dialog.exec();
 }
 
 void MainWindow::ScheduleRefresh() {
@@ -300,6 +318,8 @@ void MainWindow::Refresh() {
     SyncTimer(autoOddsTimer_, form_.AutoOddsTimer);
     SyncTimer(resultsTimer_, form_.ResultsTimer);
     SyncTimer(changeTimer_, form_.ChangeTimer);
+    SyncTimer(deliverTimer_, form_.DeliverTimer);
+    deliveryAction_->setChecked(form_.DeliveryChecked());
     refreshing_ = false;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/TMainForm.h"
+#include "widgets/QtPorts.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -52,6 +54,7 @@ class MainWindow : public QMainWindow {
     void RefreshRaceList();
     void OpenDownloadDialog();
     void OpenFetchTimeDialog();
+    void OpenMailSettings();
     void ShowVersion();
     // Runs a handler of the form, then shows what it changed.
     template <typename Handler>
@@ -83,6 +86,9 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<RaceMoyoDialog> raceMoyo_;
 
     QTimer clockTimer_, countdownTimer_, autoOddsTimer_, resultsTimer_, changeTimer_;
+    QTimer deliverTimer_;
+    QAction* deliveryAction_ = nullptr;
+    QtUiThread uiThread_;
 };
 
 }  // namespace kagiroi
