@@ -1,9 +1,9 @@
 #include "BenchDay.h"
 
-#include "datalink/DemoHarville.h"
 #include "daystore/DayFiles.h"
 #include "daystore/DayStore.h"
 #include "daystore/RecordLayout.h"
+#include "demo/DemoHarville.h"
 #include "platform/FileSystem.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"

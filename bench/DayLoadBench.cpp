@@ -53,7 +53,7 @@ struct StoredDay {
         std::string error;
         if (!form->FormCreate(&error)) throw std::runtime_error(error);
         form->LoadDay(dayText);
-        if (form->RaceList.size() != kSlotCount)
+        if (form->DayList().RaceList.size() != kSlotCount)
             throw std::runtime_error("the bench day did not load 36 races");
     }
 };
@@ -118,7 +118,8 @@ void BM_DayLoad(benchmark::State& state) {
         day.form->LoadDay(day.dayText);
         benchmark::DoNotOptimize(day.form->Book()[kSlotCount - 1].Odds.TrifectaRank.data());
     }
-    if (day.form->RaceList.size() != kSlotCount || day.form->Book()[0].Odds.TrioRank[1] == 0)
+    if (day.form->DayList().RaceList.size() != kSlotCount ||
+        day.form->Book()[0].Odds.TrioRank[1] == 0)
         state.SkipWithError("the day did not load with its odds");
 }
 
@@ -126,14 +127,14 @@ void BM_DatListClick(benchmark::State& state) {
     TMainForm& form = *Day().form;
     for (auto _ : state) {
         form.DatListClick(kSelectedSlot);
-        benchmark::DoNotOptimize(form.Bets.Table(BetType::Trifecta).RowCount());
+        benchmark::DoNotOptimize(form.Betting().Bets.Table(BetType::Trifecta).RowCount());
     }
-    state.counters["trios"] = form.Bets.Table(BetType::Trio).RowCount() - 1;
-    state.counters["trifectas"] = form.Bets.Table(BetType::Trifecta).RowCount() - 1;
+    state.counters["trios"] = form.Betting().Bets.Table(BetType::Trio).RowCount() - 1;
+    state.counters["trifectas"] = form.Betting().Bets.Table(BetType::Trifecta).RowCount() - 1;
     state.counters["payback"] =
-        static_cast<double>(ToInt64(form.Bets.Totals(BetType::Trio).payback.text) +
-                            ToInt64(form.Bets.Totals(BetType::Trifecta).payback.text));
-    if (form.Bets.Table(BetType::Trifecta).RowCount() < 2)
+        static_cast<double>(ToInt64(form.Betting().Bets.Totals(BetType::Trio).payback.text) +
+                            ToInt64(form.Betting().Bets.Totals(BetType::Trifecta).payback.text));
+    if (form.Betting().Bets.Table(BetType::Trifecta).RowCount() < 2)
         state.SkipWithError("the selection made no trifecta tickets");
 }
 

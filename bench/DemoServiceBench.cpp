@@ -1,6 +1,6 @@
 // How fast the demo data service serves a setup download of one year through JVRead.
 
-#include "datalink/DemoJvLink.h"
+#include "demo/DemoJvLink.h"
 #include "platform/Clock.h"
 
 #include <benchmark/benchmark.h>

@@ -7,10 +7,10 @@
 // count, and the process's write_bytes from /proc/self/io where the system gives it) against
 // the size of the store the download leaves (the sum of its files' sizes).
 
-#include "datalink/DemoJvLink.h"
 #include "datalink/TGetDataForm.h"
 #include "daystore/DayFiles.h"
 #include "daystore/DayStore.h"
+#include "demo/DemoJvLink.h"
 #include "platform/ErrorLog.h"
 #include "platform/FileSystem.h"
 #include "platform/SettingsFile.h"

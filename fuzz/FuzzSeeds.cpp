@@ -1,7 +1,7 @@
 #include "FuzzSeeds.h"
 
-#include "datalink/DemoJvLink.h"
 #include "datalink/JvTestReading.h"
+#include "demo/DemoJvLink.h"
 #include "platform/Clock.h"
 #include "support/RecordBuilder.h"
 

@@ -8,8 +8,6 @@ namespace kagiroi {
 
 namespace {
 
-constexpr int kOddsHourPos = 32, kOddsMinutePos = 34;
-
 template <size_t N>
 std::string FavouriteText(const std::array<double, N>& odds, const std::array<int, N>& ranks,
                           int rank, std::string (*combination)(int)) {
@@ -35,7 +33,7 @@ std::string WinSpreadText(double winSpread) {
 }
 
 std::string OddsTimeText(const std::string& o1Copy) {
-    return Field(o1Copy, kOddsHourPos, 2) + ":" + Field(o1Copy, kOddsMinutePos, 2);
+    return FieldAt(o1Copy, O1::AnnouncedHour) + ":" + FieldAt(o1Copy, O1::AnnouncedMinute);
 }
 
 FavouriteTexts ShowFavourites(const RaceSlot& slot, int trioRank, int trifectaRank) {

@@ -1,5 +1,6 @@
 #include "analysis/IndexTable.h"
 
+#include "analysis/MarkGridColumns.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 #include "racing/KeibaFunc.h"
@@ -9,10 +10,7 @@ namespace kagiroi {
 namespace {
 
 // Runner record fields of the table.
-constexpr int kFramePos = 28, kSexPos = 79, kAgePos = 83, kWeightPos = 289, kJockeyPos = 307;
-constexpr int kPlacingPos = 335, kFinalOddsPos = 360, kFinalPopularityPos = 364;
 // Axis and partner grid columns reset by the fill.
-constexpr int kAxisFrame = 0, kAxisHorse = 1, kAxisName = 2, kAxisMark = 3, kPartnerMark = 4;
 
 const char* const kFullWidthBlank = "　";
 const std::string kFiveSpaces(5, ' ');
@@ -33,12 +31,12 @@ std::string MiningText(int time) {
 }
 
 std::string FinalOddsText(const std::string& runner) {
-    int tenths = ToInt(Field(runner, kFinalOddsPos, 4));
+    int tenths = NumberAt(runner, SE::FinalOdds);
     return tenths > 0 ? Format("%5.1f", tenths / 10.0) : kFiveSpaces;
 }
 
-std::string NumberText(const std::string& record, int pos, int len) {
-    return Format("%2d", ToInt(Field(record, pos, len)));
+std::string NumberText(const std::string& record, FieldPos f) {
+    return Format("%2d", NumberAt(record, f));
 }
 
 }  // namespace
@@ -65,13 +63,13 @@ std::vector<std::string> IndexTableRow(const RaceSlot& slot, int horse) {
     const OddsBook& odds = slot.Odds;
     const RunnerIndices& indices = slot.Indices;
     const MiningEntry& mining = slot.Mining[k];
-    std::string weight = Field(runner, kWeightPos, 3);
+    std::string weight = FieldAt(runner, SE::Weight);
     return {
-        NumberText(runner, kFramePos, 1),
-        NumberText(runner, pos::kSeHorse, 2),
-        Field(runner, pos::kSeHorseName, 36),
-        SexLabel(Field(runner, kSexPos, 1)) + FormatIntField(Field(runner, kAgePos, 2)),
-        Field(runner, kJockeyPos, 8),
+        NumberText(runner, SE::Frame),
+        NumberText(runner, SE::Horse),
+        FieldAt(runner, SE::HorseName),
+        SexLabel(FieldAt(runner, SE::Sex)) + FormatIntField(FieldAt(runner, SE::Age)),
+        FieldAt(runner, SE::Jockey),
         weight.substr(0, 2) + "." + weight.substr(2, 1),
         OddsText(odds.WinOdds[k]),
         RankText(odds.WinRank[k]),
@@ -83,8 +81,8 @@ std::vector<std::string> IndexTableRow(const RaceSlot& slot, int horse) {
         RankText(indices.PlaceRateRank[k], kFiveSpaces),
         MiningText(mining.MiningTime),
         RankText(mining.MiningRank),
-        RankText(ToInt(Field(runner, kPlacingPos, 2))),
-        RankText(ToInt(Field(runner, kFinalPopularityPos, 2))),
+        RankText(NumberAt(runner, SE::Placing)),
+        RankText(NumberAt(runner, SE::FinalPopularity)),
         FinalOddsText(runner),
     };
 }
@@ -99,11 +97,11 @@ void FillIndexTable(TextGrid& indexTable, TextGrid& axisGrid, const RaceSlot& sl
     int axisRows = std::min(axisGrid.RowCount() - 1, kMaxRunners);
     for (int k = 1; k <= axisRows; ++k) {
         const std::string& runner = slot.RunnerInfo[static_cast<size_t>(k)];
-        axisGrid.SetCell(kAxisFrame, k, NumberText(runner, kFramePos, 1));
-        axisGrid.SetCell(kAxisHorse, k, NumberText(runner, pos::kSeHorse, 2));
-        axisGrid.SetCell(kAxisName, k, Field(runner, pos::kSeHorseName, 36));
-        axisGrid.SetCell(kAxisMark, k, "");
-        axisGrid.SetCell(kPartnerMark, k, "");
+        axisGrid.SetCell(markcol::kFrame, k, NumberText(runner, SE::Frame));
+        axisGrid.SetCell(markcol::kHorse, k, NumberText(runner, SE::Horse));
+        axisGrid.SetCell(markcol::kName, k, FieldAt(runner, SE::HorseName));
+        axisGrid.SetCell(markcol::kAxis, k, "");
+        axisGrid.SetCell(markcol::kPartner, k, "");
     }
 }
 

@@ -1,6 +1,7 @@
 #include "analysis/IndexTableStyle.h"
 
 #include "analysis/IndexTable.h"
+#include "analysis/MarkGridColumns.h"
 #include "platform/TextField.h"
 #include "racing/FrameColours.h"
 
@@ -11,13 +12,11 @@ namespace {
 constexpr Rgb kLightYellow{255, 255, 128};
 constexpr Rgb kPink{255, 181, 255};
 constexpr Rgb kLightCyan{162, 255, 255};
-constexpr int kAxisMarkColumn = 3, kPartnerMarkColumn = 4;
-const char* const kChosen = "ν";
 
 Rgb HorseColour(const TextGrid& axisGrid, int horse) {
     if (horse < 1) return colors::kInfoBackground;
-    if (axisGrid.Cell(kAxisMarkColumn, horse) == kChosen) return colors::kRed;
-    if (axisGrid.Cell(kPartnerMarkColumn, horse) == kChosen) return kPartnerHorseColour;
+    if (HasMark(axisGrid, markcol::kAxis, horse)) return colors::kRed;
+    if (HasMark(axisGrid, markcol::kPartner, horse)) return kPartnerHorseColour;
     return colors::kInfoBackground;
 }
 

@@ -10,8 +10,6 @@ namespace kagiroi {
 
 namespace {
 
-constexpr int kSePlacingPos = 335;
-
 std::string CourseAndRace(const std::string& raceInfo) {
     return Field(raceInfo, pos::kCourse, 2) + Field(raceInfo, pos::kRaceNumber, 2);
 }
@@ -69,8 +67,8 @@ void WritePlacings(RaceSlot& slot) {
         int horse = ReadPayoutEntry(slot.HrCopy, BetType::Place, k).horse;
         if (horse < 1 || horse > kMaxRunners) continue;
         std::string& runner = slot.RunnerInfo[static_cast<size_t>(horse)];
-        if (ToInt(Field(runner, kSePlacingPos, 2)) > 0) continue;
-        PutField(runner, kSePlacingPos, 2, Format("%02d", k + 1));
+        if (NumberAt(runner, SE::Placing) > 0) continue;
+        PutField(runner, SE::Placing.pos, SE::Placing.len, Format("%02d", k + 1));
     }
 }
 

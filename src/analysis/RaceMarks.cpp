@@ -7,14 +7,10 @@ namespace kagiroi {
 
 const char kMarkHolds[] = "○";
 
-const std::array<StrengthSetting, 6> kStrengthSettings = {{
-    {"Race1Strong", "1nin", "2.0"},
-    {"Race1Strong", "2nin", "7.0"},
-    {"Race2Strong", "2nin", "4.0"},
-    {"Race2Strong", "3nin", "10.0"},
-    {"Race3Strong", "3nin", "8.0"},
-    {"Race3Strong", "4nin", "12.0"},
-}};
+const std::array<TextSetting, 6> kStrengthSettings = {
+    setting::kStrong1First, setting::kStrong1Second, setting::kStrong2Second,
+    setting::kStrong2Third, setting::kStrong3Third,  setting::kStrong3Fourth,
+};
 
 StrengthThresholds StrengthThresholdsFromTexts(const std::array<std::string, 6>& texts) {
     return {ToDouble(texts[0]), ToDouble(texts[1]), ToDouble(texts[2]),

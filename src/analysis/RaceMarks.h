@@ -1,6 +1,7 @@
 #pragma once
 
 #include "daystore/RaceSlot.h"
+#include "platform/SettingsTable.h"
 
 #include <array>
 #include <string>
@@ -17,13 +18,8 @@ struct StrengthThresholds {
     double fourthAtLeast3 = 0;    //         4th at least
 };
 
-// Where each bound is kept in the settings file, with the default read back when it is missing.
-struct StrengthSetting {
-    const char* section;
-    const char* key;
-    const char* fallback;
-};
-extern const std::array<StrengthSetting, 6> kStrengthSettings;
+// Where each bound is kept in the settings file.
+extern const std::array<TextSetting, 6> kStrengthSettings;
 
 // The bounds from the six setting texts as read (in kStrengthSettings order); a text that does
 // not read as a decimal number counts as 0.

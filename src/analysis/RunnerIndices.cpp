@@ -14,8 +14,6 @@ namespace kagiroi {
 
 namespace {
 
-constexpr int kWinOddsPos = 46, kWinEntryLength = 8;
-
 double SampleDeviation(const std::vector<double>& values) {
     if (values.size() < 2) return 0.0;
     double mean = 0.0;
@@ -45,7 +43,7 @@ void RankPlaceRates(RunnerIndices& indices, int runners) {
 }  // namespace
 
 int RegisteredRunners(const RaceSlot& slot) {
-    return std::clamp(ToInt(Field(slot.RaceInfo, pos::kRaRunners, 2)), 0, kMaxRunners);
+    return RegisteredRunners(slot.RaceInfo);
 }
 
 void ComputeRunnerIndices(RaceSlot& slot) {
@@ -63,7 +61,7 @@ void ComputeRunnerIndices(RaceSlot& slot) {
         if (rank < 1) continue;
         indices.StandardOdds[i] = StandardOddsTable(runners, rank);
         support.push_back(indices.WinSupport[i]);
-        int oddsTenths = ToInt(Field(slot.O1Copy, kWinOddsPos + kWinEntryLength * (k - 1), 4));
+        int oddsTenths = NumberAt(slot.O1Copy, O1::WinOdds.At(k));
         indices.PlaceRate[i] = PlaceRateTable(rank, oddsTenths);
     }
     indices.WinSpread = SampleDeviation(support);

@@ -11,7 +11,7 @@ namespace kagiroi {
 
 bool OddsAreFresh(const RaceSlot& slot) {
     if (ToInt(Field(slot.O1Copy, pos::kRaceNumber, 2)) <= 0) return false;
-    std::string announced = Field(slot.O1Copy, 32, 4);
+    std::string announced = FieldAt(slot.O1Copy, O1::Announced);
     return !(AddMinutes(announced, 5) < Trim(slot.FetchTimes[0]));
 }
 
@@ -70,8 +70,8 @@ std::string CountdownText(const std::string& raceInfo, const DateTime& now) {
     post.year = ToInt(Field(raceInfo, pos::kYear, 4));
     post.month = ToInt(Field(raceInfo, pos::kMonthDay, 2));
     post.day = ToInt(Field(raceInfo, pos::kMonthDay + 2, 2));
-    post.hour = ToInt(Field(raceInfo, pos::kRaPostTime, 2));
-    post.minute = ToInt(Field(raceInfo, pos::kRaPostTime + 2, 2));
+    post.hour = NumberAt(raceInfo, RA::PostHour);
+    post.minute = NumberAt(raceInfo, RA::PostMinute);
     if (!IsValidDate(post.year, post.month, post.day)) return "発走済み";
     int64_t left = ToSerialSeconds(post) - ToSerialSeconds(now);
     if (left <= 0) return "発走済み";

@@ -1,6 +1,7 @@
 #include "analysis/RunnerIndices.h"
 #include "app/TMainForm.h"
 #include "platform/FileSystem.h"
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 #include "stakes/ClipboardExport.h"
 #include "stakes/PluginCsv.h"
@@ -9,72 +10,72 @@
 namespace kagiroi {
 
 void TMainForm::TicketTableClick(BetType type, int col, int row) {
-    if (!RaceOnScreen() || !ClickTicketRow(Bets.Table(type), col, row)) return;
-    RecomputeTicketTable(Bets, type, CurrentStakeInputs(), Selected().HrCopy,
-                         RegisteredRunners(Selected()), Rates);
+    if (!RaceOnScreen() || !ClickTicketRow(betting_.Bets.Table(type), col, row)) return;
+    RecomputeTicketTable(betting_.Bets, type, CurrentStakeInputs(), Selected().HrCopy,
+                         RegisteredRunners(Selected()), rates_);
 }
 
 void TMainForm::TicketHeaderPress(BetType type, int col, int row) {
-    PressTicketHeader(Bets, type, col, row, ActiveTicketTab);
+    PressTicketHeader(betting_.Bets, type, col, row, betting_.ActiveTicketTab);
 }
 
 CursorShape TMainForm::TicketTableCursor(BetType type, int col, int row) const {
-    return kagiroi::TicketTableCursor(Bets.Table(type), col, row);
+    return kagiroi::TicketTableCursor(betting_.Bets.Table(type), col, row);
 }
 
 CellStyle TMainForm::TicketTableStyle(BetType type, int col, int row) const {
     std::string hr = RaceOnScreen() ? Selected().HrCopy : std::string();
-    return TicketCellStyle(Bets.Table(type), col, row, WinningCombinations(type, hr));
+    return TicketCellStyle(betting_.Bets.Table(type), col, row, WinningCombinations(type, hr));
+}
+
+void TMainForm::PageControl2Change(TicketTab tab) {
+    betting_.ActiveTicketTab = tab;
 }
 
 void TMainForm::SortBtnClick() {
-    SortIndexTableByShared(StringGrid26, IndexDirections, Bets.sortColumn);
+    SortIndexTableByShared(raceCard_.StringGrid26, indexDirections_, betting_.Bets.sortColumn);
 }
 
 void TMainForm::ReallocateStakes() {
     std::string hr = RaceOnScreen() ? Selected().HrCopy : std::string();
-    ReallocateAfterStakeChange(Bets, CurrentStakeInputs(), hr);
+    ReallocateAfterStakeChange(betting_.Bets, CurrentStakeInputs(), hr);
 }
 
 void TMainForm::RadioGroup1Click(int index) {
-    RadioGroup1 = index == 0 ? 0 : 1;
-    settings_.WriteInteger("KaimeSet", "HaibunSet", RadioGroup1);
+    betting_.RadioGroup1 = index == 0 ? 0 : 1;
+    WriteIntSetting(settings_, setting::kAllocationMode, betting_.RadioGroup1);
     ReallocateStakes();
 }
 
 void TMainForm::SaNumEditExC1Change(const std::string& text) {
-    SaNumEditExC1 = text;
+    betting_.SaNumEditExC1 = text;
     if (RaceOnScreen()) StoreRaceAmount(Selected(), AmountFromBox(text));
     ReallocateStakes();
 }
 
 VoteOutcome TMainForm::TohyoCSVBtnClick() {
-    bool trio = ActiveTicketTab == TicketTab::Trio;
+    bool trio = betting_.ActiveTicketTab == TicketTab::Trio;
     VotingRequest request;
-    request.dayText = DateText;
-    if (RaceListIndex >= 0 && RaceOnScreen()) {
+    request.dayText = dayList_.DateText;
+    if (RaceOnScreen()) {
         request.race = &Selected();
-        if (RaceListIndex < static_cast<int>(RaceList.size()))
-            request.raceListText = RaceList[static_cast<size_t>(RaceListIndex)];
+        if (SelectedRace() < static_cast<int>(dayList_.RaceList.size()))
+            request.raceListText = dayList_.RaceList[static_cast<size_t>(SelectedRace())];
     }
     request.pluginFolder = ReadPluginFolder(settings_, programFolder_);
     return SendToVotingPlugin(trio ? "SANFUKU" : "SANTAN",
-                              Bets.Table(trio ? BetType::Trio : BetType::Trifecta), request,
-                              ports_.ui, ports_.shell);
+                              betting_.Bets.Table(trio ? BetType::Trio : BetType::Trifecta),
+                              request, ports_.ui, ports_.shell);
 }
 
 void TMainForm::PluginFolderClick() {
     ChoosePluginFolder(settings_, ports_.ui, programFolder_);
 }
 
-void TMainForm::N12Click() {
-    std::string start = settings_.ReadString("Dir", "jikeiretu", programFolder_);
-    if (auto folder = ports_.ui.ChooseFolder("時系列ｵｯｽﾞﾃﾞｰﾀﾌｫﾙﾀﾞの指定", start))
-        settings_.WriteString("Dir", "jikeiretu", *folder);
-}
-
 void TMainForm::CopyIndexTableClick() {
-    CopyIndexTable(StringGrid26, {Header.Label1, Header.Label2, Header.Label3, Header.Label4},
+    CopyIndexTable(raceCard_.StringGrid26,
+                   {raceCard_.Header.Label1, raceCard_.Header.Label2, raceCard_.Header.Label3,
+                    raceCard_.Header.Label4},
                    ports_.clipboard);
 }
 

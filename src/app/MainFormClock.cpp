@@ -1,6 +1,7 @@
 #include "app/FetchSchedule.h"
 #include "app/TMainForm.h"
 #include "daystore/RecordLayout.h"
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 
 #include <algorithm>
@@ -15,28 +16,28 @@ std::string Hhmm(const DateTime& t) {
 
 void TMainForm::ClockTimerTick() {
     // Only the clock label changes: the window repaints it alone.
-    ClockLabel.text = ClockText(ports_.clock.Now());
+    status_.ClockLabel.text = ClockText(ports_.clock.Now());
 }
 
 void TMainForm::CountdownTimerTick() {
-    if (RaceListIndex < 0 || SelectedRace < 0) {
-        RemainingTimeLabel.text.clear();
+    if (!HasSelectedRace()) {
+        status_.RemainingTimeLabel.text.clear();
     } else {
-        RemainingTimeLabel.text = CountdownText(Book()[SelectedRace].RaceInfo, ports_.clock.Now());
+        status_.RemainingTimeLabel.text = CountdownText(Selected().RaceInfo, ports_.clock.Now());
     }
 }
 
 void TMainForm::AutoOddsCheckClick(bool checked) {
-    AutoOddsChecked = checked;
+    status_.AutoOddsChecked = checked;
     auto refuse = [this](const char* message) {
         ports_.ui.Beep();
         ports_.ui.ShowMessage(message);
-        AutoOddsChecked = false;
-        AutoOddsTimer.enabled = false;
+        status_.AutoOddsChecked = false;
+        timers_.AutoOddsTimer.enabled = false;
     };
     if (checked) {
         if (!DayChosen()) return refuse("ﾃﾞｰﾀを読み込んでください。");
-        if (!IsToday(DateText)) return refuse("本日のﾃﾞｰﾀを読み込んでください。");
+        if (!IsToday(dayList_.DateText)) return refuse("本日のﾃﾞｰﾀを読み込んでください。");
         for (const auto& slot : Book().slots) {
             if (slot.IsEmpty()) continue;
             bool stale = Field(slot.RaceInfo, pos::kDataKind, 1) == "1";
@@ -49,7 +50,7 @@ void TMainForm::AutoOddsCheckClick(bool checked) {
                     "取得してください。");
         }
     }
-    AutoOddsTimer.enabled = checked;
+    timers_.AutoOddsTimer.enabled = checked;
 }
 
 void TMainForm::KeepOddsDue(const std::vector<std::string>& entries) {
@@ -88,35 +89,35 @@ void TMainForm::AutoOddsTimerTick() {
 void TMainForm::ResultsTimerTick() {
     // A busy service makes the tick wait for the next one; no chosen day, no timed fetch.
     if (!DayChosen() || !ServiceFree(false)) return;
-    std::string firstPost = Field(Book()[0].RaceInfo, pos::kRaPostTime, 4);
+    std::string firstPost = FieldAt(Book()[0].RaceInfo, RA::PostTime);
     if (!ResultsFetchDue(Hhmm(ports_.clock.Now()), firstPost, changeInterval_)) return;
-    Quiet.results = true;
+    quiet_.results = true;
     ResultsBtnClick();
-    Quiet.results = false;
-    Quiet.mining = true;
+    quiet_.results = false;
+    quiet_.mining = true;
     MiningBtnClick();
-    Quiet.mining = false;
+    quiet_.mining = false;
 }
 
 void TMainForm::ChangeTimerTick() {
     if (!DayChosen() || !ServiceFree(false)) return;
-    std::string firstPost = Field(Book()[0].RaceInfo, pos::kRaPostTime, 4);
+    std::string firstPost = FieldAt(Book()[0].RaceInfo, RA::PostTime);
     if (!ChangeFetchDue(Hhmm(ports_.clock.Now()), firstPost, changeInterval_)) return;
-    Quiet.change = true;
+    quiet_.change = true;
     ChangeInfoFetch();
-    Quiet.change = false;
+    quiet_.change = false;
 }
 
 void TMainForm::StartCurrentDayFetches() {
-    if (!AutoOddsChecked) AutoOddsCheckClick(true);
+    if (!status_.AutoOddsChecked) AutoOddsCheckClick(true);
     // 0 or less switches the change fetch off; anything else is kept within a day.
-    int minutes = settings_.ReadInteger("Henko", "GetInterval", 5);
+    int minutes = ReadIntSetting(settings_, setting::kChangeInterval);
     changeInterval_ = minutes > 0 ? ScheduleMinutes(minutes) : 0;
-    ChangeTimer.intervalMs = TimerIntervalMs(changeInterval_);
+    timers_.ChangeTimer.intervalMs = TimerIntervalMs(changeInterval_);
     if (changeInterval_ > 0) {
-        ChangeTimer.enabled = true;
+        timers_.ChangeTimer.enabled = true;
         // Stays set until the first timed change fetch has ended.
-        Quiet.change = true;
+        quiet_.change = true;
         ReadDayChanges();
     }
 }

@@ -3,8 +3,10 @@
 #include "daystore/DayFiles.h"
 #include "daystore/DayRecords.h"
 #include "daystore/RaceDay.h"
+#include "mail/Mailer.h"
 #include "platform/FileSystem.h"
 #include "platform/Format.h"
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 #include "stakes/PopularityRateFile.h"
 #include "stakes/RaceAmounts.h"
@@ -15,32 +17,30 @@ namespace kagiroi {
 
 void TMainForm::BuildDateList() {
     FlushStore();
-    DateList = kagiroi::BuildDateList(programFolder_);
-    DateIndex = -1;
+    dayList_.DateList = kagiroi::BuildDateList(programFolder_);
+    dayList_.DateIndex = -1;
 }
 
 void TMainForm::DateListChange(int index) {
-    if (index < 0 || index >= static_cast<int>(DateList.size())) return;
-    DateIndex = index;
-    DateText = DateList[static_cast<size_t>(index)];
-    LoadDay(DateText);
+    if (index < 0 || index >= static_cast<int>(dayList_.DateList.size())) return;
+    dayList_.DateIndex = index;
+    dayList_.DateText = dayList_.DateList[static_cast<size_t>(index)];
+    LoadDay(dayList_.DateText);
 }
 
 void TMainForm::ResetRaceStates() {
-    SelectedRace = -1;
+    dayList_.SelectedRace = -1;
     shownRace_ = -1;
-    RaceListIndex = -1;
-    OddsTargetRace = 0;
 }
 
-void TMainForm::LoadDay(const std::string& day) {
+void TMainForm::LoadDay(const std::string& day, bool startFetches) {
     FlushStore();
     bool today = IsToday(day);
-    RemainingTimeLabel.visible = today;
-    RemainingTimeLabel.text.clear();
-    RacePagesVisible = false;
-    RaceList.clear();
-    ResultsTimer.enabled = false;
+    status_.RemainingTimeLabel.visible = today;
+    status_.RemainingTimeLabel.text.clear();
+    status_.RacePagesVisible = false;
+    dayList_.RaceList.clear();
+    timers_.ResultsTimer.enabled = false;
     ResetRaceStates();
     if (mailer_) mailer_->ClearDelivered();
 
@@ -53,7 +53,7 @@ void TMainForm::LoadDay(const std::string& day) {
         return;
     }
 
-    Progress = {true, 35, 0, "レースデータを読み込んでいます。", day};
+    status_.Progress = {true, 35, 0, "レースデータを読み込んでいます。", day};
     NotifyChanged();
     ports_.ui.Repaint();
     book_->BlankAll();
@@ -61,7 +61,7 @@ void TMainForm::LoadDay(const std::string& day) {
     ReadRaceAndRunnerRecords(
         *book_,
         [this] {
-            ++Progress.position;
+            ++status_.Progress.position;
             NotifyChanged();
             ports_.ui.Repaint();
         },
@@ -71,34 +71,31 @@ void TMainForm::LoadDay(const std::string& day) {
     ImportDayOdds();
     ImportDayMining();
     FillRaceLists();
-    Progress.visible = false;
+    status_.Progress.visible = false;
 
-    int minutesBefore = settings_.ReadInteger("Time", "AutoOzGet", 10);
+    int minutesBefore = ReadIntSetting(settings_, setting::kOddsMinutesBefore);
     for (auto& slot : book_->slots)
         if (!slot.IsEmpty())
-            slot.FetchTimes =
-                FetchTimesFor(Field(slot.RaceInfo, pos::kRaPostTime, 4), minutesBefore);
+            slot.FetchTimes = FetchTimesFor(FieldAt(slot.RaceInfo, RA::PostTime), minutesBefore);
 
     ParseDayPayouts();
-    std::string amount = Format("%d", settings_.ReadInteger("KaimeSet", "DefaultAmount", 3000));
-    for (auto& slot : book_->slots)
-        slot.RaceAmount = amount;
+    ResetRaceAmounts(*book_, ReadDefaultAmount(settings_));
 
-    ResultsTimer.intervalMs =
-        TimerIntervalMs(ScheduleMinutes(settings_.ReadInteger("Time", "AutoRdataGet", 10)));
-    ResultsTimer.enabled = today;
-    if (today) StartCurrentDayFetches();
-    if (!RaceList.empty()) DatListClick(0);
+    timers_.ResultsTimer.intervalMs =
+        TimerIntervalMs(ScheduleMinutes(ReadIntSetting(settings_, setting::kResultsInterval)));
+    timers_.ResultsTimer.enabled = today;
+    if (today && startFetches) StartCurrentDayFetches();
+    if (!dayList_.RaceList.empty()) DatListClick(0);
     NotifyChanged();
 }
 
 void TMainForm::FillRaceLists() {
-    RaceList.clear();
-    ledger_.RaceList.clear();
+    dayList_.RaceList.clear();
+    ledger_->RaceList.clear();
     for (const auto& slot : book_->slots) {
         if (slot.IsEmpty()) continue;
-        RaceList.push_back(RaceListText(slot));
-        ledger_.RaceList.push_back(RaceList.back());
+        dayList_.RaceList.push_back(RaceListText(slot));
+        ledger_->RaceList.push_back(dayList_.RaceList.back());
     }
 }
 
@@ -106,7 +103,7 @@ bool TMainForm::NextRaceClick() {
     if (!RequireLoadedDay(false)) return false;
     std::string firstDate = Field(Book()[0].RaceInfo, pos::kYear, 8);
     if (firstDate != FormatDateTime(ports_.clock.Now(), "yyyymmdd")) return false;
-    int slot = NextRaceSlot(Book(), static_cast<int>(RaceList.size()),
+    int slot = NextRaceSlot(Book(), static_cast<int>(dayList_.RaceList.size()),
                             FormatDateTime(ports_.clock.Now(), "hhnn"));
     if (slot < 0) return false;
     DatListClick(slot);
@@ -114,36 +111,37 @@ bool TMainForm::NextRaceClick() {
 }
 
 void TMainForm::FButtonClick() {
-    RaceListPanelVisible = !RaceListPanelVisible;
+    status_.RaceListPanelVisible = !status_.RaceListPanelVisible;
 }
 
 void TMainForm::AfterDownload() {
     // A cancel belongs to the download it stopped: the race-day fetches must not stay stopped.
-    DownloadCancelFlag = false;
+    downloadCancelFlag_ = false;
     // The date box comes back empty: no day is chosen, so the timers fetch nothing.
-    DateText.clear();
-    RaceList.clear();
-    RaceListIndex = -1;
-    RacePagesVisible = false;
-    std::vector<std::string> before = DateList;
+    dayList_.DateText.clear();
+    dayList_.RaceList.clear();
+    dayList_.SelectedRace = -1;
+    status_.RacePagesVisible = false;
+    std::vector<std::string> before = dayList_.DateList;
     BuildDateList();
     FileFailure failure;
-    Rates = Rebuild(programFolder_, &failure);
+    rates_ = Rebuild(programFolder_, &failure);
     if (!failure.shown.empty()) ReportFileFailure(failure);
     // A download that stored new days shows the newest day at once.
-    bool newDays = std::any_of(DateList.begin(), DateList.end(), [&](const std::string& day) {
-        return std::find(before.begin(), before.end(), day) == before.end();
-    });
+    bool newDays = std::any_of(
+        dayList_.DateList.begin(), dayList_.DateList.end(), [&](const std::string& day) {
+            return std::find(before.begin(), before.end(), day) == before.end();
+        });
     if (newDays) {
-        auto newest = std::max_element(DateList.begin(), DateList.end());
-        DateListChange(static_cast<int>(newest - DateList.begin()));
+        auto newest = std::max_element(dayList_.DateList.begin(), dayList_.DateList.end());
+        DateListChange(static_cast<int>(newest - dayList_.DateList.begin()));
     }
     NotifyChanged();
 }
 
 std::string TMainForm::GuidanceText() const {
-    if (RacePagesVisible) return {};
-    if (DateList.empty())
+    if (status_.RacePagesVisible) return {};
+    if (dayList_.DateList.empty())
         return "まだレースデータがありません。\n\n"
                "1. ツールバーの［JVデータ取得］を押します。\n"
                "2. 開いた画面で［データ取込］を押すと、レースデータが取り込まれます。\n"

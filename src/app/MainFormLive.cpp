@@ -3,17 +3,18 @@
 #include "datalink/ChangeReading.h"
 #include "daystore/RecordLayout.h"
 #include "platform/Format.h"
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 #include "racing/KeibaFunc.h"
 
 namespace kagiroi {
 
 bool TMainForm::DayChosen() const {
-    return !IsBlank(DateText);
+    return !IsBlank(dayList_.DateText);
 }
 
 bool TMainForm::RequireLoadedDay(bool quiet) {
-    if (DayChosen() && !RaceList.empty()) return true;
+    if (DayChosen() && !dayList_.RaceList.empty()) return true;
     if (!quiet) {
         ports_.ui.Beep();
         ports_.ui.ShowMessage("ﾃﾞｰﾀを読み込んでください。");
@@ -32,19 +33,20 @@ std::string TMainForm::CourseRaceText(int slot) const {
 }
 
 RealTimeFetcher TMainForm::Fetcher() {
-    RealTimeFetcher fetcher(jvLink_, store_, ports_.ui, errorLog_, DownloadCancelFlag,
-                            DownloadLabel, [this] { NotifyChanged(); });
-    fetcher.SetMaxWait(RealTimeMaxWaitMs);
+    RealTimeFetcher fetcher(jvLink_, store_, ports_.ui, errorLog_, downloadCancelFlag_,
+                            status_.DownloadLabel, [this] { NotifyChanged(); });
+    fetcher.SetMaxWait(realTimeMaxWaitMs_);
+    fetcher.OnStored([this](const std::string& record) { KeepOddsHistory(record); });
     return fetcher;
 }
 
-RealTimeRequest TMainForm::Request(const char* dataSpec, std::string key, RealTimeReader reader,
+RealTimeRequest TMainForm::Request(const RealTimeDataSpec& entry, std::string key,
                                    std::string fetching, std::string failurePrefix,
                                    bool quiet) const {
     RealTimeRequest request;
-    request.dataSpec = dataSpec;
+    request.dataSpec = entry.dataSpec;
     request.key = std::move(key);
-    request.reader = reader;
+    request.reader = entry.reader;
     request.fetchingLabel = std::move(fetching);
     request.failurePrefix = std::move(failurePrefix);
     request.quiet = quiet;
@@ -55,49 +57,47 @@ bool TMainForm::ServiceFree(bool pressed) {
     if (!jvLink_.Requests().Taken()) return true;
     if (pressed) {
         ports_.ui.Beep();
-        DownloadLabel.text = ServiceBusyText();
+        status_.DownloadLabel.text = ServiceBusyText();
         NotifyChanged();
     }
     return false;
 }
 
 void TMainForm::ShowSelectedRaceAgain() {
-    if (SelectedRace >= 0 && RaceListIndex >= 0) DatListClick(SelectedRace);
+    if (HasSelectedRace()) DatListClick(SelectedRace());
 }
 
 void TMainForm::SokuhoOddsBtnClick() {
     if (!RequireLoadedDay(false)) return;
-    if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen()) return;
-    std::string key = Field(Book()[SelectedRace].RaceInfo, pos::kRaceKey, 16);
+    if (!HasSelectedRace() || !DayChosen()) return;
+    std::string key = Field(Selected().RaceInfo, pos::kRaceKey, 16);
     if (ToInt64(key.substr(0, 8)) <= 0 || !ServiceFree(true)) return;
-    std::string course = CourseRaceText(SelectedRace);
-    Fetcher().Fetch(Request("0B30", key, RealTimeReader::Odds, course + "オッズ取得中",
-                            course + "R:ｵｯｽﾞ取得エラー：", false));
+    std::string course = CourseRaceText(SelectedRace());
+    Fetcher().Fetch(
+        Request(OddsSpec(), key, course + "オッズ取得中", course + "R:ｵｯｽﾞ取得エラー：", false));
     oddsFiles_.Invalidate();
-    OddsTargetRace = SelectedRace;
-    OzReadBtnClick();
+    OzReadBtnClick(SelectedRace());
     ShowSelectedRaceAgain();
 }
 
 void TMainForm::ResultsBtnClick() {
-    if (!RequireLoadedDay(Quiet.results)) return;
-    if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen() || DayDateNumber() <= 0) return;
-    if (!ServiceFree(!Quiet.results)) return;
-    std::string course = CourseRaceText(SelectedRace);
-    Fetcher().Fetch(Request("0B12", Format("%08d", DayDateNumber()), RealTimeReader::Race,
-                            "ﾚｰｽ情報データ取得中", course + "R:ﾚｰｽ情報データ取得エラー：",
-                            Quiet.results));
+    if (!RequireLoadedDay(quiet_.results)) return;
+    if (!HasSelectedRace() || !DayChosen() || DayDateNumber() <= 0) return;
+    if (!ServiceFree(!quiet_.results)) return;
+    std::string course = CourseRaceText(SelectedRace());
+    Fetcher().Fetch(Request(ResultsSpec(), Format("%08d", DayDateNumber()), "ﾚｰｽ情報データ取得中",
+                            course + "R:ﾚｰｽ情報データ取得エラー：", quiet_.results));
     HrReadBtnClick();
     ShowSelectedRaceAgain();
 }
 
 void TMainForm::MiningBtnClick() {
-    if (!RequireLoadedDay(Quiet.mining)) return;
-    if (RaceListIndex < 0 || SelectedRace < 0 || !DayChosen() || DayDateNumber() <= 0) return;
-    if (!ServiceFree(!Quiet.mining)) return;
-    std::string course = CourseRaceText(SelectedRace);
-    Fetcher().Fetch(Request("0B13", Format("%08d", DayDateNumber()), RealTimeReader::Mining,
-                            "DM取得中", course + "R:DMデータ取得エラー：", Quiet.mining));
+    if (!RequireLoadedDay(quiet_.mining)) return;
+    if (!HasSelectedRace() || !DayChosen() || DayDateNumber() <= 0) return;
+    if (!ServiceFree(!quiet_.mining)) return;
+    std::string course = CourseRaceText(SelectedRace());
+    Fetcher().Fetch(Request(MiningSpec(), Format("%08d", DayDateNumber()), "DM取得中",
+                            course + "R:DMデータ取得エラー：", quiet_.mining));
     DMReadBtnClick();
     ShowSelectedRaceAgain();
 }
@@ -105,18 +105,17 @@ void TMainForm::MiningBtnClick() {
 void TMainForm::ChangeInfoFetch() {
     // Run by timers only: a busy service makes it wait for the next tick.
     if (!DayChosen() || DayDateNumber() <= 0 || !ServiceFree(false)) return;
-    int slot = SelectedRace >= 0 ? SelectedRace : 0;
+    int slot = HasSelectedRace() ? SelectedRace() : 0;
     std::string course = CourseRaceText(slot);
-    Fetcher().Fetch(Request("0B14", Format("%08d", DayDateNumber()), RealTimeReader::Change,
-                            "開催速報データ取得中", course + "R:開催速報データ取得エラー：",
-                            Quiet.change));
+    Fetcher().Fetch(Request(ChangeSpec(), Format("%08d", DayDateNumber()), "開催速報データ取得中",
+                            course + "R:開催速報データ取得エラー：", quiet_.change));
     ReadDayChanges();
 }
 
 void TMainForm::ReadDayChanges() {
     FlushStore();
     ChangeReadingResult result =
-        ReadChanges(programFolder_, *book_, settings_.ReadInteger("Time", "AutoOzGet", 10));
+        ReadChanges(programFolder_, *book_, ReadIntSetting(settings_, setting::kOddsMinutesBefore));
     if (result.failure) ReportFileFailure(*result.failure);
     LogAll(result.problems);
     if (result.racesMoved > 0) NotifyChanged();
@@ -131,19 +130,17 @@ void TMainForm::AutoOddsFetch(const std::vector<std::string>& list) {
         int slot = ToInt(entry.substr(16, 2));
         if (slot < 0 || slot >= kSlotCount) continue;
         std::string course = CourseRaceText(slot);
-        RealTimeOutcome outcome = Fetcher().Fetch(Request(
-            "0B30", key, RealTimeReader::Odds, course + "R ｵｯｽﾞ取得中", course + "R:", false));
+        RealTimeOutcome outcome = Fetcher().Fetch(
+            Request(OddsSpec(), key, course + "R ｵｯｽﾞ取得中", course + "R:", false));
         if (outcome.refused) {
             // Another command took the service: the rest wait for a free tick.
             KeepOddsDue({list.begin() + static_cast<std::ptrdiff_t>(i), list.end()});
             break;
         }
         oddsFiles_.Invalidate();
-        OddsTargetRace = slot;
-        OzReadBtnClick();
-        if (SelectedRace >= 0 &&
-            Field(Book()[SelectedRace].RaceInfo, pos::kCourse, 2) == key.substr(8, 2) &&
-            Field(Book()[SelectedRace].RaceInfo, pos::kRaceNumber, 2) == key.substr(14, 2))
+        OzReadBtnClick(slot);
+        if (HasSelectedRace() && Field(Selected().RaceInfo, pos::kCourse, 2) == key.substr(8, 2) &&
+            Field(Selected().RaceInfo, pos::kRaceNumber, 2) == key.substr(14, 2))
             selectedFetched = true;
     }
     if (selectedFetched) ShowSelectedRaceAgain();
@@ -156,7 +153,7 @@ void TMainForm::N1O1Click() {
         return;
     }
     if (!ServiceFree(true)) return;
-    for (int item = 0; item < static_cast<int>(RaceList.size()); ++item) {
+    for (int item = 0; item < static_cast<int>(dayList_.RaceList.size()); ++item) {
         DatListClick(item);
         SokuhoOddsBtnClick();
     }

@@ -8,6 +8,7 @@
 #include "odds/MiningImport.h"
 #include "odds/OddsImport.h"
 #include "platform/Format.h"
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 #include "selection/AutoMarking.h"
 #include "selection/MarkGrid.h"
@@ -29,15 +30,14 @@ void TMainForm::ImportDayOdds() {
     // One message for the whole day, however many races the bad files hold.
     std::vector<std::string> unreadable;
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        OddsTargetRace = slot;
-        for (auto& path : ImportTargetOdds())
+        for (auto& path : ImportTargetOdds(slot))
             unreadable.push_back(std::move(path));
     }
     TellUnreadableOdds(unreadable);
 }
 
-std::vector<std::string> TMainForm::ImportTargetOdds() {
-    RaceSlot& slot = Book()[OddsTargetRace];
+std::vector<std::string> TMainForm::ImportTargetOdds(int target) {
+    RaceSlot& slot = (*book_)[target];
     std::vector<std::string> unreadable;
     LogAll(ImportOdds(slot, oddsFiles_, &unreadable));
     // Cancelled runners take no mining rank: new odds can change who they are.
@@ -65,17 +65,17 @@ void TMainForm::ParseDayPayouts() {
     CalcBtnClick();
 }
 
-void TMainForm::OzReadBtnClick() {
-    if (OddsTargetRace < 0 || OddsTargetRace >= kSlotCount) return;
+void TMainForm::OzReadBtnClick(int slot) {
+    if (slot < 0 || slot >= kSlotCount) return;
     FlushStore();
-    TellUnreadableOdds(ImportTargetOdds());
+    TellUnreadableOdds(ImportTargetOdds(slot));
 }
 
 void TMainForm::HrReadBtnClick() {
     FlushStore();
-    PayoutImportResult result = ImportPayouts(*book_, RaceListIndex >= 0 ? SelectedRace : -1);
+    PayoutImportResult result = ImportPayouts(*book_, HasSelectedRace() ? SelectedRace() : -1);
     LogAll(result.problems);
-    if (result.refreshSelectedRace && RaceListIndex >= 0) DatListClick(SelectedRace);
+    if (result.refreshSelectedRace && HasSelectedRace()) DatListClick(SelectedRace());
 }
 
 void TMainForm::DMReadBtnClick() {
@@ -89,79 +89,87 @@ void TMainForm::CalcBtnClick() {
 
 void TMainForm::DatListClick(int item) {
     if (item < 0 || item >= kSlotCount) return;
-    RaceListIndex = item;
-    SelectedRace = item;
+    dayList_.SelectedRace = item;
     RaceSlot& slot = Selected();
     if (auto message = InsufficientDataMessage(slot)) {
-        // The screen keeps the earlier race but SelectedRace names this one: empty tables
+        // The screen keeps the earlier race but the selection names this one: empty tables
         // leave nothing to vote, strike or restake until a race with data is chosen.
         shownRace_ = -1;
-        Bets.Clear();
+        betting_.Bets.Clear();
         ports_.ui.ShowMessage(*message);
         NotifyChanged();
         return;
     }
     shownRace_ = item;
-    PrepareRaceGrids(StringGrid26, StringGrid7, RegisteredRunners(slot));
-    ResultsPage = ResultsPageTexts(Payouts{});
+    PrepareRaceGrids(raceCard_.StringGrid26, raceCard_.StringGrid7, RegisteredRunners(slot));
+    raceCard_.ResultsPage = ResultsPageTexts(Payouts{});
 
     std::array<std::string, 6> thresholds;
     for (size_t i = 0; i < thresholds.size(); ++i) {
-        const StrengthSetting& s = kStrengthSettings[i];
-        thresholds[i] = settings_.ReadString(s.section, s.key, s.fallback);
+        thresholds[i] = ReadTextSetting(settings_, kStrengthSettings[i]);
     }
-    Marks = ComputeRaceMarks(slot, StrengthThresholdsFromTexts(thresholds));
-    Header = BuildRaceHeader(slot.RaceInfo);
-    Favourites = ShowFavourites(slot, SpinEdit1, SpinEdit2);
-    settings_.WriteInteger("Nin100", "SRF", SpinEdit1);
-    settings_.WriteInteger("Nin100", "SRT", SpinEdit2);
-    ResultsPage = ResultsPageTexts(slot.Paid);
+    raceCard_.Marks = ComputeRaceMarks(slot, StrengthThresholdsFromTexts(thresholds));
+    raceCard_.Header = BuildRaceHeader(slot.RaceInfo);
+    raceCard_.Favourites = ShowFavourites(slot, raceCard_.SpinEdit1, raceCard_.SpinEdit2);
+    WriteIntSetting(settings_, setting::kTrioFavourite, raceCard_.SpinEdit1);
+    WriteIntSetting(settings_, setting::kTrifectaFavourite, raceCard_.SpinEdit2);
+    raceCard_.ResultsPage = ResultsPageTexts(slot.Paid);
 
-    FillIndexTable(StringGrid26, StringGrid7, slot);
-    SortIndexTableInitially(StringGrid26);
+    FillIndexTable(raceCard_.StringGrid26, raceCard_.StringGrid7, slot);
+    SortIndexTableInitially(raceCard_.StringGrid26);
 
-    SaNumEditExC1 = Format("%d", AmountOfRace(slot));
-    SaNumEditExC2 = Format("%d", settings_.ReadInteger("KaimeSet", "DefaultTarProfit", 10000));
-    SaNumEditExC3 = Format("%lld", static_cast<long long>(ToInt64(ledger_.CumulativeLossText())));
+    betting_.SaNumEditExC1 = Format("%d", AmountOfRace(slot));
 
     UTSFBtnClick();
     KaimeMakeBtnClick();
-    RacePagesVisible = true;
+    status_.RacePagesVisible = true;
     NotifyChanged();
 }
 
 void TMainForm::UTSFBtnClick() {
     if (!RaceOnScreen()) return;
-    MarkAxisAndPartners(Selected(), StandardOddsTable, StringGrid7);
+    MarkAxisAndPartners(Selected(), StandardOddsTable, raceCard_.StringGrid7);
 }
 
 StakeInputs TMainForm::CurrentStakeInputs() const {
-    return {AllocationModeFromIndex(RadioGroup1), AmountFromBox(SaNumEditExC1)};
+    return {AllocationModeFromIndex(betting_.RadioGroup1), AmountFromBox(betting_.SaNumEditExC1)};
 }
 
 void TMainForm::KaimeMakeBtnClick() {
     if (!RaceOnScreen()) return;
-    ExtractNet(Selected(), StringGrid7, Bets, IndexDirections);
-    AllocateExtractedNet(Bets, CurrentStakeInputs(), Selected().HrCopy);
+    ExtractNet(Selected(), raceCard_.StringGrid7, betting_.Bets, indexDirections_);
+    AllocateExtractedNet(betting_.Bets, CurrentStakeInputs(), Selected().HrCopy);
+}
+
+// An N-th favourite box: its value in the race card, its label, its range and settings key.
+struct TMainForm::FavouriteBox {
+    int RaceCardView::*rank;
+    std::string FavouriteTexts::*label;
+    std::string (*text)(const OddsBook&, int);
+    const IntSetting& setting;  // its range is the box's range
+};
+
+void TMainForm::FavouriteBoxChange(const FavouriteBox& box, int value) {
+    int& rank = raceCard_.*box.rank;
+    rank = std::clamp(value, box.setting.minimum, box.setting.maximum);
+    raceCard_.Favourites.*box.label = RaceOnScreen() ? box.text(Selected().Odds, rank) : "";
+    WriteIntSetting(settings_, box.setting, rank);
 }
 
 void TMainForm::SpinEdit1Change(int value) {
-    SpinEdit1 = std::clamp(value, 1, kTrioCount);
-    Favourites.SRF100NinLabel.clear();
-    if (RaceOnScreen()) Favourites.SRF100NinLabel = TrioFavouriteText(Selected().Odds, SpinEdit1);
-    settings_.WriteInteger("Nin100", "SRF", SpinEdit1);
+    FavouriteBoxChange({&RaceCardView::SpinEdit1, &FavouriteTexts::SRF100NinLabel,
+                        TrioFavouriteText, setting::kTrioFavourite},
+                       value);
 }
 
 void TMainForm::SpinEdit2Change(int value) {
-    SpinEdit2 = std::clamp(value, 1, kTrifectaCount);
-    Favourites.SRT100NinLabel.clear();
-    if (RaceOnScreen())
-        Favourites.SRT100NinLabel = TrifectaFavouriteText(Selected().Odds, SpinEdit2);
-    settings_.WriteInteger("Nin100", "SRT", SpinEdit2);
+    FavouriteBoxChange({&RaceCardView::SpinEdit2, &FavouriteTexts::SRT100NinLabel,
+                        TrifectaFavouriteText, setting::kTrifectaFavourite},
+                       value);
 }
 
 void TMainForm::StringGrid26MouseDown(int col, int) {
-    IndexTableMouseDown(StringGrid26, IndexDirections, col);
+    IndexTableMouseDown(raceCard_.StringGrid26, indexDirections_, col);
 }
 
 CursorShape TMainForm::StringGrid26Cursor(int col, int) const {
@@ -169,19 +177,19 @@ CursorShape TMainForm::StringGrid26Cursor(int col, int) const {
 }
 
 CellStyle TMainForm::StringGrid26Style(int col, int row) const {
-    return IndexTableCellStyle(StringGrid26, StringGrid7, col, row);
+    return IndexTableCellStyle(raceCard_.StringGrid26, raceCard_.StringGrid7, col, row);
 }
 
 void TMainForm::StringGrid7MouseDown(int col, int row) {
-    if (RaceOnScreen() && ToggleMark(StringGrid7, col, row)) KaimeMakeBtnClick();
+    if (RaceOnScreen() && ToggleMark(raceCard_.StringGrid7, col, row)) KaimeMakeBtnClick();
 }
 
 CursorShape TMainForm::StringGrid7Cursor(int col, int row) const {
-    return MarkGridCursor(StringGrid7, col, row);
+    return MarkGridCursor(raceCard_.StringGrid7, col, row);
 }
 
 CellStyle TMainForm::StringGrid7Style(int col, int row) const {
-    return MarkGridCellStyle(StringGrid7, col, row);
+    return MarkGridCellStyle(raceCard_.StringGrid7, col, row);
 }
 
 }  // namespace kagiroi

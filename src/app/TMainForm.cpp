@@ -1,11 +1,16 @@
 #include "app/TMainForm.h"
 
+#include "app/ReportRunner.h"
+
 #include "analysis/IndexTable.h"
 #include "datalink/JvLink.h"
 #include "datalink/JvResultMessage.h"
 #include "daystore/DayFiles.h"
 #include "daystore/RaceDay.h"
+#include "mail/Mailer.h"
+#include "odds/TimeSeriesOdds.h"
 #include "platform/FileSystem.h"
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 #include "selection/MarkGrid.h"
 #include "stakes/PopularityRateFile.h"
@@ -23,17 +28,17 @@ constexpr const char* kLedgerFileName = "ruison.csv";
 
 // The installer records that tell where the outside programs live.
 struct ExternalFolder {
-    const char* key;
+    const TextSetting& setting;
     const char* registryKey;
     bool dataSubfolder;
 };
 
-constexpr ExternalFolder kExternalFolders[] = {
-    {"HibariTohyo2",
+const ExternalFolder kExternalFolders[] = {
+    {setting::kPluginFolder,
      "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Hibari投票プラグイン２_is1", false},
-    {"HibariTohyo",
+    {setting::kOldPluginFolder,
      "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Hibari投票プラグイン_is1", false},
-    {"jikeiretu",
+    {setting::kTimeSeriesFolder,
      "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Kazami２ for JRA-VAN Data Lab._is1",
      true},
 };
@@ -48,12 +53,14 @@ TMainForm::TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvL
       errorLog_(JoinPath(programFolder_, kErrorLogName), ports.clock),
       store_(programFolder_),
       book_(std::make_unique<DayBook>()),
-      ledger_(JoinPath(programFolder_, kLedgerFileName)) {
+      ledger_(std::make_unique<LossLedger>(JoinPath(programFolder_, kLedgerFileName))),
+      reports_(std::make_unique<ReportRunner>(*this)),
+      timeSeries_(std::make_unique<TimeSeriesOdds>(programFolder_, settings_)) {
     settings_.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
     store_.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
     // The log cannot take a line about itself: its failures go to the status line alone.
     errorLog_.ReportFailuresTo([this](const FileFailure& f) {
-        DownloadLabel.text = f.shown;
+        status_.DownloadLabel.text = f.shown;
         ++fileFailures_;
         NotifyChanged();
     });
@@ -66,7 +73,7 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::ReportFileFailure(const FileFailure& failure) {
-    DownloadLabel.text = failure.shown;
+    status_.DownloadLabel.text = failure.shown;
     ++fileFailures_;
     errorLog_.Append(failure.logged);
     NotifyChanged();
@@ -87,18 +94,37 @@ bool TMainForm::FlushStore() {
 }
 
 void TMainForm::NotifyChanged() {
-    if (Changed) Changed();
+    if (changed_) changed_();
+}
+
+TGetDataForm TMainForm::DownloadDialog() {
+    return TGetDataForm(jvLink_, store_, settings_, errorLog_, ports_.ui, ports_.clock,
+                        downloadCancelFlag_);
+}
+
+TOzGetTimeForm TMainForm::FetchTimeDialog() {
+    return TOzGetTimeForm(settings_);
+}
+
+int TMainForm::AnalysisSplit(int fallback) const {
+    return ReadIntSetting(settings_, setting::kAnalysisSplit, fallback);
+}
+
+void TMainForm::AnalysisSplitMoved(int top) {
+    WriteIntSetting(settings_, setting::kAnalysisSplit, top);
 }
 
 void TMainForm::FillExternalFolders() {
     for (const auto& folder : kExternalFolders) {
-        if (!IsBlank(settings_.ReadString("Dir", folder.key, ""))) continue;
+        if (!IsBlank(ReadTextSetting(settings_, folder.setting))) continue;
         if (!ports_.registry.KeyExists(folder.registryKey)) continue;
         auto path = ports_.registry.ReadValue(folder.registryKey, "Inno Setup: App Path");
         if (!path || IsBlank(*path)) continue;
-        settings_.WriteString("Dir", folder.key,
-                              folder.dataSubfolder ? JoinPath(*path, "Data") : *path);
+        WriteTextSetting(settings_, folder.setting,
+                         folder.dataSubfolder ? JoinPath(*path, "Data") : *path);
     }
+    // Without a viewer the import reads the program's own history.
+    timeSeries_->FillBlankFolder();
 }
 
 bool TMainForm::FormCreate(std::string* error) {
@@ -114,16 +140,16 @@ bool TMainForm::FormCreate(std::string* error) {
             return false;
         }
     }
-    SetUpIndexTable(StringGrid26);
-    SetUpMarkGrid(StringGrid7);
-    RacePagesVisible = false;
+    SetUpIndexTable(raceCard_.StringGrid26);
+    SetUpMarkGrid(raceCard_.StringGrid7);
+    status_.RacePagesVisible = false;
     errorLog_.StartUp(programFolder_);
-    ledger_.Load();
+    ledger_->Load();
     raceMoyo_.FormCreate(settings_);
-    RadioGroup1 = settings_.ReadInteger("KaimeSet", "HaibunSet", 1) == 0 ? 0 : 1;
-    SpinEdit1 = std::clamp(settings_.ReadInteger("Nin100", "SRF", 100), 1, kTrioCount);
-    SpinEdit2 = std::clamp(settings_.ReadInteger("Nin100", "SRT", 100), 1, kTrifectaCount);
-    Rates = LoadOrBuild(programFolder_);
+    betting_.RadioGroup1 = ReadIntSetting(settings_, setting::kAllocationMode);
+    raceCard_.SpinEdit1 = ReadIntSetting(settings_, setting::kTrioFavourite);
+    raceCard_.SpinEdit2 = ReadIntSetting(settings_, setting::kTrifectaFavourite);
+    rates_ = LoadOrBuild(programFolder_);
     BuildDateList();
     return true;
 }
@@ -141,31 +167,31 @@ const std::string& VersionText() {
 void TMainForm::FormShow() {
     // The software identifier given to the data service, followed by the version text.
     int rc = jvLink_.JVInit("KAGIROI" + VersionText());
-    if (rc != 0) ports_.ui.ShowMessage("JVInitエラー：" + JvResultMessage("JVInit", rc));
+    if (rc != jv::kOk) ports_.ui.ShowMessage("JVInitエラー：" + JvResultMessage("JVInit", rc));
 }
 
 WindowPlacement TMainForm::StoredPlacement() const {
     WindowPlacement p;
-    p.top = settings_.ReadInteger("locate", "top", 10);
-    p.left = settings_.ReadInteger("locate", "left", 10);
-    p.width = settings_.ReadInteger("locate", "width", 900);
-    p.height = settings_.ReadInteger("locate", "height", 600);
+    p.top = ReadIntSetting(settings_, setting::kWindowTop);
+    p.left = ReadIntSetting(settings_, setting::kWindowLeft);
+    p.width = ReadIntSetting(settings_, setting::kWindowWidth);
+    p.height = ReadIntSetting(settings_, setting::kWindowHeight);
     return p;
 }
 
 void TMainForm::FormCloseQuery(const WindowPlacement& placement) {
     if (!FlushStore()) {
         ports_.ui.Beep();
-        ports_.ui.ShowMessage(DownloadLabel.text);
+        ports_.ui.ShowMessage(status_.DownloadLabel.text);
     }
-    settings_.WriteInteger("locate", "top", placement.top);
-    settings_.WriteInteger("locate", "left", placement.left);
-    settings_.WriteInteger("locate", "width", placement.width);
-    settings_.WriteInteger("locate", "height", placement.height);
+    WriteIntSetting(settings_, setting::kWindowTop, placement.top);
+    WriteIntSetting(settings_, setting::kWindowLeft, placement.left);
+    WriteIntSetting(settings_, setting::kWindowWidth, placement.width);
+    WriteIntSetting(settings_, setting::kWindowHeight, placement.height);
 }
 
 void TMainForm::HelpClick() {
-    for (const std::string& folder : {programFolder_, ProgramFileFolder}) {
+    for (const std::string& folder : {programFolder_, programFileFolder_}) {
         if (folder.empty()) continue;
         std::string manual = JoinPath(folder, kManualName);
         if (FileExists(manual)) {

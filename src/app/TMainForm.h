@@ -1,24 +1,22 @@
 #pragma once
 
-#include "analysis/Favourites.h"
-#include "analysis/RaceHeader.h"
-#include "analysis/RaceMarks.h"
-#include "analysis/ResultsPage.h"
+#include "app/MainFormViews.h"
+#include "app/TOzGetTimeForm.h"
 #include "datalink/RealTimeFetch.h"
+#include "datalink/TGetDataForm.h"
 #include "daystore/DayStore.h"
 #include "daystore/RaceSlot.h"
-#include "mail/Mailer.h"
 #include "odds/OddsFiles.h"
+#include "odds/OddsMovement.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/ErrorLog.h"
 #include "platform/Registry.h"
 #include "platform/SettingsFile.h"
 #include "platform/Shell.h"
-#include "platform/TextGrid.h"
-#include "platform/Ui.h"
+#include "records/DayReplay.h"
 #include "records/LossLedger.h"
-#include "selection/BetTables.h"
+#include "records/ReportOutcome.h"
 #include "selection/RacePatternSettings.h"
 #include "selection/SortDirections.h"
 #include "stakes/FundAllocation.h"
@@ -34,6 +32,13 @@
 namespace kagiroi {
 
 class JvLink;
+class Mailer;
+class TMailSetForm;
+class TimeSeriesOdds;
+class UiThread;
+struct MainFormProbe;
+class FormReplayHost;
+class ReportRunner;
 
 // The title of the main window and of every dialog, and the version text. Defined in the core's
 // sources so the window receives their Shift_JIS bytes, whatever charset includes this header.
@@ -47,25 +52,6 @@ struct MainFormPorts {
     Clipboard& clipboard;
     Shell& shell;
     Registry& registry;
-};
-
-// A window timer: the core decides whether it runs and its interval; the window owns the real
-// timer and calls the tick handler.
-struct TimerState {
-    bool enabled = false;
-    int intervalMs = 0;
-};
-
-struct WindowPlacement {
-    int top = 10, left = 10, width = 900, height = 600;
-};
-
-// The borderless progress dialog shown while a day loads.
-struct ProgressDialogState {
-    bool visible = false;
-    int maximum = 35;
-    int position = 0;
-    std::string line1, line2;
 };
 
 // The main window without pixels: it owns the loaded day, every grid, label text and check
@@ -92,27 +78,38 @@ class TMainForm {
     // Opens Kagiroi.pdf from the program folder, else from the folder of the program file
     // (where the build and an install put it when KAGIROI_HOME points elsewhere).
     void HelpClick();
-    std::string ProgramFileFolder;
+    // The folder of the program file, where HelpClick looks second.
+    void SetProgramFileFolder(std::string folder) { programFileFolder_ = std::move(folder); }
     std::string VersionText() const { return kagiroi::VersionText(); }
 
     // --- Day and race list ---
     void BuildDateList();
     // The chosen date changed (index into DateList).
     void DateListChange(int index);
-    void LoadDay(const std::string& day);
+    // Loads a day as a change of the date box does; a replay leaves the current day's fetches
+    // as they were.
+    void LoadDay(const std::string& day, bool startFetches = true);
     // A click on race list item `item`.
     void DatListClick(int item);
     bool NextRaceClick();  // 直前ﾚｰｽ; true when a race was selected
     void FButtonClick();   // shows or hides the race list panel
+    // The download dialog, working on this form's day store, settings and log; AfterDownload
+    // once it has closed.
+    TGetDataForm DownloadDialog();
+    // The fetch-time dialog over this form's settings.
+    TOzGetTimeForm FetchTimeDialog();
     // After the download dialog closes: the race list is cleared, the race pages hidden and
     // the date list rebuilt.
     void AfterDownload();
 
     // --- Imports of the loaded day ---
-    void OzReadBtnClick();  // odds of slot OddsTargetRace
-    void HrReadBtnClick();  // payouts (and the placings and final odds with them)
-    void DMReadBtnClick();  // mining predictions
-    void CalcBtnClick();    // payout parse of all races
+    void OzReadBtnClick(int slot);  // odds of one race
+    void HrReadBtnClick();          // payouts (and the placings and final odds with them)
+    void DMReadBtnClick();          // mining predictions
+    void CalcBtnClick();            // payout parse of all races
+    // 時系列オッズより取得: the odds nearest each race's fetch time from the time-series folder,
+    // then the day again; true when the announcements were saved (the closing message shown).
+    bool T1Click();
 
     // --- The selected race ---
     void UTSFBtnClick();       // automatic marks
@@ -128,6 +125,7 @@ class TMainForm {
     // A click on a ticket row, and a press on a ticket table's header.
     void TicketTableClick(BetType type, int col, int row);
     void TicketHeaderPress(BetType type, int col, int row);
+    void PageControl2Change(TicketTab tab);  // the ticket tab shown
     CursorShape TicketTableCursor(BetType type, int col, int row) const;
     CellStyle TicketTableStyle(BetType type, int col, int row) const;
     void SortBtnClick();
@@ -137,15 +135,30 @@ class TMainForm {
     void PluginFolderClick();    // Hibari投票プラグイン２フォルダ指定
     void N12Click();             // 時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定
     void CopyIndexTableClick();  // ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ
+    // The win odds of the race on screen over its day's announcements (empty when none is).
+    OddsMovement SelectedOddsMovement() const;
     RacePatternForm& RaceMoyoForm() { return raceMoyo_; }
     void RaceMoyoSaveClick();  // 保存 of the race pattern dialog
+
+    // --- Replays of stored days ---
+    // Every race of the loaded day (or of each given date box entry) selected in turn as a
+    // click selects it, `visit` seeing what the screen then shows; the day and race chosen
+    // before are chosen again afterwards.
+    ReplaySummary ReplayLoadedDay(const RaceVisitor& visit);
+    ReplaySummary ReplayDays(const std::vector<int>& dateIndexes, const RaceVisitor& visit);
+
+    // --- Reports of the 検証 menu, each over a replay of the loaded day (or its year) ---
+    ReportOutcome TallyDayClick();                       // 集計
+    ReportOutcome VerifyDayClick();                      // 検証
+    ReportOutcome ReportHitsClick(long long threshold);  // 的中 (0), 穴的中 (5000)
+    ReportOutcome ExportDayStatisticsClick();            // 平均以下頭数 → 単日分
+    ReportOutcome ExportYearStatisticsClick();           // 平均以下頭数 → 年単位
 
     // --- Race-day fetches ---
     void SokuhoOddsBtnClick();  // 速報ｵｯｽﾞ
     void ResultsBtnClick();     // 結果情報
     void MiningBtnClick();      // ﾏｲﾆﾝｸﾞ
     void ChangeInfoFetch();     // 変更情報
-    void ReadDayChanges();      // 開催読込
     void N1O1Click();           // 1日分の全オッズを一括取得
     // The automatic odds fetch over a list of race keys with their slot numbers.
     void AutoOddsFetch(const std::vector<std::string>& list);
@@ -165,109 +178,76 @@ class TMainForm {
     // Gives the form its mail part, whose events run through `uiThread` (the window's event
     // loop, or the command line's queue). Until then the mail commands do nothing.
     void AttachMail(UiThread& uiThread);
-    Mailer* Mail() { return mailer_.get(); }
+    // The mail settings dialog (ﾒｰﾙ設定) over this form's settings, its events through `uiThread`.
+    TMailSetForm MailSettingsDialog(UiThread& uiThread);
     void ToggleDelivery();  // 買い目を転送する
-    bool DeliveryChecked() const { return mailer_ && mailer_->Delivering(); }
+    bool DeliveryChecked() const;
     void DeliverTimerTick();
     // 配信: the delivery text of the selected race, then mailed.
     void PrepareDelivery();
-    std::vector<std::string> DeliveryText;
+    const std::vector<std::string>& DeliveryText() const { return deliveryText_; }
+    // Whether the last delivery's mail is still under way, and whether the server took it.
+    bool DeliverySending() const;
+    bool DeliverySent() const;
+
+    // The height of the analysis page's upper half as last left; `fallback` when none.
+    int AnalysisSplit(int fallback) const;
+    void AnalysisSplitMoved(int top);
 
     // --- State the window shows ---
     const std::string& ProgramFolder() const { return programFolder_; }
-    SettingsFile& Settings() { return settings_; }
-    ErrorLog& Log() { return errorLog_; }
-    DayStore& Store() { return store_; }
-    DayBook& Book() { return *book_; }
     const DayBook& Book() const { return *book_; }
-    JvLink& DataService() { return jvLink_; }
-    MainFormPorts& Ports() { return ports_; }
-    LossLedger& Ledger() { return ledger_; }
-
-    std::vector<std::string> DateList;
-    int DateIndex = -1;
-    std::string DateText;  // the date box: the chosen day, empty when none
-    std::vector<std::string> RaceList;
-    int RaceListIndex = -1;
-    int SelectedRace = -1;
-    int OddsTargetRace = 0;
-    // Set by a download's cancel; read by every read loop.
-    bool DownloadCancelFlag = false;
-
-    Label DownloadLabel;
-    Label RemainingTimeLabel;
-    Label ClockLabel;
-    bool RaceListPanelVisible = true;
-    bool RacePagesVisible = false;  // the race card, analysis and result pages
-    ProgressDialogState Progress;
-    bool AutoOddsChecked = false;
-
-    // The race card and the analysis page of the selected race.
-    TextGrid StringGrid26;  // the index table
-    TextGrid StringGrid7;   // axis and partner marks
-    SortDirections IndexDirections{18};
-    RaceHeaderTexts Header;
-    RaceMarks Marks;
-    FavouriteTexts Favourites;
-    int SpinEdit1 = 100;  // the N of the N-th favourite trio
-    int SpinEdit2 = 100;  // ... and trifecta
-    std::array<PayoutGroupTexts, 8> ResultsPage;
-
-    // The bet tables, their totals and the stake inputs.
-    BetBoard Bets;
-    TicketTab ActiveTicketTab = TicketTab::Trio;  // PageControl2
-    int RadioGroup1 = 1;                          // 0 均等, 1 比例
-    std::string SaNumEditExC1;                    // 入力投票金額
-    std::string SaNumEditExC2;                    // 目標利益金額
-    std::string SaNumEditExC3;                    // 損失金額
-    PopularityRateTables Rates;
-
-    // How long a race-day read waits for a service that keeps answering "downloading".
-    int RealTimeMaxWaitMs = RealTimeFetcher::kMaxWaitMs;
-
-    // Silence the beeps of the timed fetches while they run.
-    struct QuietFlags {
-        bool results = false;
-        bool mining = false;
-        bool change = false;
-    } Quiet;
-
-    TimerState ClockTimer{true, 500};
-    TimerState CountdownTimer{true, 1000};
-    TimerState AutoOddsTimer{false, 40000};
-    TimerState ResultsTimer{false, 600000};
-    TimerState ChangeTimer{false, 300000};
-    TimerState DeliverTimer{false, Mailer::kDeliverIntervalMs};
+    const DayListView& DayList() const { return dayList_; }
+    const StatusView& Status() const { return status_; }
+    const RaceCardView& RaceCard() const { return raceCard_; }
+    const BettingView& Betting() const { return betting_; }
+    const MainFormTimers& Timers() const { return timers_; }
+    const LossLedger& Ledger() const { return *ledger_; }
 
     // Called whenever the shown state changed outside a direct click (timers, read loops).
-    std::function<void()> Changed;
-    void NotifyChanged();
+    void OnChanged(std::function<void()> changed) { changed_ = std::move(changed); }
 
-    // True when `day` is today's date in the date box's form.
-    bool IsToday(const std::string& day) const;
     // The loaded day's odds files that could not be read (their odds are blank), as told.
     const std::vector<std::string>& UnreadableOddsFiles() const { return unreadableOddsFiles_; }
     // What the race area says while no race is shown: how to begin when no day is stored,
     // how to choose a day or a race otherwise; empty while a race is shown.
     std::string GuidanceText() const;
 
-    // A file that could not be read or written: told in the status line (the download label)
-    // and in the error log. The command line ends with a failure when any was reported.
-    void ReportFileFailure(const FileFailure& failure);
+    // How many file failures were told; the command line ends with a failure when any was.
     int FileFailures() const { return fileFailures_; }
-    // Writes the store's pending records; false (reported) when some could not be stored.
-    bool FlushStore();
     // A KAGIROI_NOW that does not read as a time: logged; the text for standard error.
     std::string ReportUnreadableNow(const std::string& value);
 
   private:
+    // Tests reach the internals through it; it is defined in the tests alone.
+    friend struct MainFormProbe;
+    // The replay drives the form's own handlers.
+    friend class FormReplayHost;
+    friend class ReportRunner;
+
+    // Silence the beeps of the timed fetches while they run.
+    struct QuietFlags {
+        bool results = false;
+        bool mining = false;
+        bool change = false;
+    };
+
+    void NotifyChanged();
+    // A file that could not be read or written: told in the status line (the download label)
+    // and in the error log.
+    void ReportFileFailure(const FileFailure& failure);
+    // Writes the store's pending records; false (reported) when some could not be stored.
+    bool FlushStore();
+    // True when `day` is today's date in the date box's form.
+    bool IsToday(const std::string& day) const;
+    void ReadDayChanges();  // 開催読込: the post-time changes of the loaded day
     void FillExternalFolders();
     void ResetRaceStates();
     void FillRaceLists();
     void ImportDayOdds();
-    // The odds import of OddsTargetRace; returns the files it could not read that were not
+    // The odds import of one race; returns the files it could not read that were not
     // told yet for this day.
-    std::vector<std::string> ImportTargetOdds();
+    std::vector<std::string> ImportTargetOdds(int slot);
     void TellUnreadableOdds(const std::vector<std::string>& files);
     void ImportDayMining();
     void ParseDayPayouts();
@@ -278,41 +258,65 @@ class TMainForm {
     int DayDateNumber() const;
     std::string CourseRaceText(int slot) const;
     void ShowSelectedRaceAgain();
+    struct FavouriteBox;
+    void FavouriteBoxChange(const FavouriteBox& box, int value);
     StakeInputs CurrentStakeInputs() const;
     void ReallocateStakes();
-    RaceSlot& Selected() { return Book()[SelectedRace]; }
-    const RaceSlot& Selected() const { return Book()[SelectedRace]; }
-    bool HasSelectedRace() const { return SelectedRace >= 0 && SelectedRace < kSlotCount; }
+    int SelectedRace() const { return dayList_.SelectedRace; }
+    RaceSlot& Selected() { return (*book_)[SelectedRace()]; }
+    const RaceSlot& Selected() const { return Book()[SelectedRace()]; }
+    bool HasSelectedRace() const { return SelectedRace() >= 0 && SelectedRace() < kSlotCount; }
     // The selected race is the one whose tables the screen shows: false after a click on a race
     // without data, which keeps the earlier race on screen.
-    bool RaceOnScreen() const { return HasSelectedRace() && shownRace_ == SelectedRace; }
+    bool RaceOnScreen() const { return HasSelectedRace() && shownRace_ == SelectedRace(); }
     void LogAll(const std::vector<std::string>& lines);
-    RealTimeRequest Request(const char* dataSpec, std::string key, RealTimeReader reader,
-                            std::string fetching, std::string failurePrefix, bool quiet) const;
+    RealTimeRequest Request(const RealTimeDataSpec& entry, std::string key, std::string fetching,
+                            std::string failurePrefix, bool quiet) const;
     RealTimeFetcher Fetcher();
     // Whether the data service is free for a new command; a button pressed while another
     // holds it beeps and says so in the download label.
     bool ServiceFree(bool pressed);
+    // A record a race-day fetch stored goes to the odds history too.
+    void KeepOddsHistory(const std::string& record);
     void KeepOddsDue(const std::vector<std::string>& entries);
     std::vector<std::string> TakeOddsDue();
 
     std::string programFolder_;
+    std::string programFileFolder_;
     MainFormPorts ports_;
     JvLink& jvLink_;
     SettingsFile settings_;
     ErrorLog errorLog_;
     DayStore store_;
     std::unique_ptr<DayBook> book_;
-    LossLedger ledger_;
+    // The subsystems the form owns as parts, one member each; their handlers delegate to them.
+    std::unique_ptr<LossLedger> ledger_;
+    std::unique_ptr<ReportRunner> reports_;
     OddsFiles oddsFiles_;
+    std::unique_ptr<TimeSeriesOdds> timeSeries_;
+    std::unique_ptr<Mailer> mailer_;
+    std::vector<std::string> deliveryText_;
     int fileFailures_ = 0;
     RacePatternForm raceMoyo_;
     int shownRace_ = -1;  // the slot whose tables the screen shows
     bool autoOddsBusy_ = false;
     std::vector<std::string> oddsDue_;  // automatic odds entries waiting for a free service
     std::vector<std::string> unreadableOddsFiles_;
-    std::unique_ptr<Mailer> mailer_;
     int changeInterval_ = 5;  // G: the change interval read at the current day's load
+
+    DayListView dayList_;
+    StatusView status_;
+    RaceCardView raceCard_;
+    BettingView betting_;
+    MainFormTimers timers_;
+    QuietFlags quiet_;
+    SortDirections indexDirections_{18};
+    PopularityRateTables rates_;
+    // Set by a download's cancel; read by every read loop.
+    bool downloadCancelFlag_ = false;
+    // How long a race-day read waits for a service that keeps answering "downloading".
+    int realTimeMaxWaitMs_ = RealTimeFetcher::kMaxWaitMs;
+    std::function<void()> changed_;
 };
 
 }  // namespace kagiroi

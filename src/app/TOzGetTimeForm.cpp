@@ -3,15 +3,15 @@
 namespace kagiroi {
 
 TOzGetTimeForm::TOzGetTimeForm(SettingsFile& settings) : settings_(settings) {
-    Odds.Set(settings_.ReadInteger("Time", "AutoOzGet", 10));
-    Results.Set(settings_.ReadInteger("Time", "AutoRdataGet", 10));
-    HorseWeight.Set(settings_.ReadInteger("Time", "AutoBataijuGet", 37));
+    Odds.Set(ReadIntSetting(settings_, setting::kOddsMinutesBefore));
+    Results.Set(ReadIntSetting(settings_, setting::kResultsInterval));
+    HorseWeight.Set(ReadIntSetting(settings_, setting::kHorseWeightMinutes));
 }
 
 void TOzGetTimeForm::OkClick() {
-    settings_.WriteInteger("Time", "AutoOzGet", Odds.value);
-    settings_.WriteInteger("Time", "AutoRdataGet", Results.value);
-    settings_.WriteInteger("Time", "AutoBataijuGet", HorseWeight.value);
+    WriteIntSetting(settings_, setting::kOddsMinutesBefore, Odds.value);
+    WriteIntSetting(settings_, setting::kResultsInterval, Results.value);
+    WriteIntSetting(settings_, setting::kHorseWeightMinutes, HorseWeight.value);
 }
 
 }  // namespace kagiroi

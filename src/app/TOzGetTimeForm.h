@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SettingsFile.h"
+#include "platform/SettingsTable.h"
 
 namespace kagiroi {
 
@@ -13,6 +13,11 @@ struct SpinBox {
     void Set(int v) { value = v < minimum ? minimum : (v > maximum ? maximum : v); }
 };
 
+// A spin box over the setting's range.
+constexpr SpinBox SpinOf(const IntSetting& setting, bool visible = true) {
+    return {setting.minimum, setting.minimum, setting.maximum, visible};
+}
+
 // The dialog データﾞ自動取得時刻指定: the minutes of the automatic fetch schedule. Made on
 // demand; its OK writes all three values, which take effect at the next day load.
 class TOzGetTimeForm {
@@ -21,9 +26,9 @@ class TOzGetTimeForm {
 
     void OkClick();
 
-    SpinBox Odds{0, 3, 59};                // Time/AutoOzGet: minutes before each post
-    SpinBox Results{0, 5, 59};             // Time/AutoRdataGet: interval of results and mining
-    SpinBox HorseWeight{0, 2, 59, false};  // Time/AutoBataijuGet: kept only
+    SpinBox Odds = SpinOf(setting::kOddsMinutesBefore);   // minutes before each post
+    SpinBox Results = SpinOf(setting::kResultsInterval);  // interval of results and mining
+    SpinBox HorseWeight = SpinOf(setting::kHorseWeightMinutes, false);  // kept only
 
   private:
     SettingsFile& settings_;

@@ -3,11 +3,13 @@
 #include "app/ProgramFolder.h"
 #include "cli/CliMail.h"
 #include "cli/CliRace.h"
+#include "cli/CliReports.h"
 #include "cli/CliSession.h"
 #include "cli/CliTables.h"
 #include "datalink/TGetDataForm.h"
 #include "daystore/DayFiles.h"
 #include "daystore/RecordLayout.h"
+#include "odds/OddsMovement.h"
 #include "platform/Clock.h"
 #include "platform/Format.h"
 #include "platform/Sjis.h"
@@ -49,6 +51,19 @@ Commands:
       The race-day fetches of the window's buttons for the loaded day (and selected race);
       prints the index table after odds and mining, the results after results and the race's
       header after changes.
+  tally DAY | verify DAY | hits DAY [--threshold YEN] | stats DAY | stats YEAR [--yes]
+      Replays every race of DAY as clicks on it and prints the report of the window's 検証
+      menu: 集計 (every bet type), 検証 (枠連 race by race), 的中 (hit trios and trifectas
+      paying more than YEN, 0 by default; 5000 is 穴的中) or the statistics CSV of the day, or
+      of every stored day of YEAR (asks first: --yes answers it). Prints the files written
+      under HPupload or CSV; they are not opened.
+  odds-history DAY RACE
+      The win odds of RACE at each announcement of its day in the time-series folder
+      (Dir/jikeiretu, else the program's own history kept by every race-day odds fetch): one
+      row per announcement, its time and the odds of each horse.
+  import-timeseries DAY
+      時系列オッズより取得 for DAY: the announcement nearest each race's odds-fetch time goes
+      into the day's odds files; prints how many races were taken.
   mail test [--yes]
       Sends the test message of the mail settings (メール設定) with the stored settings and
       prints each status the dialog would show; --yes answers its question.
@@ -65,8 +80,7 @@ Options for every command: --home DIR, --sjis (print Shift_JIS bytes instead of 
 
 int Download(CliSession& session, const CliOptions& options) {
     TMainForm& form = session.Form();
-    TGetDataForm download(form.DataService(), form.Store(), form.Settings(), form.Log(),
-                          session.Ui(), form.Ports().clock, form.DownloadCancelFlag);
+    TGetDataForm download = form.DownloadDialog();
     download.FormCreate();
     if (auto from = options.Value("--from")) {
         auto start = ParseCompactDateTime(*from);
@@ -101,7 +115,7 @@ int Download(CliSession& session, const CliOptions& options) {
 }
 
 int Days(CliSession& session) {
-    for (const auto& day : session.Form().DateList)
+    for (const auto& day : session.Form().DayList().DateList)
         if (auto date = DateOfDayText(day))
             session.Print(date->substr(0, 4) + "-" + date->substr(4, 2) + "-" + date->substr(6, 2) +
                           "\n");
@@ -134,25 +148,52 @@ int Fetch(CliSession& session, const CliOptions& options) {
     if (what == "results") form.ResultsBtnClick();
     if (what == "mining") form.MiningBtnClick();
     if (what == "changes") form.ChangeInfoFetch();
-    if (!form.DownloadLabel.text.empty()) {
-        session.Ui().ShowMessage(form.DownloadLabel.text);
+    if (!form.Status().DownloadLabel.text.empty()) {
+        session.Ui().ShowMessage(form.Status().DownloadLabel.text);
         return kExitRefused;
     }
-    if (what == "changes" && form.RaceListIndex >= 0) {
+    if (what == "changes" && form.DayList().SelectedRace >= 0) {
         // The change fetch does not redraw the race; a click on it again shows the changed card.
-        form.DatListClick(form.SelectedRace);
+        form.DatListClick(form.DayList().SelectedRace);
     }
-    if (form.RacePagesVisible) session.PrintRows(TableRows(form, FetchedTable(what)));
+    if (form.Status().RacePagesVisible) session.PrintRows(TableRows(form, FetchedTable(what)));
+    return kExitOk;
+}
+
+int OddsHistoryCommand(CliSession& session, const CliOptions& options) {
+    const auto& args = options.arguments;
+    if (args.size() != 2) {
+        session.Ui().ShowMessage("give odds-history DAY RACE");
+        return kExitUsage;
+    }
+    if (!session.LoadDay(args[0]) || !session.SelectRace(args[1])) return kExitRefused;
+    session.PrintRows(OddsMovementRows(session.Form().SelectedOddsMovement()));
+    return kExitOk;
+}
+
+int ImportTimeSeriesCommand(CliSession& session, const CliOptions& options) {
+    if (options.arguments.size() != 1) {
+        session.Ui().ShowMessage("give import-timeseries DAY");
+        return kExitUsage;
+    }
+    if (!session.LoadDay(options.arguments[0])) return kExitRefused;
+    if (!session.Form().T1Click()) return kExitRefused;
+    // The closing message, its lines as the terminal writes them.
+    std::string message = session.Ui().LastMessage();
+    for (size_t at; (at = message.find("\r\n")) != std::string::npos;)
+        message.erase(at, 1);
+    session.Print(message + "\n");
     return kExitOk;
 }
 
 int Demo(CliSession& session, const CliOptions& options) {
     if (int status = Download(session, options); status != kExitOk) return status;
     TMainForm& form = session.Form();
-    std::string today = FormatDateTime(form.Ports().clock.Now(), "yyyy-mm-dd");
+    std::string today = FormatDateTime(session.Now(), "yyyy-mm-dd");
     if (!session.LoadDay(today)) return kExitRefused;
-    if (!form.NextRaceClick() && !form.RaceList.empty())
-        form.DatListClick(static_cast<int>(form.RaceList.size()) - 1);  // every race has run
+    if (!form.NextRaceClick() && !form.DayList().RaceList.empty())
+        form.DatListClick(static_cast<int>(form.DayList().RaceList.size()) -
+                          1);  // every race has run
     // The race-day fetches of the window: mining, results so far and the race's latest odds.
     form.MiningBtnClick();
     form.ResultsBtnClick();
@@ -170,6 +211,9 @@ int RunCommand(CliSession& session, const CliOptions& options) {
     if (command == "vote") return RunVoteCommand(session, options);
     if (command == "fetch") return Fetch(session, options);
     if (command == "mail") return RunMailCommand(session, options);
+    if (IsReportCommand(command)) return RunReportCommand(session, options);
+    if (command == "odds-history") return OddsHistoryCommand(session, options);
+    if (command == "import-timeseries") return ImportTimeSeriesCommand(session, options);
     return Demo(session, options);
 }
 
@@ -187,14 +231,17 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
         std::fprintf(stderr, "%s\n%s", options.error.c_str(), help.c_str());
         return kExitUsage;
     }
-    static const char* kCommands[] = {"download", "days", "race", "vote", "fetch", "mail", "demo"};
+    static const char* kCommands[] = {
+        "download", "days",  "race",   "vote", "fetch", "odds-history", "import-timeseries",
+        "demo",     "tally", "verify", "hits", "stats", "mail"};
     const std::string& command = options.command;
     if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
         std::fprintf(stderr, "unknown command: %s\n%s", command.c_str(), help.c_str());
         return kExitUsage;
     }
-    bool takesArguments =
-        command == "race" || command == "vote" || command == "fetch" || command == "mail";
+    bool takesArguments = command == "race" || command == "vote" || command == "fetch" ||
+                          command == "odds-history" || command == "import-timeseries" ||
+                          command == "mail" || IsReportCommand(command);
     if (!takesArguments && !options.arguments.empty()) {
         std::fprintf(stderr, "%s takes no arguments: %s\n", command.c_str(),
                      options.arguments.front().c_str());
@@ -207,7 +254,7 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
     int status = RunCommand(session, options);
     // A file that could not be read or written fails the run, whatever the command made of it.
     if (status == kExitOk && session.Form().FileFailures() > 0) {
-        session.Ui().ShowMessage(session.Form().DownloadLabel.text);
+        session.Ui().ShowMessage(session.Form().Status().DownloadLabel.text);
         status = kExitRefused;
     }
     // The message about them is out; what was printed holds blanks where those odds belong.

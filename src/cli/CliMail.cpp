@@ -10,10 +10,11 @@ namespace {
 // Long enough for the slowest server within the component's own timeouts.
 constexpr int kLongestWaitMs = 5 * 60 * 1000;
 
-void WaitWhileSending(const TSendMail& mail, QueuedUiThread& uiThread) {
+void WaitWhileSending(const std::function<bool()>& sending, QueuedUiThread& uiThread) {
     uiThread.WaitAndRun(50);  // a refusal before connecting comes without a delivery
-    for (int waited = 0; mail.Running() && waited < kLongestWaitMs; waited += 200)
+    for (int waited = 0; sending() && waited < kLongestWaitMs; waited += 200)
         uiThread.WaitAndRun(200);
+    uiThread.RunPending();  // the outcome posted as the worker ended
 }
 
 // Prints every status the window's status bar would show, as it changes.
@@ -27,12 +28,11 @@ std::function<void()> StatusPrinter(CliSession& session, const std::string& stat
 
 int TestMail(CliSession& session) {
     QueuedUiThread uiThread;
-    TMailSetForm form(session.Form().Settings(), session.Ui(), uiThread,
-                      session.Form().Ports().clock);
+    TMailSetForm form = session.Form().MailSettingsDialog(uiThread);
     form.OpenMailSettings();
     form.OnChanged = StatusPrinter(session, form.StatusText());
     form.SendTestMail();
-    WaitWhileSending(form.Mailer(), uiThread);
+    WaitWhileSending([&form] { return form.Mailer().Running(); }, uiThread);
     return form.Sent() ? kExitOk : kExitRefused;
 }
 
@@ -45,23 +45,17 @@ int Deliver(CliSession& session, const CliOptions& options) {
         return kExitRefused;
     TMainForm& form = session.Form();
     QueuedUiThread uiThread;
-    bool sent = false;
     if (options.Has("--yes")) {
         form.AttachMail(uiThread);
-        form.Mail()->Component().Events.OnSuccess =
-            [&sent, shown = form.Mail()->Component().Events.OnSuccess] {
-                sent = true;
-                shown();
-            };
-        form.Changed = StatusPrinter(session, form.DownloadLabel.text);
+        form.OnChanged(StatusPrinter(session, form.Status().DownloadLabel.text));
     }
     form.PrepareDelivery();
-    for (const std::string& line : form.DeliveryText)
+    for (const std::string& line : form.DeliveryText())
         session.Print(line + "\n");
     if (!options.Has("--yes")) return kExitOk;  // shown, not sent
-    WaitWhileSending(form.Mail()->Component(), uiThread);
-    form.Changed = nullptr;
-    return sent ? kExitOk : kExitRefused;
+    WaitWhileSending([&form] { return form.DeliverySending(); }, uiThread);
+    form.OnChanged(nullptr);
+    return form.DeliverySent() ? kExitOk : kExitRefused;
 }
 
 }  // namespace

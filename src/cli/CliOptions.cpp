@@ -6,8 +6,8 @@
 namespace kagiroi {
 
 namespace {
-const std::set<std::string> kValueOptions = {"--home",   "--from", "--table",
-                                             "--amount", "--mode", "--strike"};
+const std::set<std::string> kValueOptions = {"--home", "--from",   "--table",    "--amount",
+                                             "--mode", "--strike", "--threshold"};
 // A mistyped flag must not be taken for none: "--final-odd" would download without the odds.
 const std::set<std::string> kFlags = {"--help", "--sjis",     "--yes",   "--no-plugin",
                                       "--trio", "--trifecta", "--setup", "--final-odds"};

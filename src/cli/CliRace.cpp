@@ -41,7 +41,7 @@ int StrikeTickets(CliSession& session, const std::string& list, BetType type) {
             session.Ui().ShowMessage("--strike takes ticket numbers separated by commas: " + list);
             return kExitUsage;
         }
-        const TextGrid& table = form.Bets.Table(type);
+        const TextGrid& table = form.Betting().Bets.Table(type);
         // An empty net keeps one blank row; a blank No. is no ticket, whatever N reads as.
         int row = 1;
         while (row < table.RowCount() &&
@@ -110,7 +110,7 @@ int RunVoteCommand(CliSession& session, const CliOptions& options) {
     }
     BetType type = trio ? BetType::Trio : BetType::Trifecta;
     if (int status = SelectWithOptions(session, options, {type}); status >= 0) return status;
-    session.Form().ActiveTicketTab = trio ? TicketTab::Trio : TicketTab::Trifecta;
+    session.Form().PageControl2Change(trio ? TicketTab::Trio : TicketTab::Trifecta);
     VoteOutcome outcome = session.Form().TohyoCSVBtnClick();
     return outcome == VoteOutcome::Started ? kExitOk : kExitRefused;
 }

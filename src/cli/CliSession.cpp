@@ -1,8 +1,11 @@
 #include "cli/CliSession.h"
 
+#include "cli/CliReports.h"
+
 #include "datalink/JvLinkComponent.h"
 #include "daystore/DayFiles.h"
 #include "daystore/RecordLayout.h"
+#include "demo/DemoJvLink.h"
 #include "platform/FileSystem.h"
 #include "platform/TextField.h"
 
@@ -10,15 +13,26 @@
 
 namespace kagiroi {
 
+namespace {
+
+// Reports print the paths they wrote instead of opening them: the window's default program
+// belongs to the window.
+std::unique_ptr<Shell> MakeShell(const CliOptions& options) {
+    if (IsReportCommand(options.command)) return std::make_unique<NoDocumentShell>();
+    if (options.Has("--no-plugin")) return std::make_unique<NoProgramShell>();
+    return std::make_unique<SystemShell>();
+}
+
+}  // namespace
+
 CliSession::CliSession(const std::string& programFolder, const CliOptions& options)
     : programFolder_(programFolder),
       ui_(options.Has("--sjis"), options.Has("--yes")),
       clock_(MakeClockFromEnvironment(&unreadableNow_)),
-      shell_(options.Has("--no-plugin") ? std::unique_ptr<Shell>(new NoProgramShell)
-                                        : std::unique_ptr<Shell>(new SystemShell)),
+      shell_(MakeShell(options)),
       registry_(MakeMachineRegistry()),
       settings_(JoinPath(programFolder, "kagiroi.ini")),
-      jvLink_(CreateJvLinkComponent(settings_, *clock_, nullptr)) {
+      jvLink_(CreateJvLinkComponent(settings_, *clock_, nullptr, MakeDemoJvLink)) {
     form_ = std::make_unique<TMainForm>(
         programFolder_, MainFormPorts{ui_, *clock_, clipboard_, *shell_, *registry_}, *jvLink_);
 }
@@ -55,14 +69,14 @@ bool CliSession::LoadDay(const std::string& day) {
         ui_.ShowMessage("day must be given as yyyy-mm-dd: " + day);
         return false;
     }
-    const auto& days = form_->DateList;
+    const auto& days = form_->DayList().DateList;
     for (size_t i = 0; i < days.size(); ++i) {
         if (days[i] != *text) continue;
         int before = ui_.MessageCount();
         form_->DateListChange(static_cast<int>(i));
         // The load clicks on the first race; a message about that race alone ("データが不十分")
         // leaves the day loaded, and another race of it may still be chosen.
-        if (!form_->RaceList.empty()) return true;
+        if (!form_->DayList().RaceList.empty()) return true;
         if (ui_.MessageCount() == before) ui_.ShowMessage("the day " + day + " has no races");
         return false;
     }
@@ -71,7 +85,7 @@ bool CliSession::LoadDay(const std::string& day) {
 }
 
 int RaceListItem(const TMainForm& form, const std::string& race) {
-    int count = static_cast<int>(form.RaceList.size());
+    int count = static_cast<int>(form.DayList().RaceList.size());
     if (IsDigits(race)) {
         int item = ToInt(race) - 1;
         return item >= 0 && item < count ? item : -1;

@@ -24,6 +24,7 @@ class CliSession {
     bool Start();
     TMainForm& Form() { return *form_; }
     ConsoleUi& Ui() { return ui_; }
+    DateTime Now() const { return clock_->Now(); }
 
     // Writes a Shift_JIS text to standard output in the chosen encoding.
     void Print(const std::string& sjis);

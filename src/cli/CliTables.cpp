@@ -10,7 +10,7 @@ TextRows GridRows(const TextGrid& grid) {
 }
 
 TextRows HeaderRows(const TMainForm& form) {
-    const RaceHeaderTexts& h = form.Header;
+    const RaceHeaderTexts& h = form.RaceCard().Header;
     return {{h.BashoLabel + h.RaceLabel + "R"},
             {h.Label1},
             {h.Label2},
@@ -23,7 +23,7 @@ TextRows HeaderRows(const TMainForm& form) {
 TextRows TotalsRows(const TMainForm& form) {
     TextRows rows{{"券種", "買い点数", "投票金額", "予想回収率", "回収金額"}};
     for (BetType type : {BetType::Trio, BetType::Trifecta}) {
-        const BetTotals& t = form.Bets.Totals(type);
+        const BetTotals& t = form.Betting().Bets.Totals(type);
         rows.push_back(
             {BetTypeName(type), t.count.text, t.stake.text, t.rate.text, t.payback.text});
     }
@@ -32,7 +32,7 @@ TextRows TotalsRows(const TMainForm& form) {
 
 TextRows ResultsRows(const TMainForm& form) {
     TextRows rows{{"券種", "結果", "人気", "配当"}};
-    for (const auto& group : form.ResultsPage)
+    for (const auto& group : form.RaceCard().ResultsPage)
         for (const auto& row : group.rows)
             rows.push_back({group.caption, row.result, row.popularity, row.payout});
     return rows;
@@ -45,10 +45,10 @@ bool IsTableName(const std::string& name) {
 }
 
 TextRows TableRows(const TMainForm& form, const std::string& name) {
-    if (name == "index") return GridRows(form.StringGrid26);
-    if (name == "marks") return GridRows(form.StringGrid7);
-    if (name == "trio") return GridRows(form.Bets.Table(BetType::Trio));
-    if (name == "trifecta") return GridRows(form.Bets.Table(BetType::Trifecta));
+    if (name == "index") return GridRows(form.RaceCard().StringGrid26);
+    if (name == "marks") return GridRows(form.RaceCard().StringGrid7);
+    if (name == "trio") return GridRows(form.Betting().Bets.Table(BetType::Trio));
+    if (name == "trifecta") return GridRows(form.Betting().Bets.Table(BetType::Trifecta));
     if (name == "results") return ResultsRows(form);
     if (name == "header") return HeaderRows(form);
     if (name == "totals") return TotalsRows(form);

@@ -12,6 +12,7 @@ std::string ConsoleUi::Out(const std::string& sjis) const {
 
 void ConsoleUi::ShowMessage(const std::string& text) {
     ++messages_;
+    lastMessage_ = text;
     std::fprintf(stderr, "%s\n", Out(text).c_str());
 }
 

@@ -25,6 +25,7 @@ class ConsoleUi : public Ui {
     }
 
     int MessageCount() const { return messages_; }
+    const std::string& LastMessage() const { return lastMessage_; }
     // A Shift_JIS text as the terminal takes it.
     std::string Out(const std::string& sjis) const;
 
@@ -32,6 +33,7 @@ class ConsoleUi : public Ui {
     bool sjis_;
     bool yes_;
     int messages_ = 0;
+    std::string lastMessage_;
 };
 
 // The clipboard of a program without a window keeps the text to itself.
@@ -48,6 +50,12 @@ class NoProgramShell : public SystemShell {
                       std::string*) override {
         return true;
     }
+};
+
+// A shell that opens no document (the report commands); opening counts as done.
+class NoDocumentShell : public SystemShell {
+  public:
+    bool OpenDocument(const std::string&) override { return true; }
 };
 
 }  // namespace kagiroi

@@ -15,25 +15,23 @@ namespace kagiroi {
 namespace {
 
 constexpr int kMaxChangeRecords = 36;
-constexpr int kTcAnnounced = 28;    // 8, "mmddhhmm"
-constexpr int kTcNewPostTime = 36;  // 4, "hhmm"
 
 // Applies one post-time change to every race line of its race; true when a line matched.
 bool ApplyPostTime(const std::string& change, std::vector<std::string>& raceLines, DayBook& book,
                    int minutesBefore) {
     std::string course = Field(change, pos::kCourse, 2);
     std::string race = Field(change, pos::kRaceNumber, 2);
-    std::string newTime = Field(change, kTcNewPostTime, 4);
+    std::string newTime = FieldAt(change, TC::NewPostTime);
     bool matched = false;
     for (size_t i = 0; i < raceLines.size(); ++i) {
         std::string& line = raceLines[i];
         if (Field(line, pos::kCourse, 2) != course || Field(line, pos::kRaceNumber, 2) != race)
             continue;
         matched = true;
-        PutField(line, pos::kRaPostTime, 4, newTime);
+        PutField(line, RA::PostTime.pos, RA::PostTime.len, newTime);
         if (IsBlank(newTime) || newTime == "0000" || i >= static_cast<size_t>(kSlotCount)) continue;
         RaceSlot& slot = book[static_cast<int>(i)];
-        PutField(slot.RaceInfo, pos::kRaPostTime, 4, newTime);
+        PutField(slot.RaceInfo, RA::PostTime.pos, RA::PostTime.len, newTime);
         slot.FetchTimes = FetchTimesFor(newTime, minutesBefore);
     }
     return matched;
@@ -58,8 +56,8 @@ std::optional<ChangeStamps> ReadChangeStamps(const std::string& newFile, FileErr
 bool IsUsableChangeRecord(const std::string& record) {
     if (record.size() != static_cast<size_t>(kTcLength) || record.substr(kTcLength - 2) != "\r\n")
         return false;
-    std::string time = Field(record, kTcNewPostTime, 4);
-    return IsDigits(Field(record, kTcAnnounced, 8)) && IsDigits(time) &&
+    std::string time = FieldAt(record, TC::NewPostTime);
+    return IsDigits(FieldAt(record, TC::Announced)) && IsDigits(time) &&
            ToInt(time.substr(0, 2)) < 24 && ToInt(time.substr(2, 2)) < 60;
 }
 
@@ -97,7 +95,7 @@ ChangeReadingResult ReadChanges(const std::string& programFolder, DayBook& book,
                        tcFile.c_str(), static_cast<long long>(k + 1)));
             continue;
         }
-        std::string announced = Field(change, kTcAnnounced, 8);
+        std::string announced = FieldAt(change, TC::Announced);
         if (!(announced > stored)) continue;
         result.postTimesChanged = true;
         if (announced > greatest) greatest = announced;

@@ -1,6 +1,8 @@
 #include "datalink/FolderFeedJvLink.h"
 
 #include "datalink/JvRecordKinds.h"
+#include "datalink/RealTimeDataSpecs.h"
+#include "daystore/RecordLayout.h"
 #include "platform/FileSystem.h"
 #include "platform/Format.h"
 #include "platform/Sjis.h"
@@ -32,7 +34,7 @@ std::optional<std::string> RecordOfLine(std::string_view line) {
 // A creation date as the stamp of the newest moment of its day: a download from that stamp on
 // finds the day's records already taken.
 std::string DayStamp(const std::string& record) {
-    return Field(record, 4, 8) + "235959";
+    return Field(record, pos::kCreated, 8) + "235959";
 }
 
 // The records of a file that pass the filter. Lines end at CR LF, LF or a lone CR, so no record
@@ -57,24 +59,11 @@ std::vector<std::string> RecordsOfFile(const std::string& path, const RecordFilt
     return records;
 }
 
-bool KindIn(const std::string& record, std::initializer_list<std::string_view> kinds) {
-    std::string_view kind(record.data(), 2);
-    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
-}
-
-RecordFilter RealTimeFilter(const std::string& dataSpec, const std::string& key) {
-    if (dataSpec == "0B30")
-        return [key](const std::string& r) {
-            return KindIn(r, {"O1", "O2", "O3", "O4", "O5", "O6"}) && Field(r, 12, 16) == key;
-        };
-    if (dataSpec == "0B12")
-        return [key](const std::string& r) {
-            return KindIn(r, {"RA", "SE", "HR"}) && Field(r, 12, 8) == key;
-        };
-    if (dataSpec == "0B13")
-        return [key](const std::string& r) { return KindIn(r, {"DM"}) && Field(r, 12, 8) == key; };
-    return [key](const std::string& r) {
-        return KindIn(r, {"WE", "AV", "JC", "TC", "CC"}) && Field(r, 12, 8) == key;
+// A record of the data spec's kinds whose race key begins with the request's key.
+RecordFilter RealTimeFilter(const RealTimeDataSpec& entry, const std::string& key) {
+    return [&entry, key](const std::string& r) {
+        return KindAmong(r, entry.served) &&
+               Field(r, pos::kRaceKey, static_cast<int>(entry.keyLength)) == key;
     };
 }
 
@@ -124,8 +113,9 @@ JvOffer FolderFeedJvLink::OfferStored(const JvStoredRequest& request) {
 
 JvOffer FolderFeedJvLink::OfferRealTime(const std::string& dataSpec, const std::string& key) {
     JvOffer offer;
-    if (!StartOffer(offer)) return offer;
-    RecordFilter wanted = RealTimeFilter(dataSpec, key);
+    const RealTimeDataSpec* entry = FindRealTimeDataSpec(dataSpec);  // checked by the open
+    if (entry == nullptr || !StartOffer(offer)) return offer;
+    RecordFilter wanted = RealTimeFilter(*entry, key);
     auto records = std::make_shared<std::vector<std::string>>();
     for (const std::string& name : ListFiles(folder_)) {
         std::vector<std::string> part = Read(name, wanted);

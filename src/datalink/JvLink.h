@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datalink/JvRequestGate.h"
+#include "datalink/JvResultCodes.h"
 
 #include <string>
 #include <vector>
@@ -8,8 +9,9 @@
 namespace kagiroi {
 
 // The data service's client component. Texts cross as Shift_JIS. Results are the service's
-// codes: 0 success, negative errors (see JvResultMessage), and for JVRead the record length,
-// 0 at the end, -1 at a file change and -3 while files are still downloading.
+// codes (JvResultCodes.h): kOk, negative errors (see JvResultMessage), and for JVRead the record
+// length, kAllRead at the end, kFileChanged at a file change and kDownloading while files are
+// still being fetched.
 class JvLink {
   public:
     virtual ~JvLink() = default;
@@ -22,7 +24,7 @@ class JvLink {
     // newest stamp "yyyymmddhhnnss" (empty or zeros when none).
     virtual int JVOpen(const std::string& dataSpec, const std::string& fromDate, int option,
                        int& readCount, int& downloadCount, std::string& lastFileTimestamp) = 0;
-    // dataSpec "0B30", "0B12", "0B13" or "0B14"; key a race key or a date "yyyymmdd".
+    // dataSpec one of the RealTimeDataSpecs; key a race key or a date "yyyymmdd".
     virtual int JVRTOpen(const std::string& dataSpec, const std::string& key) = 0;
     // Files fetched so far; negative on error.
     virtual int JVStatus() = 0;

@@ -19,21 +19,21 @@ bool NamesTheDemo(const std::string& source) {
 
 }  // namespace
 
-JvLinkComponent::JvLinkComponent(SettingsFile& settings, const Clock& clock,
+JvLinkComponent::JvLinkComponent(SettingsFile& settings, std::unique_ptr<JvLinkService> demo,
                                  JvLinkSourceDialog* dialog)
-    : settings_(settings), dialog_(dialog), demo_(clock), current_(&demo_) {}
+    : settings_(settings), dialog_(dialog), demo_(std::move(demo)), current_(demo_.get()) {}
 
 std::string JvLinkComponent::Source() const {
-    std::string source = Trim(settings_.ReadString(kJvLinkSection, kJvLinkSourceKey, kDemoSource));
+    std::string source = Trim(ReadTextSetting(settings_, setting::kDataSource));
     return NamesTheDemo(source) ? std::string(kDemoSource) : source;
 }
 
 int JvLinkComponent::JVInit(const std::string& softwareId) {
-    int code = demo_.JVInit(softwareId);
-    if (code != 0) return code;
+    int code = demo_->JVInit(softwareId);
+    if (code != jv::kOk) return code;
     softwareId_ = softwareId;
     if (feed_) feed_->JVInit(softwareId);
-    return 0;
+    return jv::kOk;
 }
 
 int JvLinkComponent::JVSetUIProperties() {
@@ -47,16 +47,16 @@ int JvLinkComponent::JVSetUIProperties() {
         failure_ = FolderMissingText(source);
         return jv::kSettingNotSaved;
     }
-    return settings_.WriteString(kJvLinkSection, kJvLinkSourceKey, source) ? jv::kOk
-                                                                           : jv::kSettingNotSaved;
+    return WriteTextSetting(settings_, setting::kDataSource, source) ? jv::kOk
+                                                                     : jv::kSettingNotSaved;
 }
 
 JvLinkService& JvLinkComponent::ServiceForOpen() {
     if (current_->IsOpen()) return *current_;
     std::string source = Source();
     if (source == kDemoSource) {
-        current_ = &demo_;
-        return demo_;
+        current_ = demo_.get();
+        return *demo_;
     }
     if (!feed_ || feed_->Folder() != source) {
         feed_ = std::make_unique<FolderFeedJvLink>(source);
@@ -79,8 +79,9 @@ int JvLinkComponent::JVRTOpen(const std::string& dataSpec, const std::string& ke
 }
 
 std::unique_ptr<JvLink> CreateJvLinkComponent(SettingsFile& settings, const Clock& clock,
-                                              JvLinkSourceDialog* dialog) {
-    return std::make_unique<JvLinkComponent>(settings, clock, dialog);
+                                              JvLinkSourceDialog* dialog,
+                                              const DemoServiceMaker& makeDemo) {
+    return std::make_unique<JvLinkComponent>(settings, makeDemo(clock), dialog);
 }
 
 }  // namespace kagiroi

@@ -1,29 +1,33 @@
 #pragma once
 
-#include "datalink/DemoJvLink.h"
 #include "datalink/FolderFeedJvLink.h"
 #include "datalink/JvLink.h"
+#include "datalink/JvLinkService.h"
 #include "datalink/JvLinkSourceDialog.h"
 #include "platform/Clock.h"
-#include "platform/SettingsFile.h"
+#include "platform/SettingsTable.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
 namespace kagiroi {
 
-// The setting that chooses the data service: JvLink/Source, "demo" (the default) or a folder of
-// record files.
-inline constexpr const char* kJvLinkSection = "JvLink";
-inline constexpr const char* kJvLinkSourceKey = "Source";
-inline constexpr const char* kDemoSource = "demo";
+// The value of setting::kDataSource that chooses the demo service (its default).
+inline constexpr const char* kDemoSource = setting::kDataSource.fallback;
+
+// Makes the demo service on the given clock. The demo lives in a folder of its own that builds
+// on this one, so the program hands its maker in where it is assembled (app and CLI mains).
+using DemoServiceMaker = std::function<std::unique_ptr<JvLinkService>(const Clock&)>;
 
 // The program's data-service component: the demo service or a folder feed, as the setting says
 // at each open. Calls between an open and its close go to the service that was opened.
 // JVSetUIProperties lets the user choose the source.
 class JvLinkComponent : public JvLink {
   public:
-    JvLinkComponent(SettingsFile& settings, const Clock& clock, JvLinkSourceDialog* dialog);
+    // demo must not be null.
+    JvLinkComponent(SettingsFile& settings, std::unique_ptr<JvLinkService> demo,
+                    JvLinkSourceDialog* dialog);
 
     int JVInit(const std::string& softwareId) override;
     // Asks the dialog for a source and writes it to the setting; 0 and nothing changed without
@@ -56,7 +60,7 @@ class JvLinkComponent : public JvLink {
 
     SettingsFile& settings_;
     JvLinkSourceDialog* dialog_;
-    DemoJvLink demo_;
+    std::unique_ptr<JvLinkService> demo_;
     std::unique_ptr<FolderFeedJvLink> feed_;
     JvLinkService* current_;
     std::string softwareId_;
@@ -74,6 +78,7 @@ inline bool JvLinkComponentAvailable() {
 #endif
 
 std::unique_ptr<JvLink> CreateJvLinkComponent(SettingsFile& settings, const Clock& clock,
-                                              JvLinkSourceDialog* dialog);
+                                              JvLinkSourceDialog* dialog,
+                                              const DemoServiceMaker& makeDemo);
 
 }  // namespace kagiroi

@@ -20,7 +20,7 @@ int JvLinkService::JVInit(const std::string& softwareId) {
     if (softwareId.size() > kMaxSoftwareIdBytes) return jv::kSidTooLong;
     if (softwareId.front() == ' ') return jv::kSidStartsWithBlank;
     initialised_ = true;
-    return 0;
+    return jv::kOk;
 }
 
 int JvLinkService::JVOpen(const std::string& dataSpec, const std::string& fromDate, int option,
@@ -34,13 +34,13 @@ int JvLinkService::JVOpen(const std::string& dataSpec, const std::string& fromDa
     if (!from) return jv::kBadFromDate;
     if (!IsValidOption(option)) return jv::kBadOption;
     JvOffer offer = OfferStored(JvStoredRequest{dataSpec, *from, option});
-    if (offer.code != 0) return offer.code;
+    if (offer.code != jv::kOk) return offer.code;
     if (offer.files.empty()) return jv::kNoNewerData;
     readCount = static_cast<int>(offer.files.size());
     downloadCount = static_cast<int>(offer.toFetch.size());
     lastFileTimestamp = offer.newestStamp;
     Start(Mode::Stored, std::move(offer));
-    return 0;
+    return jv::kOk;
 }
 
 int JvLinkService::JVRTOpen(const std::string& dataSpec, const std::string& key) {
@@ -49,11 +49,11 @@ int JvLinkService::JVRTOpen(const std::string& dataSpec, const std::string& key)
     if (!IsRealTimeSpec(dataSpec)) return jv::kBadDataSpec;
     if (!IsValidRealTimeKey(dataSpec, key)) return jv::kBadKey;
     JvOffer offer = OfferRealTime(dataSpec, key);
-    if (offer.code != 0) return offer.code;
+    if (offer.code != jv::kOk) return offer.code;
     if (offer.files.empty()) return jv::kNoNewerData;
     offer.toFetch.clear();  // real-time data come at once
     Start(Mode::RealTime, std::move(offer));
-    return 0;
+    return jv::kOk;
 }
 
 int JvLinkService::JVStatus() {
@@ -70,7 +70,7 @@ int JvLinkService::JVRead(std::string& record, int /*bufferSize*/, std::string& 
         AdvanceFetch();  // the download goes on in the background
         return jv::kDownloading;
     }
-    if (fileIndex_ >= files_.size()) return 0;
+    if (fileIndex_ >= files_.size()) return jv::kAllRead;
     JvServedFile& file = files_[fileIndex_];
     fileName = file.name;
     if (!fileLoaded_) {
@@ -95,14 +95,14 @@ int JvLinkService::JVCancel() {
         Reset();
         mode_ = Mode::Cancelled;
     }
-    return 0;
+    return jv::kOk;
 }
 
 int JvLinkService::JVClose() {
     if (!initialised_) return jv::kNotInitialised;
     if (mode_ == Mode::Closed) return jv::kNotOpen;
     Reset();
-    return 0;
+    return jv::kOk;
 }
 
 void JvLinkService::Reset() {

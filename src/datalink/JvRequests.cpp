@@ -1,5 +1,6 @@
 #include "datalink/JvRequests.h"
 
+#include "datalink/RealTimeDataSpecs.h"
 #include "platform/TextField.h"
 
 #include <algorithm>
@@ -62,12 +63,12 @@ bool IsSetupOption(int option) {
 }
 
 bool IsRealTimeSpec(const std::string& dataSpec) {
-    return dataSpec == "0B30" || dataSpec == "0B12" || dataSpec == "0B13" || dataSpec == "0B14";
+    return FindRealTimeDataSpec(dataSpec) != nullptr;
 }
 
 bool IsValidRealTimeKey(const std::string& dataSpec, const std::string& key) {
-    size_t length = dataSpec == "0B30" ? 16 : 8;
-    if (key.size() != length || !IsDigits(key)) return false;
+    const RealTimeDataSpec* entry = FindRealTimeDataSpec(dataSpec);
+    if (entry == nullptr || key.size() != entry->keyLength || !IsDigits(key)) return false;
     return ParseDateDigits(std::string_view(key).substr(0, 8)).has_value();
 }
 

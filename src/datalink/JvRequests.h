@@ -18,10 +18,9 @@ std::optional<DateTime> ParseFromDate(const std::string& fromDate);
 bool IsValidOption(int option);
 bool IsSetupOption(int option);
 
-// The real-time specs served: odds of a race (0B30), results of a day (0B12), mining
-// predictions of a day (0B13), change notices of a day (0B14).
+// One of the RealTimeDataSpecs.
 bool IsRealTimeSpec(const std::string& dataSpec);
-// 0B30 takes a race key (16 digits), the others a date "yyyymmdd".
+// The data spec's key: a race key or a date "yyyymmdd" of a real day.
 bool IsValidRealTimeKey(const std::string& dataSpec, const std::string& key);
 
 // The date of a real-time key (its first eight digits).

@@ -37,18 +37,7 @@ void RealTimeFetcher::Report(const std::string& text) {
 }
 
 bool RealTimeFetcher::Belongs(RealTimeReader reader, const std::string& record) const {
-    RecordKind kind = KindOf(record);
-    switch (reader) {
-        case RealTimeReader::Odds:
-            return kind == RecordKind::O1 || kind == RecordKind::O5 || kind == RecordKind::O6;
-        case RealTimeReader::Race:
-            return kind == RecordKind::RA || kind == RecordKind::SE || kind == RecordKind::HR;
-        case RealTimeReader::Mining:
-            return kind == RecordKind::DM;
-        case RealTimeReader::Change:
-            return kind == RecordKind::WE || kind == RecordKind::TC;
-    }
-    return false;
+    return KindAmong(record, RealTimeDataSpecOf(reader).stored);
 }
 
 int RealTimeFetcher::Read(const RealTimeRequest& request) {
@@ -56,7 +45,9 @@ int RealTimeFetcher::Read(const RealTimeRequest& request) {
     ReadLoopHandlers handlers;
     handlers.onRecord = [&](const std::string& record, const std::string&) {
         if (!Belongs(request.reader, record) || !PassesRealTimeFilter(record)) return;
-        if (store_.Store(record, StoreRoute::RealTime)) ++stored;
+        if (!store_.Store(record, StoreRoute::RealTime)) return;
+        ++stored;
+        if (onStored_) onStored_(record);
     };
     ReadLoopResult result =
         RunReadLoop(jvLink_, ui_, cancelFlag_, BufferSizeOf(request.reader), handlers, maxWaitMs_);

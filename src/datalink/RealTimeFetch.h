@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datalink/JvLink.h"
+#include "datalink/RealTimeDataSpecs.h"
 #include "daystore/DayStore.h"
 #include "platform/ErrorLog.h"
 #include "platform/TextGrid.h"
@@ -11,12 +12,9 @@
 
 namespace kagiroi {
 
-// The readers of the race-day fetches; each stores only its own kinds.
-enum class RealTimeReader { Odds, Race, Mining, Change };
-
 // One real-time command: what to ask for, what to show, and how loudly.
 struct RealTimeRequest {
-    std::string dataSpec;  // "0B30", "0B12", "0B13", "0B14"
+    std::string dataSpec;  // one of the RealTimeDataSpecs
     std::string key;       // a race key or "yyyymmdd"
     RealTimeReader reader = RealTimeReader::Odds;
     std::string fetchingLabel;
@@ -45,6 +43,10 @@ class RealTimeFetcher {
     // How long a read may keep hearing "still downloading" before it gives up.
     static constexpr int kMaxWaitMs = 60000;
     void SetMaxWait(int milliseconds) { maxWaitMs_ = milliseconds; }
+    // Called with every record the day store took (the odds history keeps them).
+    void OnStored(std::function<void(const std::string& record)> observer) {
+        onStored_ = std::move(observer);
+    }
 
   private:
     void Run(const RealTimeRequest& request, RealTimeOutcome& outcome);
@@ -62,6 +64,7 @@ class RealTimeFetcher {
     Label& label_;
     std::function<void()> changed_;
     int maxWaitMs_ = kMaxWaitMs;
+    std::function<void(const std::string&)> onStored_;
     bool open_ = false;  // this fetch holds an open request
 };
 

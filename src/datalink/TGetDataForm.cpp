@@ -7,6 +7,7 @@
 #include "daystore/RecordLayout.h"
 #include "daystore/StoreRules.h"
 #include "platform/Format.h"
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 #include "racing/KeibaFunc.h"
 
@@ -39,8 +40,7 @@ std::string StoredRecordLabel(const std::string& record, const std::string& file
             return "開催:" + DateText(record) + Course(record) + RaceNumber(record) + "R";
         case RecordKind::SE:
             return "馬毎:" + Course(record) + RaceNumber(record) + "R/" +
-                   CircledNumber(Field(record, pos::kSeHorse, 2)) +
-                   Field(record, pos::kSeHorseName, 36);
+                   CircledNumber(FieldAt(record, SE::Horse)) + FieldAt(record, SE::HorseName);
         case RecordKind::HR:
             return "払戻:" + DateText(record) + Course(record) + RaceNumber(record) + "R";
         case RecordKind::O1:
@@ -76,8 +76,8 @@ void TGetDataForm::Show() {
 
 void TGetDataForm::FormCreate() {
     DateTime fallback = AddDays(clock_.Now(), -14);
-    std::string stored = settings_.ReadString("JvDataGet", "LastTime",
-                                              FormatDateTime(fallback, "yyyy/mm/dd hh:nn:ss"));
+    std::string stored = ReadTextSetting(settings_, setting::kLastDownload,
+                                         FormatDateTime(fallback, "yyyy/mm/dd hh:nn:ss"));
     StartDate = fallback;
     std::optional<DateTime> parsed = ParseDateTime(stored);
     if (parsed && !BeyondTomorrow(*parsed)) {
@@ -125,7 +125,7 @@ void TGetDataForm::MoveLastTime() {
     }
     StartDate = *newest;
     std::string text = FormatDateTime(*newest, "yyyy/mm/dd hh:nn:ss");
-    if (!settings_.WriteString("JvDataGet", "LastTime", text)) {
+    if (!WriteTextSetting(settings_, setting::kLastDownload, text)) {
         summary_.lastTimeNotSaved = true;
         ui_.Beep();
         ui_.ShowMessage(

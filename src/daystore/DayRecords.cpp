@@ -19,7 +19,7 @@ std::string ShortRaceKey(const std::string& record) {
 }
 
 void ReadRunners(RaceSlot& slot, const RecordFile& runnerFile) {
-    int runners = std::min(ToInt(Field(slot.RaceInfo, pos::kRaRunners, 2)), kMaxRunners);
+    int runners = RegisteredRunners(slot.RaceInfo);
     int race = ToInt(Field(slot.RaceInfo, pos::kRaceNumber, 2));
     if (race < 1 || race > kRacesPerCourse) return;
     for (int i = 0; i < runners; ++i)

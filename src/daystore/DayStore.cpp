@@ -111,7 +111,7 @@ bool DayStore::Store(const std::string& record, StoreRoute route) {
     if (path.empty()) return false;
     if (kind == RecordKind::SE) {
         int race = ToInt(Field(record, pos::kRaceNumber, 2));
-        int horse = ToInt(Field(record, pos::kSeHorse, 2));
+        int horse = NumberAt(record, SE::Horse);
         if (race < 1 || race > kRacesPerCourse || horse < 1 || horse > kMaxRunners) return false;
     }
     CachedFile& file = Cached(path);
@@ -121,8 +121,7 @@ bool DayStore::Store(const std::string& record, StoreRoute route) {
         return false;
     }
 
-    std::string line = record.substr(0, record.size() - 2);
-    if (NormalisesHead(kind, route)) line.replace(2, 9, "000000000");
+    std::string line = StoredLine(record, route);
     size_t before = file.bytes;
     bool stored = kind == RecordKind::SE ? StoreRunner(file, std::move(line))
                                          : (StoreKeyed(file, kind, std::move(line)), true);
@@ -165,7 +164,7 @@ bool DayStore::StoreRunner(CachedFile& file, std::string line) {
     while (file.lines.size() < static_cast<size_t>(kRunnerFileLines))
         file.lines.emplace_back(kSeLength - 2, ' ');
     int race = ToInt(Field(line, pos::kRaceNumber, 2));
-    int horse = ToInt(Field(line, pos::kSeHorse, 2));
+    int horse = NumberAt(line, SE::Horse);
     file.lines[static_cast<size_t>((race - 1) * kMaxRunners + (horse - 1))] = std::move(line);
     return true;
 }

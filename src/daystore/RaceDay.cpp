@@ -43,7 +43,7 @@ std::array<std::string, 3> FetchTimesFor(const std::string& postTime, int minute
 int NextRaceSlot(const DayBook& book, int listedSlots, const std::string& nowHhmm) {
     int best = -1, bestDifference = 0;
     for (int slot = 0; slot < std::min(listedSlots, kSlotCount); ++slot) {
-        std::string post = Field(book[slot].RaceInfo, pos::kRaPostTime, 4);
+        std::string post = FieldAt(book[slot].RaceInfo, RA::PostTime);
         if (!(post > nowHhmm)) continue;
         int difference = ToInt(post) - ToInt(nowHhmm);
         if (best < 0 || difference < bestDifference) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "daystore/RecordFields.h"
+
 namespace kagiroi {
 
 // Lengths in bytes of the fixed-length records, CR LF included. A day-file line holds the
@@ -21,20 +23,16 @@ inline constexpr int kRunnerFileLines = kRacesPerCourse * kMaxRunners;  // 216
 
 // Positions (1-based) shared by every race-level record.
 namespace pos {
-inline constexpr int kKind = 1;          // 2 bytes
-inline constexpr int kDataKind = 3;      // 1 byte
-inline constexpr int kCreated = 4;       // 8 bytes
-inline constexpr int kRaceKey = 12;      // 16 bytes
-inline constexpr int kYear = 12;         // 4
-inline constexpr int kMonthDay = 16;     // 4
-inline constexpr int kCourse = 20;       // 2
-inline constexpr int kMeeting = 22;      // 2
-inline constexpr int kDayNumber = 24;    // 2
-inline constexpr int kRaceNumber = 26;   // 2
-inline constexpr int kRaPostTime = 874;  // 4, "hhmm"
-inline constexpr int kRaRunners = 882;   // 2, registered runners
-inline constexpr int kSeHorse = 29;      // 2
-inline constexpr int kSeHorseName = 41;  // 36
+inline constexpr int kKind = 1;         // 2 bytes
+inline constexpr int kDataKind = 3;     // 1 byte
+inline constexpr int kCreated = 4;      // 8 bytes
+inline constexpr int kRaceKey = 12;     // 16 bytes
+inline constexpr int kYear = 12;        // 4
+inline constexpr int kMonthDay = 16;    // 4
+inline constexpr int kCourse = 20;      // 2
+inline constexpr int kMeeting = 22;     // 2
+inline constexpr int kDayNumber = 24;   // 2
+inline constexpr int kRaceNumber = 26;  // 2
 }  // namespace pos
 
 }  // namespace kagiroi

@@ -12,7 +12,7 @@ int RaceNumberOf(std::string_view record) {
 }
 
 bool HorseInRange(std::string_view record) {
-    int horse = ToInt(Field(record, pos::kSeHorse, 2));
+    int horse = NumberAt(record, SE::Horse);
     return horse >= 1 && horse <= kMaxRunners;
 }
 
@@ -87,7 +87,7 @@ bool IsWellFormedRecord(std::string_view record) {
 bool PassesDownloadFilter(std::string_view record, int startDate, bool finalOdds) {
     switch (KindOf(record)) {
         case RecordKind::RA: {
-            int runners = ToInt(Field(record, pos::kRaRunners, 2));
+            int runners = NumberAt(record, RA::Registered);
             return !IsLocalOrOverseas(record) && DateFrom(record, startDate) &&
                    RaceNumberOf(record) > 0 && runners >= 1 && runners <= kMaxRunners;
         }
@@ -124,6 +124,12 @@ bool PassesRealTimeFilter(std::string_view record) {
             return false;
     }
     return false;
+}
+
+std::string StoredLine(std::string_view record, StoreRoute route) {
+    std::string line(record.substr(0, record.size() - 2));
+    if (NormalisesHead(KindOf(record), route)) line.replace(2, 9, "000000000");
+    return line;
 }
 
 bool NormalisesHead(RecordKind kind, StoreRoute route) {

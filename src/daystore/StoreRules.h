@@ -26,6 +26,9 @@ bool PassesRealTimeFilter(std::string_view record);
 
 // Whether the stored line replaces positions 3..11 (data kind and creation date) by zeros.
 bool NormalisesHead(RecordKind kind, StoreRoute route);
+// The line a well-formed record becomes in its day file: the record less its CR LF, with the
+// head normalised where the route says so.
+std::string StoredLine(std::string_view record, StoreRoute route);
 // Whether the store needs the day file to exist already (real-time RA and SE).
 bool NeedsExistingFile(RecordKind kind, StoreRoute route);
 

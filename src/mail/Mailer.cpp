@@ -15,7 +15,7 @@ Mailer::Mailer(SettingsFile& settings, Ui& ui, ErrorLog& errorLog, UiThread& uiT
       errorLog_(errorLog),
       mail_(uiThread, clock),
       setStatus_(std::move(setStatus)) {
-    ShowMailEvents(mail_, ui_, {setStatus_, nullptr});
+    ShowMailEvents(mail_, ui_, {setStatus_, [this](bool sent) { sent_ = sent; }});
     // A failed delivery is not retried; it stays in the error log.
     auto& e = mail_.Events;
     e.OnSMTPError = [this, show = e.OnSMTPError](int code, const std::string& text) {
@@ -51,6 +51,7 @@ bool Mailer::Deliver(const std::vector<std::string>& lines) {
         Fail("メール配信: " + fault);
         return false;
     }
+    sent_ = false;
     ApplyMailSettings(settings, mail_.Properties);
     std::string body;
     for (const std::string& line : lines)

@@ -2,9 +2,11 @@
 
 #include "daystore/RecordLayout.h"
 #include "mail/TSendMail.h"
+#include "platform/DateTime.h"
 #include "platform/ErrorLog.h"
 #include "platform/SettingsFile.h"
 #include "platform/Ui.h"
+#include "platform/UiThread.h"
 
 #include <array>
 #include <functional>
@@ -25,8 +27,6 @@ struct DeliveryCandidate {
 // with the stored mail settings.
 class Mailer {
   public:
-    static constexpr int kDeliverIntervalMs = 40000;
-
     Mailer(SettingsFile& settings, Ui& ui, ErrorLog& errorLog, UiThread& uiThread,
            const Clock& clock, std::function<void(const std::string&)> setStatus);
 
@@ -43,6 +43,9 @@ class Mailer {
     // Mails the lines, the first of them the subject, to the stored address. False (told on
     // the status line and in the error log) when it cannot start; the outcome is told later.
     bool Deliver(const std::vector<std::string>& lines);
+    bool Sending() const { return mail_.Running(); }
+    // Whether the server took the last delivery.
+    bool Sent() const { return sent_; }
     TSendMail& Component() { return mail_; }
 
   private:
@@ -55,6 +58,7 @@ class Mailer {
     std::function<void(const std::string&)> setStatus_;
     std::array<bool, kSlotCount> delivered_{};
     bool delivering_ = false;
+    bool sent_ = false;
 };
 
 }  // namespace kagiroi

@@ -14,26 +14,13 @@ namespace kagiroi {
 
 namespace {
 
-// DM entry of runner h: horse number 2, time 5, error plus 4, error minus 4, from position 32.
-constexpr int kDmTimePos = 34, kDmPlusPos = 39, kDmMinusPos = 43, kDmEntryLength = 15;
-// The runner record's own prediction.
-constexpr int kSeTimePos = 538, kSePlusPos = 543, kSeMinusPos = 547;
 constexpr int kNoTimeAbove = 99999;
-// The runner record's abnormality code: 1 withdrawn, 2 excluded at the start, 3 excluded
-// before it. Such a horse does not run.
-constexpr int kSeAbnormalityPos = 332;
+// The runner record's abnormality codes of a horse that does not run.
 constexpr char kFirstNonStarterCode = '1', kLastNonStarterCode = '3';
 
 std::string MiningKey(const std::string& record) {
     return Field(record, pos::kYear, 4) + Field(record, pos::kMonthDay, 4) +
            Field(record, pos::kCourse, 2) + Field(record, pos::kRaceNumber, 2);
-}
-
-// The number in a field; the part of it past the end of a short record reads as blanks, which
-// leave the number as it is.
-int NumberAt(const std::string& record, int pos, int len) {
-    size_t start = std::min(record.size(), static_cast<size_t>(pos - 1));
-    return ToInt(std::string_view(record).substr(start, static_cast<size_t>(len)));
 }
 
 // False when the file exists but cannot be read through.
@@ -65,7 +52,7 @@ bool ReadMiningRecords(DayBook& book) {
 // the partners.
 bool Runs(const RaceSlot& slot, int horse) {
     if (slot.Odds.WinOdds[static_cast<size_t>(horse)] == kCancelledOdds) return false;
-    std::string code = Field(slot.RunnerInfo[static_cast<size_t>(horse)], kSeAbnormalityPos, 1);
+    std::string code = FieldAt(slot.RunnerInfo[static_cast<size_t>(horse)], SE::Abnormality);
     return code.empty() || code[0] < kFirstNonStarterCode || code[0] > kLastNonStarterCode;
 }
 
@@ -75,17 +62,16 @@ void ComputeMiningBlock(RaceSlot& slot) {
     RankList list;
     for (int h = 1; h <= kMaxRunners; ++h) {
         MiningEntry& entry = slot.Mining[static_cast<size_t>(h)];
-        int at = kDmEntryLength * (h - 1);
-        entry.MiningTime = NumberAt(slot.DMCopy, kDmTimePos + at, 5);
-        entry.MiningErrorPlus = NumberAt(slot.DMCopy, kDmPlusPos + at, 4);
-        entry.MiningErrorMinus = NumberAt(slot.DMCopy, kDmMinusPos + at, 4);
+        entry.MiningTime = NumberAt(slot.DMCopy, DM::Time.At(h));
+        entry.MiningErrorPlus = NumberAt(slot.DMCopy, DM::ErrorPlus.At(h));
+        entry.MiningErrorMinus = NumberAt(slot.DMCopy, DM::ErrorMinus.At(h));
         entry.MiningRank = 0;
         const std::string& runner = slot.RunnerInfo[static_cast<size_t>(h)];
-        int own = NumberAt(runner, kSeTimePos, 5);
+        int own = NumberAt(runner, SE::MiningTime);
         if (own > 0 && own < kNoTimeAbove) {
             entry.MiningTime = own;
-            entry.MiningErrorPlus = NumberAt(runner, kSePlusPos, 4);
-            entry.MiningErrorMinus = NumberAt(runner, kSeMinusPos, 4);
+            entry.MiningErrorPlus = NumberAt(runner, SE::MiningPlus);
+            entry.MiningErrorMinus = NumberAt(runner, SE::MiningMinus);
         }
         if (entry.MiningTime > 0 && Runs(slot, h))
             list.Add(RightAlignedNumber(entry.MiningTime, 5) + RightAlignedNumber(h, 2));

@@ -16,17 +16,6 @@ namespace kagiroi {
 
 namespace {
 
-// O1: entries of horse h and bracket pair e.
-constexpr int kWinOddsPos = 46, kWinEntryLength = 8, kWinOddsWidth = 4;
-constexpr int kPlaceLowPos = 270, kPlaceHighPos = 274, kPlaceEntryLength = 12;
-constexpr int kPlaceOddsWidth = 4;
-constexpr int kBracketOddsPos = 606, kBracketPopularityPos = 611, kBracketEntryLength = 9;
-constexpr int kBracketOddsWidth = 5;
-constexpr int kOddsHourPos = 32, kOddsMinutePos = 34;
-// O5 and O6: the odds of combination l.
-constexpr int kTrioOddsPos = 47, kTrioEntryLength = 15, kTrioOddsWidth = 6;
-constexpr int kTrifectaOddsPos = 47, kTrifectaEntryLength = 17, kTrifectaOddsWidth = 7;
-
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
         text.remove_prefix(1);
@@ -40,8 +29,9 @@ bool AllOf(std::string_view text, char c) {
 }
 
 // The field at a 1-based position without copying; a record too short for it reads as blank.
-inline std::string_view FieldView(const std::string& record, int pos, int len) {
-    size_t start = static_cast<size_t>(pos - 1);
+inline std::string_view FieldView(const std::string& record, FieldPos f) {
+    size_t start = static_cast<size_t>(f.pos - 1);
+    int len = f.len;
     if (start + static_cast<size_t>(len) > record.size()) return {};
     return std::string_view(record).substr(start, static_cast<size_t>(len));
 }
@@ -72,6 +62,10 @@ OddsReading ReadOddsField(std::string_view field) {
     }
     if (digits == field.size() && digits > 0) return {tenths / 10.0, tenths, false};
     return ReadUncommonField(field);
+}
+
+OddsReading WinOddsOf(const std::string& o1, int horse) {
+    return ReadOddsField(FieldView(o1, O1::WinOdds.At(horse)));
 }
 
 namespace {
@@ -111,16 +105,16 @@ class SlotImport {
         malformed += ReadBracketOdds();
         Report(OddsKind::O1, malformed);
         slot_.Odds.OddsTime =
-            Field(slot_.O1Copy, kOddsHourPos, 2) + Field(slot_.O1Copy, kOddsMinutePos, 2);
+            FieldAt(slot_.O1Copy, O1::AnnouncedHour) + FieldAt(slot_.O1Copy, O1::AnnouncedMinute);
 
         FindRecord(OddsKind::O5, slot_.O5Copy);
         FindRecord(OddsKind::O6, slot_.O6Copy);
-        Report(OddsKind::O5, ReadCombinationOdds<kTrioOddsWidth, kTrioCount>(
-                                 slot_.O5Copy, kTrioOddsPos, kTrioEntryLength,
-                                 slot_.Odds.TrioOdds.data(), slot_.Odds.TrioRank.data()));
-        Report(OddsKind::O6, ReadCombinationOdds<kTrifectaOddsWidth, kTrifectaCount>(
-                                 slot_.O6Copy, kTrifectaOddsPos, kTrifectaEntryLength,
-                                 slot_.Odds.TrifectaOdds.data(), slot_.Odds.TrifectaRank.data()));
+        Report(OddsKind::O5, ReadCombinationOdds<O5::TrioOdds.len, kTrioCount>(
+                                 slot_.O5Copy, O5::TrioOdds, slot_.Odds.TrioOdds.data(),
+                                 slot_.Odds.TrioRank.data()));
+        Report(OddsKind::O6, ReadCombinationOdds<O6::TrifectaOdds.len, kTrifectaCount>(
+                                 slot_.O6Copy, O6::TrifectaOdds, slot_.Odds.TrifectaOdds.data(),
+                                 slot_.Odds.TrifectaRank.data()));
 
         ComputeRunnerIndices(slot_);
         return std::move(problems_);
@@ -159,20 +153,17 @@ class SlotImport {
         RankList win, placeLow, placeHigh;
         for (int h = 1; h <= runners; ++h) {
             size_t i = static_cast<size_t>(h);
-            OddsReading reading = ReadOddsField(
-                FieldView(o1, kWinOddsPos + kWinEntryLength * (h - 1), kWinOddsWidth));
+            OddsReading reading = WinOddsOf(o1, h);
             malformed += reading.malformed;
             odds.WinOdds[i] = reading.odds;
             if (reading.odds > 0) slot_.Indices.WinSupport[i] = 80.0 / reading.odds;
 
-            int placeAt = kPlaceEntryLength * (h - 1);
-            OddsReading low = ReadOddsField(FieldView(o1, kPlaceLowPos + placeAt, kPlaceOddsWidth));
+            OddsReading low = ReadOddsField(FieldView(o1, O1::PlaceLow.At(h)));
             malformed += low.malformed;
             odds.PlaceOddsMin[i] = odds.PlaceOddsMax[i] = low.odds;
             if (low.odds >= 0) {
                 // With a price below, the upper bound must be a price too.
-                OddsReading high =
-                    ReadOddsField(FieldView(o1, kPlaceHighPos + placeAt, kPlaceOddsWidth));
+                OddsReading high = ReadOddsField(FieldView(o1, O1::PlaceHigh.At(h)));
                 bool price = !high.malformed && high.odds >= 0;
                 malformed += !price;
                 odds.PlaceOddsMax[i] = price ? high.odds : kBlankOdds;
@@ -204,22 +195,21 @@ class SlotImport {
     int ReadBracketOdds() {
         int malformed = 0;
         for (int e = 1; e <= kBracketPairCount; ++e) {
-            int at = kBracketEntryLength * (e - 1);
-            OddsReading reading =
-                ReadOddsField(FieldView(slot_.O1Copy, kBracketOddsPos + at, kBracketOddsWidth));
+            OddsReading reading = ReadOddsField(FieldView(slot_.O1Copy, O1::BracketOdds.At(e)));
             malformed += reading.malformed;
             slot_.Odds.BracketOdds[static_cast<size_t>(e)] = reading.odds;
             if (reading.odds >= 0)
                 slot_.Odds.BracketRank[static_cast<size_t>(e)] =
-                    ToInt(Field(slot_.O1Copy, kBracketPopularityPos + at, 2));
+                    NumberAt(slot_.O1Copy, O1::BracketPopularity.At(e));
         }
         return malformed;
     }
 
     // Odds of combinations 1..Count, and their popularity ranks among the priced ones.
     template <int Width, int Count>
-    int ReadCombinationOdds(const std::string& record, int firstPos, int entryLength, double* odds,
+    int ReadCombinationOdds(const std::string& record, EntryField entries, double* odds,
                             int* ranks) {
+        static_assert(Width <= kDigitChunk);
         static_assert(Count <= kTrifectaCount);
         CombinationRanking& ranking = work_.ranking;
         auto& tenths = work_.tenths;
@@ -228,15 +218,15 @@ class SlotImport {
         uncommon.clear();
         int malformed = 0;
         for (int l = 1; l <= Count; ++l) {
-            int at = firstPos + entryLength * (l - 1);
-            std::string_view chunk = FieldView(record, at, kDigitChunk);
+            int at = entries.At(l).pos;
+            std::string_view chunk = FieldView(record, {at, kDigitChunk});
             uint32_t value = 0;
             if (!chunk.empty() && ReadDigitChunk(chunk.data(), Width, value)) {
                 tenths[static_cast<size_t>(l)] = static_cast<int32_t>(value);
                 if (value > 0) ranking.Add(l, value);
                 continue;
             }
-            OddsReading reading = ReadOddsField(FieldView(record, at, Width));
+            OddsReading reading = ReadOddsField(FieldView(record, {at, Width}));
             malformed += reading.malformed;
             tenths[static_cast<size_t>(l)] = 0;
             uncommon.push_back({l, reading.odds});

@@ -21,6 +21,9 @@ struct OddsReading {
 };
 OddsReading ReadOddsField(std::string_view field);
 
+// The win odds field of a horse (1..18) in an O1 record.
+OddsReading WinOddsOf(const std::string& o1, int horse);
+
 // The odds import of one race slot (OzReadBtnClick for OddsTargetRace): finds the race's O1, O5
 // and O6 records, keeps them as the slot's copies, fills its OddsBook with odds and popularity
 // ranks and ends with ComputeRunnerIndices. A record that is not found leaves its copy as it was.

@@ -1,9 +1,14 @@
 #include "platform/Format.h"
+#include "platform/SettingsTable.h"
 #include "racing/KeibaFunc.h"
 
 #include <array>
 
 namespace kagiroi {
+
+// The popularity rank shown for a bet type reaches its last combination.
+static_assert(setting::kTrioFavourite.maximum == kTrioCount);
+static_assert(setting::kTrifectaFavourite.maximum == kTrifectaCount);
 
 namespace {
 

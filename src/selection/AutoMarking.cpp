@@ -67,9 +67,9 @@ AutoMarks MarkAxisAndPartners(const RaceSlot& race, const StandardOddsLookup& st
                               TextGrid& markGrid) {
     AutoMarks marks = ChooseAutoMarks(race, standardOdds);
     if (marks.axis == 0) return marks;
-    markGrid.SetCell(kMarkGridAxisColumn, marks.axis, kMark);
+    markGrid.SetCell(markcol::kAxis, marks.axis, kMark);
     for (int partner : marks.partners)
-        markGrid.SetCell(kMarkGridPartnerColumn, partner, kMark);
+        markGrid.SetCell(markcol::kPartner, partner, kMark);
     return marks;
 }
 

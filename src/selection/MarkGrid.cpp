@@ -5,25 +5,18 @@
 
 namespace kagiroi {
 
-const char kMark[] = "ν";
-
 namespace {
 
 bool IsMarkCell(const TextGrid& grid, int col, int row) {
-    return (col == kMarkGridAxisColumn || col == kMarkGridPartnerColumn) && row >= 1 &&
-           row < grid.RowCount();
+    return (col == markcol::kAxis || col == markcol::kPartner) && row >= 1 && row < grid.RowCount();
 }
 
 }  // namespace
 
 void SetUpMarkGrid(TextGrid& grid) {
-    grid.SetColCount(5);
+    grid.SetColCount(markcol::kCount);
     grid.SetHeader({"枠", "馬", "馬名", "軸", "相手"});
     grid.SetColWidths({20, 20, 140, 30, 30});
-}
-
-bool HasMark(const TextGrid& grid, int col, int horse) {
-    return Trim(grid.Cell(col, horse)) == kMark;
 }
 
 bool ToggleMark(TextGrid& grid, int col, int row) {
@@ -50,7 +43,7 @@ CellStyle MarkGridCellStyle(const TextGrid& grid, int col, int row) {
     // number takes for them.
     if (row >= 1 && IsMarkCell(grid, col, row) && HasMark(grid, col, row)) {
         style.bold = true;
-        style.text = col == kMarkGridAxisColumn ? colors::kRed : kPartnerHorseColour;
+        style.text = col == markcol::kAxis ? colors::kRed : kPartnerHorseColour;
     }
     return style;
 }

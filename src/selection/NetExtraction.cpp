@@ -143,8 +143,8 @@ void ExtractNet(const RaceSlot& race, const TextGrid& markGrid, BetBoard& board,
     board.trioDirections.ResetAll();
     board.trifectaDirections.ResetAll();
     int n = RegisteredRunners(race);
-    std::vector<int> axis = MarkedHorses(markGrid, kMarkGridAxisColumn, n);
-    std::vector<int> partners = MarkedHorses(markGrid, kMarkGridPartnerColumn, n);
+    std::vector<int> axis = MarkedHorses(markGrid, markcol::kAxis, n);
+    std::vector<int> partners = MarkedHorses(markGrid, markcol::kPartner, n);
     ExtractTable(board, BetType::Trifecta, race.O6Copy, race.Odds, axis, partners);
     ExtractTable(board, BetType::Trio, race.O5Copy, race.Odds, axis, partners);
 }

@@ -10,17 +10,16 @@ namespace kagiroi {
 
 void RacePatternForm::FormCreate(const SettingsFile& settings) {
     for (int i = 0; i < kRacePatternFieldCount; ++i) {
-        const StrengthSetting& field = kStrengthSettings[static_cast<size_t>(i)];
-        SetValue(i, ToDouble(settings.ReadString(field.section, field.key, field.fallback)));
+        SetValue(i, ToDouble(ReadTextSetting(settings, kStrengthSettings[static_cast<size_t>(i)])));
     }
 }
 
 bool RacePatternForm::BitBtn1Click(SettingsFile& settings) const {
     bool written = true;
     for (int i = 0; i < kRacePatternFieldCount; ++i) {
-        const StrengthSetting& field = kStrengthSettings[static_cast<size_t>(i)];
-        written =
-            settings.WriteString(field.section, field.key, Format("%7.1f", Value(i))) && written;
+        written = WriteTextSetting(settings, kStrengthSettings[static_cast<size_t>(i)],
+                                   Format("%7.1f", Value(i))) &&
+                  written;
     }
     return written;
 }

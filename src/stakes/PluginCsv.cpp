@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Format.h"
 #include "platform/SettingsFile.h"
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 #include "selection/BetColumns.h"
 #include "selection/BetTables.h"
@@ -108,7 +109,7 @@ std::string PluginProgramPath(const std::string& pluginFolder) {
 }
 
 std::string ReadPluginFolder(const SettingsFile& settings, const std::string& programFolder) {
-    std::string folder = Trim(settings.ReadString("Dir", "HibariTohyo2", ""));
+    std::string folder = Trim(ReadTextSetting(settings, setting::kPluginFolder));
     if (folder.empty() || IsAbsolutePath(folder)) return folder;
     return JoinPath(programFolder, folder);
 }
@@ -118,7 +119,7 @@ bool ChoosePluginFolder(SettingsFile& settings, Ui& ui, const std::string& progr
     std::optional<std::string> chosen = ui.ChooseFolder("Hibari投票プラグイン２フォルダの指定",
                                                         stored.empty() ? programFolder : stored);
     if (!chosen) return false;
-    settings.WriteString("Dir", "HibariTohyo2", *chosen);
+    WriteTextSetting(settings, setting::kPluginFolder, *chosen);
     return true;
 }
 

@@ -17,8 +17,6 @@ namespace {
 
 constexpr const char* kFileHeading = "Kagiroi popularity rates 1";
 constexpr const char* kRaceFileExtension = ".jvRA";
-constexpr int kSePlacing = 335;
-constexpr int kSeFinalPopularity = 364;
 const std::array<const char*, 3> kTableNames = {"win", "top2", "top3"};
 
 struct PlacingCounts {
@@ -33,13 +31,13 @@ struct Placing {
 };
 
 void CountRace(const RaceSlot& race, PlacingCounts& counts) {
-    int n = ToInt(Field(race.RaceInfo, pos::kRaRunners, 2));
+    int n = RegisteredRunners(race.RaceInfo);
     if (n < kMinRateFieldSize || n > kMaxRateFieldSize) return;
     std::vector<Placing> placed;
     bool hasWinner = false;
     for (int i = 1; i <= n; ++i) {
         const std::string& runner = race.RunnerInfo[static_cast<size_t>(i)];
-        Placing p{ToInt(Field(runner, kSePlacing, 2)), ToInt(Field(runner, kSeFinalPopularity, 2))};
+        Placing p{NumberAt(runner, SE::Placing), NumberAt(runner, SE::FinalPopularity)};
         if (p.place < 1 || p.popularity < 1 || p.popularity > kMaxRateRank) continue;
         hasWinner = hasWinner || p.place == 1;
         placed.push_back(p);

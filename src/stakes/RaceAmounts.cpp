@@ -1,12 +1,15 @@
 #include "stakes/RaceAmounts.h"
 
 #include "platform/Format.h"
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 #include "stakes/FundAllocation.h"
 
 #include <algorithm>
 
 namespace kagiroi {
+
+static_assert(setting::kDefaultAmount.maximum == kMaxAmount, "an amount box holds six digits");
 
 namespace {
 int Bounded(int64_t amount) {
@@ -15,7 +18,7 @@ int Bounded(int64_t amount) {
 }  // namespace
 
 int ReadDefaultAmount(const SettingsFile& settings) {
-    return Bounded(settings.ReadInteger("KaimeSet", "DefaultAmount", kDefaultRaceAmount));
+    return ReadIntSetting(settings, setting::kDefaultAmount);
 }
 
 void ResetRaceAmounts(DayBook& book, int defaultAmount) {

@@ -11,8 +11,6 @@ namespace kagiroi {
 // slot. A day load gives every race the default amount; selecting a race puts its amount into
 // the amount box (SaNumEditExC1); a change of the box stores the new value for that race.
 
-inline constexpr int kDefaultRaceAmount = 3000;
-
 // KaimeSet/DefaultAmount, 3000 when missing, kept within the amount box's 0..999999.
 int ReadDefaultAmount(const SettingsFile& settings);
 

@@ -11,15 +11,17 @@ namespace {
 TEST(IndexTable, ColumnsHeadersAndWidths) {
     TextGrid table;
     SetUpIndexTable(table);
-    ASSERT_EQ(kIndexTableColumns, table.ColCount());
-    const char* headers[] = {
-        "枠",       "馬", "馬名",   "性齢", "騎手",   "斤量", "単オッズ", "順", "平均ｵｯｽﾞ", "順",
-        "複オッズ", "順", "複勝率", "順",   "ﾏｲﾆﾝｸﾞ", "順",   "着",       "人", "確ｵｯｽﾞ"};
-    const int widths[] = {20, 20, 130, 35, 60, 35, 60, 20, 60, -1,
-                          60, 20, 60,  20, 60, 20, 20, 20, 45};
-    for (int c = 0; c < kIndexTableColumns; ++c) {
-        EXPECT_TEXT_EQ(headers[c], table.Cell(c, 0)) << c;
-        EXPECT_EQ(widths[c], table.ColWidth(c)) << c;
+    EXPECT_EQ(19, table.ColCount());
+    // The half-width headers, the wide name column and the hidden rank of the standard odds.
+    const struct {
+        int column;
+        const char* header;
+        int width;
+    } cases[] = {{0, "枠", 20},      {2, "馬名", 130}, {8, "平均ｵｯｽﾞ", 60}, {9, "順", -1},
+                 {14, "ﾏｲﾆﾝｸﾞ", 60}, {17, "人", 20},   {18, "確ｵｯｽﾞ", 45}};
+    for (const auto& c : cases) {
+        EXPECT_TEXT_EQ(c.header, table.Cell(c.column, 0)) << c.column;
+        EXPECT_EQ(c.width, table.ColWidth(c.column)) << c.column;
     }
 }
 

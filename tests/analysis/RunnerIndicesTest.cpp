@@ -1,7 +1,5 @@
 #include "analysis/RunnerIndices.h"
 
-#include "analysis/PlaceRateTable.h"
-#include "analysis/StandardOddsTable.h"
 #include "odds/OddsTestRecords.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
@@ -30,27 +28,6 @@ RaceSlot RankedSlot(const std::vector<int>& oddsTenths) {
     }
     slot.O1Copy = o1;
     return slot;
-}
-
-TEST(StandardOddsTable, HasGapsWhereTheAveragesHaveNoValue) {
-    EXPECT_EQ(2.6, StandardOddsTable(18, 1));
-    EXPECT_EQ(97.2, StandardOddsTable(18, 18));
-    EXPECT_EQ(78.2, StandardOddsTable(17, 15));
-    EXPECT_EQ(0.0, StandardOddsTable(17, 14));
-    EXPECT_EQ(0.0, StandardOddsTable(17, 16));
-    EXPECT_EQ(165.3, StandardOddsTable(17, 17));
-    EXPECT_EQ(103.4, StandardOddsTable(10, 10));
-    EXPECT_EQ(0.0, StandardOddsTable(10, 11));
-    EXPECT_EQ(0.0, StandardOddsTable(9, 1));
-}
-
-TEST(PlaceRateTable, TheThresholdBelongsToTheHigherRate) {
-    EXPECT_EQ(75.8, PlaceRateTable(1, 24));
-    EXPECT_EQ(56.7, PlaceRateTable(1, 25));
-    EXPECT_EQ(10.9, PlaceRateTable(10, 479));
-    EXPECT_EQ(5.7, PlaceRateTable(10, 480));
-    EXPECT_EQ(0.0, PlaceRateTable(11, 50));
-    EXPECT_EQ(0.0, PlaceRateTable(1, 0));
 }
 
 TEST(RunnerIndices, SeventeenRunnersLeaveRanksFourteenAndSixteenWithoutStandardOdds) {

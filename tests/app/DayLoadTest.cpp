@@ -44,21 +44,38 @@ TEST(DayLoad, TwoRacecoursesFillTheFirst24SlotsAndTheLists) {
     test::MainFormFixture f({2024, 1, 13, 9, 0, 0});
     WriteRaces(f.folder.Path(), MakeDay("20240106", {"06", "09"}));
     TMainForm& form = f.Started();
-    ASSERT_EQ(1u, form.DateList.size());
+    ASSERT_EQ(1u, form.DayList().DateList.size());
     form.DateListChange(0);
 
-    ASSERT_EQ(24u, form.RaceList.size());
-    EXPECT_TEXT_EQ("中山 1R", form.RaceList[0]);
-    EXPECT_TEXT_EQ("中山11R", form.RaceList[10]);
-    EXPECT_TEXT_EQ("阪神12R", form.RaceList[23]);
-    EXPECT_EQ(form.RaceList, form.Ledger().RaceList);
+    ASSERT_EQ(24u, form.DayList().RaceList.size());
+    EXPECT_TEXT_EQ("中山 1R", form.DayList().RaceList[0]);
+    EXPECT_TEXT_EQ("中山11R", form.DayList().RaceList[10]);
+    EXPECT_TEXT_EQ("阪神12R", form.DayList().RaceList[23]);
+    EXPECT_EQ(form.DayList().RaceList, form.Ledger().RaceList);
     EXPECT_FALSE(form.Book()[23].IsEmpty());
     EXPECT_TRUE(form.Book()[24].IsEmpty());
     EXPECT_EQ("0950", form.Book()[0].FetchTimes[0]);
     EXPECT_EQ("3000", form.Book()[5].RaceAmount);
-    EXPECT_FALSE(form.Progress.visible);
-    EXPECT_EQ(24, form.Progress.position);
-    EXPECT_EQ(0, form.SelectedRace);  // the first race is selected
+    EXPECT_FALSE(form.Status().Progress.visible);
+    EXPECT_EQ(24, form.Status().Progress.position);
+    EXPECT_EQ(0, form.DayList().SelectedRace);  // the first race is selected
+}
+
+TEST(DayLoad, TheDefaultAmountOfTheSettingsIsKeptWithinTheStakeBound) {
+    const struct {
+        const char* setting;
+        const char* stored;
+    } cases[] = {{"99999999", "999999"}, {"-5", "0"}, {"4500", "4500"}};
+    for (const auto& c : cases) {
+        test::MainFormFixture f({2024, 1, 13, 9, 0, 0});
+        WriteRaces(f.folder.Path(), MakeDay("20240106", {"06"}));
+        WriteFileAtomic(f.folder / "kagiroi.ini",
+                        std::string("[KaimeSet]\r\nDefaultAmount=") + c.setting + "\r\n");
+        TMainForm& form = f.Started();
+        form.DateListChange(0);
+        EXPECT_EQ(c.stored, form.Book()[11].RaceAmount) << c.setting;
+        EXPECT_EQ(c.stored, form.Betting().SaNumEditExC1) << c.setting;
+    }
 }
 
 TEST(DayLoad, SixteenRunnersFillRowsOneToSixteen) {
@@ -102,7 +119,7 @@ TEST(DayLoad, MissingRaceFileSaysSoAndLoadsNothing) {
     form.LoadDay("2024年01月06日");
     ASSERT_EQ(1u, f.ui.Messages().size());
     EXPECT_TEXT_EQ("データ作成が未完了のようです。", f.ui.Messages()[0]);
-    EXPECT_TRUE(form.RaceList.empty());
+    EXPECT_TRUE(form.DayList().RaceList.empty());
 }
 
 TEST(DayLoad, APastDayStartsNoTimerAndHidesTheCountdown) {
@@ -110,8 +127,8 @@ TEST(DayLoad, APastDayStartsNoTimerAndHidesTheCountdown) {
     WriteRaces(f.folder.Path(), MakeDay("20240106", {"06"}));
     TMainForm& form = f.Started();
     form.DateListChange(0);
-    EXPECT_FALSE(form.ResultsTimer.enabled);
-    EXPECT_FALSE(form.RemainingTimeLabel.visible);
+    EXPECT_FALSE(form.Timers().ResultsTimer.enabled);
+    EXPECT_FALSE(form.Status().RemainingTimeLabel.visible);
 }
 
 TEST(DayLoad, TodayShowsTheCountdownAndStartsTheResultsTimer) {
@@ -119,9 +136,9 @@ TEST(DayLoad, TodayShowsTheCountdownAndStartsTheResultsTimer) {
     WriteRaces(f.folder.Path(), MakeDay("20240106", {"06"}));
     TMainForm& form = f.Started();
     form.DateListChange(0);
-    EXPECT_TRUE(form.RemainingTimeLabel.visible);
-    EXPECT_TRUE(form.ResultsTimer.enabled);
-    EXPECT_EQ(600000, form.ResultsTimer.intervalMs);
+    EXPECT_TRUE(form.Status().RemainingTimeLabel.visible);
+    EXPECT_TRUE(form.Timers().ResultsTimer.enabled);
+    EXPECT_EQ(600000, form.Timers().ResultsTimer.intervalMs);
 }
 
 TEST(DayLoad, OnlyTheFirst36RacesOfAnOverlongRaceFileAreLoaded) {
@@ -129,8 +146,8 @@ TEST(DayLoad, OnlyTheFirst36RacesOfAnOverlongRaceFileAreLoaded) {
     WriteRaces(f.folder.Path(), MakeDay("20240106", {"01", "02", "03", "04"}));
     TMainForm& form = f.Started();
     form.DateListChange(0);
-    EXPECT_EQ(36u, form.RaceList.size());
-    EXPECT_TEXT_EQ("福島12R", form.RaceList[35]);  // the fourth racecourse is left out
+    EXPECT_EQ(36u, form.DayList().RaceList.size());
+    EXPECT_TEXT_EQ("福島12R", form.DayList().RaceList[35]);  // the fourth racecourse is left out
 }
 
 TEST(DayLoad, ShortAndDamagedFilesReadAsBlanksWhereBytesAreMissing) {
@@ -146,7 +163,7 @@ TEST(DayLoad, ShortAndDamagedFilesReadAsBlanksWhereBytesAreMissing) {
     WriteFileAtomic(runners, runnerText.substr(0, 555 * 20));
     TMainForm& form = f.Started();
     form.DateListChange(0);
-    ASSERT_EQ(12u, form.RaceList.size());
+    ASSERT_EQ(12u, form.DayList().RaceList.size());
     EXPECT_EQ(static_cast<size_t>(1272), form.Book()[11].RaceInfo.size());
     EXPECT_TRUE(IsBlank(form.Book()[11].RaceInfo.substr(1272 - 600)));
     EXPECT_EQ("02", Field(form.Book()[1].RunnerInfo[2], 29, 2));  // record 19: inside the file
@@ -159,12 +176,13 @@ TEST(NextRace, PicksTheNearestLaterPostTimeOnTheCurrentDayOnly) {
     TMainForm& form = f.Started();
     form.DateListChange(0);
     form.NextRaceClick();
-    EXPECT_EQ(5, form.SelectedRace);  // 12:30 at the first course beats the same time later on
+    EXPECT_EQ(
+        5, form.DayList().SelectedRace);  // 12:30 at the first course beats the same time later on
 
     f.clock.Set({2024, 1, 6, 16, 40, 0});
     form.DatListClick(0);
     form.NextRaceClick();
-    EXPECT_EQ(0, form.SelectedRace);  // the last post was 15:30: nothing is selected
+    EXPECT_EQ(0, form.DayList().SelectedRace);  // the last post was 15:30: nothing is selected
 }
 
 }  // namespace

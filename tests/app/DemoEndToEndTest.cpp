@@ -26,8 +26,9 @@ TEST(DemoEndToEnd, ASecondDownloadThroughTheDialogFindsNothingNew) {
     EXPECT_GT(first.recordsStored, 1000);
     EXPECT_FALSE(first.newLastTime.empty());
     EXPECT_EQ(first.newLastTime, demo.settings.ReadString("JvDataGet", "LastTime", ""));
-    EXPECT_NE(demo.Form().DateList.end(), std::find(demo.Form().DateList.begin(),
-                                                    demo.Form().DateList.end(), "2024年01月06日"));
+    EXPECT_NE(demo.Form().DayList().DateList.end(),
+              std::find(demo.Form().DayList().DateList.begin(),
+                        demo.Form().DayList().DateList.end(), "2024年01月06日"));
 
     DownloadSummary second = demo.Download(false);
     EXPECT_TRUE(second.nothingNew);
@@ -61,9 +62,9 @@ TEST(DemoEndToEnd, WinRanksEqualThePopularityTheServiceGave) {
 
 // Selects the first race of the loaded day whose trio table has at least `tickets` tickets.
 int SelectRaceWithNet(TMainForm& form, int tickets) {
-    for (int item = 0; item < static_cast<int>(form.RaceList.size()); ++item) {
+    for (int item = 0; item < static_cast<int>(form.DayList().RaceList.size()); ++item) {
         form.DatListClick(item);
-        if (form.Bets.Table(BetType::Trio).RowCount() - 1 >= tickets) return item;
+        if (form.Betting().Bets.Table(BetType::Trio).RowCount() - 1 >= tickets) return item;
     }
     return -1;
 }
@@ -81,7 +82,7 @@ TEST(DemoEndToEnd, FromDownloadToTheVotingPluginsFile) {
     EXPECT_EQ(0, demo.settings.ReadInteger("KaimeSet", "HaibunSet", 1));
     form.TicketTableClick(BetType::Trio, 0, 2);  // strikes ticket 2
 
-    const TextGrid& table = form.Bets.Table(BetType::Trio);
+    const TextGrid& table = form.Betting().Bets.Table(BetType::Trio);
     int tickets = table.RowCount() - 1;
     EXPECT_TEXT_EQ("消", table.Cell(0, 2));
     EXPECT_EQ("", Trim(table.Cell(6, 2)));
@@ -91,13 +92,14 @@ TEST(DemoEndToEnd, FromDownloadToTheVotingPluginsFile) {
         if (r == 2) continue;
         EXPECT_EQ(stake, ToInt(table.Cell(6, r))) << "row " << r;
     }
-    EXPECT_EQ(Format("%6d", stake * (tickets - 1)), form.Bets.Totals(BetType::Trio).stake.text);
+    EXPECT_EQ(Format("%6d", stake * (tickets - 1)),
+              form.Betting().Bets.Totals(BetType::Trio).stake.text);
     EXPECT_EQ("5000", form.Book()[item].RaceAmount);
 
     std::string plugin = demo.Path("plugin");
     MakeDirectories(plugin + "/kaime");
     demo.settings.WriteString("Dir", "HibariTohyo2", plugin);
-    form.ActiveTicketTab = TicketTab::Trio;
+    form.PageControl2Change(TicketTab::Trio);
     EXPECT_EQ(VoteOutcome::Started, form.TohyoCSVBtnClick());
 
     std::string raceInfo = form.Book()[item].RaceInfo;
@@ -127,9 +129,9 @@ TEST(DemoEndToEnd, TheTimersFetchEveryRacesOddsInItsMinutesAndEveryPayout) {
     demo.Download(false);
     demo.LoadDay("20240106");
     TMainForm& form = demo.Form();
-    ASSERT_TRUE(form.AutoOddsTimer.enabled);
-    ASSERT_TRUE(form.ResultsTimer.enabled);
-    ASSERT_TRUE(form.ChangeTimer.enabled);
+    ASSERT_TRUE(form.Timers().AutoOddsTimer.enabled);
+    ASSERT_TRUE(form.Timers().ResultsTimer.enabled);
+    ASSERT_TRUE(form.Timers().ChangeTimer.enabled);
 
     // The window's timers, tick by tick, from 09:00 to 17:00.
     int64_t first = ToSerialSeconds({2024, 1, 6, 9, 0, 0});
@@ -137,9 +139,10 @@ TEST(DemoEndToEnd, TheTimersFetchEveryRacesOddsInItsMinutesAndEveryPayout) {
     for (int64_t t = first; t <= last; t += 20) {
         demo.clock.Set(FromSerialSeconds(t));
         int64_t elapsed = t - first;
-        if (elapsed % (form.AutoOddsTimer.intervalMs / 1000) == 0) form.AutoOddsTimerTick();
-        if (elapsed % (form.ResultsTimer.intervalMs / 1000) == 0) form.ResultsTimerTick();
-        if (elapsed % (form.ChangeTimer.intervalMs / 1000) == 0) form.ChangeTimerTick();
+        if (elapsed % (form.Timers().AutoOddsTimer.intervalMs / 1000) == 0)
+            form.AutoOddsTimerTick();
+        if (elapsed % (form.Timers().ResultsTimer.intervalMs / 1000) == 0) form.ResultsTimerTick();
+        if (elapsed % (form.Timers().ChangeTimer.intervalMs / 1000) == 0) form.ChangeTimerTick();
     }
 
     std::set<std::string> fetchedAt;  // "key hhmm" of every odds request

@@ -2,6 +2,7 @@
 
 #include "datalink/JvLinkComponent.h"
 #include "daystore/DayFiles.h"
+#include "demo/DemoJvLink.h"
 #include "platform/FileSystem.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ namespace kagiroi::test {
 DemoFixture::DemoFixture(DateTime now)
     : clock(now),
       settings(folder / "kagiroi.ini"),
-      service(CreateJvLinkComponent(settings, clock, nullptr)),
+      service(CreateJvLinkComponent(settings, clock, nullptr, MakeDemoJvLink)),
       recording(std::make_unique<RecordingJvLink>(*service, clock)) {
     form_ = std::make_unique<TMainForm>(
         folder.Path(), MainFormPorts{ui, clock, clipboard, shell, registry}, *recording);
@@ -21,8 +22,7 @@ DemoFixture::DemoFixture(DateTime now)
 }
 
 DownloadSummary DemoFixture::Download(bool finalOdds, int dataChoice) {
-    TGetDataForm download(*recording, form_->Store(), form_->Settings(), form_->Log(), ui, clock,
-                          form_->DownloadCancelFlag);
+    TGetDataForm download = form_->DownloadDialog();
     download.FormCreate();
     download.FinalOdds = finalOdds;
     download.DataChoice = dataChoice;
@@ -37,7 +37,7 @@ DownloadSummary DemoFixture::Download(bool finalOdds, int dataChoice) {
 void DemoFixture::LoadDay(const std::string& yyyymmdd) {
     auto day = DayTextFromDate(yyyymmdd);
     ASSERT_TRUE(day.has_value());
-    const auto& days = form_->DateList;
+    const auto& days = form_->DayList().DateList;
     auto found = std::find(days.begin(), days.end(), *day);
     ASSERT_NE(days.end(), found) << yyyymmdd << " is not in the store";
     form_->DateListChange(static_cast<int>(found - days.begin()));

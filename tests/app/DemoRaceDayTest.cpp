@@ -21,15 +21,15 @@ TEST(DemoRaceDay, ADownloadAmidTheTimersCompletesAndSoDoesEveryFetch) {
     test::FakeTimers timers(demo.clock);
     std::set<std::string> tickedInsideDownload;
     bool downloading = false;
-    auto timer = [&](TimerState& state, const char* name, void (TMainForm::*tick)()) {
+    auto timer = [&](const TimerState& state, const char* name, void (TMainForm::*tick)()) {
         timers.Add(state.enabled, state.intervalMs, [&, name, tick] {
             if (downloading) tickedInsideDownload.insert(name);
             (form.*tick)();
         });
     };
-    timer(form.AutoOddsTimer, "odds", &TMainForm::AutoOddsTimerTick);
-    timer(form.ResultsTimer, "results", &TMainForm::ResultsTimerTick);
-    timer(form.ChangeTimer, "change", &TMainForm::ChangeTimerTick);
+    timer(form.Timers().AutoOddsTimer, "odds", &TMainForm::AutoOddsTimerTick);
+    timer(form.Timers().ResultsTimer, "results", &TMainForm::ResultsTimerTick);
+    timer(form.Timers().ChangeTimer, "change", &TMainForm::ChangeTimerTick);
     demo.ui.timers = &timers;
     auto runUntil = [&](int hour, int minute) {
         while (ToSerialSeconds(demo.clock.Now()) < ToSerialSeconds({2024, 1, 6, hour, minute, 0})) {
@@ -44,8 +44,7 @@ TEST(DemoRaceDay, ADownloadAmidTheTimersCompletesAndSoDoesEveryFetch) {
     demo.ui.onProcessEvents = [&] {
         if (downloading && ToSerialSeconds(demo.clock.Now()) < quarterPast) demo.clock.Advance(1);
     };
-    TGetDataForm download(*demo.recording, form.Store(), form.Settings(), form.Log(), demo.ui,
-                          demo.clock, form.DownloadCancelFlag);
+    TGetDataForm download = form.DownloadDialog();
     download.FormCreate();
     download.StartDate = {2023, 12, 23, 0, 0, 0};  // a long read
     downloading = true;

@@ -34,13 +34,13 @@ TEST(Guidance, ADownloadThatStoredNewDaysShowsTheNewestDay) {
     test::WriteRaces(f.folder.Path(), test::MakeDay("20231230", {"06"}));
     test::WriteRaces(f.folder.Path(), test::MakeDay("20240106", {"06"}));
     form.AfterDownload();
-    EXPECT_TEXT_EQ("2024年01月06日", form.DateText);
-    EXPECT_FALSE(form.RaceList.empty());
+    EXPECT_TEXT_EQ("2024年01月06日", form.DayList().DateText);
+    EXPECT_FALSE(form.DayList().RaceList.empty());
     EXPECT_TRUE(form.GuidanceText().empty());
 
     // Nothing new: no day is loaded by itself.
     form.AfterDownload();
-    EXPECT_TRUE(form.RaceList.empty());
+    EXPECT_TRUE(form.DayList().RaceList.empty());
 }
 
 }  // namespace

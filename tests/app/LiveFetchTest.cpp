@@ -3,6 +3,7 @@
 #include "daystore/RecordLayout.h"
 #include "platform/FileSystem.h"
 #include "support/DayBuilder.h"
+#include "support/MainFormProbe.h"
 #include "support/RecordBuilder.h"
 #include "support/TestText.h"
 
@@ -42,7 +43,7 @@ TEST_F(LiveFetchTest, OddsFetchStoresTheRaceOddsAndClosesItsRequestOnce) {
     EXPECT_EQ(1, f.jvLink.CallCount("JVClose"));
     EXPECT_EQ(100000, f.jvLink.bufferSizes.front());
     EXPECT_TRUE(FileExists(f.Path("Data/2024年01月06日.jvO1")));
-    EXPECT_EQ("", form.DownloadLabel.text);
+    EXPECT_EQ("", form.Status().DownloadLabel.text);
     EXPECT_EQ(0, f.ui.BeepCount());  // a successful odds close is silent
 }
 
@@ -52,13 +53,13 @@ TEST_F(LiveFetchTest, AFailedResultsFetchIsLoggedAndClosesNothingOfAnother) {
     form.ResultsBtnClick();
     EXPECT_EQ("JVRTOpen:0B12:20240106", f.jvLink.calls[0]);
     std::string failure = "中山 1R:ﾚｰｽ情報データ取得エラー：(-502)";
-    EXPECT_TEXT_EQ(failure, form.DownloadLabel.text);
+    EXPECT_TEXT_EQ(failure, form.Status().DownloadLabel.text);
     EXPECT_NE(std::string::npos, LogText().find("【エラー】11:00:00：" + failure));
     EXPECT_EQ(0, f.jvLink.CallCount("JVClose")) << "its open failed: nothing of its own";
     EXPECT_EQ(3, f.ui.BeepCount());  // the failure and both close steps
 
     f.ui.Clear();
-    form.Quiet.results = true;
+    MainFormProbe::Quiet(form).results = true;
     form.ResultsBtnClick();
     EXPECT_EQ(0, f.ui.BeepCount());
 }
@@ -66,11 +67,11 @@ TEST_F(LiveFetchTest, AFailedResultsFetchIsLoggedAndClosesNothingOfAnother) {
 TEST_F(LiveFetchTest, NothingNewerYetIsShownButNotLoggedAsAnError) {
     TMainForm& form = f.LoadedFirstDay();
     f.jvLink.rtOpenResult = -1;
-    form.Quiet.results = true;
+    MainFormProbe::Quiet(form).results = true;
     form.ResultsBtnClick();
     EXPECT_TEXT_EQ(
         "中山 1R:ﾚｰｽ情報データ取得エラー： 取得済みデータより最新のデータがありません。(-1)",
-        form.DownloadLabel.text);
+        form.Status().DownloadLabel.text);
     EXPECT_EQ(std::string::npos, LogText().find("【エラー】"));
     EXPECT_EQ(0, f.ui.BeepCount());
     EXPECT_EQ(0, f.jvLink.CallCount("JVClose"));
@@ -92,7 +93,7 @@ TEST_F(LiveFetchTest, AFailingRaceOfTheAutomaticFetchDoesNotStopTheNext) {
 
 TEST_F(LiveFetchTest, AServiceThatNeverFinishesDownloadingIsGivenUpAndReported) {
     TMainForm& form = f.LoadedFirstDay();
-    form.RealTimeMaxWaitMs = 30;
+    MainFormProbe::SetRealTimeMaxWait(form, 30);
     for (int i = 0; i < 100000; ++i)
         f.jvLink.QueueCode(-3);
     form.MiningBtnClick();
@@ -103,7 +104,7 @@ TEST_F(LiveFetchTest, AServiceThatNeverFinishesDownloadingIsGivenUpAndReported) 
 TEST_F(LiveFetchTest, ALeftOverCancelStopsReadersOnlyUntilTheDownloadDialogCloses) {
     TMainForm& form = f.LoadedFirstDay();
     form.DatListClick(0);
-    form.DownloadCancelFlag = true;
+    MainFormProbe::LeaveCancelSet(form);
     f.jvLink.QueueRecord(OddsRecord(1));
     form.SokuhoOddsBtnClick();
     EXPECT_EQ(0, f.jvLink.CallCount("JVRead"));
@@ -125,29 +126,29 @@ TEST_F(LiveFetchTest, ChangeFetchFailureBeepsWithoutALogLine) {
 TEST_F(LiveFetchTest, TodaysLoadStartsTheTimersAndTheOddsSwitch) {
     TMainForm& form = f.Started();
     form.DateListChange(0);
-    EXPECT_TRUE(form.AutoOddsChecked);
-    EXPECT_TRUE(form.AutoOddsTimer.enabled);
-    EXPECT_TRUE(form.ChangeTimer.enabled);
-    EXPECT_EQ(300000, form.ChangeTimer.intervalMs);
-    EXPECT_TRUE(form.Quiet.change);
+    EXPECT_TRUE(form.Status().AutoOddsChecked);
+    EXPECT_TRUE(form.Timers().AutoOddsTimer.enabled);
+    EXPECT_TRUE(form.Timers().ChangeTimer.enabled);
+    EXPECT_EQ(300000, form.Timers().ChangeTimer.intervalMs);
+    EXPECT_TRUE(MainFormProbe::Quiet(form).change);
     form.ChangeTimerTick();
-    EXPECT_FALSE(form.Quiet.change);
+    EXPECT_FALSE(MainFormProbe::Quiet(form).change);
 }
 
-TEST_F(LiveFetchTest, IntervalsFromTheSettingsAreKeptWithinADay) {
+TEST_F(LiveFetchTest, IntervalsFromTheSettingsAreHeldToTheirRanges) {
     TMainForm& form = f.Started();
-    form.Settings().WriteInteger("Time", "AutoRdataGet", 40000);
-    form.Settings().WriteInteger("Henko", "GetInterval", 40000);
+    MainFormProbe::Settings(form).WriteInteger("Time", "AutoRdataGet", 40000);  // 59 at most
+    MainFormProbe::Settings(form).WriteInteger("Henko", "GetInterval", 40000);  // a day at most
     form.DateListChange(0);
-    EXPECT_EQ(86400000, form.ResultsTimer.intervalMs);
-    EXPECT_EQ(86400000, form.ChangeTimer.intervalMs);
-    EXPECT_TRUE(form.ResultsTimer.enabled);
+    EXPECT_EQ(59 * 60000, form.Timers().ResultsTimer.intervalMs);
+    EXPECT_EQ(86400000, form.Timers().ChangeTimer.intervalMs);
+    EXPECT_TRUE(form.Timers().ResultsTimer.enabled);
 }
 
 TEST_F(LiveFetchTest, NoTimedFetchRunsOnceTheDownloadDialogLeavesNoDayChosen) {
     TMainForm& form = f.LoadedFirstDay();
     form.AfterDownload();
-    EXPECT_EQ("", form.DateText);
+    EXPECT_EQ("", form.DayList().DateText);
     f.clock.Set({2024, 1, 6, 9, 50, 0});  // the first race's fetch minute
     form.AutoOddsTimerTick();
     form.ResultsTimerTick();
@@ -164,8 +165,8 @@ TEST(OddsSwitch, RefusesWithoutTheCurrentDaysLatestCards) {
     form.DateListChange(0);
     form.AutoOddsCheckClick(true);
     EXPECT_TEXT_EQ("本日のﾃﾞｰﾀを読み込んでください。", f.ui.Messages().back());
-    EXPECT_FALSE(form.AutoOddsChecked);
-    EXPECT_FALSE(form.AutoOddsTimer.enabled);
+    EXPECT_FALSE(form.Status().AutoOddsChecked);
+    EXPECT_FALSE(form.Timers().AutoOddsTimer.enabled);
 
     test::MainFormFixture g({2024, 1, 6, 9, 0, 0});
     auto early = test::MakeDay("20240106", {"06"});
@@ -177,7 +178,7 @@ TEST(OddsSwitch, RefusesWithoutTheCurrentDaysLatestCards) {
         "出走表データが最新でありません。JVデータ取得ボタンよりデータを取得してからオッズを取得して"
         "ください。",
         g.ui.Messages().back());
-    EXPECT_FALSE(stale.AutoOddsTimer.enabled);
+    EXPECT_FALSE(stale.Timers().AutoOddsTimer.enabled);
 }
 
 }  // namespace

@@ -42,22 +42,21 @@ TEST_F(NestedRequests, TimersAndButtonsInsideADownloadLeaveItsRequestAlone) {
         form.SokuhoOddsBtnClick();
         inside = false;
     };
-    TGetDataForm download(f.jvLink, form.Store(), form.Settings(), form.Log(), f.ui, f.clock,
-                          form.DownloadCancelFlag);
+    TGetDataForm download = form.DownloadDialog();
     download.FormCreate();
     download.StartClick();
     EXPECT_TRUE(download.Summary().completed);
     EXPECT_EQ(2, download.Summary().recordsStored);
     EXPECT_EQ(0, f.jvLink.CallCount("JVRTOpen"));
     EXPECT_EQ(1, f.jvLink.CallCount("JVClose"));
-    EXPECT_TEXT_EQ(ServiceBusyText(), form.DownloadLabel.text) << "the pressed button says why";
+    EXPECT_TEXT_EQ(ServiceBusyText(), form.Status().DownloadLabel.text)
+        << "the pressed button says why";
 }
 
 TEST_F(NestedRequests, AButtonOrADownloadInsideAFetchIsRefusedWithABeep) {
     TMainForm& form = f.LoadedFirstDay();
     f.jvLink.QueueRecord(test::RaceRecord({"20240106", "06", 1}));
-    TGetDataForm download(f.jvLink, form.Store(), form.Settings(), form.Log(), f.ui, f.clock,
-                          form.DownloadCancelFlag);
+    TGetDataForm download = form.DownloadDialog();
     download.FormCreate();
     bool pressed = false;
     f.ui.onProcessEvents = [&] {
@@ -84,8 +83,7 @@ TEST_F(NestedRequests, OddsDueDuringADownloadAreFetchedAfterItEnds) {
     f.clock.Set({2024, 1, 6, ToInt(due.substr(0, 2)), ToInt(due.substr(2, 2)), 0});
     QueueDownload();
     f.ui.onProcessEvents = [&] { form.AutoOddsTimerTick(); };
-    TGetDataForm download(f.jvLink, form.Store(), form.Settings(), form.Log(), f.ui, f.clock,
-                          form.DownloadCancelFlag);
+    TGetDataForm download = form.DownloadDialog();
     download.FormCreate();
     download.StartClick();
     ASSERT_TRUE(download.Summary().completed);

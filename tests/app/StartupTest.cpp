@@ -40,8 +40,9 @@ TEST(Startup, FirstStartMakesTheFoldersAndTheLogAndPlacesTheWindowAtItsDefaults)
     EXPECT_EQ(10, p.left);
     EXPECT_EQ(900, p.width);
     EXPECT_EQ(600, p.height);
-    // Without installer records nothing is written to the settings.
-    EXPECT_FALSE(FileExists(f.Path("kagiroi.ini")));
+    // Without installer records the settings only gain the program's own time-series folder.
+    EXPECT_EQ("[Dir]\r\njikeiretu=" + f.Path("Jikeiretu") + "\r\n",
+              ReadWholeFile(f.Path("kagiroi.ini")).value_or(""));
 }
 
 TEST(Startup, WindowPlacementSurvivesARestart) {
@@ -80,7 +81,8 @@ TEST(Startup, BlankFolderSettingCountsAsEmptyAndABlankRecordWritesNothing) {
     f.registry.Set(kViewerKey, "Inno Setup: App Path", "   ");
     f.Started();
     EXPECT_EQ("/opt/p", settings.ReadString("Dir", "HibariTohyo2", ""));
-    EXPECT_EQ("", settings.ReadString("Dir", "jikeiretu", ""));
+    // No viewer: the time-series import reads the program's own history.
+    EXPECT_EQ(f.Path("Jikeiretu"), settings.ReadString("Dir", "jikeiretu", ""));
 }
 
 TEST(Startup, AWorkingFolderThatCannotBeMadeStopsTheStartUp) {
@@ -99,7 +101,7 @@ TEST(Startup, HelpOpensTheManualOrSaysItIsMissing) {
     EXPECT_TEXT_EQ("使用解説書[Kagiroi.pdf]が見つかりません。", f.ui.Messages()[0]);
     EXPECT_EQ(1, f.ui.BeepCount());
     // Beside the program file when the program folder has none, the program folder's first.
-    form.ProgramFileFolder = f.Path("bin");
+    form.SetProgramFileFolder(f.Path("bin"));
     ASSERT_TRUE(MakeDirectory(f.Path("bin"), nullptr));
     WriteFileAtomic(f.Path("bin/Kagiroi.pdf"), "%PDF");
     form.HelpClick();

@@ -11,6 +11,7 @@
 #include "platform/Sjis.h"
 #include "records/LossLedger.h"
 #include "support/DayBuilder.h"
+#include "support/MainFormProbe.h"
 #include "support/RecordBuilder.h"
 
 #include <gtest/gtest.h>
@@ -45,12 +46,14 @@ TEST_F(UnreadableFilesTest, ASettingsWriteLeavesTheFileAndIsReportedWithTheFileN
     TMainForm& form = main.Started();
     std::string ini = main.Path("kagiroi.ini");
     Unreadable(ini, "[Time]\r\nAutoOzGet=7\r\n");
-    EXPECT_FALSE(form.Settings().WriteString("JvDataGet", "LastTime", "2024/01/06 09:00:00"));
+    EXPECT_FALSE(
+        MainFormProbe::Settings(form).WriteString("JvDataGet", "LastTime", "2024/01/06 09:00:00"));
     ClearReadFailuresForTesting();
 
     EXPECT_EQ("[Time]\r\nAutoOzGet=7\r\n", ReadWholeFile(ini).value());
-    EXPECT_TRUE(Holds(form.DownloadLabel.text, ini)) << SjisToUtf8(form.DownloadLabel.text);
-    EXPECT_TRUE(Holds(form.DownloadLabel.text, "アクセスが拒否されました"));
+    EXPECT_TRUE(Holds(form.Status().DownloadLabel.text, ini))
+        << SjisToUtf8(form.Status().DownloadLabel.text);
+    EXPECT_TRUE(Holds(form.Status().DownloadLabel.text, "アクセスが拒否されました"));
     EXPECT_EQ(1, form.FileFailures());
     // The log keeps the system's own words beside the program's.
     std::string log = ReadWholeFile(main.Path("ErrorLog.txt")).value();
@@ -84,7 +87,8 @@ TEST_F(UnreadableFilesTest, AnOddsFetchLeavesTheOddsFileAndTellsTheRecordsWereNo
     ClearReadFailuresForTesting();
 
     EXPECT_EQ(before, ReadWholeFile(OddsFile()).value());
-    EXPECT_TRUE(Holds(form.DownloadLabel.text, OddsFile())) << SjisToUtf8(form.DownloadLabel.text);
+    EXPECT_TRUE(Holds(form.Status().DownloadLabel.text, OddsFile()))
+        << SjisToUtf8(form.Status().DownloadLabel.text);
     EXPECT_TRUE(Holds(ReadWholeFile(main.Path("ErrorLog.txt")).value(), OddsFile()));
 }
 
@@ -94,7 +98,7 @@ TEST_F(UnreadableFilesTest, RecordsPendingAtExitThatCannotBeStoredAreLogged) {
         std::string error;
         ASSERT_TRUE(form.FormCreate(&error)) << error;
         Unreadable(OddsFile(), Odds(1));
-        form.Store().Store(Odds(2), StoreRoute::RealTime);
+        MainFormProbe::Store(form).Store(Odds(2), StoreRoute::RealTime);
     }
     ClearReadFailuresForTesting();
     EXPECT_TRUE(Holds(ReadWholeFile(main.Path("ErrorLog.txt")).value(), OddsFile()));

@@ -11,52 +11,56 @@
 namespace kagiroi::test {
 namespace {
 
-// Columns of the index table: 単オッズ and ﾏｲﾆﾝｸﾞ.
-constexpr int kWinOddsColumn = 6;
-constexpr int kMiningColumn = 14;
+// The 単オッズ column of the index table.
+constexpr size_t kWinOddsColumn = 6;
 
-bool ColumnIsBlank(const TextGrid& grid, int col) {
-    for (int r = 1; r < grid.RowCount(); ++r)
-        if (!IsBlank(grid.Cell(col, r))) return false;
+bool ColumnIsBlank(const Rows& rows, size_t col) {
+    for (size_t r = 1; r < rows.size(); ++r)
+        if (col < rows[r].size() && !IsBlank(rows[r][col])) return false;
     return true;
 }
 
 class CliFetchTest : public CliTest {
   protected:
     void SetUp() override { UseDownloadedDays(); }
-    // Today's race at list item `item` as the window shows it from the stored files.
-    std::unique_ptr<InProcessForm> TodayOn(int item) {
-        auto f = std::make_unique<InProcessForm>(home.Path());
-        f->SelectRace(kToday, item);
-        return f;
+    // A table of today's race `race` as the program shows it from the stored files.
+    Rows TodayTable(const std::string& race, const std::string& table) {
+        CliRun run = Run({"race", kToday, race, "--table", table});
+        EXPECT_EQ(0, run.status) << run.err;
+        return OutputRows(run.out);
     }
 };
 
 TEST_F(CliFetchTest, OddsOfARaceStillToRunAreStoredAndShown) {
-    const TextGrid before = TodayOn(11)->form.StringGrid26;
-    ASSERT_TRUE(ColumnIsBlank(before, kWinOddsColumn)) << "the download brings no odds for today";
-
+    ASSERT_TRUE(ColumnIsBlank(TodayTable("12", "index"), kWinOddsColumn))
+        << "the download brings no odds for today";
     CliRun run = Run({"fetch", "odds", kToday, "12"});
     ASSERT_EQ(0, run.status) << run.err;
-    auto f = TodayOn(11);
-    EXPECT_FALSE(ColumnIsBlank(f->form.StringGrid26, kWinOddsColumn));
-    ExpectSameRows(Utf8Rows(f->form.StringGrid26), OutputRows(run.out), "index after odds");
-    EXPECT_GT(f->form.Bets.Table(BetType::Trio).RowCount(), 2) << "the odds make a net";
+    Rows index = OutputRows(run.out);
+    ASSERT_EQ(17u, index.size());
+    EXPECT_EQ(
+        Cells(SjisToUtf8(" 1\t 2\tウララキング　　　　　　　　　　　　\tｾﾝ 7\t村上澪　\t58.0\t"
+                         " 16.6\t 5\t 11.6\t\t  2.4\t 5\t 23.2\t 5\t1.59.05\t 3\t　\t　\t     ")),
+        index[2]);
+    EXPECT_EQ(index, TodayTable("12", "index")) << "the odds were stored";
+    EXPECT_GT(TodayTable("12", "trio").size(), 2u) << "the odds make a net";
 }
 
 TEST_F(CliFetchTest, ResultsOfTheRacesThatHaveRun) {
-    ASSERT_TRUE(IsBlank(TodayOn(0)->ResultsRows()[1][1]));
+    ASSERT_EQ("", TodayTable("1", "results").at(1).at(1));
     CliRun run = Run({"fetch", "results", kToday, "1"});
     ASSERT_EQ(0, run.status) << run.err;
-    auto f = TodayOn(0);
-    ExpectSameRows(f->ResultsRows(), OutputRows(run.out), "results of race 1");
-    EXPECT_FALSE(IsBlank(f->form.ResultsPage[0].rows[0].result)) << "the first race has run";
+    Rows rows = OutputRows(run.out);
+    ASSERT_EQ(37u, rows.size());
+    EXPECT_EQ(Cells(SjisToUtf8("単勝\t14\t 9\t    1810")), rows[1]) << "the first race has run";
+    EXPECT_EQ(Cells(SjisToUtf8("複勝\t 4\t 1\t     160")), rows[5]);
+    EXPECT_EQ(rows, TodayTable("1", "results"));
 
     // The last race posts in the afternoon: no result yet.
     CliRun later = Run({"fetch", "results", kToday, "12"});
     ASSERT_EQ(0, later.status) << later.err;
-    Rows rows = OutputRows(later.out);
-    ASSERT_GT(rows.size(), 1u);
+    rows = OutputRows(later.out);
+    ASSERT_EQ(37u, rows.size());
     for (size_t r = 1; r < rows.size(); ++r)
         EXPECT_EQ((std::vector<std::string>{rows[r][0], "", "", ""}), rows[r]) << "row " << r;
 }
@@ -66,11 +70,14 @@ TEST_F(CliFetchTest, MiningPredictionsAreStoredAndShownInTheIndexTable) {
     ASSERT_FALSE(FileExists(miningFile));
     CliRun run = Run({"fetch", "mining", kToday, "5"});
     ASSERT_EQ(0, run.status) << run.err;
-    EXPECT_TRUE(FileExists(miningFile));
-    auto f = TodayOn(4);
-    EXPECT_FALSE(IsBlank(f->form.Book()[4].DMCopy)) << "the race has its mining record";
-    EXPECT_FALSE(ColumnIsBlank(f->form.StringGrid26, kMiningColumn));
-    ExpectSameRows(Utf8Rows(f->form.StringGrid26), OutputRows(run.out), "index after mining");
+    EXPECT_FALSE(ReadWholeFile(miningFile).value_or("").empty());
+    Rows index = OutputRows(run.out);
+    ASSERT_EQ(14u, index.size());
+    EXPECT_EQ(Cells(SjisToUtf8(
+                  " 2\t 2\tルリロード　　　　　　　　　　　　　\t牡 3\t森田俊　\t57.0\t"
+                  "     \t　\t     \t\t     \t　\t     \t     \t1.40.41\t 4\t　\t　\t     ")),
+              index[2]);
+    EXPECT_EQ(index, TodayTable("5", "index")) << "the predictions were stored";
 }
 
 TEST_F(CliFetchTest, ChangesAreStoredAndTheCardShown) {
@@ -78,8 +85,11 @@ TEST_F(CliFetchTest, ChangesAreStoredAndTheCardShown) {
     CliRun run = Run({"fetch", "changes", kToday});
     ASSERT_EQ(0, run.status) << run.err;
     EXPECT_FALSE(ListFiles(home / "CHG").empty());
-    auto f = TodayOn(0);
-    ExpectSameRows(f->HeaderRows(), OutputRows(run.out), "header after changes");
+    std::vector<std::string> header = OutputLines(run.out);
+    ASSERT_EQ(7u, header.size()) << run.out;
+    EXPECT_EQ(SjisToUtf8("中山1R"), header[0]);
+    EXPECT_EQ(0u, header[1].find(SjisToUtf8("2024年01月10日(水)中山01回03日01R   09.50発走")))
+        << header[1];
 }
 
 TEST_F(CliFetchTest, AFailedFetchIsRefusedWithTheWindowsMessage) {
@@ -119,13 +129,19 @@ TEST_F(CliDemoTest, DownloadsAndPrintsTheNextRaceWithItsStakes) {
     EXPECT_TRUE(std::regex_match(lines[0], std::regex(R"(files: [1-9]\d*, .*)"))) << lines[0];
     EXPECT_EQ("", lines[1]);
 
-    InProcessForm f(home.Path());
-    f.LoadDay(kToday);
-    ASSERT_TRUE(f.form.NextRaceClick()) << "races are still to run at 11:00";
-    EXPECT_GT(f.form.Bets.Table(BetType::Trio).RowCount(), 2) << "its odds were fetched";
-    Rows printed = OutputRows(run.out);
-    printed.erase(printed.begin(), printed.begin() + 2);
-    ExpectSameRows(f.RacePrint(), printed, "demo race");
+    // At 11:00 the next race is 中山 4R (11.20), its odds fetched and its stakes allocated.
+    std::vector<Rows> blocks = OutputBlocks(run.out);
+    ASSERT_EQ(6u, blocks.size());
+    ASSERT_EQ(7u, blocks[1].size());
+    EXPECT_EQ(Cells(SjisToUtf8("中山4R")), blocks[1][0]);
+    EXPECT_EQ(Cells(SjisToUtf8("2024年01月10日(水)中山01回03日04R   11.20発走  　　")),
+              blocks[1][1]);
+    EXPECT_EQ(11u, blocks[2].size()) << "ten runners";
+    EXPECT_EQ(22u, blocks[3].size());
+    ExpectSameRows(OutputRows(SjisToUtf8("券種\t買い点数\t投票金額\t予想回収率\t回収金額\n"
+                                         "３連複\t 21\t  4400\t  645.3\t\n"
+                                         "３連単\t126\t 13800\t 1177.2\t\n")),
+                   blocks[5], "totals");
 
     CliRun again = Run({"demo"});
     EXPECT_EQ(0, again.status) << "nothing new to download is no failure";

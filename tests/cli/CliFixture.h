@@ -29,18 +29,6 @@ class InProcessForm {
 
     // Loads DAY ("yyyy-mm-dd") from the date list; fails the test when the list lacks it.
     void LoadDay(const std::string& day);
-    // Loads DAY and clicks on race list item `item`.
-    void SelectRace(const std::string& day, int item);
-    // The race of list item `item` as "CC-RR".
-    std::string CourseRace(int item) const;
-
-    // The texts of a default race print: header, marks, both tables and the totals.
-    Rows RacePrint() const;
-    Rows HeaderRows() const;
-    Rows TotalsRows() const;
-    Rows ResultsRows() const;
-    // The row of ticket number `number` in a ticket table; -1 when there is none.
-    int TicketRow(BetType type, int number) const;
 
     FakeUi ui;
     FakeClock clock{kCliNowTime};

@@ -12,117 +12,177 @@
 namespace kagiroi::test {
 namespace {
 
+// The first race of the settled Sunday, 中山 1R, as the demo's fixed clock makes it: axis 5 and
+// seven partners give 21 trio and 3 x 7 x 6 = 126 trifecta tickets.
+const char* const kRace1Header =
+    "中山1R\n"
+    "2024年01月07日(日)中山01回02日01R   09.50発走  曇　芝:良　ダ:良\n"
+    "　　　　　　　　　　　　　　　　　　　　　　　　　　　　　　\n"
+    "18頭[入線:18頭] 1600ﾒｰﾄﾙ ﾀﾞｰﾄ 右回り() 　　  サラ系３歳　　　 (混合)[指定]　　　　　　\n"
+    "馬齢 3歳未勝利\n"
+    "【本 賞 金】1着:   55000/2着:   22000/3着:   13750/4着:    8250/5着:    5500\n"
+    "【付加賞金】1着:        /2着:        /3着:        　　　　　　　　(単位：百円)\n";
+// Proportional stakes of 3000 yen: the 14.0 favourite takes 700, a payout of 9800 against the
+// 4100 staked in all.
+const char* const kRace1Totals =
+    "券種\t買い点数\t投票金額\t予想回収率\t回収金額\n"
+    "３連複\t 21\t  4100\t  514.1\t\n"
+    "３連単\t126\t 12900\t  810.4\t\n";
+const char* const kTicketHeader =
+    "消\tNo.\t買い目\tオッズ\t人気\t連人気\t購入額\t回収額\t回収率\t"
+    "出現率1\t出現率2\t出現率3\t結果配当\t結果回収\t結果人気";
+
 class CliRaceTest : public CliTest {
   protected:
     void SetUp() override { UseDownloadedDays(); }
-
-    // The past day's race at list item `item` as the window shows it after the run.
-    std::unique_ptr<InProcessForm> WindowOn(int item) {
-        auto f = std::make_unique<InProcessForm>(home.Path());
-        f->SelectRace(kPastDay, item);
-        return f;
+    std::string Table(const std::string& race, const std::string& table) {
+        CliRun run = Run({"race", kPastDay, race, "--table", table});
+        EXPECT_EQ(0, run.status) << race << " " << table << ": " << run.err;
+        return run.out;
     }
-    std::string ListNumber(int item) { return Format("%d", item + 1); }
 };
 
-TEST_F(CliRaceTest, TheDefaultPrintIsTheSelectedRaceOfTheWindow) {
+// The printed rows against expected Shift_JIS text.
+void ExpectPrinted(const std::string& sjisExpected, const std::string& printed,
+                   const std::string& what) {
+    ExpectSameRows(OutputRows(SjisToUtf8(sjisExpected)), OutputRows(printed), what);
+}
+
+// The first cells of the rows of a ticket table whose strike cell says 消.
+std::vector<std::string> StruckTickets(const Rows& rows) {
+    std::vector<std::string> struck;
+    for (size_t r = 1; r < rows.size(); ++r)
+        if (rows[r].size() > 6 && rows[r][0] == SjisToUtf8("消")) {
+            struck.push_back(rows[r][1]);
+            EXPECT_EQ("", rows[r][6]) << "a struck ticket has no stake";
+        }
+    return struck;
+}
+
+TEST_F(CliRaceTest, TheDefaultPrintIsHeaderMarksTicketTablesAndTotals) {
     CliRun run = Run({"race", kPastDay, "1"});
     ASSERT_EQ(0, run.status) << run.err;
     EXPECT_EQ("", run.err);
-    auto f = WindowOn(0);
-    const TextGrid& trio = f->form.Bets.Table(BetType::Trio);
-    ASSERT_GT(trio.RowCount(), 2) << "the final odds make a net";
-    ASSERT_FALSE(IsBlank(trio.Cell(3, 1)));
-    ExpectSameRows(f->RacePrint(), OutputRows(run.out), "race print");
+    std::vector<Rows> blocks = OutputBlocks(run.out);
+    ASSERT_EQ(5u, blocks.size());
+    ExpectSameRows(OutputRows(SjisToUtf8(kRace1Header)), blocks[0], "header");
+    ExpectSameRows(OutputRows(SjisToUtf8(kRace1Totals)), blocks[4], "totals");
+    EXPECT_EQ(19u, blocks[1].size()) << "18 runners in the marks";
+    EXPECT_EQ(22u, blocks[2].size());
+    EXPECT_EQ(127u, blocks[3].size());
+    const std::vector<std::pair<int, std::string>> marks = {
+        {1, " 1\t 1\tルリブレイブ　　　　　　　　　　　　\t\t"},
+        {2, " 1\t 2\tカグラジョイ　　　　　　　　　　　　\t\tν"},
+        {5, " 3\t 5\tホシボーイ　　　　　　　　　　　　　\tν\t"}};
+    for (const auto& [row, line] : marks)
+        EXPECT_EQ(Cells(SjisToUtf8(line)), blocks[1][static_cast<size_t>(row)]) << row;
+    const std::vector<std::pair<int, std::string>> trio = {
+        {0, kTicketHeader},
+        {1, "\t 1\t 2- 5- 6\t  156.4\t 47\t 6- 2- 8\t   100\t  15640\t  381.5\t\t\t\t\t\t"},
+        {14, "\t14\t 5- 8-13\t   14.0\t  1\t 2- 1- 3\t   700\t   9800\t  239.0\t\t\t\t\t\t"},
+        {21, "\t21\t 5-13-14\t  132.6\t 43\t 2- 3- 9\t   100\t  13260\t  323.4\t\t\t\t\t\t"}};
+    for (const auto& [row, line] : trio)
+        EXPECT_EQ(Cells(SjisToUtf8(line)), blocks[2][static_cast<size_t>(row)]) << row;
+    EXPECT_EQ(Cells(SjisToUtf8("\t126\t14-13- 5\t   919.1\t290\t 9- 3- 2\t   100\t  91910\t  "
+                               "712.5\t\t\t\t\t\t")),
+              blocks[3][126]);
 }
 
-TEST_F(CliRaceTest, EachTableIsTheWindowsOwn) {
-    const int item = 2;
-    auto f = WindowOn(item);
-    const std::vector<std::pair<std::string, Rows>> tables = {
-        {"index", Utf8Rows(f->form.StringGrid26)},
-        {"marks", Utf8Rows(f->form.StringGrid7)},
-        {"trio", Utf8Rows(f->form.Bets.Table(BetType::Trio))},
-        {"trifecta", Utf8Rows(f->form.Bets.Table(BetType::Trifecta))},
-        {"results", f->ResultsRows()},
-        {"header", f->HeaderRows()},
-        {"totals", f->TotalsRows()},
-    };
-    for (const auto& [name, expected] : tables) {
-        CliRun run = Run({"race", kPastDay, ListNumber(item), "--table", name});
-        ASSERT_EQ(0, run.status) << name << ": " << run.err;
-        ExpectSameRows(expected, OutputRows(run.out), name);
-    }
-    // A settled race: its results and the placings in the index table are there to compare.
-    EXPECT_FALSE(IsBlank(f->form.ResultsPage[0].rows[0].result));
-    EXPECT_FALSE(IsBlank(f->form.Bets.Totals(BetType::Trio).stake.text));
+TEST_F(CliRaceTest, EachTableAloneIsItsPartOfThePrintOrItsOwn) {
+    std::vector<Rows> print = OutputBlocks(Run({"race", kPastDay, "3"}).out);
+    ASSERT_EQ(5u, print.size());
+    const std::vector<std::pair<std::string, size_t>> parts = {
+        {"header", 0}, {"marks", 1}, {"trio", 2}, {"trifecta", 3}, {"totals", 4}};
+    for (const auto& [name, block] : parts)
+        ExpectSameRows(print[block], OutputRows(Table("3", name)), name);
+    ExpectPrinted(
+        "券種\t買い点数\t投票金額\t予想回収率\t回収金額\n"
+        "３連複\t 21\t  3900\t 2189.9\t\n"
+        "３連単\t126\t 12600\t 2356.3\t\n",
+        Table("3", "totals"), "totals of 3R");
+
+    // A settled race: 16 won at 12th favourite, 2 and 3 followed.
+    Rows results = OutputRows(Table("3", "results"));
+    ASSERT_EQ(37u, results.size());
+    const std::vector<std::pair<size_t, std::string>> paid = {
+        {0, "券種\t結果\t人気\t配当"},
+        {1, "単勝\t16\t12\t    3180"},
+        {2, "単勝\t\t\t"},
+        {5, "複勝\t 2\t14\t    1060"},
+        {9, "枠連\t 1- 8\t31\t   27770"},
+        {15, "ﾜｲﾄﾞ\t 2- 3\t100\t   15430"},
+        {28, "三連複\t 2- 3-16\t572\t  648510"},
+        {31, "三連単\t16- 2- 3\t3426\t 3671480"}};
+    for (const auto& [row, line] : paid)
+        EXPECT_EQ(Cells(SjisToUtf8(line)), results[row]) << row;
+
+    Rows index = OutputRows(Table("1", "index"));
+    ASSERT_EQ(19u, index.size());
+    EXPECT_EQ(19u, index[0].size());
+    EXPECT_EQ(Cells(SjisToUtf8(
+                  " 1\t 2\tカグラジョイ　　　　　　　　　　　　\t牝 3\t加藤純　\t55.0\t 14.1\t"
+                  " 6\t 15.2\t\t  2.8\t 6\t 24.9\t 5\t1.40.58\t10\t 2\t 6\t 14.1")),
+              index[2]);
 }
 
 TEST_F(CliRaceTest, ARaceIsNamedByItsListNumberOrByCourseAndRaceNumber) {
-    InProcessForm f(home.Path());
-    f.LoadDay(kPastDay);
-    int count = static_cast<int>(f.form.RaceList.size());
-    ASSERT_GT(count, 12) << "two racecourses race on the day";
-    for (int item : {0, 13, count - 1}) {
-        std::string courseRace = f.CourseRace(item);
-        CliRun byNumber = Run({"race", kPastDay, ListNumber(item), "--table", "header"});
-        CliRun byCourse = Run({"race", kPastDay, courseRace, "--table", "header"});
-        ASSERT_EQ(0, byNumber.status) << byNumber.err;
-        ASSERT_EQ(0, byCourse.status) << courseRace << ": " << byCourse.err;
-        EXPECT_EQ(byNumber.out, byCourse.out) << courseRace;
-        f.form.DatListClick(item);
-        ExpectSameRows(f.HeaderRows(), OutputRows(byCourse.out), courseRace);
+    // 中山 (06) races are items 1-12, 京都 (08) items 13-24.
+    const std::vector<std::tuple<std::string, std::string, std::string>> races = {
+        {"1", "06-01", "中山1R"}, {"14", "08-02", "京都2R"}, {"24", "08-12", "京都12R"}};
+    for (const auto& [item, courseRace, title] : races) {
+        std::string byNumber = Table(item, "header");
+        EXPECT_EQ(byNumber, Table(courseRace, "header")) << courseRace;
+        EXPECT_EQ(SjisToUtf8(title), OutputLines(byNumber).at(0)) << item;
     }
+    EXPECT_EQ(1, Run({"race", kPastDay, "09-02"}).status) << "小倉 does not race that day";
 }
 
 TEST_F(CliRaceTest, StakeOptionsActAsTheWindowsControls) {
-    CliRun plain = Run({"race", kPastDay, "1"});
     CliRun run =
         Run({"race", kPastDay, "1", "--amount", "12000", "--mode", "equal", "--strike", "2,5"});
     ASSERT_EQ(0, run.status) << run.err;
-
-    auto f = WindowOn(0);
-    f->form.RadioGroup1Click(0);
-    f->form.SaNumEditExC1Change("12000");
-    for (BetType type : {BetType::Trio, BetType::Trifecta})
-        for (int number : {2, 5}) {
-            int row = f->TicketRow(type, number);
-            ASSERT_GT(row, 0) << BetTypeName(type) << " " << number;
-            f->form.TicketTableClick(type, 0, row);
-            EXPECT_TEXT_EQ("消", f->form.Bets.Table(type).Cell(0, row));
-            EXPECT_TRUE(IsBlank(f->form.Bets.Table(type).Cell(6, row))) << "no stake when struck";
-        }
-    ExpectSameRows(f->RacePrint(), OutputRows(run.out), "race with stake options");
-    EXPECT_NE(plain.out, run.out) << "the options changed the stakes";
+    std::vector<Rows> blocks = OutputBlocks(run.out);
+    ASSERT_EQ(5u, blocks.size());
+    // 12000 yen over 19 tickets: 631.6 per ticket rounds up to 700; over 124 up to 100.
+    ExpectSameRows(OutputRows(SjisToUtf8("券種\t買い点数\t投票金額\t予想回収率\t回収金額\n"
+                                         "３連複\t 19\t 13300\t 1025.5\t\n"
+                                         "３連単\t124\t 12400\t  851.0\t\n")),
+                   blocks[4], "totals");
+    EXPECT_EQ(Cells(SjisToUtf8("\t 1\t 2- 5- 6\t  156.4\t 47\t 6- 2- 8\t   700\t 109480\t  823.2"
+                               "\t 18.7\t 45.8\t 12.9\t\t\t")),
+              blocks[2][1]);
+    for (size_t table : {2u, 3u})
+        EXPECT_EQ((std::vector<std::string>{" 2", " 5"}), StruckTickets(blocks[table])) << table;
     EXPECT_EQ(0, SettingsFile(home / "kagiroi.ini").ReadInteger("KaimeSet", "HaibunSet", 1))
         << "the allocation choice is kept as the window keeps it";
 }
 
-TEST_F(CliRaceTest, EachAllocationModeAndAmountGivesTheWindowsStakes) {
-    for (const char* mode : {"proportional", "equal"}) {
-        for (const char* amount : {"500", "30000"}) {
-            CliRun run =
-                Run({"race", kPastDay, "2", "--table", "trio", "--mode", mode, "--amount", amount});
-            ASSERT_EQ(0, run.status) << run.err;
-            auto f = WindowOn(1);
-            f->form.RadioGroup1Click(std::string(mode) == "equal" ? 0 : 1);
-            f->form.SaNumEditExC1Change(amount);
-            ExpectSameRows(Utf8Rows(f->form.Bets.Table(BetType::Trio)), OutputRows(run.out),
-                           std::string(mode) + " " + amount);
-        }
+TEST_F(CliRaceTest, EachAllocationModeAndAmountGivesItsStakes) {
+    // Equal: 500 / 21 tickets rounds up to the minimum 100, 30000 / 21 = 1428.6 up to 1500.
+    const struct {
+        const char* mode;
+        const char* amount;
+        const char* trioTotals;
+    } cases[] = {{"equal", "500", "３連複\t 21\t  2100\t  353.0\t    1290"},
+                 {"equal", "30000", "３連複\t 21\t 31500\t  353.0\t   19350"},
+                 {"proportional", "500", "３連複\t 21\t  2100\t  353.0\t    1290"},
+                 {"proportional", "30000", "３連複\t 21\t 31000\t  158.3\t   46440"}};
+    for (const auto& c : cases) {
+        CliRun run = Run(
+            {"race", kPastDay, "2", "--table", "totals", "--mode", c.mode, "--amount", c.amount});
+        ASSERT_EQ(0, run.status) << run.err;
+        EXPECT_EQ(Cells(SjisToUtf8(c.trioTotals)), OutputRows(run.out).at(1))
+            << c.mode << " " << c.amount;
     }
 }
 
 TEST_F(CliRaceTest, AStrikeInTheChosenTableOnly) {
     CliRun run = Run({"race", kPastDay, "1", "--table", "trifecta", "--strike", "1,3,30"});
     ASSERT_EQ(0, run.status) << run.err;
-    auto f = WindowOn(0);
-    for (int number : {1, 3, 30})
-        f->form.TicketTableClick(BetType::Trifecta, 0, f->TicketRow(BetType::Trifecta, number));
-    ExpectSameRows(Utf8Rows(f->form.Bets.Table(BetType::Trifecta)), OutputRows(run.out),
-                   "trifecta");
-    // The trio table has fewer tickets than 30; striking there too would have been refused.
-    EXPECT_LT(f->TicketRow(BetType::Trio, 30), 0);
+    EXPECT_EQ((std::vector<std::string>{" 1", " 3", "30"}), StruckTickets(OutputRows(run.out)));
+    EXPECT_EQ(127u, OutputLines(run.out).size());
+    CliRun totals = Run({"race", kPastDay, "1", "--table", "totals", "--strike", "1,3,30"});
+    EXPECT_EQ(1, totals.status) << "the trio table has only 21 tickets";
 }
 
 TEST_F(CliRaceTest, AStrikeOfATicketTheTableLacksIsRefused) {
@@ -147,17 +207,9 @@ TEST_F(CliRaceTest, SjisOutputIsTheGridsOwnBytes) {
     CliRun sjis = Run({"race", kPastDay, "1", "--table", "marks", "--sjis"});
     CliRun utf8 = Run({"race", kPastDay, "1", "--table", "marks"});
     ASSERT_EQ(0, sjis.status) << sjis.err;
-    auto f = WindowOn(0);
-    std::string expected;
-    const TextGrid& marks = f->form.StringGrid7;
-    for (int r = 0; r < marks.RowCount(); ++r) {
-        for (int c = 0; c < marks.ColCount(); ++c)
-            expected += (c ? "\t" : "") + marks.Cell(c, r);
-        expected += "\n";
-    }
-    EXPECT_TEXT_EQ(expected, sjis.out);
+    EXPECT_TEXT_EQ("枠\t馬\t馬名\t軸\t相手\n 1\t 1\tルリブレイブ　　　　　　　　　　　　\t\t\n",
+                   sjis.out.substr(0, sjis.out.find('\n', sjis.out.find('\n') + 1) + 1));
     EXPECT_TRUE(IsValidSjis(sjis.out));
-    EXPECT_NE(sjis.out, utf8.out) << "the horse names differ in their encodings";
     EXPECT_EQ(SjisToUtf8(sjis.out), utf8.out);
 }
 
@@ -172,9 +224,10 @@ TEST_F(CliDayLoadTest, AFirstRaceWithoutDataLeavesTheOtherRacesOfTheDay) {
     EXPECT_EQ(0, second.status) << second.err;
     EXPECT_NE(std::string::npos, second.err.find(SjisToUtf8("1レースはデータが不十分です。")))
         << "the load's click on race 1 shows what the window shows";
-    InProcessForm f(home.Path());
-    f.SelectRace("2024-01-06", 1);
-    ExpectSameRows(f.HeaderRows(), OutputRows(second.out), "race 2");
+    std::vector<std::string> header = OutputLines(second.out);
+    ASSERT_EQ(7u, header.size()) << second.out;
+    EXPECT_EQ(SjisToUtf8("中山2R"), header[0]);
+    EXPECT_NE(std::string::npos, header[1].find("2024")) << header[1];
 
     CliRun first = Run({"race", "2024-01-06", "1", "--table", "header"});
     EXPECT_EQ(1, first.status) << "race 1 itself cannot be shown";

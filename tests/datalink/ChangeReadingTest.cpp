@@ -38,7 +38,7 @@ class ChangeReadingTest : public ::testing::Test {
     }
     std::string StoredPostTime(int line) {
         RecordFile file(book->paths.raceFile);
-        return Field(file.Read(line, kRaLength), pos::kRaPostTime, 4);
+        return Field(file.Read(line, kRaLength), 874, 4);
     }
     std::string NewFile() { return ChangeFilePath(folder.Path(), book->day, ".NEW"); }
 
@@ -52,7 +52,7 @@ TEST_F(ChangeReadingTest, ANewerAnnouncementMovesThePostTimeOnceOnly) {
     auto first = ReadChanges(folder.Path(), *book, 10);
     EXPECT_EQ(1, first.racesMoved);
     EXPECT_EQ("1120", StoredPostTime(2));
-    EXPECT_EQ("1120", Field((*book)[2].RaceInfo, pos::kRaPostTime, 4));
+    EXPECT_EQ("1120", Field((*book)[2].RaceInfo, 874, 4));
     EXPECT_EQ("1110", (*book)[2].FetchTimes[0]);
     EXPECT_EQ("1112", (*book)[2].FetchTimes[2]);
     EXPECT_EQ("06011130", ReadChangeStamps(NewFile()).value()[kPostTimeStamp]);
@@ -98,7 +98,7 @@ TEST_F(ChangeReadingTest, AStampsFileOfTheWrongLengthCountsAsEmpty) {
     EXPECT_TRUE(result.postTimesChanged);
     // "0000" moves the stored line but not the loaded race.
     EXPECT_EQ("0000", StoredPostTime(0));
-    EXPECT_EQ("1000", Field((*book)[0].RaceInfo, pos::kRaPostTime, 4));
+    EXPECT_EQ("1000", Field((*book)[0].RaceInfo, 874, 4));
     EXPECT_EQ(5u, ReadChangeStamps(NewFile())->size());
     EXPECT_EQ("06010900", ReadChangeStamps(NewFile()).value()[kPostTimeStamp]);
 }

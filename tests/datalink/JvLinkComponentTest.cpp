@@ -1,7 +1,8 @@
 #include "JvTestReading.h"
-#include "datalink/DemoRecords.h"
-#include "datalink/DemoWorld.h"
 #include "datalink/JvLinkComponent.h"
+#include "demo/DemoJvLink.h"
+#include "demo/DemoRecords.h"
+#include "demo/DemoWorld.h"
 #include "platform/FileSystem.h"
 #include "platform/TextField.h"
 #include "support/FakePorts.h"
@@ -41,7 +42,7 @@ class JvLinkComponentTest : public ::testing::Test {
 };
 
 TEST_F(JvLinkComponentTest, TheDemoServesWhenNothingIsSet) {
-    std::unique_ptr<JvLink> link = CreateJvLinkComponent(settings, clock, nullptr);
+    std::unique_ptr<JvLink> link = CreateJvLinkComponent(settings, clock, nullptr, MakeDemoJvLink);
     EXPECT_TRUE(JvLinkComponentAvailable());
     ASSERT_EQ(0, link->JVInit("KAGIROI"));
     test::JvDownload d = DownloadWith(*link);
@@ -51,10 +52,10 @@ TEST_F(JvLinkComponentTest, TheDemoServesWhenNothingIsSet) {
 }
 
 TEST_F(JvLinkComponentTest, AFolderSettingServesTheFolderFromTheNextOpen) {
-    JvLinkComponent link(settings, clock, nullptr);
+    JvLinkComponent link(settings, MakeDemoJvLink(clock), nullptr);
     ASSERT_EQ(0, link.JVInit("KAGIROI"));
     ASSERT_EQ(0, link.JVRTOpen("0B14", "20240106"));  // the demo is open
-    settings.WriteString(kJvLinkSection, kJvLinkSourceKey, data.Path());
+    settings.WriteString(setting::kDataSource.section, setting::kDataSource.key, data.Path());
     EXPECT_EQ(-202, link.JVRTOpen("0B14", "20240106")) << "the open request stays with the demo";
     std::string record, file;
     EXPECT_EQ(42, link.JVRead(record, 60000, file)) << "a demo weather notice";
@@ -67,18 +68,18 @@ TEST_F(JvLinkComponentTest, AFolderSettingServesTheFolderFromTheNextOpen) {
     ASSERT_NE(nullptr, link.FolderFeed());
     EXPECT_EQ(data.Path(), link.FolderFeed()->Folder());
 
-    settings.WriteString(kJvLinkSection, kJvLinkSourceKey, "Demo");
+    settings.WriteString(setting::kDataSource.section, setting::kDataSource.key, "Demo");
     EXPECT_EQ("demo", link.Source());
     EXPECT_GT(DownloadWith(link).reading.records.size(), 1000u);
 
-    settings.WriteString(kJvLinkSection, kJvLinkSourceKey, data / "missing");
+    settings.WriteString(setting::kDataSource.section, setting::kDataSource.key, data / "missing");
     EXPECT_EQ(-401, DownloadWith(link).openCode);
     EXPECT_EQ(FolderMissingText(data / "missing"), link.FailureText());
 }
 
 TEST_F(JvLinkComponentTest, AFolderFeedIsInitialisedLikeTheDemo) {
-    settings.WriteString(kJvLinkSection, kJvLinkSourceKey, data.Path());
-    JvLinkComponent link(settings, clock, nullptr);
+    settings.WriteString(setting::kDataSource.section, setting::kDataSource.key, data.Path());
+    JvLinkComponent link(settings, MakeDemoJvLink(clock), nullptr);
     EXPECT_EQ(-201, DownloadWith(link).openCode) << "no JVInit yet";
     EXPECT_EQ(-101, link.JVInit(""));
     ASSERT_EQ(0, link.JVInit("KAGIROI"));
@@ -86,30 +87,34 @@ TEST_F(JvLinkComponentTest, AFolderFeedIsInitialisedLikeTheDemo) {
 }
 
 TEST_F(JvLinkComponentTest, TheSettingsDialogChoosesTheSource) {
-    JvLinkComponent link(settings, clock, &dialog);
+    JvLinkComponent link(settings, MakeDemoJvLink(clock), &dialog);
     dialog.answer = data.Path();
     EXPECT_EQ(0, link.JVSetUIProperties());
     ASSERT_EQ(1u, dialog.shown.size());
     EXPECT_EQ("demo", dialog.shown[0]);
-    EXPECT_EQ(data.Path(), settings.ReadString(kJvLinkSection, kJvLinkSourceKey, ""));
+    EXPECT_EQ(data.Path(),
+              settings.ReadString(setting::kDataSource.section, setting::kDataSource.key, ""));
 
     dialog.answer.reset();  // cancelled
     EXPECT_EQ(0, link.JVSetUIProperties());
     EXPECT_EQ(data.Path(), dialog.shown[1]);
-    EXPECT_EQ(data.Path(), settings.ReadString(kJvLinkSection, kJvLinkSourceKey, ""));
+    EXPECT_EQ(data.Path(),
+              settings.ReadString(setting::kDataSource.section, setting::kDataSource.key, ""));
 
     dialog.answer = " demo ";
     EXPECT_EQ(0, link.JVSetUIProperties());
-    EXPECT_EQ("demo", settings.ReadString(kJvLinkSection, kJvLinkSourceKey, ""));
+    EXPECT_EQ("demo",
+              settings.ReadString(setting::kDataSource.section, setting::kDataSource.key, ""));
 
     dialog.answer = data / "missing";
     EXPECT_EQ(-100, link.JVSetUIProperties()) << "a folder that does not exist is refused";
     EXPECT_EQ(FolderMissingText(data / "missing"), link.FailureText());
-    EXPECT_EQ("demo", settings.ReadString(kJvLinkSection, kJvLinkSourceKey, ""));
+    EXPECT_EQ("demo",
+              settings.ReadString(setting::kDataSource.section, setting::kDataSource.key, ""));
 }
 
 TEST_F(JvLinkComponentTest, WithoutADialogTheSettingsStayAsTheyAre) {
-    JvLinkComponent link(settings, clock, nullptr);
+    JvLinkComponent link(settings, MakeDemoJvLink(clock), nullptr);
     EXPECT_EQ(0, link.JVSetUIProperties());
     EXPECT_FALSE(FileExists(settings.Path()));
 }

@@ -110,8 +110,8 @@ TEST(AutoMarking, NoAxisCandidateMarksNothing) {
     EXPECT_EQ(0, marks.axis);
     EXPECT_TRUE(marks.partners.empty());
     for (int r = 1; r <= 16; ++r) {
-        EXPECT_EQ("", grid.Cell(kMarkGridAxisColumn, r));
-        EXPECT_EQ("", grid.Cell(kMarkGridPartnerColumn, r));
+        EXPECT_EQ("", grid.Cell(markcol::kAxis, r));
+        EXPECT_EQ("", grid.Cell(markcol::kPartner, r));
     }
 }
 
@@ -140,19 +140,19 @@ TEST(AutoMarking, WritesTheMarksAndKeepsWhatTheGridHeld) {
     race.Win(5, 1.8, 1).Win(1, 3.4, 5);
     TextGrid grid(5, 17);
     SetUpMarkGrid(grid);
-    grid.SetCell(kMarkGridAxisColumn, 12, kMark);  // a mark already there is not cleared
+    grid.SetCell(markcol::kAxis, 12, kMark);  // a mark already there is not cleared
     AutoMarks marks = MarkAxisAndPartners(race.Slot(), StandardOddsForTests, grid);
     EXPECT_EQ(5, marks.axis);
     EXPECT_EQ(7u, marks.partners.size());
-    EXPECT_EQ(kMark, grid.Cell(kMarkGridAxisColumn, 5));
-    EXPECT_EQ(kMark, grid.Cell(kMarkGridAxisColumn, 12));
+    EXPECT_EQ(kMark, grid.Cell(markcol::kAxis, 5));
+    EXPECT_EQ(kMark, grid.Cell(markcol::kAxis, 12));
     int partnerMarks = 0;
     for (int r = 1; r <= 16; ++r)
-        if (grid.Cell(kMarkGridPartnerColumn, r) == kMark) ++partnerMarks;
+        if (grid.Cell(markcol::kPartner, r) == kMark) ++partnerMarks;
     EXPECT_EQ(7, partnerMarks);
     for (int partner : marks.partners)
-        EXPECT_EQ(kMark, grid.Cell(kMarkGridPartnerColumn, partner));
-    EXPECT_EQ("", grid.Cell(kMarkGridPartnerColumn, 5));
+        EXPECT_EQ(kMark, grid.Cell(markcol::kPartner, partner));
+    EXPECT_EQ("", grid.Cell(markcol::kPartner, 5));
 }
 
 }  // namespace

@@ -25,9 +25,9 @@ TextGrid MarkGridFor(int horses, const Marks& marks) {
     TextGrid grid(5, horses + 1);
     SetUpMarkGrid(grid);
     for (int a : marks.axis)
-        grid.SetCell(kMarkGridAxisColumn, a, kMark);
+        grid.SetCell(markcol::kAxis, a, kMark);
     for (int p : marks.partners)
-        grid.SetCell(kMarkGridPartnerColumn, p, kMark);
+        grid.SetCell(markcol::kPartner, p, kMark);
     return grid;
 }
 
@@ -266,12 +266,12 @@ TEST(MarkGrid, ClickingAMarkTwiceRestoresItAndTheTables) {
     TextGrid grid = MarkGridFor(12, {{5}, {2, 9, 11}});
     Extracted before, after;
     ExtractNet(race.Slot(), grid, before.board, before.indexDirections);
-    EXPECT_TRUE(ToggleMark(grid, kMarkGridPartnerColumn, 9));
-    EXPECT_EQ("", grid.Cell(kMarkGridPartnerColumn, 9));
+    EXPECT_TRUE(ToggleMark(grid, markcol::kPartner, 9));
+    EXPECT_EQ("", grid.Cell(markcol::kPartner, 9));
     ExtractNet(race.Slot(), grid, after.board, after.indexDirections);
     EXPECT_EQ(6u, Combinations(after.board.Table(BetType::Trifecta)).size());
-    EXPECT_TRUE(ToggleMark(grid, kMarkGridPartnerColumn, 9));
-    EXPECT_EQ(kMark, grid.Cell(kMarkGridPartnerColumn, 9));
+    EXPECT_TRUE(ToggleMark(grid, markcol::kPartner, 9));
+    EXPECT_EQ(kMark, grid.Cell(markcol::kPartner, 9));
     ExtractNet(race.Slot(), grid, after.board, after.indexDirections);
     for (BetType type : {BetType::Trio, BetType::Trifecta})
         EXPECT_EQ(TableRows(before.board.Table(type)), TableRows(after.board.Table(type)));
@@ -279,15 +279,15 @@ TEST(MarkGrid, ClickingAMarkTwiceRestoresItAndTheTables) {
 
 TEST(MarkGrid, OnlyDataCellsOfTheMarkColumnsToggle) {
     TextGrid grid = MarkGridFor(10, {});
-    EXPECT_FALSE(ToggleMark(grid, kMarkGridAxisColumn, 0));  // header
+    EXPECT_FALSE(ToggleMark(grid, markcol::kAxis, 0));  // header
     EXPECT_FALSE(ToggleMark(grid, 2, 4));
-    EXPECT_FALSE(ToggleMark(grid, kMarkGridAxisColumn, 11));  // below the last row
-    EXPECT_TEXT_EQ("軸", grid.Cell(kMarkGridAxisColumn, 0));
-    grid.SetCell(kMarkGridAxisColumn, 4, " ");  // blank after trimming counts as empty
-    EXPECT_TRUE(ToggleMark(grid, kMarkGridAxisColumn, 4));
-    EXPECT_EQ(kMark, grid.Cell(kMarkGridAxisColumn, 4));
-    EXPECT_EQ(CursorShape::Hand, MarkGridCursor(grid, kMarkGridPartnerColumn, 1));
-    EXPECT_EQ(CursorShape::Arrow, MarkGridCursor(grid, kMarkGridPartnerColumn, 0));
+    EXPECT_FALSE(ToggleMark(grid, markcol::kAxis, 11));  // below the last row
+    EXPECT_TEXT_EQ("軸", grid.Cell(markcol::kAxis, 0));
+    grid.SetCell(markcol::kAxis, 4, " ");  // blank after trimming counts as empty
+    EXPECT_TRUE(ToggleMark(grid, markcol::kAxis, 4));
+    EXPECT_EQ(kMark, grid.Cell(markcol::kAxis, 4));
+    EXPECT_EQ(CursorShape::Hand, MarkGridCursor(grid, markcol::kPartner, 1));
+    EXPECT_EQ(CursorShape::Arrow, MarkGridCursor(grid, markcol::kPartner, 0));
     EXPECT_EQ(CursorShape::Arrow, MarkGridCursor(grid, 1, 3));
 }
 
@@ -310,13 +310,13 @@ TEST(MarkGrid, HeadersWidthsAndColours) {
     }
     EXPECT_EQ(colors::kInfoBackground, MarkGridCellStyle(grid, 1, 3).background);
     // A mark is bold in its own colour; an empty mark cell is plain.
-    grid.SetCell(kMarkGridAxisColumn, 3, kMark);
-    grid.SetCell(kMarkGridPartnerColumn, 5, kMark);
-    EXPECT_TRUE(MarkGridCellStyle(grid, kMarkGridAxisColumn, 3).bold);
-    EXPECT_EQ(colors::kRed, MarkGridCellStyle(grid, kMarkGridAxisColumn, 3).text);
-    EXPECT_TRUE(MarkGridCellStyle(grid, kMarkGridPartnerColumn, 5).bold);
-    EXPECT_NE(colors::kBlack, MarkGridCellStyle(grid, kMarkGridPartnerColumn, 5).text);
-    EXPECT_FALSE(MarkGridCellStyle(grid, kMarkGridAxisColumn, 5).bold);
+    grid.SetCell(markcol::kAxis, 3, kMark);
+    grid.SetCell(markcol::kPartner, 5, kMark);
+    EXPECT_TRUE(MarkGridCellStyle(grid, markcol::kAxis, 3).bold);
+    EXPECT_EQ(colors::kRed, MarkGridCellStyle(grid, markcol::kAxis, 3).text);
+    EXPECT_TRUE(MarkGridCellStyle(grid, markcol::kPartner, 5).bold);
+    EXPECT_NE(colors::kBlack, MarkGridCellStyle(grid, markcol::kPartner, 5).text);
+    EXPECT_FALSE(MarkGridCellStyle(grid, markcol::kAxis, 5).bold);
     EXPECT_EQ(colors::kWhite, MarkGridCellStyle(grid, 4, 3).background);
     EXPECT_EQ(CellAlign::Left, MarkGridCellStyle(grid, 2, 3).align);
     EXPECT_EQ(CellAlign::Center, MarkGridCellStyle(grid, 3, 3).align);

@@ -1,5 +1,6 @@
 #include "app/ui/AnalysisPage.h"
 
+#include "platform/SettingsTable.h"
 #include "widgets/Fonts.h"
 #include "widgets/TextConversion.h"
 
@@ -17,10 +18,6 @@
 namespace kagiroi {
 
 namespace {
-
-// Where the height of the horse grid above the ticket tables is kept, in pixels.
-const char* const kSplitSection = "Layout";
-const char* const kSplitKey = "AnalysisSplit";
 
 QLabel* ValueLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -41,7 +38,7 @@ void Show(QLabel* label, const Label& state) {
 
 AnalysisPage::AnalysisPage(TMainForm& form, QWidget* parent) : QWidget(parent), form_(form) {
     markGrid_ = new TextGridView(this);
-    markGrid_->SetGrid(&form_.StringGrid7);
+    markGrid_->SetGrid(&form_.RaceCard().StringGrid7);
     markGrid_->SetStyleFunction([this](int c, int r) { return form_.StringGrid7Style(c, r); });
     markGrid_->SetCursorFunction([this](int c, int r) { return form_.StringGrid7Cursor(c, r); });
     markGrid_->setMinimumWidth(290);
@@ -57,7 +54,7 @@ AnalysisPage::AnalysisPage(TMainForm& form, QWidget* parent) : QWidget(parent), 
                         QStringLiteral("3連単"));
     connect(ticketTabs_, &QTabWidget::currentChanged, this, [this](int index) {
         if (refreshing_) return;
-        form_.ActiveTicketTab = index == 1 ? TicketTab::Trifecta : TicketTab::Trio;
+        form_.PageControl2Change(index == 1 ? TicketTab::Trifecta : TicketTab::Trio);
         Changed();
     });
 
@@ -69,9 +66,8 @@ AnalysisPage::AnalysisPage(TMainForm& form, QWidget* parent) : QWidget(parent), 
     split_->addWidget(ticketTabs_);
     saveSplit_.setSingleShot(true);
     saveSplit_.setInterval(500);
-    connect(&saveSplit_, &QTimer::timeout, this, [this] {
-        form_.Settings().WriteInteger(kSplitSection, kSplitKey, split_->sizes().value(0));
-    });
+    connect(&saveSplit_, &QTimer::timeout, this,
+            [this] { form_.AnalysisSplitMoved(split_->sizes().value(0)); });
     connect(split_, &QSplitter::splitterMoved, this, [this] { saveSplit_.start(); });
 
     // The figures and the stake panel scroll rather than grow the window on a small screen.
@@ -157,7 +153,7 @@ QWidget* AnalysisPage::BuildFigures() {
 QWidget* AnalysisPage::BuildTicketTab(BetType type, TextGridView*& view, QLabel* totals[4]) {
     auto* page = new QWidget(this);
     view = new TextGridView(page);
-    view->SetGrid(&form_.Bets.Table(type));
+    view->SetGrid(&form_.Betting().Bets.Table(type));
     view->SetStyleFunction(
         [this, type](int c, int r) { return form_.TicketTableStyle(type, c, r); });
     view->SetCursorFunction(
@@ -236,7 +232,7 @@ void AnalysisPage::showEvent(QShowEvent* event) {
     // Placed once the page has its height: the stored split, else half and half.
     splitPlaced_ = true;
     int total = split_->height();
-    int top = form_.Settings().ReadInteger(kSplitSection, kSplitKey, total / 2);
+    int top = form_.AnalysisSplit(total / 2);
     top = std::clamp(top, 40, std::max(40, total - 40));
     split_->setSizes({top, total - top});
 }
@@ -251,9 +247,9 @@ void AnalysisPage::Refresh() {
     markGrid_->Refresh();
     trioTable_->Refresh();
     trifectaTable_->Refresh();
-    ticketTabs_->setCurrentIndex(form_.ActiveTicketTab == TicketTab::Trifecta ? 1 : 0);
-    const BetTotals* totals[2] = {&form_.Bets.Totals(BetType::Trio),
-                                  &form_.Bets.Totals(BetType::Trifecta)};
+    ticketTabs_->setCurrentIndex(form_.Betting().ActiveTicketTab == TicketTab::Trifecta ? 1 : 0);
+    const BetTotals* totals[2] = {&form_.Betting().Bets.Totals(BetType::Trio),
+                                  &form_.Betting().Bets.Totals(BetType::Trifecta)};
     QLabel** labels[2] = {trioTotals_, trifectaTotals_};
     for (int t = 0; t < 2; ++t) {
         Show(labels[t][0], totals[t]->count);
@@ -261,22 +257,23 @@ void AnalysisPage::Refresh() {
         Show(labels[t][2], totals[t]->rate);
         Show(labels[t][3], totals[t]->payback);
     }
-    const FavouriteTexts& f = form_.Favourites;
+    const FavouriteTexts& f = form_.RaceCard().Favourites;
     oddsTime_->setText(ToQString(f.TFWtimeLabel));
     trioFavourite_->setText(ToQString(f.SRF1NinLabel));
     trioNth_->setText(ToQString(f.SRF100NinLabel));
     trifectaFavourite_->setText(ToQString(f.SRT1NinLabel));
     trifectaNth_->setText(ToQString(f.SRT100NinLabel));
     spread_->setText(ToQString(f.HensaLabel));
-    const std::string* marks[4] = {&form_.Marks.strong1, &form_.Marks.strong2, &form_.Marks.strong3,
-                                   &form_.Marks.strongE};
+    const std::string* marks[4] = {&form_.RaceCard().Marks.strong1, &form_.RaceCard().Marks.strong2,
+                                   &form_.RaceCard().Marks.strong3,
+                                   &form_.RaceCard().Marks.strongE};
     for (int i = 0; i < 4; ++i)
         marks_[i]->setText(ToQString(*marks[i]));
-    spin1_->setValue(form_.SpinEdit1);
-    spin2_->setValue(form_.SpinEdit2);
-    equal_->setChecked(form_.RadioGroup1 == 0);
-    proportional_->setChecked(form_.RadioGroup1 != 0);
-    QString amount = ToQString(form_.SaNumEditExC1);
+    spin1_->setValue(form_.RaceCard().SpinEdit1);
+    spin2_->setValue(form_.RaceCard().SpinEdit2);
+    equal_->setChecked(form_.Betting().RadioGroup1 == 0);
+    proportional_->setChecked(form_.Betting().RadioGroup1 != 0);
+    QString amount = ToQString(form_.Betting().SaNumEditExC1);
     if (amount_->text() != amount) amount_->setText(amount);
     refreshing_ = false;
 }

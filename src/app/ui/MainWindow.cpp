@@ -10,6 +10,7 @@
 #include "datalink/ui/GetDataDialog.h"
 #include "mail/TMailSetForm.h"
 #include "mail/ui/MailSetDialog.h"
+#include "odds/ui/OddsChartView.h"
 #include "selection/ui/RaceMoyoDialog.h"
 #include "widgets/Fonts.h"
 #include "widgets/QtPorts.h"
@@ -59,18 +60,20 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
     setGeometry(p.left, p.top, p.width, p.height);
     form_.AttachMail(uiThread_);
     ConnectTimers();
-    form_.Changed = [this] { ScheduleRefresh(); };
+    form_.OnChanged([this] { ScheduleRefresh(); });
     Refresh();
 }
 
 MainWindow::~MainWindow() {
-    form_.Changed = nullptr;
+    form_.OnChanged(nullptr);
 }
 
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     file->addAction(QStringLiteral("1日分の全オッズを一括取得(&O)"), this,
                     [this] { Run([this] { form_.N1O1Click(); }); });
+    file->addAction(QStringLiteral("時系列オッズより取得(&T)"), this,
+                    [this] { Run([this] { form_.T1Click(); }); });
     file->addSeparator();
     file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
 
@@ -91,9 +94,33 @@ void MainWindow::BuildMenus() {
                                       [this] { Run([this] { form_.ToggleDelivery(); }); });
     deliveryAction_->setCheckable(true);
 
+    BuildVerificationMenu();
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->addAction(QStringLiteral("使用解説書(&C)"), this, [this] { form_.HelpClick(); });
     help->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), this, &MainWindow::ShowVersion);
+}
+
+// What the program's tickets would have won on the loaded day: each command replays every race
+// as a click on it, with the progress dialog naming the race (and day) it is on.
+void MainWindow::BuildVerificationMenu() {
+    verificationMenu_ = menuBar()->addMenu(QStringLiteral("検証(&V)"));
+    QMenu* menu = verificationMenu_;
+    menu->addAction(QStringLiteral("集計"), this,
+                    [this] { Run([this] { form_.TallyDayClick(); }); });
+    menu->addAction(QStringLiteral("検証"), this,
+                    [this] { Run([this] { form_.VerifyDayClick(); }); });
+    menu->addAction(QStringLiteral("的中"), this,
+                    [this] { Run([this] { form_.ReportHitsClick(0); }); });
+    menu->addAction(QStringLiteral("穴的中"), this,
+                    [this] { Run([this] { form_.ReportHitsClick(5000); }); });
+    QMenu* statistics = menu->addMenu(QStringLiteral("平均以下頭数"));
+    statistics->addAction(QStringLiteral("単日分"), this,
+                          [this] { Run([this] { form_.ExportDayStatisticsClick(); }); });
+    statistics->addAction(QStringLiteral("年単位"), this,
+                          [this] { Run([this] { form_.ExportYearStatisticsClick(); }); });
+    // The vote file (投票ファイル出力) and the backtest (バックテスト...) are added below these,
+    // after a separator, to verificationMenu_.
 }
 
 void MainWindow::BuildToolBar() {
@@ -170,7 +197,7 @@ QWidget* MainWindow::BuildRaceCardPage() {
     indexTable_ = new TextGridView(page);
     indexTable_->setObjectName(QStringLiteral("StringGrid26"));
     indexTable_->SetRowHeight(15);
-    indexTable_->SetGrid(&form_.StringGrid26);
+    indexTable_->SetGrid(&form_.RaceCard().StringGrid26);
     indexTable_->SetStyleFunction([this](int c, int r) { return form_.StringGrid26Style(c, r); });
     indexTable_->SetCursorFunction([this](int c, int r) { return form_.StringGrid26Cursor(c, r); });
     connect(indexTable_, &TextGridView::CellPressed, this,
@@ -200,6 +227,10 @@ QWidget* MainWindow::BuildRaceArea() {
     resultsScroll->setWidgetResizable(true);
     resultsScroll->setFrameShape(QFrame::NoFrame);
     pages_->addTab(resultsScroll, QStringLiteral("結果"));
+    oddsChart_ = new OddsChartView(pages_);
+    pages_->addTab(oddsChart_, QStringLiteral("オッズ推移"));
+    // The chart reads the race's time-series file: only when it is looked at.
+    connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::Refresh);
     connect(analysis_, &AnalysisPage::StateChanged, this, &MainWindow::Refresh);
     guidance_ = new QLabel(area);
     guidance_->setObjectName(QStringLiteral("Guidance"));
@@ -234,15 +265,15 @@ void MainWindow::ConnectTimers() {
 }
 
 void MainWindow::OpenMailSettings() {
-    TMailSetForm state(form_.Settings(), ui_, uiThread_, form_.Ports().clock);
+    TMailSetForm state = form_.MailSettingsDialog(uiThread_);
     state.OpenMailSettings();
     MailSetDialog dialog(state, this);
     dialog.exec();
 }
 
 void MainWindow::ScheduleRefresh() {
-    if (form_.Progress.visible) {
-        progress_->Refresh(form_.Progress);
+    if (form_.Status().Progress.visible) {
+        progress_->Refresh(form_.Status().Progress);
         return;
     }
     if (refreshPending_) return;
@@ -263,7 +294,7 @@ void MainWindow::SyncTimer(QTimer& timer, const TimerState& state) {
 
 void MainWindow::RefreshDateList() {
     QSignalBlocker block(dateBox_);
-    QStringList items = ToQStringList(form_.DateList);
+    QStringList items = ToQStringList(form_.DayList().DateList);
     QStringList current;
     for (int i = 0; i < dateBox_->count(); ++i)
         current << dateBox_->itemText(i);
@@ -271,12 +302,12 @@ void MainWindow::RefreshDateList() {
         dateBox_->clear();
         dateBox_->addItems(items);
     }
-    dateBox_->setCurrentIndex(form_.DateIndex);
+    dateBox_->setCurrentIndex(form_.DayList().DateIndex);
 }
 
 void MainWindow::RefreshRaceList() {
     QSignalBlocker block(raceList_);
-    QStringList items = ToQStringList(form_.RaceList);
+    QStringList items = ToQStringList(form_.DayList().RaceList);
     QStringList current;
     for (int i = 0; i < raceList_->count(); ++i)
         current << raceList_->item(i)->text();
@@ -284,48 +315,49 @@ void MainWindow::RefreshRaceList() {
         raceList_->clear();
         raceList_->addItems(items);
     }
-    raceList_->setCurrentRow(form_.RaceListIndex);
+    raceList_->setCurrentRow(form_.DayList().SelectedRace);
 }
 
 void MainWindow::RefreshClock() {
-    clockLabel_->setText(ToQString(form_.ClockLabel.text));
-    remainingLabel_->setVisible(form_.RemainingTimeLabel.visible);
-    remainingLabel_->setText(ToQString(form_.RemainingTimeLabel.text));
+    clockLabel_->setText(ToQString(form_.Status().ClockLabel.text));
+    remainingLabel_->setVisible(form_.Status().RemainingTimeLabel.visible);
+    remainingLabel_->setText(ToQString(form_.Status().RemainingTimeLabel.text));
 }
 
 void MainWindow::Refresh() {
     if (refreshing_) return;
     refreshing_ = true;
-    progress_->Refresh(form_.Progress);
+    progress_->Refresh(form_.Status().Progress);
     RefreshDateList();
     RefreshRaceList();
-    downloadLabel_->setText(ToQString(form_.DownloadLabel.text));
-    raceListPanel_->setVisible(form_.RaceListPanelVisible);
+    downloadLabel_->setText(ToQString(form_.Status().DownloadLabel.text));
+    raceListPanel_->setVisible(form_.Status().RaceListPanelVisible);
     QString guidance = ToQString(form_.GuidanceText());
     guidance_->setText(guidance);
     guidance_->setVisible(!guidance.isEmpty());
-    header_->setVisible(form_.RacePagesVisible);
-    pages_->setVisible(form_.RacePagesVisible);
-    if (form_.RacePagesVisible) {
+    header_->setVisible(form_.Status().RacePagesVisible);
+    pages_->setVisible(form_.Status().RacePagesVisible);
+    if (form_.Status().RacePagesVisible) {
         header_->Refresh(form_);
         indexTable_->Refresh();
         analysis_->Refresh();
         results_->Refresh(form_);
+        if (pages_->currentWidget() == oddsChart_)
+            oddsChart_->SetMovement(form_.SelectedOddsMovement());
     }
     RefreshClock();
-    SyncTimer(clockTimer_, form_.ClockTimer);
-    SyncTimer(countdownTimer_, form_.CountdownTimer);
-    SyncTimer(autoOddsTimer_, form_.AutoOddsTimer);
-    SyncTimer(resultsTimer_, form_.ResultsTimer);
-    SyncTimer(changeTimer_, form_.ChangeTimer);
-    SyncTimer(deliverTimer_, form_.DeliverTimer);
+    SyncTimer(clockTimer_, form_.Timers().ClockTimer);
+    SyncTimer(countdownTimer_, form_.Timers().CountdownTimer);
+    SyncTimer(autoOddsTimer_, form_.Timers().AutoOddsTimer);
+    SyncTimer(resultsTimer_, form_.Timers().ResultsTimer);
+    SyncTimer(changeTimer_, form_.Timers().ChangeTimer);
+    SyncTimer(deliverTimer_, form_.Timers().DeliverTimer);
     deliveryAction_->setChecked(form_.DeliveryChecked());
     refreshing_ = false;
 }
 
 void MainWindow::OpenDownloadDialog() {
-    TGetDataForm download(form_.DataService(), form_.Store(), form_.Settings(), form_.Log(), ui_,
-                          form_.Ports().clock, form_.DownloadCancelFlag);
+    TGetDataForm download = form_.DownloadDialog();
     download.FormCreate();
     GetDataDialog dialog(download, this);
     dialog.exec();
@@ -334,7 +366,7 @@ void MainWindow::OpenDownloadDialog() {
 }
 
 void MainWindow::OpenFetchTimeDialog() {
-    TOzGetTimeForm times(form_.Settings());
+    TOzGetTimeForm times = form_.FetchTimeDialog();
     OzGetTimeDialog dialog(times, this);
     dialog.exec();
 }

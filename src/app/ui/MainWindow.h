@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -22,6 +23,7 @@ class ProgressDialog;
 class RaceHeaderPanel;
 class RaceMoyoDialog;
 class ResultsPageView;
+class OddsChartView;
 class TextGridView;
 
 // The main window: paints the TMainForm state and forwards clicks, keys and timer ticks to its
@@ -43,6 +45,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void BuildMenus();
+    void BuildVerificationMenu();  // 検証(&V)
     void BuildToolBar();
     QWidget* BuildRaceListPanel();
     QWidget* BuildRaceArea();
@@ -80,9 +83,11 @@ class MainWindow : public QMainWindow {
     TextGridView* indexTable_ = nullptr;
     AnalysisPage* analysis_ = nullptr;
     ResultsPageView* results_ = nullptr;
+    OddsChartView* oddsChart_ = nullptr;
     QLabel* clockLabel_ = nullptr;
     QLabel* remainingLabel_ = nullptr;
     ProgressDialog* progress_ = nullptr;
+    QMenu* verificationMenu_ = nullptr;  // 検証(&V): the reports, the vote file, the backtest
     std::unique_ptr<RaceMoyoDialog> raceMoyo_;
 
     QTimer clockTimer_, countdownTimer_, autoOddsTimer_, resultsTimer_, changeTimer_;

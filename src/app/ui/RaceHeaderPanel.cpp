@@ -46,7 +46,7 @@ RaceHeaderPanel::RaceHeaderPanel(QWidget* parent) : QFrame(parent) {
 }
 
 void RaceHeaderPanel::Refresh(const TMainForm& form) {
-    const RaceHeaderTexts& h = form.Header;
+    const RaceHeaderTexts& h = form.RaceCard().Header;
     QString text = Css(colors::kInfoText);
     setStyleSheet(QStringLiteral("#Panel3 { background: %1; } QLabel { color: %2; }")
                       .arg(Css(h.panelColor), text));

@@ -33,8 +33,8 @@ ResultsPageView::ResultsPageView(QWidget* parent) : QWidget(parent) {
 }
 
 void ResultsPageView::Refresh(const TMainForm& form) {
-    for (size_t g = 0; g < labels_.size() && g < form.ResultsPage.size(); ++g) {
-        const auto& rows = form.ResultsPage[g].rows;
+    for (size_t g = 0; g < labels_.size() && g < form.RaceCard().ResultsPage.size(); ++g) {
+        const auto& rows = form.RaceCard().ResultsPage[g].rows;
         for (size_t e = 0; e < labels_[g].size(); ++e) {
             PayoutRowTexts texts = e < rows.size() ? rows[e] : PayoutRowTexts{};
             labels_[g][e][0]->setText(ToQString(texts.result));

@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 #include "platform/TextField.h"
 #include "stakes/PluginCsv.h"
+#include "support/MainFormProbe.h"
 #include "widgets/QtPorts.h"
 #include "widgets/TextConversion.h"
 #include "widgets/TextGridView.h"
@@ -45,7 +46,9 @@ bool IsGarbled(const QString& text) {
     bool ascii = std::all_of(sjis.begin(), sjis.end(),
                              [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (ascii) return false;
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: bytes that end inside a sequence are an error, not a wait for more (the
+    // Shift_JIS bytes of ﾒｰﾙ設定 begin like UTF-8 but end in a lead byte).
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString decoded = utf8(QByteArray::fromStdString(sjis));
     return !utf8.hasError();
 }
@@ -138,7 +141,8 @@ class DemoDayWindowTest : public ::testing::Test {
         auto* races = Find<QListWidget>([](QListWidget*) { return true; });
         for (int item = 0; item < races->count(); ++item) {
             emit races->itemClicked(races->item(item));
-            if (form().Bets.Table(BetType::Trifecta).RowCount() - 1 == tickets) return item;
+            if (form().Betting().Bets.Table(BetType::Trifecta).RowCount() - 1 == tickets)
+                return item;
         }
         return -1;
     }
@@ -199,20 +203,21 @@ TEST_F(DemoDayWindowTest, AfterARaceWithoutDataNothingActsOnTheRaceStillShown) {
     std::string plugin = PluginFolder();
     auto* races = Find<QListWidget>([](QListWidget*) { return true; });
     int other = (shown + 1) % races->count();
-    form().Book()[other].RunnerInfo[1].clear();
+    MainFormProbe::Book(form())[other].RunnerInfo[1].clear();
     emit races->itemClicked(races->item(other));
     int raceNumber = ToInt(Field(form().Book()[other].RaceInfo, pos::kRaceNumber, 2));
     EXPECT_EQ(QStringLiteral("%1レースはデータが不十分です。").arg(raceNumber),
               ToQString(demo.ui.Messages().back()));
 
     for (BetType type : {BetType::Trio, BetType::Trifecta})
-        EXPECT_TRUE(IsBlank(form().Bets.Table(type).Cell(2, 1))) << static_cast<int>(type);
+        EXPECT_TRUE(IsBlank(form().Betting().Bets.Table(type).Cell(2, 1)))
+            << static_cast<int>(type);
     EXPECT_EQ(QStringList(8, QString()), TotalsShown());
     std::string amountBefore = form().Book()[other].RaceAmount;
     TypeAmount(QStringLiteral("5000"));
     form().StringGrid7MouseDown(3, 1);
     Button(QStringLiteral("Hibari2投票"))->click();
-    EXPECT_TRUE(IsBlank(form().Bets.Table(BetType::Trio).Cell(6, 1)));
+    EXPECT_TRUE(IsBlank(form().Betting().Bets.Table(BetType::Trio).Cell(6, 1)));
     EXPECT_EQ(amountBefore, form().Book()[other].RaceAmount);
     EXPECT_EQ(QStringLiteral("レースデータを読み込んでください。"),
               ToQString(demo.ui.Messages().back()));
@@ -227,7 +232,7 @@ TEST_F(DemoDayWindowTest, AnAmountBelowOneHundredLeavesNothingStakedAndNothingTo
         TypeAmount(QStringLiteral("12600"));
         TypeAmount(amount);
         for (BetType type : {BetType::Trio, BetType::Trifecta}) {
-            const TextGrid& table = form().Bets.Table(type);
+            const TextGrid& table = form().Betting().Bets.Table(type);
             for (int r = 1; r < table.RowCount(); ++r)
                 ASSERT_TRUE(IsBlank(table.Cell(6, r))) << amount.toStdString() << " row " << r;
         }
@@ -245,10 +250,10 @@ TEST_F(DemoDayWindowTest, TheVoteConfirmationShowsTheTicketsAndTheTotalStake) {
     PluginFolder();
     Button(QStringLiteral("均等"))->click();
     TypeAmount(QStringLiteral("12600"));
-    form().ActiveTicketTab = TicketTab::Trifecta;
+    form().PageControl2Change(TicketTab::Trifecta);
     demo.ui.AnswerNext(false);
     EXPECT_EQ(VoteOutcome::Declined, form().TohyoCSVBtnClick());
-    QString race = ToQString(form().RaceList[static_cast<size_t>(item)]);
+    QString race = ToQString(form().DayList().RaceList[static_cast<size_t>(item)]);
     EXPECT_EQ(QStringLiteral("[%1:３連単]に投票します。実行してよろしいですか？\r\n"
                              "（126点　合計 12,600円）")
                   .arg(race),
@@ -261,9 +266,9 @@ TEST_F(DemoDayWindowTest, AUserLocaleWithADecimalCommaChangesNoNumberOfTheCore) 
         GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/setup.sh makes it)";
     ASSERT_GE(ClickRaceWithTrifectaNet(126), 0);
     TypeAmount(QStringLiteral("12600"));
-    const TextGrid& table = form().Bets.Table(BetType::Trifecta);
+    const TextGrid& table = form().Betting().Bets.Table(BetType::Trifecta);
     std::string odds = table.Cell(3, 1), share = table.Cell(8, 1);
-    std::string rate = form().Bets.Totals(BetType::Trifecta).rate.text;
+    std::string rate = form().Betting().Bets.Totals(BetType::Trifecta).rate.text;
     form().RaceMoyoForm().SetValue(0, 2.5);
     form().RaceMoyoSaveClick();
     auto ini = ReadWholeFile(demo.Path("kagiroi.ini"));
@@ -280,11 +285,11 @@ TEST_F(DemoDayWindowTest, AUserLocaleWithADecimalCommaChangesNoNumberOfTheCore) 
 TEST_F(DemoDayWindowTest, SortingTheTrifectaNetOrdersNumbersAsNumbers) {
     ASSERT_GE(ClickRaceWithTrifectaNet(126), 0);
     TypeAmount(QStringLiteral("999999"));  // payouts wider than their field
-    form().ActiveTicketTab = TicketTab::Trifecta;
+    form().PageControl2Change(TicketTab::Trifecta);
     window->Refresh();
     TextGridView* view = TicketView(QStringLiteral("3連単"));
     ASSERT_NE(nullptr, view);
-    const TextGrid& table = form().Bets.Table(BetType::Trifecta);
+    const TextGrid& table = form().Betting().Bets.Table(BetType::Trifecta);
     auto column = [&](int c) {
         std::vector<std::string> cells;
         for (int r = 1; r < table.RowCount(); ++r)

@@ -1,0 +1,172 @@
+#include "app/ReportRunner.h"
+
+#include "app/TMainForm.h"
+#include "platform/FileSystem.h"
+#include "platform/TextField.h"
+#include "platform/TextLines.h"
+#include "records/DayReports.h"
+#include "records/ReportText.h"
+#include "records/StatisticsExport.h"
+
+namespace kagiroi {
+
+namespace {
+
+constexpr const char* kReportFolder = "HPupload";
+constexpr const char* kStatisticsFolder = "CSV";
+constexpr const char* kRunningListName = "Manbaken.txt";
+
+}  // namespace
+
+ReportRunner::ReportRunner(TMainForm& form) : form_(form), host_(form), replay_(host_) {}
+
+ReplaySummary TMainForm::ReplayLoadedDay(const RaceVisitor& visit) {
+    return reports_->ReplayLoadedDay(visit);
+}
+
+ReplaySummary TMainForm::ReplayDays(const std::vector<int>& dateIndexes, const RaceVisitor& visit) {
+    return reports_->ReplayDays(dateIndexes, visit);
+}
+
+ReportOutcome TMainForm::TallyDayClick() {
+    return reports_->TallyDay();
+}
+ReportOutcome TMainForm::VerifyDayClick() {
+    return reports_->VerifyDay();
+}
+ReportOutcome TMainForm::ReportHitsClick(long long threshold) {
+    return reports_->ReportHits(threshold);
+}
+ReportOutcome TMainForm::ExportDayStatisticsClick() {
+    return reports_->ExportDayStatistics();
+}
+ReportOutcome TMainForm::ExportYearStatisticsClick() {
+    return reports_->ExportYearStatistics();
+}
+
+std::optional<ReportRunner::DayContext> ReportRunner::Context() const {
+    if (host_.ChosenDate() < 0) return std::nullopt;
+    DayContext context;
+    context.headingDate = HeadingDate(form_.RaceCard().Header.Label1);
+    context.heading = DayHeading(context.headingDate, DayVenues(form_.Book()));
+    context.stamp = DayStamp(form_.Book(), form_.DayList().DateText);
+    if (context.stamp.empty()) return std::nullopt;
+    return context;
+}
+
+std::string ReportRunner::ReportPath(const std::string& folder, const std::string& name) const {
+    return JoinPath(JoinPath(form_.ProgramFolder(), folder), name);
+}
+
+void ReportRunner::Fail(const std::string& message, ReportOutcome& outcome) {
+    outcome.failure = message;
+    form_.ports_.ui.Beep(BeepSound::Warning);
+    form_.ports_.ui.ShowMessage(message);
+}
+
+bool ReportRunner::Save(const std::string& path, const std::vector<std::string>& lines,
+                        ReportOutcome& outcome) {
+    FileError error;
+    if (!MakeDirectories(FolderOf(path), &error) ||
+        !WriteFileAtomic(path, ReportText(lines), &error)) {
+        FileFailure failure = DescribeFailure(path + " に書き込めませんでした", error);
+        form_.ReportFileFailure(failure);
+        Fail(failure.shown, outcome);
+        return false;
+    }
+    outcome.written.push_back(path);
+    return true;
+}
+
+void ReportRunner::Publish(const std::string& path, const std::vector<std::string>& lines,
+                           bool copy) {
+    form_.ports_.shell.OpenDocument(path);
+    if (copy) form_.ports_.clipboard.SetText(ReportText(lines));
+}
+
+ReportOutcome ReportRunner::SaveDayReport(const RaceVisitor& visit, const LinesOf& finish,
+                                          const std::string& path, bool copy) {
+    ReportOutcome outcome;
+    outcome.ran = true;
+    outcome.replay = replay_.ReplayLoadedDay(visit);
+    outcome.lines = finish();
+    if (Save(path, outcome.lines, outcome)) Publish(path, outcome.lines, copy);
+    return outcome;
+}
+
+ReportOutcome ReportRunner::TallyDay() {
+    auto context = Context();
+    if (!context) return {};
+    TallyReport report(context->heading);
+    return SaveDayReport([&](const ReplayedRace& race) { report.AddRace(race.bets); },
+                         [&] { return report.Lines(); },
+                         ReportPath(kReportFolder, "Kaishu" + context->stamp + ".txt"), true);
+}
+
+ReportOutcome ReportRunner::VerifyDay() {
+    auto context = Context();
+    if (!context) return {};
+    VerifyReport report(form_.Betting().RadioGroup1 == 0, context->headingDate);
+    return SaveDayReport([&](const ReplayedRace& race) { report.AddRace(race); },
+                         [&] { return report.Lines(); },
+                         ReportPath(kReportFolder, "Kaishu" + context->stamp + ".txt"), true);
+}
+
+ReportOutcome ReportRunner::ReportHits(long long threshold) {
+    ReportOutcome outcome;
+    auto context = Context();
+    if (!context) return outcome;
+    outcome.ran = true;
+    std::string listPath = ReportPath(kReportFolder, kRunningListName);
+    FileContents list = ReadFileContents(listPath);
+    std::vector<std::string> running;
+    if (list.status == ReadStatus::Read) running = SplitLines(list.data);
+    if (list.status == ReadStatus::Missing)
+        running.push_back(HitReport::RunningListStart(context->heading));
+    HitReport report(threshold, std::move(running));
+    outcome.replay =
+        replay_.ReplayLoadedDay([&](const ReplayedRace& race) { report.AddRace(race); });
+    outcome.lines = report.Lines();
+    if (!report.WorthSaving()) return outcome;
+    std::string path = ReportPath(kReportFolder, "MR" + context->stamp + ".txt");
+    if (!Save(path, outcome.lines, outcome)) return outcome;
+    Publish(path, outcome.lines, true);
+    // A list that is there but cannot be read is kept: the day's hits alone would replace it.
+    if (list.status == ReadStatus::Failed) {
+        FileFailure failure =
+            DescribeFailure(listPath + " を読めないため、追記しませんでした", list.error);
+        form_.ReportFileFailure(failure);
+        Fail(failure.shown, outcome);
+        return outcome;
+    }
+    Save(listPath, report.RunningList(), outcome);
+    return outcome;
+}
+
+ReportOutcome ReportRunner::ExportDayStatistics() {
+    auto context = Context();
+    if (!context) return {};
+    std::vector<std::string> lines{StatisticsHeader()};
+    return SaveDayReport([&](const ReplayedRace& race) { lines.push_back(StatisticsLine(race)); },
+                         [&] { return lines; },
+                         ReportPath(kStatisticsFolder, "KG" + context->stamp + ".csv"), false);
+}
+
+ReportOutcome ReportRunner::ExportYearStatistics() {
+    ReportOutcome outcome;
+    auto context = Context();
+    if (!context) return outcome;
+    std::string year = form_.DayList().DateText.substr(0, 4);
+    if (!IsDigits(year)) return outcome;
+    if (!form_.ports_.ui.AskYesNo(YearExportQuestion(year))) return outcome;
+    outcome.ran = true;
+    outcome.lines = {StatisticsHeader()};
+    outcome.replay = replay_.ReplayDays(
+        DatesOfYear(form_.DayList().DateList, year),
+        [&](const ReplayedRace& race) { outcome.lines.push_back(StatisticsLine(race)); });
+    std::string path = ReportPath(kStatisticsFolder, "KG" + year + ".csv");
+    if (Save(path, outcome.lines, outcome)) Publish(path, outcome.lines, false);
+    return outcome;
+}
+
+}  // namespace kagiroi

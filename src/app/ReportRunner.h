@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/FormReplayHost.h"
+#include "records/DayReplay.h"
+#include "records/ReportOutcome.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kagiroi {
+
+class TMainForm;
+
+// The part of the main form that replays stored days and writes what the program's tickets
+// would have won. Every replay of the program goes through it.
+class ReportRunner {
+  public:
+    explicit ReportRunner(TMainForm& form);
+
+    ReplaySummary ReplayLoadedDay(const RaceVisitor& visit) {
+        return replay_.ReplayLoadedDay(visit);
+    }
+    ReplaySummary ReplayDays(const std::vector<int>& dateIndexes, const RaceVisitor& visit) {
+        return replay_.ReplayDays(dateIndexes, visit);
+    }
+
+    ReportOutcome TallyDay();
+    ReportOutcome VerifyDay();
+    ReportOutcome ReportHits(long long threshold);
+    ReportOutcome ExportDayStatistics();
+    ReportOutcome ExportYearStatistics();
+
+  private:
+    // The heading and file stamp of the loaded day, taken before a replay; false when no day
+    // is chosen or its date cannot name a file.
+    struct DayContext {
+        std::string headingDate;
+        std::string heading;  // heading date and venues
+        std::string stamp;    // yyyymmdd
+    };
+    std::optional<DayContext> Context() const;
+    std::string ReportPath(const std::string& folder, const std::string& name) const;
+    // Writes the lines whole; on failure tells the file's name and keeps the outcome's failure.
+    bool Save(const std::string& path, const std::vector<std::string>& lines,
+              ReportOutcome& outcome);
+    // Opens a saved report with the system's program; with `copy`, puts its text on the
+    // clipboard.
+    void Publish(const std::string& path, const std::vector<std::string>& lines, bool copy);
+    void Fail(const std::string& message, ReportOutcome& outcome);
+    // Replays the loaded day into `visit`, then saves what `finish` gives and publishes it.
+    using LinesOf = std::function<std::vector<std::string>()>;
+    ReportOutcome SaveDayReport(const RaceVisitor& visit, const LinesOf& finish,
+                                const std::string& path, bool copy);
+
+    TMainForm& form_;
+    FormReplayHost host_;
+    DayReplay replay_;
+};
+
+}  // namespace kagiroi

@@ -1,0 +1,67 @@
+// Program entry of the desktop program.
+#include "app/ProgramFolder.h"
+#include "app/TMainForm.h"
+#include "app/ui/MainWindow.h"
+#include "datalink/JvLinkComponent.h"
+#include "datalink/ui/SourceDialog.h"
+#include "demo/DemoJvLink.h"
+#include "platform/Clock.h"
+#include "platform/FileSystem.h"
+#include "platform/Registry.h"
+#include "platform/Shell.h"
+#include "platform/Sjis.h"
+#include "widgets/DesktopLook.h"
+#include "widgets/QtPorts.h"
+#include "widgets/TextConversion.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStyleFactory>
+#include <cstdio>
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    using namespace kagiroi;
+    QApplication app(argc, argv);
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setWindowIcon(ProgramIcon());
+    app.setDesktopFileName(QStringLiteral("kagiroi"));
+    InstallJapaneseQtTranslations(app);
+    QtUi ui;
+
+    if (!JvLinkComponentAvailable()) {
+        ui.Beep(BeepSound::Default);
+        QMessageBox::information(
+            nullptr, QString(),
+            QStringLiteral(
+                "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"),
+            QMessageBox::Ok);
+        return 0;
+    }
+
+    std::string programFolder = ResolveProgramFolder(CurrentProgramFile(argv[0]));
+    std::string unreadableNow;
+    std::unique_ptr<Clock> clock = MakeClockFromEnvironment(&unreadableNow);
+    QtClipboard clipboard;
+    SystemShell shell;
+    std::unique_ptr<Registry> registry = MakeMachineRegistry();
+    SettingsFile settings(JoinPath(programFolder, "kagiroi.ini"));
+    SourceDialog sourceDialog;
+    std::unique_ptr<JvLink> jvLink =
+        CreateJvLinkComponent(settings, *clock, &sourceDialog, MakeDemoJvLink);
+
+    TMainForm form(programFolder, {ui, *clock, clipboard, shell, *registry}, *jvLink);
+    form.SetProgramFileFolder(FolderOf(CurrentProgramFile(argv[0])));
+    std::string error;
+    if (programFolder.empty() || !form.FormCreate(&error)) {
+        QMessageBox::critical(nullptr, QString(), ToQString(error));
+        return 1;
+    }
+    if (!unreadableNow.empty())
+        std::fprintf(stderr, "%s\n", SjisToUtf8(form.ReportUnreadableNow(unreadableNow)).c_str());
+    MainWindow window(form, ui);
+    ui.SetParent(&window);
+    sourceDialog.SetParent(&window);
+    window.show();
+    return app.exec();
+}

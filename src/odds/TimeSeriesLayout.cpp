@@ -1,0 +1,41 @@
+#include "odds/TimeSeriesLayout.h"
+
+#include "daystore/RecordLayout.h"
+#include "platform/FileSystem.h"
+#include "platform/TextField.h"
+
+namespace kagiroi {
+
+const char* OddsExtension(OddsKind kind) {
+    switch (kind) {
+        case OddsKind::O1:
+            return ".jvO1";
+        case OddsKind::O5:
+            return ".jvO5";
+        case OddsKind::O6:
+            return ".jvO6";
+    }
+    return "";
+}
+
+std::optional<OddsKind> OddsKindOf(std::string_view record) {
+    std::string kind = Field(record, pos::kKind, 2);
+    if (kind == "O1") return OddsKind::O1;
+    if (kind == "O5") return OddsKind::O5;
+    if (kind == "O6") return OddsKind::O6;
+    return std::nullopt;
+}
+
+std::optional<std::string> TimeSeriesFile(const std::string& folder, std::string_view raceRecord,
+                                          OddsKind kind) {
+    std::string date = Field(raceRecord, pos::kYear, 8);
+    std::string race = Field(raceRecord, pos::kCourse, 8);
+    if (!IsDigits(date) || !IsDigits(race) || ToInt(date) <= 0) return std::nullopt;
+    return JoinPath(JoinPath(folder, date), race + OddsExtension(kind));
+}
+
+std::string OddsHistoryFolder(const std::string& programFolder) {
+    return JoinPath(programFolder, "Jikeiretu");
+}
+
+}  // namespace kagiroi

@@ -1,0 +1,66 @@
+#include "odds/TimeSeriesOdds.h"
+
+#include "odds/TimeSeriesLayout.h"
+#include "platform/SettingsTable.h"
+#include "platform/TextField.h"
+
+namespace kagiroi {
+
+namespace {
+
+// The same folder, however its end is written.
+bool SameFolder(std::string a, std::string b) {
+    while (a.size() > 1 && (a.back() == '/' || a.back() == '\\'))
+        a.pop_back();
+    while (b.size() > 1 && (b.back() == '/' || b.back() == '\\'))
+        b.pop_back();
+    return a == b;
+}
+
+}  // namespace
+
+TimeSeriesOdds::TimeSeriesOdds(std::string programFolder, SettingsFile& settings)
+    : programFolder_(std::move(programFolder)), settings_(settings), history_(programFolder_) {}
+
+std::string TimeSeriesOdds::StoredFolder() const {
+    return ReadTextSetting(settings_, setting::kTimeSeriesFolder, programFolder_);
+}
+
+std::optional<std::string> TimeSeriesOdds::Folder() const {
+    std::string folder = StoredFolder();
+    if (IsBlank(folder) || SameFolder(Trim(folder), programFolder_)) return std::nullopt;
+    return folder;
+}
+
+std::string TimeSeriesOdds::ChartFolder() const {
+    return Folder().value_or(history_.Folder());
+}
+
+void TimeSeriesOdds::FillBlankFolder() {
+    if (IsBlank(ReadTextSetting(settings_, setting::kTimeSeriesFolder)))
+        WriteTextSetting(settings_, setting::kTimeSeriesFolder, history_.Folder());
+}
+
+std::string TimeSeriesOdds::ChooserCaption() const {
+    return "時系列ｵｯｽﾞﾃﾞｰﾀﾌｫﾙﾀﾞの指定";
+}
+
+std::string TimeSeriesOdds::ChooserStart() const {
+    return StoredFolder();
+}
+
+void TimeSeriesOdds::Choose(const std::string& folder) {
+    WriteTextSetting(settings_, setting::kTimeSeriesFolder, folder);
+}
+
+TimeSeriesImportResult TimeSeriesOdds::Import(const DayBook& book) const {
+    auto folder = Folder();
+    if (!folder) return {};
+    return ImportTimeSeries(book, *folder, programFolder_);
+}
+
+OddsMovement TimeSeriesOdds::Movement(const RaceSlot& slot) const {
+    return ReadOddsMovement(slot, ChartFolder());
+}
+
+}  // namespace kagiroi

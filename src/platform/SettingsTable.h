@@ -1,0 +1,106 @@
+#pragma once
+
+#include "platform/SettingsFile.h"
+
+#include <string>
+
+namespace kagiroi {
+
+// An integer key of the settings file with its default and the range every read keeps to.
+struct IntSetting {
+    const char* section;
+    const char* key;
+    int fallback;
+    int minimum;
+    int maximum;
+};
+
+// A text key; the default is the one read back when the key is missing.
+struct TextSetting {
+    const char* section;
+    const char* key;
+    const char* fallback;
+};
+
+// The stored value held to the entry's range; a missing or unreadable value gives the default.
+int ReadIntSetting(const SettingsFile& settings, const IntSetting& setting);
+// For keys whose default is known only at run time (a size on screen).
+int ReadIntSetting(const SettingsFile& settings, const IntSetting& setting, int fallback);
+// Writes the value held to the entry's range.
+bool WriteIntSetting(SettingsFile& settings, const IntSetting& setting, int value);
+int ClampToSetting(const IntSetting& setting, int value);
+
+std::string ReadTextSetting(const SettingsFile& settings, const TextSetting& setting);
+// For keys whose default is known only at run time (a folder, a date).
+std::string ReadTextSetting(const SettingsFile& settings, const TextSetting& setting,
+                            const std::string& fallback);
+bool WriteTextSetting(SettingsFile& settings, const TextSetting& setting, const std::string& value);
+
+// Every key of the program's settings file.
+namespace setting {
+
+// Window positions: 16-bit screen coordinates; a stored position off every screen is the
+// window's to bring back.
+inline constexpr int kMinCoordinate = -32768, kMaxCoordinate = 32767;
+inline constexpr IntSetting kWindowTop{"locate", "top", 10, kMinCoordinate, kMaxCoordinate};
+inline constexpr IntSetting kWindowLeft{"locate", "left", 10, kMinCoordinate, kMaxCoordinate};
+inline constexpr IntSetting kWindowWidth{"locate", "width", 900, 0, kMaxCoordinate};
+inline constexpr IntSetting kWindowHeight{"locate", "height", 600, 0, kMaxCoordinate};
+inline constexpr IntSetting kLossTop{"Losslocate", "top", 50, kMinCoordinate, kMaxCoordinate};
+inline constexpr IntSetting kLossLeft{"Losslocate", "left", 600, kMinCoordinate, kMaxCoordinate};
+inline constexpr IntSetting kPrintTop{"Printlocate", "top", 10, kMinCoordinate, kMaxCoordinate};
+inline constexpr IntSetting kPrintLeft{"Printlocate", "left", 10, kMinCoordinate, kMaxCoordinate};
+inline constexpr IntSetting kPrintWidth{"Printlocate", "width", 630, 0, kMaxCoordinate};
+inline constexpr IntSetting kPrintHeight{"Printlocate", "height", 450, 0, kMaxCoordinate};
+inline constexpr IntSetting kPrintZoom{"PrintZoom", "ratio", 1, 0, 100};
+// The height in pixels of the analysis page's upper pane; its default is half the page.
+inline constexpr IntSetting kAnalysisSplit{"Layout", "AnalysisSplit", 0, 0, kMaxCoordinate};
+
+// External folders; "kaime" and "jikeiretu" fall back to the program's folder where they are
+// used.
+inline constexpr TextSetting kPluginFolder{"Dir", "HibariTohyo2", ""};
+inline constexpr TextSetting kOldPluginFolder{"Dir", "HibariTohyo", ""};
+inline constexpr TextSetting kTimeSeriesFolder{"Dir", "jikeiretu", ""};
+inline constexpr TextSetting kVoteFileFolder{"Dir", "kaime", ""};
+
+// "yyyy/mm/dd hh:nn:ss" of the newest downloaded data; missing means fourteen days ago.
+inline constexpr TextSetting kLastDownload{"JvDataGet", "LastTime", ""};
+// Where the data come from: "demo" or a folder of raw records.
+inline constexpr TextSetting kDataSource{"JvLink", "Source", "demo"};
+
+// Minutes of the automatic fetch schedule, in the ranges of their dialog.
+inline constexpr IntSetting kOddsMinutesBefore{"Time", "AutoOzGet", 10, 3, 59};
+inline constexpr IntSetting kResultsInterval{"Time", "AutoRdataGet", 10, 5, 59};
+inline constexpr IntSetting kHorseWeightMinutes{"Time", "AutoBataijuGet", 37, 2, 59};
+// 0 turns the change-information fetch off; at most a day.
+inline constexpr IntSetting kChangeInterval{"Henko", "GetInterval", 5, 0, 1440};
+
+// Allocation mode 0 or 1, and the amounts of six digits at most.
+inline constexpr int kMaxSixDigits = 999999;
+inline constexpr IntSetting kAllocationMode{"KaimeSet", "HaibunSet", 1, 0, 1};
+inline constexpr IntSetting kDefaultAmount{"KaimeSet", "DefaultAmount", 3000, 0, kMaxSixDigits};
+inline constexpr IntSetting kIncreasePercent{"KaimeSet", "DefaultZogaku", 100, 0, kMaxSixDigits};
+inline constexpr IntSetting kTargetProfit{"KaimeSet", "DefaultTarProfit", 10000, 0, kMaxSixDigits};
+
+// The popularity rank shown for trio (1..816) and trifecta (1..4896).
+inline constexpr IntSetting kTrioFavourite{"Nin100", "SRF", 100, 1, 816};
+inline constexpr IntSetting kTrifectaFavourite{"Nin100", "SRT", 100, 1, 4896};
+
+// The race-strength bounds, win odds as decimal texts.
+inline constexpr TextSetting kStrong1First{"Race1Strong", "1nin", "2.0"};
+inline constexpr TextSetting kStrong1Second{"Race1Strong", "2nin", "7.0"};
+inline constexpr TextSetting kStrong2Second{"Race2Strong", "2nin", "4.0"};
+inline constexpr TextSetting kStrong2Third{"Race2Strong", "3nin", "10.0"};
+inline constexpr TextSetting kStrong3Third{"Race3Strong", "3nin", "8.0"};
+inline constexpr TextSetting kStrong3Fourth{"Race3Strong", "4nin", "12.0"};
+
+inline constexpr TextSetting kMailTo{"MailSet", "MailTo", ""};
+inline constexpr TextSetting kMailFrom{"MailSet", "MailFrom", ""};
+inline constexpr TextSetting kSmtpServer{"MailSet", "SMTP", ""};
+inline constexpr TextSetting kSmtpUser{"MailSet", "UserID", ""};
+inline constexpr TextSetting kSmtpPassword{"MailSet", "Pass", ""};
+inline constexpr TextSetting kSmtpPort{"MailSet", "SMTPPort", "25"};
+
+}  // namespace setting
+
+}  // namespace kagiroi

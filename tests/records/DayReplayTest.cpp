@@ -1,0 +1,119 @@
+#include "app/DemoFixture.h"
+#include "platform/FileSystem.h"
+#include "platform/TextLines.h"
+#include "records/StatisticsExport.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace kagiroi {
+namespace {
+
+// The bytes of every file the store and the settings keep.
+std::map<std::string, std::string> StoredFiles(const test::DemoFixture& demo) {
+    std::map<std::string, std::string> files;
+    for (const char* folder : {"Data", "CHG", ""}) {
+        std::string path = demo.Path(folder);
+        for (const auto& name : ListFiles(path))
+            files[JoinPath(path, name)] = ReadWholeFile(JoinPath(path, name)).value_or("?");
+    }
+    files.erase(demo.Path("ErrorLog.txt"));
+    return files;
+}
+
+class DayReplayTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        demo.Download(true);
+        demo.LoadDay("20240106");
+        demo.Form().DatListClick(4);
+    }
+    test::DemoFixture demo{DateTime{2024, 1, 10, 12, 0, 0}};
+};
+
+TEST_F(DayReplayTest, EveryRaceIsVisitedAndTheStoreAndSelectionStayAsTheyWere) {
+    auto before = StoredFiles(demo);
+    int dateIndex = demo.Form().DayList().DateIndex;
+    std::vector<int> items;
+    int trioTickets = 0;
+    ReplaySummary summary = demo.Form().ReplayLoadedDay([&](const ReplayedRace& race) {
+        items.push_back(race.item);
+        EXPECT_EQ(demo.Form().DayList().SelectedRace, race.item);
+        EXPECT_EQ(dateIndex, race.dateIndex);
+        trioTickets += race.bets.Table(BetType::Trio).RowCount() - 2;
+        EXPECT_TRUE(demo.Form().Status().Progress.visible);
+    });
+    ASSERT_EQ(demo.Form().DayList().RaceList.size(), items.size());
+    EXPECT_EQ(static_cast<int>(items.size()), summary.races);
+    EXPECT_EQ(0, items.front());
+    EXPECT_GT(trioTickets, 0);
+    EXPECT_EQ(before, StoredFiles(demo));
+    EXPECT_EQ(4, demo.Form().DayList().SelectedRace);
+    EXPECT_EQ(dateIndex, demo.Form().DayList().DateIndex);
+    EXPECT_FALSE(demo.Form().Status().Progress.visible);
+}
+
+TEST_F(DayReplayTest, SeveralDaysAreReplayedAndTheFirstDayIsChosenAgain) {
+    auto before = StoredFiles(demo);
+    int dateIndex = demo.Form().DayList().DateIndex;
+    std::vector<int> dates = DatesOfYear(demo.Form().DayList().DateList, "2024");
+    ASSERT_GE(dates.size(), 2u);
+    std::map<int, int> racesPerDate;
+    ReplaySummary summary = demo.Form().ReplayDays(
+        dates, [&](const ReplayedRace& race) { ++racesPerDate[race.dateIndex]; });
+    EXPECT_EQ(dates.size(), racesPerDate.size());
+    EXPECT_EQ(static_cast<int>(dates.size()), summary.days + summary.skippedDays);
+    EXPECT_EQ(before, StoredFiles(demo));
+    EXPECT_EQ(dateIndex, demo.Form().DayList().DateIndex);
+    EXPECT_EQ(4, demo.Form().DayList().SelectedRace);
+}
+
+TEST_F(DayReplayTest, ATallyIsSavedOpenedAndCopied) {
+    ReportOutcome outcome = demo.Form().TallyDayClick();
+    std::string path = demo.Path("HPupload/Kaishu20240106.txt");
+    ASSERT_EQ(std::vector<std::string>{path}, outcome.written);
+    EXPECT_EQ(" 集計 2024年01月06日", outcome.lines.front().substr(0, 20));
+    EXPECT_EQ(JoinLines(outcome.lines), ReadWholeFile(path).value_or(""));
+    EXPECT_EQ(JoinLines(outcome.lines), demo.clipboard.text);
+    EXPECT_EQ(std::vector<std::string>{path}, demo.shell.opened);
+}
+
+TEST_F(DayReplayTest, AReportThatCannotBeWrittenIsToldByName) {
+    ASSERT_TRUE(WriteFileAtomic(demo.Path("HPupload"), "not a folder"));
+    ReportOutcome outcome = demo.Form().VerifyDayClick();
+    EXPECT_TRUE(outcome.written.empty());
+    ASSERT_TRUE(outcome.failure.has_value());
+    EXPECT_NE(std::string::npos, outcome.failure->find("Kaishu20240106.txt"));
+    EXPECT_TRUE(demo.shell.opened.empty());
+}
+
+TEST_F(DayReplayTest, AnUnreadableRunningListIsNotReplaced) {
+    std::string list = demo.Path("HPupload/Manbaken.txt");
+    ASSERT_TRUE(MakeDirectories(demo.Path("HPupload")));
+    ASSERT_TRUE(WriteFileAtomic(list, "earlier hits\r\n"));
+    FailReadsForTesting(list, 13);
+    ReportOutcome outcome = demo.Form().ReportHitsClick(0);
+    ClearReadFailuresForTesting();
+    ASSERT_GT(outcome.lines.size(), 2u);  // the demo day has hits enough to be saved
+    EXPECT_EQ(std::vector<std::string>{demo.Path("HPupload/MR20240106.txt")}, outcome.written);
+    EXPECT_EQ("earlier hits\r\n", ReadWholeFile(list).value_or(""));
+    ASSERT_TRUE(outcome.failure.has_value());
+    EXPECT_NE(std::string::npos, outcome.failure->find("Manbaken.txt"));
+}
+
+TEST_F(DayReplayTest, AYearExportAsksFirstAndHoldsEveryRaceOfTheYear) {
+    demo.ui.AnswerNext(false);
+    EXPECT_FALSE(demo.Form().ExportYearStatisticsClick().ran);
+    ReportOutcome outcome = demo.Form().ExportYearStatisticsClick();
+    ASSERT_EQ(2u, demo.ui.Questions().size());
+    EXPECT_EQ("2024年分をCSVに出力します。", demo.ui.Questions().back().substr(0, 27));
+    std::string path = demo.Path("CSV/KG2024.csv");
+    ASSERT_EQ(std::vector<std::string>{path}, outcome.written);
+    EXPECT_EQ(static_cast<size_t>(outcome.replay.races) + 1, outcome.lines.size());
+    EXPECT_EQ(StatisticsHeader(), outcome.lines.front());
+    EXPECT_EQ(JoinLines(outcome.lines), ReadWholeFile(path).value_or(""));
+}
+
+}  // namespace
+}  // namespace kagiroi
