@@ -1,5 +1,7 @@
 #include "mail/MailConnection.h"
 
+#include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <cstring>
 #include <mutex>
@@ -55,6 +57,9 @@ void SetTimeouts(SocketHandle s, int seconds) {
     setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&ms), sizeof ms);
     setsockopt(s, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&ms), sizeof ms);
 }
+void ShutDown(SocketHandle s) {
+    shutdown(s, SD_BOTH);
+}
 constexpr int kSendFlags = 0;
 #else
 void CloseSocket(SocketHandle s) {
@@ -76,8 +81,14 @@ void SetTimeouts(SocketHandle s, int seconds) {
     setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
     setsockopt(s, SOL_SOCKET, SO_SNDTIMEO, &tv, sizeof tv);
 }
+void ShutDown(SocketHandle s) {
+    shutdown(s, SHUT_RDWR);
+}
 constexpr int kSendFlags = MSG_NOSIGNAL;
 #endif
+
+// Waits are cut into slices so that an abort is seen within one.
+constexpr int kSliceMs = 100;
 
 // getaddrinfo has no timeout of its own: it runs on a helper thread that is left to finish
 // by itself when the wait gives up.
@@ -91,7 +102,8 @@ struct Resolution {
     }
 };
 
-std::shared_ptr<Resolution> Resolve(const std::string& host, int port, int timeoutSeconds) {
+std::shared_ptr<Resolution> Resolve(const std::string& host, int port, int timeoutSeconds,
+                                    const std::atomic<bool>& aborted) {
     auto resolution = std::make_shared<Resolution>();
     std::thread([resolution, host, service = std::to_string(port)] {
         addrinfo hints{};
@@ -105,18 +117,22 @@ std::shared_ptr<Resolution> Resolve(const std::string& host, int port, int timeo
         resolution->done.notify_all();
     }).detach();
     std::unique_lock lock(resolution->mutex);
-    if (!resolution->done.wait_for(lock, std::chrono::seconds(timeoutSeconds),
-                                   [&] { return resolution->finished; }))
-        return nullptr;
-    return resolution->addresses ? resolution : nullptr;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+    while (!resolution->finished && !aborted && std::chrono::steady_clock::now() < deadline)
+        resolution->done.wait_for(lock, std::chrono::milliseconds(kSliceMs));
+    return resolution->finished && !aborted && resolution->addresses ? resolution : nullptr;
 }
 
-SocketHandle ConnectTo(const addrinfo& address, int timeoutMs) {
+SocketHandle ConnectTo(const addrinfo& address, int timeoutMs, const std::atomic<bool>& aborted) {
     SocketHandle s = socket(address.ai_family, address.ai_socktype, address.ai_protocol);
     if (s == kNoSocket) return kNoSocket;
     SetBlocking(s, false);
     bool connected = connect(s, address.ai_addr, static_cast<int>(address.ai_addrlen)) == 0;
-    if (!connected && ConnectPending() && WaitWritable(s, timeoutMs) > 0) {
+    int ready = 0;
+    if (!connected && ConnectPending())
+        for (int waited = 0; ready == 0 && !aborted && waited < timeoutMs; waited += kSliceMs)
+            ready = WaitWritable(s, std::min(kSliceMs, timeoutMs - waited));
+    if (ready > 0 && !aborted) {
         int error = 0;
         socklen_t length = sizeof error;
         getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length);
@@ -133,6 +149,9 @@ SocketHandle ConnectTo(const addrinfo& address, int timeoutMs) {
 }  // namespace
 
 struct MailConnection::Impl {
+    // Guards `socket` against Abort from another thread while it is closed and reused.
+    std::mutex mutex;
+    std::atomic<bool> aborted{false};
     SocketHandle socket = kNoSocket;
 #ifdef KAGIROI_HAVE_OPENSSL
     SSL_CTX* context = nullptr;
@@ -145,6 +164,7 @@ struct MailConnection::Impl {
         tls = nullptr;
         context = nullptr;
 #endif
+        std::lock_guard lock(mutex);
         if (socket != kNoSocket) CloseSocket(socket);
         socket = kNoSocket;
     }
@@ -168,13 +188,23 @@ void MailConnection::Close() {
     impl_->Close();
 }
 
+void MailConnection::Abort() {
+    impl_->aborted = true;
+    std::lock_guard lock(impl_->mutex);
+    if (impl_->socket != kNoSocket) ShutDown(impl_->socket);
+}
+
 bool MailConnection::Connect(const std::string& host, int port, int timeoutSeconds) {
     Close();
     if (port <= 0 || port > 65535) return false;
-    const auto resolution = Resolve(host, port, timeoutSeconds);
+    const auto resolution = Resolve(host, port, timeoutSeconds, impl_->aborted);
     if (!resolution) return false;
-    for (const addrinfo* a = resolution->addresses; a && !IsOpen(); a = a->ai_next)
-        impl_->socket = ConnectTo(*a, timeoutSeconds * 1000);
+    for (const addrinfo* a = resolution->addresses; a && !IsOpen(); a = a->ai_next) {
+        const SocketHandle s = ConnectTo(*a, timeoutSeconds * 1000, impl_->aborted);
+        std::lock_guard lock(impl_->mutex);
+        impl_->socket = s;
+    }
+    if (impl_->aborted) Close();
     return IsOpen();
 }
 

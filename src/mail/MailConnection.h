@@ -30,6 +30,9 @@ class MailConnection {
     std::string StartTls(const std::string& host, const std::string& extraTrustFile);
     bool IsOpen() const;
     void Close();
+    // From any thread: ends a connect or a wait under way at once, and every call after it
+    // fails, as a lost connection does (the program is closing).
+    void Abort();
 
   private:
     struct Impl;

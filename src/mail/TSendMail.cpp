@@ -60,8 +60,9 @@ class PostedEvents : public SmtpEvents {
     }
 
   private:
+    // Calls a copy: a handler that sends the next message replaces the component's handlers.
     template <typename Handler, typename... Args>
-    static void Call(const Handler& handler, Args&&... args) {
+    static void Call(Handler handler, Args&&... args) {
         if (handler) handler(std::forward<Args>(args)...);
     }
 
@@ -97,6 +98,7 @@ struct TSendMail::Worker {
     std::condition_variable wake;
     std::deque<Delivery> queue;
     bool stopping = false;
+    MailConnection* live = nullptr;  // the delivery's connection, for the destructor to abort
     std::atomic<bool> running{false};
     std::thread thread;
 
@@ -119,16 +121,24 @@ struct TSendMail::Worker {
                 queue.pop_front();
             }
             PostedEvents posted(uiThread, events, running);
+            MailConnection connection;
+            Watch(&connection);
             try {
-                MailConnection connection;
                 RunSmtpDialogue(delivery.mail, delivery.message, localName, connection, posted);
             } catch (const std::exception& e) {
                 posted.AnyError(e.what());
             } catch (...) {
                 posted.AnyError("");
             }
+            Watch(nullptr);
             posted.Finish();
         }
+    }
+
+    void Watch(MailConnection* connection) {
+        std::lock_guard lock(mutex);
+        live = connection;
+        if (live && stopping) live->Abort();
     }
 };
 
@@ -141,6 +151,8 @@ TSendMail::~TSendMail() {
         std::lock_guard lock(worker_->mutex);
         worker_->stopping = true;
         worker_->queue.clear();
+        // A delivery under way ends now rather than after a silent server's timeouts.
+        if (worker_->live) worker_->live->Abort();
     }
     worker_->wake.notify_all();
     worker_->thread.join();
@@ -158,8 +170,8 @@ bool TSendMail::Send() {
     if (!fault.empty()) {
         // Refused before any byte leaves; told like a server's refusal.
         uiThread_.Post([events = EventsRef(liveEvents_), fault] {
-            if (const auto live = events.lock(); live && live->OnSMTPError)
-                live->OnSMTPError(0, fault);
+            if (const auto live = events.lock())
+                if (const auto told = live->OnSMTPError) told(0, fault);
         });
         return true;
     }

@@ -208,6 +208,26 @@ TEST_F(SendMailTest, FaultyServers) {
     EXPECT_EQ(std::string::npos, Record("auth250.log").find("MAIL"));
 }
 
+// Closing the program mid-delivery does not wait out a silent server: the component's end
+// hangs up at once (the server, silent for 30 s, records who closed first).
+TEST_F(SendMailTest, TheComponentsEndHangsUpOnASilentServer) {
+    SmtpServerProcess server({"script", "silent", folder / "silent.log"});
+    ASSERT_NE(0, server.Port());
+    {
+        TSendMail leaving{ui, clock};
+        leaving.Properties = mail.Properties;
+        leaving.Properties.SMTPPort = server.Port();
+        leaving.Properties.ReplyTimeoutSeconds = 3600;
+        ASSERT_TRUE(leaving.Send());
+        for (int i = 0; Record("silent.log").empty() && i < 100; ++i)
+            ui.WaitAndRun(100);
+        ASSERT_EQ("connected\n", Record("silent.log"));  // waiting for the greeting
+    }
+    for (int i = 0; Record("silent.log") == "connected\n" && i < 100; ++i)
+        ui.WaitAndRun(100);
+    EXPECT_EQ("connected\nclient closed\n", Record("silent.log"));
+}
+
 TEST_F(SendMailTest, UnreachableHost) {
     EXPECT_EQ(Events{"HostUnreachable"}, Deliver(1));
 }

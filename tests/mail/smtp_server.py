@@ -89,7 +89,16 @@ def serve_script(conn, mode, record):
     log = open(record, "a", encoding="latin-1")
     reader = conn.makefile("rb")
     if mode == "silent":
-        time.sleep(30)
+        # Says nothing for 30 s; the record tells whether the client hung up first.
+        log.write("connected\n")
+        log.flush()
+        conn.settimeout(30)
+        try:
+            ended = "client closed" if conn.recv(1) == b"" else "client sent"
+        except socket.timeout:
+            ended = "server gave up"
+        log.write(ended + "\n")
+        log.close()
         return
     conn.sendall(b"220 scripted\r\n")
     in_data = False
