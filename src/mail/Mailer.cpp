@@ -30,6 +30,19 @@ Mailer::Mailer(SettingsFile& settings, Ui& ui, ErrorLog& errorLog, UiThread& uiT
     };
     e.OnHostUnreachable = logged(e.OnHostUnreachable, "ホストが見つかりません。");
     e.OnConnLost = logged(e.OnConnLost, "接続が切れています。");
+    // The running flag is down when a delivery's last event runs: the next one starts there.
+    const auto thenNext = [this](auto show) {
+        return [this, show](auto... args) {
+            show(args...);
+            SendNext();
+        };
+    };
+    e.OnResponse = thenNext(e.OnResponse);
+    e.OnSMTPError = thenNext(e.OnSMTPError);
+    e.OnSuccess = thenNext(e.OnSuccess);
+    e.OnHostUnreachable = thenNext(e.OnHostUnreachable);
+    e.OnConnLost = thenNext(e.OnConnLost);
+    e.OnAnyError = thenNext(e.OnAnyError);
 }
 
 std::vector<int> Mailer::TakeDueRaces(const std::vector<DeliveryCandidate>& races,
@@ -46,8 +59,17 @@ std::vector<int> Mailer::TakeDueRaces(const std::vector<DeliveryCandidate>& race
 }
 
 bool Mailer::Deliver(const std::vector<std::string>& lines) {
+    waiting_.push_back(lines);
+    return SendNext();
+}
+
+bool Mailer::SendNext() {
+    if (waiting_.empty() || mail_.Running()) return true;
+    const std::vector<std::string> lines = std::move(waiting_.front());
+    waiting_.pop_front();
     const MailSettings settings = ReadMailSettings(settings_);
     if (const std::string fault = MailSettingsFault(settings); !fault.empty()) {
+        waiting_.clear();  // they would all fail alike
         Fail("メール配信: " + fault);
         return false;
     }
@@ -58,9 +80,7 @@ bool Mailer::Deliver(const std::vector<std::string>& lines) {
         body += line + "\r\n";
     mail_.Properties.MsgSubject = JisToHeader(SjisToJis(lines.empty() ? "" : lines.front()));
     mail_.Properties.MsgBody = SjisToJis(body);
-    if (mail_.Send()) return true;
-    Fail("メール配信: 前のメールを送信中のため送れません。");
-    return false;
+    return mail_.Send();  // not refused: nothing is under way
 }
 
 void Mailer::Fail(const std::string& text) {

@@ -9,6 +9,7 @@
 #include "platform/UiThread.h"
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -40,15 +41,18 @@ class Mailer {
     // delivered), marked delivered.
     std::vector<int> TakeDueRaces(const std::vector<DeliveryCandidate>& races, const DateTime& now);
 
-    // Mails the lines, the first of them the subject, to the stored address. False (told on
-    // the status line and in the error log) when it cannot start; the outcome is told later.
+    // Mails the lines, the first of them the subject, to the stored address, after the
+    // deliveries still under way or waiting. False (told on the status line and in the error
+    // log) when the settings fail their checks; the outcome is told later.
     bool Deliver(const std::vector<std::string>& lines);
-    bool Sending() const { return mail_.Running(); }
+    bool Sending() const { return mail_.Running() || !waiting_.empty(); }
     // Whether the server took the last delivery.
     bool Sent() const { return sent_; }
     TSendMail& Component() { return mail_; }
 
   private:
+    // Starts the first waiting delivery unless one is under way.
+    bool SendNext();
     void Fail(const std::string& text);
 
     SettingsFile& settings_;
@@ -56,6 +60,8 @@ class Mailer {
     ErrorLog& errorLog_;
     TSendMail mail_;
     std::function<void(const std::string&)> setStatus_;
+    // Races due in the same minute go out one after another: the component takes one at a time.
+    std::deque<std::vector<std::string>> waiting_;
     std::array<bool, kSlotCount> delivered_{};
     bool delivering_ = false;
     bool sent_ = false;

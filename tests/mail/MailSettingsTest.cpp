@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace kagiroi {
@@ -164,6 +166,27 @@ TEST(MailDelivery, EachRaceOnceInTheMinuteOfItsThirdFetch) {
     EXPECT_TRUE(mailer.TakeDueRaces(races, {2026, 12, 9, 9, 51, 0}).empty());
     mailer.ClearDelivered();  // a day load
     EXPECT_EQ((std::vector<int>{0, 2}), mailer.TakeDueRaces(races, {2026, 12, 9, 9, 50, 30}));
+}
+
+// Two races due in the same minute: the second waits for the first instead of being lost.
+TEST(MailDelivery, RacesDueTogetherAreMailedOneAfterAnother) {
+    test::TempFolder folder;
+    test::SmtpServerProcess server({"real", folder / "got.jsonl", "--auth", "user1", "pw"});
+    ASSERT_NE(0, server.Port());
+    SettingsFile settings(folder / "kagiroi.ini");
+    test::StoreTestMailSettings(settings, server.Port());
+    test::FakeUi ui;
+    QueuedUiThread uiThread;
+    test::FakeClock clock;
+    ErrorLog log(folder / "ErrorLog.txt", clock);
+    Mailer mailer(settings, ui, log, uiThread, clock, [](const std::string&) {});
+    EXPECT_TRUE(mailer.Deliver({"<<中山11R>>"}));
+    EXPECT_TRUE(mailer.Deliver({"<<京都11R>>"}));
+    for (int i = 0; mailer.Sending() && i < 300; ++i)
+        uiThread.WaitAndRun(100);
+    EXPECT_TRUE(mailer.Sent());
+    const std::string got = test::ReadServerRecord(folder / "got.jsonl");
+    EXPECT_EQ(2, std::count(got.begin(), got.end(), '\n')) << got;
 }
 
 }  // namespace
