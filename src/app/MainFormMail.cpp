@@ -15,6 +15,11 @@ void TMainForm::AttachMail(UiThread& uiThread) {
                                        });
 }
 
+void TMainForm::DetachMail() {
+    mailer_.reset();
+    timers_.DeliverTimer.enabled = false;
+}
+
 TMailSetForm TMainForm::MailSettingsDialog(UiThread& uiThread) {
     return TMailSetForm(settings_, ports_.ui, uiThread, ports_.clock);
 }

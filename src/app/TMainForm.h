@@ -178,6 +178,8 @@ class TMainForm {
     // Gives the form its mail part, whose events run through `uiThread` (the window's event
     // loop, or the command line's queue). Until then the mail commands do nothing.
     void AttachMail(UiThread& uiThread);
+    // Before `uiThread` goes: the mail part ends, hanging up a delivery under way.
+    void DetachMail();
     // The mail settings dialog (ﾒｰﾙ設定) over this form's settings, its events through `uiThread`.
     TMailSetForm MailSettingsDialog(UiThread& uiThread);
     void ToggleDelivery();  // 買い目を転送する

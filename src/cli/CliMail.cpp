@@ -55,7 +55,9 @@ int Deliver(CliSession& session, const CliOptions& options) {
     if (!options.Has("--yes")) return kExitOk;  // shown, not sent
     WaitWhileSending([&form] { return form.DeliverySending(); }, uiThread);
     form.OnChanged(nullptr);
-    return form.DeliverySent() ? kExitOk : kExitRefused;
+    const bool sent = form.DeliverySent();
+    form.DetachMail();  // its events ran through this function's queue
+    return sent ? kExitOk : kExitRefused;
 }
 
 }  // namespace

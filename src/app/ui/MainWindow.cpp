@@ -66,6 +66,7 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
 
 MainWindow::~MainWindow() {
     form_.OnChanged(nullptr);
+    form_.DetachMail();
 }
 
 void MainWindow::BuildMenus() {
