@@ -7,6 +7,7 @@
 #include "datalink/JvResultMessage.h"
 #include "daystore/DayFiles.h"
 #include "daystore/RaceDay.h"
+#include "mail/Mailer.h"
 #include "odds/TimeSeriesOdds.h"
 #include "platform/FileSystem.h"
 #include "platform/SettingsTable.h"

@@ -37,8 +37,11 @@
 namespace kagiroi {
 
 class JvLink;
+class Mailer;
+class TMailSetForm;
 class TimeSeriesOdds;
 class TAllPrintForm;
+class UiThread;
 struct MainFormProbe;
 class FormReplayHost;
 class ReportRunner;
@@ -210,6 +213,24 @@ class TMainForm {
     // The ｵｯｽﾞ自動取得 check box was set to `checked`.
     void AutoOddsCheckClick(bool checked);
 
+    // --- Mail ---
+    // Gives the form its mail part, whose events run through `uiThread` (the window's event
+    // loop, or the command line's queue). Until then the mail commands do nothing.
+    void AttachMail(UiThread& uiThread);
+    // Before `uiThread` goes: the mail part ends, hanging up a delivery under way.
+    void DetachMail();
+    // The mail settings dialog (ﾒｰﾙ設定) over this form's settings, its events through `uiThread`.
+    TMailSetForm MailSettingsDialog(UiThread& uiThread);
+    void ToggleDelivery();  // 買い目を転送する
+    bool DeliveryChecked() const;
+    void DeliverTimerTick();
+    // 配信: the delivery text of the selected race, then mailed.
+    void PrepareDelivery();
+    const std::vector<std::string>& DeliveryText() const { return deliveryText_; }
+    // Whether the last delivery's mail is still under way, and whether the server took it.
+    bool DeliverySending() const;
+    bool DeliverySent() const;
+
     // The height of the analysis page's upper half as last left; `fallback` when none.
     int AnalysisSplit(int fallback) const;
     void AnalysisSplitMoved(int top);
@@ -322,6 +343,8 @@ class TMainForm {
     OddsFiles oddsFiles_;
     std::unique_ptr<TimeSeriesOdds> timeSeries_;
     std::unique_ptr<TAllPrintForm> allPrint_;
+    std::unique_ptr<Mailer> mailer_;
+    std::vector<std::string> deliveryText_;
     int fileFailures_ = 0;
     RacePatternForm raceMoyo_;
     std::optional<int> backtestAmount_;  // every race's amount while a backtest replays

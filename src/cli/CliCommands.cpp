@@ -3,6 +3,7 @@
 #include "app/ProgramFolder.h"
 #include "cli/CliBacktest.h"
 #include "cli/CliLedger.h"
+#include "cli/CliMail.h"
 #include "cli/CliPrint.h"
 #include "cli/CliRace.h"
 #include "cli/CliReports.h"
@@ -93,6 +94,12 @@ Commands:
       The race list page (一覧表) of DAY as the print menu draws it: one drawing operation a
       line (text, line or rectangle), positions in tenths of a millimetre on A4 landscape.
       The PDF of the page is written by the desktop program's print window (PDFに保存).
+  mail test [--yes]
+      Sends the test message of the mail settings (メール設定) with the stored settings and
+      prints each status the dialog would show; --yes answers its question.
+  mail deliver DAY RACE [--yes]
+      Prints the race's delivery (its heading and its net as staked); with --yes it is also
+      mailed to the stored address now, printing each status.
   demo
       Downloads what is new, loads today and prints the net of the next race with its stakes.
 
@@ -235,6 +242,7 @@ int RunCommand(CliSession& session, const CliOptions& options) {
     if (command == "votefile") return RunVoteFileCommand(session, options);
     if (command == "backtest") return RunBacktestCommand(session, options);
     if (command == "fetch") return Fetch(session, options);
+    if (command == "mail") return RunMailCommand(session, options);
     if (IsReportCommand(command)) return RunReportCommand(session, options);
     if (command == "odds-history") return OddsHistoryCommand(session, options);
     if (command == "import-timeseries") return ImportTimeSeriesCommand(session, options);
@@ -262,8 +270,8 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
                                       "vote",     "votefile",     "backtest",
                                       "fetch",    "odds-history", "import-timeseries",
                                       "ledger",   "settings",     "print",
-                                      "demo",     "tally",        "verify",
-                                      "hits",     "stats"};
+                                      "mail",     "demo",         "tally",
+                                      "verify",   "hits",         "stats"};
     const std::string& command = options.command;
     if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
         std::fprintf(stderr, "unknown command: %s\n%s", command.c_str(), help.c_str());
@@ -273,7 +281,7 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
                           command == "backtest" || command == "fetch" ||
                           command == "odds-history" || command == "import-timeseries" ||
                           IsReportCommand(command) || command == "ledger" ||
-                          command == "settings" || command == "print";
+                          command == "settings" || command == "print" || command == "mail";
     if (!takesArguments && !options.arguments.empty()) {
         std::fprintf(stderr, "%s takes no arguments: %s\n", command.c_str(),
                      options.arguments.front().c_str());

@@ -10,6 +10,8 @@
 #include "datalink/TGetDataForm.h"
 #include "datalink/ui/GetDataDialog.h"
 #include "daystore/DayFiles.h"
+#include "mail/TMailSetForm.h"
+#include "mail/ui/MailSetDialog.h"
 #include "odds/ui/OddsChartView.h"
 #include "printing/ui/AllPrintDialog.h"
 #include "printing/ui/ProgramPrinter.h"
@@ -66,6 +68,7 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
 
     WindowPlacement p = form_.StoredPlacement();
     setGeometry(p.left, p.top, p.width, p.height);
+    form_.AttachMail(uiThread_);
     ConnectTimers();
     form_.OnChanged([this] { ScheduleRefresh(); });
     Refresh();
@@ -73,6 +76,7 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
 
 MainWindow::~MainWindow() {
     form_.OnChanged(nullptr);
+    form_.DetachMail();
 }
 
 void MainWindow::BuildMenus() {
@@ -106,6 +110,12 @@ void MainWindow::BuildMenus() {
     useProgression_->setCheckable(true);
     connect(useProgression_, &QAction::toggled, this,
             [this](bool on) { Run([this, on] { form_.UseProgressionClick(on); }); });
+
+    QMenu* mail = menuBar()->addMenu(QStringLiteral("メール設定"));
+    mail->addAction(QStringLiteral("ﾒｰﾙ設定"), this, &MainWindow::OpenMailSettings);
+    deliveryAction_ = mail->addAction(QStringLiteral("買い目を転送する"), this,
+                                      [this] { Run([this] { form_.ToggleDelivery(); }); });
+    deliveryAction_->setCheckable(true);
 
     BuildVerificationMenu();
 
@@ -281,6 +291,15 @@ void MainWindow::ConnectTimers() {
             [this] { Run([this] { form_.ResultsTimerTick(); }); });
     connect(&changeTimer_, &QTimer::timeout, this,
             [this] { Run([this] { form_.ChangeTimerTick(); }); });
+    connect(&deliverTimer_, &QTimer::timeout, this,
+            [this] { Run([this] { form_.DeliverTimerTick(); }); });
+}
+
+void MainWindow::OpenMailSettings() {
+    TMailSetForm state = form_.MailSettingsDialog(uiThread_);
+    state.OpenMailSettings();
+    MailSetDialog dialog(state, this);
+    dialog.exec();
 }
 
 void MainWindow::ScheduleRefresh() {
@@ -370,6 +389,8 @@ void MainWindow::Refresh() {
     SyncTimer(autoOddsTimer_, form_.Timers().AutoOddsTimer);
     SyncTimer(resultsTimer_, form_.Timers().ResultsTimer);
     SyncTimer(changeTimer_, form_.Timers().ChangeTimer);
+    SyncTimer(deliverTimer_, form_.Timers().DeliverTimer);
+    deliveryAction_->setChecked(form_.DeliveryChecked());
     refreshing_ = false;
 }
 

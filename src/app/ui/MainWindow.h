@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/TMainForm.h"
+#include "widgets/QtPorts.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -59,6 +61,7 @@ class MainWindow : public QMainWindow {
     void OpenFetchTimeDialog();
     void OpenInvestmentDialog();
     void OpenBacktestDialog();  // バックテスト...
+    void OpenMailSettings();
     void ShowVersion();
     // Runs a handler of the form, then shows what it changed.
     template <typename Handler>
@@ -94,6 +97,9 @@ class MainWindow : public QMainWindow {
     QAction* useProgression_ = nullptr;
 
     QTimer clockTimer_, countdownTimer_, autoOddsTimer_, resultsTimer_, changeTimer_;
+    QTimer deliverTimer_;
+    QAction* deliveryAction_ = nullptr;
+    QtUiThread uiThread_;
 };
 
 }  // namespace kagiroi

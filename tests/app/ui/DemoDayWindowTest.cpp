@@ -46,7 +46,9 @@ bool IsGarbled(const QString& text) {
     bool ascii = std::all_of(sjis.begin(), sjis.end(),
                              [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (ascii) return false;
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: bytes that end inside a sequence are an error, not a wait for more (the
+    // Shift_JIS bytes of ﾒｰﾙ設定 begin like UTF-8 but end in a lead byte).
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString decoded = utf8(QByteArray::fromStdString(sjis));
     return !utf8.hasError();
 }
