@@ -184,10 +184,7 @@ AllocationMode AllocationModeFromIndex(int index) {
 
 void AllocateStakes(BetType type, AllocationMode mode, int amount, TextGrid& table,
                     BetTotals& totals) {
-    StakeInputs inputs;
-    inputs.mode = mode;
-    inputs.amount = amount;
-    AllocateStakes(type, inputs, table, totals);
+    AllocateStakes(type, StakeInputs(mode, amount), table, totals);
 }
 
 void AllocateStakes(BetType type, const StakeInputs& given, TextGrid& table, BetTotals& totals) {

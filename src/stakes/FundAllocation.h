@@ -20,8 +20,8 @@ AllocationMode AllocationModeFromIndex(int index);
 // (SaNumEditExC1) and, for ケリー, the runners' win chances (WinChances) and the part of the full
 // Kelly stake to take.
 struct StakeInputs {
-    StakeInputs(AllocationMode mode_ = AllocationMode::Proportional, int amount_ = 0)
-        : mode(mode_), amount(amount_) {}
+    StakeInputs(AllocationMode allocationMode = AllocationMode::Proportional, int yen = 0)
+        : mode(allocationMode), amount(yen) {}
 
     AllocationMode mode;
     int amount;
