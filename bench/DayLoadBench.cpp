@@ -11,6 +11,7 @@
 //                        stakes and hits.
 
 #include "BenchDay.h"
+#include "BenchWindow.h"
 
 #include "app/TMainForm.h"
 #include "daystore/DayFiles.h"
@@ -18,8 +19,6 @@
 #include "daystore/DayStore.h"
 #include "platform/FileSystem.h"
 #include "platform/TextField.h"
-#include "support/FakeJvLink.h"
-#include "support/FakePorts.h"
 #include "support/TempFolder.h"
 
 #include <benchmark/benchmark.h>
@@ -32,30 +31,15 @@ namespace {
 
 constexpr int kSelectedSlot = 10;  // 東京11R
 
-// The written day and a main window started on its program folder, a week after the day so
-// that no race-day timer starts.
+// The written day and a main window on it.
 struct StoredDay {
-    test::TempFolder folder;
     std::vector<std::string> records = bench::BenchDayRecords();
     std::string dayText = bench::BenchDayText();
-    test::FakeUi ui;
-    test::FakeClock clock{{2024, 1, 13, 9, 0, 0}};
-    test::FakeClipboard clipboard;
-    test::FakeShell shell;
-    test::FakeRegistry registry;
-    test::FakeJvLink jvLink;
-    std::unique_ptr<TMainForm> form;
+    bench::BenchWindow window{records};
+    test::TempFolder& folder = window.folder;
+    std::unique_ptr<TMainForm>& form = window.form;
 
-    StoredDay() {
-        bench::WriteBenchDay(folder.Path(), records);
-        form = std::make_unique<TMainForm>(
-            folder.Path(), MainFormPorts{ui, clock, clipboard, shell, registry}, jvLink);
-        std::string error;
-        if (!form->FormCreate(&error)) throw std::runtime_error(error);
-        form->LoadDay(dayText);
-        if (form->DayList().RaceList.size() != kSlotCount)
-            throw std::runtime_error("the bench day did not load 36 races");
-    }
+    StoredDay() { window.ChooseDay(dayText); }
 };
 
 StoredDay& Day() {

@@ -7,8 +7,10 @@
 //   BM_T1Click             the menu command: the import, its message and the day loaded again.
 
 #include "BenchDay.h"
+#include "BenchWindow.h"
 
 #include "app/TMainForm.h"
+#include "daystore/RecordFields.h"
 #include "daystore/StoreRules.h"
 #include "odds/TimeSeriesImport.h"
 #include "odds/TimeSeriesLayout.h"
@@ -16,8 +18,6 @@
 #include "platform/Format.h"
 #include "platform/SettingsFile.h"
 #include "platform/TextField.h"
-#include "support/FakeJvLink.h"
-#include "support/FakePorts.h"
 #include "support/TempFolder.h"
 
 #include <benchmark/benchmark.h>
@@ -35,7 +35,7 @@ constexpr int kAnnouncements = 100;
 std::string AnnouncedCopy(const std::string& record, int k) {
     std::string copy = record;
     int minutes = 9 * 60 + 5 * k;
-    PutField(copy, kAnnouncedMonthDayPos, kAnnouncedLength,
+    PutField(copy, Odds::Announcement.pos, Odds::Announcement.len,
              Field(record, 16, 4) + Format("%02d%02d", minutes / 60, minutes % 60));
     return copy;
 }
@@ -43,20 +43,14 @@ std::string AnnouncedCopy(const std::string& record, int k) {
 // The stored day, a main window on it (a week later, so no race-day timer starts), and the
 // time-series folder beside it.
 struct ViewerDay {
-    test::TempFolder folder;
-    std::string viewer = folder / "viewer";
-    test::FakeUi ui;
-    test::FakeClock clock{{2024, 1, 13, 9, 0, 0}};
-    test::FakeClipboard clipboard;
-    test::FakeShell shell;
-    test::FakeRegistry registry;
-    test::FakeJvLink jvLink;
-    std::unique_ptr<TMainForm> form;
+    std::vector<std::string> records = bench::BenchDayRecords();
+    bench::BenchWindow window{records};
+    std::string viewer = window.folder / "viewer";
+    test::TempFolder& folder = window.folder;
+    std::unique_ptr<TMainForm>& form = window.form;
     std::vector<std::string> files;
 
     ViewerDay() {
-        std::vector<std::string> records = bench::BenchDayRecords();
-        bench::WriteBenchDay(folder.Path(), records);
         std::map<std::string, std::string> contents;
         for (const std::string& record : records) {
             auto kind = OddsKindOf(record);
@@ -70,16 +64,8 @@ struct ViewerDay {
                 throw std::runtime_error("cannot write " + path);
             files.push_back(path);
         }
-        form = std::make_unique<TMainForm>(
-            folder.Path(), MainFormPorts{ui, clock, clipboard, shell, registry}, jvLink);
-        std::string error;
-        if (!form->FormCreate(&error)) throw std::runtime_error(error);
         // Chosen from the date list, as the date box sets the day the import needs.
-        for (size_t i = 0; i < form->DayList().DateList.size(); ++i)
-            if (form->DayList().DateList[i] == bench::BenchDayText())
-                form->DateListChange(static_cast<int>(i));
-        if (form->DayList().RaceList.size() != kSlotCount)
-            throw std::runtime_error("the bench day did not load 36 races");
+        window.ChooseDay(bench::BenchDayText());
     }
 };
 

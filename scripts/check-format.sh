@@ -20,10 +20,10 @@ else
 fi
 [ ${#files[@]} -eq 0 ] && exit 0
 
-unformatted=()
-for f in "${files[@]}"; do
-    clang-format --dry-run -Werror "$f" >/dev/null 2>&1 || unformatted+=("$f")
-done
+# One run over every file: clang-format names each file that differs in its messages.
+mapfile -t unformatted < <(clang-format --dry-run "${files[@]}" 2>&1 |
+    sed -n 's/^\(.*\):[0-9]*:[0-9]*: \(error\|warning\): code should be clang-formatted.*/\1/p' |
+    sort -u)
 if [ ${#unformatted[@]} -gt 0 ]; then
     echo "Not formatted (run clang-format -i on them):"
     printf '  %s\n' "${unformatted[@]}"

@@ -78,10 +78,19 @@ inline constexpr FieldPos MiningPlus{543, 4};
 inline constexpr FieldPos MiningMinus{547, 4};
 }  // namespace SE
 
-namespace O1 {
+// Every odds record (O1, O5, O6) tells its announcement at the same place.
+namespace Odds {
+inline constexpr FieldPos Announcement{28, 8};  // "mmddhhmm"
+inline constexpr FieldPos AnnouncedMonthDay{28, 4};
 inline constexpr FieldPos Announced{32, 4};  // "hhmm"
 inline constexpr FieldPos AnnouncedHour{32, 2};
 inline constexpr FieldPos AnnouncedMinute{34, 2};
+}  // namespace Odds
+
+namespace O1 {
+using Odds::Announced;
+using Odds::AnnouncedHour;
+using Odds::AnnouncedMinute;
 inline constexpr int kWinEntries = 28;
 inline constexpr EntryField WinHorse{44, 2, 8};
 inline constexpr EntryField WinOdds{46, 4, 8};  // tenths

@@ -1,5 +1,6 @@
 #include "odds/AnnouncementFile.h"
 
+#include "daystore/RecordFields.h"
 #include "daystore/RecordLayout.h"
 #include "odds/TimeSeriesLayout.h"
 #include "platform/Format.h"
@@ -17,7 +18,7 @@ constexpr int kNeverNear = 1000;  // minutes
 bool IsUsableLine(std::string_view line, OddsKind kind, std::string_view raceKey) {
     return line.size() == static_cast<size_t>(OddsRecordLength(kind) - 2) &&
            OddsKindOf(line) == kind && line.substr(pos::kRaceKey - 1, 16) == raceKey &&
-           IsDigits(line.substr(kAnnouncedMonthDayPos - 1, kAnnouncedLength));
+           IsDigits(FieldAt(line, Odds::Announcement));
 }
 
 // Where the line from `start` ends: at the first CR or LF, or at the end of the data.
@@ -68,12 +69,11 @@ int MinutesOfDay(std::string_view hhmm) {
 }
 
 int AnnouncementMinutes(std::string_view record) {
-    return ToInt(Field(record, kAnnouncedHourPos, 2)) * 60 +
-           ToInt(Field(record, kAnnouncedMinutePos, 2));
+    return NumberAt(record, Odds::AnnouncedHour) * 60 + NumberAt(record, Odds::AnnouncedMinute);
 }
 
 bool AnnouncedOnRaceDay(std::string_view record) {
-    return Field(record, pos::kMonthDay, 4) == Field(record, kAnnouncedMonthDayPos, 4);
+    return Field(record, pos::kMonthDay, 4) == FieldAt(record, Odds::AnnouncedMonthDay);
 }
 
 int NearestAnnouncement(const AnnouncementFile& file, const std::string& fetchTime) {

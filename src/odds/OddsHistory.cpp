@@ -1,5 +1,6 @@
 #include "odds/OddsHistory.h"
 
+#include "daystore/RecordFields.h"
 #include "daystore/StoreRules.h"
 #include "odds/TimeSeriesLayout.h"
 #include "platform/TextField.h"
@@ -12,7 +13,7 @@ namespace kagiroi {
 namespace {
 
 std::string AnnouncedAt(std::string_view line) {
-    return Field(line, kAnnouncedMonthDayPos, kAnnouncedLength);
+    return FieldAt(line, Odds::Announcement);
 }
 
 void Fail(FileFailure* failure, const std::string& what, const FileError& error) {

@@ -8,12 +8,6 @@
 
 namespace kagiroi {
 
-// Where an odds announcement is told in every odds record (1-based positions).
-inline constexpr int kAnnouncedMonthDayPos = 28;  // 4, "mmdd"
-inline constexpr int kAnnouncedHourPos = 32;      // 2
-inline constexpr int kAnnouncedMinutePos = 34;    // 2
-inline constexpr int kAnnouncedLength = 8;        // "mmddhhmm" from position 28
-
 // ".jvO1", ".jvO5", ".jvO6": the extension of a kind's day file and time-series file.
 const char* OddsExtension(OddsKind kind);
 // The kind of an odds record by its first two bytes; nothing for any other record.
