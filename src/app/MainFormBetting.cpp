@@ -25,7 +25,12 @@ CursorShape TMainForm::TicketTableCursor(BetType type, int col, int row) const {
 
 CellStyle TMainForm::TicketTableStyle(BetType type, int col, int row) const {
     std::string hr = RaceOnScreen() ? Selected().HrCopy : std::string();
-    return TicketCellStyle(betting_.Bets.Table(type), col, row, WinningCombinations(type, hr));
+    return TicketCellStyle(betting_.Bets.Table(type), col, row, WinningCombinations(type, hr),
+                           ToInt64(betting_.Bets.Totals(type).stake.text));
+}
+
+std::string TMainForm::TicketTableTip(BetType type, int, int row) const {
+    return TicketValueTip(type, betting_.Bets.Table(type), row, SelectedWinChances());
 }
 
 void TMainForm::PageControl2Change(TicketTab tab) {
@@ -42,7 +47,7 @@ void TMainForm::ReallocateStakes() {
 }
 
 void TMainForm::RadioGroup1Click(int index) {
-    betting_.RadioGroup1 = index == 0 ? 0 : 1;
+    betting_.RadioGroup1 = static_cast<int>(AllocationModeFromIndex(index));
     WriteIntSetting(settings_, setting::kAllocationMode, betting_.RadioGroup1);
     ReallocateStakes();
 }

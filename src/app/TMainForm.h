@@ -26,6 +26,7 @@
 #include "stakes/Progression.h"
 #include "stakes/StakeEvents.h"
 #include "stakes/TKaimeSetForm.h"
+#include "stakes/TicketChances.h"
 #include "stakes/VoteFile.h"
 
 #include <functional>
@@ -150,6 +151,10 @@ class TMainForm {
     void CopyIndexTableClick();  // ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ
     // The win odds of the race on screen over its day's announcements (empty when none is).
     OddsMovement SelectedOddsMovement() const;
+    // Each runner's win chance in the race on screen from the popularity rates (empty when no
+    // race is on screen or its runners have no rates), and the tooltip of a ticket row.
+    std::vector<double> SelectedWinChances() const;
+    std::string TicketTableTip(BetType type, int col, int row) const;
     RacePatternForm& RaceMoyoForm() { return raceMoyo_; }
     void RaceMoyoSaveClick();  // 保存 of the race pattern dialog
 

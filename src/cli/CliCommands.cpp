@@ -38,14 +38,17 @@ Commands:
       is given; --setup asks for setup data, --final-odds stores the final odds as well.
   days
       The days in the day store, newest first, one a line as yyyy-mm-dd.
-  race DAY RACE [--table index|marks|trio|trifecta|results|header|totals]
-                [--amount YEN] [--mode equal|proportional] [--strike N,...]
+  race DAY RACE [--table index|marks|trio|trifecta|results|header|totals|ev]
+                [--amount YEN] [--mode equal|proportional|kelly] [--strike N,...]
       Loads DAY (yyyy-mm-dd), selects RACE (its number in the race list, from 1, or a course
       code and race number such as 05-11) exactly as a click on it, applies the options as the
       window's controls would, and prints the chosen table as tab-separated cells, header row
       first. --strike strikes out tickets by their number (No.) in the trio and trifecta
       tables (only in the chosen one with --table trio or trifecta). Without --table it prints
-      the header, the marks, both tables and the totals.
+      the header, the marks, both tables and the totals. ev lists every ticket's chance (from
+      the popularity rates, by the Harville rule) and expected value; kelly stakes the tickets
+      with an edge by the Kelly rule, the amount being the bankroll (KaimeSet/KellyPercent of
+      the full stake), and says so when no ticket has one.
   vote DAY RACE --trio|--trifecta [--amount YEN] [--mode ...] [--strike N,...] [--yes]
                 [--no-plugin]
       Writes the voting plug-in's CSV as the Hibari2投票 button does and starts the plug-in

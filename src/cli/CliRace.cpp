@@ -7,6 +7,9 @@
 #include "platform/TextField.h"
 #include "stakes/VoteFile.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace kagiroi {
 
 namespace {
@@ -16,11 +19,13 @@ namespace {
 int ApplyStakeOptions(CliSession& session, const CliOptions& options) {
     TMainForm& form = session.Form();
     if (auto mode = options.Value("--mode")) {
-        if (*mode != "equal" && *mode != "proportional") {
-            session.Ui().ShowMessage("--mode is equal or proportional");
+        const char* const modes[] = {"equal", "proportional", "kelly"};
+        auto known = std::find(std::begin(modes), std::end(modes), *mode);
+        if (known == std::end(modes)) {
+            session.Ui().ShowMessage("--mode is equal, proportional or kelly");
             return kExitUsage;
         }
-        form.RadioGroup1Click(*mode == "equal" ? 0 : 1);
+        form.RadioGroup1Click(static_cast<int>(known - std::begin(modes)));
     }
     if (auto amount = options.Value("--amount")) {
         if (!IsDigits(*amount) || amount->size() > 6) {
@@ -90,7 +95,7 @@ int RunRaceCommand(CliSession& session, const CliOptions& options) {
     std::string table = options.Value("--table").value_or("");
     if (!table.empty() && !IsTableName(table)) {
         session.Ui().ShowMessage(
-            "--table is one of index, marks, trio, trifecta, results, header, totals");
+            "--table is one of index, marks, trio, trifecta, results, header, totals, ev");
         return kExitUsage;
     }
     std::vector<BetType> strikeTables;
@@ -103,6 +108,9 @@ int RunRaceCommand(CliSession& session, const CliOptions& options) {
     } else {
         session.PrintRows(TableRows(session.Form(), table));
     }
+    // What the window's status line would say about the stakes.
+    std::string note = StakeStatusText(session.Form().Betting().Bets);
+    if (!note.empty()) session.Ui().ShowMessage(note);
     return kExitOk;
 }
 

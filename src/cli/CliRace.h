@@ -5,7 +5,7 @@
 
 namespace kagiroi {
 
-// race DAY RACE [--table ...] [--amount YEN] [--mode equal|proportional] [--strike N,...]
+// race DAY RACE [--table ...] [--amount YEN] [--mode equal|proportional|kelly] [--strike N,...]
 int RunRaceCommand(CliSession& session, const CliOptions& options);
 // vote DAY RACE --trio|--trifecta [--amount YEN] [--mode ...] [--yes] [--no-plugin]
 int RunVoteCommand(CliSession& session, const CliOptions& options);

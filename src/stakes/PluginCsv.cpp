@@ -6,6 +6,8 @@
 #include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 #include "selection/BetColumns.h"
+#include "selection/BetTables.h"
+#include "selection/UnderStake.h"
 
 #include <array>
 #include <vector>
@@ -120,19 +122,25 @@ VoteOutcome SendToVotingPlugin(std::string_view typeCode, const TextGrid& table,
 
     const std::string& raceInfo = request.race->RaceInfo;
     std::string csv;
-    int tickets = 0;
+    std::vector<int> sent;
     int64_t total = 0;
     for (int r = 1; r < table.RowCount(); ++r) {
         if (!IsSentTicket(table, c, r)) continue;
         csv += PluginCsvLine(raceInfo, *type, table.Cell(c.stake, r), table.Cell(c.combination, r));
-        ++tickets;
+        sent.push_back(r);
         total += ToInt64(table.Cell(c.stake, r));
     }
+    int underStake = 0;
+    for (int r : sent)
+        underStake += PaysBackLessThanStake(table, *type, r, total);
 
-    // The count and the sum are shown so a total far from the amount box is seen before sending.
+    // The count and the sum are shown so a total far from the amount box is seen before sending,
+    // and the tickets whose hit would still lose money.
+    std::string figures =
+        Format("%d", static_cast<int>(sent.size())) + "点　合計 " + GroupedDigits(total) + "円";
+    if (underStake > 0) figures += "　ﾄﾘｶﾞﾐ " + Format("%d", underStake) + "点";
     if (!ui.AskYesNo("[" + request.raceListText + ":" + BetTypeName(*type) +
-                     "]に投票します。実行してよろしいですか？\r\n（" + Format("%d", tickets) +
-                     "点　合計 " + GroupedDigits(total) + "円）"))
+                     "]に投票します。実行してよろしいですか？\r\n（" + figures + "）"))
         return VoteOutcome::Declined;
 
     std::string path = *PluginCsvPath(folder, raceInfo);

@@ -97,6 +97,19 @@ TEST(PluginCsv, WritesTheUnstruckTicketsAndStartsThePlugIn) {
     EXPECT_TRUE(v.ui.Messages().empty());
 }
 
+TEST(PluginCsv, TheConfirmationNamesTheTicketsThatPayBackLessThanTheStake) {
+    Voting v;
+    TextGrid table = TableOf(BetType::Trifecta, {{"", " 3- 1- 7", "   125.4", "  1300"},
+                                                 {"", " 1- 3- 7", "    10.0", "   100"}});
+    table.SetCell(7, 1, " 163020");
+    table.SetCell(7, 2, "   1000");  // a hit of 1000 against the 1400 staked
+    v.ui.AnswerNext(false);
+    EXPECT_EQ(VoteOutcome::Declined, v.Send("SANTAN", table));
+    EXPECT_EQ((std::vector<std::string>{"[中山11R:３連単]に投票します。実行してよろしいですか？\r\n"
+                                        "（2点　合計 1,400円　ﾄﾘｶﾞﾐ 1点）"}),
+              v.ui.Questions());
+}
+
 TEST(PluginCsv, EachCheckStopsWithItsMessageInOrder) {
     TextGrid tickets = TableOf(BetType::Trio, {{"", " 1- 3- 7", "   45.6", "   300"}});
     TextGrid none = TableOf(BetType::Trio, {{"", " 1- 3- 7", "   45.6", ""}});

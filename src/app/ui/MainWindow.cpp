@@ -57,6 +57,9 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
 
     clockLabel_ = new QLabel(this);
     remainingLabel_ = new QLabel(this);
+    stakeNote_ = new QLabel(this);
+    stakeNote_->setObjectName(QStringLiteral("StakeNote"));
+    statusBar()->addWidget(stakeNote_, 1);
     statusBar()->addPermanentWidget(remainingLabel_);
     statusBar()->addPermanentWidget(clockLabel_);
     progress_ = new ProgressDialog(this);
@@ -362,6 +365,9 @@ void MainWindow::Refresh() {
     RefreshDateList();
     RefreshRaceList();
     downloadLabel_->setText(ToQString(form_.Status().DownloadLabel.text));
+    stakeNote_->setText(form_.Status().RacePagesVisible
+                            ? ToQString(StakeStatusText(form_.Betting().Bets))
+                            : QString());
     raceListPanel_->setVisible(form_.Status().RaceListPanelVisible);
     QString guidance = ToQString(form_.GuidanceText());
     guidance_->setText(guidance);

@@ -90,6 +90,7 @@ class MainWindow : public QMainWindow {
     OddsChartView* oddsChart_ = nullptr;
     QLabel* clockLabel_ = nullptr;
     QLabel* remainingLabel_ = nullptr;
+    QLabel* stakeNote_ = nullptr;  // why ケリー left a table without stakes
     ProgressDialog* progress_ = nullptr;
     QMenu* verificationMenu_ = nullptr;  // 検証(&V): the reports, the vote file, the backtest
     std::unique_ptr<RaceMoyoDialog> raceMoyo_;

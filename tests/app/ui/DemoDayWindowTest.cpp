@@ -79,7 +79,8 @@ QStringList ShownTexts(QWidget* root) {
                 texts << m->headerData(c, Qt::Horizontal).toString();
             for (int r = 0; r < m->rowCount(); ++r)
                 for (int c = 0; c < m->columnCount(); ++c)
-                    texts << m->index(r, c).data().toString();
+                    texts << m->index(r, c).data().toString()
+                          << m->index(r, c).data(Qt::ToolTipRole).toString();
         }
     }
     for (QAction* action : root->findChildren<QAction*>())
@@ -226,7 +227,7 @@ TEST_F(DemoDayWindowTest, AfterARaceWithoutDataNothingActsOnTheRaceStillShown) {
     for (BetType type : {BetType::Trio, BetType::Trifecta})
         EXPECT_TRUE(IsBlank(form().Betting().Bets.Table(type).Cell(2, 1)))
             << static_cast<int>(type);
-    EXPECT_EQ(QStringList(8, QString()), TotalsShown());
+    EXPECT_EQ(QStringList(14, QString()), TotalsShown());
     std::string amountBefore = form().Book()[other].RaceAmount;
     TypeAmount(QStringLiteral("5000"));
     form().StringGrid7MouseDown(3, 1);
@@ -250,7 +251,7 @@ TEST_F(DemoDayWindowTest, AnAmountBelowOneHundredLeavesNothingStakedAndNothingTo
             for (int r = 1; r < table.RowCount(); ++r)
                 ASSERT_TRUE(IsBlank(table.Cell(6, r))) << amount.toStdString() << " row " << r;
         }
-        EXPECT_EQ(QStringList(8, QString()), TotalsShown()) << amount.toStdString();
+        EXPECT_EQ(QStringList(14, QString()), TotalsShown()) << amount.toStdString();
         Button(QStringLiteral("Hibari2投票"))->click();
         EXPECT_EQ(QStringLiteral("買い目が作成されていません。"),
                   ToQString(demo.ui.Messages().back()));
@@ -272,6 +273,23 @@ TEST_F(DemoDayWindowTest, TheVoteConfirmationShowsTheTicketsAndTheTotalStake) {
                              "（126点　合計 12,600円）")
                   .arg(race),
               ToQString(demo.ui.Questions().back()));
+}
+
+TEST_F(DemoDayWindowTest, KellyIsTheThirdModeAndATicketTellsItsChanceAndValue) {
+    ASSERT_GE(ClickRaceWithTrifectaNet(126), 0);
+    Button(QStringLiteral("ケリー"))->click();
+    EXPECT_EQ(2, demo.settings.ReadInteger("KaimeSet", "HaibunSet", 1));
+    TypeAmount(QStringLiteral("100"));  // a quarter of it is no 100-yen stake anywhere
+    window->Refresh();
+    auto* note = window->findChild<QLabel*>(QStringLiteral("StakeNote"));
+    ASSERT_NE(nullptr, note);
+    EXPECT_FALSE(note->text().isEmpty());
+    EXPECT_EQ(ToQString(StakeStatusText(form().Betting().Bets)), note->text());
+    TextGridView* view = TicketView(QStringLiteral("3連単"));
+    ASSERT_NE(nullptr, view);
+    QString tip = view->model()->index(0, 2).data(Qt::ToolTipRole).toString();
+    EXPECT_TRUE(tip.startsWith(QStringLiteral("的中率 "))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains(QStringLiteral("期待値 "))) << tip.toStdString();
 }
 
 TEST_F(DemoDayWindowTest, AUserLocaleWithADecimalCommaChangesNoNumberOfTheCore) {
