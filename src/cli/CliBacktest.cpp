@@ -31,11 +31,11 @@ bool ReadStakeOptions(CliSession& session, const CliOptions& options, BacktestSt
         stakes.amount = ToInt(*amount);
     }
     if (auto mode = options.Value("--mode")) {
-        if (*mode != "equal" && *mode != "proportional") {
-            session.Ui().ShowMessage("--mode is equal or proportional");
+        stakes.mode = AllocationModeOption(*mode);
+        if (!stakes.mode) {
+            session.Ui().ShowMessage(kAllocationModeUsage);
             return false;
         }
-        stakes.mode = *mode == "equal" ? 0 : 1;
     }
     return true;
 }

@@ -57,7 +57,7 @@ Commands:
                 [--mode ...] [--strike N,...] [--yes]
       Writes the PATBET vote file of the type's table (yymmdd.BET in Dir/kaime, the program
       folder's kaime by default) and prints its path; --yes answers the confirmation.
-  backtest FROM TO [--amount YEN] [--mode equal|proportional] [--csv FILE] [--png FILE]
+  backtest FROM TO [--amount YEN] [--mode equal|proportional|kelly] [--csv FILE] [--png FILE]
       Replays every race of the stored days FROM..TO (yyyy-mm-dd) as clicks on them, with the
       settings (or the amount and mode given), and prints for ３連複 and ３連単 per day and in
       total: races bet, hit, stake, return, hit and return rate, largest drawdown and the

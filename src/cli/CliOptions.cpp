@@ -51,4 +51,11 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args) {
     return options;
 }
 
+std::optional<int> AllocationModeOption(const std::string& word) {
+    static const char* const kModes[] = {"equal", "proportional", "kelly"};
+    for (int k = 0; k < 3; ++k)
+        if (word == kModes[k]) return k;
+    return std::nullopt;
+}
+
 }  // namespace kagiroi

@@ -19,13 +19,12 @@ namespace {
 int ApplyStakeOptions(CliSession& session, const CliOptions& options) {
     TMainForm& form = session.Form();
     if (auto mode = options.Value("--mode")) {
-        const char* const modes[] = {"equal", "proportional", "kelly"};
-        auto known = std::find(std::begin(modes), std::end(modes), *mode);
-        if (known == std::end(modes)) {
-            session.Ui().ShowMessage("--mode is equal, proportional or kelly");
+        auto item = AllocationModeOption(*mode);
+        if (!item) {
+            session.Ui().ShowMessage(kAllocationModeUsage);
             return kExitUsage;
         }
-        form.RadioGroup1Click(static_cast<int>(known - std::begin(modes)));
+        form.RadioGroup1Click(*item);
     }
     if (auto amount = options.Value("--amount")) {
         if (!IsDigits(*amount) || amount->size() > 6) {

@@ -13,7 +13,7 @@ namespace kagiroi {
 // What a backtest replays with instead of the user's settings; a field not given is the user's.
 struct BacktestStakes {
     std::optional<int> amount;  // yen of every race
-    std::optional<int> mode;    // 0 均等, 1 比例
+    std::optional<int> mode;    // 0 均等, 1 比例, 2 ケリー
 };
 
 // The two nets a backtest follows, in the order of its tables.

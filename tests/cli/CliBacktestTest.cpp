@@ -108,6 +108,15 @@ TEST_F(CliBacktestTest, TheCommandPrintsAndWritesTheTableWithItsOwnStakesAndKeep
               OutputRows(run.out.substr(0, run.out.rfind((home / "bt.csv").c_str()))));
     EXPECT_NE(BacktestCsv(result), BacktestCsv(f.form.Backtest("20240106", "20240107", {})));
     EXPECT_EQ(2, Run({"backtest", "2024-01-07", "2024-01-06"}).status);
+    EXPECT_EQ(2, Run({"backtest", "2024-01-06", "2024-01-07", "--mode", "harville"}).status);
+
+    // ケリー is the third mode: the window's own backtest with item 2, not the equal one.
+    CliRun kelly = Run({"backtest", "2024-01-06", "2024-01-07", "--amount", "999999", "--mode",
+                        "kelly", "--csv", home / "kelly.csv"});
+    ASSERT_EQ(0, kelly.status) << kelly.err;
+    std::string kellyCsv = BacktestCsv(f.form.Backtest("20240106", "20240107", {999999, 2}));
+    EXPECT_EQ(kellyCsv, ReadWholeFile(home / "kelly.csv").value_or(""));
+    EXPECT_NE(kellyCsv, BacktestCsv(f.form.Backtest("20240106", "20240107", {999999, 0})));
 
     // The chart cannot be written: told by its name, the table written before it stays.
     CliRun failed = Run({"backtest", "2024-01-06", "2024-01-06", "--csv", home / "one.csv", "--png",
