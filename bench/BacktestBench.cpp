@@ -49,9 +49,9 @@ struct StoredYear {
         std::vector<std::string> dates = WeekendsOf2024();
         if (dates.size() != kRaceDays) throw std::runtime_error("2024 has not 104 weekend days");
         for (const std::string& date : dates) {
-            bench::BenchDaySpec spec;
-            spec.date = date;
-            bench::WriteBenchDay(folder.Path(), bench::BenchDayRecords(spec));
+            bench::BenchDaySpec day;
+            day.date = date;
+            bench::WriteBenchDay(folder.Path(), bench::BenchDayRecords(day));
         }
         form = std::make_unique<TMainForm>(
             folder.Path(), MainFormPorts{ui, clock, clipboard, shell, registry}, jvLink);

@@ -4,6 +4,7 @@
 #include "daystore/RecordLayout.h"
 #include "platform/FileSystem.h"
 #include "platform/Format.h"
+#include "platform/SameFolder.h"
 #include "platform/SettingsFile.h"
 #include "platform/SettingsTable.h"
 #include "platform/TextField.h"
@@ -49,15 +50,6 @@ std::string VoteCombination(BetType type, std::string_view combinationText) {
     int horses = HorsesPerTicket(type);
     if (horses == 1) return std::string(combinationText);
     return ZeroPaddedNumbers(combinationText, horses);
-}
-
-// The same folder whatever separator ends it.
-bool SameFolder(std::string a, std::string b) {
-    while (a.size() > 1 && (a.back() == '/' || a.back() == '\\'))
-        a.pop_back();
-    while (b.size() > 1 && (b.back() == '/' || b.back() == '\\'))
-        b.pop_back();
-    return a == b;
 }
 
 }  // namespace
