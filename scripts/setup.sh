@@ -5,10 +5,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-    g++ cmake make pkg-config
+    g++ cmake make pkg-config libssl-dev openssl python3-aiosmtpd
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    libqt6printsupport6  # PrintSupport's headers and CMake files come with qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-noto-cjk qt6-translations-l10n xdg-utils ccache locales
+    poppler-utils  # pdfinfo, pdftotext and pdffonts read the printed PDF back in a UI test
 )
 
 scripts/install-packages.sh "${packages[@]}"

@@ -25,7 +25,12 @@ CursorShape TMainForm::TicketTableCursor(BetType type, int col, int row) const {
 
 CellStyle TMainForm::TicketTableStyle(BetType type, int col, int row) const {
     std::string hr = RaceOnScreen() ? Selected().HrCopy : std::string();
-    return TicketCellStyle(betting_.Bets.Table(type), col, row, WinningCombinations(type, hr));
+    return TicketCellStyle(betting_.Bets.Table(type), col, row, WinningCombinations(type, hr),
+                           ToInt64(betting_.Bets.Totals(type).stake.text));
+}
+
+std::string TMainForm::TicketTableTip(BetType type, int, int row) const {
+    return TicketValueTip(type, betting_.Bets.Table(type), row, SelectedWinChances());
 }
 
 void TMainForm::PageControl2Change(TicketTab tab) {
@@ -42,7 +47,7 @@ void TMainForm::ReallocateStakes() {
 }
 
 void TMainForm::RadioGroup1Click(int index) {
-    betting_.RadioGroup1 = index == 0 ? 0 : 1;
+    betting_.RadioGroup1 = static_cast<int>(AllocationModeFromIndex(index));
     WriteIntSetting(settings_, setting::kAllocationMode, betting_.RadioGroup1);
     ReallocateStakes();
 }
@@ -57,19 +62,42 @@ void TMainForm::AmountChanged() {
     ReallocateStakes();
 }
 
+TicketSource TMainForm::CurrentTicketSource() const {
+    TicketSource source;
+    source.dayText = dayList_.DateText;
+    if (RaceOnScreen()) {
+        source.race = &Selected();
+        if (SelectedRace() < static_cast<int>(dayList_.RaceList.size()))
+            source.raceListText = dayList_.RaceList[static_cast<size_t>(SelectedRace())];
+    }
+    return source;
+}
+
 VoteOutcome TMainForm::TohyoCSVBtnClick() {
     bool trio = betting_.ActiveTicketTab == TicketTab::Trio;
-    VotingRequest request;
-    request.dayText = dayList_.DateText;
-    if (RaceOnScreen()) {
-        request.race = &Selected();
-        if (SelectedRace() < static_cast<int>(dayList_.RaceList.size()))
-            request.raceListText = dayList_.RaceList[static_cast<size_t>(SelectedRace())];
-    }
-    request.pluginFolder = ReadPluginFolder(settings_, programFolder_);
+    VotingRequest request{CurrentTicketSource(), ReadPluginFolder(settings_, programFolder_)};
     return SendToVotingPlugin(trio ? "SANFUKU" : "SANTAN",
                               betting_.Bets.Table(trio ? BetType::Trio : BetType::Trifecta),
                               request, ports_.ui, ports_.shell);
+}
+
+VoteFileOutcome TMainForm::TohyoFileBtnClick() {
+    return VoteFileMenuClick(BetTypeOfTab(betting_.ActiveTicketTab));
+}
+
+VoteFileOutcome TMainForm::VoteFileMenuClick(BetType type) {
+    VoteFileRequest request{CurrentTicketSource(), ReadVoteFileFolder(settings_, programFolder_)};
+    return WriteVoteFile(type, betting_.Bets.Table(type), request, ports_.ui);
+}
+
+std::string TMainForm::VoteFilePath() const {
+    if (!RaceOnScreen()) return {};
+    std::optional<std::string> name = VoteFileName(Selected().RaceInfo);
+    return name ? JoinPath(ReadVoteFileFolder(settings_, programFolder_), *name) : std::string();
+}
+
+void TMainForm::KaimeFolderClick() {
+    ChooseVoteFileFolder(settings_, ports_.ui, programFolder_);
 }
 
 void TMainForm::PluginFolderClick() {

@@ -3,6 +3,7 @@
 #include "daystore/DayFiles.h"
 #include "daystore/DayRecords.h"
 #include "daystore/RaceDay.h"
+#include "mail/Mailer.h"
 #include "platform/FileSystem.h"
 #include "platform/Format.h"
 #include "platform/SettingsTable.h"
@@ -42,6 +43,7 @@ void TMainForm::LoadDay(const std::string& day, bool startFetches) {
     lossReg_->SetRaces({});
     timers_.ResultsTimer.enabled = false;
     ResetRaceStates();
+    if (mailer_) mailer_->ClearDelivered();
 
     book_->day = day;
     book_->paths = PathsForDay(programFolder_, day);
@@ -78,7 +80,7 @@ void TMainForm::LoadDay(const std::string& day, bool startFetches) {
             slot.FetchTimes = FetchTimesFor(FieldAt(slot.RaceInfo, RA::PostTime), minutesBefore);
 
     ParseDayPayouts();
-    ResetRaceAmounts(*book_, ReadDefaultAmount(settings_));
+    ResetRaceAmounts(*book_, backtestAmount_.value_or(ReadDefaultAmount(settings_)));
 
     timers_.ResultsTimer.intervalMs =
         TimerIntervalMs(ScheduleMinutes(ReadIntSetting(settings_, setting::kResultsInterval)));

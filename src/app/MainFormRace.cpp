@@ -133,7 +133,16 @@ void TMainForm::UTSFBtnClick() {
 }
 
 StakeInputs TMainForm::CurrentStakeInputs() const {
-    return {AllocationModeFromIndex(betting_.RadioGroup1), AmountFromBox(betting_.SaNumEditExC1)};
+    StakeInputs inputs;
+    inputs.mode = AllocationModeFromIndex(betting_.RadioGroup1);
+    inputs.amount = AmountFromBox(betting_.SaNumEditExC1);
+    inputs.winChances = SelectedWinChances();
+    inputs.kellyFraction = ReadIntSetting(settings_, setting::kKellyPercent) / 100.0;
+    return inputs;
+}
+
+std::vector<double> TMainForm::SelectedWinChances() const {
+    return RaceOnScreen() ? WinChances(Selected(), rates_) : std::vector<double>{};
 }
 
 void TMainForm::KaimeMakeBtnClick() {

@@ -84,6 +84,7 @@ struct MainFormTimers {
     TimerState AutoOddsTimer{false, 40000};
     TimerState ResultsTimer{false, 600000};
     TimerState ChangeTimer{false, 300000};
+    TimerState DeliverTimer{false, 40000};  // 買い目を転送する
 };
 
 }  // namespace kagiroi

@@ -7,10 +7,12 @@
 #include "datalink/JvResultMessage.h"
 #include "daystore/DayFiles.h"
 #include "daystore/RaceDay.h"
+#include "mail/Mailer.h"
 #include "odds/TimeSeriesOdds.h"
 #include "platform/FileSystem.h"
 #include "platform/SettingsTable.h"
 #include "platform/TextField.h"
+#include "printing/TAllPrintForm.h"
 #include "selection/MarkGrid.h"
 #include "stakes/PopularityRateFile.h"
 
@@ -56,7 +58,8 @@ TMainForm::TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvL
                                               settings_)),
       progression_(std::make_unique<ProgressionPanel>(settings_)),
       reports_(std::make_unique<ReportRunner>(*this)),
-      timeSeries_(std::make_unique<TimeSeriesOdds>(programFolder_, settings_)) {
+      timeSeries_(std::make_unique<TimeSeriesOdds>(programFolder_, settings_)),
+      allPrint_(std::make_unique<TAllPrintForm>(settings_, ports.ui)) {
     lossReg_->OnLossChanged([this] {
         progression_->LossChanged(lossReg_->CumulativeLoss());
         NotifyChanged();

@@ -14,6 +14,7 @@
 #include "platform/Registry.h"
 #include "platform/SettingsFile.h"
 #include "platform/Shell.h"
+#include "records/Backtest.h"
 #include "records/DayReplay.h"
 #include "records/ReportOutcome.h"
 #include "records/TLossRegForm.h"
@@ -25,16 +26,23 @@
 #include "stakes/Progression.h"
 #include "stakes/StakeEvents.h"
 #include "stakes/TKaimeSetForm.h"
+#include "stakes/TicketChances.h"
+#include "stakes/VoteFile.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace kagiroi {
 
 class JvLink;
+class Mailer;
+class TMailSetForm;
 class TimeSeriesOdds;
+class TAllPrintForm;
+class UiThread;
 struct MainFormProbe;
 class FormReplayHost;
 class ReportRunner;
@@ -131,11 +139,22 @@ class TMainForm {
     void RadioGroup1Click(int index);                   // 資金配分
     void SaNumEditExC1Change(const std::string& text);  // 入力投票金額
     VoteOutcome TohyoCSVBtnClick();                     // Hibari2投票
-    void PluginFolderClick();    // Hibari投票プラグイン２フォルダ指定
+    void PluginFolderClick();  // Hibari投票プラグイン２フォルダ指定
+    // 投票ﾌｧｲﾙ: the vote file of the table on the ticket tab shown.
+    VoteFileOutcome TohyoFileBtnClick();
+    // An item of 投票ファイル: the vote file of the type's table.
+    VoteFileOutcome VoteFileMenuClick(BetType type);
+    // Where the vote file of the selected race goes; empty when no race with a date is shown.
+    std::string VoteFilePath() const;
+    void KaimeFolderClick();     // 買い目ﾌｫﾙﾀﾞ指定
     void N12Click();             // 時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定
     void CopyIndexTableClick();  // ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ
     // The win odds of the race on screen over its day's announcements (empty when none is).
     OddsMovement SelectedOddsMovement() const;
+    // Each runner's win chance in the race on screen from the popularity rates (empty when no
+    // race is on screen or its runners have no rates), and the tooltip of a ticket row.
+    std::vector<double> SelectedWinChances() const;
+    std::string TicketTableTip(BetType type, int col, int row) const;
     RacePatternForm& RaceMoyoForm() { return raceMoyo_; }
     void RaceMoyoSaveClick();  // 保存 of the race pattern dialog
 
@@ -153,6 +172,13 @@ class TMainForm {
     ReportOutcome ExportDayStatisticsClick();            // 平均以下頭数 → 単日分
     ReportOutcome ExportYearStatisticsClick();           // 平均以下頭数 → 年単位
 
+    // --- The backtest ---
+    // Every race of the stored days from..to (yyyymmdd) replayed with the settings, or with
+    // the stakes given instead of them for this run alone; nothing is stored, no setting
+    // changes, and the day and race chosen before are chosen again.
+    BacktestResult Backtest(const std::string& from, const std::string& to,
+                            const BacktestStakes& stakes);
+
     // --- Investment settings, progression and the loss ledger ---
     // 投資金設定(&T): `show` shows the dialog modally and tells whether it closed with OK; only
     // then are the values written and the selected race selected again.
@@ -164,6 +190,13 @@ class TMainForm {
     void LossMemoClick();                               // 損失メモ: shows 損失金管理
     // The window 損失金管理; it tells the form of every change of the ledger.
     TLossRegForm& LossRegForm() { return *lossReg_; }
+
+    // --- Printing ---
+    // 印刷(&P): the loaded day's race list page laid out for the preview window; false (with
+    // a beep and the message) when no day is loaded.
+    bool PrintRaceList();
+    // The preview window (一覧表　印刷) over the page the last PrintRaceList laid out.
+    TAllPrintForm& AllPrintForm() { return *allPrint_; }
 
     // --- Race-day fetches ---
     void SokuhoOddsBtnClick();  // 速報ｵｯｽﾞ
@@ -184,6 +217,24 @@ class TMainForm {
     void ChangeTimerTick();
     // The ｵｯｽﾞ自動取得 check box was set to `checked`.
     void AutoOddsCheckClick(bool checked);
+
+    // --- Mail ---
+    // Gives the form its mail part, whose events run through `uiThread` (the window's event
+    // loop, or the command line's queue). Until then the mail commands do nothing.
+    void AttachMail(UiThread& uiThread);
+    // Before `uiThread` goes: the mail part ends, hanging up a delivery under way.
+    void DetachMail();
+    // The mail settings dialog (ﾒｰﾙ設定) over this form's settings, its events through `uiThread`.
+    TMailSetForm MailSettingsDialog(UiThread& uiThread);
+    void ToggleDelivery();  // 買い目を転送する
+    bool DeliveryChecked() const;
+    void DeliverTimerTick();
+    // 配信: the delivery text of the selected race, then mailed.
+    void PrepareDelivery();
+    const std::vector<std::string>& DeliveryText() const { return deliveryText_; }
+    // Whether the last delivery's mail is still under way, and whether the server took it.
+    bool DeliverySending() const;
+    bool DeliverySent() const;
 
     // The height of the analysis page's upper half as last left; `fallback` when none.
     int AnalysisSplit(int fallback) const;
@@ -257,6 +308,8 @@ class TMainForm {
     struct FavouriteBox;
     void FavouriteBoxChange(const FavouriteBox& box, int value);
     StakeInputs CurrentStakeInputs() const;
+    // The day and race the ticket tables are for, as the vote commands hand them over.
+    TicketSource CurrentTicketSource() const;
     void ReallocateStakes();
     // A change of the amount box or of a progression box: the race's amount is stored and the
     // tables allocated again.
@@ -294,9 +347,13 @@ class TMainForm {
     std::unique_ptr<ReportRunner> reports_;
     OddsFiles oddsFiles_;
     std::unique_ptr<TimeSeriesOdds> timeSeries_;
+    std::unique_ptr<TAllPrintForm> allPrint_;
+    std::unique_ptr<Mailer> mailer_;
+    std::vector<std::string> deliveryText_;
     int fileFailures_ = 0;
     RacePatternForm raceMoyo_;
-    int shownRace_ = -1;  // the slot whose tables the screen shows
+    std::optional<int> backtestAmount_;  // every race's amount while a backtest replays
+    int shownRace_ = -1;                 // the slot whose tables the screen shows
     bool autoOddsBusy_ = false;
     std::vector<std::string> oddsDue_;  // automatic odds entries waiting for a free service
     std::vector<std::string> unreadableOddsFiles_;

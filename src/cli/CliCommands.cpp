@@ -1,7 +1,10 @@
 #include "cli/CliCommands.h"
 
 #include "app/ProgramFolder.h"
+#include "cli/CliBacktest.h"
 #include "cli/CliLedger.h"
+#include "cli/CliMail.h"
+#include "cli/CliPrint.h"
 #include "cli/CliRace.h"
 #include "cli/CliReports.h"
 #include "cli/CliSession.h"
@@ -35,18 +38,32 @@ Commands:
       is given; --setup asks for setup data, --final-odds stores the final odds as well.
   days
       The days in the day store, newest first, one a line as yyyy-mm-dd.
-  race DAY RACE [--table index|marks|trio|trifecta|results|header|totals]
-                [--amount YEN] [--mode equal|proportional] [--strike N,...]
+  race DAY RACE [--table index|marks|trio|trifecta|results|header|totals|ev]
+                [--amount YEN] [--mode equal|proportional|kelly] [--strike N,...]
       Loads DAY (yyyy-mm-dd), selects RACE (its number in the race list, from 1, or a course
       code and race number such as 05-11) exactly as a click on it, applies the options as the
       window's controls would, and prints the chosen table as tab-separated cells, header row
       first. --strike strikes out tickets by their number (No.) in the trio and trifecta
       tables (only in the chosen one with --table trio or trifecta). Without --table it prints
-      the header, the marks, both tables and the totals.
+      the header, the marks, both tables and the totals. ev lists every ticket's chance (from
+      the popularity rates, by the Harville rule) and expected value; kelly stakes the tickets
+      with an edge by the Kelly rule, the amount being the bankroll (KaimeSet/KellyPercent of
+      the full stake), and says so when no ticket has one.
   vote DAY RACE --trio|--trifecta [--amount YEN] [--mode ...] [--strike N,...] [--yes]
                 [--no-plugin]
       Writes the voting plug-in's CSV as the Hibari2投票 button does and starts the plug-in
       (not with --no-plugin). --yes answers the confirmation; without it the answer is No.
+  votefile DAY RACE --type 単勝|複勝|枠連|馬連|ワイド|馬単|３連複|３連単 [--amount YEN]
+                [--mode ...] [--strike N,...] [--yes]
+      Writes the PATBET vote file of the type's table (yymmdd.BET in Dir/kaime, the program
+      folder's kaime by default) and prints its path; --yes answers the confirmation.
+  backtest FROM TO [--amount YEN] [--mode equal|proportional|kelly] [--csv FILE] [--png FILE]
+      Replays every race of the stored days FROM..TO (yyyy-mm-dd) as clicks on them, with the
+      settings (or the amount and mode given), and prints for ３連複 and ３連単 per day and in
+      total: races bet, hit, stake, return, hit and return rate, largest drawdown and the
+      running balance. --csv writes that table, --png the chart of the running balances
+      (３連複 blue, ３連単 red, the zero line dashed; the window's chart also labels it).
+      Nothing is stored, no setting changes.
   fetch odds|results|mining|changes DAY [RACE]
       The race-day fetches of the window's buttons for the loaded day (and selected race);
       prints the index table after odds and mining, the results after results and the race's
@@ -76,6 +93,16 @@ Commands:
   settings investment [--amount YEN] [--rate PCT] [--target YEN]
       Prints, and with options writes, the default amount per race, the increase rate and
       the target profit of 投資金設定 (a value below 100 is stored as 100).
+  print DAY
+      The race list page (一覧表) of DAY as the print menu draws it: one drawing operation a
+      line (text, line or rectangle), positions in tenths of a millimetre on A4 landscape.
+      The PDF of the page is written by the desktop program's print window (PDFに保存).
+  mail test [--yes]
+      Sends the test message of the mail settings (メール設定) with the stored settings and
+      prints each status the dialog would show; --yes answers its question.
+  mail deliver DAY RACE [--yes]
+      Prints the race's delivery (its heading and its net as staked); with --yes it is also
+      mailed to the stored address now, printing each status.
   demo
       Downloads what is new, loads today and prints the net of the next race with its stakes.
 
@@ -215,12 +242,16 @@ int RunCommand(CliSession& session, const CliOptions& options) {
     if (command == "days") return Days(session);
     if (command == "race") return RunRaceCommand(session, options);
     if (command == "vote") return RunVoteCommand(session, options);
+    if (command == "votefile") return RunVoteFileCommand(session, options);
+    if (command == "backtest") return RunBacktestCommand(session, options);
     if (command == "fetch") return Fetch(session, options);
+    if (command == "mail") return RunMailCommand(session, options);
     if (IsReportCommand(command)) return RunReportCommand(session, options);
     if (command == "odds-history") return OddsHistoryCommand(session, options);
     if (command == "import-timeseries") return ImportTimeSeriesCommand(session, options);
     if (command == "ledger") return RunLedgerCommand(session, options);
     if (command == "settings") return RunSettingsCommand(session, options);
+    if (command == "print") return RunPrintCommand(session, options);
     return Demo(session, options);
 }
 
@@ -238,17 +269,22 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
         std::fprintf(stderr, "%s\n%s", options.error.c_str(), help.c_str());
         return kExitUsage;
     }
-    static const char* kCommands[] = {
-        "download", "days",     "race", "vote",  "fetch",  "odds-history", "import-timeseries",
-        "ledger",   "settings", "demo", "tally", "verify", "hits",         "stats"};
+    static const char* kCommands[] = {"download", "days",         "race",
+                                      "vote",     "votefile",     "backtest",
+                                      "fetch",    "odds-history", "import-timeseries",
+                                      "ledger",   "settings",     "print",
+                                      "mail",     "demo",         "tally",
+                                      "verify",   "hits",         "stats"};
     const std::string& command = options.command;
     if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
         std::fprintf(stderr, "unknown command: %s\n%s", command.c_str(), help.c_str());
         return kExitUsage;
     }
-    bool takesArguments = command == "race" || command == "vote" || command == "fetch" ||
+    bool takesArguments = command == "race" || command == "vote" || command == "votefile" ||
+                          command == "backtest" || command == "fetch" ||
                           command == "odds-history" || command == "import-timeseries" ||
-                          IsReportCommand(command) || command == "ledger" || command == "settings";
+                          IsReportCommand(command) || command == "ledger" ||
+                          command == "settings" || command == "print" || command == "mail";
     if (!takesArguments && !options.arguments.empty()) {
         std::fprintf(stderr, "%s takes no arguments: %s\n", command.c_str(),
                      options.arguments.front().c_str());

@@ -6,9 +6,9 @@
 namespace kagiroi {
 
 namespace {
-const std::set<std::string> kValueOptions = {"--home",      "--from", "--table",
-                                             "--amount",    "--mode", "--strike",
-                                             "--threshold", "--rate", "--target"};
+const std::set<std::string> kValueOptions = {"--home", "--from",   "--table",     "--amount",
+                                             "--mode", "--strike", "--threshold", "--type",
+                                             "--csv",  "--png",    "--rate",      "--target"};
 // A mistyped flag must not be taken for none: "--final-odd" would download without the odds.
 const std::set<std::string> kFlags = {"--help",      "--sjis",       "--yes",
                                       "--no-plugin", "--trio",       "--trifecta",
@@ -49,6 +49,13 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args) {
         }
     }
     return options;
+}
+
+std::optional<int> AllocationModeOption(const std::string& word) {
+    static const char* const kModes[] = {"equal", "proportional", "kelly"};
+    for (int k = 0; k < 3; ++k)
+        if (word == kModes[k]) return k;
+    return std::nullopt;
 }
 
 }  // namespace kagiroi

@@ -23,4 +23,9 @@ struct CliOptions {
 // Options are the known ones that take a value and the known flags; any other is wrong usage.
 CliOptions ParseCliOptions(const std::vector<std::string>& args);
 
+// --mode's word as the item of 資金配分: "equal" 0, "proportional" 1, "kelly" 2; nothing for
+// any other word.
+std::optional<int> AllocationModeOption(const std::string& word);
+inline constexpr const char* kAllocationModeUsage = "--mode is equal, proportional or kelly";
+
 }  // namespace kagiroi

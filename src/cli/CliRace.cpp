@@ -3,7 +3,12 @@
 #include "cli/CliCommands.h"
 #include "cli/CliLedger.h"
 #include "cli/CliTables.h"
+#include "platform/Sjis.h"
 #include "platform/TextField.h"
+#include "stakes/VoteFile.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace kagiroi {
 
@@ -14,11 +19,12 @@ namespace {
 int ApplyStakeOptions(CliSession& session, const CliOptions& options) {
     TMainForm& form = session.Form();
     if (auto mode = options.Value("--mode")) {
-        if (*mode != "equal" && *mode != "proportional") {
-            session.Ui().ShowMessage("--mode is equal or proportional");
+        auto item = AllocationModeOption(*mode);
+        if (!item) {
+            session.Ui().ShowMessage(kAllocationModeUsage);
             return kExitUsage;
         }
-        form.RadioGroup1Click(*mode == "equal" ? 0 : 1);
+        form.RadioGroup1Click(*item);
     }
     if (auto amount = options.Value("--amount")) {
         if (!IsDigits(*amount) || amount->size() > 6) {
@@ -88,7 +94,7 @@ int RunRaceCommand(CliSession& session, const CliOptions& options) {
     std::string table = options.Value("--table").value_or("");
     if (!table.empty() && !IsTableName(table)) {
         session.Ui().ShowMessage(
-            "--table is one of index, marks, trio, trifecta, results, header, totals");
+            "--table is one of index, marks, trio, trifecta, results, header, totals, ev");
         return kExitUsage;
     }
     std::vector<BetType> strikeTables;
@@ -101,6 +107,9 @@ int RunRaceCommand(CliSession& session, const CliOptions& options) {
     } else {
         session.PrintRows(TableRows(session.Form(), table));
     }
+    // What the window's status line would say about the stakes.
+    std::string note = StakeStatusText(session.Form().Betting().Bets);
+    if (!note.empty()) session.Ui().ShowMessage(note);
     return kExitOk;
 }
 
@@ -115,6 +124,23 @@ int RunVoteCommand(CliSession& session, const CliOptions& options) {
     session.Form().PageControl2Change(trio ? TicketTab::Trio : TicketTab::Trifecta);
     VoteOutcome outcome = session.Form().TohyoCSVBtnClick();
     return outcome == VoteOutcome::Started ? kExitOk : kExitRefused;
+}
+
+int RunVoteFileCommand(CliSession& session, const CliOptions& options) {
+    std::string name = options.Value("--type").value_or("");
+    // The terminal's UTF-8, or Shift_JIS bytes as a Shift_JIS terminal gives them.
+    std::optional<BetType> type = BetTypeOfVoteName(Utf8ToSjis(name));
+    if (!type) type = BetTypeOfVoteName(name);
+    if (!type) {
+        session.Ui().ShowMessage(
+            "--type is one of 単勝, 複勝, 枠連, 馬連, ワイド, 馬単, ３連複, ３連単 (or win, place, "
+            "bracket, quinella, wide, exacta, trio, trifecta)");
+        return kExitUsage;
+    }
+    if (int status = SelectWithOptions(session, options, {*type}); status >= 0) return status;
+    if (session.Form().VoteFileMenuClick(*type) != VoteFileOutcome::Written) return kExitRefused;
+    session.Print(session.Form().VoteFilePath() + "\n");
+    return kExitOk;
 }
 
 }  // namespace kagiroi

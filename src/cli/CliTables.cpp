@@ -1,5 +1,8 @@
 #include "cli/CliTables.h"
 
+#include "platform/TextField.h"
+#include "selection/BetColumns.h"
+
 namespace kagiroi {
 
 TextRows GridRows(const TextGrid& grid) {
@@ -21,11 +24,12 @@ TextRows HeaderRows(const TMainForm& form) {
 }
 
 TextRows TotalsRows(const TMainForm& form) {
-    TextRows rows{{"券種", "買い点数", "投票金額", "予想回収率", "回収金額"}};
+    TextRows rows{{"券種", "買い点数", "投票金額", "予想回収率", "回収金額", "合成ｵｯｽﾞ", "ﾄﾘｶﾞﾐ",
+                   "的中確率"}};
     for (BetType type : {BetType::Trio, BetType::Trifecta}) {
         const BetTotals& t = form.Betting().Bets.Totals(type);
-        rows.push_back(
-            {BetTypeName(type), t.count.text, t.stake.text, t.rate.text, t.payback.text});
+        rows.push_back({BetTypeName(type), t.count.text, t.stake.text, t.rate.text, t.payback.text,
+                        t.synthetic.text, t.underStake.text, t.hitChance.text});
     }
     return rows;
 }
@@ -38,8 +42,25 @@ TextRows ResultsRows(const TMainForm& form) {
     return rows;
 }
 
+TextRows ExpectedValueRows(const TMainForm& form) {
+    TextRows rows{{"券種", "買い目", "オッズ", "的中率", "期待値"}};
+    std::vector<double> win = form.SelectedWinChances();
+    for (BetType type : {BetType::Trio, BetType::Trifecta}) {
+        const TextGrid& table = form.Betting().Bets.Table(type);
+        const BetColumns& c = ColumnsOf(type);
+        for (int r = 1; r < table.RowCount(); ++r) {
+            if (IsBlank(table.Cell(c.combination, r))) continue;
+            TicketValueTexts value = TicketValue(type, table, r, win);
+            rows.push_back({BetTypeName(type), table.Cell(c.combination, r), table.Cell(c.odds, r),
+                            value.chance, value.expectedValue});
+        }
+    }
+    return rows;
+}
+
 bool IsTableName(const std::string& name) {
-    for (const char* known : {"index", "marks", "trio", "trifecta", "results", "header", "totals"})
+    for (const char* known :
+         {"index", "marks", "trio", "trifecta", "results", "header", "totals", "ev"})
         if (name == known) return true;
     return false;
 }
@@ -52,6 +73,7 @@ TextRows TableRows(const TMainForm& form, const std::string& name) {
     if (name == "results") return ResultsRows(form);
     if (name == "header") return HeaderRows(form);
     if (name == "totals") return TotalsRows(form);
+    if (name == "ev") return ExpectedValueRows(form);
     return {};
 }
 

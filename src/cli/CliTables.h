@@ -15,6 +15,8 @@ TextRows GridRows(const TextGrid& grid);
 TextRows HeaderRows(const TMainForm& form);
 // The four totals of ３連複 and ３連単 under their captions.
 TextRows TotalsRows(const TMainForm& form);
+// Every ticket of both tables with its odds, chance (percent) and expected value.
+TextRows ExpectedValueRows(const TMainForm& form);
 // The results page: one row per entry, the group's caption first.
 TextRows ResultsRows(const TMainForm& form);
 

@@ -16,8 +16,9 @@ inline constexpr const char* kVoteFolderName = "kaime";
 std::string DataFolder(const std::string& programFolder);
 std::string ChangeFolder(const std::string& programFolder);
 
-// The day part D of a record's file names: "yyyy年mm月dd日" from the race date at position 12
-// (14 bytes). Nothing when the date is not all digits, so no record can make an unsafe name.
+// The day part D of a record's file names: the year, month and day, each followed by its kanji,
+// from the race date at position 12 (14 bytes). Nothing when the date is not all digits, so no
+// record can make an unsafe name.
 std::optional<std::string> DayTextOf(std::string_view record);
 // D from a date "yyyymmdd".
 std::optional<std::string> DayTextFromDate(std::string_view yyyymmdd);

@@ -37,6 +37,7 @@ namespace RA {
 inline constexpr FieldPos Day{18, 2};
 inline constexpr FieldPos Weekday{28, 1};
 inline constexpr FieldPos RaceName{33, 60};
+inline constexpr FieldPos ListName{573, 20};   // ten full-width characters: the printed list
 inline constexpr FieldPos ShortName{593, 12};  // six full-width characters
 inline constexpr FieldPos Edition{612, 3};
 inline constexpr FieldPos Grade{615, 1};

@@ -1,5 +1,7 @@
 #include "demo/DemoHarville.h"
 
+#include "racing/Harville.h"
+
 namespace kagiroi {
 
 namespace {
@@ -15,22 +17,14 @@ DemoHarville::DemoHarville(const ByHorse<double>& winShares, int registered)
     : n_(registered),
       p_(winShares),
       third_(static_cast<size_t>(kDemoHorseSlots) * kDemoHorseSlots * kDemoHorseSlots, 0.0) {
-    for (int a = 1; a <= n_; ++a) {
-        if (Win(a) <= 0.0) continue;
-        for (int b = 1; b <= n_; ++b) {
-            if (b == a || Win(b) <= 0.0) continue;
-            double ab = FirstTwo(a, b);
-            double rest = 1.0 - Win(a) - Win(b);
-            if (rest <= 0.0) continue;
+    for (int a = 1; a <= n_; ++a)
+        for (int b = 1; b <= n_; ++b)
             for (int c = 1; c <= n_; ++c)
-                if (c != a && c != b) third_[Cell(a, b, c)] = ab * Win(c) / rest;
-        }
-    }
+                third_[Cell(a, b, c)] = HarvilleFirstThree(p_, a, b, c);
 }
 
 double DemoHarville::FirstTwo(int a, int b) const {
-    double rest = 1.0 - Win(a);
-    return a == b || rest <= 0.0 ? 0.0 : Win(a) * Win(b) / rest;
+    return HarvilleFirstTwo(p_, a, b);
 }
 
 double DemoHarville::FirstThree(int a, int b, int c) const {

@@ -1,23 +1,13 @@
 #include "odds/TimeSeriesOdds.h"
 
 #include "odds/TimeSeriesLayout.h"
+#include "platform/SameFolder.h"
 #include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 
 namespace kagiroi {
 
-namespace {
-
-// The same folder, however its end is written.
-bool SameFolder(std::string a, std::string b) {
-    while (a.size() > 1 && (a.back() == '/' || a.back() == '\\'))
-        a.pop_back();
-    while (b.size() > 1 && (b.back() == '/' || b.back() == '\\'))
-        b.pop_back();
-    return a == b;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TimeSeriesOdds::TimeSeriesOdds(std::string programFolder, SettingsFile& settings)
     : programFolder_(std::move(programFolder)), settings_(settings), history_(programFolder_) {}

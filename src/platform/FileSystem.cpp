@@ -388,6 +388,10 @@ bool WriteFileAtomic(const std::string& path, const std::string& data, FileError
         done += static_cast<size_t>(n);
     }
 #ifndef _WIN32
+    // A file kept private (the settings with a mail password) stays private when replaced.
+    struct stat old;
+    if (::stat(NativePath(path).c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0)
+        return fail(errno);
     if (::fsync(fd) != 0) return fail(errno);
 #endif
     if (::close(fd) != 0) {
@@ -407,6 +411,15 @@ bool WriteFileAtomic(const std::string& path, const std::string& data, FileError
     }
     gBytesWritten += data.size();
     return true;
+}
+
+bool RestrictToOwner(const std::string& path) {
+#ifdef _WIN32
+    (void)path;  // a user's files are private to the account already
+    return true;
+#else
+    return ::chmod(NativePath(path).c_str(), 0600) == 0;
+#endif
 }
 
 bool RemoveFile(const std::string& path) {

@@ -84,7 +84,10 @@ void ClearReadFailuresForTesting();
 // Writes the whole file atomically: a temporary file of its own in the same folder (created
 // afresh, never through a link), flushed to disk, then renamed over the old one. A failure
 // leaves the old file as it was.
+// A file that already exists keeps its permissions.
 bool WriteFileAtomic(const std::string& path, const std::string& data, FileError* error = nullptr);
+// Makes the file readable and writable by its owner only (POSIX mode 0600).
+bool RestrictToOwner(const std::string& path);
 bool RemoveFile(const std::string& path);
 
 // Names of the entries of a folder (files only), ascending byte order; empty when unreadable.

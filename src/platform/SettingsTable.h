@@ -52,7 +52,8 @@ inline constexpr IntSetting kPrintTop{"Printlocate", "top", 10, kMinCoordinate, 
 inline constexpr IntSetting kPrintLeft{"Printlocate", "left", 10, kMinCoordinate, kMaxCoordinate};
 inline constexpr IntSetting kPrintWidth{"Printlocate", "width", 630, 0, kMaxCoordinate};
 inline constexpr IntSetting kPrintHeight{"Printlocate", "height", 450, 0, kMaxCoordinate};
-inline constexpr IntSetting kPrintZoom{"PrintZoom", "ratio", 1, 0, 100};
+// The item of the print preview's 倍率: 0 to 3 for 25, 50, 75 and 100 %.
+inline constexpr IntSetting kPrintZoom{"PrintZoom", "ratio", 1, 0, 3};
 // The height in pixels of the analysis page's upper pane; its default is half the page.
 inline constexpr IntSetting kAnalysisSplit{"Layout", "AnalysisSplit", 0, 0, kMaxCoordinate};
 
@@ -75,9 +76,11 @@ inline constexpr IntSetting kHorseWeightMinutes{"Time", "AutoBataijuGet", 37, 2,
 // 0 turns the change-information fetch off; at most a day.
 inline constexpr IntSetting kChangeInterval{"Henko", "GetInterval", 5, 0, 1440};
 
-// Allocation mode 0 or 1, and the amounts of six digits at most.
+// Allocation mode 0 均等, 1 比例 or 2 ケリー, and the amounts of six digits at most.
 inline constexpr int kMaxSixDigits = 999999;
-inline constexpr IntSetting kAllocationMode{"KaimeSet", "HaibunSet", 1, 0, 1};
+inline constexpr IntSetting kAllocationMode{"KaimeSet", "HaibunSet", 1, 0, 2};
+// The part of the full Kelly stake that ケリー takes, percent.
+inline constexpr IntSetting kKellyPercent{"KaimeSet", "KellyPercent", 25, 1, 100};
 inline constexpr IntSetting kDefaultAmount{"KaimeSet", "DefaultAmount", 3000, 0, kMaxSixDigits};
 inline constexpr IntSetting kIncreasePercent{"KaimeSet", "DefaultZogaku", 100, 0, kMaxSixDigits};
 inline constexpr IntSetting kTargetProfit{"KaimeSet", "DefaultTarProfit", 10000, 0, kMaxSixDigits};

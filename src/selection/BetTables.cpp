@@ -4,6 +4,7 @@
 #include "platform/GridSort.h"
 #include "platform/TextField.h"
 #include "selection/BetColumns.h"
+#include "selection/UnderStake.h"
 
 namespace kagiroi {
 
@@ -13,6 +14,8 @@ namespace {
 
 constexpr Rgb kHeaderBackground{201, 146, 146};
 constexpr Rgb kNumberBackground{193, 255, 193};
+// トリガミ: a pale blue apart from the hit magenta and the number green.
+constexpr Rgb kUnderStakeBackground{190, 215, 255};
 constexpr int kHidden = -1;
 
 void SetUpTicketTable(TextGrid& table, BetType type) {
@@ -115,7 +118,7 @@ std::vector<std::string> WinningCombinations(BetType type, std::string_view hrRe
 }
 
 CellStyle TicketCellStyle(const TextGrid& table, int col, int row,
-                          const std::vector<std::string>& winning) {
+                          const std::vector<std::string>& winning, int64_t totalStake) {
     CellStyle style;
     style.textTopOffset = 2;
     if (row == 0) {
@@ -127,6 +130,10 @@ CellStyle TicketCellStyle(const TextGrid& table, int col, int row,
         if (!IsBlank(text))
             for (const std::string& combination : winning)
                 if (text == combination) style.background = colors::kMagenta;
+    } else if (col == ColumnsOf(BetType::Trio).expectedPayout ||
+               col == ColumnsOf(BetType::Trio).share) {
+        if (PaysBackLessThanStake(table, BetType::Trio, row, totalStake))
+            style.background = kUnderStakeBackground;
     }
     return style;
 }

@@ -6,6 +6,7 @@
 #include "selection/SortDirections.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,8 +72,10 @@ void SortIndexTableByShared(TextGrid& indexTable, const SortDirections& indexDir
 // entries of the race's payout record, dead heats included.
 std::vector<std::string> WinningCombinations(BetType type, std::string_view hrRecord);
 
+// A ticket that would pay back less than `totalStake` (the table's 投票金額) shows it in its
+// payout and share cells.
 CellStyle TicketCellStyle(const TextGrid& table, int col, int row,
-                          const std::vector<std::string>& winning);
+                          const std::vector<std::string>& winning, int64_t totalStake);
 // The hand over the cells that react to a click (the header row and column 0).
 CursorShape TicketTableCursor(const TextGrid& table, int col, int row);
 

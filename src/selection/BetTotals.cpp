@@ -7,6 +7,10 @@ void BetTotals::Clear() {
     stake.text.clear();
     rate.text.clear();
     payback.text.clear();
+    synthetic.text.clear();
+    underStake.text.clear();
+    hitChance.text.clear();
+    note.clear();
 }
 
 }  // namespace kagiroi

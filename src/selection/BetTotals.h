@@ -2,16 +2,25 @@
 
 #include "platform/TextGrid.h"
 
+#include <string>
+
 namespace kagiroi {
 
-// The four totals shown beside the table of one bet type.
+// The four totals shown beside the table of one bet type, and the figures of the net beside them.
 struct BetTotals {
     Label count;    // 買い点数, "%3d"
     Label stake;    // 投票金額, "%6d"
     Label rate;     // 予想回収率, "%7.1f"
     Label payback;  // 回収金額, "%8d"
+    // 合成ｵｯｽﾞ, "%7.1f": what the staked tickets pay together, as the odds of a single ticket.
+    Label synthetic;
+    Label underStake;  // ﾄﾘｶﾞﾐ, "%3d点": staked tickets that would pay back less than the total
+    Label hitChance;  // 的中確率, "%5.1f%%": the chance that one of the staked tickets hits
+    // Why an allocation left the table without stakes where the mode decides per ticket; empty
+    // otherwise. The status line shows it.
+    std::string note;
 
-    // Empties the four texts; their colours stay as they were.
+    // Empties every text; their colours stay as they were.
     void Clear();
 };
 

@@ -5,6 +5,8 @@
 #include "platform/TextField.h"
 #include "selection/BetColumns.h"
 #include "selection/BetTables.h"
+#include "selection/UnderStake.h"
+#include "stakes/TicketChances.h"
 
 #include <algorithm>
 #include <cmath>
@@ -113,6 +115,61 @@ void AllocateProportionally(int amount, TextGrid& table, const BetColumns& c,
     ShowRate(totals, static_cast<double>(payoutSum) / count / static_cast<double>(total) * 100);
 }
 
+const char* kNoEdgeNote = "期待値が1を超える買い目がないため、ケリーの購入額はありません";
+const char* kEdgeBelowUnitNote = "ケリーの購入額が100円に届く買い目がありません";
+
+// Stakes of the Kelly rule with the amount as the bankroll; tickets without an edge stay blank.
+void AllocateByKelly(BetType type, const StakeInputs& inputs, TextGrid& table, const BetColumns& c,
+                     const std::vector<TicketRow>& tickets, BetTotals& totals) {
+    std::vector<KellyTicket> kelly;
+    for (const TicketRow& ticket : tickets)
+        kelly.push_back(
+            {TicketChance(type, table.Cell(c.combination, ticket.row), inputs.winChances),
+             ticket.odds});
+    std::vector<double> fractions = KellyFractions(kelly);
+    std::vector<int64_t> stakes = KellyStakes(fractions, inputs.kellyFraction, inputs.amount);
+    int count = 0;
+    int64_t total = 0;
+    for (size_t k = 0; k < tickets.size(); ++k) {
+        if (stakes[k] <= 0) continue;
+        table.SetCell(c.stake, tickets[k].row, StakeText(stakes[k]));
+        ++count;
+        total += stakes[k];
+    }
+    ShowCountAndTotal(totals, count, total);
+    if (count == 0) {
+        totals.rate.text.clear();  // a rate of no stakes would be an earlier mode's
+        bool edge = std::any_of(fractions.begin(), fractions.end(), [](double f) { return f > 0; });
+        totals.note = BetTypeName(type) + "：" + (edge ? kEdgeBelowUnitNote : kNoEdgeNote);
+        return;
+    }
+    int64_t payoutSum = 0;
+    for (size_t k = 0; k < tickets.size(); ++k)
+        if (stakes[k] > 0) payoutSum += WritePayout(table, c, tickets[k], stakes[k], total);
+    ShowRate(totals, static_cast<double>(payoutSum) / count / static_cast<double>(total) * 100);
+}
+
+// 合成ｵｯｽﾞ over the staked tickets with a price, the count of トリガミ among them and, with win
+// chances, their chance to hit together (a table's tickets exclude each other).
+void ShowNetFigures(BetType type, const TextGrid& table, const BetColumns& c,
+                    const std::vector<TicketRow>& tickets, const std::vector<double>& winChances,
+                    BetTotals& totals) {
+    double inverseSum = 0, chance = 0;
+    for (const TicketRow& ticket : tickets) {
+        if (ticket.odds <= 0 || IsBlank(table.Cell(c.stake, ticket.row))) continue;
+        inverseSum += 1 / ticket.odds;
+        chance += TicketChance(type, table.Cell(c.combination, ticket.row), winChances);
+    }
+    totals.synthetic.text.clear();
+    totals.underStake.text.clear();
+    totals.hitChance.text.clear();
+    if (inverseSum <= 0) return;
+    totals.synthetic.text = Format("%7.1f", 1 / inverseSum);
+    totals.underStake.text =
+        Format("%3d点", CountUnderStake(table, type, ToInt64(totals.stake.text)));
+    if (chance > 0) totals.hitChance.text = Format("%5.1f%%", chance * 100);
+}
+
 bool Matches(BetType type, const std::string& cell, const PayoutEntry& entry) {
     if (HorsesPerTicket(type) == 1) return entry.horse > 0 && ToInt(cell) == entry.horse;
     return !IsBlank(cell) && cell == entry.combination;
@@ -121,12 +178,19 @@ bool Matches(BetType type, const std::string& cell, const PayoutEntry& entry) {
 }  // namespace
 
 AllocationMode AllocationModeFromIndex(int index) {
-    return index == 0 ? AllocationMode::Equal : AllocationMode::Proportional;
+    if (index == 0) return AllocationMode::Equal;
+    return index == 2 ? AllocationMode::Kelly : AllocationMode::Proportional;
 }
 
 void AllocateStakes(BetType type, AllocationMode mode, int amount, TextGrid& table,
                     BetTotals& totals) {
-    amount = std::min(amount, kMaxAmount);
+    AllocateStakes(type, StakeInputs(mode, amount), table, totals);
+}
+
+void AllocateStakes(BetType type, const StakeInputs& given, TextGrid& table, BetTotals& totals) {
+    StakeInputs inputs = given;
+    inputs.amount = std::min(inputs.amount, kMaxAmount);
+    const int amount = inputs.amount;
     if (table.RowCount() > kMaxAllocatedRows) return;
     const BetColumns& c = ColumnsOf(type);
     if (table.RowCount() < 2 || IsBlank(table.Cell(c.odds, 1))) return;
@@ -138,11 +202,15 @@ void AllocateStakes(BetType type, AllocationMode mode, int amount, TextGrid& tab
         totals.Clear();
         return;
     }
+    totals.note.clear();
     std::vector<TicketRow> tickets = TicketRows(table, c);
-    if (mode == AllocationMode::Equal)
+    if (inputs.mode == AllocationMode::Equal)
         AllocateEqually(amount, table, c, tickets, totals);
+    else if (inputs.mode == AllocationMode::Kelly)
+        AllocateByKelly(type, inputs, table, c, tickets, totals);
     else
         AllocateProportionally(amount, table, c, tickets, totals);
+    ShowNetFigures(type, table, c, tickets, inputs.winChances, totals);
 }
 
 void MarkHits(BetType type, std::string_view hrRecord, TextGrid& table, BetTotals& totals) {

@@ -3,16 +3,31 @@
 #include "platform/TextGrid.h"
 #include "racing/BetType.h"
 #include "selection/BetTotals.h"
+#include "stakes/KellyStakes.h"
 
 #include <string_view>
+#include <vector>
 
 namespace kagiroi {
 
 // The allocation mode, the item index of RadioGroup1 (資金配分).
-enum class AllocationMode { Equal = 0, Proportional = 1 };
+enum class AllocationMode { Equal = 0, Proportional = 1, Kelly = 2 };
 
-// The mode from its stored index (KaimeSet/HaibunSet): 0 is 均等, anything else 比例.
+// The mode from its stored index (KaimeSet/HaibunSet): 0 is 均等, 2 ケリー, anything else 比例.
 AllocationMode AllocationModeFromIndex(int index);
+
+// What an allocation works from: the item of RadioGroup1, the value of the amount box
+// (SaNumEditExC1) and, for ケリー, the runners' win chances (WinChances) and the part of the full
+// Kelly stake to take.
+struct StakeInputs {
+    StakeInputs(AllocationMode allocationMode = AllocationMode::Proportional, int yen = 0)
+        : mode(allocationMode), amount(yen) {}
+
+    AllocationMode mode;
+    int amount;
+    std::vector<double> winChances;
+    double kellyFraction = kDefaultKellyPercent / 100.0;
+};
 
 inline constexpr int kMinimumStake = 100;
 inline constexpr int kMaxAmount = 999999;
@@ -23,6 +38,11 @@ inline constexpr int kMaxAllocatedRows = 307;
 // payout if it hits and that payout's share of the total stake, and writes the 買い点数,
 // 投票金額 and 予想回収率 totals. An amount below 100 empties every stake and the totals;
 // amounts above the six digits of the amount box count as 999999.
+// ケリー takes the amount as the race's bankroll: a ticket with an edge gets its Kelly share
+// times the fraction in whole 100-yen units, any other ticket no stake; a table left without
+// any stake says why in its totals' note. Every mode writes 合成ｵｯｽﾞ, ﾄﾘｶﾞﾐ and, with win
+// chances, the net's chance to hit.
+void AllocateStakes(BetType type, const StakeInputs& inputs, TextGrid& table, BetTotals& totals);
 void AllocateStakes(BetType type, AllocationMode mode, int amount, TextGrid& table,
                     BetTotals& totals);
 

@@ -7,6 +7,7 @@
 #include "platform/TextField.h"
 #include "selection/BetColumns.h"
 #include "selection/BetTables.h"
+#include "selection/UnderStake.h"
 
 #include <array>
 #include <vector>
@@ -24,9 +25,6 @@ constexpr const char* kPluginProgram = "HibariTohyoPlugIn2.exe";
 constexpr const char* kPluginProgram = "HibariTohyoPlugIn2";
 #endif
 
-const char* kNoDayMessage = "開催日ﾃﾞｰﾀを読み込んでください。";
-const char* kNoRaceMessage = "レースデータを読み込んでください。";
-const char* kNoTicketsMessage = "買い目が作成されていません。";
 const char* kNotInstalledMessage =
     "「Hibari投票プラグイン２」が正常にインストールされていません。再インストールしてください。";
 const char* kStartFailedMessage =
@@ -34,14 +32,8 @@ const char* kStartFailedMessage =
     "投票プラグイン２が正しくインストールされているか確認してください。";
 
 VoteOutcome Refuse(Ui& ui, const std::string& message, VoteOutcome outcome) {
-    ui.Beep(BeepSound::Default);
-    ui.ShowMessage(message);
+    RefuseWithMessage(ui, message);
     return outcome;
-}
-
-bool HasStakedTicket(const TextGrid& table, const BetColumns& c, int row) {
-    return !IsBlank(table.Cell(c.combination, row)) && !IsBlank(table.Cell(c.odds, row)) &&
-           !IsBlank(table.Cell(c.stake, row));
 }
 
 // 12600 as "12,600".
@@ -54,10 +46,6 @@ std::string GroupedDigits(int64_t value) {
         grouped += digits[k];
     }
     return grouped;
-}
-
-bool RaceDateIsDigits(const std::string& raceInfo) {
-    return IsDigits(Field(raceInfo, pos::kYear, 4) + Field(raceInfo, pos::kMonthDay, 4));
 }
 
 }  // namespace
@@ -128,32 +116,31 @@ VoteOutcome SendToVotingPlugin(std::string_view typeCode, const TextGrid& table,
     std::optional<BetType> type = BetTypeOfPluginCode(typeCode);
     if (!type) return VoteOutcome::NotReady;
     const BetColumns& c = ColumnsOf(*type);
-    if (IsBlank(request.dayText)) return Refuse(ui, kNoDayMessage, VoteOutcome::NotReady);
-    // A race whose date is not digits cannot name a file: it counts as no race.
-    if (request.race == nullptr || !RaceDateIsDigits(request.race->RaceInfo))
-        return Refuse(ui, kNoRaceMessage, VoteOutcome::NotReady);
-    int staked = 0;
-    for (int r = 1; r < table.RowCount(); ++r)
-        if (HasStakedTicket(table, c, r)) ++staked;
-    if (staked == 0) return Refuse(ui, kNoTicketsMessage, VoteOutcome::NotReady);
+    if (!TicketsReadyToSend(table, *type, request, ui)) return VoteOutcome::NotReady;
     std::string folder = Trim(request.pluginFolder);
     if (folder.empty()) return Refuse(ui, kNotInstalledMessage, VoteOutcome::NotReady);
 
     const std::string& raceInfo = request.race->RaceInfo;
     std::string csv;
-    int tickets = 0;
+    std::vector<int> sent;
     int64_t total = 0;
     for (int r = 1; r < table.RowCount(); ++r) {
-        if (!HasStakedTicket(table, c, r) || Trim(table.Cell(c.strike, r)) == kStrikeMark) continue;
+        if (!IsSentTicket(table, c, r)) continue;
         csv += PluginCsvLine(raceInfo, *type, table.Cell(c.stake, r), table.Cell(c.combination, r));
-        ++tickets;
+        sent.push_back(r);
         total += ToInt64(table.Cell(c.stake, r));
     }
+    int underStake = 0;
+    for (int r : sent)
+        underStake += PaysBackLessThanStake(table, *type, r, total);
 
-    // The count and the sum are shown so a total far from the amount box is seen before sending.
+    // The count and the sum are shown so a total far from the amount box is seen before sending,
+    // and the tickets whose hit would still lose money.
+    std::string figures =
+        Format("%d", static_cast<int>(sent.size())) + "点　合計 " + GroupedDigits(total) + "円";
+    if (underStake > 0) figures += "　ﾄﾘｶﾞﾐ " + Format("%d", underStake) + "点";
     if (!ui.AskYesNo("[" + request.raceListText + ":" + BetTypeName(*type) +
-                     "]に投票します。実行してよろしいですか？\r\n（" + Format("%d", tickets) +
-                     "点　合計 " + GroupedDigits(total) + "円）"))
+                     "]に投票します。実行してよろしいですか？\r\n（" + figures + "）"))
         return VoteOutcome::Declined;
 
     std::string path = *PluginCsvPath(folder, raceInfo);

@@ -5,6 +5,7 @@
 #include "platform/TextGrid.h"
 #include "platform/Ui.h"
 #include "racing/BetType.h"
+#include "stakes/StakedTickets.h"
 
 #include <optional>
 #include <string>
@@ -44,11 +45,8 @@ std::string ReadPluginFolder(const SettingsFile& settings, const std::string& pr
 bool ChoosePluginFolder(SettingsFile& settings, Ui& ui, const std::string& programFolder);
 
 // What the Hibari2投票 button hands over.
-struct VotingRequest {
-    std::string dayText;             // the date box; blank when no day is loaded
-    const RaceSlot* race = nullptr;  // the selected race; null when none is selected
-    std::string raceListText;        // the selected race's entry in the race list
-    std::string pluginFolder;        // Dir/HibariTohyo2
+struct VotingRequest : TicketSource {
+    std::string pluginFolder;  // Dir/HibariTohyo2
 };
 
 enum class VoteOutcome { NotReady, Declined, SaveFailed, StartFailed, Started };

@@ -5,7 +5,7 @@ namespace kagiroi {
 namespace {
 
 void Allocate(BetBoard& board, BetType type, const StakeInputs& inputs) {
-    AllocateStakes(type, inputs.mode, inputs.amount, board.Table(type), board.Totals(type));
+    AllocateStakes(type, inputs, board.Table(type), board.Totals(type));
 }
 
 void Mark(BetBoard& board, BetType type, const std::string& hrRecord) {
@@ -38,6 +38,17 @@ void ReallocateAfterStakeChange(BetBoard& board, const StakeInputs& inputs,
         Allocate(board, type, inputs);
     for (BetType type : kTables)
         Mark(board, type, hrRecord);
+}
+
+std::string StakeStatusText(const BetBoard& board) {
+    std::string text;
+    for (BetType type : {BetType::Trio, BetType::Trifecta}) {
+        const std::string& note = board.Totals(type).note;
+        if (note.empty()) continue;
+        if (!text.empty()) text += "　";
+        text += note;
+    }
+    return text;
 }
 
 }  // namespace kagiroi

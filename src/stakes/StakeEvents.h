@@ -8,13 +8,6 @@
 
 namespace kagiroi {
 
-// What the stake inputs of the betting panel hold at the moment of an event: the item of
-// RadioGroup1 and the value of the amount box (SaNumEditExC1).
-struct StakeInputs {
-    AllocationMode mode = AllocationMode::Proportional;
-    int amount = 0;
-};
-
 // After the extraction of the net: stakes and hits of the trifecta table, then of the trio
 // table.
 void AllocateExtractedNet(BetBoard& board, const StakeInputs& inputs, const std::string& hrRecord);
@@ -31,5 +24,9 @@ void RecomputeTicketTable(BetBoard& board, BetType type, const StakeInputs& inpu
 // shows, and sends to the voting plug-in, always follow the amount box.
 void ReallocateAfterStakeChange(BetBoard& board, const StakeInputs& inputs,
                                 const std::string& hrRecord);
+
+// The status line of the stakes: the notes of the trio and trifecta tables, empty when
+// neither table has one.
+std::string StakeStatusText(const BetBoard& board);
 
 }  // namespace kagiroi

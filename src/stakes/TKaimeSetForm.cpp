@@ -22,6 +22,9 @@ const KaimeSetTexts& KaimeSetFormTexts() {
         "大きい数字を指定すると的中時の利益は大きいですが、リスクが大きくなります。",
         "円",
         "％",
+        "ケリー係数",
+        "資金配分のケリーで、期待値が1を超える買い目に賭ける割合を理論上の最適額の何％にするかを"
+        "指定します。的中率は人気別の出現率からの推定なので、通常は25%程度にしてください。",
     };
     return texts;
 }
@@ -30,6 +33,7 @@ TKaimeSetForm::TKaimeSetForm(SettingsFile& settings, bool progressionShown)
     : DefaultAmount(ReadIntSetting(settings, setting::kDefaultAmount)),
       DefaultZogaku(ReadIntSetting(settings, setting::kIncreasePercent)),
       DefaultTarProfit(ReadIntSetting(settings, setting::kTargetProfit)),
+      KellyPercent(ReadIntSetting(settings, setting::kKellyPercent)),
       ProgressionShown(progressionShown),
       settings_(settings) {}
 
@@ -39,6 +43,8 @@ void TKaimeSetForm::OkClick() {
     WriteIntSetting(settings_, setting::kDefaultAmount, DefaultAmount);
     WriteIntSetting(settings_, setting::kIncreasePercent, DefaultZogaku);
     WriteIntSetting(settings_, setting::kTargetProfit, DefaultTarProfit);
+    KellyPercent = ClampToSetting(setting::kKellyPercent, KellyPercent);
+    WriteIntSetting(settings_, setting::kKellyPercent, KellyPercent);
 }
 
 }  // namespace kagiroi

@@ -14,11 +14,13 @@ struct KaimeSetTexts {
     std::string increaseHeading, increaseNote;
     std::string targetHeading, targetNote;
     std::string yen, percent;
+    std::string kellyHeading, kellyNote;
 };
 const KaimeSetTexts& KaimeSetFormTexts();
 
-// The dialog 投資金設定: the default amount per race and the two progression values. Made on
-// every opening; only OK writes, and every value below 100 is raised to 100 first.
+// The dialog 投資金設定: the default amount per race, the part of the Kelly stake that ケリー
+// takes and the two progression values. Made on every opening; only OK writes, and every amount
+// below 100 is raised to 100 first.
 class TKaimeSetForm {
   public:
     // Puts the three stored values into the boxes.
@@ -29,6 +31,7 @@ class TKaimeSetForm {
     int DefaultAmount = 0;     // 投資金額初期設定, yen
     int DefaultZogaku = 0;     // 増額率, percent
     int DefaultTarProfit = 0;  // 目標利益金額, yen
+    int KellyPercent = 0;      // ケリー係数, percent of the full Kelly stake
     // The lower part with the two progression values.
     bool ProgressionShown = false;
 

@@ -56,4 +56,8 @@ void QtClipboard::SetText(const std::string& sjisText) {
     QGuiApplication::clipboard()->setText(ToQString(sjisText));
 }
 
+void QtUiThread::Post(std::function<void()> task) {
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(task), Qt::QueuedConnection);
+}
+
 }  // namespace kagiroi

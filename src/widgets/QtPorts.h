@@ -2,6 +2,7 @@
 
 #include "platform/Clipboard.h"
 #include "platform/Ui.h"
+#include "platform/UiThread.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -26,6 +27,12 @@ class QtUi : public Ui {
   private:
     QPointer<QWidget> parent_;
     int busyDepth_ = 0;
+};
+
+// Posts into the Qt event loop of the application's main thread.
+class QtUiThread : public UiThread {
+  public:
+    void Post(std::function<void()> task) override;
 };
 
 class QtClipboard : public Clipboard {

@@ -69,6 +69,10 @@ QVariant TextGridModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             return ToQString(grid_->Cell(col, row));
+        case Qt::ToolTipRole: {
+            QString tip = toolTip ? toolTip(col, row) : QString();
+            return tip.isEmpty() ? QVariant() : QVariant(tip);
+        }
         case Qt::BackgroundRole:
             return QBrush(ToQColor(s.background));
         case Qt::ForegroundRole:
@@ -134,6 +138,10 @@ void TextGridView::Refresh() {
 
 void TextGridView::SetStyleFunction(std::function<CellStyle(int col, int row)> style) {
     model_->style = std::move(style);
+}
+
+void TextGridView::SetToolTipFunction(std::function<QString(int col, int row)> toolTip) {
+    model_->toolTip = std::move(toolTip);
 }
 
 void TextGridView::SetCursorFunction(std::function<CursorShape(int col, int row)> cursor) {

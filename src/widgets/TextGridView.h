@@ -17,6 +17,7 @@ class TextGridModel : public QAbstractTableModel {
 
     void SetGrid(const TextGrid* grid);
     std::function<CellStyle(int col, int row)> style;
+    std::function<QString(int col, int row)> toolTip;
     // Re-reads the grid: a reset only when its shape changed, otherwise a repaint of the cells
     // (which keeps the view's scroll position, current cell and column widths). True on a reset.
     bool Update();
@@ -42,6 +43,8 @@ class TextGridView : public QTableView {
     void Refresh();
     void SetStyleFunction(std::function<CellStyle(int col, int row)> style);
     void SetCursorFunction(std::function<CursorShape(int col, int row)> cursor);
+    // The text shown while the pointer rests on a data cell; empty for none.
+    void SetToolTipFunction(std::function<QString(int col, int row)> toolTip);
     void SetRowHeight(int pixels);
 
   signals:

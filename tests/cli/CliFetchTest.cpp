@@ -138,9 +138,10 @@ TEST_F(CliDemoTest, DownloadsAndPrintsTheNextRaceWithItsStakes) {
               blocks[1][1]);
     EXPECT_EQ(11u, blocks[2].size()) << "ten runners";
     EXPECT_EQ(22u, blocks[3].size());
-    ExpectSameRows(OutputRows(SjisToUtf8("券種\t買い点数\t投票金額\t予想回収率\t回収金額\n"
-                                         "３連複\t 21\t  4400\t  645.3\t\n"
-                                         "３連単\t126\t 13800\t 1177.2\t\n")),
+    ExpectSameRows(OutputRows(SjisToUtf8(
+                       "券種\t買い点数\t投票金額\t予想回収率\t回収金額\t合成ｵｯｽﾞ\tﾄﾘｶﾞﾐ\t的中確率\n"
+                       "３連複\t 21\t  4400\t  645.3\t\t    1.1\t  6点\t 51.4%\n"
+                       "３連単\t126\t 13800\t 1177.2\t\t    1.0\t 28点\t 51.4%\n")),
                    blocks[5], "totals");
 
     CliRun again = Run({"demo"});

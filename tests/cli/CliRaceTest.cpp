@@ -25,9 +25,9 @@ const char* const kRace1Header =
 // Proportional stakes of 3000 yen: the 14.0 favourite takes 700, a payout of 9800 against the
 // 4100 staked in all.
 const char* const kRace1Totals =
-    "券種\t買い点数\t投票金額\t予想回収率\t回収金額\n"
-    "３連複\t 21\t  4100\t  514.1\t\n"
-    "３連単\t126\t 12900\t  810.4\t\n";
+    "券種\t買い点数\t投票金額\t予想回収率\t回収金額\t合成ｵｯｽﾞ\tﾄﾘｶﾞﾐ\t的中確率\n"
+    "３連複\t 21\t  4100\t  514.1\t\t    3.1\t  0点\t 26.1%\n"
+    "３連単\t126\t 12900\t  810.4\t\t    2.9\t 10点\t 26.1%\n";
 const char* const kTicketHeader =
     "消\tNo.\t買い目\tオッズ\t人気\t連人気\t購入額\t回収額\t回収率\t"
     "出現率1\t出現率2\t出現率3\t結果配当\t結果回収\t結果人気";
@@ -96,9 +96,9 @@ TEST_F(CliRaceTest, EachTableAloneIsItsPartOfThePrintOrItsOwn) {
     for (const auto& [name, block] : parts)
         ExpectSameRows(print[block], OutputRows(Table("3", name)), name);
     ExpectPrinted(
-        "券種\t買い点数\t投票金額\t予想回収率\t回収金額\n"
-        "３連複\t 21\t  3900\t 2189.9\t\n"
-        "３連単\t126\t 12600\t 2356.3\t\n",
+        "券種\t買い点数\t投票金額\t予想回収率\t回収金額\t合成ｵｯｽﾞ\tﾄﾘｶﾞﾐ\t的中確率\n"
+        "３連複\t 21\t  3900\t 2189.9\t\t   21.1\t  0点\t  1.4%\n"
+        "３連単\t126\t 12600\t 2356.3\t\t   19.7\t  0点\t  1.4%\n",
         Table("3", "totals"), "totals of 3R");
 
     // A settled race: 16 won at 12th favourite, 2 and 3 followed.
@@ -144,9 +144,10 @@ TEST_F(CliRaceTest, StakeOptionsActAsTheWindowsControls) {
     std::vector<Rows> blocks = OutputBlocks(run.out);
     ASSERT_EQ(5u, blocks.size());
     // 12000 yen over 19 tickets: 631.6 per ticket rounds up to 700; over 124 up to 100.
-    ExpectSameRows(OutputRows(SjisToUtf8("券種\t買い点数\t投票金額\t予想回収率\t回収金額\n"
-                                         "３連複\t 19\t 13300\t 1025.5\t\n"
-                                         "３連単\t124\t 12400\t  851.0\t\n")),
+    ExpectSameRows(OutputRows(SjisToUtf8(
+                       "券種\t買い点数\t投票金額\t予想回収率\t回収金額\t合成ｵｯｽﾞ\tﾄﾘｶﾞﾐ\t的中確率\n"
+                       "３連複\t 19\t 13300\t 1025.5\t\t    3.8\t  1点\t 21.4%\n"
+                       "３連単\t124\t 12400\t  851.0\t\t    3.0\t 12点\t 25.6%\n")),
                    blocks[4], "totals");
     EXPECT_EQ(Cells(SjisToUtf8("\t 1\t 2- 5- 6\t  156.4\t 47\t 6- 2- 8\t   700\t 109480\t  823.2"
                                "\t 18.7\t 45.8\t 12.9\t\t\t")),
@@ -163,10 +164,12 @@ TEST_F(CliRaceTest, EachAllocationModeAndAmountGivesItsStakes) {
         const char* mode;
         const char* amount;
         const char* trioTotals;
-    } cases[] = {{"equal", "500", "３連複\t 21\t  2100\t  353.0\t    1290"},
-                 {"equal", "30000", "３連複\t 21\t 31500\t  353.0\t   19350"},
-                 {"proportional", "500", "３連複\t 21\t  2100\t  353.0\t    1290"},
-                 {"proportional", "30000", "３連複\t 21\t 31000\t  158.3\t   46440"}};
+    } cases[] = {
+        {"equal", "500", "３連複\t 21\t  2100\t  353.0\t    1290\t    1.5\t  6点\t 44.4%"},
+        {"equal", "30000", "３連複\t 21\t 31500\t  353.0\t   19350\t    1.5\t  6点\t 44.4%"},
+        {"proportional", "500", "３連複\t 21\t  2100\t  353.0\t    1290\t    1.5\t  6点\t 44.4%"},
+        {"proportional", "30000",
+         "３連複\t 21\t 31000\t  158.3\t   46440\t    1.5\t  0点\t 44.4%"}};
     for (const auto& c : cases) {
         CliRun run = Run(
             {"race", kPastDay, "2", "--table", "totals", "--mode", c.mode, "--amount", c.amount});
@@ -174,6 +177,44 @@ TEST_F(CliRaceTest, EachAllocationModeAndAmountGivesItsStakes) {
         EXPECT_EQ(Cells(SjisToUtf8(c.trioTotals)), OutputRows(run.out).at(1))
             << c.mode << " " << c.amount;
     }
+}
+
+TEST_F(CliRaceTest, EveryTicketsValueIsItsChanceTimesItsOdds) {
+    Rows ev = OutputRows(Table("1", "ev"));
+    ASSERT_EQ(1u + 21 + 126, ev.size());
+    EXPECT_EQ(Cells(SjisToUtf8("券種\t買い目\tオッズ\t的中率\t期待値")), ev[0]);
+    double trioChance = 0;
+    for (size_t r = 1; r < ev.size(); ++r) {
+        ASSERT_EQ(5u, ev[r].size()) << r;
+        double odds = ToDouble(ev[r][2]), chance = ToDouble(ev[r][3]);
+        EXPECT_GT(chance, 0) << r;
+        EXPECT_NEAR(chance / 100 * odds, ToDouble(ev[r][4]), 0.005 + odds * 0.000005) << r;
+        if (ev[r][0] == SjisToUtf8("３連複")) trioChance += chance;
+    }
+    // The trio net's chance to hit is its tickets' chances together, as the totals show it.
+    EXPECT_NEAR(26.1, trioChance, 0.06);
+}
+
+TEST_F(CliRaceTest, KellyStakesAreWholeUnitsWithinTheBankrollsQuarter) {
+    CliRun run = Run(
+        {"race", kPastDay, "1", "--table", "trifecta", "--mode", "kelly", "--amount", "999999"});
+    ASSERT_EQ(0, run.status) << run.err;
+    Rows rows = OutputRows(run.out);
+    int64_t total = 0, staked = 0;
+    for (size_t r = 1; r < rows.size(); ++r) {
+        if (IsBlank(rows[r][6])) continue;
+        int64_t stake = ToInt64(rows[r][6]);
+        EXPECT_TRUE(stake >= 100 && stake % 100 == 0) << rows[r][2] << ": " << stake;
+        total += stake;
+        ++staked;
+    }
+    EXPECT_GT(staked, 0);
+    EXPECT_LE(total, 999999 / 4);
+    // A smaller bankroll leaves every edge below 100 yen: no stake, and the run says why.
+    CliRun small = Run({"race", kPastDay, "1", "--table", "totals", "--mode", "kelly"});
+    ASSERT_EQ(0, small.status) << small.err;
+    EXPECT_NE(std::string::npos, small.err.find(SjisToUtf8("ケリーの購入額が100円に届く")))
+        << small.err;
 }
 
 TEST_F(CliRaceTest, AStrikeInTheChosenTableOnly) {

@@ -205,15 +205,15 @@ TEST(BetTables, CellStylesPaintEveryWinningComboOfADeadHeat) {
     table.SetCell(2, 1, " 1- 2- 3");
     table.SetCell(2, 2, " 1- 2- 4");
     table.SetCell(2, 3, " 1- 2- 5");
-    EXPECT_EQ(colors::kMagenta, TicketCellStyle(table, 2, 1, winning).background);
-    EXPECT_EQ(colors::kMagenta, TicketCellStyle(table, 2, 2, winning).background);
-    EXPECT_EQ(colors::kWhite, TicketCellStyle(table, 2, 3, winning).background);
-    EXPECT_EQ(colors::kWhite, TicketCellStyle(table, 2, 4, winning).background);  // blank
-    EXPECT_EQ(colors::kWhite, TicketCellStyle(table, 3, 1, winning).background);
-    EXPECT_EQ((Rgb{201, 146, 146}), TicketCellStyle(table, 2, 0, winning).background);
-    EXPECT_EQ((Rgb{193, 255, 193}), TicketCellStyle(table, 1, 2, winning).background);
-    EXPECT_EQ(2, TicketCellStyle(table, 5, 2, winning).textTopOffset);
-    EXPECT_EQ(CellAlign::Center, TicketCellStyle(table, 2, 2, winning).align);
+    EXPECT_EQ(colors::kMagenta, TicketCellStyle(table, 2, 1, winning, 0).background);
+    EXPECT_EQ(colors::kMagenta, TicketCellStyle(table, 2, 2, winning, 0).background);
+    EXPECT_EQ(colors::kWhite, TicketCellStyle(table, 2, 3, winning, 0).background);
+    EXPECT_EQ(colors::kWhite, TicketCellStyle(table, 2, 4, winning, 0).background);  // blank
+    EXPECT_EQ(colors::kWhite, TicketCellStyle(table, 3, 1, winning, 0).background);
+    EXPECT_EQ((Rgb{201, 146, 146}), TicketCellStyle(table, 2, 0, winning, 0).background);
+    EXPECT_EQ((Rgb{193, 255, 193}), TicketCellStyle(table, 1, 2, winning, 0).background);
+    EXPECT_EQ(2, TicketCellStyle(table, 5, 2, winning, 0).textTopOffset);
+    EXPECT_EQ(CellAlign::Center, TicketCellStyle(table, 2, 2, winning, 0).align);
     // A race without results paints nothing: blank entries give no winning combination.
     EXPECT_TRUE(WinningCombinations(BetType::Trifecta, race.Slot().HrCopy).empty());
 }

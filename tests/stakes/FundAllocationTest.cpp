@@ -172,6 +172,60 @@ TEST(FundAllocation, AmountsBeyondSixDigitsCountAsTheLargestAmount) {
     EXPECT_EQ("500000", top.table.Cell(kStake, 1));
 }
 
+TEST(FundAllocation, SyntheticOddsAndUnderStakeCountCoverTheStakedTickets) {
+    // 1 / (1/2 + 1/4 + 1/30) = 1.28; at 1000 each the 2.0 ticket pays 2000 of the 3000 staked.
+    Allocation a = Allocate(AllocationMode::Equal, 3000, {2.0, 4.0, 30.0});
+    EXPECT_EQ("    1.3", a.totals.synthetic.text);
+    EXPECT_EQ("  1点", a.totals.underStake.text);
+    // A struck ticket takes no part: 1 / (1/4 + 1/30) = 3.53, 1500 each, none under 3000.
+    a.table.SetCell(0, 1, "消");
+    AllocateStakes(BetType::Trifecta, AllocationMode::Equal, 3000, a.table, a.totals);
+    EXPECT_EQ("    3.5", a.totals.synthetic.text);
+    EXPECT_EQ("  0点", a.totals.underStake.text);
+    // No stake, no figures.
+    AllocateStakes(BetType::Trifecta, AllocationMode::Equal, 99, a.table, a.totals);
+    EXPECT_EQ("", a.totals.synthetic.text);
+    EXPECT_EQ("", a.totals.underStake.text);
+}
+
+TEST(FundAllocation, KellyStakesOnlyTheTicketsWithAnEdge) {
+    // Win chances 0.5, 0.3, 0.2 give 1-2-3 a chance of 0.3, 1-3-2 0.2, 2-3-1 0.0857. At odds 5,
+    // 6 and 5 the edges are 1.5, 1.2, 0.43: R = 0.5 / (1 − 1/5 − 1/6) = 0.789; shares
+    // 0.3 − R/5 = 0.142 and 0.2 − R/6 = 0.068 of a quarter of 10000: 355 and 171, in units.
+    TextGrid table;
+    SetUpBetTable(table, BetType::Trifecta);
+    table.SetRowCount(4);
+    const char* combinations[] = {" 1- 2- 3", " 1- 3- 2", " 2- 3- 1"};
+    const double odds[] = {5.0, 6.0, 5.0};
+    for (int r = 1; r <= 3; ++r) {
+        table.SetCell(1, r, Format("%2d", r));
+        table.SetCell(2, r, combinations[r - 1]);
+        table.SetCell(3, r, Format("%8.1f", odds[r - 1]));
+    }
+    StakeInputs inputs;
+    inputs.mode = AllocationMode::Kelly;
+    inputs.amount = 10000;
+    inputs.winChances = {0.0, 0.5, 0.3, 0.2};
+    BetTotals totals;
+    AllocateStakes(BetType::Trifecta, inputs, table, totals);
+    EXPECT_EQ((std::vector<std::string>{"   300", "   100", ""}), Column(table, kStake));
+    EXPECT_EQ((std::vector<std::string>{"   1500", "    600", ""}), Column(table, kPayout));
+    EXPECT_EQ("  2", totals.count.text);
+    EXPECT_EQ("   400", totals.stake.text);
+    EXPECT_EQ("    2.7", totals.synthetic.text);  // 1 / (1/5 + 1/6)
+    EXPECT_EQ(" 50.0%", totals.hitChance.text);
+    EXPECT_EQ("", totals.note);
+
+    // Odds that leave no edge: no stake anywhere, and the table says why.
+    for (int r = 1; r <= 3; ++r)
+        table.SetCell(3, r, "     2.0");
+    AllocateStakes(BetType::Trifecta, inputs, table, totals);
+    EXPECT_EQ((std::vector<std::string>{"", "", ""}), Column(table, kStake));
+    EXPECT_EQ("  0", totals.count.text);
+    EXPECT_EQ("３連単：期待値が1を超える買い目がないため、ケリーの購入額はありません", totals.note);
+    EXPECT_EQ("", totals.synthetic.text);
+}
+
 TEST(MarkHits, ATrifectaHitPaysItsStakeTimesThePayout) {
     test::TestRace race(10);
     race.PaidTrifecta(0, 3, 1, 7, 125400, 312);

@@ -5,6 +5,7 @@
 #include "platform/SettingsFile.h"
 #include "selection/BetTables.h"
 #include "selection/TestRace.h"
+#include "stakes/TicketTables.h"
 #include "support/FakePorts.h"
 #include "support/TempFolder.h"
 #include "support/TestText.h"
@@ -25,27 +26,7 @@ constexpr const char* kStartFailed =
     "投票プラグイン２の呼び出しでエラーが発生しました。\r\n"
     "投票プラグイン２が正しくインストールされているか確認してください。";
 
-struct Ticket {
-    const char* strike;
-    const char* combination;
-    const char* odds;
-    const char* stake;
-};
-
-TextGrid TableOf(BetType type, const std::vector<Ticket>& tickets) {
-    TextGrid table;
-    SetUpBetTable(table, type);
-    table.SetRowCount(static_cast<int>(tickets.size()) + 1);
-    for (size_t k = 0; k < tickets.size(); ++k) {
-        int row = static_cast<int>(k) + 1;
-        table.SetCell(0, row, tickets[k].strike);
-        table.SetCell(1, row, Format("%2d", row));
-        table.SetCell(2, row, tickets[k].combination);
-        table.SetCell(3, row, tickets[k].odds);
-        table.SetCell(6, row, tickets[k].stake);
-    }
-    return table;
-}
+using test::TableOf;
 
 // A plug-in folder with its kaime subfolder, the 11th race at 06 on 2009-03-15, and the ports.
 struct Voting {
@@ -121,6 +102,19 @@ TEST(PluginCsv, WritesTheUnstruckTicketsAndStartsThePlugIn) {
     EXPECT_EQ(v.plugin.Path(), v.shell.started[0].workingFolder);
     EXPECT_EQ(0, v.ui.BeepCount());
     EXPECT_TRUE(v.ui.Messages().empty());
+}
+
+TEST(PluginCsv, TheConfirmationNamesTheTicketsThatPayBackLessThanTheStake) {
+    Voting v;
+    TextGrid table = TableOf(BetType::Trifecta, {{"", " 3- 1- 7", "   125.4", "  1300"},
+                                                 {"", " 1- 3- 7", "    10.0", "   100"}});
+    table.SetCell(7, 1, " 163020");
+    table.SetCell(7, 2, "   1000");  // a hit of 1000 against the 1400 staked
+    v.ui.AnswerNext(false);
+    EXPECT_EQ(VoteOutcome::Declined, v.Send("SANTAN", table));
+    EXPECT_EQ((std::vector<std::string>{"[中山11R:３連単]に投票します。実行してよろしいですか？\r\n"
+                                        "（2点　合計 1,400円　ﾄﾘｶﾞﾐ 1点）"}),
+              v.ui.Questions());
 }
 
 TEST(PluginCsv, EachCheckStopsWithItsMessageInOrder) {

@@ -51,6 +51,8 @@ TEST(KaimeSetForm, ValuesBelow100AreRaisedOnOk) {
     EXPECT_EQ(3000, form.DefaultAmount);
     EXPECT_EQ(100, form.DefaultZogaku);
     EXPECT_EQ(10000, form.DefaultTarProfit);
+    EXPECT_EQ(25, form.KellyPercent);  // a quarter of the full Kelly stake
+    form.KellyPercent = 0;             // no Kelly stake at all is no ケリー: the least is 1
     form.DefaultAmount = 50;
     form.DefaultZogaku = 0;
     form.DefaultTarProfit = 12000;
@@ -59,6 +61,7 @@ TEST(KaimeSetForm, ValuesBelow100AreRaisedOnOk) {
     EXPECT_EQ(100, settings.ReadInteger("KaimeSet", "DefaultAmount", 0));
     EXPECT_EQ(100, settings.ReadInteger("KaimeSet", "DefaultZogaku", 0));
     EXPECT_EQ(12000, settings.ReadInteger("KaimeSet", "DefaultTarProfit", 0));
+    EXPECT_EQ(1, settings.ReadInteger("KaimeSet", "KellyPercent", 0));
 }
 
 TEST(ProgressionOnTheMainForm, NoRateShownIsRefusedAndTheAmountStays) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TMainForm.h"
+#include "mail/Mailer.h"
 
 namespace kagiroi {
 
@@ -10,6 +11,7 @@ struct MainFormProbe {
     static DayBook& Book(TMainForm& form) { return *form.book_; }
     static DayStore& Store(TMainForm& form) { return form.store_; }
     static SettingsFile& Settings(TMainForm& form) { return form.settings_; }
+    static Mailer& Mail(TMainForm& form) { return *form.mailer_; }
     static TMainForm::QuietFlags& Quiet(TMainForm& form) { return form.quiet_; }
     static void LeaveCancelSet(TMainForm& form) { form.downloadCancelFlag_ = true; }
     static void SetRealTimeMaxWait(TMainForm& form, int ms) { form.realTimeMaxWaitMs_ = ms; }

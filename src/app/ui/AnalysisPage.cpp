@@ -1,5 +1,6 @@
 #include "app/ui/AnalysisPage.h"
 
+#include "app/ui/VoteFileMenu.h"
 #include "platform/SettingsTable.h"
 #include "widgets/Fonts.h"
 #include "widgets/TextConversion.h"
@@ -11,6 +12,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
+#include <QMenu>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -152,7 +154,8 @@ QWidget* AnalysisPage::BuildFigures() {
     return box;
 }
 
-QWidget* AnalysisPage::BuildTicketTab(BetType type, TextGridView*& view, QLabel* totals[4]) {
+QWidget* AnalysisPage::BuildTicketTab(BetType type, TextGridView*& view,
+                                      QLabel* totals[kTotalLabels]) {
     auto* page = new QWidget(this);
     view = new TextGridView(page);
     view->SetGrid(&form_.Betting().Bets.Table(type));
@@ -160,6 +163,8 @@ QWidget* AnalysisPage::BuildTicketTab(BetType type, TextGridView*& view, QLabel*
         [this, type](int c, int r) { return form_.TicketTableStyle(type, c, r); });
     view->SetCursorFunction(
         [this, type](int c, int r) { return form_.TicketTableCursor(type, c, r); });
+    view->SetToolTipFunction(
+        [this, type](int c, int r) { return ToQString(form_.TicketTableTip(type, c, r)); });
     connect(view, &TextGridView::CellPressed, this, [this, type](int c, int r) {
         if (r == 0) {
             form_.TicketHeaderPress(type, c, r);
@@ -169,9 +174,11 @@ QWidget* AnalysisPage::BuildTicketTab(BetType type, TextGridView*& view, QLabel*
         Changed();
     });
     auto* totalsGrid = new QGridLayout;
-    const QString captions[4] = {QStringLiteral("買い点数"), QStringLiteral("投票金額"),
-                                 QStringLiteral("予想回収率"), QStringLiteral("回収金額")};
-    for (int i = 0; i < 4; ++i) {
+    const QString captions[kTotalLabels] = {
+        QStringLiteral("買い点数"), QStringLiteral("投票金額"), QStringLiteral("予想回収率"),
+        QStringLiteral("回収金額"), QStringLiteral("合成ｵｯｽﾞ"), QStringLiteral("ﾄﾘｶﾞﾐ"),
+        QStringLiteral("的中確率")};
+    for (int i = 0; i < kTotalLabels; ++i) {
         totals[i] = ValueLabel(page);
         totals[i]->setObjectName(QStringLiteral("ticketTotal"));
         totalsGrid->addWidget(new QLabel(captions[i], page), i / 2, (i % 2) * 2);
@@ -188,17 +195,19 @@ QWidget* AnalysisPage::BuildTicketTab(BetType type, TextGridView*& view, QLabel*
 QWidget* AnalysisPage::BuildStakePanel() {
     auto* panel = new QGroupBox(QStringLiteral("資金配分＆投票"), this);
     auto* mode = new QGroupBox(QStringLiteral("資金配分"), panel);
-    equal_ = new QRadioButton(QStringLiteral("均等"), mode);
-    proportional_ = new QRadioButton(QStringLiteral("比例"), mode);
     auto* modeLayout = new QHBoxLayout(mode);
-    modeLayout->addWidget(equal_);
-    modeLayout->addWidget(proportional_);
-    for (QRadioButton* button : {equal_, proportional_})
-        connect(button, &QRadioButton::toggled, this, [this, button](bool on) {
+    const QString modeCaptions[kModeCount] = {QStringLiteral("均等"), QStringLiteral("比例"),
+                                              QStringLiteral("ケリー")};
+    for (int index = 0; index < kModeCount; ++index) {
+        QRadioButton* button = new QRadioButton(modeCaptions[index], mode);
+        modes_[index] = button;
+        modeLayout->addWidget(button);
+        connect(button, &QRadioButton::toggled, this, [this, index](bool on) {
             if (refreshing_ || !on) return;
-            form_.RadioGroup1Click(button == equal_ ? 0 : 1);
+            form_.RadioGroup1Click(index);
             Changed();
         });
+    }
 
     amount_ = new QLineEdit(panel);
     amount_->setMaxLength(6);
@@ -217,6 +226,21 @@ QWidget* AnalysisPage::BuildStakePanel() {
         Changed();
     });
 
+    // The two vote-file buttons are made hidden; the 検証 menu offers the vote file instead.
+    auto* voteFile = new QPushButton(QStringLiteral("投票ﾌｧｲﾙ"), panel);
+    voteFile->setToolTip(QStringLiteral("PATBET形式の投票ﾌｧｲﾙを出力します"));
+    connect(voteFile, &QPushButton::clicked, this, [this] {
+        form_.TohyoFileBtnClick();
+        Changed();
+    });
+    voteFile->setVisible(false);
+    auto* voteFiles = new QPushButton(QStringLiteral("投票ファイル"), panel);
+    voteFiles->setToolTip(QStringLiteral("投票ファイルを出力します"));
+    auto* types = new QMenu(voteFiles);
+    AddVoteFileItems(types, form_, [this] { Changed(); });
+    voteFiles->setMenu(types);
+    voteFiles->setVisible(false);
+
     modeLayout->setContentsMargins(6, 2, 6, 2);
     auto* layout = new QGridLayout(panel);
     layout->setContentsMargins(4, 2, 4, 4);
@@ -232,6 +256,8 @@ QWidget* AnalysisPage::BuildStakePanel() {
         Changed();
     });
     layout->addWidget(lossMemo_, 3, 0, 1, 3);
+    layout->addWidget(voteFile, 4, 0, 1, 3);
+    layout->addWidget(voteFiles, 5, 0, 1, 3);
     return panel;
 }
 
@@ -305,6 +331,9 @@ void AnalysisPage::Refresh() {
         Show(labels[t][1], totals[t]->stake);
         Show(labels[t][2], totals[t]->rate);
         Show(labels[t][3], totals[t]->payback);
+        Show(labels[t][4], totals[t]->synthetic);
+        Show(labels[t][5], totals[t]->underStake);
+        Show(labels[t][6], totals[t]->hitChance);
     }
     const FavouriteTexts& f = form_.RaceCard().Favourites;
     oddsTime_->setText(ToQString(f.TFWtimeLabel));
@@ -320,8 +349,8 @@ void AnalysisPage::Refresh() {
         marks_[i]->setText(ToQString(*marks[i]));
     spin1_->setValue(form_.RaceCard().SpinEdit1);
     spin2_->setValue(form_.RaceCard().SpinEdit2);
-    equal_->setChecked(form_.Betting().RadioGroup1 == 0);
-    proportional_->setChecked(form_.Betting().RadioGroup1 != 0);
+    for (int index = 0; index < kModeCount; ++index)
+        modes_[index]->setChecked(form_.Betting().RadioGroup1 == index);
     QString amount = ToQString(form_.Betting().SaNumEditExC1);
     if (amount_->text() != amount) amount_->setText(amount);
     refreshing_ = false;

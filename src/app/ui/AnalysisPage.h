@@ -34,7 +34,10 @@ class AnalysisPage : public QWidget {
 
   private:
     QWidget* BuildFigures();
-    QWidget* BuildTicketTab(BetType type, TextGridView*& view, QLabel* totals[4]);
+    // The four totals, 合成ｵｯｽﾞ, ﾄﾘｶﾞﾐ and 的中確率.
+    static constexpr int kTotalLabels = 7;
+    static constexpr int kModeCount = 3;  // 均等, 比例, ケリー
+    QWidget* BuildTicketTab(BetType type, TextGridView*& view, QLabel* totals[kTotalLabels]);
     QWidget* BuildStakePanel();
     QWidget* BuildProgressionPanel();
     void Changed();
@@ -48,8 +51,8 @@ class AnalysisPage : public QWidget {
     TextGridView* trioTable_;
     TextGridView* trifectaTable_;
     QTabWidget* ticketTabs_;
-    QLabel* trioTotals_[4];
-    QLabel* trifectaTotals_[4];
+    QLabel* trioTotals_[kTotalLabels];
+    QLabel* trifectaTotals_[kTotalLabels];
     QLabel* oddsTime_;
     QLabel* trioFavourite_;
     QLabel* trioNth_;
@@ -59,8 +62,7 @@ class AnalysisPage : public QWidget {
     QLabel* marks_[4];
     QSpinBox* spin1_;
     QSpinBox* spin2_;
-    QRadioButton* equal_;
-    QRadioButton* proportional_;
+    QRadioButton* modes_[kModeCount];
     QLineEdit* amount_;
     QWidget* progression_;  // 追い上げ投資用
     QLineEdit* loss_;       // 損失金額

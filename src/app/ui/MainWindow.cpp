@@ -6,9 +6,16 @@
 #include "app/ui/ProgressDialog.h"
 #include "app/ui/RaceHeaderPanel.h"
 #include "app/ui/ResultsPageView.h"
+#include "app/ui/VoteFileMenu.h"
 #include "datalink/TGetDataForm.h"
 #include "datalink/ui/GetDataDialog.h"
+#include "daystore/DayFiles.h"
+#include "mail/TMailSetForm.h"
+#include "mail/ui/MailSetDialog.h"
 #include "odds/ui/OddsChartView.h"
+#include "printing/ui/AllPrintDialog.h"
+#include "printing/ui/ProgramPrinter.h"
+#include "records/ui/BacktestDialog.h"
 #include "records/ui/LossRegDialog.h"
 #include "selection/ui/RaceMoyoDialog.h"
 #include "stakes/ui/KaimeSetDialog.h"
@@ -50,6 +57,9 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
 
     clockLabel_ = new QLabel(this);
     remainingLabel_ = new QLabel(this);
+    stakeNote_ = new QLabel(this);
+    stakeNote_->setObjectName(QStringLiteral("StakeNote"));
+    statusBar()->addWidget(stakeNote_, 1);
     statusBar()->addPermanentWidget(remainingLabel_);
     statusBar()->addPermanentWidget(clockLabel_);
     progress_ = new ProgressDialog(this);
@@ -61,6 +71,7 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
 
     WindowPlacement p = form_.StoredPlacement();
     setGeometry(p.left, p.top, p.width, p.height);
+    form_.AttachMail(uiThread_);
     ConnectTimers();
     form_.OnChanged([this] { ScheduleRefresh(); });
     Refresh();
@@ -68,6 +79,7 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
 
 MainWindow::~MainWindow() {
     form_.OnChanged(nullptr);
+    form_.DetachMail();
 }
 
 void MainWindow::BuildMenus() {
@@ -77,6 +89,10 @@ void MainWindow::BuildMenus() {
     file->addAction(QStringLiteral("時系列オッズより取得(&T)"), this,
                     [this] { Run([this] { form_.T1Click(); }); });
     file->addSeparator();
+    file->addAction(QStringLiteral("印刷(&P)..."), this, &MainWindow::OpenPrintDialog);
+    file->addAction(QStringLiteral("ﾌﾟﾘﾝﾀの設定(&R)..."), this,
+                    [this] { OpenPrinterSetup(ui_, this); });
+    file->addSeparator();
     file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
 
     QMenu* folders = menuBar()->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&D)"));
@@ -84,6 +100,8 @@ void MainWindow::BuildMenus() {
                        [this] { form_.PluginFolderClick(); });
     folders->addAction(QStringLiteral("時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定(&T)"), this,
                        [this] { form_.N12Click(); });
+    folders->addAction(QStringLiteral("買い目ﾌｫﾙﾀﾞ指定"), this,
+                       [this] { form_.KaimeFolderClick(); });
 
     QMenu* user = menuBar()->addMenu(QStringLiteral("ﾕｰｻﾞｰ設定(&U)"));
     user->addAction(QStringLiteral("レース模様設定"), this, [this] { raceMoyo_->exec(); });
@@ -96,11 +114,23 @@ void MainWindow::BuildMenus() {
     connect(useProgression_, &QAction::toggled, this,
             [this](bool on) { Run([this, on] { form_.UseProgressionClick(on); }); });
 
+    QMenu* mail = menuBar()->addMenu(QStringLiteral("メール設定"));
+    mail->addAction(QStringLiteral("ﾒｰﾙ設定"), this, &MainWindow::OpenMailSettings);
+    deliveryAction_ = mail->addAction(QStringLiteral("買い目を転送する"), this,
+                                      [this] { Run([this] { form_.ToggleDelivery(); }); });
+    deliveryAction_->setCheckable(true);
+
     BuildVerificationMenu();
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->addAction(QStringLiteral("使用解説書(&C)"), this, [this] { form_.HelpClick(); });
     help->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), this, &MainWindow::ShowVersion);
+}
+
+void MainWindow::OpenPrintDialog() {
+    if (!form_.PrintRaceList()) return;
+    AllPrintDialog dialog(form_.AllPrintForm(), form_.ProgramFolder(), this);
+    dialog.exec();
 }
 
 // What the program's tickets would have won on the loaded day: each command replays every race
@@ -121,8 +151,10 @@ void MainWindow::BuildVerificationMenu() {
                           [this] { Run([this] { form_.ExportDayStatisticsClick(); }); });
     statistics->addAction(QStringLiteral("年単位"), this,
                           [this] { Run([this] { form_.ExportYearStatisticsClick(); }); });
-    // The vote file (投票ファイル出力) and the backtest (バックテスト...) are added below these,
-    // after a separator, to verificationMenu_.
+    menu->addSeparator();
+    AddVoteFileItems(menu->addMenu(QStringLiteral("投票ファイル出力")), form_,
+                     [this] { Refresh(); });
+    menu->addAction(QStringLiteral("バックテスト..."), this, &MainWindow::OpenBacktestDialog);
 }
 
 void MainWindow::BuildToolBar() {
@@ -262,6 +294,15 @@ void MainWindow::ConnectTimers() {
             [this] { Run([this] { form_.ResultsTimerTick(); }); });
     connect(&changeTimer_, &QTimer::timeout, this,
             [this] { Run([this] { form_.ChangeTimerTick(); }); });
+    connect(&deliverTimer_, &QTimer::timeout, this,
+            [this] { Run([this] { form_.DeliverTimerTick(); }); });
+}
+
+void MainWindow::OpenMailSettings() {
+    TMailSetForm state = form_.MailSettingsDialog(uiThread_);
+    state.OpenMailSettings();
+    MailSetDialog dialog(state, this);
+    dialog.exec();
 }
 
 void MainWindow::ScheduleRefresh() {
@@ -324,6 +365,9 @@ void MainWindow::Refresh() {
     RefreshDateList();
     RefreshRaceList();
     downloadLabel_->setText(ToQString(form_.Status().DownloadLabel.text));
+    stakeNote_->setText(form_.Status().RacePagesVisible
+                            ? ToQString(StakeStatusText(form_.Betting().Bets))
+                            : QString());
     raceListPanel_->setVisible(form_.Status().RaceListPanelVisible);
     QString guidance = ToQString(form_.GuidanceText());
     guidance_->setText(guidance);
@@ -351,6 +395,8 @@ void MainWindow::Refresh() {
     SyncTimer(autoOddsTimer_, form_.Timers().AutoOddsTimer);
     SyncTimer(resultsTimer_, form_.Timers().ResultsTimer);
     SyncTimer(changeTimer_, form_.Timers().ChangeTimer);
+    SyncTimer(deliverTimer_, form_.Timers().DeliverTimer);
+    deliveryAction_->setChecked(form_.DeliveryChecked());
     refreshing_ = false;
 }
 
@@ -361,6 +407,21 @@ void MainWindow::OpenDownloadDialog() {
     dialog.exec();
     form_.AfterDownload();
     Refresh();
+}
+
+void MainWindow::OpenBacktestDialog() {
+    // The date box lists the newest day first.
+    const auto& dates = form_.DayList().DateList;
+    std::string first = dates.empty() ? "" : DateOfDayText(dates.back()).value_or("");
+    std::string last = dates.empty() ? "" : DateOfDayText(dates.front()).value_or("");
+    BacktestDialog dialog(
+        [this](const std::string& from, const std::string& to) {
+            std::optional<BacktestResult> result = form_.Backtest(from, to, {});
+            Refresh();
+            return result;
+        },
+        first, last, this);
+    dialog.exec();
 }
 
 void MainWindow::OpenFetchTimeDialog() {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/TMainForm.h"
+#include "widgets/QtPorts.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -55,8 +57,11 @@ class MainWindow : public QMainWindow {
     void RefreshDateList();
     void RefreshRaceList();
     void OpenDownloadDialog();
+    void OpenPrintDialog();  // 印刷(&P)...
     void OpenFetchTimeDialog();
     void OpenInvestmentDialog();
+    void OpenBacktestDialog();  // バックテスト...
+    void OpenMailSettings();
     void ShowVersion();
     // Runs a handler of the form, then shows what it changed.
     template <typename Handler>
@@ -85,6 +90,7 @@ class MainWindow : public QMainWindow {
     OddsChartView* oddsChart_ = nullptr;
     QLabel* clockLabel_ = nullptr;
     QLabel* remainingLabel_ = nullptr;
+    QLabel* stakeNote_ = nullptr;  // why ケリー left a table without stakes
     ProgressDialog* progress_ = nullptr;
     QMenu* verificationMenu_ = nullptr;  // 検証(&V): the reports, the vote file, the backtest
     std::unique_ptr<RaceMoyoDialog> raceMoyo_;
@@ -92,6 +98,9 @@ class MainWindow : public QMainWindow {
     QAction* useProgression_ = nullptr;
 
     QTimer clockTimer_, countdownTimer_, autoOddsTimer_, resultsTimer_, changeTimer_;
+    QTimer deliverTimer_;
+    QAction* deliveryAction_ = nullptr;
+    QtUiThread uiThread_;
 };
 
 }  // namespace kagiroi

@@ -51,6 +51,8 @@ KaimeSetDialog::KaimeSetDialog(TKaimeSetForm& form, QWidget* parent) : QDialog(p
     layout->addWidget(note);
     layout->addWidget(ValueGroup(this, t.amountHeading, "", t.yen, form.DefaultAmount,
                                  QStringLiteral("DefaultAmount")));
+    layout->addWidget(ValueGroup(this, t.kellyHeading, t.kellyNote, t.percent, form.KellyPercent,
+                                 QStringLiteral("KellyPercent")));
 
     auto* progression = new QWidget(this);
     progression->setObjectName(QStringLiteral("ProgressionPart"));

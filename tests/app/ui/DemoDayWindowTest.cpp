@@ -46,7 +46,9 @@ bool IsGarbled(const QString& text) {
     bool ascii = std::all_of(sjis.begin(), sjis.end(),
                              [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (ascii) return false;
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: bytes that end inside a sequence are an error, not a wait for more (the
+    // Shift_JIS bytes of ﾒｰﾙ設定 begin like UTF-8 but end in a lead byte).
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString decoded = utf8(QByteArray::fromStdString(sjis));
     return !utf8.hasError();
 }
@@ -77,7 +79,8 @@ QStringList ShownTexts(QWidget* root) {
                 texts << m->headerData(c, Qt::Horizontal).toString();
             for (int r = 0; r < m->rowCount(); ++r)
                 for (int c = 0; c < m->columnCount(); ++c)
-                    texts << m->index(r, c).data().toString();
+                    texts << m->index(r, c).data().toString()
+                          << m->index(r, c).data(Qt::ToolTipRole).toString();
         }
     }
     for (QAction* action : root->findChildren<QAction*>())
@@ -185,6 +188,20 @@ TEST_F(DemoDayWindowTest, NoTextOfTheWindowOrOfAnyDialogIsGarbled) {
         InspectModal([&] { action->trigger(); },
                      [&](QWidget* dialog) { ExpectNothingGarbled(dialog, command); });
     }
+    // The backtest dialog run over the stored days: its table's texts come from the core.
+    QAction* backtest = nullptr;
+    for (QAction* a : window->findChildren<QAction*>())
+        if (a->text() == QStringLiteral("バックテスト...")) backtest = a;
+    ASSERT_NE(nullptr, backtest);
+    InspectModal([&] { backtest->trigger(); },
+                 [&](QWidget* dialog) {
+                     for (auto* button : dialog->findChildren<QAbstractButton*>())
+                         if (button->text() == QStringLiteral("実行")) button->click();
+                     auto* table = dialog->findChild<QTableView*>();
+                     ASSERT_NE(nullptr, table);
+                     EXPECT_GE(table->model()->rowCount(), 2);  // a day and the total
+                     ExpectNothingGarbled(dialog, QStringLiteral("backtest"));
+                 });
     InspectModal(
         [&] { Button(QStringLiteral("JVデータ取得"))->click(); },
         [&](QWidget* dialog) { ExpectNothingGarbled(dialog, QStringLiteral("download")); });
@@ -210,7 +227,7 @@ TEST_F(DemoDayWindowTest, AfterARaceWithoutDataNothingActsOnTheRaceStillShown) {
     for (BetType type : {BetType::Trio, BetType::Trifecta})
         EXPECT_TRUE(IsBlank(form().Betting().Bets.Table(type).Cell(2, 1)))
             << static_cast<int>(type);
-    EXPECT_EQ(QStringList(8, QString()), TotalsShown());
+    EXPECT_EQ(QStringList(14, QString()), TotalsShown());
     std::string amountBefore = form().Book()[other].RaceAmount;
     TypeAmount(QStringLiteral("5000"));
     form().StringGrid7MouseDown(3, 1);
@@ -234,7 +251,7 @@ TEST_F(DemoDayWindowTest, AnAmountBelowOneHundredLeavesNothingStakedAndNothingTo
             for (int r = 1; r < table.RowCount(); ++r)
                 ASSERT_TRUE(IsBlank(table.Cell(6, r))) << amount.toStdString() << " row " << r;
         }
-        EXPECT_EQ(QStringList(8, QString()), TotalsShown()) << amount.toStdString();
+        EXPECT_EQ(QStringList(14, QString()), TotalsShown()) << amount.toStdString();
         Button(QStringLiteral("Hibari2投票"))->click();
         EXPECT_EQ(QStringLiteral("買い目が作成されていません。"),
                   ToQString(demo.ui.Messages().back()));
@@ -256,6 +273,23 @@ TEST_F(DemoDayWindowTest, TheVoteConfirmationShowsTheTicketsAndTheTotalStake) {
                              "（126点　合計 12,600円）")
                   .arg(race),
               ToQString(demo.ui.Questions().back()));
+}
+
+TEST_F(DemoDayWindowTest, KellyIsTheThirdModeAndATicketTellsItsChanceAndValue) {
+    ASSERT_GE(ClickRaceWithTrifectaNet(126), 0);
+    Button(QStringLiteral("ケリー"))->click();
+    EXPECT_EQ(2, demo.settings.ReadInteger("KaimeSet", "HaibunSet", 1));
+    TypeAmount(QStringLiteral("100"));  // a quarter of it is no 100-yen stake anywhere
+    window->Refresh();
+    auto* note = window->findChild<QLabel*>(QStringLiteral("StakeNote"));
+    ASSERT_NE(nullptr, note);
+    EXPECT_FALSE(note->text().isEmpty());
+    EXPECT_EQ(ToQString(StakeStatusText(form().Betting().Bets)), note->text());
+    TextGridView* view = TicketView(QStringLiteral("3連単"));
+    ASSERT_NE(nullptr, view);
+    QString tip = view->model()->index(0, 2).data(Qt::ToolTipRole).toString();
+    EXPECT_TRUE(tip.startsWith(QStringLiteral("的中率 "))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains(QStringLiteral("期待値 "))) << tip.toStdString();
 }
 
 TEST_F(DemoDayWindowTest, AUserLocaleWithADecimalCommaChangesNoNumberOfTheCore) {

@@ -15,6 +15,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
 
 namespace kagiroi {
@@ -77,6 +79,23 @@ TEST_F(MainWindowTest, TheWindowFollowsTheRaceListPanelAndTheTimers) {
     for (QLabel* label : window.findChildren<QLabel*>())
         clockShown = clockShown || label->text() == QStringLiteral("09時00分00秒");
     EXPECT_TRUE(clockShown);
+}
+
+TEST_F(MainWindowTest, TheMailMenuIsShownAndSwitchesDelivery) {
+    MainWindow window(form, qtUi);
+    QAction* delivery = nullptr;
+    for (QAction* menu : window.menuBar()->actions()) {
+        if (menu->text() != QStringLiteral("メール設定")) continue;
+        EXPECT_TRUE(menu->isVisible());
+        for (QAction* item : menu->menu()->actions())
+            if (item->text() == QStringLiteral("買い目を転送する")) delivery = item;
+    }
+    ASSERT_NE(nullptr, delivery);
+    for (const bool on : {true, false}) {
+        delivery->trigger();
+        EXPECT_EQ(on, form.Timers().DeliverTimer.enabled);
+        EXPECT_EQ(on, delivery->isChecked());
+    }
 }
 
 TEST_F(MainWindowTest, TheClockKeepsTheUsersColumnWidthAndArrowKeysChooseRaces) {

@@ -1,0 +1,16 @@
+#include "app/TMainForm.h"
+#include "printing/RaceListPage.h"
+#include "printing/TAllPrintForm.h"
+
+#include <optional>
+
+namespace kagiroi {
+
+bool TMainForm::PrintRaceList() {
+    std::optional<TPrevX> page = kagiroi::PrintRaceList(Book(), dayList_.DateText, ports_.ui);
+    if (!page) return false;
+    allPrint_->ShowPage(std::move(*page), RaceListDate(Book()));
+    return true;
+}
+
+}  // namespace kagiroi

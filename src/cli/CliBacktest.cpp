@@ -1,0 +1,80 @@
+#include "cli/CliBacktest.h"
+
+#include "cli/CliCommands.h"
+#include "platform/FileSystem.h"
+#include "platform/Sjis.h"
+#include "platform/TextField.h"
+#include "records/Backtest.h"
+#include "records/BalanceChartPng.h"
+
+#include <optional>
+
+namespace kagiroi {
+
+namespace {
+
+// "yyyy-mm-dd" as yyyymmdd; nothing for any other text.
+std::optional<std::string> DigitsOfDay(const std::string& day) {
+    if (day.size() != 10 || day[4] != '-' || day[7] != '-') return std::nullopt;
+    std::string digits = day.substr(0, 4) + day.substr(5, 2) + day.substr(8, 2);
+    if (!IsDigits(digits)) return std::nullopt;
+    return digits;
+}
+
+// The stakes the options ask for instead of the user's; false (told) on a wrong value.
+bool ReadStakeOptions(CliSession& session, const CliOptions& options, BacktestStakes& stakes) {
+    if (auto amount = options.Value("--amount")) {
+        if (!IsDigits(*amount) || amount->size() > 6) {
+            session.Ui().ShowMessage("--amount takes up to six digits of yen");
+            return false;
+        }
+        stakes.amount = ToInt(*amount);
+    }
+    if (auto mode = options.Value("--mode")) {
+        stakes.mode = AllocationModeOption(*mode);
+        if (!stakes.mode) {
+            session.Ui().ShowMessage(kAllocationModeUsage);
+            return false;
+        }
+    }
+    return true;
+}
+
+// Writes a file a path option names; false (told, with the file's name) when it cannot.
+bool WriteOptionFile(CliSession& session, const std::string& typed, const std::string& data) {
+    // The terminal's path; the program's paths are Shift_JIS.
+    std::string path = Utf8ToSjis(typed);
+    FileError error;
+    if (!WriteFileAtomic(path, data, &error)) {
+        session.Ui().ShowMessage(DescribeFailure(path + " を保存できません", error).shown);
+        return false;
+    }
+    session.Print(path + "\n");
+    return true;
+}
+
+}  // namespace
+
+int RunBacktestCommand(CliSession& session, const CliOptions& options) {
+    const auto& args = options.arguments;
+    std::optional<std::string> from = args.size() == 2 ? DigitsOfDay(args[0]) : std::nullopt;
+    std::optional<std::string> to = args.size() == 2 ? DigitsOfDay(args[1]) : std::nullopt;
+    if (!from || !to || *from > *to) {
+        session.Ui().ShowMessage("give FROM and TO as yyyy-mm-dd, FROM not after TO");
+        return kExitUsage;
+    }
+    BacktestStakes stakes;
+    if (!ReadStakeOptions(session, options, stakes)) return kExitUsage;
+    BacktestResult result = session.Form().Backtest(*from, *to, stakes);
+    session.PrintRows(BacktestRows(result));
+    // A file written stays when the next cannot be.
+    if (auto csv = options.Value("--csv");
+        csv && !WriteOptionFile(session, *csv, BacktestCsv(result)))
+        return kExitRefused;
+    if (auto png = options.Value("--png");
+        png && !WriteOptionFile(session, *png, BalanceChartPng(result)))
+        return kExitRefused;
+    return result.days.empty() ? kExitRefused : kExitOk;
+}
+
+}  // namespace kagiroi

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "cli/CliOptions.h"
+#include "cli/CliSession.h"
+
+namespace kagiroi {
+
+// print DAY: the race list page of DAY as its drawing operations.
+int RunPrintCommand(CliSession& session, const CliOptions& options);
+
+}  // namespace kagiroi

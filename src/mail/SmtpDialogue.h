@@ -1,0 +1,44 @@
+#pragma once
+
+#include "mail/MailConnection.h"
+#include "mail/MailMessage.h"
+
+#include <string>
+
+namespace kagiroi {
+
+// What a delivery tells as it goes, in order, from the worker thread.
+class SmtpEvents {
+  public:
+    virtual ~SmtpEvents() = default;
+    virtual void Progress(int messageSize, int percentSent) = 0;
+    virtual void Response(int code, const std::string& text) = 0;
+    virtual void SmtpError(int code, const std::string& text) = 0;
+    virtual void Success() = 0;
+    virtual void HostUnreachable() = 0;
+    virtual void ConnLost() = 0;
+};
+
+// Reads one reply whole, up to its last line, over as many receives as it takes (a multi-line
+// reply may arrive in pieces or together with nothing after it).
+class SmtpReplyReader {
+  public:
+    struct Reply {
+        int code = 0;      // 0 when the reply does not start with a three-digit code
+        std::string text;  // every line of the reply, without the final CR LF
+    };
+    explicit SmtpReplyReader(MailConnection& connection) : connection_(connection) {}
+    // Nothing when the connection was lost (closed, failed or silent) before the reply ended.
+    std::optional<Reply> Next();
+
+  private:
+    MailConnection& connection_;
+    std::string pending_;
+};
+
+// The whole SMTP dialogue for one composed message: connect, greeting, HELO or EHLO,
+// STARTTLS or TLS as the properties ask, AUTH LOGIN, MAIL, RCPT, DATA in blocks, QUIT.
+void RunSmtpDialogue(const MailProperties& mail, const std::string& message,
+                     const std::string& localName, MailConnection& connection, SmtpEvents& events);
+
+}  // namespace kagiroi
