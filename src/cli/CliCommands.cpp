@@ -8,6 +8,7 @@
 #include "cli/CliRace.h"
 #include "cli/CliReports.h"
 #include "cli/CliSession.h"
+#include "cli/CliSettings.h"
 #include "cli/CliTables.h"
 #include "datalink/TGetDataForm.h"
 #include "daystore/DayFiles.h"
@@ -93,6 +94,10 @@ Commands:
   settings investment [--amount YEN] [--rate PCT] [--target YEN]
       Prints, and with options writes, the default amount per race, the increase rate and
       the target profit of 投資金設定 (a value below 100 is stored as 100).
+  settings source [demo|component|FOLDER]
+      Prints, and with a value sets, where the data come from: the built-in demo service,
+      the installed JV-Link component (through kagiroi-jvlink-bridge in a 64-bit program) or
+      a folder of JV-Data record files. It takes effect at the next download.
   print DAY
       The race list page (一覧表) of DAY as the print menu draws it: one drawing operation a
       line (text, line or rectangle), positions in tenths of a millimetre on A4 landscape.

@@ -63,11 +63,11 @@ int Delete(CliSession& session, const CliOptions& options) {
     return ChangeStatus(session, options, before);
 }
 
+}  // namespace
+
 bool SixDigits(const std::string& text) {
     return IsDigits(text) && text.size() <= 6;
 }
-
-}  // namespace
 
 int RunLedgerCommand(CliSession& session, const CliOptions& options) {
     const auto& args = options.arguments;
@@ -81,42 +81,6 @@ int RunLedgerCommand(CliSession& session, const CliOptions& options) {
     }
     session.Ui().ShowMessage("ledger takes add DAY RACE AMOUNT, delete N or clear");
     return kExitUsage;
-}
-
-int RunSettingsCommand(CliSession& session, const CliOptions& options) {
-    if (options.arguments.size() != 1 || options.arguments[0] != "investment") {
-        session.Ui().ShowMessage(
-            "give settings investment [--amount YEN] [--rate PCT] [--target YEN]");
-        return kExitUsage;
-    }
-    std::optional<std::string> values[] = {options.Value("--amount"), options.Value("--rate"),
-                                           options.Value("--target")};
-    for (const auto& value : values)
-        if (value && !SixDigits(*value)) {
-            session.Ui().ShowMessage("--amount, --rate and --target take up to six digits");
-            return kExitUsage;
-        }
-    TMainForm& form = session.Form();
-    form.OpenInvestmentSettings([&](TKaimeSetForm& dialog) {
-        int* boxes[] = {&dialog.DefaultAmount, &dialog.DefaultZogaku, &dialog.DefaultTarProfit};
-        bool change = false;
-        for (size_t i = 0; i < 3; ++i) {
-            if (values[i]) *boxes[i] = ToInt(*values[i]);
-            change = change || values[i].has_value();
-        }
-        return change;  // as OK when something was given
-    });
-    int shown[3] = {};
-    // What is printed is what is stored: OK raises a value below 100.
-    form.OpenInvestmentSettings([&](TKaimeSetForm& dialog) {
-        shown[0] = dialog.DefaultAmount;
-        shown[1] = dialog.DefaultZogaku;
-        shown[2] = dialog.DefaultTarProfit;
-        return false;
-    });
-    session.Print(Format("DefaultAmount\t%d\nDefaultZogaku\t%d\nDefaultTarProfit\t%d\n", shown[0],
-                         shown[1], shown[2]));
-    return kExitOk;
 }
 
 int RunProgression(CliSession& session, const CliOptions& options) {

@@ -7,8 +7,8 @@ namespace kagiroi {
 
 // ledger | ledger add DAY RACE AMOUNT | ledger delete N | ledger clear, [--yes]
 int RunLedgerCommand(CliSession& session, const CliOptions& options);
-// settings investment [--amount YEN] [--rate PCT] [--target YEN]
-int RunSettingsCommand(CliSession& session, const CliOptions& options);
+// Whether a money option is up to six digits, as the window's boxes take.
+bool SixDigits(const std::string& text);
 // After race DAY RACE is selected: 追い上げ with --target, then the amount and both tables.
 int RunProgression(CliSession& session, const CliOptions& options);
 

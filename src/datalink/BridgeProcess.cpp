@@ -97,6 +97,26 @@ void BridgeProcess::Stop() {
     CloseHandle(process_);
 }
 
+bool BridgeProbeSucceeds(const std::string& program) {
+    std::u16string wide = SjisToUtf16(NativePath(program));
+    std::u16string wideLine = SjisToUtf16(WindowsCommandLine({program, "--probe"}));
+    std::wstring line(wideLine.begin(), wideLine.end());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(reinterpret_cast<const wchar_t*>(wide.c_str()), line.data(), nullptr,
+                        nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info))
+        return false;
+    DWORD code = 1;
+    if (WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(info.hProcess, &code);
+    else
+        TerminateProcess(info.hProcess, 1);
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+    return code == 0;
+}
+
 #else
 
 bool BridgeProcess::Start() {
@@ -157,6 +177,25 @@ void BridgeProcess::Stop() {
     while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
     }
     ::close(socket_);
+}
+
+bool BridgeProbeSucceeds(const std::string& program) {
+    std::string path = NativePath(program);
+    char probe[] = "--probe";
+    char* argv[] = {path.data(), probe, nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ) != 0) return false;
+    int status = 0;
+    for (int waited = 0; waited < 30000; waited += 10) {
+        pid_t done = ::waitpid(pid, &status, WNOHANG);
+        if (done == pid) return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        if (done < 0 && errno != EINTR) return false;
+        ::usleep(10000);
+    }
+    ::kill(pid, SIGKILL);
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return false;
 }
 
 #endif

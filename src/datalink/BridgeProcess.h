@@ -53,4 +53,8 @@ class BridgeProcess : public BridgeTransport {
     bool ended_ = false;
 };
 
+// Runs `program --probe` and says whether it exits with 0 (the bridge could create the
+// component) within 30 seconds; a bridge still running then is killed.
+bool BridgeProbeSucceeds(const std::string& program);
+
 }  // namespace kagiroi

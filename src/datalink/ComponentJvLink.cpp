@@ -31,29 +31,6 @@ std::string ProgramFolder() {
 
 #endif
 
-#ifdef _WIN64
-// The bridge's exit status says whether it could create the component.
-bool BridgeCreatesTheComponent(const std::string& program) {
-    std::u16string wide = SjisToUtf16(NativePath(program));
-    std::u16string wideLine = SjisToUtf16(WindowsCommandLine({program, "--probe"}));
-    std::wstring line(wideLine.begin(), wideLine.end());
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(reinterpret_cast<const wchar_t*>(wide.c_str()), line.data(), nullptr,
-                        nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info))
-        return false;
-    DWORD code = 1;
-    if (WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(info.hProcess, &code);
-    else
-        TerminateProcess(info.hProcess, 1);
-    CloseHandle(info.hProcess);
-    CloseHandle(info.hThread);
-    return code == 0;
-}
-#endif
-
 }  // namespace
 
 std::string ComponentBridgeProgram() {
@@ -80,16 +57,14 @@ std::unique_ptr<JvLink> MakeComponentJvLink(std::function<void(const std::string
         std::make_unique<BridgeProcess>(bridge, std::vector<std::string>{}), std::move(report));
 }
 
-#ifdef _WIN32
 // A ProgID that resolves to an object that cannot be made counts as missing.
 bool JvLinkComponentAvailable() {
-#ifdef _WIN64
+#if defined(_WIN32) && !defined(_WIN64)
+    if (std::getenv(kBridgeVariable) == nullptr)
+        return ComDispatchPort::Create(kJvLinkProgId) != nullptr;
+#endif
     std::string bridge = ComponentBridgeProgram();
-    return !bridge.empty() && BridgeCreatesTheComponent(bridge);
-#else
-    return ComDispatchPort::Create(kJvLinkProgId) != nullptr;
-#endif
+    return !bridge.empty() && BridgeProbeSucceeds(bridge);
 }
-#endif
 
 }  // namespace kagiroi

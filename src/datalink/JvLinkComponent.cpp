@@ -16,11 +16,15 @@ namespace {
 const char* kNoComponentText =
     "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。";
 
-bool NamesTheDemo(const std::string& source) {
+// The source a setting names, with the words in any case and blank for the demo.
+std::string CanonicalSource(const std::string& value) {
+    std::string source = Trim(value);
     std::string lower = source;
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower.empty() || lower == kDemoSource;
+    if (lower.empty() || lower == kDemoSource) return kDemoSource;
+    if (lower == kComponentSource) return kComponentSource;
+    return source;
 }
 
 }  // namespace
@@ -34,8 +38,7 @@ JvLinkComponent::JvLinkComponent(SettingsFile& settings, std::unique_ptr<JvLinkS
       current_(demo_.get()) {}
 
 std::string JvLinkComponent::Source() const {
-    std::string source = Trim(ReadTextSetting(settings_, setting::kDataSource));
-    return NamesTheDemo(source) ? std::string(kDemoSource) : source;
+    return CanonicalSource(ReadTextSetting(settings_, setting::kDataSource));
 }
 
 int JvLinkComponent::JVInit(const std::string& softwareId) {
@@ -47,19 +50,29 @@ int JvLinkComponent::JVInit(const std::string& softwareId) {
     return jv::kOk;
 }
 
-int JvLinkComponent::JVSetUIProperties() {
+int JvLinkComponent::SetSource(const std::string& value) {
     failure_.clear();
-    if (dialog_ == nullptr) return jv::kOk;
-    std::optional<std::string> chosen = dialog_->ChooseSource(Source());
-    if (!chosen) return jv::kOk;
-    std::string source = Trim(*chosen);
-    if (NamesTheDemo(source)) source = kDemoSource;
+    std::string source = CanonicalSource(value);
     if (source != kDemoSource && source != kComponentSource && !DirectoryExists(source)) {
         failure_ = FolderMissingText(source);
         return jv::kSettingNotSaved;
     }
     return WriteTextSetting(settings_, setting::kDataSource, source) ? jv::kOk
                                                                      : jv::kSettingNotSaved;
+}
+
+int JvLinkComponent::ChooseSource() {
+    failure_.clear();
+    if (dialog_ == nullptr) return jv::kOk;
+    std::optional<std::string> chosen = dialog_->ChooseSource(Source());
+    return chosen ? SetSource(*chosen) : jv::kOk;
+}
+
+int JvLinkComponent::JVSetUIProperties() {
+    failure_.clear();
+    if (Source() != kComponentSource) return ChooseSource();
+    JvLink* component = Component();
+    return component != nullptr ? component->JVSetUIProperties() : jv::kInternalError;
 }
 
 bool JvLinkComponent::CurrentIsOpen() const {
@@ -125,9 +138,27 @@ int JvLinkComponent::JVClose() {
     return current_->JVClose();
 }
 
-std::unique_ptr<JvLink> CreateJvLinkComponent(SettingsFile& settings, const Clock& clock,
-                                              JvLinkSourceDialog* dialog,
-                                              const DemoServiceMaker& makeDemo) {
+bool SettleStartupSource(SettingsFile& settings, bool componentByDefault,
+                         const std::function<bool()>& componentAvailable,
+                         const std::function<bool()>& takeDemo) {
+    const TextSetting& source = setting::kDataSource;
+    bool unset = Trim(settings.ReadString(source.section, source.key, "")).empty();
+    bool wantsComponent =
+        unset ? componentByDefault
+              : CanonicalSource(ReadTextSetting(settings, source)) == kComponentSource;
+    if (!wantsComponent) return true;
+    if (componentAvailable()) {
+        if (unset) WriteTextSetting(settings, source, kComponentSource);
+        return true;
+    }
+    if (!takeDemo()) return false;
+    WriteTextSetting(settings, source, kDemoSource);
+    return true;
+}
+
+std::unique_ptr<JvLinkComponent> CreateJvLinkComponent(SettingsFile& settings, const Clock& clock,
+                                                       JvLinkSourceDialog* dialog,
+                                                       const DemoServiceMaker& makeDemo) {
     return std::make_unique<JvLinkComponent>(settings, makeDemo(clock), dialog);
 }
 

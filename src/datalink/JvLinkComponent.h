@@ -13,18 +13,20 @@
 
 namespace kagiroi {
 
-// The value of setting::kDataSource that chooses the demo service (its default).
+// The values of setting::kDataSource besides a folder: the demo service and the installed
+// component (through the bridge in a 64-bit program).
 inline constexpr const char* kDemoSource = setting::kDataSource.fallback;
-// The value that chooses the installed component (through the bridge in a 64-bit program).
 inline constexpr const char* kComponentSource = "component";
 
 // Makes the demo service on the given clock. The demo lives in a folder of its own that builds
 // on this one, so the program hands its maker in where it is assembled (app and CLI mains).
 using DemoServiceMaker = std::function<std::unique_ptr<JvLinkService>(const Clock&)>;
 
-// The program's data-service component: the demo service or a folder feed, as the setting says
-// at each open. Calls between an open and its close go to the service that was opened.
-// JVSetUIProperties lets the user choose the source.
+// The program's data service: the demo, a folder feed or the installed component, as the
+// setting says at each open. Calls between an open and its close go to the service that was
+// opened. The source is chosen with ChooseSource (the program's own dialog) or SetSource;
+// JVSetUIProperties is the installed component's own settings dialog when it is the source, and
+// the source dialog for the demo and the folder feed, which have no settings of their own.
 class JvLinkComponent : public JvLink {
   public:
     // demo must not be null.
@@ -32,9 +34,7 @@ class JvLinkComponent : public JvLink {
                     JvLinkSourceDialog* dialog);
 
     int JVInit(const std::string& softwareId) override;
-    // Asks the dialog for a source and writes it to the setting; 0 and nothing changed without
-    // a dialog or when the user cancels; -100 when the setting cannot be written or the folder
-    // chosen does not exist (FailureText names it).
+    // -401 with FailureText when the source is the component and none is installed.
     int JVSetUIProperties() override;
     int JVOpen(const std::string& dataSpec, const std::string& fromDate, int option, int& readCount,
                int& downloadCount, std::string& lastFileTimestamp) override;
@@ -50,8 +50,14 @@ class JvLinkComponent : public JvLink {
     }
     std::vector<std::string> SkippedLines() const override { return current_->SkippedLines(); }
 
-    // The source the setting names now: "demo" or a folder.
+    // The source the setting names now: kDemoSource, kComponentSource or a folder.
     std::string Source() const;
+    // Writes the source from the next open: 0, or -100 when the setting cannot be written or the
+    // folder does not exist (FailureText names it). Blank names the demo.
+    int SetSource(const std::string& source);
+    // Asks the dialog for a source and sets it; 0 and nothing changed without a dialog or when
+    // the user cancels.
+    int ChooseSource();
     // The folder feed last used (null before one was).
     const FolderFeedJvLink* FolderFeed() const { return feed_.get(); }
 
@@ -76,18 +82,20 @@ class JvLinkComponent : public JvLink {
     std::string failure_;  // of the last settings call
 };
 
-// Whether the data-service component can be used on this machine.
-#ifdef _WIN32
-// Probes the installed COM component; defined by the Windows adapter.
+// Whether the installed data-service component can be created on this machine (through the
+// bridge where one is needed or named).
 bool JvLinkComponentAvailable();
-#else
-inline bool JvLinkComponentAvailable() {
-    return true;  // the demo service and the folder feed need nothing installed
-}
-#endif
 
-std::unique_ptr<JvLink> CreateJvLinkComponent(SettingsFile& settings, const Clock& clock,
-                                              JvLinkSourceDialog* dialog,
-                                              const DemoServiceMaker& makeDemo);
+// Settles the data source before the program starts. An unset source becomes the component
+// when componentByDefault (Windows, where users have it) and it is installed. When the source
+// is the component and it cannot be created, takeDemo asks the user at the start-up message:
+// yes sets the demo, no ends the program (false).
+bool SettleStartupSource(SettingsFile& settings, bool componentByDefault,
+                         const std::function<bool()>& componentAvailable,
+                         const std::function<bool()>& takeDemo);
+
+std::unique_ptr<JvLinkComponent> CreateJvLinkComponent(SettingsFile& settings, const Clock& clock,
+                                                       JvLinkSourceDialog* dialog,
+                                                       const DemoServiceMaker& makeDemo);
 
 }  // namespace kagiroi

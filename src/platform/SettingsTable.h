@@ -66,7 +66,8 @@ inline constexpr TextSetting kVoteFileFolder{"Dir", "kaime", ""};
 
 // "yyyy/mm/dd hh:nn:ss" of the newest downloaded data; missing means fourteen days ago.
 inline constexpr TextSetting kLastDownload{"JvDataGet", "LastTime", ""};
-// Where the data come from: "demo" or a folder of raw records.
+// Where the data come from: "demo", "component" (the installed data-service component) or a
+// folder of raw records.
 inline constexpr TextSetting kDataSource{"JvLink", "Source", "demo"};
 
 // Minutes of the automatic fetch schedule, in the ranges of their dialog.

@@ -14,6 +14,7 @@ namespace {
 // The delivery timer on a demo race day: the race whose odds were fetched is selected in the
 // minute of its third fetch time, its net is mailed to a real server, and it is not again.
 TEST(Delivery, TheRaceIsMailedOnceInTheMinuteOfItsThirdFetch) {
+    SKIP_WHERE_NO_SMTP_SERVER_RUNS();
     test::DemoFixture demo({2024, 1, 6, 8, 30, 0});
     ASSERT_TRUE(demo.Download(false).completed);
     demo.LoadDay("20240106");

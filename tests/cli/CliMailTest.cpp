@@ -11,6 +11,7 @@ namespace {
 using CliMailTest = CliTest;
 
 TEST_F(CliMailTest, TestMailPrintsEachStatusAndExitsByTheOutcome) {
+    SKIP_WHERE_NO_SMTP_SERVER_RUNS();
     SmtpServerProcess server({"real", home / "got.jsonl", "--auth", "user1", "pw"});
     ASSERT_NE(0, server.Port());
     SettingsFile settings(home / "kagiroi.ini");

@@ -43,9 +43,6 @@ class JvLinkComponentTest : public ::testing::Test {
 
 TEST_F(JvLinkComponentTest, TheDemoServesWhenNothingIsSet) {
     std::unique_ptr<JvLink> link = CreateJvLinkComponent(settings, clock, nullptr, MakeDemoJvLink);
-#ifndef _WIN32
-    EXPECT_TRUE(JvLinkComponentAvailable()) << "nothing needs installing";
-#endif
     ASSERT_EQ(0, link->JVInit("KAGIROI"));
     test::JvDownload d = DownloadWith(*link);
     ASSERT_EQ(0, d.openCode);
@@ -153,6 +150,59 @@ TEST_F(JvLinkComponentTest, TheComponentSettingServesTheComponentWithItsRules) {
     EXPECT_EQ(0, link.JVClose());
     EXPECT_EQ(-203, link.JVClose()) << "nothing is open any more";
     UseBridgeProgram("");
+}
+
+TEST_F(JvLinkComponentTest, ComponentSettingsAreTheComponentsOwnAndTheSourceIsChosenApart) {
+    settings.WriteString(setting::kDataSource.section, setting::kDataSource.key, "Component");
+    JvLinkComponent link(settings, MakeDemoJvLink(clock), &dialog);
+    UseBridgeProgram("");
+    EXPECT_FALSE(JvLinkComponentAvailable());
+    EXPECT_EQ(-401, link.JVSetUIProperties()) << "no component to show the settings of";
+    EXPECT_NE("", link.FailureText());
+    UseBridgeProgram(KAGIROI_STANDIN_BRIDGE_PATH);
+    EXPECT_TRUE(JvLinkComponentAvailable());
+    EXPECT_EQ(0, link.JVSetUIProperties());
+    EXPECT_TRUE(dialog.shown.empty()) << "the component's dialog, not the source dialog";
+
+    dialog.answer = "demo";
+    EXPECT_EQ(0, link.ChooseSource());
+    ASSERT_EQ(1u, dialog.shown.size());
+    EXPECT_EQ(kComponentSource, dialog.shown[0]);
+    EXPECT_EQ(kDemoSource, link.Source());
+    UseBridgeProgram("");
+}
+
+TEST_F(JvLinkComponentTest, TheStartUpSettlesTheSourceOrEndsTheProgram) {
+    struct Case {
+        const char* stored;  // nullptr: not set
+        bool componentByDefault, available, takesDemo;
+        bool proceeds, asked;
+        const char* after;  // what is stored then, "" for nothing
+    } cases[] = {
+        {nullptr, false, false, false, true, false, ""},  // here: the demo, nothing probed
+        {nullptr, true, true, false, true, false, "component"},
+        {nullptr, true, false, true, true, true, "demo"},
+        {nullptr, true, false, false, false, true, ""},
+        {"component", false, false, false, false, true, "component"},
+        {"component", false, true, false, true, false, "component"},
+        {"demo", true, false, false, true, false, "demo"},
+        {"D:\\jvdata", true, false, false, true, false, "D:\\jvdata"},
+    };
+    for (const Case& c : cases) {
+        test::TempFolder folder;
+        SettingsFile file(folder / "kagiroi.ini");
+        const TextSetting& source = setting::kDataSource;
+        if (c.stored != nullptr) file.WriteString(source.section, source.key, c.stored);
+        bool asked = false;
+        bool proceeds = SettleStartupSource(
+            file, c.componentByDefault, [&] { return c.available; },
+            [&] { return asked = true, c.takesDemo; });
+        SCOPED_TRACE(std::string(c.stored ? c.stored : "unset") +
+                     (c.available ? " available" : ""));
+        EXPECT_EQ(c.proceeds, proceeds);
+        EXPECT_EQ(c.asked, asked);
+        EXPECT_EQ(c.after, file.ReadString(source.section, source.key, ""));
+    }
 }
 
 }  // namespace

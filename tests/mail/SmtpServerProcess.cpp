@@ -2,8 +2,10 @@
 
 #include "mail/TMailSetForm.h"
 
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +14,11 @@
 
 namespace kagiroi::test {
 
+#ifdef _WIN32
+SmtpServerProcess::SmtpServerProcess(const std::vector<std::string>&) {}
+
+SmtpServerProcess::~SmtpServerProcess() = default;
+#else
 SmtpServerProcess::SmtpServerProcess(const std::vector<std::string>& arguments) {
     int out[2];
     if (pipe(out) != 0) return;
@@ -40,10 +47,11 @@ SmtpServerProcess::SmtpServerProcess(const std::vector<std::string>& arguments) 
 
 SmtpServerProcess::~SmtpServerProcess() {
     if (pid_ <= 0) return;
-    kill(pid_, SIGTERM);
+    kill(static_cast<pid_t>(pid_), SIGTERM);
     int status = 0;
-    waitpid(pid_, &status, 0);
+    waitpid(static_cast<pid_t>(pid_), &status, 0);
 }
+#endif
 
 std::string ReadServerRecord(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

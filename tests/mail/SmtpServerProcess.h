@@ -1,10 +1,19 @@
 #pragma once
 
-#include <sys/types.h>
 #include "platform/SettingsFile.h"
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+// Skips a test that needs the test SMTP server where none can run: the Windows suite runs
+// under wine, which has neither Python nor the openssl command.
+#ifdef _WIN32
+#define SKIP_WHERE_NO_SMTP_SERVER_RUNS() GTEST_SKIP() << "no test SMTP server on Windows"
+#else
+#define SKIP_WHERE_NO_SMTP_SERVER_RUNS() static_cast<void>(0)
+#endif
 
 namespace kagiroi::test {
 
@@ -22,7 +31,7 @@ class SmtpServerProcess {
     int Port() const { return port_; }
 
   private:
-    pid_t pid_ = -1;
+    long pid_ = -1;
     int port_ = 0;
 };
 

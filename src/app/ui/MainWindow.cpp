@@ -77,6 +77,10 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
     Refresh();
 }
 
+void MainWindow::AddUserSetting(const QString& text, std::function<void()> run) {
+    userMenu_->addAction(text, this, [this, run = std::move(run)] { Run(run); });
+}
+
 MainWindow::~MainWindow() {
     form_.OnChanged(nullptr);
     form_.DetachMail();
@@ -103,7 +107,7 @@ void MainWindow::BuildMenus() {
     folders->addAction(QStringLiteral("買い目ﾌｫﾙﾀﾞ指定"), this,
                        [this] { form_.KaimeFolderClick(); });
 
-    QMenu* user = menuBar()->addMenu(QStringLiteral("ﾕｰｻﾞｰ設定(&U)"));
+    QMenu* user = userMenu_ = menuBar()->addMenu(QStringLiteral("ﾕｰｻﾞｰ設定(&U)"));
     user->addAction(QStringLiteral("レース模様設定"), this, [this] { raceMoyo_->exec(); });
     user->addAction(QStringLiteral("データ自動取得時刻設定(&T)"), this,
                     &MainWindow::OpenFetchTimeDialog);

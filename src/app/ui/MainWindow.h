@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <functional>
 #include <memory>
 
 namespace kagiroi {
@@ -34,6 +35,8 @@ class MainWindow : public QMainWindow {
   public:
     MainWindow(TMainForm& form, QtUi& ui);
     ~MainWindow() override;
+    // Adds an item at the end of ﾕｰｻﾞｰ設定(&U) (the data source, chosen where it is made).
+    void AddUserSetting(const QString& text, std::function<void()> run);
 
     // Re-reads everything shown from the form's state.
     void Refresh();
@@ -93,6 +96,7 @@ class MainWindow : public QMainWindow {
     QLabel* stakeNote_ = nullptr;  // why ケリー left a table without stakes
     ProgressDialog* progress_ = nullptr;
     QMenu* verificationMenu_ = nullptr;  // 検証(&V): the reports, the vote file, the backtest
+    QMenu* userMenu_ = nullptr;          // ﾕｰｻﾞｰ設定(&U)
     std::unique_ptr<RaceMoyoDialog> raceMoyo_;
     LossRegDialog* lossReg_ = nullptr;
     QAction* useProgression_ = nullptr;

@@ -3,6 +3,7 @@
 #include "app/TMainForm.h"
 #include "app/ui/MainWindow.h"
 #include "datalink/JvLinkComponent.h"
+#include "datalink/JvResultMessage.h"
 #include "datalink/ui/SourceDialog.h"
 #include "demo/DemoJvLink.h"
 #include "platform/Clock.h"
@@ -14,11 +15,29 @@
 #include "widgets/QtPorts.h"
 #include "widgets/TextConversion.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QStyleFactory>
 #include <cstdio>
 #include <memory>
+
+namespace {
+
+// The start-up message for a missing component, with the demo service as a way on.
+bool OfferTheDemo(kagiroi::QtUi& ui) {
+    ui.Beep(kagiroi::BeepSound::Default);
+    QMessageBox box(
+        QMessageBox::Information, QString(),
+        QStringLiteral("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"));
+    box.addButton(QMessageBox::Ok);
+    QAbstractButton* demo =
+        box.addButton(QStringLiteral("デモデータで起動する(&D)"), QMessageBox::AcceptRole);
+    box.exec();
+    return box.clickedButton() == demo;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     using namespace kagiroi;
@@ -29,16 +48,6 @@ int main(int argc, char* argv[]) {
     InstallJapaneseQtTranslations(app);
     QtUi ui;
 
-    if (!JvLinkComponentAvailable()) {
-        ui.Beep(BeepSound::Default);
-        QMessageBox::information(
-            nullptr, QString(),
-            QStringLiteral(
-                "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"),
-            QMessageBox::Ok);
-        return 0;
-    }
-
     std::string programFolder = ResolveProgramFolder(CurrentProgramFile(argv[0]));
     std::string unreadableNow;
     std::unique_ptr<Clock> clock = MakeClockFromEnvironment(&unreadableNow);
@@ -46,8 +55,16 @@ int main(int argc, char* argv[]) {
     SystemShell shell;
     std::unique_ptr<Registry> registry = MakeMachineRegistry();
     SettingsFile settings(JoinPath(programFolder, "kagiroi.ini"));
+#ifdef _WIN32
+    constexpr bool componentByDefault = true;
+#else
+    constexpr bool componentByDefault = false;
+#endif
+    if (!SettleStartupSource(settings, componentByDefault, JvLinkComponentAvailable,
+                             [&ui] { return OfferTheDemo(ui); }))
+        return 0;
     SourceDialog sourceDialog;
-    std::unique_ptr<JvLink> jvLink =
+    std::unique_ptr<JvLinkComponent> jvLink =
         CreateJvLinkComponent(settings, *clock, &sourceDialog, MakeDemoJvLink);
 
     TMainForm form(programFolder, {ui, *clock, clipboard, shell, *registry}, *jvLink);
@@ -60,6 +77,12 @@ int main(int argc, char* argv[]) {
     if (!unreadableNow.empty())
         std::fprintf(stderr, "%s\n", SjisToUtf8(form.ReportUnreadableNow(unreadableNow)).c_str());
     MainWindow window(form, ui);
+    window.AddUserSetting(QStringLiteral("データの取得元(&D)..."), [&ui, &service = *jvLink] {
+        int code = service.ChooseSource();
+        if (code == jv::kOk) return;
+        ui.Beep();
+        ui.ShowMessage(JvFailureMessage(service, "JVSetUIProperties", code));
+    });
     ui.SetParent(&window);
     sourceDialog.SetParent(&window);
     window.show();

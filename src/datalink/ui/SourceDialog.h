@@ -6,7 +6,8 @@
 
 namespace kagiroi {
 
-// The data service's settings dialog on Qt: the demo data service, or a folder of record files.
+// The choice of the data source on Qt: the demo data service, the installed JV-Link component
+// or a folder of record files.
 class SourceDialog : public JvLinkSourceDialog {
   public:
     explicit SourceDialog(QWidget* parent = nullptr) : parent_(parent) {}

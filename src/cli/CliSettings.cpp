@@ -1,0 +1,69 @@
+#include "cli/CliSettings.h"
+
+#include "cli/CliCommands.h"
+#include "cli/CliLedger.h"
+#include "datalink/JvResultMessage.h"
+#include "platform/Format.h"
+#include "platform/TextField.h"
+
+#include <optional>
+
+namespace kagiroi {
+
+namespace {
+
+// settings source [demo|component|FOLDER]: prints, and with a value sets, the data source.
+int RunSourceSetting(CliSession& session, const CliOptions& options) {
+    JvLinkComponent& service = session.DataService();
+    if (options.arguments.size() == 2 && service.SetSource(options.arguments[1]) != jv::kOk) {
+        session.Ui().ShowMessage(
+            JvFailureMessage(service, "JVSetUIProperties", jv::kSettingNotSaved));
+        return kExitRefused;
+    }
+    session.Print("Source\t" + service.Source() + "\n");
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunSettingsCommand(CliSession& session, const CliOptions& options) {
+    const std::vector<std::string>& args = options.arguments;
+    if (!args.empty() && args[0] == "source" && args.size() <= 2)
+        return RunSourceSetting(session, options);
+    if (args.size() != 1 || args[0] != "investment") {
+        session.Ui().ShowMessage(
+            "give settings investment [--amount YEN] [--rate PCT] [--target "
+            "YEN] or settings source [demo|component|FOLDER]");
+        return kExitUsage;
+    }
+    std::optional<std::string> values[] = {options.Value("--amount"), options.Value("--rate"),
+                                           options.Value("--target")};
+    for (const auto& value : values)
+        if (value && !SixDigits(*value)) {
+            session.Ui().ShowMessage("--amount, --rate and --target take up to six digits");
+            return kExitUsage;
+        }
+    TMainForm& form = session.Form();
+    form.OpenInvestmentSettings([&](TKaimeSetForm& dialog) {
+        int* boxes[] = {&dialog.DefaultAmount, &dialog.DefaultZogaku, &dialog.DefaultTarProfit};
+        bool change = false;
+        for (size_t i = 0; i < 3; ++i) {
+            if (values[i]) *boxes[i] = ToInt(*values[i]);
+            change = change || values[i].has_value();
+        }
+        return change;  // as OK when something was given
+    });
+    int shown[3] = {};
+    // What is printed is what is stored: OK raises a value below 100.
+    form.OpenInvestmentSettings([&](TKaimeSetForm& dialog) {
+        shown[0] = dialog.DefaultAmount;
+        shown[1] = dialog.DefaultZogaku;
+        shown[2] = dialog.DefaultTarProfit;
+        return false;
+    });
+    session.Print(Format("DefaultAmount\t%d\nDefaultZogaku\t%d\nDefaultTarProfit\t%d\n", shown[0],
+                         shown[1], shown[2]));
+    return kExitOk;
+}
+
+}  // namespace kagiroi

@@ -1,0 +1,22 @@
+#include "cli/CliFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace kagiroi::test {
+namespace {
+
+class CliSettingsTest : public CliTest {};
+
+TEST_F(CliSettingsTest, TheDataSourceIsShownSetAndAFolderThatIsNotThereRefused) {
+    EXPECT_EQ("Source\tdemo\n", Run({"settings", "source"}).out);
+    EXPECT_EQ("Source\tcomponent\n", Run({"settings", "source", "COMPONENT"}).out);
+    CliRun missing = Run({"settings", "source", home / "missing"});
+    EXPECT_EQ(1, missing.status);
+    EXPECT_NE(std::string::npos, missing.err.find("missing")) << missing.err;
+    EXPECT_EQ("Source\tcomponent\n", Run({"settings", "source"}).out) << "nothing changed";
+    EXPECT_EQ("Source\t" + home.Path() + "\n", Run({"settings", "source", home.Path()}).out);
+    EXPECT_EQ(2, Run({"settings", "source", "demo", "extra"}).status);
+}
+
+}  // namespace
+}  // namespace kagiroi::test
