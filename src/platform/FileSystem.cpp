@@ -84,14 +84,35 @@ std::string TemporaryPathFor(const std::string& path) {
     return path + "." + std::to_string(pid) + "." + std::to_string(++gTemporaryFiles) + ".tmp~";
 }
 
-int CreateTemporaryFile(const std::string& nativeTemp) {
+int CreateTemporaryFile(const std::string& temporary) {
 #ifdef _WIN32
-    return ::_open(nativeTemp.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, 0666);
+    return ::_wopen(WidePath(temporary).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, 0666);
 #else
     // O_EXCL refuses any entry already there, a planted link included; O_NOFOLLOW says so twice.
-    return ::open(nativeTemp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    return ::open(NativePath(temporary).c_str(),
+                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
 #endif
 }
+
+int OpenForReading(const std::string& path) {
+#ifdef _WIN32
+    return ::_wopen(WidePath(path).c_str(), _O_RDONLY | _O_BINARY);
+#else
+    return ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+#endif
+}
+
+#ifdef _WIN32
+using PathStat = struct _stat64;
+bool StatOf(const std::string& path, PathStat& st) {
+    return ::_wstat64(WidePath(path).c_str(), &st) == 0;
+}
+#else
+using PathStat = struct stat;
+bool StatOf(const std::string& path, PathStat& st) {
+    return ::stat(NativePath(path).c_str(), &st) == 0;
+}
+#endif
 
 #ifdef _WIN32
 // The errno-style code of a Win32 error, so that the program's own wording applies.
@@ -121,7 +142,7 @@ int ReplaceWithRetries(const std::string& temporary, const std::string& target) 
     constexpr int kAttempts = 20;
     constexpr int kPauseMs = 50;
     for (int attempt = 1;; ++attempt) {
-        if (MoveFileExA(temporary.c_str(), target.c_str(),
+        if (MoveFileExW(WidePath(temporary).c_str(), WidePath(target).c_str(),
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return 0;
         DWORD code = GetLastError();
@@ -173,11 +194,18 @@ std::string FolderOf(const std::string& path) {
 }
 
 #ifdef _WIN32
-// On Windows the core still passes Shift_JIS paths; the narrow CRT calls take them in the
-// system code page, which is 932 on the machines the program runs on. A path from the system
-// is joined with '/' like every path of the core (0x5C inside a two-byte character stays).
+// On Windows a native path is the core's Shift_JIS path, which the system calls take as UTF-16
+// (WidePath). A path from the system is joined with '/' like every path of the core (0x5C
+// inside a two-byte character stays).
 std::string NativePath(const std::string& path) {
     return path;
+}
+std::wstring WidePath(const std::string& path) {
+    std::u16string wide = SjisToUtf16(path);
+    return std::wstring(wide.begin(), wide.end());
+}
+std::string FromWidePath(const std::wstring& wide) {
+    return FromNativePath(Utf16ToSjis(std::u16string(wide.begin(), wide.end())));
 }
 std::string FromNativePath(const std::string& native) {
     std::string path = native;
@@ -207,9 +235,9 @@ bool IsAbsolutePath(const std::string& path) {
 std::string AbsolutePath(const std::string& path) {
     if (path.empty()) return path;
 #ifdef _WIN32
-    char buffer[MAX_PATH];
-    if (_fullpath(buffer, NativePath(path).c_str(), MAX_PATH) != nullptr)
-        return FromNativePath(buffer);
+    wchar_t buffer[MAX_PATH];
+    if (_wfullpath(buffer, WidePath(path).c_str(), MAX_PATH) != nullptr)
+        return FromWidePath(buffer);
     return path;
 #else
     if (char* resolved = ::realpath(NativePath(path).c_str(), nullptr)) {
@@ -226,33 +254,33 @@ std::string AbsolutePath(const std::string& path) {
 
 bool SetCurrentFolder(const std::string& path) {
 #ifdef _WIN32
-    return _chdir(NativePath(path).c_str()) == 0;
+    return _wchdir(WidePath(path).c_str()) == 0;
 #else
     return ::chdir(NativePath(path).c_str()) == 0;
 #endif
 }
 
 bool FileExists(const std::string& path) {
-    struct stat st {};
-    return ::stat(NativePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    PathStat st{};
+    return StatOf(path, st) && S_ISREG(st.st_mode);
 }
 
 bool DirectoryExists(const std::string& path) {
-    struct stat st {};
-    return ::stat(NativePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    PathStat st{};
+    return StatOf(path, st) && S_ISDIR(st.st_mode);
 }
 
 bool IsWritableDirectory(const std::string& path) {
 #ifdef _WIN32
-    return DirectoryExists(path) && _access(NativePath(path).c_str(), 2) == 0;
+    return DirectoryExists(path) && _waccess(WidePath(path).c_str(), 2) == 0;
 #else
     return DirectoryExists(path) && ::access(NativePath(path).c_str(), W_OK | X_OK) == 0;
 #endif
 }
 
 std::optional<int64_t> FileSize(const std::string& path) {
-    struct stat st {};
-    if (::stat(NativePath(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    PathStat st{};
+    if (!StatOf(path, st) || !S_ISREG(st.st_mode)) return std::nullopt;
     return static_cast<int64_t>(st.st_size);
 }
 
@@ -260,7 +288,7 @@ std::optional<int64_t> FileSize(const std::string& path) {
 // stat keeps whole seconds and no file id on Windows, so a rewrite within a second would read
 // as no change: the handle's own information has 100 ns times and the file index.
 std::optional<FileStamp> StampOf(const std::string& path) {
-    HANDLE h = CreateFileA(NativePath(path).c_str(), 0,
+    HANDLE h = CreateFileW(WidePath(path).c_str(), 0,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (h == INVALID_HANDLE_VALUE) return std::nullopt;
@@ -298,7 +326,7 @@ std::optional<FileStamp> StampOf(const std::string& path) {
 bool MakeDirectory(const std::string& path, FileError* error) {
     if (DirectoryExists(path)) return true;
 #ifdef _WIN32
-    int rc = _mkdir(NativePath(path).c_str());
+    int rc = _wmkdir(WidePath(path).c_str());
 #else
     int rc = ::mkdir(NativePath(path).c_str(), 0777);
 #endif
@@ -323,11 +351,7 @@ FileContents ReadFileContents(const std::string& path) {
         contents.error = ErrorOf(injected);
         return contents;
     }
-#ifdef _WIN32
-    int fd = ::_open(NativePath(path).c_str(), _O_RDONLY | _O_BINARY);
-#else
-    int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
-#endif
+    int fd = OpenForReading(path);
     if (fd < 0) {
         int code = errno;
         // Nothing is there when a name or a folder on the way does not exist.
@@ -365,8 +389,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path, FileError* err
 }
 
 bool WriteFileAtomic(const std::string& path, const std::string& data, FileError* error) {
-    std::string nativeTemp = NativePath(TemporaryPathFor(path));
-    int fd = CreateTemporaryFile(nativeTemp);
+    std::string temporary = TemporaryPathFor(path);
+    int fd = CreateTemporaryFile(temporary);
     if (fd < 0) {
         SetError(error, errno);
         return false;
@@ -375,7 +399,7 @@ bool WriteFileAtomic(const std::string& path, const std::string& data, FileError
     auto fail = [&](int code) {
         SetError(error, code);
         ::close(fd);
-        ::unlink(nativeTemp.c_str());
+        RemoveFile(temporary);
         return false;
     };
     size_t done = 0;
@@ -396,17 +420,18 @@ bool WriteFileAtomic(const std::string& path, const std::string& data, FileError
 #endif
     if (::close(fd) != 0) {
         SetError(error, errno);
-        ::unlink(nativeTemp.c_str());
+        RemoveFile(temporary);
         return false;
     }
 #ifdef _WIN32
-    int renameError = ReplaceWithRetries(nativeTemp, NativePath(path));
+    int renameError = ReplaceWithRetries(temporary, path);
 #else
-    int renameError = ::rename(nativeTemp.c_str(), NativePath(path).c_str()) == 0 ? 0 : errno;
+    int renameError =
+        ::rename(NativePath(temporary).c_str(), NativePath(path).c_str()) == 0 ? 0 : errno;
 #endif
     if (renameError != 0) {
         SetError(error, renameError);
-        ::unlink(nativeTemp.c_str());
+        RemoveFile(temporary);
         return false;
     }
     gBytesWritten += data.size();
@@ -423,19 +448,23 @@ bool RestrictToOwner(const std::string& path) {
 }
 
 bool RemoveFile(const std::string& path) {
+#ifdef _WIN32
+    return ::_wunlink(WidePath(path).c_str()) == 0;
+#else
     return ::unlink(NativePath(path).c_str()) == 0;
+#endif
 }
 
 std::vector<std::string> ListFiles(const std::string& folder) {
     std::vector<std::string> names;
 #ifdef _WIN32
-    WIN32_FIND_DATAA found;
-    HANDLE h = FindFirstFileA((NativePath(folder) + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE h = FindFirstFileW((WidePath(folder) + L"\\*").c_str(), &found);
     if (h != INVALID_HANDLE_VALUE) {
         do {
             if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                names.push_back(FromNativePath(found.cFileName));
-        } while (FindNextFileA(h, &found));
+                names.push_back(FromWidePath(found.cFileName));
+        } while (FindNextFileW(h, &found));
         FindClose(h);
     }
 #else
@@ -458,11 +487,7 @@ uint64_t BytesWrittenSoFar() {
 }
 
 RecordFile::RecordFile(const std::string& path) {
-#ifdef _WIN32
-    fd_ = ::_open(NativePath(path).c_str(), _O_RDONLY | _O_BINARY);
-#else
-    fd_ = ::open(NativePath(path).c_str(), O_RDONLY);
-#endif
+    fd_ = OpenForReading(path);
     if (fd_ >= 0) {
         struct stat st {};
         if (::fstat(fd_, &st) == 0) size_ = static_cast<int64_t>(st.st_size);

@@ -15,6 +15,12 @@ std::string FileNameOf(const std::string& path);
 std::string FolderOf(const std::string& path);
 std::string NativePath(const std::string& path);
 std::string FromNativePath(const std::string& native);
+#ifdef _WIN32
+// A path as the wide Windows calls take it (UTF-16, from Shift_JIS): a day file's name comes out
+// right whatever the system code page, where the narrow calls would read it in that page.
+std::wstring WidePath(const std::string& path);
+std::string FromWidePath(const std::wstring& wide);
+#endif
 
 // An absolute form of a path (relative paths are taken from the current folder).
 std::string AbsolutePath(const std::string& path);

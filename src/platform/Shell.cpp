@@ -50,7 +50,7 @@ std::string WindowsCommandLine(const std::vector<std::string>& args) {
 
 bool SystemShell::OpenDocument(const std::string& path) {
     auto rc = reinterpret_cast<intptr_t>(
-        ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        ShellExecuteW(nullptr, L"open", WidePath(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return rc > 32;
 }
 
@@ -58,8 +58,9 @@ bool SystemShell::StartProgram(const std::string& program,
                                const std::vector<std::string>& parameters,
                                const std::string& workingFolder, std::string* error) {
     std::string line = WindowsCommandLine(parameters);
-    auto rc = reinterpret_cast<intptr_t>(ShellExecuteA(
-        nullptr, "open", program.c_str(), line.c_str(), workingFolder.c_str(), SW_SHOWNORMAL));
+    auto rc = reinterpret_cast<intptr_t>(
+        ShellExecuteW(nullptr, L"open", WidePath(program).c_str(), WidePath(line).c_str(),
+                      WidePath(workingFolder).c_str(), SW_SHOWNORMAL));
     if (rc <= 32 && error != nullptr) *error = "ShellExecute failed";
     return rc > 32;
 }

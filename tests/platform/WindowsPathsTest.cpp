@@ -56,6 +56,20 @@ TEST(WindowsFileNames, ComeBackJoinedWithSlashesWithTwoByteCharactersWhole) {
     EXPECT_EQ("C:/Data/\x95\x5C/a.txt", FromNativePath("C:\\Data\\\x95\x5C\\a.txt"));
 }
 
+TEST(WindowsFileNames, ADayFileHasItsJapaneseNameWhateverTheSystemCodePage) {
+    test::TempFolder folder;
+    const std::string name = "2026年11月21日.jvHR";  // Shift_JIS, as the day store names it
+    ASSERT_TRUE(WriteFileAtomic(folder / name, "R"));
+    std::u16string systemName = u"2026年11月21日.jvHR";
+    std::wstring wide =
+        WidePath(folder.Path()) + L"\\" + std::wstring(systemName.begin(), systemName.end());
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(wide.c_str()));
+    EXPECT_EQ(std::vector<std::string>{name}, ListFiles(folder.Path()));
+    EXPECT_EQ("R", ReadWholeFile(folder / name).value_or(""));
+    EXPECT_TRUE(RemoveFile(folder / name));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(wide.c_str()));
+}
+
 TEST(WindowsFileNames, ARenameOntoAFileHeldForAMomentIsTriedAgain) {
     test::TempFolder folder;
     std::string path = folder / "day.txt";
