@@ -15,9 +15,9 @@
 #include "widgets/QtPorts.h"
 #include "widgets/TextConversion.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <cstdio>
 #include <memory>
@@ -31,7 +31,7 @@ bool OfferTheDemo(kagiroi::QtUi& ui) {
         QMessageBox::Information, QString(),
         QStringLiteral("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"));
     box.addButton(QMessageBox::Ok);
-    QAbstractButton* demo =
+    QPushButton* demo =
         box.addButton(QStringLiteral("デモデータで起動する(&D)"), QMessageBox::AcceptRole);
     box.exec();
     return box.clickedButton() == demo;
@@ -80,7 +80,7 @@ int main(int argc, char* argv[]) {
     window.AddUserSetting(QStringLiteral("データの取得元(&D)..."), [&ui, &service = *jvLink] {
         int code = service.ChooseSource();
         if (code == jv::kOk) return;
-        ui.Beep();
+        ui.Beep(BeepSound::Default);
         ui.ShowMessage(JvFailureMessage(service, "JVSetUIProperties", code));
     });
     ui.SetParent(&window);
