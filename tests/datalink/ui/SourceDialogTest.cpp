@@ -22,11 +22,12 @@ std::optional<std::string> Choose(const std::string& current, const QString& sho
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr) return;
         poll.stop();
-        for (QRadioButton* radio : dialog->findChildren<QRadioButton*>()) {
+        QList<QRadioButton*> radios = dialog->findChildren<QRadioButton*>();
+        for (QRadioButton* radio : radios)
             EXPECT_EQ(radio->text() == shownLabel, radio->isChecked())
                 << radio->text().toStdString();
+        for (QRadioButton* radio : radios)
             if (radio->text() == pickLabel) radio->setChecked(true);
-        }
         dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     poll.start(10);
