@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #ifdef _WIN32
@@ -21,9 +22,16 @@ std::string WithoutTrailingSeparator(std::string path) {
     return path;
 }
 
+// A variable of the environment in the native form (read wide on Windows).
 std::string Environment(const char* name) {
+#ifdef _WIN32
+    std::wstring wideName(name, name + std::strlen(name));
+    const wchar_t* value = _wgetenv(wideName.c_str());
+    return value != nullptr ? FromWidePath(value) : std::string();
+#else
     const char* value = std::getenv(name);
     return value != nullptr ? std::string(value) : std::string();
+#endif
 }
 
 // The user's application data folder on Windows, the XDG data folder elsewhere.
@@ -46,9 +54,9 @@ std::string PerUserDataFolder() {
 
 void OverrideProgramHome(const std::string& folder) {
 #ifdef _WIN32
-    _putenv_s("KAGIROI_HOME", folder.c_str());
+    _wputenv_s(L"KAGIROI_HOME", WidePath(folder).c_str());
 #else
-    ::setenv("KAGIROI_HOME", folder.c_str(), 1);
+    ::setenv("KAGIROI_HOME", NativePath(folder).c_str(), 1);
 #endif
 }
 
@@ -58,9 +66,9 @@ std::string CurrentProgramFile(const char* argv0) {
     ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (n > 0) return FromNativePath(std::string(buffer, static_cast<size_t>(n)));
 #elif defined(_WIN32)
-    char buffer[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-    if (n > 0 && n < sizeof buffer) return FromNativePath(std::string(buffer, n));
+    wchar_t buffer[MAX_PATH];
+    DWORD n = GetModuleFileNameW(nullptr, buffer, MAX_PATH);
+    if (n > 0 && n < MAX_PATH) return FromWidePath(std::wstring(buffer, n));
 #endif
     return argv0 != nullptr ? FromNativePath(argv0) : std::string();
 }

@@ -10,7 +10,7 @@ namespace kagiroi {
 // separator. Empty when no folder could be had.
 std::string ResolveProgramFolder(const std::string& programFile);
 
-// Makes `folder` the KAGIROI_HOME of this process (the command line's --home).
+// Makes `folder` (Shift_JIS) the KAGIROI_HOME of this process (the command line's --home).
 void OverrideProgramHome(const std::string& folder);
 
 // The running program's own file (from /proc/self/exe on Linux, argv[0] elsewhere).

@@ -295,7 +295,7 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
                      options.arguments.front().c_str());
         return kExitUsage;
     }
-    if (auto home = options.Value("--home")) OverrideProgramHome(*home);
+    if (auto home = options.Value("--home")) OverrideProgramHome(Utf8ToSjis(*home));
 
     CliSession session(ResolveProgramFolder(programFile), options);
     if (!session.Start()) return kExitRefused;

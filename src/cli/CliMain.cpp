@@ -1,6 +1,7 @@
 // Program entry of kagiroi-cli: the program without a window.
 #include "app/ProgramFolder.h"
 #include "cli/CliCommands.h"
+#include "platform/Sjis.h"
 
 #include <algorithm>
 
@@ -8,6 +9,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// after windows.h
+#include <shellapi.h>
 
 #include <cstdio>
 #endif
@@ -24,10 +27,27 @@ void PrepareStandardStreams([[maybe_unused]] bool sjis) {
 #endif
 }
 
+// The arguments as UTF-8, the command line's text everywhere: on Windows read from the wide
+// command line, so that a Japanese folder name is right whatever the system code page.
+std::vector<std::string> Arguments(int argc, char* argv[]) {
+#ifdef _WIN32
+    int count = 0;
+    if (wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        std::vector<std::string> args;
+        for (int i = 1; i < count; ++i)
+            args.push_back(kagiroi::SjisToUtf8(
+                kagiroi::Utf16ToSjis(reinterpret_cast<const char16_t*>(wide[i]))));
+        LocalFree(wide);
+        return args;
+    }
+#endif
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args = Arguments(argc, argv);
     PrepareStandardStreams(std::find(args.begin(), args.end(), "--sjis") != args.end());
     return kagiroi::RunCli(kagiroi::CurrentProgramFile(argv[0]), args);
 }

@@ -1,6 +1,8 @@
 #include "cli/CliRun.h"
 
+#include "platform/FileSystem.h"
 #include "platform/Shell.h"
+#include "platform/Sjis.h"
 
 #include <cerrno>
 #include <stdexcept>
@@ -77,22 +79,27 @@ void ReadToEnd(HANDLE from, std::string& into) {
 CliRun RunKagiroiCli(const std::vector<std::string>& args, const CliEnvironment& environment) {
     std::vector<std::string> argv{KAGIROI_CLI_PATH};
     argv.insert(argv.end(), args.begin(), args.end());
-    std::string commandLine = WindowsCommandLine(argv);
+    // The wide call, as a Windows shell starts a program: the arguments (UTF-8) arrive as UTF-16.
+    std::vector<std::string> sjisArgv;
+    for (const std::string& arg : argv)
+        sjisArgv.push_back(Utf8ToSjis(arg));
+    std::wstring commandLine = WidePath(WindowsCommandLine(sjisArgv));
     std::string block;
     for (const std::string& entry : ChildEnvironment(environment))
         block += entry + '\0';
     block += '\0';
 
     ChildPipe out = MakeOutputPipe(), err = MakeOutputPipe();
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = nullptr;
     startup.hStdOutput = out.childs;
     startup.hStdError = err.childs;
     PROCESS_INFORMATION process{};
-    BOOL started = CreateProcessA(argv[0].c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                                  CREATE_NO_WINDOW, block.data(), nullptr, &startup, &process);
+    BOOL started =
+        CreateProcessW(WidePath(argv[0]).c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                       CREATE_NO_WINDOW, block.data(), nullptr, &startup, &process);
     CloseHandle(out.childs);
     CloseHandle(err.childs);
     if (!started) {

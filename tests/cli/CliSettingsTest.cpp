@@ -1,4 +1,6 @@
 #include "cli/CliFixture.h"
+#include "platform/FileSystem.h"
+#include "platform/Sjis.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +18,13 @@ TEST_F(CliSettingsTest, TheDataSourceIsShownSetAndAFolderThatIsNotThereRefused) 
     EXPECT_EQ("Source\tcomponent\n", Run({"settings", "source"}).out) << "nothing changed";
     EXPECT_EQ("Source\t" + home.Path() + "\n", Run({"settings", "source", home.Path()}).out);
     EXPECT_EQ(2, Run({"settings", "source", "demo", "extra"}).status);
+}
+
+TEST_F(CliSettingsTest, AProgramFolderWithAJapaneseNameIsTheOneUsed) {
+    const std::string folder = home / "競馬データ";
+    CliRun run = Run({"--home", SjisToUtf8(folder), "settings", "source", "component"});
+    EXPECT_EQ(0, run.status) << run.err;
+    EXPECT_TRUE(FileExists(JoinPath(folder, "kagiroi.ini")));
 }
 
 }  // namespace
