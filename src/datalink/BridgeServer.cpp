@@ -52,21 +52,21 @@ std::optional<std::string> BridgeServer::Answer(std::string_view request) {
             out.Int(link_.JVSetUIProperties());
             break;
         case Op::Open: {
-            auto spec = in.Text();
+            auto dataSpec = in.Text();
             auto from = in.Text();
             auto option = in.Int();
             if (!option) return std::nullopt;
             int reads = 0, downloads = 0;
             std::string stamp;
-            int code = link_.JVOpen(*spec, *from, *option, reads, downloads, stamp);
+            int code = link_.JVOpen(*dataSpec, *from, *option, reads, downloads, stamp);
             out.Int(code).Int(reads).Int(downloads).Text(stamp);
             break;
         }
         case Op::RealTimeOpen: {
-            auto spec = in.Text();
+            auto dataSpec = in.Text();
             auto key = in.Text();
             if (!key) return std::nullopt;
-            out.Int(link_.JVRTOpen(*spec, *key));
+            out.Int(link_.JVRTOpen(*dataSpec, *key));
             break;
         }
         case Op::Status:

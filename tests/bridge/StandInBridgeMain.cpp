@@ -29,12 +29,12 @@ class FaultyJvLink : public JvLink {
 
     int JVInit(const std::string& id) override { return inner_.JVInit(id); }
     int JVSetUIProperties() override { return inner_.JVSetUIProperties(); }
-    int JVOpen(const std::string& spec, const std::string& from, int option, int& reads,
+    int JVOpen(const std::string& dataSpec, const std::string& from, int option, int& reads,
                int& downloads, std::string& stamp) override {
-        return inner_.JVOpen(spec, from, option, reads, downloads, stamp);
+        return inner_.JVOpen(dataSpec, from, option, reads, downloads, stamp);
     }
-    int JVRTOpen(const std::string& spec, const std::string& key) override {
-        return inner_.JVRTOpen(spec, key);
+    int JVRTOpen(const std::string& dataSpec, const std::string& key) override {
+        return inner_.JVRTOpen(dataSpec, key);
     }
     int JVStatus() override { return inner_.JVStatus(); }
     int JVRead(std::string& record, int size, std::string& file) override {

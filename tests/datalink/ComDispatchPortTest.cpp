@@ -58,7 +58,7 @@ class FakeDispatch : public IDispatch {
             if (a.vt == VT_BSTR) texts.emplace_back(a.bstrVal, SysStringLen(a.bstrVal));
         }
         VARIANT* a = params->rgvarg;
-        if (id == 1) {  // JVOpen(spec, from, option, &reads, &downloads, &stamp)
+        if (id == 1) {  // JVOpen(dataSpec, from, option, &reads, &downloads, &stamp)
             *a[1].plVal = 5;
             *a[2].plVal = 7;
             SysFreeString(*a[0].pbstrVal);
