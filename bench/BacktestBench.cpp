@@ -1,14 +1,18 @@
 // The backtest of a year: 104 race days (every Saturday and Sunday of 2024, 3 racecourses × 12
 // races × 18 runners each) written once into a program folder, then replayed race by race
 // with the settings' amount and mode:
-//   BM_BacktestYear   the whole year (one iteration); counters: days, races, ms per race, and
-//                     export_s, the year's statistics export (年単位) over the same days after it.
+//   BM_BacktestYear   the whole year (one iteration) with --jobs 1 and then 2; counters: days,
+//                     races, ms per race, jobs2_s and speedup (one job's time over two jobs'),
+//                     and export_s, the year's statistics export (年単位) over the same days.
+//   BM_SweepYear      a sweep of 100 combinations over the same year on two jobs, each day
+//                     read once; counters: combos, days.
 
 #include "BenchDay.h"
 
 #include "app/TMainForm.h"
 #include "platform/Clock.h"
 #include "records/Backtest.h"
+#include "records/Sweep.h"
 #include "support/FakeJvLink.h"
 #include "support/FakePorts.h"
 #include "support/TempFolder.h"
@@ -64,11 +68,18 @@ void BM_BacktestYear(benchmark::State& state) {
     static StoredYear year;
     BacktestResult result;
     double seconds = 0;
+    double twoJobs = 0;
     for (auto _ : state) {
         int64_t start = MonotonicMilliseconds();
-        result = year.form->Backtest("20240101", "20241231", {});
+        result = year.form->Backtest("20240101", "20241231", {}, 1);
         seconds = static_cast<double>(MonotonicMilliseconds() - start) / 1000;
+        start = MonotonicMilliseconds();
+        BacktestResult two = year.form->Backtest("20240101", "20241231", {}, 2);
+        twoJobs = static_cast<double>(MonotonicMilliseconds() - start) / 1000;
+        if (BacktestCsv(two) != BacktestCsv(result)) state.SkipWithError("two jobs differ");
     }
+    state.counters["jobs2_s"] = twoJobs;
+    state.counters["speedup"] = twoJobs > 0 ? seconds / twoJobs : 0;
     // The year export replays the loaded day's year: the first day of the list is chosen first.
     year.form->DateListChange(0);
     int64_t start = MonotonicMilliseconds();
@@ -83,6 +94,28 @@ void BM_BacktestYear(benchmark::State& state) {
         state.SkipWithError("the year export did not write 104 days of 36 races");
 }
 BENCHMARK(BM_BacktestYear)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// 100 combinations: 5 amounts × 4 Kelly percents × 5 trio favourites, in the proportional mode
+// (the Kelly axis moves nothing there and the favourites only relabel the card, but every
+// combination is replayed all the same, which is what is timed).
+void BM_SweepYear(benchmark::State& state) {
+    static StoredYear year;
+    std::vector<SweepAxis> axes;
+    std::string error;
+    for (const char* set : {"KaimeSet/DefaultAmount=1000,3000,5000,10000,30000",
+                            "KaimeSet/KellyPercent=10,25,50,100", "Nin100/SRF=1,10,50,100,200"})
+        axes.push_back(*ParseSweepAxis(set, &error));
+    ReplaySource source = year.form->CurrentReplaySource();
+    source.settings.allocationMode = 1;
+    std::vector<ReplayDay> days = year.form->StoredDaysBetween("20240101", "20241231");
+    SweepResult result;
+    for (auto _ : state)
+        result = RunSweep(days, source, axes, "", SweepNets::Both, 2, {});
+    state.counters["combos"] = static_cast<double>(result.rows.size());
+    state.counters["days"] = static_cast<double>(days.size());
+    if (result.rows.size() != 100) state.SkipWithError("the sweep did not make 100 rows");
+}
+BENCHMARK(BM_SweepYear)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 }  // namespace
 }  // namespace kagiroi

@@ -10,27 +10,23 @@
 namespace kagiroi {
 
 void TMainForm::TicketTableClick(BetType type, int col, int row) {
-    if (!RaceOnScreen() || !ClickTicketRow(betting_.Bets.Table(type), col, row)) return;
-    RecomputeTicketTable(betting_.Bets, type, CurrentStakeInputs(), Selected().HrCopy,
-                         RegisteredRunners(Selected()), rates_);
+    if (RaceOnScreen()) session_.Strike(type, col, row);
 }
 
 void TMainForm::TicketHeaderPress(BetType type, int col, int row) {
-    PressTicketHeader(betting_.Bets, type, col, row, betting_.ActiveTicketTab);
+    session_.PressTicketHeader(type, col, row, betting_.ActiveTicketTab);
 }
 
 CursorShape TMainForm::TicketTableCursor(BetType type, int col, int row) const {
-    return kagiroi::TicketTableCursor(betting_.Bets.Table(type), col, row);
+    return kagiroi::TicketTableCursor(Bets().Table(type), col, row);
 }
 
 CellStyle TMainForm::TicketTableStyle(BetType type, int col, int row) const {
-    std::string hr = RaceOnScreen() ? Selected().HrCopy : std::string();
-    return TicketCellStyle(betting_.Bets.Table(type), col, row, WinningCombinations(type, hr),
-                           ToInt64(betting_.Bets.Totals(type).stake.text));
+    return session_.TicketStyle(type, col, row);
 }
 
 std::string TMainForm::TicketTableTip(BetType type, int, int row) const {
-    return TicketValueTip(type, betting_.Bets.Table(type), row, SelectedWinChances());
+    return session_.TicketTip(type, row);
 }
 
 void TMainForm::PageControl2Change(TicketTab tab) {
@@ -38,18 +34,13 @@ void TMainForm::PageControl2Change(TicketTab tab) {
 }
 
 void TMainForm::SortBtnClick() {
-    SortIndexTableByShared(raceCard_.StringGrid26, indexDirections_, betting_.Bets.sortColumn);
-}
-
-void TMainForm::ReallocateStakes() {
-    std::string hr = RaceOnScreen() ? Selected().HrCopy : std::string();
-    ReallocateAfterStakeChange(betting_.Bets, CurrentStakeInputs(), hr);
+    session_.SortIndexTableByTickets();
 }
 
 void TMainForm::RadioGroup1Click(int index) {
     betting_.RadioGroup1 = static_cast<int>(AllocationModeFromIndex(index));
     WriteIntSetting(settings_, setting::kAllocationMode, betting_.RadioGroup1);
-    ReallocateStakes();
+    session_.SetMode(betting_.RadioGroup1);
 }
 
 void TMainForm::SaNumEditExC1Change(const std::string& text) {
@@ -58,8 +49,9 @@ void TMainForm::SaNumEditExC1Change(const std::string& text) {
 }
 
 void TMainForm::AmountChanged() {
-    if (RaceOnScreen()) StoreRaceAmount(Selected(), AmountFromBox(betting_.SaNumEditExC1));
-    ReallocateStakes();
+    int amount = AmountFromBox(betting_.SaNumEditExC1);
+    if (RaceOnScreen()) StoreRaceAmount(Selected(), amount);
+    session_.SetAmount(amount);
 }
 
 TicketSource TMainForm::CurrentTicketSource() const {
@@ -77,8 +69,8 @@ VoteOutcome TMainForm::TohyoCSVBtnClick() {
     bool trio = betting_.ActiveTicketTab == TicketTab::Trio;
     VotingRequest request{CurrentTicketSource(), ReadPluginFolder(settings_, programFolder_)};
     return SendToVotingPlugin(trio ? "SANFUKU" : "SANTAN",
-                              betting_.Bets.Table(trio ? BetType::Trio : BetType::Trifecta),
-                              request, ports_.ui, ports_.shell);
+                              Bets().Table(trio ? BetType::Trio : BetType::Trifecta), request,
+                              ports_.ui, ports_.shell);
 }
 
 VoteFileOutcome TMainForm::TohyoFileBtnClick() {
@@ -87,7 +79,7 @@ VoteFileOutcome TMainForm::TohyoFileBtnClick() {
 
 VoteFileOutcome TMainForm::VoteFileMenuClick(BetType type) {
     VoteFileRequest request{CurrentTicketSource(), ReadVoteFileFolder(settings_, programFolder_)};
-    return WriteVoteFile(type, betting_.Bets.Table(type), request, ports_.ui);
+    return WriteVoteFile(type, Bets().Table(type), request, ports_.ui);
 }
 
 std::string TMainForm::VoteFilePath() const {
@@ -105,9 +97,9 @@ void TMainForm::PluginFolderClick() {
 }
 
 void TMainForm::CopyIndexTableClick() {
-    CopyIndexTable(raceCard_.StringGrid26,
-                   {raceCard_.Header.Label1, raceCard_.Header.Label2, raceCard_.Header.Label3,
-                    raceCard_.Header.Label4},
+    const RaceCardView& card = RaceCard();
+    CopyIndexTable(card.StringGrid26,
+                   {card.Header.Label1, card.Header.Label2, card.Header.Label3, card.Header.Label4},
                    ports_.clipboard);
 }
 

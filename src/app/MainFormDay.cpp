@@ -8,6 +8,7 @@
 #include "platform/Format.h"
 #include "platform/SettingsTable.h"
 #include "platform/TextField.h"
+#include "session/DayLoading.h"
 #include "stakes/PopularityRateFile.h"
 #include "stakes/RaceAmounts.h"
 
@@ -31,6 +32,7 @@ void TMainForm::DateListChange(int index) {
 void TMainForm::ResetRaceStates() {
     dayList_.SelectedRace = -1;
     shownRace_ = -1;
+    session_.Forget();
 }
 
 void TMainForm::LoadDay(const std::string& day, bool startFetches) {
@@ -57,30 +59,22 @@ void TMainForm::LoadDay(const std::string& day, bool startFetches) {
     status_.Progress = {true, 35, 0, "レースデータを読み込んでいます。", day};
     NotifyChanged();
     ports_.ui.Repaint();
-    book_->BlankAll();
-    std::vector<std::string> damaged;
-    ReadRaceAndRunnerRecords(
-        *book_,
+    DayLoadProblems problems;
+    DayLoadSettings load{ReadIntSetting(settings_, setting::kOddsMinutesBefore),
+                         ReadDefaultAmount(settings_)};
+    ReadStoredDay(
+        *book_, oddsFiles_, load,
         [this] {
             ++status_.Progress.position;
             NotifyChanged();
             ports_.ui.Repaint();
         },
-        &damaged);
-    ReadPayoutRecords(*book_, &damaged);
-    LogAll(damaged);
-    ImportDayOdds();
-    ImportDayMining();
+        problems);
+    LogAll(problems.logLines);
+    // One message for the whole day, however many races the bad files hold.
+    TellUnreadableOdds(NotToldYet(problems.unreadableOddsFiles));
     FillRaceLists();
     status_.Progress.visible = false;
-
-    int minutesBefore = ReadIntSetting(settings_, setting::kOddsMinutesBefore);
-    for (auto& slot : book_->slots)
-        if (!slot.IsEmpty())
-            slot.FetchTimes = FetchTimesFor(FieldAt(slot.RaceInfo, RA::PostTime), minutesBefore);
-
-    ParseDayPayouts();
-    ResetRaceAmounts(*book_, backtestAmount_.value_or(ReadDefaultAmount(settings_)));
 
     timers_.ResultsTimer.intervalMs =
         TimerIntervalMs(ScheduleMinutes(ReadIntSetting(settings_, setting::kResultsInterval)));
@@ -124,6 +118,7 @@ void TMainForm::AfterDownload() {
     dayList_.RaceList.clear();
     lossReg_->SetRaces({});
     dayList_.SelectedRace = -1;
+    session_.Forget();
     status_.RacePagesVisible = false;
     std::vector<std::string> before = dayList_.DateList;
     BuildDateList();

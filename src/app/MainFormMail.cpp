@@ -63,7 +63,7 @@ void TMainForm::PrepareDelivery() {
     if (!HasSelectedRace()) return;
     deliveryText_.push_back(DeliveryHeading(CourseRaceText(SelectedRace())));
     // Tickets only from a race whose tables are on screen, never from the earlier race's.
-    if (RaceOnScreen()) deliveryText_ = DeliveryLines(deliveryText_.front(), betting_.Bets);
+    if (RaceOnScreen()) deliveryText_ = DeliveryLines(deliveryText_.front(), Bets());
     if (mailer_) mailer_->Deliver(deliveryText_);
 }
 

@@ -12,7 +12,7 @@ void TMainForm::OpenInvestmentSettings(const std::function<bool(TKaimeSetForm&)>
 }
 
 void TMainForm::ApplyProgression() {
-    auto amount = progression_->Amount(ProgressionRate(betting_.Bets, betting_.ActiveTicketTab));
+    auto amount = progression_->Amount(ProgressionRate(Bets(), betting_.ActiveTicketTab));
     if (!amount) {
         ports_.ui.Beep();
         ports_.ui.ShowMessage(ProgressionRefusal());

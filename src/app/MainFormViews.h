@@ -7,6 +7,7 @@
 #include "platform/TextGrid.h"
 #include "platform/Ui.h"
 #include "selection/BetTables.h"
+#include "session/RaceCardView.h"
 
 #include <array>
 #include <string>
@@ -58,21 +59,8 @@ struct StatusView {
     bool AutoOddsChecked = false;
 };
 
-// The race card, the analysis page and the result page of the selected race.
-struct RaceCardView {
-    TextGrid StringGrid26;  // the index table
-    TextGrid StringGrid7;   // axis and partner marks
-    RaceHeaderTexts Header;
-    RaceMarks Marks;
-    FavouriteTexts Favourites;
-    int SpinEdit1 = 100;  // the N of the N-th favourite trio
-    int SpinEdit2 = 100;  // ... and trifecta
-    std::array<PayoutGroupTexts, 8> ResultsPage;
-};
-
-// The bet tables, their totals and the stake inputs.
+// The stake inputs and the ticket tab shown (the tables are the race session's).
 struct BettingView {
-    BetBoard Bets;
     TicketTab ActiveTicketTab = TicketTab::Trio;  // PageControl2
     int RadioGroup1 = 1;                          // 0 均等, 1 比例
     std::string SaNumEditExC1;                    // 入力投票金額

@@ -18,15 +18,8 @@ constexpr const char* kRunningListName = "Manbaken.txt";
 
 }  // namespace
 
-ReportRunner::ReportRunner(TMainForm& form) : form_(form), host_(form), replay_(host_) {}
-
-ReplaySummary TMainForm::ReplayLoadedDay(const RaceVisitor& visit) {
-    return reports_->ReplayLoadedDay(visit);
-}
-
-ReplaySummary TMainForm::ReplayDays(const std::vector<int>& dateIndexes, const RaceVisitor& visit) {
-    return reports_->ReplayDays(dateIndexes, visit);
-}
+ReportRunner::ReportRunner(TMainForm& form, ReportPorts ports)
+    : form_(form), ports_(std::move(ports)) {}
 
 ReportOutcome TMainForm::TallyDayClick() {
     return reports_->TallyDay();
@@ -45,7 +38,7 @@ ReportOutcome TMainForm::ExportYearStatisticsClick() {
 }
 
 std::optional<ReportRunner::DayContext> ReportRunner::Context() const {
-    if (host_.ChosenDate() < 0) return std::nullopt;
+    if (IsBlank(form_.DayList().DateText)) return std::nullopt;
     DayContext context;
     context.headingDate = HeadingDate(form_.RaceCard().Header.Label1);
     context.heading = DayHeading(context.headingDate, DayVenues(form_.Book()));
@@ -60,8 +53,8 @@ std::string ReportRunner::ReportPath(const std::string& folder, const std::strin
 
 void ReportRunner::Fail(const std::string& message, ReportOutcome& outcome) {
     outcome.failure = message;
-    form_.ports_.ui.Beep(BeepSound::Warning);
-    form_.ports_.ui.ShowMessage(message);
+    ports_.ui.Beep(BeepSound::Warning);
+    ports_.ui.ShowMessage(message);
 }
 
 bool ReportRunner::Save(const std::string& path, const std::vector<std::string>& lines,
@@ -70,7 +63,7 @@ bool ReportRunner::Save(const std::string& path, const std::vector<std::string>&
     if (!MakeDirectories(FolderOf(path), &error) ||
         !WriteFileAtomic(path, ReportText(lines), &error)) {
         FileFailure failure = DescribeFailure(path + " に書き込めませんでした", error);
-        form_.ReportFileFailure(failure);
+        ports_.reportFailure(failure);
         Fail(failure.shown, outcome);
         return false;
     }
@@ -80,15 +73,15 @@ bool ReportRunner::Save(const std::string& path, const std::vector<std::string>&
 
 void ReportRunner::Publish(const std::string& path, const std::vector<std::string>& lines,
                            bool copy) {
-    form_.ports_.shell.OpenDocument(path);
-    if (copy) form_.ports_.clipboard.SetText(ReportText(lines));
+    ports_.shell.OpenDocument(path);
+    if (copy) ports_.clipboard.SetText(ReportText(lines));
 }
 
 ReportOutcome ReportRunner::SaveDayReport(const RaceVisitor& visit, const LinesOf& finish,
                                           const std::string& path, bool copy) {
     ReportOutcome outcome;
     outcome.ran = true;
-    outcome.replay = replay_.ReplayLoadedDay(visit);
+    outcome.replay = form_.ReplayLoadedDay(visit);
     outcome.lines = finish();
     if (Save(path, outcome.lines, outcome)) Publish(path, outcome.lines, copy);
     return outcome;
@@ -124,8 +117,7 @@ ReportOutcome ReportRunner::ReportHits(long long threshold) {
     if (list.status == ReadStatus::Missing)
         running.push_back(HitReport::RunningListStart(context->heading));
     HitReport report(threshold, std::move(running));
-    outcome.replay =
-        replay_.ReplayLoadedDay([&](const ReplayedRace& race) { report.AddRace(race); });
+    outcome.replay = form_.ReplayLoadedDay([&](const ReplayedRace& race) { report.AddRace(race); });
     outcome.lines = report.Lines();
     if (!report.WorthSaving()) return outcome;
     std::string path = ReportPath(kReportFolder, "MR" + context->stamp + ".txt");
@@ -135,7 +127,7 @@ ReportOutcome ReportRunner::ReportHits(long long threshold) {
     if (list.status == ReadStatus::Failed) {
         FileFailure failure =
             DescribeFailure(listPath + " を読めないため、追記しませんでした", list.error);
-        form_.ReportFileFailure(failure);
+        ports_.reportFailure(failure);
         Fail(failure.shown, outcome);
         return outcome;
     }
@@ -158,10 +150,10 @@ ReportOutcome ReportRunner::ExportYearStatistics() {
     if (!context) return outcome;
     std::string year = form_.DayList().DateText.substr(0, 4);
     if (!IsDigits(year)) return outcome;
-    if (!form_.ports_.ui.AskYesNo(YearExportQuestion(year))) return outcome;
+    if (!ports_.ui.AskYesNo(YearExportQuestion(year))) return outcome;
     outcome.ran = true;
     outcome.lines = {StatisticsHeader()};
-    outcome.replay = replay_.ReplayDays(
+    outcome.replay = form_.ReplayDays(
         DatesOfYear(form_.DayList().DateList, year),
         [&](const ReplayedRace& race) { outcome.lines.push_back(StatisticsLine(race)); });
     std::string path = ReportPath(kStatisticsFolder, "KG" + year + ".csv");

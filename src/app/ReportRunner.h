@@ -1,6 +1,9 @@
 #pragma once
 
-#include "app/FormReplayHost.h"
+#include "platform/Clipboard.h"
+#include "platform/FileSystem.h"
+#include "platform/Shell.h"
+#include "platform/Ui.h"
 #include "records/DayReplay.h"
 #include "records/ReportOutcome.h"
 
@@ -13,18 +16,20 @@ namespace kagiroi {
 
 class TMainForm;
 
-// The part of the main form that replays stored days and writes what the program's tickets
-// would have won. Every replay of the program goes through it.
+// What the reports tell and open through: the window's ports, and where a file failure goes
+// (the status line and the error log).
+struct ReportPorts {
+    Ui& ui;
+    Shell& shell;
+    Clipboard& clipboard;
+    FailureReport reportFailure;
+};
+
+// The reports of the 検証 menu: each replays the main form's loaded day (or its year) through
+// the form's public replays and writes what the program's tickets would have won.
 class ReportRunner {
   public:
-    explicit ReportRunner(TMainForm& form);
-
-    ReplaySummary ReplayLoadedDay(const RaceVisitor& visit) {
-        return replay_.ReplayLoadedDay(visit);
-    }
-    ReplaySummary ReplayDays(const std::vector<int>& dateIndexes, const RaceVisitor& visit) {
-        return replay_.ReplayDays(dateIndexes, visit);
-    }
+    ReportRunner(TMainForm& form, ReportPorts ports);
 
     ReportOutcome TallyDay();
     ReportOutcome VerifyDay();
@@ -55,8 +60,7 @@ class ReportRunner {
                                 const std::string& path, bool copy);
 
     TMainForm& form_;
-    FormReplayHost host_;
-    DayReplay replay_;
+    ReportPorts ports_;
 };
 
 }  // namespace kagiroi

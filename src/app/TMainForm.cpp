@@ -57,7 +57,9 @@ TMainForm::TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvL
       lossReg_(std::make_unique<TLossRegForm>(JoinPath(programFolder_, kLedgerFileName), ports.ui,
                                               settings_)),
       progression_(std::make_unique<ProgressionPanel>(settings_)),
-      reports_(std::make_unique<ReportRunner>(*this)),
+      reports_(std::make_unique<ReportRunner>(
+          *this, ReportPorts{ports.ui, ports.shell, ports.clipboard,
+                             [this](const FileFailure& f) { ReportFileFailure(f); }})),
       timeSeries_(std::make_unique<TimeSeriesOdds>(programFolder_, settings_)),
       allPrint_(std::make_unique<TAllPrintForm>(settings_, ports.ui)) {
     lossReg_->OnLossChanged([this] {
@@ -148,8 +150,6 @@ bool TMainForm::FormCreate(std::string* error) {
             return false;
         }
     }
-    SetUpIndexTable(raceCard_.StringGrid26);
-    SetUpMarkGrid(raceCard_.StringGrid7);
     status_.RacePagesVisible = false;
     errorLog_.StartUp(programFolder_);
     LogAll(lossReg_->FormCreate());
@@ -157,8 +157,7 @@ bool TMainForm::FormCreate(std::string* error) {
         ReportFileFailure(DescribeFailure(lossReg_->Ledger().Path() + " を読み込めません", *error));
     raceMoyo_.FormCreate(settings_);
     betting_.RadioGroup1 = ReadIntSetting(settings_, setting::kAllocationMode);
-    raceCard_.SpinEdit1 = ReadIntSetting(settings_, setting::kTrioFavourite);
-    raceCard_.SpinEdit2 = ReadIntSetting(settings_, setting::kTrifectaFavourite);
+    session_.UseSettings(FreshRaceSettings());
     rates_ = LoadOrBuild(programFolder_);
     BuildDateList();
     return true;

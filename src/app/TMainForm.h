@@ -20,6 +20,8 @@
 #include "records/TLossRegForm.h"
 #include "selection/RacePatternSettings.h"
 #include "selection/SortDirections.h"
+#include "session/RaceSession.h"
+#include "session/RaceSettings.h"
 #include "stakes/FundAllocation.h"
 #include "stakes/PluginCsv.h"
 #include "stakes/PopularityRates.h"
@@ -44,7 +46,6 @@ class TimeSeriesOdds;
 class TAllPrintForm;
 class UiThread;
 struct MainFormProbe;
-class FormReplayHost;
 class ReportRunner;
 
 // The title of the main window and of every dialog, and the version text. Defined in the core's
@@ -159,9 +160,9 @@ class TMainForm {
     void RaceMoyoSaveClick();  // 保存 of the race pattern dialog
 
     // --- Replays of stored days ---
-    // Every race of the loaded day (or of each given date box entry) selected in turn as a
-    // click selects it, `visit` seeing what the screen then shows; the day and race chosen
-    // before are chosen again afterwards.
+    // Every race of the loaded day (or of each given date box entry) analysed in a race
+    // session of its own, `visit` seeing what a click on it would show; the window's day and
+    // race stay as they are, and the progress dialog shows where the replay is.
     ReplaySummary ReplayLoadedDay(const RaceVisitor& visit);
     ReplaySummary ReplayDays(const std::vector<int>& dateIndexes, const RaceVisitor& visit);
 
@@ -175,9 +176,15 @@ class TMainForm {
     // --- The backtest ---
     // Every race of the stored days from..to (yyyymmdd) replayed with the settings, or with
     // the stakes given instead of them for this run alone; nothing is stored, no setting
-    // changes, and the day and race chosen before are chosen again.
+    // changes, and the window's day and race stay as they are.
+    // With more than one job the days run side by side on worker threads (the same result).
     BacktestResult Backtest(const std::string& from, const std::string& to,
-                            const BacktestStakes& stakes);
+                            const BacktestStakes& stakes, int jobs = 1);
+
+    // What a replay analyses with: the day store, the settings as they are now, the rates;
+    // and the stored days from..to (yyyymmdd), oldest first, as a replay reads them.
+    ReplaySource CurrentReplaySource();
+    std::vector<ReplayDay> StoredDaysBetween(const std::string& from, const std::string& to) const;
 
     // --- Investment settings, progression and the loss ledger ---
     // 投資金設定(&T): `show` shows the dialog modally and tells whether it closed with OK; only
@@ -245,7 +252,8 @@ class TMainForm {
     const DayBook& Book() const { return *book_; }
     const DayListView& DayList() const { return dayList_; }
     const StatusView& Status() const { return status_; }
-    const RaceCardView& RaceCard() const { return raceCard_; }
+    const RaceCardView& RaceCard() const { return session_.Card(); }
+    const BetBoard& Bets() const { return session_.Bets(); }
     const BettingView& Betting() const { return betting_; }
     const MainFormTimers& Timers() const { return timers_; }
     const TLossRegForm& LossReg() const { return *lossReg_; }
@@ -268,9 +276,6 @@ class TMainForm {
   private:
     // Tests reach the internals through it; it is defined in the tests alone.
     friend struct MainFormProbe;
-    // The replay drives the form's own handlers.
-    friend class FormReplayHost;
-    friend class ReportRunner;
 
     // Silence the beeps of the timed fetches while they run.
     struct QuietFlags {
@@ -291,13 +296,12 @@ class TMainForm {
     void FillExternalFolders();
     void ResetRaceStates();
     void FillRaceLists();
-    void ImportDayOdds();
     // The odds import of one race; returns the files it could not read that were not
     // told yet for this day.
     std::vector<std::string> ImportTargetOdds(int slot);
+    // Of the unreadable odds files, those not told yet for this day (now counted as told).
+    std::vector<std::string> NotToldYet(const std::vector<std::string>& unreadable);
     void TellUnreadableOdds(const std::vector<std::string>& files);
-    void ImportDayMining();
-    void ParseDayPayouts();
     void StartCurrentDayFetches();
     bool DayChosen() const;
     // False (with a beep and the message, unless quiet) when no day is loaded.
@@ -305,12 +309,11 @@ class TMainForm {
     int DayDateNumber() const;
     std::string CourseRaceText(int slot) const;
     void ShowSelectedRaceAgain();
-    struct FavouriteBox;
-    void FavouriteBoxChange(const FavouriteBox& box, int value);
-    StakeInputs CurrentStakeInputs() const;
+    void FavouriteBoxChange(FavouriteBoxKind box, int value);
+    // The analysis settings, read again only when the settings file changed since last read.
+    const RaceSettings& FreshRaceSettings();
     // The day and race the ticket tables are for, as the vote commands hand them over.
     TicketSource CurrentTicketSource() const;
-    void ReallocateStakes();
     // A change of the amount box or of a progression box: the race's amount is stored and the
     // tables allocated again.
     void AmountChanged();
@@ -328,6 +331,12 @@ class TMainForm {
     // Whether the data service is free for a new command; a button pressed while another
     // holds it beeps and says so in the download label.
     bool ServiceFree(bool pressed);
+    // The progress dialog of a replay; always goes on.
+    bool ShowReplayProgress(const ReplayProgress& progress);
+    // After a replay: what its day loads found damaged is logged, the progress hidden.
+    ReplaySummary EndReplay(ReplaySummary summary);
+    // The stored days of date box entries, as a replay reads them.
+    std::vector<ReplayDay> StoredDays(const std::vector<int>& dateIndexes) const;
     // A record a race-day fetch stored goes to the odds history too.
     void KeepOddsHistory(const std::string& record);
     void KeepOddsDue(const std::vector<std::string>& entries);
@@ -352,8 +361,7 @@ class TMainForm {
     std::vector<std::string> deliveryText_;
     int fileFailures_ = 0;
     RacePatternForm raceMoyo_;
-    std::optional<int> backtestAmount_;  // every race's amount while a backtest replays
-    int shownRace_ = -1;                 // the slot whose tables the screen shows
+    int shownRace_ = -1;  // the slot whose tables the screen shows
     bool autoOddsBusy_ = false;
     std::vector<std::string> oddsDue_;  // automatic odds entries waiting for a free service
     std::vector<std::string> unreadableOddsFiles_;
@@ -361,12 +369,15 @@ class TMainForm {
 
     DayListView dayList_;
     StatusView status_;
-    RaceCardView raceCard_;
     BettingView betting_;
     MainFormTimers timers_;
     QuietFlags quiet_;
-    SortDirections indexDirections_{18};
     PopularityRateTables rates_;
+    // What a race is analysed with, read when a day loads or a settings dialog closes.
+    RaceSettings raceSettings_;
+    std::optional<std::optional<FileStamp>> raceSettingsStamp_;  // the file as last read
+    // The selected race as the screen shows it; its tables are the window's grids.
+    RaceSession session_{rates_};
     // Set by a download's cancel; read by every read loop.
     bool downloadCancelFlag_ = false;
     // How long a race-day read waits for a service that keeps answering "downloading".

@@ -6,20 +6,44 @@
 #include "platform/TextField.h"
 #include "records/Backtest.h"
 #include "records/BalanceChartPng.h"
+#include "records/WorkerPool.h"
 
 #include <optional>
 
 namespace kagiroi {
 
-namespace {
-
-// "yyyy-mm-dd" as yyyymmdd; nothing for any other text.
 std::optional<std::string> DigitsOfDay(const std::string& day) {
     if (day.size() != 10 || day[4] != '-' || day[7] != '-') return std::nullopt;
     std::string digits = day.substr(0, 4) + day.substr(5, 2) + day.substr(8, 2);
     if (!IsDigits(digits)) return std::nullopt;
     return digits;
 }
+
+std::optional<int> ReadJobsOption(CliSession& session, const CliOptions& options) {
+    auto given = options.Value("--jobs");
+    if (!given) return DefaultJobCount();
+    if (!IsDigits(*given) || given->size() > 3 || ToInt(*given) < 1) {
+        session.Ui().ShowMessage("--jobs takes a number of worker threads from 1");
+        return std::nullopt;
+    }
+    return ToInt(*given);
+}
+
+bool ReadDayRange(CliSession& session, const CliOptions& options, std::string& from,
+                  std::string& to) {
+    const auto& args = options.arguments;
+    std::optional<std::string> first = args.size() == 2 ? DigitsOfDay(args[0]) : std::nullopt;
+    std::optional<std::string> last = args.size() == 2 ? DigitsOfDay(args[1]) : std::nullopt;
+    if (!first || !last || *first > *last) {
+        session.Ui().ShowMessage("give FROM and TO as yyyy-mm-dd, FROM not after TO");
+        return false;
+    }
+    from = *first;
+    to = *last;
+    return true;
+}
+
+namespace {
 
 // The stakes the options ask for instead of the user's; false (told) on a wrong value.
 bool ReadStakeOptions(CliSession& session, const CliOptions& options, BacktestStakes& stakes) {
@@ -40,7 +64,8 @@ bool ReadStakeOptions(CliSession& session, const CliOptions& options, BacktestSt
     return true;
 }
 
-// Writes a file a path option names; false (told, with the file's name) when it cannot.
+}  // namespace
+
 bool WriteOptionFile(CliSession& session, const std::string& typed, const std::string& data) {
     // The terminal's path; the program's paths are Shift_JIS.
     std::string path = Utf8ToSjis(typed);
@@ -53,19 +78,14 @@ bool WriteOptionFile(CliSession& session, const std::string& typed, const std::s
     return true;
 }
 
-}  // namespace
-
 int RunBacktestCommand(CliSession& session, const CliOptions& options) {
-    const auto& args = options.arguments;
-    std::optional<std::string> from = args.size() == 2 ? DigitsOfDay(args[0]) : std::nullopt;
-    std::optional<std::string> to = args.size() == 2 ? DigitsOfDay(args[1]) : std::nullopt;
-    if (!from || !to || *from > *to) {
-        session.Ui().ShowMessage("give FROM and TO as yyyy-mm-dd, FROM not after TO");
-        return kExitUsage;
-    }
+    std::string from, to;
+    if (!ReadDayRange(session, options, from, to)) return kExitUsage;
     BacktestStakes stakes;
     if (!ReadStakeOptions(session, options, stakes)) return kExitUsage;
-    BacktestResult result = session.Form().Backtest(*from, *to, stakes);
+    std::optional<int> jobs = ReadJobsOption(session, options);
+    if (!jobs) return kExitUsage;
+    BacktestResult result = session.Form().Backtest(from, to, stakes, *jobs);
     session.PrintRows(BacktestRows(result));
     // A file written stays when the next cannot be.
     if (auto csv = options.Value("--csv");

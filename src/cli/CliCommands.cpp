@@ -9,6 +9,7 @@
 #include "cli/CliReports.h"
 #include "cli/CliSession.h"
 #include "cli/CliSettings.h"
+#include "cli/CliSweep.h"
 #include "cli/CliTables.h"
 #include "datalink/TGetDataForm.h"
 #include "daystore/DayFiles.h"
@@ -59,12 +60,24 @@ Commands:
       Writes the PATBET vote file of the type's table (yymmdd.BET in Dir/kaime, the program
       folder's kaime by default) and prints its path; --yes answers the confirmation.
   backtest FROM TO [--amount YEN] [--mode equal|proportional|kelly] [--csv FILE] [--png FILE]
-      Replays every race of the stored days FROM..TO (yyyy-mm-dd) as clicks on them, with the
-      settings (or the amount and mode given), and prints for ３連複 and ３連単 per day and in
+                [--jobs N]
+      Replays every race of the stored days FROM..TO (yyyy-mm-dd) as a click on it shows it,
+      with the settings (or the amount and mode given), N days at a time (one a core unless
+      given; the result is the same for any N), and prints for ３連複 and ３連単 per day and in
       total: races bet, hit, stake, return, hit and return rate, largest drawdown and the
       running balance. --csv writes that table, --png the chart of the running balances
       (３連複 blue, ３連単 red, the zero line dashed; the window's chart also labels it).
       Nothing is stored, no setting changes.
+  sweep FROM TO --set KEY=V1,V2,... [--set KEY=...] [--split DAY] [--type trio|trifecta|both]
+                [--csv FILE] [--jobs N]
+      The backtest of every combination of the values given (at most 1000), each day read
+      once. KEY is a setting as Section/Key: KaimeSet/DefaultAmount (the amount of every
+      race), KaimeSet/HaibunSet, KaimeSet/KellyPercent, Nin100/SRF, Nin100/SRT and the race
+      pattern bounds Race1Strong/1nin ... Race3Strong/4nin. One row per combination: its
+      values, then races bet, stake, return, return rate and largest drawdown of the days
+      before DAY (前半, in-sample; the middle day of the range by default) and from DAY on
+      (後半, out-of-sample), best in-sample return rate first. --type counts one net (both
+      bet together by default). Nothing is stored, no setting changes.
   fetch odds|results|mining|changes DAY [RACE]
       The race-day fetches of the window's buttons for the loaded day (and selected race);
       prints the index table after odds and mining, the results after results and the race's
@@ -249,6 +262,7 @@ int RunCommand(CliSession& session, const CliOptions& options) {
     if (command == "vote") return RunVoteCommand(session, options);
     if (command == "votefile") return RunVoteFileCommand(session, options);
     if (command == "backtest") return RunBacktestCommand(session, options);
+    if (command == "sweep") return RunSweepCommand(session, options);
     if (command == "fetch") return Fetch(session, options);
     if (command == "mail") return RunMailCommand(session, options);
     if (IsReportCommand(command)) return RunReportCommand(session, options);
@@ -279,14 +293,15 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
                                       "fetch",    "odds-history", "import-timeseries",
                                       "ledger",   "settings",     "print",
                                       "mail",     "demo",         "tally",
-                                      "verify",   "hits",         "stats"};
+                                      "verify",   "hits",         "stats",
+                                      "sweep"};
     const std::string& command = options.command;
     if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
         std::fprintf(stderr, "unknown command: %s\n%s", command.c_str(), help.c_str());
         return kExitUsage;
     }
     bool takesArguments = command == "race" || command == "vote" || command == "votefile" ||
-                          command == "backtest" || command == "fetch" ||
+                          command == "backtest" || command == "sweep" || command == "fetch" ||
                           command == "odds-history" || command == "import-timeseries" ||
                           IsReportCommand(command) || command == "ledger" ||
                           command == "settings" || command == "print" || command == "mail";

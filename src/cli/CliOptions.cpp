@@ -6,9 +6,11 @@
 namespace kagiroi {
 
 namespace {
-const std::set<std::string> kValueOptions = {"--home", "--from",   "--table",     "--amount",
-                                             "--mode", "--strike", "--threshold", "--type",
-                                             "--csv",  "--png",    "--rate",      "--target"};
+const std::set<std::string> kValueOptions = {
+    "--home", "--from", "--table", "--amount", "--mode",   "--strike", "--threshold",
+    "--type", "--csv",  "--png",   "--rate",   "--target", "--jobs",   "--split"};
+// Options that may be given more than once, each time with a value.
+const std::set<std::string> kRepeatedOptions = {"--set"};
 // A mistyped flag must not be taken for none: "--final-odd" would download without the odds.
 const std::set<std::string> kFlags = {"--help",      "--sjis",       "--yes",
                                       "--no-plugin", "--trio",       "--trifecta",
@@ -25,12 +27,25 @@ std::optional<std::string> CliOptions::Value(const std::string& name) const {
     return found->second;
 }
 
+std::vector<std::string> CliOptions::All(const std::string& name) const {
+    std::vector<std::string> all;
+    for (const auto& [option, value] : repeated)
+        if (option == name) all.push_back(value);
+    return all;
+}
+
 CliOptions ParseCliOptions(const std::vector<std::string>& args) {
     CliOptions options;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg.rfind("--", 0) == 0) {
-            if (kValueOptions.count(arg)) {
+            if (kRepeatedOptions.count(arg)) {
+                if (i + 1 >= args.size()) {
+                    options.error = arg + " needs a value";
+                    return options;
+                }
+                options.repeated.emplace_back(arg, args[++i]);
+            } else if (kValueOptions.count(arg)) {
                 if (i + 1 >= args.size()) {
                     options.error = arg + " needs a value";
                     return options;

@@ -13,11 +13,14 @@ struct CliOptions {
     std::string command;
     std::vector<std::string> arguments;
     std::map<std::string, std::string> values;
+    std::vector<std::pair<std::string, std::string>> repeated;  // options given many times
     std::vector<std::string> flags;
     std::string error;  // wrong usage
 
     bool Has(const std::string& flag) const;
     std::optional<std::string> Value(const std::string& name) const;
+    // Every value of an option that may be given many times, in order.
+    std::vector<std::string> All(const std::string& name) const;
 };
 
 // Options are the known ones that take a value and the known flags; any other is wrong usage.

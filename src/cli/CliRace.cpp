@@ -48,7 +48,7 @@ int StrikeTickets(CliSession& session, const std::string& list, BetType type) {
             session.Ui().ShowMessage("--strike takes ticket numbers separated by commas: " + list);
             return kExitUsage;
         }
-        const TextGrid& table = form.Betting().Bets.Table(type);
+        const TextGrid& table = form.Bets().Table(type);
         // An empty net keeps one blank row; a blank No. is no ticket, whatever N reads as.
         int row = 1;
         while (row < table.RowCount() &&
@@ -108,7 +108,7 @@ int RunRaceCommand(CliSession& session, const CliOptions& options) {
         session.PrintRows(TableRows(session.Form(), table));
     }
     // What the window's status line would say about the stakes.
-    std::string note = StakeStatusText(session.Form().Betting().Bets);
+    std::string note = StakeStatusText(session.Form().Bets());
     if (!note.empty()) session.Ui().ShowMessage(note);
     return kExitOk;
 }

@@ -27,7 +27,7 @@ TextRows TotalsRows(const TMainForm& form) {
     TextRows rows{{"券種", "買い点数", "投票金額", "予想回収率", "回収金額", "合成ｵｯｽﾞ", "ﾄﾘｶﾞﾐ",
                    "的中確率"}};
     for (BetType type : {BetType::Trio, BetType::Trifecta}) {
-        const BetTotals& t = form.Betting().Bets.Totals(type);
+        const BetTotals& t = form.Bets().Totals(type);
         rows.push_back({BetTypeName(type), t.count.text, t.stake.text, t.rate.text, t.payback.text,
                         t.synthetic.text, t.underStake.text, t.hitChance.text});
     }
@@ -46,7 +46,7 @@ TextRows ExpectedValueRows(const TMainForm& form) {
     TextRows rows{{"券種", "買い目", "オッズ", "的中率", "期待値"}};
     std::vector<double> win = form.SelectedWinChances();
     for (BetType type : {BetType::Trio, BetType::Trifecta}) {
-        const TextGrid& table = form.Betting().Bets.Table(type);
+        const TextGrid& table = form.Bets().Table(type);
         const BetColumns& c = ColumnsOf(type);
         for (int r = 1; r < table.RowCount(); ++r) {
             if (IsBlank(table.Cell(c.combination, r))) continue;
@@ -68,8 +68,8 @@ bool IsTableName(const std::string& name) {
 TextRows TableRows(const TMainForm& form, const std::string& name) {
     if (name == "index") return GridRows(form.RaceCard().StringGrid26);
     if (name == "marks") return GridRows(form.RaceCard().StringGrid7);
-    if (name == "trio") return GridRows(form.Betting().Bets.Table(BetType::Trio));
-    if (name == "trifecta") return GridRows(form.Betting().Bets.Table(BetType::Trifecta));
+    if (name == "trio") return GridRows(form.Bets().Table(BetType::Trio));
+    if (name == "trifecta") return GridRows(form.Bets().Table(BetType::Trifecta));
     if (name == "results") return ResultsRows(form);
     if (name == "header") return HeaderRows(form);
     if (name == "totals") return TotalsRows(form);

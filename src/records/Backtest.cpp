@@ -3,8 +3,10 @@
 #include "daystore/DayFiles.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
+#include "records/WorkerPool.h"
 
 #include <algorithm>
+#include <map>
 
 namespace kagiroi {
 
@@ -37,7 +39,21 @@ double BetRecord::ReturnRate() const {
     return stake > 0 ? 100.0 * static_cast<double>(payback) / static_cast<double>(stake) : 0.0;
 }
 
+RaceFigures FiguresOfRace(const BetBoard& bets) {
+    RaceFigures figures;
+    for (size_t t = 0; t < kBacktestTypes.size(); ++t) {
+        const BetTotals& totals = bets.Totals(kBacktestTypes[t]);
+        figures[t] = {ToInt(totals.count.text), ToInt64(totals.stake.text),
+                      ToInt64(totals.payback.text)};
+    }
+    return figures;
+}
+
 void BacktestTally::AddRace(const std::string& date, const BetBoard& bets) {
+    AddRace(date, FiguresOfRace(bets));
+}
+
+void BacktestTally::AddRace(const std::string& date, const RaceFigures& figures) {
     if (result_.days.empty() || result_.days.back().date != date) {
         result_.days.emplace_back();
         result_.days.back().date = date;
@@ -46,14 +62,75 @@ void BacktestTally::AddRace(const std::string& date, const BetBoard& bets) {
     ++day.races;
     ++result_.races;
     for (size_t t = 0; t < kBacktestTypes.size(); ++t) {
-        const BetTotals& totals = bets.Totals(kBacktestTypes[t]);
-        int tickets = ToInt(totals.count.text);
-        int64_t stake = ToInt64(totals.stake.text);
-        int64_t payback = ToInt64(totals.payback.text);
-        day.bets[t].AddRace(tickets, stake, payback);
-        result_.total[t].AddRace(tickets, stake, payback);
+        const NetFigures& net = figures[t];
+        day.bets[t].AddRace(net.tickets, net.stake, net.payback);
+        result_.total[t].AddRace(net.tickets, net.stake, net.payback);
         day.balanceAfter[t] = result_.total[t].running.balance;
     }
+}
+
+namespace {
+
+// One day's races as the backtest counts them, replayed on its own.
+struct DayFigures {
+    std::string date;
+    std::vector<RaceFigures> races;
+    bool skipped = false;
+    bool done = false;
+};
+
+DayFigures ReplayDayFigures(const ReplayDay& day, const ReplaySource& source,
+                            const ReplayProgressReport& progress = {}) {
+    DayFigures figures;
+    figures.date = DateOfDayText(day.day).value_or(day.day);
+    ReplaySummary summary = ReplayStoredDays(
+        {day}, source,
+        [&](const ReplayedRace& race) { figures.races.push_back(FiguresOfRace(race.bets)); },
+        progress);
+    figures.skipped = summary.skippedDays > 0;
+    figures.done = !summary.cancelled;
+    return figures;
+}
+
+}  // namespace
+
+BacktestResult RunBacktest(const std::vector<ReplayDay>& days, ReplaySource source,
+                           const BacktestStakes& stakes, const ReplayProgressReport& progress,
+                           int jobs) {
+    if (stakes.mode) source.settings.allocationMode = *stakes.mode;
+    if (stakes.amount) source.settings.defaultAmount = *stakes.amount;
+    int count = static_cast<int>(days.size());
+    std::vector<DayFigures> figures(days.size());
+    auto told = [&](int day, ReplayProgress where) {
+        where.day = day;
+        where.dayCount = count;
+        return !progress || progress(where);
+    };
+    if (jobs <= 1) {
+        // One thread: the progress follows every race, and a stop ends the day under way.
+        for (size_t k = 0; k < days.size(); ++k) {
+            int day = static_cast<int>(k) + 1;
+            figures[k] = ReplayDayFigures(
+                days[k], source, [&](const ReplayProgress& where) { return told(day, where); });
+            if (!figures[k].done) break;
+        }
+    } else {
+        RunOnWorkers(
+            count, jobs,
+            [&](int k) {
+                auto item = static_cast<size_t>(k);
+                figures[item] = ReplayDayFigures(days[item], source);
+            },
+            [&](int done) { return told(done, {}); });
+    }
+    BacktestTally tally;
+    for (const DayFigures& day : figures) {
+        if (!day.done) break;
+        if (day.skipped) tally.SkipDays(1);
+        for (const RaceFigures& race : day.races)
+            tally.AddRace(day.date, race);
+    }
+    return tally.Result();
 }
 
 std::vector<int> DatesInRange(const std::vector<std::string>& dates, const std::string& from,
@@ -114,14 +191,18 @@ std::vector<std::vector<std::string>> BacktestRows(const BacktestResult& result)
     return rows;
 }
 
-std::string BacktestCsv(const BacktestResult& result) {
+std::string RowsAsCsv(const std::vector<std::vector<std::string>>& rows) {
     std::string csv;
-    for (const auto& row : BacktestRows(result)) {
+    for (const auto& row : rows) {
         for (size_t c = 0; c < row.size(); ++c)
             csv += (c ? "," : "") + row[c];
         csv += "\r\n";
     }
     return csv;
+}
+
+std::string BacktestCsv(const BacktestResult& result) {
+    return RowsAsCsv(BacktestRows(result));
 }
 
 }  // namespace kagiroi

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/DayReplay.h"
 #include "selection/BetTables.h"
 
 #include <array>
@@ -60,18 +61,37 @@ struct BacktestResult {
     int races = 0;
 };
 
+// A net of one race as the backtest counts it: its 買い点数, 投票金額 and 回収金額 totals.
+struct NetFigures {
+    int tickets = 0;
+    int64_t stake = 0;
+    int64_t payback = 0;
+};
+using RaceFigures = std::array<NetFigures, 2>;  // kBacktestTypes order
+RaceFigures FiguresOfRace(const BetBoard& bets);
+
 // Adds replayed races to a result, day by day.
 class BacktestTally {
   public:
-    // A race of `date` as its tables stand after the click: their 買い点数, 投票金額 and
-    // 回収金額 totals.
+    // A race of `date` as its tables stand after the click.
     void AddRace(const std::string& date, const BetBoard& bets);
+    void AddRace(const std::string& date, const RaceFigures& figures);
     void SkipDays(int count) { result_.skippedDays += count; }
     const BacktestResult& Result() const { return result_; }
 
   private:
     BacktestResult result_;
 };
+
+// Every race of the stored days replayed with the source's settings, or with the stakes given
+// instead of them; nothing is stored and no setting is written.
+// With more than one job the days are replayed side by side, each on a worker thread with its
+// own race sessions, and added in their order: the result is the same as with one job. The
+// progress then tells whole days done; false stops the run, which then holds the days before
+// the first one not done.
+BacktestResult RunBacktest(const std::vector<ReplayDay>& days, ReplaySource source,
+                           const BacktestStakes& stakes, const ReplayProgressReport& progress = {},
+                           int jobs = 1);
 
 // The entries of a date box whose dates lie from `from` to `to` (yyyymmdd, both included),
 // oldest first.
@@ -81,6 +101,8 @@ std::vector<int> DatesInRange(const std::vector<std::string>& dates, const std::
 // The backtest as a table: a header row, one row per day, then the total; the days without a
 // race in a last row of their own.
 std::vector<std::vector<std::string>> BacktestRows(const BacktestResult& result);
+// Rows of cells as CSV text (Shift_JIS, CR LF).
+std::string RowsAsCsv(const std::vector<std::vector<std::string>>& rows);
 // The table as CSV text (Shift_JIS, CR LF).
 std::string BacktestCsv(const BacktestResult& result);
 

@@ -1,84 +1,93 @@
 #include "records/DayReplay.h"
 
+#include "analysis/RaceHeader.h"
+#include "daystore/RaceDay.h"
+#include "session/RaceSession.h"
+#include "stakes/RaceAmounts.h"
+
 namespace kagiroi {
 
 namespace {
 
-// Keeps the chosen day and race of the form and chooses them again when the replay ends,
-// however it ends.
-class SelectionKeeper {
-  public:
-    explicit SelectionKeeper(ReplayHost& host)
-        : host_(host),
-          date_(host.ChosenDate()),
-          item_(host.SelectedItem()),
-          shown_(host.ItemShown()) {}
-    ~SelectionKeeper() {
-        host_.ShowProgress(nullptr);
-        if (date_ >= 0 && host_.ChosenDate() != date_) host_.ChooseDate(date_);
-        if (item_ >= 0 && item_ < static_cast<int>(host_.Races().size()))
-            host_.RestoreRace(item_, shown_);
-    }
-    SelectionKeeper(const SelectionKeeper&) = delete;
-    SelectionKeeper& operator=(const SelectionKeeper&) = delete;
+// The card and tables a race without the data to analyse is visited with.
+const RaceCardView kBlankCard;
+const BetBoard& BlankBets() {
+    static const BetBoard board;
+    return board;
+}
 
-  private:
-    ReplayHost& host_;
-    int date_, item_;
-    bool shown_;
-};
+bool GoOn(const ReplayProgressReport& progress, const ReplayProgress& where) {
+    return !progress || progress(where);
+}
 
 }  // namespace
 
-void DayReplay::ReplayRaces(int day, int dayCount, const RaceVisitor& visit,
-                            ReplaySummary& summary) {
-    // The list is copied: a click may not change it, but a replay must not depend on that.
-    const std::vector<std::string> races = host_.Races();
-    int date = host_.ChosenDate();
-    std::string dayText = date >= 0 ? host_.Dates()[static_cast<size_t>(date)] : "";
-    int count = static_cast<int>(races.size());
-    for (int item = 0; item < count; ++item) {
-        ReplayProgress progress{day,      dayCount, dayText,
-                                item + 1, count,    races[static_cast<size_t>(item)]};
-        host_.ShowProgress(&progress);
-        host_.ClickRace(item);
-        visit(host_.Shown(date, item));
-        ++summary.races;
-    }
-}
-
-ReplaySummary DayReplay::ReplayLoadedDay(const RaceVisitor& visit) {
+ReplaySummary ReplayBook(const DayBook& book, int dateIndex, const ReplaySource& source,
+                         const RaceVisitor& visit, const ReplayProgressReport& progress, int day,
+                         int dayCount) {
     ReplaySummary summary;
-    if (host_.ChosenDate() < 0) return summary;
-    SelectionKeeper keeper(host_);
-    if (host_.Races().empty()) {
+    std::vector<int> items;
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        if (!book[slot].IsEmpty()) items.push_back(slot);
+    if (items.empty()) {
         summary.skippedDays = 1;
         return summary;
     }
     summary.days = 1;
-    ReplayRaces(1, 1, visit, summary);
+    RaceSession session(source.rates);
+    int count = static_cast<int>(items.size());
+    for (int k = 0; k < count; ++k) {
+        const RaceSlot& race = book[items[static_cast<size_t>(k)]];
+        if (!GoOn(progress, {day, dayCount, book.day, k + 1, count, RaceListText(race)})) {
+            summary.cancelled = true;
+            break;
+        }
+        int item = items[static_cast<size_t>(k)];
+        if (InsufficientDataMessage(race)) {
+            ++summary.insufficientRaces;
+            visit({dateIndex, item, race, kBlankCard.Header, kBlankCard.Favourites,
+                   kBlankCard.ResultsPage, BlankBets()});
+        } else {
+            session.Open(race, source.settings, source.amount.value_or(AmountOfRace(race)));
+            const RaceCardView& card = session.Card();
+            visit({dateIndex, item, race, card.Header, card.Favourites, card.ResultsPage,
+                   session.Bets()});
+        }
+        ++summary.races;
+    }
     return summary;
 }
 
-ReplaySummary DayReplay::ReplayDays(const std::vector<int>& dateIndexes, const RaceVisitor& visit) {
+ReplaySummary ReplayStoredDays(const std::vector<ReplayDay>& days, const ReplaySource& source,
+                               const RaceVisitor& visit, const ReplayProgressReport& progress) {
     ReplaySummary summary;
-    SelectionKeeper keeper(host_);
-    int dayCount = static_cast<int>(dateIndexes.size());
-    for (int k = 0; k < dayCount; ++k) {
-        int index = dateIndexes[static_cast<size_t>(k)];
-        if (index < 0 || index >= static_cast<int>(host_.Dates().size())) continue;
-        ReplayProgress loading;
-        loading.day = k + 1;
-        loading.dayCount = dayCount;
-        loading.dayText = host_.Dates()[static_cast<size_t>(index)];
-        host_.ShowProgress(&loading);
-        host_.ChooseDate(index);
-        if (host_.ChosenDate() != index || host_.Races().empty()) {
+    int dayCount = static_cast<int>(days.size());
+    DayLoadSettings load{source.oddsMinutesBefore, source.settings.defaultAmount};
+    for (int k = 0; k < dayCount && !summary.cancelled; ++k) {
+        const ReplayDay& day = days[static_cast<size_t>(k)];
+        ReplayProgress reading;
+        reading.day = k + 1;
+        reading.dayCount = dayCount;
+        reading.dayText = day.day;
+        if (!GoOn(progress, reading)) {
+            summary.cancelled = true;
+            break;
+        }
+        DayLoadProblems problems;
+        auto book = LoadStoredDay(source.programFolder, day.day, load, problems);
+        for (auto& line : problems.logLines)
+            summary.problems.push_back(std::move(line));
+        if (!book) {
             ++summary.skippedDays;
             continue;
         }
-        ++summary.days;
-        ReplayRaces(k + 1, dayCount, visit, summary);
+        ReplaySummary one =
+            ReplayBook(*book, day.dateIndex, source, visit, progress, k + 1, dayCount);
+        summary.days += one.days;
+        summary.skippedDays += one.skippedDays;
+        summary.races += one.races;
+        summary.insufficientRaces += one.insufficientRaces;
+        summary.cancelled = one.cancelled;
     }
     return summary;
 }

@@ -5,18 +5,23 @@
 #include "analysis/ResultsPage.h"
 #include "daystore/RaceSlot.h"
 #include "selection/BetTables.h"
+#include "session/DayLoading.h"
+#include "session/RaceSettings.h"
+#include "stakes/PopularityRates.h"
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace kagiroi {
 
-// A race as the screen shows it right after a click on it: its records, header, favourites,
-// results page and every bet table with its totals. The references hold until the next click.
+// A race as a click on it shows it: its records, header, favourites, results page and every
+// bet table with its totals. A race without the data to analyse comes with a blank card and
+// empty tables. The references hold until the visitor returns.
 struct ReplayedRace {
-    int dateIndex;  // entry of the date box the race belongs to
+    int dateIndex;  // the number the caller gave the race's day (its date box entry)
     int item;       // race list item (and slot)
     const RaceSlot& slot;
     const RaceHeaderTexts& header;
@@ -25,8 +30,8 @@ struct ReplayedRace {
     const BetBoard& bets;
 };
 
-// Where a replay is: race `race` of `raceCount` of the loaded day, which is day `day` of
-// `dayCount` (1 and 1 for a single day).
+// Where a replay is: race `race` of `raceCount` of day `day` of `dayCount` (1 and 1 for a
+// single day); race 0 while the day is being read.
 struct ReplayProgress {
     int day = 0, dayCount = 0;
     std::string dayText;
@@ -34,49 +39,45 @@ struct ReplayProgress {
     std::string raceText;
 };
 
-// What a replay drives: the date box and the race list of the main form, reached as a user
-// reaches them, so a replayed race is computed exactly as a clicked one.
-class ReplayHost {
-  public:
-    virtual ~ReplayHost() = default;
-    virtual const std::vector<std::string>& Dates() const = 0;
-    virtual int ChosenDate() const = 0;      // -1 when no day is chosen
-    virtual void ChooseDate(int index) = 0;  // as a change of the date box
-    virtual const std::vector<std::string>& Races() const = 0;
-    virtual int SelectedItem() const = 0;  // -1 when none
-    virtual void ClickRace(int item) = 0;  // as a click on the race list
-    virtual ReplayedRace Shown(int dateIndex, int item) const = 0;
-    // Back to the race selected before the replay, as a click when it was on screen.
-    virtual void RestoreRace(int item, bool wasShown) = 0;
-    virtual bool ItemShown() const = 0;
-    virtual void ShowProgress(const ReplayProgress* progress) = 0;  // nullptr hides it
-};
-
 using RaceVisitor = std::function<void(const ReplayedRace&)>;
+// Told before each day and each race; false stops the replay there.
+using ReplayProgressReport = std::function<bool(const ReplayProgress&)>;
 
 struct ReplaySummary {
-    int days = 0;         // days replayed
-    int skippedDays = 0;  // days without a race
-    int races = 0;
+    int days = 0;               // days replayed
+    int skippedDays = 0;        // days without a race
+    int races = 0;              // races visited
+    int insufficientRaces = 0;  // of them, races without the data to analyse
+    bool cancelled = false;
+    std::vector<std::string> problems;  // what the day loads found damaged, for the error log
 };
 
-// Replays stored days race by race through the host. The day and the race chosen before are
-// chosen again afterwards; the replay itself stores nothing and changes no setting beyond
-// what a click writes back unchanged.
-class DayReplay {
-  public:
-    explicit DayReplay(ReplayHost& host) : host_(host) {}
-
-    // Every race of the loaded day, first to last. Nothing when no day is chosen.
-    ReplaySummary ReplayLoadedDay(const RaceVisitor& visit);
-    // Every race of each day (date box entries) in turn.
-    ReplaySummary ReplayDays(const std::vector<int>& dateIndexes, const RaceVisitor& visit);
-
-  private:
-    void ReplayRaces(int day, int dayCount, const RaceVisitor& visit, ReplaySummary& summary);
-
-    ReplayHost& host_;
+// A stored day to replay, with the number the visitor sees it by.
+struct ReplayDay {
+    int dateIndex = 0;
+    std::string day;  // the date box's text of the day
 };
+
+// What a replay analyses with: the program folder's day store, the settings snapshot and the
+// popularity rates. A stored day's races start with the settings' default amount.
+struct ReplaySource {
+    std::string programFolder;
+    RaceSettings settings;
+    const PopularityRateTables& rates;
+    int oddsMinutesBefore = 10;
+    // Every race's amount instead of the race's own (a sweep shares one read of a day).
+    std::optional<int> amount;
+};
+
+// Every race of a loaded day, first to last, each analysed in a race session of its own
+// exactly as a click on it would show it; nothing is stored and no setting is written.
+ReplaySummary ReplayBook(const DayBook& book, int dateIndex, const ReplaySource& source,
+                         const RaceVisitor& visit, const ReplayProgressReport& progress = {},
+                         int day = 1, int dayCount = 1);
+
+// Every race of each stored day in turn, each day read afresh from the store.
+ReplaySummary ReplayStoredDays(const std::vector<ReplayDay>& days, const ReplaySource& source,
+                               const RaceVisitor& visit, const ReplayProgressReport& progress = {});
 
 // The entries of the date box that belong to `year` (their first 4 bytes), in list order.
 std::vector<int> DatesOfYear(const std::vector<std::string>& dates, const std::string& year);

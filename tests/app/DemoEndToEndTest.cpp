@@ -64,7 +64,7 @@ TEST(DemoEndToEnd, WinRanksEqualThePopularityTheServiceGave) {
 int SelectRaceWithNet(TMainForm& form, int tickets) {
     for (int item = 0; item < static_cast<int>(form.DayList().RaceList.size()); ++item) {
         form.DatListClick(item);
-        if (form.Betting().Bets.Table(BetType::Trio).RowCount() - 1 >= tickets) return item;
+        if (form.Bets().Table(BetType::Trio).RowCount() - 1 >= tickets) return item;
     }
     return -1;
 }
@@ -82,7 +82,7 @@ TEST(DemoEndToEnd, FromDownloadToTheVotingPluginsFile) {
     EXPECT_EQ(0, demo.settings.ReadInteger("KaimeSet", "HaibunSet", 1));
     form.TicketTableClick(BetType::Trio, 0, 2);  // strikes ticket 2
 
-    const TextGrid& table = form.Betting().Bets.Table(BetType::Trio);
+    const TextGrid& table = form.Bets().Table(BetType::Trio);
     int tickets = table.RowCount() - 1;
     EXPECT_TEXT_EQ("消", table.Cell(0, 2));
     EXPECT_EQ("", Trim(table.Cell(6, 2)));
@@ -92,8 +92,7 @@ TEST(DemoEndToEnd, FromDownloadToTheVotingPluginsFile) {
         if (r == 2) continue;
         EXPECT_EQ(stake, ToInt(table.Cell(6, r))) << "row " << r;
     }
-    EXPECT_EQ(Format("%6d", stake * (tickets - 1)),
-              form.Betting().Bets.Totals(BetType::Trio).stake.text);
+    EXPECT_EQ(Format("%6d", stake * (tickets - 1)), form.Bets().Totals(BetType::Trio).stake.text);
     EXPECT_EQ("5000", form.Book()[item].RaceAmount);
 
     std::string plugin = demo.Path("plugin");

@@ -36,7 +36,7 @@ std::array<BetRecord, 2> DayFromCells(InProcessForm& f, const std::string& day) 
     for (size_t item = 0; item < f.form.DayList().RaceList.size(); ++item) {
         f.form.DatListClick(static_cast<int>(item));
         for (size_t t = 0; t < kBacktestTypes.size(); ++t) {
-            const TextGrid& table = f.form.Betting().Bets.Table(kBacktestTypes[t]);
+            const TextGrid& table = f.form.Bets().Table(kBacktestTypes[t]);
             const BetColumns& c = ColumnsOf(kBacktestTypes[t]);
             int tickets = 0;
             int64_t stake = 0, payback = 0;
@@ -124,6 +124,16 @@ TEST_F(CliBacktestTest, TheCommandPrintsAndWritesTheTableWithItsOwnStakesAndKeep
     EXPECT_EQ(1, failed.status);
     EXPECT_NE(std::string::npos, failed.err.find("missing/bt.png")) << failed.err;
     EXPECT_TRUE(ReadWholeFile(home / "one.csv").has_value());
+}
+
+TEST_F(CliBacktestTest, DaysSideBySideGiveTheSameTableAsOneAtATime) {
+    CliRun one = Run({"backtest", "2024-01-01", "2024-01-09", "--jobs", "1"});
+    ASSERT_EQ(0, one.status) << one.err;
+    for (const char* jobs : {"2", "7"}) {
+        CliRun many = Run({"backtest", "2024-01-01", "2024-01-09", "--jobs", jobs});
+        EXPECT_EQ(one.out, many.out) << jobs;
+    }
+    EXPECT_EQ(2, Run({"backtest", "2024-01-01", "2024-01-09", "--jobs", "0"}).status);
 }
 
 }  // namespace

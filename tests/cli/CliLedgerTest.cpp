@@ -28,7 +28,7 @@ TEST_F(CliLedgerTest, RecordsAsksRefusesAndGivesTheProgressionAmount) {
         f.LoadDay(kPastDay);
         for (int i = 0; i < static_cast<int>(f.form.DayList().RaceList.size()) && item < 0; ++i) {
             f.form.DatListClick(i);
-            if (ToDouble(f.form.Betting().Bets.Totals(BetType::Trio).rate.text) > 100) item = i;
+            if (ToDouble(f.form.Bets().Totals(BetType::Trio).rate.text) > 100) item = i;
         }
     }
     ASSERT_GE(item, 0);

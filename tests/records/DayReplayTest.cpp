@@ -39,7 +39,8 @@ TEST_F(DayReplayTest, EveryRaceIsVisitedAndTheStoreAndSelectionStayAsTheyWere) {
     int trioTickets = 0;
     ReplaySummary summary = demo.Form().ReplayLoadedDay([&](const ReplayedRace& race) {
         items.push_back(race.item);
-        EXPECT_EQ(demo.Form().DayList().SelectedRace, race.item);
+        // A replay analyses races of its own: the window's selection does not move.
+        EXPECT_EQ(4, demo.Form().DayList().SelectedRace);
         EXPECT_EQ(dateIndex, race.dateIndex);
         trioTickets += race.bets.Table(BetType::Trio).RowCount() - 2;
         EXPECT_TRUE(demo.Form().Status().Progress.visible);

@@ -83,7 +83,7 @@ TEST(ProgressionOnTheMainForm, LedgerLossAndTargetGiveTheAmount) {
     for (int item = 0; item < static_cast<int>(form.DayList().RaceList.size()) && race < 0;
          ++item) {
         form.DatListClick(item);
-        if (ToDouble(form.Betting().Bets.Totals(BetType::Trio).rate.text) > 100) race = item;
+        if (ToDouble(form.Bets().Totals(BetType::Trio).rate.text) > 100) race = item;
     }
     ASSERT_GE(race, 0);
     EXPECT_EQ("0", form.Progression().SaNumEditExC3);
@@ -106,7 +106,7 @@ TEST(ProgressionOnTheMainForm, LedgerLossAndTargetGiveTheAmount) {
     });
     EXPECT_EQ("20000", form.Progression().SaNumEditExC2);  // the race was selected again
 
-    double rate = ToDouble(form.Betting().Bets.Totals(BetType::Trio).rate.text);
+    double rate = ToDouble(form.Bets().Totals(BetType::Trio).rate.text);
     form.ApplyProgression();
     std::string expected = Format("%d", *ProgressionAmount(5000, 20000, rate, 100));
     EXPECT_EQ(expected, form.Betting().SaNumEditExC1);

@@ -158,7 +158,7 @@ QWidget* AnalysisPage::BuildTicketTab(BetType type, TextGridView*& view,
                                       QLabel* totals[kTotalLabels]) {
     auto* page = new QWidget(this);
     view = new TextGridView(page);
-    view->SetGrid(&form_.Betting().Bets.Table(type));
+    view->SetGrid(&form_.Bets().Table(type));
     view->SetStyleFunction(
         [this, type](int c, int r) { return form_.TicketTableStyle(type, c, r); });
     view->SetCursorFunction(
@@ -323,8 +323,8 @@ void AnalysisPage::Refresh() {
     trioTable_->Refresh();
     trifectaTable_->Refresh();
     ticketTabs_->setCurrentIndex(form_.Betting().ActiveTicketTab == TicketTab::Trifecta ? 1 : 0);
-    const BetTotals* totals[2] = {&form_.Betting().Bets.Totals(BetType::Trio),
-                                  &form_.Betting().Bets.Totals(BetType::Trifecta)};
+    const BetTotals* totals[2] = {&form_.Bets().Totals(BetType::Trio),
+                                  &form_.Bets().Totals(BetType::Trifecta)};
     QLabel** labels[2] = {trioTotals_, trifectaTotals_};
     for (int t = 0; t < 2; ++t) {
         Show(labels[t][0], totals[t]->count);

@@ -369,9 +369,8 @@ void MainWindow::Refresh() {
     RefreshDateList();
     RefreshRaceList();
     downloadLabel_->setText(ToQString(form_.Status().DownloadLabel.text));
-    stakeNote_->setText(form_.Status().RacePagesVisible
-                            ? ToQString(StakeStatusText(form_.Betting().Bets))
-                            : QString());
+    stakeNote_->setText(form_.Status().RacePagesVisible ? ToQString(StakeStatusText(form_.Bets()))
+                                                        : QString());
     raceListPanel_->setVisible(form_.Status().RaceListPanelVisible);
     QString guidance = ToQString(form_.GuidanceText());
     guidance_->setText(guidance);

@@ -142,8 +142,7 @@ class DemoDayWindowTest : public ::testing::Test {
         auto* races = Find<QListWidget>([](QListWidget*) { return true; });
         for (int item = 0; item < races->count(); ++item) {
             emit races->itemClicked(races->item(item));
-            if (form().Betting().Bets.Table(BetType::Trifecta).RowCount() - 1 == tickets)
-                return item;
+            if (form().Bets().Table(BetType::Trifecta).RowCount() - 1 == tickets) return item;
         }
         return -1;
     }
@@ -225,14 +224,13 @@ TEST_F(DemoDayWindowTest, AfterARaceWithoutDataNothingActsOnTheRaceStillShown) {
               ToQString(demo.ui.Messages().back()));
 
     for (BetType type : {BetType::Trio, BetType::Trifecta})
-        EXPECT_TRUE(IsBlank(form().Betting().Bets.Table(type).Cell(2, 1)))
-            << static_cast<int>(type);
+        EXPECT_TRUE(IsBlank(form().Bets().Table(type).Cell(2, 1))) << static_cast<int>(type);
     EXPECT_EQ(QStringList(14, QString()), TotalsShown());
     std::string amountBefore = form().Book()[other].RaceAmount;
     TypeAmount(QStringLiteral("5000"));
     form().StringGrid7MouseDown(3, 1);
     Button(QStringLiteral("Hibari2投票"))->click();
-    EXPECT_TRUE(IsBlank(form().Betting().Bets.Table(BetType::Trio).Cell(6, 1)));
+    EXPECT_TRUE(IsBlank(form().Bets().Table(BetType::Trio).Cell(6, 1)));
     EXPECT_EQ(amountBefore, form().Book()[other].RaceAmount);
     EXPECT_EQ(QStringLiteral("レースデータを読み込んでください。"),
               ToQString(demo.ui.Messages().back()));
@@ -247,7 +245,7 @@ TEST_F(DemoDayWindowTest, AnAmountBelowOneHundredLeavesNothingStakedAndNothingTo
         TypeAmount(QStringLiteral("12600"));
         TypeAmount(amount);
         for (BetType type : {BetType::Trio, BetType::Trifecta}) {
-            const TextGrid& table = form().Betting().Bets.Table(type);
+            const TextGrid& table = form().Bets().Table(type);
             for (int r = 1; r < table.RowCount(); ++r)
                 ASSERT_TRUE(IsBlank(table.Cell(6, r))) << amount.toStdString() << " row " << r;
         }
@@ -284,7 +282,7 @@ TEST_F(DemoDayWindowTest, KellyIsTheThirdModeAndATicketTellsItsChanceAndValue) {
     auto* note = window->findChild<QLabel*>(QStringLiteral("StakeNote"));
     ASSERT_NE(nullptr, note);
     EXPECT_FALSE(note->text().isEmpty());
-    EXPECT_EQ(ToQString(StakeStatusText(form().Betting().Bets)), note->text());
+    EXPECT_EQ(ToQString(StakeStatusText(form().Bets())), note->text());
     TextGridView* view = TicketView(QStringLiteral("3連単"));
     ASSERT_NE(nullptr, view);
     QString tip = view->model()->index(0, 2).data(Qt::ToolTipRole).toString();
@@ -298,9 +296,9 @@ TEST_F(DemoDayWindowTest, AUserLocaleWithADecimalCommaChangesNoNumberOfTheCore) 
         GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/setup.sh makes it)";
     ASSERT_GE(ClickRaceWithTrifectaNet(126), 0);
     TypeAmount(QStringLiteral("12600"));
-    const TextGrid& table = form().Betting().Bets.Table(BetType::Trifecta);
+    const TextGrid& table = form().Bets().Table(BetType::Trifecta);
     std::string odds = table.Cell(3, 1), share = table.Cell(8, 1);
-    std::string rate = form().Betting().Bets.Totals(BetType::Trifecta).rate.text;
+    std::string rate = form().Bets().Totals(BetType::Trifecta).rate.text;
     form().RaceMoyoForm().SetValue(0, 2.5);
     form().RaceMoyoSaveClick();
     auto ini = ReadWholeFile(demo.Path("kagiroi.ini"));
@@ -321,7 +319,7 @@ TEST_F(DemoDayWindowTest, SortingTheTrifectaNetOrdersNumbersAsNumbers) {
     window->Refresh();
     TextGridView* view = TicketView(QStringLiteral("3連単"));
     ASSERT_NE(nullptr, view);
-    const TextGrid& table = form().Betting().Bets.Table(BetType::Trifecta);
+    const TextGrid& table = form().Bets().Table(BetType::Trifecta);
     auto column = [&](int c) {
         std::vector<std::string> cells;
         for (int r = 1; r < table.RowCount(); ++r)

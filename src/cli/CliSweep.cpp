@@ -1,0 +1,75 @@
+#include "cli/CliSweep.h"
+
+#include "cli/CliBacktest.h"
+#include "cli/CliCommands.h"
+#include "records/Sweep.h"
+
+namespace kagiroi {
+
+namespace {
+
+std::optional<SweepNets> NetsOption(CliSession& session, const CliOptions& options) {
+    std::string word = options.Value("--type").value_or("both");
+    if (word == "trio") return SweepNets::Trio;
+    if (word == "trifecta") return SweepNets::Trifecta;
+    if (word == "both") return SweepNets::Both;
+    session.Ui().ShowMessage("--type is trio, trifecta or both");
+    return std::nullopt;
+}
+
+// The axes of the --set options; false (told) for a wrong one or too many combinations.
+bool ReadAxes(CliSession& session, const CliOptions& options, std::vector<SweepAxis>& axes) {
+    for (const std::string& text : options.All("--set")) {
+        std::string error;
+        auto axis = ParseSweepAxis(text, &error);
+        if (!axis) {
+            session.Ui().ShowMessage(error);
+            return false;
+        }
+        axes.push_back(std::move(*axis));
+    }
+    if (axes.empty()) {
+        session.Ui().ShowMessage("give at least one --set KEY=V1,V2,... (" + SweepParameterNames() +
+                                 ")");
+        return false;
+    }
+    if (SweepCombinationCount(axes) > kMaxSweepCombinations) {
+        session.Ui().ShowMessage("at most 1000 combinations of values");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunSweepCommand(CliSession& session, const CliOptions& options) {
+    std::string from, to;
+    if (!ReadDayRange(session, options, from, to)) return kExitUsage;
+    std::vector<SweepAxis> axes;
+    if (!ReadAxes(session, options, axes)) return kExitUsage;
+    std::string split;
+    if (auto day = options.Value("--split")) {
+        auto digits = DigitsOfDay(*day);
+        if (!digits) {
+            session.Ui().ShowMessage("--split takes a day as yyyy-mm-dd");
+            return kExitUsage;
+        }
+        split = *digits;
+    }
+    auto nets = NetsOption(session, options);
+    auto jobs = ReadJobsOption(session, options);
+    if (!nets || !jobs) return kExitUsage;
+    TMainForm& form = session.Form();
+    std::vector<ReplayDay> days = form.StoredDaysBetween(from, to);
+    if (days.empty()) {
+        session.Ui().ShowMessage("the day store has no day from " + from + " to " + to);
+        return kExitRefused;
+    }
+    SweepResult result = RunSweep(days, form.CurrentReplaySource(), axes, split, *nets, *jobs, {});
+    session.PrintRows(SweepTable(result));
+    if (auto csv = options.Value("--csv"); csv && !WriteOptionFile(session, *csv, SweepCsv(result)))
+        return kExitRefused;
+    return kExitOk;
+}
+
+}  // namespace kagiroi

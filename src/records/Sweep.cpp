@@ -1,0 +1,267 @@
+#include "records/Sweep.h"
+
+#include "daystore/DayFiles.h"
+#include "platform/Format.h"
+#include "platform/SettingsTable.h"
+#include "platform/TextField.h"
+#include "records/WorkerPool.h"
+#include "session/DayLoading.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace kagiroi {
+
+// What a combination changes: the replay's settings and every race's amount.
+struct SweepSettings {
+    RaceSettings settings;
+    int amount = 0;
+};
+
+struct SweepParameter {
+    const char* section;
+    const char* key;
+    double minimum, maximum;
+    bool whole;  // an integer key; otherwise a decimal (the race-pattern bounds)
+    void (*apply)(SweepSettings&, double);
+};
+
+namespace {
+
+double& Threshold(StrengthThresholds& t, int k) {
+    double* bounds[] = {&t.favouriteAtMost1, &t.secondAtLeast1, &t.secondAtMost2,
+                        &t.thirdAtLeast2,    &t.thirdAtMost3,   &t.fourthAtLeast3};
+    return *bounds[k];
+}
+
+template <int K>
+void ApplyThreshold(SweepSettings& s, double v) {
+    Threshold(s.settings.thresholds, K) = v;
+}
+
+constexpr SweepParameter IntParameter(const IntSetting& s, void (*apply)(SweepSettings&, double)) {
+    return {s.section, s.key, static_cast<double>(s.minimum), static_cast<double>(s.maximum),
+            true,      apply};
+}
+
+// Race-pattern bounds are win odds: 1.0 up to the largest odds a record holds.
+constexpr double kMaxOdds = 9999.9;
+
+const SweepParameter kParameters[] = {
+    IntParameter(setting::kDefaultAmount,
+                 [](SweepSettings& s, double v) { s.amount = static_cast<int>(v); }),
+    IntParameter(
+        setting::kAllocationMode,
+        [](SweepSettings& s, double v) { s.settings.allocationMode = static_cast<int>(v); }),
+    IntParameter(setting::kKellyPercent,
+                 [](SweepSettings& s, double v) { s.settings.kellyFraction = v / 100.0; }),
+    IntParameter(
+        setting::kTrioFavourite,
+        [](SweepSettings& s, double v) { s.settings.trioFavourite = static_cast<int>(v); }),
+    IntParameter(
+        setting::kTrifectaFavourite,
+        [](SweepSettings& s, double v) { s.settings.trifectaFavourite = static_cast<int>(v); }),
+    {setting::kStrong1First.section, setting::kStrong1First.key, 1.0, kMaxOdds, false,
+     ApplyThreshold<0>},
+    {setting::kStrong1Second.section, setting::kStrong1Second.key, 1.0, kMaxOdds, false,
+     ApplyThreshold<1>},
+    {setting::kStrong2Second.section, setting::kStrong2Second.key, 1.0, kMaxOdds, false,
+     ApplyThreshold<2>},
+    {setting::kStrong2Third.section, setting::kStrong2Third.key, 1.0, kMaxOdds, false,
+     ApplyThreshold<3>},
+    {setting::kStrong3Third.section, setting::kStrong3Third.key, 1.0, kMaxOdds, false,
+     ApplyThreshold<4>},
+    {setting::kStrong3Fourth.section, setting::kStrong3Fourth.key, 1.0, kMaxOdds, false,
+     ApplyThreshold<5>},
+};
+
+std::string NameOf(const SweepParameter& p) {
+    return std::string(p.section) + "/" + p.key;
+}
+
+std::vector<std::string> SplitOn(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + 1)
+        parts.push_back(text.substr(start, at - start));
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+// A value as the parameter takes it: digits for an integer key, a decimal otherwise.
+std::optional<double> ValueOf(const SweepParameter& p, const std::string& text) {
+    if (text.empty()) return std::nullopt;
+    if (p.whole) {
+        if (!IsDigits(text) || text.size() > 9) return std::nullopt;
+        return static_cast<double>(ToInt64(text));
+    }
+    char* end = nullptr;
+    double value = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+// Every combination of the axes' values, the last axis changing fastest.
+std::vector<std::vector<size_t>> Combinations(const std::vector<SweepAxis>& axes) {
+    std::vector<std::vector<size_t>> all{{}};
+    for (const SweepAxis& axis : axes) {
+        std::vector<std::vector<size_t>> next;
+        for (const auto& partial : all)
+            for (size_t v = 0; v < axis.values.size(); ++v) {
+                next.push_back(partial);
+                next.back().push_back(v);
+            }
+        all = std::move(next);
+    }
+    return all;
+}
+
+ReplaySource SourceFor(const ReplaySource& base, const std::vector<SweepAxis>& axes,
+                       const std::vector<size_t>& choice) {
+    SweepSettings s{base.settings, base.settings.defaultAmount};
+    for (size_t a = 0; a < axes.size(); ++a)
+        axes[a].parameter->apply(s, *ValueOf(*axes[a].parameter, axes[a].values[choice[a]]));
+    ReplaySource source = base;
+    source.settings = s.settings;
+    source.amount = s.amount;
+    return source;
+}
+
+NetFigures Counted(const RaceFigures& race, SweepNets nets) {
+    if (nets == SweepNets::Trio) return race[0];
+    if (nets == SweepNets::Trifecta) return race[1];
+    return {race[0].tickets + race[1].tickets, race[0].stake + race[1].stake,
+            race[0].payback + race[1].payback};
+}
+
+// One day's races for every combination: [combination][race].
+using DaySweep = std::vector<std::vector<NetFigures>>;
+
+DaySweep SweepDay(const ReplayDay& day, const std::vector<ReplaySource>& sources, SweepNets nets) {
+    DaySweep figures(sources.size());
+    DayLoadProblems problems;
+    DayLoadSettings load{sources.front().oddsMinutesBefore, sources.front().settings.defaultAmount};
+    auto book = LoadStoredDay(sources.front().programFolder, day.day, load, problems);
+    if (!book) return figures;
+    for (size_t c = 0; c < sources.size(); ++c)
+        ReplayBook(*book, day.dateIndex, sources[c], [&](const ReplayedRace& race) {
+            figures[c].push_back(Counted(FiguresOfRace(race.bets), nets));
+        });
+    return figures;
+}
+
+}  // namespace
+
+std::string SweepParameterNames() {
+    std::string names;
+    for (const SweepParameter& p : kParameters)
+        names += (names.empty() ? "" : ", ") + NameOf(p);
+    return names;
+}
+
+std::optional<SweepAxis> ParseSweepAxis(const std::string& text, std::string* error) {
+    size_t equals = text.find('=');
+    std::string name = text.substr(0, equals);
+    auto found = std::find_if(std::begin(kParameters), std::end(kParameters),
+                              [&](const SweepParameter& p) { return NameOf(p) == name; });
+    if (found == std::end(kParameters)) {
+        *error = name + " is not a setting a sweep can vary (" + SweepParameterNames() + ")";
+        return std::nullopt;
+    }
+    SweepAxis axis{&*found, name, {}};
+    if (equals == std::string::npos) {
+        *error = name + " needs values: " + name + "=V1,V2,...";
+        return std::nullopt;
+    }
+    for (const std::string& value : SplitOn(text.substr(equals + 1), ',')) {
+        auto number = ValueOf(*found, value);
+        if (!number || *number < found->minimum || *number > found->maximum) {
+            *error =
+                name + "=" + value + " is outside " + name + "'s range (" +
+                Format(found->whole ? "%.0f..%.0f" : "%.1f..%.1f", found->minimum, found->maximum) +
+                ")";
+            return std::nullopt;
+        }
+        axis.values.push_back(value);
+    }
+    return axis;
+}
+
+long long SweepCombinationCount(const std::vector<SweepAxis>& axes) {
+    long long count = 1;
+    for (const SweepAxis& axis : axes)
+        count = std::min<long long>(count * static_cast<long long>(axis.values.size()),
+                                    kMaxSweepCombinations + 1LL);
+    return count;
+}
+
+SweepResult RunSweep(const std::vector<ReplayDay>& days, const ReplaySource& source,
+                     const std::vector<SweepAxis>& axes, const std::string& split, SweepNets nets,
+                     int jobs, const std::function<bool(int daysDone)>& progress) {
+    SweepResult result;
+    for (const SweepAxis& axis : axes)
+        result.names.push_back(axis.name);
+    if (days.empty()) return result;
+    std::string splitDate = split;
+    if (splitDate.empty()) splitDate = DateOfDayText(days[days.size() / 2].day).value_or("");
+    result.split = splitDate;
+
+    std::vector<std::vector<size_t>> combinations = Combinations(axes);
+    std::vector<ReplaySource> sources;
+    for (const auto& choice : combinations)
+        sources.push_back(SourceFor(source, axes, choice));
+    std::vector<DaySweep> perDay(days.size());
+    RunOnWorkers(
+        static_cast<int>(days.size()), jobs,
+        [&](int k) {
+            auto item = static_cast<size_t>(k);
+            perDay[item] = SweepDay(days[item], sources, nets);
+        },
+        progress);
+
+    for (size_t c = 0; c < combinations.size(); ++c) {
+        SweepRow row;
+        for (size_t a = 0; a < axes.size(); ++a)
+            row.values.push_back(axes[a].values[combinations[c][a]]);
+        for (size_t d = 0; d < days.size(); ++d) {
+            bool inSample = DateOfDayText(days[d].day).value_or("") < splitDate;
+            BetRecord& record = inSample ? row.inSample : row.outOfSample;
+            for (const NetFigures& race :
+                 perDay[d].empty() ? std::vector<NetFigures>{} : perDay[d][c])
+                record.AddRace(race.tickets, race.stake, race.payback);
+        }
+        result.rows.push_back(std::move(row));
+    }
+    std::stable_sort(result.rows.begin(), result.rows.end(),
+                     [](const SweepRow& a, const SweepRow& b) {
+                         return a.inSample.ReturnRate() > b.inSample.ReturnRate();
+                     });
+    return result;
+}
+
+std::vector<std::vector<std::string>> SweepTable(const SweepResult& result) {
+    std::vector<std::string> header = result.names;
+    for (const char* part : {"前半", "後半"})
+        for (const char* column : {"レース", "投資額", "回収額", "回収率", "最大ドローダウン"})
+            header.push_back(std::string(part) + column);
+    std::vector<std::vector<std::string>> rows = {header};
+    for (const SweepRow& row : result.rows) {
+        std::vector<std::string> cells = row.values;
+        for (const BetRecord* r : {&row.inSample, &row.outOfSample}) {
+            cells.push_back(Format("%d", r->racesBet));
+            cells.push_back(Format("%lld", static_cast<long long>(r->stake)));
+            cells.push_back(Format("%lld", static_cast<long long>(r->payback)));
+            cells.push_back(Format("%.1f", r->ReturnRate()));
+            cells.push_back(Format("%lld", static_cast<long long>(r->running.drawdown)));
+        }
+        rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
+std::string SweepCsv(const SweepResult& result) {
+    return RowsAsCsv(SweepTable(result));
+}
+
+}  // namespace kagiroi

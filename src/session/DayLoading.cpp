@@ -1,0 +1,58 @@
+#include "session/DayLoading.h"
+
+#include "analysis/PayoutImport.h"
+#include "daystore/DayFiles.h"
+#include "daystore/DayRecords.h"
+#include "daystore/RaceDay.h"
+#include "odds/MiningImport.h"
+#include "odds/OddsImport.h"
+#include "platform/FileSystem.h"
+#include "platform/TextField.h"
+#include "stakes/RaceAmounts.h"
+
+namespace kagiroi {
+
+namespace {
+
+void Append(std::vector<std::string>& to, std::vector<std::string> lines) {
+    for (auto& line : lines)
+        to.push_back(std::move(line));
+}
+
+}  // namespace
+
+void ReadRaceOdds(RaceSlot& race, OddsFiles& oddsFiles, DayLoadProblems& problems) {
+    Append(problems.logLines, ImportOdds(race, oddsFiles, &problems.unreadableOddsFiles));
+    // Cancelled runners take no mining rank: new odds can change who they are.
+    ComputeMiningBlock(race);
+}
+
+void ReadStoredDay(DayBook& book, OddsFiles& oddsFiles, const DayLoadSettings& settings,
+                   const std::function<void()>& runnerFileRead, DayLoadProblems& problems) {
+    book.BlankAll();
+    ReadRaceAndRunnerRecords(book, runnerFileRead, &problems.logLines);
+    ReadPayoutRecords(book, &problems.logLines);
+    oddsFiles.SetDay(book.paths);
+    for (RaceSlot& race : book.slots)
+        ReadRaceOdds(race, oddsFiles, problems);
+    Append(problems.logLines, ImportMining(book));
+    for (auto& race : book.slots)
+        if (!race.IsEmpty())
+            race.FetchTimes =
+                FetchTimesFor(FieldAt(race.RaceInfo, RA::PostTime), settings.oddsMinutesBefore);
+    ParseAllPayouts(book);
+    ResetRaceAmounts(book, settings.defaultAmount);
+}
+
+std::unique_ptr<DayBook> LoadStoredDay(const std::string& programFolder, const std::string& day,
+                                       const DayLoadSettings& settings, DayLoadProblems& problems) {
+    auto book = std::make_unique<DayBook>();
+    book->day = day;
+    book->paths = PathsForDay(programFolder, day);
+    if (!FileExists(book->paths.raceFile)) return nullptr;
+    OddsFiles oddsFiles;
+    ReadStoredDay(*book, oddsFiles, settings, {}, problems);
+    return book;
+}
+
+}  // namespace kagiroi

@@ -1,0 +1,145 @@
+#include "session/RaceSession.h"
+
+#include "analysis/Favourites.h"
+#include "analysis/IndexTable.h"
+#include "analysis/IndexTableSort.h"
+#include "analysis/IndexTableStyle.h"
+#include "analysis/RunnerIndices.h"
+#include "analysis/StandardOddsTable.h"
+#include "platform/SettingsTable.h"
+#include "platform/TextField.h"
+#include "selection/AutoMarking.h"
+#include "selection/MarkGrid.h"
+#include "selection/NetExtraction.h"
+#include "stakes/StakeEvents.h"
+#include "stakes/TicketChances.h"
+
+#include <algorithm>
+
+namespace kagiroi {
+
+namespace {
+
+const std::string kNoPayouts;
+
+}  // namespace
+
+RaceSession::RaceSession(const PopularityRateTables& rates) : rates_(rates) {
+    SetUpIndexTable(card_.StringGrid26);
+    SetUpMarkGrid(card_.StringGrid7);
+}
+
+void RaceSession::Open(const RaceSlot& race, const RaceSettings& settings, int amount) {
+    race_ = &race;
+    settings_ = settings;
+    amount_ = amount;
+    PrepareRaceGrids(card_.StringGrid26, card_.StringGrid7, RegisteredRunners(race));
+    card_.Marks = ComputeRaceMarks(race, settings.thresholds);
+    card_.Header = BuildRaceHeader(race.RaceInfo);
+    card_.SpinEdit1 = settings.trioFavourite;
+    card_.SpinEdit2 = settings.trifectaFavourite;
+    card_.Favourites = ShowFavourites(race, card_.SpinEdit1, card_.SpinEdit2);
+    card_.ResultsPage = ResultsPageTexts(race.Paid);
+    FillIndexTable(card_.StringGrid26, card_.StringGrid7, race);
+    SortIndexTableInitially(card_.StringGrid26);
+    AutoMark();
+    Extract();
+}
+
+void RaceSession::UseSettings(const RaceSettings& settings) {
+    settings_ = settings;
+    card_.SpinEdit1 = settings.trioFavourite;
+    card_.SpinEdit2 = settings.trifectaFavourite;
+}
+
+void RaceSession::Close() {
+    race_ = nullptr;
+    bets_.Clear();
+}
+
+const std::string& RaceSession::PayoutRecord() const {
+    return race_ != nullptr ? race_->HrCopy : kNoPayouts;
+}
+
+void RaceSession::AutoMark() {
+    if (race_ != nullptr) MarkAxisAndPartners(*race_, StandardOddsTable, card_.StringGrid7);
+}
+
+void RaceSession::Extract() {
+    if (race_ == nullptr) return;
+    ExtractNet(*race_, card_.StringGrid7, bets_, indexDirections_);
+    AllocateExtractedNet(bets_, Inputs(), PayoutRecord());
+}
+
+bool RaceSession::ToggleMark(int col, int row) {
+    if (race_ == nullptr || !kagiroi::ToggleMark(card_.StringGrid7, col, row)) return false;
+    Extract();
+    return true;
+}
+
+void RaceSession::Strike(BetType type, int col, int row) {
+    if (race_ == nullptr || !ClickTicketRow(bets_.Table(type), col, row)) return;
+    RecomputeTicketTable(bets_, type, Inputs(), PayoutRecord(), RegisteredRunners(*race_), rates_);
+}
+
+void RaceSession::PressTicketHeader(BetType type, int col, int row, TicketTab activeTab) {
+    kagiroi::PressTicketHeader(bets_, type, col, row, activeTab);
+}
+
+void RaceSession::SortIndexTable(int col) {
+    IndexTableMouseDown(card_.StringGrid26, indexDirections_, col);
+}
+
+void RaceSession::SortIndexTableByTickets() {
+    SortIndexTableByShared(card_.StringGrid26, indexDirections_, bets_.sortColumn);
+}
+
+void RaceSession::SetAmount(int amount) {
+    amount_ = amount;
+    ReallocateAfterStakeChange(bets_, Inputs(), PayoutRecord());
+}
+
+void RaceSession::SetMode(int allocationMode) {
+    settings_.allocationMode = allocationMode;
+    ReallocateAfterStakeChange(bets_, Inputs(), PayoutRecord());
+}
+
+int RaceSession::SetFavouriteBox(FavouriteBoxKind box, int rank) {
+    bool trio = box == FavouriteBoxKind::Trio;
+    const IntSetting& range = trio ? setting::kTrioFavourite : setting::kTrifectaFavourite;
+    int& shown = trio ? card_.SpinEdit1 : card_.SpinEdit2;
+    int& kept = trio ? settings_.trioFavourite : settings_.trifectaFavourite;
+    shown = kept = std::clamp(rank, range.minimum, range.maximum);
+    std::string& label = trio ? card_.Favourites.SRF100NinLabel : card_.Favourites.SRT100NinLabel;
+    auto text = trio ? TrioFavouriteText : TrifectaFavouriteText;
+    label = race_ != nullptr ? text(race_->Odds, shown) : "";
+    return shown;
+}
+
+std::vector<double> RaceSession::WinChances() const {
+    return race_ != nullptr ? kagiroi::WinChances(*race_, rates_) : std::vector<double>{};
+}
+
+StakeInputs RaceSession::Inputs() const {
+    StakeInputs inputs;
+    inputs.mode = AllocationModeFromIndex(settings_.allocationMode);
+    inputs.amount = amount_;
+    inputs.winChances = WinChances();
+    inputs.kellyFraction = settings_.kellyFraction;
+    return inputs;
+}
+
+CellStyle RaceSession::TicketStyle(BetType type, int col, int row) const {
+    return TicketCellStyle(bets_.Table(type), col, row, WinningCombinations(type, PayoutRecord()),
+                           ToInt64(bets_.Totals(type).stake.text));
+}
+
+std::string RaceSession::TicketTip(BetType type, int row) const {
+    return TicketValueTip(type, bets_.Table(type), row, WinChances());
+}
+
+CellStyle RaceSession::IndexStyle(int col, int row) const {
+    return IndexTableCellStyle(card_.StringGrid26, card_.StringGrid7, col, row);
+}
+
+}  // namespace kagiroi
