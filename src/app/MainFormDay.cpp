@@ -5,6 +5,7 @@
 #include "daystore/RaceDay.h"
 #include "mail/Mailer.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderLock.h"
 #include "platform/Format.h"
 #include "platform/SettingsTable.h"
 #include "platform/TextField.h"
@@ -54,6 +55,13 @@ void TMainForm::LoadDay(const std::string& day, bool startFetches) {
         return;
     }
 
+    // The day's files are read as one set: no other program's store lands between two reads.
+    FolderLock lock;
+    if (!lock.Held()) {
+        ReportFileFailure(
+            DescribeFailure(book_->paths.raceFile + " を読み込めませんでした", lock.Error()));
+        return;
+    }
     status_.Progress = {true, 35, 0, "レースデータを読み込んでいます。", day};
     NotifyChanged();
     ports_.ui.Repaint();
@@ -80,6 +88,7 @@ void TMainForm::LoadDay(const std::string& day, bool startFetches) {
             slot.FetchTimes = FetchTimesFor(FieldAt(slot.RaceInfo, RA::PostTime), minutesBefore);
 
     ParseDayPayouts();
+    lock.Release();
     ResetRaceAmounts(*book_, backtestAmount_.value_or(ReadDefaultAmount(settings_)));
 
     timers_.ResultsTimer.intervalMs =

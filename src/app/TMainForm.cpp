@@ -10,6 +10,7 @@
 #include "mail/Mailer.h"
 #include "odds/TimeSeriesOdds.h"
 #include "platform/FileSystem.h"
+#include "platform/LeftoverTemporaries.h"
 #include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 #include "printing/TAllPrintForm.h"
@@ -81,9 +82,11 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::ReportFileFailure(const FileFailure& failure) {
-    status_.DownloadLabel.text = failure.shown;
     ++fileFailures_;
     errorLog_.Append(failure.logged);
+    // Set after the log's line: a log that cannot be written (another program keeping the
+    // folder) must not hide what failed first.
+    status_.DownloadLabel.text = failure.shown;
     NotifyChanged();
 }
 
@@ -148,6 +151,8 @@ bool TMainForm::FormCreate(std::string* error) {
             return false;
         }
     }
+    // A write killed half-way left its temporary file; one of a running program is its own.
+    RemoveLeftoverTemporaries(programFolder_);
     SetUpIndexTable(raceCard_.StringGrid26);
     SetUpMarkGrid(raceCard_.StringGrid7);
     status_.RacePagesVisible = false;

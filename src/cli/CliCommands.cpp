@@ -16,6 +16,7 @@
 #include "odds/OddsMovement.h"
 #include "platform/Clock.h"
 #include "platform/Format.h"
+#include "platform/RegisteredFolder.h"
 #include "platform/Sjis.h"
 #include "platform/TextField.h"
 
@@ -297,7 +298,10 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
     }
     if (auto home = options.Value("--home")) OverrideProgramHome(Utf8ToSjis(*home));
 
-    CliSession session(ResolveProgramFolder(programFile), options);
+    std::string programFolder = ResolveProgramFolder(programFile);
+    // Its lock and the folders the program owns in it hold for the whole run.
+    RegisterProgramFolder(programFolder);
+    CliSession session(programFolder, options);
     if (!session.Start()) return kExitRefused;
     int status = RunCommand(session, options);
     // A file that could not be read or written fails the run, whatever the command made of it.

@@ -4,6 +4,7 @@
 #include "daystore/RecordLayout.h"
 #include "odds/AnnouncementFile.h"
 #include "odds/TimeSeriesLayout.h"
+#include "platform/FolderLock.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 #include "platform/TextLines.h"
@@ -43,6 +44,12 @@ void ChooseFromFile(const RaceSlot& slot, OddsKind kind, const std::string& fold
 // Puts the chosen lines into one day file; a file that exists but cannot be read is left alone.
 bool SaveIntoDayFile(const std::string& path, const std::vector<std::string>& chosen,
                      FileFailure& failure) {
+    FolderLock lock;
+    if (!lock.Held()) {
+        failure = DescribeFailure(path + " に書き込めないため、時系列オッズを取りこみませんでした",
+                                  lock.Error());
+        return false;
+    }
     FileContents contents = ReadFileContents(path);
     if (contents.status == ReadStatus::Failed) {
         failure = DescribeFailure(path + " を読み込めないため、時系列オッズを取りこみませんでした",
