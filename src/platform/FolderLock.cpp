@@ -7,6 +7,7 @@
 // <chrono> itself holds a literal the Shift_JIS build cannot take; these bring its clocks.
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #ifdef _WIN32
@@ -44,6 +45,9 @@ struct Holder {
     std::thread::id owner;
     int depth = 0;
     LockHandle handle = kNoHandle;
+    // When the last wait gave up: the writes that follow at once try once and do not wait
+    // again, so a burst of writes against a stuck holder is not a long hang.
+    std::optional<Clock::time_point> gaveUp;
 };
 
 Holder& TheHolder() {
@@ -134,9 +138,11 @@ std::string FolderLockPath(const std::string& programFolder) {
 
 FolderLock::FolderLock() {
     Holder& holder = TheHolder();
-    auto deadline = Clock::now() + kPatience;
     auto me = std::this_thread::get_id();
     std::unique_lock<std::mutex> lock(holder.mutex);
+    auto now = Clock::now();
+    bool justGaveUp = holder.gaveUp && now - *holder.gaveUp < kPatience;
+    auto deadline = justGaveUp ? now : now + kPatience;
     if (holder.depth > 0 && holder.owner == me) {
         ++holder.depth;
         held_ = true;
@@ -159,6 +165,7 @@ FolderLock::FolderLock() {
     LockHandle handle = kNoHandle;
     int code = LockTheFile(lockPath, deadline, handle);
     lock.lock();
+    if (code == EAGAIN && !justGaveUp) holder.gaveUp = Clock::now();
     if (code != 0) {
         error_ = code == EAGAIN ? BusyError(lockPath) : FileError{code, lockPath};
         holder.depth = 0;
@@ -167,6 +174,7 @@ FolderLock::FolderLock() {
         return;
     }
     holder.handle = handle;
+    holder.gaveUp.reset();
     held_ = true;
 }
 

@@ -14,8 +14,8 @@ namespace kagiroi {
 // LockFileEx on Windows); within a process it is exclusive between threads and re-entrant on
 // one thread (a read loop runs handlers inside handlers). Waiting is bounded: after a few
 // seconds the lock gives up with an error that says another program holds the folder, and the
-// caller writes nothing. With no program folder registered only the threads of this process
-// are kept apart.
+// caller writes nothing; the writes that follow within that time try once without waiting
+// again. With no program folder registered only the threads of this process are kept apart.
 class FolderLock {
   public:
     FolderLock();

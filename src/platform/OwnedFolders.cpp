@@ -52,6 +52,11 @@ int OpenOwnedFolder(const std::vector<std::string>& parts, size_t levels, size_t
         }
         int next = ::openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         int code = errno;
+        // Linux says a link is not a folder (ENOTDIR); the user is told it is a link.
+        struct stat st {};
+        if (next < 0 && ::fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISLNK(st.st_mode))
+            code = LinkRefusedError();
         ::close(fd);
         errno = code;
         fd = next;
