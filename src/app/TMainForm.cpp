@@ -69,6 +69,7 @@ TMainForm::TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvL
     // The log cannot take a line about itself: its failures go to the status line alone.
     errorLog_.ReportFailuresTo([this](const FileFailure& f) {
         status_.DownloadLabel.text = f.shown;
+        lastFileFailure_ = f.shown;
         ++fileFailures_;
         NotifyChanged();
     });
@@ -84,6 +85,8 @@ void TMainForm::ReportFileFailure(const FileFailure& failure) {
     status_.DownloadLabel.text = failure.shown;
     ++fileFailures_;
     errorLog_.Append(failure.logged);
+    // After the log's own failure, if any: the file that failed first is the one to name.
+    lastFileFailure_ = failure.shown;
     NotifyChanged();
 }
 

@@ -330,8 +330,11 @@ bool MakeDirectory(const std::string& path, FileError* error) {
 #else
     int rc = ::mkdir(NativePath(path).c_str(), 0777);
 #endif
+    // The reason is taken before the check, whose own failed stat would leave ENOENT: a
+    // refused folder must not read as a missing one.
+    int code = rc != 0 ? errno : 0;
     if (rc != 0 && !DirectoryExists(path)) {
-        SetError(error, errno);
+        SetError(error, code);
         return false;
     }
     return true;
@@ -455,15 +458,20 @@ bool RemoveFile(const std::string& path) {
 #endif
 }
 
-std::vector<std::string> ListFiles(const std::string& folder) {
+namespace {
+
+// The names of a folder's files, or of its folders, ascending byte order.
+std::vector<std::string> ListEntries(const std::string& folder, bool folders) {
     std::vector<std::string> names;
 #ifdef _WIN32
     WIN32_FIND_DATAW found;
     HANDLE h = FindFirstFileW((WidePath(folder) + L"\\*").c_str(), &found);
     if (h != INVALID_HANDLE_VALUE) {
         do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                names.push_back(FromWidePath(found.cFileName));
+            std::wstring name = found.cFileName;
+            bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            if (isFolder == folders && name != L"." && name != L"..")
+                names.push_back(FromWidePath(name));
         } while (FindNextFileW(h, &found));
         FindClose(h);
     }
@@ -474,12 +482,23 @@ std::vector<std::string> ListFiles(const std::string& folder) {
         std::string name = entry->d_name;
         if (name == "." || name == "..") continue;
         std::string sjis = FromNativePath(name);
-        if (FileExists(JoinPath(folder, sjis))) names.push_back(sjis);
+        std::string path = JoinPath(folder, sjis);
+        if (folders ? DirectoryExists(path) : FileExists(path)) names.push_back(sjis);
     }
     ::closedir(dir);
 #endif
     std::sort(names.begin(), names.end());
     return names;
+}
+
+}  // namespace
+
+std::vector<std::string> ListFiles(const std::string& folder) {
+    return ListEntries(folder, false);
+}
+
+std::vector<std::string> ListFolders(const std::string& folder) {
+    return ListEntries(folder, true);
 }
 
 uint64_t BytesWrittenSoFar() {
