@@ -59,7 +59,7 @@ class DayStore {
         FileError readError;
     };
 
-    CachedFile& Cached(const std::string& path);
+    CachedFile& Cached(const std::string& path, RecordKind kind);
     void StoreKeyed(CachedFile& file, RecordKind kind, std::string line);
     bool StoreRunner(CachedFile& file, std::string line);
     void KeepCacheSmall();
