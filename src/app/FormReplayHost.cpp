@@ -78,4 +78,14 @@ void FormReplayHost::ShowProgress(const ReplayProgress* progress) {
     form_.ports_.ui.Repaint();
 }
 
+void FormReplayHost::ReplayStarts() {
+    form_.replaying_ = true;
+}
+
+void FormReplayHost::ReplayEnds(const ReplaySummary& summary) {
+    form_.replaying_ = false;
+    if (summary.racesWithoutData > 0)
+        form_.ports_.ui.ShowMessage(RacesWithoutDataText(summary.racesWithoutData));
+}
+
 }  // namespace kagiroi

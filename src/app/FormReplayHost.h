@@ -23,6 +23,8 @@ class FormReplayHost final : public ReplayHost {
     void RestoreRace(int item, bool wasShown) override;
     bool ItemShown() const override;
     void ShowProgress(const ReplayProgress* progress) override;
+    void ReplayStarts() override;
+    void ReplayEnds(const ReplaySummary& summary) override;
 
   private:
     TMainForm& form_;

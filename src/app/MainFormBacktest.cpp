@@ -13,7 +13,7 @@ BacktestResult TMainForm::Backtest(const std::string& from, const std::string& t
     ReplaySummary summary =
         ReplayDays(DatesInRange(dayList_.DateList, from, to), [&](const ReplayedRace& race) {
             const std::string& day = dayList_.DateList[static_cast<size_t>(race.dateIndex)];
-            tally.AddRace(DateOfDayText(day).value_or(day), race.bets);
+            tally.AddRace(DateOfDayText(day).value_or(day), race.bets, RaceHasResult(race.slot));
         });
     tally.SkipDays(summary.skippedDays);
     betting_.RadioGroup1 = userMode;

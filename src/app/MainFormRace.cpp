@@ -96,7 +96,7 @@ void TMainForm::DatListClick(int item) {
         // leave nothing to vote, strike or restake until a race with data is chosen.
         shownRace_ = -1;
         betting_.Bets.Clear();
-        ports_.ui.ShowMessage(*message);
+        if (!replaying_) ports_.ui.ShowMessage(*message);
         NotifyChanged();
         return;
     }

@@ -70,6 +70,7 @@ TMainForm::TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvL
     // The log cannot take a line about itself: its failures go to the status line alone.
     errorLog_.ReportFailuresTo([this](const FileFailure& f) {
         status_.DownloadLabel.text = f.shown;
+        lastFileFailure_ = f.shown;
         ++fileFailures_;
         NotifyChanged();
     });
@@ -87,6 +88,7 @@ void TMainForm::ReportFileFailure(const FileFailure& failure) {
     // Set after the log's line: a log that cannot be written (another program keeping the
     // folder) must not hide what failed first.
     status_.DownloadLabel.text = failure.shown;
+    lastFileFailure_ = failure.shown;
     NotifyChanged();
 }
 

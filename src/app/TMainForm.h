@@ -262,6 +262,8 @@ class TMainForm {
 
     // How many file failures were told; the command line ends with a failure when any was.
     int FileFailures() const { return fileFailures_; }
+    // The last of them as told, kept after the status line has moved on to other news.
+    const std::string& LastFileFailure() const { return lastFileFailure_; }
     // A KAGIROI_NOW that does not read as a time: logged; the text for standard error.
     std::string ReportUnreadableNow(const std::string& value);
 
@@ -351,6 +353,8 @@ class TMainForm {
     std::unique_ptr<Mailer> mailer_;
     std::vector<std::string> deliveryText_;
     int fileFailures_ = 0;
+    std::string lastFileFailure_;
+    bool replaying_ = false;  // a replay counts races without data instead of telling each
     RacePatternForm raceMoyo_;
     std::optional<int> backtestAmount_;  // every race's amount while a backtest replays
     int shownRace_ = -1;                 // the slot whose tables the screen shows

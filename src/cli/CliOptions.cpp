@@ -1,5 +1,8 @@
 #include "cli/CliOptions.h"
 
+#include "platform/FileSystem.h"
+#include "platform/Sjis.h"
+
 #include <algorithm>
 #include <set>
 
@@ -23,6 +26,12 @@ std::optional<std::string> CliOptions::Value(const std::string& name) const {
     auto found = values.find(name);
     if (found == values.end()) return std::nullopt;
     return found->second;
+}
+
+std::string CliOptions::UserPath(const std::string& typed) const {
+    std::string path = Utf8ToSjis(typed);
+    if (path.empty() || IsAbsolutePath(path) || workingFolder.empty()) return path;
+    return JoinPath(workingFolder, path);
 }
 
 CliOptions ParseCliOptions(const std::vector<std::string>& args) {

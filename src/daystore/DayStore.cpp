@@ -56,6 +56,27 @@ const char* ExtensionOf(RecordKind kind) {
     }
 }
 
+// The lines of a day file as its readers see them. Every record has its kind's length, so a CR
+// or LF among a line's first `lineLength` bytes is damage inside a record, not its end: split
+// there, the record's tail would stay as a line of its own beside the record served again, and
+// every line after it would move. A CR LF always ends a line (a short line keeps its place).
+std::vector<std::string> SplitRecordLines(std::string_view text, size_t lineLength) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        bool pair = false;
+        for (; end != std::string_view::npos; end = text.find_first_of("\r\n", end + 1)) {
+            pair = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+            if (pair || end - start >= lineLength) break;
+        }
+        if (end == std::string_view::npos) end = text.size();
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + (pair ? 2 : 1);
+    }
+    return lines;
+}
+
 // Kinds whose blank first line (left by an old blank record) is dropped after a store.
 bool DropsBlankFirstLine(RecordKind kind) {
     return kind == RecordKind::RA || kind == RecordKind::O1 || kind == RecordKind::O5 ||
@@ -92,7 +113,7 @@ std::string DayStore::FileFor(const std::string& record) const {
     return JoinPath(DataFolder(programFolder_), *day + ExtensionOf(kind));
 }
 
-DayStore::CachedFile& DayStore::Cached(const std::string& path) {
+DayStore::CachedFile& DayStore::Cached(const std::string& path, RecordKind kind) {
     auto found = cache_.find(path);
     if (found != cache_.end()) return found->second;
     CachedFile file;
@@ -102,7 +123,7 @@ DayStore::CachedFile& DayStore::Cached(const std::string& path) {
     file.exists = contents.status != ReadStatus::Missing;
     file.unreadable = contents.status == ReadStatus::Failed;
     file.readError = contents.error;
-    file.lines = SplitLines(contents.data);
+    file.lines = SplitRecordLines(contents.data, static_cast<size_t>(RecordLengthOf(kind) - 2));
     file.bytes = ByteSize(file.lines);
     cachedBytes_ += file.bytes;
     return cache_.emplace(path, std::move(file)).first->second;
@@ -118,7 +139,7 @@ bool DayStore::Store(const std::string& record, StoreRoute route) {
         int horse = NumberAt(record, SE::Horse);
         if (race < 1 || race > kRacesPerCourse || horse < 1 || horse > kMaxRunners) return false;
     }
-    CachedFile& file = Cached(path);
+    CachedFile& file = Cached(path, kind);
     if (NeedsExistingFile(kind, route) && !file.exists) return false;
     if (file.unreadable) {
         ++file.refused;
@@ -158,7 +179,8 @@ bool DayStore::Reload(const std::string& path, CachedFile& file, FileError& erro
         return false;
     }
     file.exists = contents.status == ReadStatus::Read;
-    file.lines = SplitLines(contents.data);
+    file.lines =
+        SplitRecordLines(contents.data, static_cast<size_t>(RecordLengthOf(file.kind) - 2));
     for (const std::string& line : file.stored)
         Apply(file, line);
     return true;

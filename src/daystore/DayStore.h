@@ -68,7 +68,7 @@ class DayStore {
         FileError readError;
     };
 
-    CachedFile& Cached(const std::string& path);
+    CachedFile& Cached(const std::string& path, RecordKind kind);
     // Reads the file again and stores its pending lines into what it holds now.
     bool Reload(const std::string& path, CachedFile& file, FileError& error);
     bool Apply(CachedFile& file, std::string line);

@@ -101,6 +101,15 @@ TimeSeriesImportResult ImportTimeSeries(const DayBook& book, const std::string& 
     return result;
 }
 
+std::optional<std::string> TimeSeriesFolderProblem(const std::string& folder) {
+    const std::string named = "時系列ｵｯｽﾞﾌｫﾙﾀﾞ " + folder;
+    if (FileExists(folder)) return named + " はﾌｫﾙﾀﾞではありません。";
+    if (!DirectoryExists(folder)) return named + " が見つかりません。";
+    for (const std::string& name : ListFolders(folder))
+        if (name.size() == 8 && IsDigits(name)) return std::nullopt;
+    return named + " に日付(yyyymmdd)のﾌｫﾙﾀﾞがありません。";
+}
+
 std::string TimeSeriesImportMessage(const std::array<int, 3>& taken) {
     return Format(
         "%dﾚｰｽ分の単複枠ｵｯｽﾞ、\r\n%dﾚｰｽ分の3連単ｵｯｽﾞ\r\n%dﾚｰｽ分の3連複ｵｯｽﾞ\r\nを取りこみました。",

@@ -411,8 +411,11 @@ bool MakeDirectory(const std::string& path, FileError* error) {
 #else
     int rc = ::mkdir(NativePath(path).c_str(), 0777);
 #endif
+    // The reason is taken before the check, whose own failed stat would leave ENOENT: a
+    // refused folder must not read as a missing one.
+    int code = rc != 0 ? errno : 0;
     if (rc != 0 && !DirectoryExists(path)) {
-        SetError(error, errno);
+        SetError(error, code);
         return false;
     }
     return true;
@@ -584,6 +587,16 @@ std::vector<std::string> ListFiles(const std::string& folder) {
 #endif
         if (file) names.push_back(entry.name);
     }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<std::string> ListFolders(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const FolderEntry& entry : ListEntries(folder))
+        // A link to a folder lists as the folder it leads to.
+        if (entry.folder || (entry.link && DirectoryExists(JoinPath(folder, entry.name))))
+            names.push_back(entry.name);
     std::sort(names.begin(), names.end());
     return names;
 }

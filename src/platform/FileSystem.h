@@ -98,6 +98,8 @@ bool RemoveFile(const std::string& path);
 
 // Names of the entries of a folder (files only), ascending byte order; empty when unreadable.
 std::vector<std::string> ListFiles(const std::string& folder);
+// Names of the folders in a folder, ascending byte order; empty when unreadable.
+std::vector<std::string> ListFolders(const std::string& folder);
 
 // An entry of a folder as it is there: a link (or junction) is told, not followed.
 struct FolderEntry {

@@ -37,7 +37,11 @@ double BetRecord::ReturnRate() const {
     return stake > 0 ? 100.0 * static_cast<double>(payback) / static_cast<double>(stake) : 0.0;
 }
 
-void BacktestTally::AddRace(const std::string& date, const BetBoard& bets) {
+bool RaceHasResult(const RaceSlot& slot) {
+    return !IsBlank(slot.HrCopy);
+}
+
+void BacktestTally::AddRace(const std::string& date, const BetBoard& bets, bool hasResult) {
     if (result_.days.empty() || result_.days.back().date != date) {
         result_.days.emplace_back();
         result_.days.back().date = date;
@@ -45,13 +49,16 @@ void BacktestTally::AddRace(const std::string& date, const BetBoard& bets) {
     BacktestDay& day = result_.days.back();
     ++day.races;
     ++result_.races;
+    if (!hasResult) ++result_.racesWithoutResult;
     for (size_t t = 0; t < kBacktestTypes.size(); ++t) {
-        const BetTotals& totals = bets.Totals(kBacktestTypes[t]);
-        int tickets = ToInt(totals.count.text);
-        int64_t stake = ToInt64(totals.stake.text);
-        int64_t payback = ToInt64(totals.payback.text);
-        day.bets[t].AddRace(tickets, stake, payback);
-        result_.total[t].AddRace(tickets, stake, payback);
+        if (hasResult) {
+            const BetTotals& totals = bets.Totals(kBacktestTypes[t]);
+            int tickets = ToInt(totals.count.text);
+            int64_t stake = ToInt64(totals.stake.text);
+            int64_t payback = ToInt64(totals.payback.text);
+            day.bets[t].AddRace(tickets, stake, payback);
+            result_.total[t].AddRace(tickets, stake, payback);
+        }
         day.balanceAfter[t] = result_.total[t].running.balance;
     }
 }
@@ -111,6 +118,8 @@ std::vector<std::vector<std::string>> BacktestRows(const BacktestResult& result)
     }
     rows.push_back(total);
     rows.push_back({"レースのない日", Format("%d", result.skippedDays)});
+    if (result.racesWithoutResult > 0)
+        rows.push_back({"結果の出ていないレース", Format("%d", result.racesWithoutResult)});
     return rows;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "daystore/RaceSlot.h"
 #include "selection/BetTables.h"
 
 #include <array>
@@ -58,14 +59,19 @@ struct BacktestResult {
     std::array<BetRecord, 2> total;
     int skippedDays = 0;  // days of the range without a race
     int races = 0;
+    // Races whose result is not in yet (today's races still to run): not bet, counted apart.
+    int racesWithoutResult = 0;
 };
+
+// A race has run when its payout record is in: before that, its tickets win or lose nothing.
+bool RaceHasResult(const RaceSlot& slot);
 
 // Adds replayed races to a result, day by day.
 class BacktestTally {
   public:
     // A race of `date` as its tables stand after the click: their 買い点数, 投票金額 and
-    // 回収金額 totals.
-    void AddRace(const std::string& date, const BetBoard& bets);
+    // 回収金額 totals. A race without its result counts as a race of the day and nothing more.
+    void AddRace(const std::string& date, const BetBoard& bets, bool hasResult);
     void SkipDays(int count) { result_.skippedDays += count; }
     const BacktestResult& Result() const { return result_; }
 
@@ -79,7 +85,7 @@ std::vector<int> DatesInRange(const std::vector<std::string>& dates, const std::
                               const std::string& to);
 
 // The backtest as a table: a header row, one row per day, then the total; the days without a
-// race in a last row of their own.
+// race in a row of their own, and the races without a result in a last one when there are any.
 std::vector<std::vector<std::string>> BacktestRows(const BacktestResult& result);
 // The table as CSV text (Shift_JIS, CR LF).
 std::string BacktestCsv(const BacktestResult& result);

@@ -1,29 +1,36 @@
 #include "records/DayReplay.h"
 
+#include "platform/Format.h"
+
 namespace kagiroi {
 
 namespace {
 
 // Keeps the chosen day and race of the form and chooses them again when the replay ends,
-// however it ends.
+// however it ends; then the host hears the replay is over.
 class SelectionKeeper {
   public:
-    explicit SelectionKeeper(ReplayHost& host)
+    SelectionKeeper(ReplayHost& host, const ReplaySummary& summary)
         : host_(host),
+          summary_(summary),
           date_(host.ChosenDate()),
           item_(host.SelectedItem()),
-          shown_(host.ItemShown()) {}
+          shown_(host.ItemShown()) {
+        host_.ReplayStarts();
+    }
     ~SelectionKeeper() {
         host_.ShowProgress(nullptr);
         if (date_ >= 0 && host_.ChosenDate() != date_) host_.ChooseDate(date_);
         if (item_ >= 0 && item_ < static_cast<int>(host_.Races().size()))
             host_.RestoreRace(item_, shown_);
+        host_.ReplayEnds(summary_);
     }
     SelectionKeeper(const SelectionKeeper&) = delete;
     SelectionKeeper& operator=(const SelectionKeeper&) = delete;
 
   private:
     ReplayHost& host_;
+    const ReplaySummary& summary_;
     int date_, item_;
     bool shown_;
 };
@@ -42,6 +49,7 @@ void DayReplay::ReplayRaces(int day, int dayCount, const RaceVisitor& visit,
                                 item + 1, count,    races[static_cast<size_t>(item)]};
         host_.ShowProgress(&progress);
         host_.ClickRace(item);
+        if (!host_.ItemShown()) ++summary.racesWithoutData;
         visit(host_.Shown(date, item));
         ++summary.races;
     }
@@ -50,7 +58,7 @@ void DayReplay::ReplayRaces(int day, int dayCount, const RaceVisitor& visit,
 ReplaySummary DayReplay::ReplayLoadedDay(const RaceVisitor& visit) {
     ReplaySummary summary;
     if (host_.ChosenDate() < 0) return summary;
-    SelectionKeeper keeper(host_);
+    SelectionKeeper keeper(host_, summary);
     if (host_.Races().empty()) {
         summary.skippedDays = 1;
         return summary;
@@ -62,7 +70,7 @@ ReplaySummary DayReplay::ReplayLoadedDay(const RaceVisitor& visit) {
 
 ReplaySummary DayReplay::ReplayDays(const std::vector<int>& dateIndexes, const RaceVisitor& visit) {
     ReplaySummary summary;
-    SelectionKeeper keeper(host_);
+    SelectionKeeper keeper(host_, summary);
     int dayCount = static_cast<int>(dateIndexes.size());
     for (int k = 0; k < dayCount; ++k) {
         int index = dateIndexes[static_cast<size_t>(k)];
@@ -81,6 +89,10 @@ ReplaySummary DayReplay::ReplayDays(const std::vector<int>& dateIndexes, const R
         ReplayRaces(k + 1, dayCount, visit, summary);
     }
     return summary;
+}
+
+std::string RacesWithoutDataText(int count) {
+    return Format("データが不十分なレースが%d件ありました。", count);
 }
 
 std::vector<int> DatesOfYear(const std::vector<std::string>& dates, const std::string& year) {

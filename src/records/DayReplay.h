@@ -34,6 +34,16 @@ struct ReplayProgress {
     std::string raceText;
 };
 
+struct ReplaySummary {
+    int days = 0;         // days replayed
+    int skippedDays = 0;  // days without a race
+    int races = 0;
+    int racesWithoutData = 0;  // races a click could not show (no runners yet)
+};
+
+// The one line a replay tells instead of a message for each race without its data.
+std::string RacesWithoutDataText(int count);
+
 // What a replay drives: the date box and the race list of the main form, reached as a user
 // reaches them, so a replayed race is computed exactly as a clicked one.
 class ReplayHost {
@@ -50,15 +60,13 @@ class ReplayHost {
     virtual void RestoreRace(int item, bool wasShown) = 0;
     virtual bool ItemShown() const = 0;
     virtual void ShowProgress(const ReplayProgress* progress) = 0;  // nullptr hides it
+    // Around the whole replay, the return to the chosen day and race included: a click on a
+    // race without its data tells nothing in between, and the end tells the count once.
+    virtual void ReplayStarts() = 0;
+    virtual void ReplayEnds(const ReplaySummary& summary) = 0;
 };
 
 using RaceVisitor = std::function<void(const ReplayedRace&)>;
-
-struct ReplaySummary {
-    int days = 0;         // days replayed
-    int skippedDays = 0;  // days without a race
-    int races = 0;
-};
 
 // Replays stored days race by race through the host. The day and the race chosen before are
 // chosen again afterwards; the replay itself stores nothing and changes no setting beyond
