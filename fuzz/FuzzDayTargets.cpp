@@ -8,14 +8,21 @@
 #include "daystore/DayFiles.h"
 #include "daystore/DayRecords.h"
 #include "daystore/DayStore.h"
+#include "daystore/RaceDay.h"
+#include "daystore/RecordFields.h"
 #include "daystore/RecordLayout.h"
 #include "odds/OddsFiles.h"
 #include "odds/OddsImport.h"
+#include "odds/OddsMovement.h"
+#include "odds/TimeSeriesImport.h"
+#include "odds/TimeSeriesLayout.h"
 #include "platform/FileSystem.h"
+#include "platform/TextField.h"
 #include "platform/TextLines.h"
 
 #include <filesystem>
 #include <memory>
+#include <set>
 
 namespace kagiroi::fuzz {
 
@@ -40,8 +47,10 @@ int LineLengthOf(const std::string& fileName) {
     return -1;
 }
 
-// Every file the store wrote lies in Data/ or CHG/, and every line has its kind's length.
-void CheckStoredFiles(const std::string& folder) {
+// Every file the store wrote lies in Data/ or CHG/, reads, and every line has its kind's length.
+// Returns the number of files read.
+int CheckStoredFiles(const std::string& folder) {
+    int read = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
         std::filesystem::path relative = std::filesystem::relative(entry.path(), folder);
         std::string top = relative.begin()->string();
@@ -51,27 +60,34 @@ void CheckStoredFiles(const std::string& folder) {
         std::string name = entry.path().filename().string();
         int length = LineLengthOf(name);
         if (length < 0) Fail("a file of no known kind: " + relative.string());
-        auto lines = SplitLines(ReadWholeFile(entry.path().string()).value_or(""));
+        // The system names the file in its own encoding; the program's paths are Shift_JIS.
+        auto text = ReadWholeFile(FromNativePath(entry.path().string()));
+        if (!text) Fail("a stored file that does not read: " + relative.string());
+        ++read;
+        auto lines = SplitLines(*text);
         if (name.ends_with(".jvSEr") && lines.size() != static_cast<size_t>(kRunnerFileLines))
             Fail("a runner file without its 216 lines: " + relative.string());
         for (const auto& line : lines)
             if (line.size() != static_cast<size_t>(length))
                 Fail("a stored line of the wrong length in " + relative.string());
     }
+    return read;
 }
 
 // The input's lines are records as a data service might deliver them.
 void CheckDayStore(const std::string& input) {
     std::string folder = WorkFolder("day-store");
+    int stored = 0;
     {
         DayStore store(folder);
         for (const auto& line : SplitLines(input)) {
-            store.Store(line + "\r\n", StoreRoute::Download);
-            store.Store(line + "\r\n", StoreRoute::RealTime);
+            stored += store.Store(line + "\r\n", StoreRoute::Download) ? 1 : 0;
+            stored += store.Store(line + "\r\n", StoreRoute::RealTime) ? 1 : 0;
         }
         if (!store.Flush()) Fail("a flush failed");
     }
-    CheckStoredFiles(folder);
+    // A check that reads nothing checks nothing.
+    if (CheckStoredFiles(folder) == 0 && stored > 0) Fail("records were stored, no file was read");
 }
 
 std::vector<std::string> StoreSeeds() {
@@ -205,6 +221,87 @@ std::vector<std::string> ChangeSeeds() {
     return seeds;
 }
 
+// The viewer files of the first races a time-series test puts the input in.
+constexpr int kViewerRaces = 3;
+constexpr OddsKind kViewerKinds[] = {OddsKind::O1, OddsKind::O5, OddsKind::O6};
+
+int OddsLineLength(OddsKind kind) {
+    return (kind == OddsKind::O1 ? kO1Length : kind == OddsKind::O5 ? kO5Length : kO6Length) - 2;
+}
+
+// The day's odds files after an import into a folder that had none: whole lines of the kind,
+// each a line of the input and of one of the races, one per race taken.
+void CheckImportedOdds(const DayBook& book, const std::string& folder, const std::string& input,
+                       const TimeSeriesImportResult& result) {
+    for (OddsKind kind : kViewerKinds) {
+        std::set<std::string> paths;
+        for (int s = 0; s < kViewerRaces; ++s) {
+            auto day = DayTextOf(book[s].RaceInfo);
+            if (!day) Fail("a demo race names no day");
+            paths.insert(JoinPath(DataFolder(folder), *day + OddsExtension(kind)));
+        }
+        std::vector<std::string> lines;
+        for (const auto& path : paths)
+            for (auto& line : SplitLines(ReadWholeFile(path).value_or("")))
+                lines.push_back(std::move(line));
+        int taken = result.taken[static_cast<size_t>(kind)];
+        if (taken < 0 || taken > kViewerRaces || lines.size() != static_cast<size_t>(taken))
+            Fail("the races taken do not match the day files' lines");
+        for (const auto& line : lines) {
+            if (line.size() != static_cast<size_t>(OddsLineLength(kind)))
+                Fail("an imported odds line of the wrong length");
+            if (input.find(line) == std::string::npos) Fail("an imported line the viewer lacks");
+            bool ofARace = false;
+            for (int s = 0; s < kViewerRaces; ++s)
+                ofARace = ofARace || Field(line, pos::kRaceKey, 16) ==
+                                         Field(book[s].RaceInfo, pos::kRaceKey, 16);
+            if (!ofARace) Fail("an imported line of another race");
+        }
+    }
+}
+
+// The announcements of a race's movement run in time order, one a time.
+void CheckMovement(const RaceSlot& slot, const std::string& viewer) {
+    OddsMovement movement = ReadOddsMovement(slot, viewer);
+    for (size_t i = 1; i < movement.announcements.size(); ++i)
+        if (movement.announcements[i - 1].minutes >= movement.announcements[i].minutes)
+            Fail("the odds movement is not in time order");
+    auto rows = OddsMovementRows(movement);
+    if (rows.size() != movement.announcements.size() + 1) Fail("a movement row is missing");
+    (void)ChartAxesFor(movement);
+}
+
+// The input is the viewer's file of each kind for the demo day's first races.
+void CheckTimeSeries(const std::string& input) {
+    std::string folder = WorkFolder("time-series");
+    std::string viewer = JoinPath(folder, "viewer");
+    auto book = std::make_unique<DayBook>();
+    book->day = kDay;
+    book->paths = WriteDay(folder, DemoFileOf("RA", 24), "");
+    book->BlankAll();
+    ReadRaceAndRunnerRecords(*book);
+    for (int s = 0; s < kViewerRaces; ++s) {
+        RaceSlot& slot = (*book)[s];
+        slot.FetchTimes = FetchTimesFor(FieldAt(slot.RaceInfo, RA::PostTime), 10);
+        for (OddsKind kind : kViewerKinds) {
+            auto path = TimeSeriesFile(viewer, slot.RaceInfo, kind);
+            if (!path) Fail("a demo race names no viewer file");
+            MakeDirectories(FolderOf(*path));
+            WriteFileAtomic(*path, input);
+        }
+    }
+    if (auto problem = TimeSeriesFolderProblem(viewer)) Fail("the viewer folder is refused");
+    TimeSeriesImportResult result = ImportTimeSeries(*book, viewer, folder);
+    if (result.failure) Fail("the import failed: " + result.failure->logged);
+    CheckImportedOdds(*book, folder, input, result);
+    CheckMovement((*book)[0], viewer);
+}
+
+std::vector<std::string> TimeSeriesSeeds() {
+    return {DemoFileOf("O1", 24), DemoFileOf("O1", 3) + DemoFileOf("O5", 3),
+            DemoFileOf("O1", 1) + DemoFileOf("O6", 1)};
+}
+
 }  // namespace
 
 std::vector<FuzzTarget> DayTargets() {
@@ -212,7 +309,8 @@ std::vector<FuzzTarget> DayTargets() {
             {"day-load", DayLoadSeeds, CheckDayLoad},
             {"payouts", PayoutSeeds, CheckPayouts},
             {"odds", OddsSeeds, CheckOdds},
-            {"changes", ChangeSeeds, CheckChanges}};
+            {"changes", ChangeSeeds, CheckChanges},
+            {"time-series", TimeSeriesSeeds, CheckTimeSeries}};
 }
 
 }  // namespace kagiroi::fuzz

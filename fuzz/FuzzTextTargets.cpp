@@ -1,4 +1,5 @@
-// Targets for the readers of outside text: the settings file and the folder feed.
+// Targets for the readers of outside text: the settings file, the folder feed, the ledger and
+// a mail server's replies.
 #include "FuzzDriver.h"
 #include "FuzzSeeds.h"
 #include "FuzzTargets.h"
@@ -6,6 +7,7 @@
 #include "datalink/FolderFeedJvLink.h"
 #include "datalink/JvRecordKinds.h"
 #include "datalink/JvTestReading.h"
+#include "mail/SmtpReply.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
 #include "platform/SettingsFile.h"
@@ -100,12 +102,88 @@ std::vector<std::string> LedgerSeeds() {
         "\"1\",\"a,b\",\"c\",\"99999999999999999999\"\n\"2\"\r\n"};
 }
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// One reply taken at `at` of the stream: it holds the bytes that came there and nothing else,
+// ends at a line end within the longest, has a code only when it starts with three digits and
+// continues only over "ddd-" lines. A reply that does not end within the longest is cut to
+// that length with no code, and the buffer drops what it held: false then.
+bool CheckReply(const SmtpReply& reply, std::string_view stream, size_t& at, size_t longest) {
+    const std::string& text = reply.text;
+    const std::string_view rest = stream.substr(at);
+    if (text.size() > longest) Fail("a reply longer than the longest");
+    if (rest.substr(0, text.size()) != text) Fail("a reply holds bytes that never came");
+    const std::string_view after = rest.substr(text.size());
+    const size_t end = after.starts_with("\n")     ? text.size() + 1
+                       : after.starts_with("\r\n") ? text.size() + 2
+                                                   : 0;
+    if (end == 0 || end > longest) {
+        if (reply.code != 0 || text.size() != longest || rest.size() <= longest)
+            Fail("a reply cut that was not too long, or cut with a code");
+        return false;
+    }
+    const bool coded = text.size() >= 3 && IsDigit(text[0]) && IsDigit(text[1]) && IsDigit(text[2]);
+    if (reply.code != (coded ? std::stoi(text.substr(0, 3)) : 0))
+        Fail("a reply code that is not its first three digits: " + std::to_string(reply.code));
+    for (size_t line = 0, next; (next = text.find('\n', line)) != std::string::npos;
+         line = next + 1)
+        if (next - line < 4 || !IsDigit(text[line]) || text[line + 3] != '-')
+            Fail("a reply goes on past its last line");
+    at += end;
+    return true;
+}
+
+// The first two bytes choose the receive size and the longest reply, the rest is what the
+// server sent. The replies are the same whether the bytes come at once or in pieces.
+void CheckSmtpReplies(const std::string& input) {
+    if (input.size() < 2) return;
+    const size_t piece = 1 + static_cast<unsigned char>(input[0]) % 64;
+    // Up to what a cut reply shows, so that a cut reply is all of its start.
+    const size_t longest = 16 + static_cast<unsigned char>(input[1]);
+    const std::string_view stream = std::string_view(input).substr(2);
+    SmtpReplyBuffer whole(longest), pieces(longest);
+    whole.Add(stream);
+    size_t fed = 0, at = 0;
+    for (;;) {
+        std::optional<SmtpReply> reply = pieces.Take();
+        for (; !reply && fed < stream.size(); fed += piece) {
+            pieces.Add(stream.substr(fed, piece));
+            reply = pieces.Take();
+        }
+        const std::optional<SmtpReply> once = whole.Take();
+        if (reply.has_value() != once.has_value() ||
+            (reply && (reply->code != once->code || reply->text != once->text)))
+            Fail("the replies depend on how the bytes arrived");
+        if (!reply) break;
+        if (!CheckReply(*reply, stream, at, longest)) return;
+    }
+    if (pieces.Empty() != (at == stream.size())) Fail("the buffer lost or kept bytes");
+}
+
+std::vector<std::string> SmtpReplySeeds() {
+    return {
+        "\x07\xff"
+        "220 mail.example.jp ESMTP\r\n250-mail.example.jp\r\n250-AUTH LOGIN PLAIN\r\n"
+        "250-STARTTLS\r\n250 SIZE 10240000\r\n334 VXNlcm5hbWU6\r\n235 2.7.0 ok\r\n",
+        "\x00\x20"
+        "220 go ahead\r\n250 INJECTED\r\n221 bye\n354 go\r\r\n250\r\n",
+        "\x03\x04"
+        "250-first\r\n250-second\r\n250-third line that runs longer than the rest\r\n"
+        "250 end\r\nnot a reply\r\n5x0 odd\r\n",
+        "\x3f\x00"
+        "220-" +
+            std::string(200, 'x') + "\r\n220 " + std::string(40, 'y') + "\r\n421 closing"};
+}
+
 }  // namespace
 
 std::vector<FuzzTarget> TextTargets() {
     return {{"settings", SettingsSeeds, CheckSettings},
             {"folder-feed", FeedSeeds, CheckFolderFeed},
-            {"ledger", LedgerSeeds, CheckLedger}};
+            {"ledger", LedgerSeeds, CheckLedger},
+            {"smtp-replies", SmtpReplySeeds, CheckSmtpReplies}};
 }
 
 }  // namespace kagiroi::fuzz

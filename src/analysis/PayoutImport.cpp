@@ -3,6 +3,7 @@
 #include "daystore/DayRecords.h"
 #include "daystore/PayoutRecord.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderLock.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 
@@ -93,8 +94,11 @@ PayoutImportResult ImportPayouts(DayBook& book, int selectedRace) {
         selectedKey = CourseAndRace(book[selectedRace].RaceInfo);
     if (IsBlank(selectedKey)) selectedKey.clear();
 
+    // The race, runner and payout files are read as one set (bounded wait: read anyway).
+    FolderLock lock;
     if (FileExists(book.paths.raceFile)) ReadRaceAndRunnerRecords(book);
     PayoutFile payouts = ReadPayoutFile(book.paths.payoutFile);
+    lock.Release();
     if (!payouts.readable)
         result.problems.push_back(book.paths.payoutFile +
                                   "：ファイルを読み込めないため、払戻を取りこめませんでした。");

@@ -5,6 +5,7 @@
 #include "daystore/RaceDay.h"
 #include "mail/Mailer.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderLock.h"
 #include "platform/Format.h"
 #include "platform/SettingsTable.h"
 #include "platform/TextField.h"
@@ -56,6 +57,13 @@ void TMainForm::LoadDay(const std::string& day, bool startFetches) {
         return;
     }
 
+    // The day's files are read as one set: no other program's store lands between two reads.
+    FolderLock lock;
+    if (!lock.Held()) {
+        ReportFileFailure(
+            DescribeFailure(book_->paths.raceFile + " を読み込めませんでした", lock.Error()));
+        return;
+    }
     status_.Progress = {true, 35, 0, "レースデータを読み込んでいます。", day};
     NotifyChanged();
     ports_.ui.Repaint();
@@ -70,6 +78,7 @@ void TMainForm::LoadDay(const std::string& day, bool startFetches) {
             ports_.ui.Repaint();
         },
         problems);
+    lock.Release();
     LogAll(problems.logLines);
     // One message for the whole day, however many races the bad files hold.
     TellUnreadableOdds(NotToldYet(problems.unreadableOddsFiles));

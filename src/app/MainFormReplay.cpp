@@ -30,6 +30,9 @@ ReplaySummary TMainForm::EndReplay(ReplaySummary summary) {
     LogAll(summary.problems);
     status_.Progress.visible = false;
     NotifyChanged();
+    // One line for them all, instead of a message for each race a click could not show.
+    if (summary.racesWithoutData > 0)
+        ports_.ui.ShowMessage(RacesWithoutDataText(summary.racesWithoutData));
     return summary;
 }
 
@@ -64,7 +67,9 @@ BacktestResult TMainForm::Backtest(const std::string& from, const std::string& t
     BacktestResult result = RunBacktest(
         StoredDaysBetween(from, to), CurrentReplaySource(), stakes,
         [this](const ReplayProgress& progress) { return ShowReplayProgress(progress); }, jobs);
-    EndReplay({});
+    ReplaySummary summary;
+    summary.racesWithoutData = result.racesWithoutData;
+    EndReplay(summary);
     return result;
 }
 

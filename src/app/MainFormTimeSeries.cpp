@@ -4,14 +4,17 @@
 namespace kagiroi {
 
 bool TMainForm::T1Click() {
-    if (!timeSeries_->Folder()) {
+    std::optional<std::string> folder = timeSeries_->Folder();
+    std::optional<std::string> refusal;
+    if (!folder)
+        refusal = TimeSeriesFolderNotSetText();
+    else if (!DayChosen())
+        refusal = TimeSeriesNoDayText();
+    else
+        refusal = TimeSeriesFolderProblem(*folder);
+    if (refusal) {
         ports_.ui.Beep();
-        ports_.ui.ShowMessage(TimeSeriesFolderNotSetText());
-        return false;
-    }
-    if (!DayChosen()) {
-        ports_.ui.Beep();
-        ports_.ui.ShowMessage(TimeSeriesNoDayText());
+        ports_.ui.ShowMessage(*refusal);
         return false;
     }
     // Records still waiting in the store would later be written over what the import saves.

@@ -2,6 +2,7 @@
 
 #include "app/TMainForm.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderLock.h"
 #include "platform/TextField.h"
 #include "platform/TextLines.h"
 #include "records/DayReports.h"
@@ -111,6 +112,15 @@ ReportOutcome ReportRunner::ReportHits(long long threshold) {
     if (!context) return outcome;
     outcome.ran = true;
     std::string listPath = ReportPath(kReportFolder, kRunningListName);
+    // The running list is read, added to and written back: another program's addition in
+    // between would be lost. The replay of one loaded day is short enough to wait for.
+    FolderLock lock;
+    if (!lock.Held()) {
+        FileFailure failure = DescribeFailure(listPath + " に書き込めませんでした", lock.Error());
+        form_.ReportFileFailure(failure);
+        Fail(failure.shown, outcome);
+        return outcome;
+    }
     FileContents list = ReadFileContents(listPath);
     std::vector<std::string> running;
     if (list.status == ReadStatus::Read) running = SplitLines(list.data);

@@ -10,6 +10,7 @@
 #include "mail/Mailer.h"
 #include "odds/TimeSeriesOdds.h"
 #include "platform/FileSystem.h"
+#include "platform/LeftoverTemporaries.h"
 #include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 #include "printing/TAllPrintForm.h"
@@ -71,6 +72,7 @@ TMainForm::TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvL
     // The log cannot take a line about itself: its failures go to the status line alone.
     errorLog_.ReportFailuresTo([this](const FileFailure& f) {
         status_.DownloadLabel.text = f.shown;
+        lastFileFailure_ = f.shown;
         ++fileFailures_;
         NotifyChanged();
     });
@@ -83,9 +85,12 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::ReportFileFailure(const FileFailure& failure) {
-    status_.DownloadLabel.text = failure.shown;
     ++fileFailures_;
     errorLog_.Append(failure.logged);
+    // Set after the log's line: a log that cannot be written (another program keeping the
+    // folder) must not hide what failed first.
+    status_.DownloadLabel.text = failure.shown;
+    lastFileFailure_ = failure.shown;
     NotifyChanged();
 }
 
@@ -150,6 +155,8 @@ bool TMainForm::FormCreate(std::string* error) {
             return false;
         }
     }
+    // A write killed half-way left its temporary file; one of a running program is its own.
+    RemoveLeftoverTemporaries(programFolder_);
     status_.RacePagesVisible = false;
     errorLog_.StartUp(programFolder_);
     LogAll(lossReg_->FormCreate());

@@ -270,6 +270,8 @@ class TMainForm {
 
     // How many file failures were told; the command line ends with a failure when any was.
     int FileFailures() const { return fileFailures_; }
+    // The last of them as told, kept after the status line has moved on to other news.
+    const std::string& LastFileFailure() const { return lastFileFailure_; }
     // A KAGIROI_NOW that does not read as a time: logged; the text for standard error.
     std::string ReportUnreadableNow(const std::string& value);
 
@@ -360,6 +362,7 @@ class TMainForm {
     std::unique_ptr<Mailer> mailer_;
     std::vector<std::string> deliveryText_;
     int fileFailures_ = 0;
+    std::string lastFileFailure_;
     RacePatternForm raceMoyo_;
     int shownRace_ = -1;  // the slot whose tables the screen shows
     bool autoOddsBusy_ = false;

@@ -66,9 +66,9 @@ bool ReadStakeOptions(CliSession& session, const CliOptions& options, BacktestSt
 
 }  // namespace
 
-bool WriteOptionFile(CliSession& session, const std::string& typed, const std::string& data) {
-    // The terminal's path; the program's paths are Shift_JIS.
-    std::string path = Utf8ToSjis(typed);
+bool WriteOptionFile(CliSession& session, const CliOptions& options, const std::string& typed,
+                     const std::string& data) {
+    std::string path = options.UserPath(typed);
     FileError error;
     if (!WriteFileAtomic(path, data, &error)) {
         session.Ui().ShowMessage(DescribeFailure(path + " を保存できません", error).shown);
@@ -89,10 +89,10 @@ int RunBacktestCommand(CliSession& session, const CliOptions& options) {
     session.PrintRows(BacktestRows(result));
     // A file written stays when the next cannot be.
     if (auto csv = options.Value("--csv");
-        csv && !WriteOptionFile(session, *csv, BacktestCsv(result)))
+        csv && !WriteOptionFile(session, options, *csv, BacktestCsv(result)))
         return kExitRefused;
     if (auto png = options.Value("--png");
-        png && !WriteOptionFile(session, *png, BalanceChartPng(result)))
+        png && !WriteOptionFile(session, options, *png, BalanceChartPng(result)))
         return kExitRefused;
     return result.days.empty() ? kExitRefused : kExitOk;
 }

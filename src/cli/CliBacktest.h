@@ -21,6 +21,7 @@ bool ReadDayRange(CliSession& session, const CliOptions& options, std::string& f
 std::optional<int> ReadJobsOption(CliSession& session, const CliOptions& options);
 // Writes a file a path option names and prints its path; false (told, with the file's name)
 // when it cannot.
-bool WriteOptionFile(CliSession& session, const std::string& typed, const std::string& data);
+bool WriteOptionFile(CliSession& session, const CliOptions& options, const std::string& typed,
+                     const std::string& data);
 
 }  // namespace kagiroi

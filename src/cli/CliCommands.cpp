@@ -17,6 +17,7 @@
 #include "odds/OddsMovement.h"
 #include "platform/Clock.h"
 #include "platform/Format.h"
+#include "platform/RegisteredFolder.h"
 #include "platform/Sjis.h"
 #include "platform/TextField.h"
 
@@ -278,6 +279,7 @@ int RunCommand(CliSession& session, const CliOptions& options) {
 
 int RunCli(const std::string& programFile, const std::vector<std::string>& args) {
     CliOptions options = ParseCliOptions(args);
+    options.workingFolder = AbsolutePath(".");
     // The help text is a Shift_JIS literal like every text of the program.
     std::string help = options.Has("--sjis") ? kHelp : SjisToUtf8(kHelp);
     if (options.Has("--help") || options.command == "help") {
@@ -312,12 +314,16 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
     }
     if (auto home = options.Value("--home")) OverrideProgramHome(Utf8ToSjis(*home));
 
-    CliSession session(ResolveProgramFolder(programFile), options);
+    std::string programFolder = ResolveProgramFolder(programFile);
+    // Its lock and the folders the program owns in it hold for the whole run.
+    RegisterProgramFolder(programFolder);
+    CliSession session(programFolder, options);
     if (!session.Start()) return kExitRefused;
     int status = RunCommand(session, options);
     // A file that could not be read or written fails the run, whatever the command made of it.
     if (status == kExitOk && session.Form().FileFailures() > 0) {
-        session.Ui().ShowMessage(session.Form().Status().DownloadLabel.text);
+        // The status line may have been cleared by a fetch since; the failure is kept apart.
+        session.Ui().ShowMessage(session.Form().LastFileFailure());
         status = kExitRefused;
     }
     // The message about them is out; what was printed holds blanks where those odds belong.

@@ -1,5 +1,8 @@
 #include "cli/CliOptions.h"
 
+#include "platform/FileSystem.h"
+#include "platform/Sjis.h"
+
 #include <algorithm>
 #include <set>
 
@@ -32,6 +35,12 @@ std::vector<std::string> CliOptions::All(const std::string& name) const {
     for (const auto& [option, value] : repeated)
         if (option == name) all.push_back(value);
     return all;
+}
+
+std::string CliOptions::UserPath(const std::string& typed) const {
+    std::string path = Utf8ToSjis(typed);
+    if (path.empty() || IsAbsolutePath(path) || workingFolder.empty()) return path;
+    return JoinPath(workingFolder, path);
 }
 
 CliOptions ParseCliOptions(const std::vector<std::string>& args) {

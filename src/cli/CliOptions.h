@@ -16,11 +16,17 @@ struct CliOptions {
     std::vector<std::pair<std::string, std::string>> repeated;  // options given many times
     std::vector<std::string> flags;
     std::string error;  // wrong usage
+    // The folder the command was run from (Shift_JIS), taken before the program makes its own
+    // folder the current one.
+    std::string workingFolder;
 
     bool Has(const std::string& flag) const;
     std::optional<std::string> Value(const std::string& name) const;
     // Every value of an option that may be given many times, in order.
     std::vector<std::string> All(const std::string& name) const;
+    // A file or folder named on the command line (UTF-8) as the program's path: a relative one
+    // is taken from the folder the command was run from, as the user means it.
+    std::string UserPath(const std::string& typed) const;
 };
 
 // Options are the known ones that take a value and the known flags; any other is wrong usage.

@@ -3,6 +3,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliLedger.h"
 #include "cli/CliTables.h"
+#include "platform/FileSystem.h"
 #include "platform/Sjis.h"
 #include "platform/TextField.h"
 #include "stakes/VoteFile.h"
@@ -139,7 +140,8 @@ int RunVoteFileCommand(CliSession& session, const CliOptions& options) {
     }
     if (int status = SelectWithOptions(session, options, {*type}); status >= 0) return status;
     if (session.Form().VoteFileMenuClick(*type) != VoteFileOutcome::Written) return kExitRefused;
-    session.Print(session.Form().VoteFilePath() + "\n");
+    // The file as written: a chosen folder that is a link is named by where the file went.
+    session.Print(AbsolutePath(session.Form().VoteFilePath()) + "\n");
     return kExitOk;
 }
 

@@ -12,10 +12,17 @@ namespace kagiroi {
 
 namespace {
 
+// The source given, a folder taken from where the command was run.
+std::string SourceFromCommandLine(const CliOptions& options) {
+    const std::string& typed = options.arguments[1];
+    return NamesSourceFolder(typed) ? options.UserPath(typed) : typed;
+}
+
 // settings source [demo|component|FOLDER]: prints, and with a value sets, the data source.
 int RunSourceSetting(CliSession& session, const CliOptions& options) {
     JvLinkComponent& service = session.DataService();
-    if (options.arguments.size() == 2 && service.SetSource(options.arguments[1]) != jv::kOk) {
+    if (options.arguments.size() == 2 &&
+        service.SetSource(SourceFromCommandLine(options)) != jv::kOk) {
         session.Ui().ShowMessage(
             JvFailureMessage(service, "JVSetUIProperties", jv::kSettingNotSaved));
         return kExitRefused;

@@ -4,6 +4,7 @@
 #include "daystore/RaceDay.h"
 #include "daystore/RecordLayout.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderLock.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 #include "platform/TextLines.h"
@@ -69,6 +70,14 @@ ChangeReadingResult ReadChanges(const std::string& programFolder, DayBook& book,
     std::string tcFile = ChangeFilePath(programFolder, book.day, ".TC");
     if (!FileExists(tcFile) || !FileExists(book.paths.raceFile)) return result;
 
+    // The race file and the stamps are read and rewritten as one change.
+    FolderLock lock;
+    if (!lock.Held()) {
+        result.failure = DescribeFailure(
+            book.paths.raceFile + " に書き込めないため、変更情報を反映しませんでした",
+            lock.Error());
+        return result;
+    }
     FileError error;
     auto stamps = ReadChangeStamps(newFile, &error);
     if (!stamps) {

@@ -29,6 +29,11 @@ std::string CanonicalSource(const std::string& value) {
 
 }  // namespace
 
+bool NamesSourceFolder(const std::string& value) {
+    std::string source = CanonicalSource(value);
+    return source != kDemoSource && source != kComponentSource;
+}
+
 JvLinkComponent::JvLinkComponent(SettingsFile& settings, std::unique_ptr<JvLinkService> demo,
                                  JvLinkSourceDialog* dialog)
     : settings_(settings),

@@ -17,6 +17,8 @@ namespace kagiroi {
 // component (through the bridge in a 64-bit program).
 inline constexpr const char* kDemoSource = setting::kDataSource.fallback;
 inline constexpr const char* kComponentSource = "component";
+// Whether a value given for the source names a folder rather than one of those two words.
+bool NamesSourceFolder(const std::string& value);
 
 // Makes the demo service on the given clock. The demo lives in a folder of its own that builds
 // on this one, so the program hands its maker in where it is assembled (app and CLI mains).

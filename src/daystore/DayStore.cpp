@@ -3,11 +3,13 @@
 #include "daystore/DayFiles.h"
 #include "daystore/RecordLayout.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderLock.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 #include "platform/TextLines.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace kagiroi {
 
@@ -54,6 +56,27 @@ const char* ExtensionOf(RecordKind kind) {
     }
 }
 
+// The lines of a day file as its readers see them. Every record has its kind's length, so a CR
+// or LF among a line's first `lineLength` bytes is damage inside a record, not its end: split
+// there, the record's tail would stay as a line of its own beside the record served again, and
+// every line after it would move. A CR LF always ends a line (a short line keeps its place).
+std::vector<std::string> SplitRecordLines(std::string_view text, size_t lineLength) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        bool pair = false;
+        for (; end != std::string_view::npos; end = text.find_first_of("\r\n", end + 1)) {
+            pair = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+            if (pair || end - start >= lineLength) break;
+        }
+        if (end == std::string_view::npos) end = text.size();
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + (pair ? 2 : 1);
+    }
+    return lines;
+}
+
 // Kinds whose blank first line (left by an old blank record) is dropped after a store.
 bool DropsBlankFirstLine(RecordKind kind) {
     return kind == RecordKind::RA || kind == RecordKind::O1 || kind == RecordKind::O5 ||
@@ -90,15 +113,17 @@ std::string DayStore::FileFor(const std::string& record) const {
     return JoinPath(DataFolder(programFolder_), *day + ExtensionOf(kind));
 }
 
-DayStore::CachedFile& DayStore::Cached(const std::string& path) {
+DayStore::CachedFile& DayStore::Cached(const std::string& path, RecordKind kind) {
     auto found = cache_.find(path);
     if (found != cache_.end()) return found->second;
     CachedFile file;
+    // Taken before the read: a rewrite after it shows as another version at the flush.
+    file.stamp = StampOf(path);
     FileContents contents = ReadFileContents(path);
     file.exists = contents.status != ReadStatus::Missing;
     file.unreadable = contents.status == ReadStatus::Failed;
     file.readError = contents.error;
-    file.lines = SplitLines(contents.data);
+    file.lines = SplitRecordLines(contents.data, static_cast<size_t>(RecordLengthOf(kind) - 2));
     file.bytes = ByteSize(file.lines);
     cachedBytes_ += file.bytes;
     return cache_.emplace(path, std::move(file)).first->second;
@@ -114,7 +139,7 @@ bool DayStore::Store(const std::string& record, StoreRoute route) {
         int horse = NumberAt(record, SE::Horse);
         if (race < 1 || race > kRacesPerCourse || horse < 1 || horse > kMaxRunners) return false;
     }
-    CachedFile& file = Cached(path);
+    CachedFile& file = Cached(path, kind);
     if (NeedsExistingFile(kind, route) && !file.exists) return false;
     if (file.unreadable) {
         ++file.refused;
@@ -123,13 +148,53 @@ bool DayStore::Store(const std::string& record, StoreRoute route) {
 
     std::string line = StoredLine(record, route);
     size_t before = file.bytes;
-    bool stored = kind == RecordKind::SE ? StoreRunner(file, std::move(line))
-                                         : (StoreKeyed(file, kind, std::move(line)), true);
-    if (!stored) return false;
+    file.kind = kind;
+    file.stored.push_back(line);
+    file.storedBytes += line.size() + 2;
+    if (!Apply(file, std::move(line))) {
+        file.storedBytes -= file.stored.back().size() + 2;
+        file.stored.pop_back();
+        return false;
+    }
     file.dirty = true;
-    file.bytes = ByteSize(file.lines);
     cachedBytes_ = cachedBytes_ - before + file.bytes;
     KeepCacheSmall();
+    return true;
+}
+
+bool DayStore::Apply(CachedFile& file, std::string line) {
+    bool stored = file.kind == RecordKind::SE
+                      ? StoreRunner(file, std::move(line))
+                      : (StoreKeyed(file, file.kind, std::move(line)), true);
+    // The pending lines are kept besides the file's: both count against the budget.
+    file.bytes = ByteSize(file.lines) + file.storedBytes;
+    return stored;
+}
+
+bool DayStore::Reload(const std::string& path, CachedFile& file, FileError& error) {
+    file.stamp = StampOf(path);
+    FileContents contents = ReadFileContents(path);
+    if (contents.status == ReadStatus::Failed) {
+        error = contents.error;
+        return false;
+    }
+    file.exists = contents.status == ReadStatus::Read;
+    file.lines =
+        SplitRecordLines(contents.data, static_cast<size_t>(RecordLengthOf(file.kind) - 2));
+    for (const std::string& line : file.stored)
+        Apply(file, line);
+    return true;
+}
+
+bool DayStore::WriteOut(const std::string& path, CachedFile& file, FileError& error) {
+    // Another program stored into the file since it was loaded: its records stay.
+    if (StampOf(path) != file.stamp && !Reload(path, file, error)) return false;
+    if (!MakeDirectories(FolderOf(path), &error) ||
+        !WriteFileAtomic(path, JoinLines(file.lines), &error))
+        return false;
+    file.stamp = StampOf(path);
+    file.stored.clear();
+    file.storedBytes = 0;
     return true;
 }
 
@@ -175,6 +240,9 @@ bool DayStore::Flush(FileFailure* failure) {
         if (ok && failure != nullptr) *failure = DescribeFailure(what, error);
         ok = false;
     };
+    // Taken only with something to write: a flush before a day load must not wait for nothing.
+    std::unique_ptr<FolderLock> lock =
+        HasPendingWrites() ? std::make_unique<FolderLock>() : nullptr;
     for (auto it = cache_.begin(); it != cache_.end();) {
         auto& [path, file] = *it;
         if (file.unreadable) {
@@ -189,9 +257,12 @@ bool DayStore::Flush(FileFailure* failure) {
         }
         ++it;
         if (!file.dirty) continue;
-        FileError error;
-        if (!MakeDirectories(FolderOf(path), &error) ||
-            !WriteFileAtomic(path, JoinLines(file.lines), &error)) {
+        FileError error = lock->Error();
+        size_t before = file.bytes;
+        bool written = lock->Held() && WriteOut(path, file, error);
+        file.bytes = ByteSize(file.lines) + file.storedBytes;
+        cachedBytes_ = cachedBytes_ - before + file.bytes;
+        if (!written) {
             fail(path + " に書き込めないため、記録を保存しませんでした", error);
             continue;
         }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ namespace kagiroi {
 // store straight into the file would change it, and written whole and atomically by Flush. The
 // files on disk are therefore byte for byte what storing record by record gives, and a crash
 // leaves every file as it was or complete. Flush before anything reads the day files.
+//
+// Flush holds the program folder's lock; a file that another program rewrote since it was
+// loaded is read again there and this store's records are stored into it anew, so neither
+// program's records are lost.
 //
 // A day file that exists but cannot be read takes no records and is never rewritten: rebuilding
 // it from the one new record would lose every other race.
@@ -51,6 +56,10 @@ class DayStore {
   private:
     struct CachedFile {
         std::vector<std::string> lines;
+        RecordKind kind = RecordKind::Other;
+        std::optional<FileStamp> stamp;   // the version loaded (taken before the read)
+        std::vector<std::string> stored;  // lines stored since the last write, in order
+        size_t storedBytes = 0;
         bool exists = false;
         bool dirty = false;
         size_t bytes = 0;
@@ -59,7 +68,11 @@ class DayStore {
         FileError readError;
     };
 
-    CachedFile& Cached(const std::string& path);
+    CachedFile& Cached(const std::string& path, RecordKind kind);
+    // Reads the file again and stores its pending lines into what it holds now.
+    bool Reload(const std::string& path, CachedFile& file, FileError& error);
+    bool Apply(CachedFile& file, std::string line);
+    bool WriteOut(const std::string& path, CachedFile& file, FileError& error);
     void StoreKeyed(CachedFile& file, RecordKind kind, std::string line);
     bool StoreRunner(CachedFile& file, std::string line);
     void KeepCacheSmall();

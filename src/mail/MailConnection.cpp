@@ -1,8 +1,11 @@
 #include "mail/MailConnection.h"
 
+#include "platform/Clock.h"
+
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <cstring>
 #include <mutex>
 #include <thread>
@@ -45,17 +48,18 @@ void SetBlocking(SocketHandle s, bool blocking) {
     u_long nonBlocking = blocking ? 0 : 1;
     ioctlsocket(s, FIONBIO, &nonBlocking);
 }
-int WaitWritable(SocketHandle s, int milliseconds) {
-    WSAPOLLFD fd{s, POLLOUT, 0};
+int WaitReady(SocketHandle s, short events, int milliseconds) {
+    WSAPOLLFD fd{s, events, 0};
     return WSAPoll(&fd, 1, milliseconds);
 }
 bool ConnectPending() {
     return WSAGetLastError() == WSAEWOULDBLOCK;
 }
-void SetTimeouts(SocketHandle s, int seconds) {
-    DWORD ms = static_cast<DWORD>(seconds) * 1000;
-    setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&ms), sizeof ms);
-    setsockopt(s, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&ms), sizeof ms);
+bool WouldBlock() {
+    return WSAGetLastError() == WSAEWOULDBLOCK;
+}
+bool Interrupted() {
+    return WSAGetLastError() == WSAEINTR;
 }
 void ShutDown(SocketHandle s) {
     shutdown(s, SD_BOTH);
@@ -69,17 +73,18 @@ void SetBlocking(SocketHandle s, bool blocking) {
     const int flags = fcntl(s, F_GETFL, 0);
     fcntl(s, F_SETFL, blocking ? flags & ~O_NONBLOCK : flags | O_NONBLOCK);
 }
-int WaitWritable(SocketHandle s, int milliseconds) {
-    pollfd fd{s, POLLOUT, 0};
+int WaitReady(SocketHandle s, short events, int milliseconds) {
+    pollfd fd{s, events, 0};
     return poll(&fd, 1, milliseconds);
 }
 bool ConnectPending() {
     return errno == EINPROGRESS;
 }
-void SetTimeouts(SocketHandle s, int seconds) {
-    timeval tv{seconds, 0};
-    setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
-    setsockopt(s, SOL_SOCKET, SO_SNDTIMEO, &tv, sizeof tv);
+bool WouldBlock() {
+    return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+}
+bool Interrupted() {
+    return errno == EINTR;
 }
 void ShutDown(SocketHandle s) {
     shutdown(s, SHUT_RDWR);
@@ -131,7 +136,7 @@ SocketHandle ConnectTo(const addrinfo& address, int timeoutMs, const std::atomic
     int ready = 0;
     if (!connected && ConnectPending())
         for (int waited = 0; ready == 0 && !aborted && waited < timeoutMs; waited += kSliceMs)
-            ready = WaitWritable(s, std::min(kSliceMs, timeoutMs - waited));
+            ready = WaitReady(s, POLLOUT, std::min(kSliceMs, timeoutMs - waited));
     if (ready > 0 && !aborted) {
         int error = 0;
         socklen_t length = sizeof error;
@@ -142,21 +147,67 @@ SocketHandle ConnectTo(const addrinfo& address, int timeoutMs, const std::atomic
         CloseSocket(s);
         return kNoSocket;
     }
-    SetBlocking(s, true);
+    // The socket stays non-blocking: every transfer waits in slices, up to the deadline.
     return s;
 }
 
 }  // namespace
+
+// One try of a transfer on the non-blocking socket: what it moved, or what the socket must
+// become before the next try (nothing when the transfer failed).
+struct Step {
+    int moved = 0;
+    short waitFor = 0;
+};
 
 struct MailConnection::Impl {
     // Guards `socket` against Abort from another thread while it is closed and reused.
     std::mutex mutex;
     std::atomic<bool> aborted{false};
     SocketHandle socket = kNoSocket;
+    int64_t deadline = INT64_MAX;
 #ifdef KAGIROI_HAVE_OPENSSL
     SSL_CTX* context = nullptr;
     SSL* tls = nullptr;
+
+    Step TlsStep(int result) const {
+        if (result > 0) return {result, 0};
+        switch (SSL_get_error(tls, result)) {
+            case SSL_ERROR_WANT_READ:
+                return {0, POLLIN};
+            case SSL_ERROR_WANT_WRITE:
+                return {0, POLLOUT};
+            default:
+                return {};
+        }
+    }
 #endif
+
+    // Tries until the step moves something; false (and closed) when it fails, the deadline
+    // passes or the connection is aborted.
+    template <typename Try>
+    int Transfer(Try step) {
+        while (socket != kNoSocket) {
+            const Step s = step();
+            if (s.moved > 0) return s.moved;
+            if (s.waitFor == 0 || !Wait(s.waitFor)) break;
+        }
+        Close();
+        return 0;
+    }
+
+    // Waits in slices, so that an abort is seen within one.
+    bool Wait(short events) {
+        for (;;) {
+            const int64_t now = MonotonicMilliseconds();
+            if (aborted || now >= deadline) return false;
+            const int slice = static_cast<int>(std::min<int64_t>(kSliceMs, deadline - now));
+            const int ready = WaitReady(socket, events, slice);
+            if (ready > 0) return true;
+            if (ready < 0 && !Interrupted()) return false;
+        }
+    }
+
     void Close() {
 #ifdef KAGIROI_HAVE_OPENSSL
         if (tls) SSL_free(tls);
@@ -208,44 +259,42 @@ bool MailConnection::Connect(const std::string& host, int port, int timeoutSecon
     return IsOpen();
 }
 
-void MailConnection::SetReceiveTimeout(int seconds) {
-    if (IsOpen()) SetTimeouts(impl_->socket, seconds < 1 ? 1 : seconds);
+void MailConnection::SetDeadline(int64_t monotonicMs) {
+    impl_->deadline = monotonicMs;
 }
 
 bool MailConnection::Send(std::string_view bytes) {
+    Impl& c = *impl_;
     while (IsOpen() && !bytes.empty()) {
-        int sent = 0;
         const int chunk = static_cast<int>(bytes.size() > 65536 ? 65536 : bytes.size());
+        const int sent = c.Transfer([&c, &bytes, chunk]() -> Step {
 #ifdef KAGIROI_HAVE_OPENSSL
-        if (impl_->tls)
-            sent = SSL_write(impl_->tls, bytes.data(), chunk);
-        else
+            if (c.tls) return c.TlsStep(SSL_write(c.tls, bytes.data(), chunk));
 #endif
-            sent = static_cast<int>(::send(impl_->socket, bytes.data(), chunk, kSendFlags));
-        if (sent <= 0) {
-            Close();
-            return false;
-        }
+            const auto n = ::send(c.socket, bytes.data(), chunk, kSendFlags);
+            if (n > 0) return {static_cast<int>(n), 0};
+            return {0, static_cast<short>(n < 0 && WouldBlock() ? POLLOUT : 0)};
+        });
         bytes.remove_prefix(static_cast<size_t>(sent));
+        if (sent == 0) return false;
     }
     return IsOpen();
 }
 
 std::optional<std::string> MailConnection::Receive(size_t maxBytes) {
     if (!IsOpen()) return std::nullopt;
+    Impl& c = *impl_;
     std::string buffer(maxBytes, '\0');
-    int received = 0;
+    const int size = static_cast<int>(maxBytes);
+    const int received = c.Transfer([&c, &buffer, size]() -> Step {
 #ifdef KAGIROI_HAVE_OPENSSL
-    if (impl_->tls)
-        received = SSL_read(impl_->tls, buffer.data(), static_cast<int>(maxBytes));
-    else
+        if (c.tls) return c.TlsStep(SSL_read(c.tls, buffer.data(), size));
 #endif
-        received =
-            static_cast<int>(::recv(impl_->socket, buffer.data(), static_cast<int>(maxBytes), 0));
-    if (received <= 0) {
-        Close();
-        return std::nullopt;
-    }
+        const auto n = ::recv(c.socket, buffer.data(), size, 0);
+        if (n > 0) return {static_cast<int>(n), 0};
+        return {0, static_cast<short>(n < 0 && WouldBlock() ? POLLIN : 0)};
+    });
+    if (received == 0) return std::nullopt;
     buffer.resize(static_cast<size_t>(received));
     return buffer;
 }
@@ -288,10 +337,16 @@ std::string MailConnection::StartTls(const std::string& host, const std::string&
     SSL_set_fd(c.tls, static_cast<int>(c.socket));
     SSL_set_tlsext_host_name(c.tls, host.c_str());
     SSL_set1_host(c.tls, host.c_str());
-    if (SSL_connect(c.tls) == 1) return "";
-    std::string reason = TlsFailure(c.tls);
-    Close();
-    return reason;
+    // The reason is read before Transfer closes the connection, and the TLS state with it.
+    std::string reason;
+    const int done = c.Transfer([&c, &reason]() -> Step {
+        const int result = SSL_connect(c.tls);
+        const Step step = c.TlsStep(result);
+        if (result != 1 && step.waitFor == 0) reason = TlsFailure(c.tls);
+        return step;
+    });
+    if (done) return "";
+    return reason.empty() ? "接続が切れています。" : reason;
 }
 #else
 std::string MailConnection::StartTls(const std::string&, const std::string&) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -8,8 +9,8 @@
 namespace kagiroi {
 
 // One TCP connection to a mail server, optionally switched to TLS. Every call blocks the
-// calling (worker) thread for at most its timeout; a server that stays silent or closes
-// reads as a lost connection.
+// calling (worker) thread at most until the deadline; a server that stays silent, closes or
+// is still talking then reads as a lost connection, and the connection is closed.
 class MailConnection {
   public:
     MailConnection();
@@ -19,7 +20,9 @@ class MailConnection {
 
     // Resolves and connects within `timeoutSeconds`; false when the host cannot be reached.
     bool Connect(const std::string& host, int port, int timeoutSeconds);
-    void SetReceiveTimeout(int seconds);
+    // The moment (of MonotonicMilliseconds) every send, receive and TLS handshake from now on
+    // gives up; none at first.
+    void SetDeadline(int64_t monotonicMs);
     // False when the connection is lost.
     bool Send(std::string_view bytes);
     // One receive of at most `maxBytes`; nothing when the connection is lost or silent.

@@ -3,6 +3,7 @@
 #include "platform/Format.h"
 #include "platform/TextField.h"
 
+#include <cstdint>
 #include <ctime>
 
 namespace kagiroi {
@@ -55,6 +56,33 @@ std::string TransparentBody(const std::string& body) {
 
 bool HasLineBreak(const std::string& text) {
     return text.find_first_of("\r\n") != std::string::npos;
+}
+
+// An address goes between "<" and ">" in MAIL and RCPT: a bracket would end it early and let
+// the rest pass as parameters (NOTIFY=NEVER), a control byte would cut the command.
+bool IsCleanAddress(std::string_view address) {
+    for (const char c : address)
+        if (c == '<' || c == '>' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+    return true;
+}
+
+std::string AddressFault(const MailProperties& mail) {
+    const std::pair<const std::string*, const char*> single[] = {{&mail.FromAddress, "送信元"},
+                                                                 {&mail.ReplyTo, "返信先"}};
+    for (const auto& [value, name] : single)
+        if (!IsCleanAddress(*value))
+            return std::string(name) + "のメールアドレスが正しくありません。";
+    const std::pair<const std::string*, const char*> lists[] = {
+        {&mail.ToAddr, "送信先"}, {&mail.ToCC, "Cc"}, {&mail.ToBCC, "Bcc"}};
+    for (const auto& [list, name] : lists) {
+        // A list that yields no address is sent whole.
+        std::vector<std::string> addresses = ListAddresses(*list);
+        if (addresses.empty()) addresses.push_back(*list);
+        for (const std::string& address : addresses)
+            if (!IsCleanAddress(address))
+                return std::string(name) + "のメールアドレスが正しくありません。";
+    }
+    return "";
 }
 
 }  // namespace
@@ -137,9 +165,18 @@ std::string MessageFault(const MailProperties& mail) {
     for (const auto& [value, name] : fields)
         if (HasLineBreak(*value))
             return std::string(name) + "に改行が含まれているため送信できません。";
-    if (mail.FromAddress.find_first_of("<>") != std::string::npos)
-        return "送信元のメールアドレスが正しくありません。";
+    if (const std::string fault = AddressFault(mail); !fault.empty()) return fault;
+    if (mail.SMTPPort < 1 || mail.SMTPPort > 65535)
+        return "SMTPPortの番号が正しくありません。1～65535の番号を入力してください。";
     return "";
+}
+
+int SmtpPortOf(std::string_view field) {
+    int64_t port = 0;
+    if (TryToInt64(field, port)) return port < 1 || port > 65535 ? 0 : static_cast<int>(port);
+    std::string digits = Trim(field);
+    if (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) digits.erase(0, 1);
+    return !digits.empty() && IsDigits(digits) ? 0 : 25;
 }
 
 }  // namespace kagiroi

@@ -3,6 +3,7 @@
 #include "platform/DateTime.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kagiroi {
@@ -15,6 +16,16 @@ enum class MailSecurity {
     None,
     StartTls,  // plain connection, then STARTTLS after EHLO
     Tls,       // TLS from the first byte (port 465)
+};
+
+// How long a server may take: each reply, from its command's first byte to the reply's last,
+// and the whole delivery from connecting to QUIT. A server past either is hung up on, as on a
+// lost connection, so a server that trickles its bytes cannot hold a delivery for ever.
+constexpr int kReplyDeadlineMs = 60 * 1000;
+constexpr int kDeliveryDeadlineMs = 5 * 60 * 1000;
+struct MailDeadlines {
+    int ReplyMs = kReplyDeadlineMs;
+    int DeliveryMs = kDeliveryDeadlineMs;
 };
 
 // What one delivery needs: the server, the login and the message. Texts are sent as they
@@ -38,10 +49,9 @@ struct MailProperties {
     std::string MsgContentCharset = "iso-8859-1";
     MailPriority MsgPriority = MailPriority::Normal;
     std::string Agent = "Kagiroi SendMail 1.0";
-    // Seconds to wait for connecting and for each reply; a server silent for longer counts
-    // as a lost connection.
+    // Seconds to wait for connecting.
     int ConnectTimeoutSeconds = 30;
-    int ReplyTimeoutSeconds = 60;
+    MailDeadlines Deadlines;
 };
 
 // The addresses of a list, each trimmed, the part inside "<" ">" when present.
@@ -57,8 +67,14 @@ int LocalZoneOffsetMinutes();
 std::string ComposeMessage(const MailProperties& mail, const DateTime& local,
                            int zoneOffsetMinutes);
 
-// Why the message cannot be sent as it stands (a line break inside a header value or a
-// command argument would let a text add headers or commands); empty when it can.
+// The port field as a port: 25 when it is no number, 0 (no port) when it is a number too
+// large for one.
+int SmtpPortOf(std::string_view field);
+
+// Why the message cannot be sent as it stands, told before connecting: a line break inside a
+// header value or a command argument would let a text add headers or commands, a bracket or a
+// control byte in an address would let it add command parameters, and a port outside
+// 1..65535 is no port. Empty when it can be sent.
 std::string MessageFault(const MailProperties& mail);
 
 }  // namespace kagiroi

@@ -1,6 +1,8 @@
 #include "mail/SmtpDialogue.h"
 
 #include "mail/Base64.h"
+#include "mail/SmtpReply.h"
+#include "platform/Clock.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,26 +12,38 @@ namespace {
 
 constexpr size_t kReceiveSize = 512;
 constexpr size_t kBlockSize = 512;
-// A reply longer than this is no SMTP reply.
-constexpr size_t kLongestReply = 64 * 1024;
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// A reply's last line is "ddd" or "ddd text"; "ddd-text" lines go before it. A line of any
-// other shape ends the reply too, which then reads as unreadable.
-bool HasCode(std::string_view line) {
-    return line.size() >= 3 && IsDigit(line[0]) && IsDigit(line[1]) && IsDigit(line[2]);
-}
-
-bool IsLastLine(std::string_view line) {
-    return !HasCode(line) || line.size() == 3 || line[3] != '-';
-}
 
 std::string_view WithoutCr(std::string_view line) {
     return !line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line;
 }
+
+// Reads one reply whole, over as many receives as it takes (a multi-line reply may arrive in
+// pieces, or together with what follows it).
+class SmtpReplyReader {
+  public:
+    explicit SmtpReplyReader(MailConnection& connection) : connection_(connection) {}
+
+    // Nothing when the connection was lost (closed, failed, silent or past its deadline)
+    // before the reply ended.
+    std::optional<SmtpReply> Next() {
+        for (;;) {
+            if (auto reply = buffer_.Take()) return reply;
+            const auto more = connection_.Receive(kReceiveSize);
+            if (!more) return std::nullopt;
+            buffer_.Add(*more);
+        }
+    }
+    // Drops what came after the last reply; true when anything had.
+    bool DropPending() {
+        const bool held = !buffer_.Empty();
+        buffer_.Clear();
+        return held;
+    }
+
+  private:
+    MailConnection& connection_;
+    SmtpReplyBuffer buffer_;
+};
 
 bool Offers(const std::string& ehloReply, std::string_view extension) {
     size_t start = 0;
@@ -54,13 +68,15 @@ class Dialogue {
         : mail_(mail), connection_(connection), events_(events), replies_(connection) {}
 
     void Run(const std::string& message, const std::string& localName) {
+        deliveryEnd_ = MonotonicMilliseconds() + mail_.Deadlines.DeliveryMs;
         if (!connection_.Connect(mail_.SMTPHost, mail_.SMTPPort, mail_.ConnectTimeoutSeconds)) {
             events_.HostUnreachable();
             return;
         }
-        connection_.SetReceiveTimeout(mail_.ReplyTimeoutSeconds);
-        const bool implicitTls = mail_.Security == MailSecurity::Tls;
-        if ((!implicitTls || SwitchToTls()) && Expect(220)) Converse(message, localName);
+        if (mail_.Security != MailSecurity::Tls || SwitchToTls()) {
+            StartReply();
+            if (Expect(220)) Converse(message, localName);
+        }
         Finish();
     }
 
@@ -101,6 +117,7 @@ class Dialogue {
     bool SendBlocks(const std::string& message) {
         const size_t size = message.size();
         for (size_t sent = 0; sent < size;) {
+            StartReply();
             const size_t block = std::min(kBlockSize, size - sent);
             if (!Write(std::string_view(message).substr(sent, block))) return false;
             sent += block;
@@ -110,6 +127,15 @@ class Dialogue {
     }
 
     bool SwitchToTls() {
+        // Bytes after STARTTLS's 220 came before encryption, from the server or from anyone on
+        // the way; read inside TLS they would pass for the server's replies.
+        if (replies_.DropPending()) {
+            connection_.Close();
+            Unexpected(
+                0, "STARTTLSの応答の後に余分なデータが届いたため、暗号化接続を始められません。");
+            return false;
+        }
+        StartReply();
         const std::string reason = connection_.StartTls(mail_.SMTPHost, mail_.TrustedCertificates);
         if (reason.empty()) return true;
         Unexpected(0, reason);
@@ -128,7 +154,15 @@ class Dialogue {
     }
 
     bool Command(const std::string& text, int expected) {
+        StartReply();
         return Write(text + "\r\n") && Expect(expected);
+    }
+
+    // The next reply (or TLS handshake, or block of the message) has its own time, within
+    // what is left of the delivery's.
+    void StartReply() {
+        connection_.SetDeadline(
+            std::min(MonotonicMilliseconds() + mail_.Deadlines.ReplyMs, deliveryEnd_));
     }
 
     bool Write(std::string_view bytes) {
@@ -159,35 +193,13 @@ class Dialogue {
     MailConnection& connection_;
     SmtpEvents& events_;
     SmtpReplyReader replies_;
-    SmtpReplyReader::Reply last_;
+    SmtpReply last_;
+    int64_t deliveryEnd_ = 0;
     bool lost_ = false;
     bool unexpected_ = false;
 };
 
 }  // namespace
-
-std::optional<SmtpReplyReader::Reply> SmtpReplyReader::Next() {
-    size_t lineStart = 0;
-    for (;;) {
-        const size_t end = pending_.find('\n', lineStart);
-        if (end == std::string::npos) {
-            if (pending_.size() > kLongestReply) return Reply{0, pending_.substr(0, 512)};
-            const auto more = connection_.Receive(kReceiveSize);
-            if (!more) return std::nullopt;
-            pending_ += *more;
-            continue;
-        }
-        if (!IsLastLine(WithoutCr(std::string_view(pending_).substr(lineStart, end - lineStart)))) {
-            lineStart = end + 1;
-            continue;
-        }
-        Reply reply;
-        reply.text = std::string(WithoutCr(std::string_view(pending_).substr(0, end)));
-        pending_.erase(0, end + 1);
-        reply.code = HasCode(reply.text) ? std::stoi(reply.text.substr(0, 3)) : 0;
-        return reply;
-    }
-}
 
 void RunSmtpDialogue(const MailProperties& mail, const std::string& message,
                      const std::string& localName, MailConnection& connection, SmtpEvents& events) {

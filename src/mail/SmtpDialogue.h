@@ -19,23 +19,6 @@ class SmtpEvents {
     virtual void ConnLost() = 0;
 };
 
-// Reads one reply whole, up to its last line, over as many receives as it takes (a multi-line
-// reply may arrive in pieces or together with nothing after it).
-class SmtpReplyReader {
-  public:
-    struct Reply {
-        int code = 0;      // 0 when the reply does not start with a three-digit code
-        std::string text;  // every line of the reply, without the final CR LF
-    };
-    explicit SmtpReplyReader(MailConnection& connection) : connection_(connection) {}
-    // Nothing when the connection was lost (closed, failed or silent) before the reply ended.
-    std::optional<Reply> Next();
-
-  private:
-    MailConnection& connection_;
-    std::string pending_;
-};
-
 // The whole SMTP dialogue for one composed message: connect, greeting, HELO or EHLO,
 // STARTTLS or TLS as the properties ask, AUTH LOGIN, MAIL, RCPT, DATA in blocks, QUIT.
 void RunSmtpDialogue(const MailProperties& mail, const std::string& message,

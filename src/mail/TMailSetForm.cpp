@@ -96,7 +96,7 @@ std::string MailSettingsFault(const MailSettings& s) {
 
 void ApplyMailSettings(const MailSettings& s, MailProperties& mail) {
     mail.SMTPHost = s[MailSetField::SMTP];
-    mail.SMTPPort = ToIntDef(s[MailSetField::SMTPPort], 25);
+    mail.SMTPPort = SmtpPortOf(s[MailSetField::SMTPPort]);
     mail.Authentication = {true, s[MailSetField::UserID], s[MailSetField::Pass]};
     mail.Security = SecurityOf(s);
     mail.FromAddress = Trimmed(s, MailSetField::MailFrom);

@@ -3,6 +3,7 @@
 #include "daystore/RecordFields.h"
 #include "daystore/StoreRules.h"
 #include "odds/TimeSeriesLayout.h"
+#include "platform/FolderLock.h"
 #include "platform/TextField.h"
 #include "platform/TextLines.h"
 
@@ -34,6 +35,12 @@ bool OddsHistory::Keep(const std::string& record, FileFailure* failure) {
     // The same bytes the day file holds, so a line taken back from here matches a fetched one.
     line = StoredLine(line, StoreRoute::RealTime);
 
+    FolderLock lock;
+    if (!lock.Held()) {
+        Fail(failure, *path + " に書き込めないため、時系列オッズを記録しませんでした",
+             lock.Error());
+        return false;
+    }
     FileContents contents = ReadFileContents(*path);
     if (contents.status == ReadStatus::Failed) {
         Fail(failure, *path + " を読み込めないため、時系列オッズを記録しませんでした",

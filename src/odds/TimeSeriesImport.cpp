@@ -4,6 +4,7 @@
 #include "daystore/RecordLayout.h"
 #include "odds/AnnouncementFile.h"
 #include "odds/TimeSeriesLayout.h"
+#include "platform/FolderLock.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 #include "platform/TextLines.h"
@@ -43,6 +44,12 @@ void ChooseFromFile(const RaceSlot& slot, OddsKind kind, const std::string& fold
 // Puts the chosen lines into one day file; a file that exists but cannot be read is left alone.
 bool SaveIntoDayFile(const std::string& path, const std::vector<std::string>& chosen,
                      FileFailure& failure) {
+    FolderLock lock;
+    if (!lock.Held()) {
+        failure = DescribeFailure(path + " に書き込めないため、時系列オッズを取りこみませんでした",
+                                  lock.Error());
+        return false;
+    }
     FileContents contents = ReadFileContents(path);
     if (contents.status == ReadStatus::Failed) {
         failure = DescribeFailure(path + " を読み込めないため、時系列オッズを取りこみませんでした",
@@ -92,6 +99,15 @@ TimeSeriesImportResult ImportTimeSeries(const DayBook& book, const std::string& 
         }
     }
     return result;
+}
+
+std::optional<std::string> TimeSeriesFolderProblem(const std::string& folder) {
+    const std::string named = "時系列ｵｯｽﾞﾌｫﾙﾀﾞ " + folder;
+    if (FileExists(folder)) return named + " はﾌｫﾙﾀﾞではありません。";
+    if (!DirectoryExists(folder)) return named + " が見つかりません。";
+    for (const std::string& name : ListFolders(folder))
+        if (name.size() == 8 && IsDigits(name)) return std::nullopt;
+    return named + " に日付(yyyymmdd)のﾌｫﾙﾀﾞがありません。";
 }
 
 std::string TimeSeriesImportMessage(const std::array<int, 3>& taken) {

@@ -31,6 +31,10 @@ void ReplaceOrAppend(std::vector<std::string>& dayLines, const std::string& chos
 
 // The closing message, with the races taken of each kind.
 std::string TimeSeriesImportMessage(const std::array<int, 3>& taken);
+// What is wrong with a chosen time-series folder, naming it: missing, a file, or a folder with
+// no folder of a day (yyyymmdd) in it, which no viewer keeps. Nothing when it will do.
+std::optional<std::string> TimeSeriesFolderProblem(const std::string& folder);
+
 // The two refusals: no time-series folder chosen, no day loaded.
 std::string TimeSeriesFolderNotSetText();
 std::string TimeSeriesNoDayText();

@@ -1,6 +1,7 @@
 #include "platform/ErrorLog.h"
 
 #include "platform/FileSystem.h"
+#include "platform/FolderLock.h"
 #include "platform/TextLines.h"
 
 #include <vector>
@@ -16,17 +17,20 @@ constexpr size_t kKeptLines = 100;
 ErrorLog::ErrorLog(std::string path, const Clock& clock) : path_(std::move(path)), clock_(clock) {}
 
 bool ErrorLog::Rewrite(const std::function<void(std::vector<std::string>&)>& change) {
+    FolderLock lock;
+    if (!lock.Held()) return Fail("エラーログ " + path_ + " に書き込めませんでした", lock.Error());
     FileContents before = ReadFileContents(path_);
+    if (before.status == ReadStatus::Failed)
+        return Fail("エラーログ " + path_ + " を読み込めないため、書き込みませんでした",
+                    before.error);
+    std::vector<std::string> lines = SplitLines(before.data);
+    change(lines);
     FileError error;
-    std::string what = "エラーログ " + path_ + " を読み込めないため、書き込みませんでした";
-    if (before.status != ReadStatus::Failed) {
-        std::vector<std::string> lines = SplitLines(before.data);
-        change(lines);
-        if (WriteFileAtomic(path_, JoinLines(lines), &error)) return true;
-        what = "エラーログ " + path_ + " に書き込めませんでした";
-    } else {
-        error = before.error;
-    }
+    if (WriteFileAtomic(path_, JoinLines(lines), &error)) return true;
+    return Fail("エラーログ " + path_ + " に書き込めませんでした", error);
+}
+
+bool ErrorLog::Fail(const std::string& what, const FileError& error) {
     if (report_) report_(DescribeFailure(what, error));
     return false;
 }

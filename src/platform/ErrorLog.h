@@ -26,6 +26,7 @@ class ErrorLog {
 
   private:
     bool Rewrite(const std::function<void(std::vector<std::string>&)>& change);
+    bool Fail(const std::string& what, const FileError& error);
 
     std::string path_;
     const Clock& clock_;

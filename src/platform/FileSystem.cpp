@@ -1,5 +1,7 @@
 #include "platform/FileSystem.h"
 
+#include "platform/OwnedFolders.h"
+#include "platform/RegisteredFolder.h"
 #include "platform/Sjis.h"
 
 #include <fcntl.h>
@@ -69,6 +71,8 @@ constexpr ErrorWording kErrorWordings[] = {
     {ENFILE, "開いているファイルが多すぎます"},
     {ENAMETOOLONG, "ファイル名が長すぎます"},
     {EBUSY, "ファイルが使用中です"},
+    // The folder's lock, held by the other program past the wait.
+    {EAGAIN, "ほかのプログラムがフォルダを使用中です"},
 #ifdef ELOOP
     {ELOOP, "シンボリックリンクは使えません"},
 #endif
@@ -84,13 +88,62 @@ std::string TemporaryPathFor(const std::string& path) {
     return path + "." + std::to_string(pid) + "." + std::to_string(++gTemporaryFiles) + ".tmp~";
 }
 
-int CreateTemporaryFile(const std::string& temporary) {
+// Where a whole-file write happens. In a folder the program owns, the folder is held open (every
+// level below the program folder opened without following a link) and the temporary file is
+// made and renamed relative to it; elsewhere the names are whole paths.
+struct WritePlace {
+    std::string temporary;
+    std::string target;
+#ifndef _WIN32
+    int folder = AT_FDCWD;
+#endif
+    WritePlace() = default;
+    WritePlace(const WritePlace&) = delete;
+    WritePlace& operator=(const WritePlace&) = delete;
+    ~WritePlace() {
+#ifndef _WIN32
+        if (folder >= 0) ::close(folder);
+#endif
+    }
+};
+
+// 0, or the error when a folder on the way is a link the program must not follow.
+int OpenWritePlace(const std::string& path, const std::string& temporary, WritePlace& place) {
 #ifdef _WIN32
-    return ::_wopen(WidePath(temporary).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, 0666);
+    place.temporary = temporary;
+    place.target = path;
+    return CheckOwnedLevels(path, false);
+#else
+    auto parts = PartsBelowProgramFolder(path);
+    if (!parts) {
+        place.temporary = NativePath(temporary);
+        place.target = NativePath(path);
+        return 0;
+    }
+    place.folder = OpenOwnedFolder(*parts, parts->size() - 1, parts->size());
+    if (place.folder < 0) return errno;
+    place.temporary = NativePath(FileNameOf(temporary));
+    place.target = NativePath(FileNameOf(path));
+    return 0;
+#endif
+}
+
+int CreateTemporaryFile(const WritePlace& place) {
+#ifdef _WIN32
+    return ::_wopen(WidePath(place.temporary).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
+                    0666);
 #else
     // O_EXCL refuses any entry already there, a planted link included; O_NOFOLLOW says so twice.
-    return ::open(NativePath(temporary).c_str(),
-                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    return ::openat(place.folder, place.temporary.c_str(),
+                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+#endif
+}
+
+void RemoveTemporaryFile(const WritePlace& place) {
+#ifdef _WIN32
+    RemoveFile(place.temporary);
+#else
+    ::unlinkat(place.folder, place.temporary.c_str(), 0);
 #endif
 }
 
@@ -323,21 +376,53 @@ std::optional<FileStamp> StampOf(const std::string& path) {
 }
 #endif
 
+namespace {
+
+// Makes the missing levels of a folder the program owns, refusing a level that is a link.
+// Nothing when `path` is not such a folder.
+std::optional<bool> MakeOwnedDirectory(const std::string& path, bool allLevels, FileError* error) {
+    auto parts = PartsBelowProgramFolder(path);
+    if (!parts) return std::nullopt;
+#ifdef _WIN32
+    if (int refused = CheckOwnedLevels(path, true)) {
+        SetError(error, refused);
+        return false;
+    }
+    (void)allLevels;
+    return std::nullopt;  // no link on the way: made as any other folder
+#else
+    int fd = OpenOwnedFolder(*parts, parts->size(), allLevels ? 0 : parts->size() - 1);
+    if (fd < 0) {
+        SetError(error, errno);
+        return false;
+    }
+    ::close(fd);
+    return true;
+#endif
+}
+
+}  // namespace
+
 bool MakeDirectory(const std::string& path, FileError* error) {
+    if (auto made = MakeOwnedDirectory(path, false, error)) return *made;
     if (DirectoryExists(path)) return true;
 #ifdef _WIN32
     int rc = _wmkdir(WidePath(path).c_str());
 #else
     int rc = ::mkdir(NativePath(path).c_str(), 0777);
 #endif
+    // The reason is taken before the check, whose own failed stat would leave ENOENT: a
+    // refused folder must not read as a missing one.
+    int code = rc != 0 ? errno : 0;
     if (rc != 0 && !DirectoryExists(path)) {
-        SetError(error, errno);
+        SetError(error, code);
         return false;
     }
     return true;
 }
 
 bool MakeDirectories(const std::string& path, FileError* error) {
+    if (auto made = MakeOwnedDirectory(path, true, error)) return *made;
     if (path.empty() || DirectoryExists(path)) return true;
     std::string parent = FolderOf(path);
     if (!parent.empty() && parent != path && !MakeDirectories(parent, error)) return false;
@@ -389,8 +474,12 @@ std::optional<std::string> ReadWholeFile(const std::string& path, FileError* err
 }
 
 bool WriteFileAtomic(const std::string& path, const std::string& data, FileError* error) {
-    std::string temporary = TemporaryPathFor(path);
-    int fd = CreateTemporaryFile(temporary);
+    WritePlace place;
+    if (int refused = OpenWritePlace(path, TemporaryPathFor(path), place)) {
+        SetError(error, refused);
+        return false;
+    }
+    int fd = CreateTemporaryFile(place);
     if (fd < 0) {
         SetError(error, errno);
         return false;
@@ -399,7 +488,7 @@ bool WriteFileAtomic(const std::string& path, const std::string& data, FileError
     auto fail = [&](int code) {
         SetError(error, code);
         ::close(fd);
-        RemoveFile(temporary);
+        RemoveTemporaryFile(place);
         return false;
     };
     size_t done = 0;
@@ -414,24 +503,27 @@ bool WriteFileAtomic(const std::string& path, const std::string& data, FileError
 #ifndef _WIN32
     // A file kept private (the settings with a mail password) stays private when replaced.
     struct stat old;
-    if (::stat(NativePath(path).c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0)
+    if (::fstatat(place.folder, place.target.c_str(), &old, 0) == 0 &&
+        ::fchmod(fd, old.st_mode & 07777) != 0)
         return fail(errno);
     if (::fsync(fd) != 0) return fail(errno);
 #endif
     if (::close(fd) != 0) {
         SetError(error, errno);
-        RemoveFile(temporary);
+        RemoveTemporaryFile(place);
         return false;
     }
 #ifdef _WIN32
-    int renameError = ReplaceWithRetries(temporary, path);
+    int renameError = ReplaceWithRetries(place.temporary, place.target);
 #else
     int renameError =
-        ::rename(NativePath(temporary).c_str(), NativePath(path).c_str()) == 0 ? 0 : errno;
+        ::renameat(place.folder, place.temporary.c_str(), place.folder, place.target.c_str()) == 0
+            ? 0
+            : errno;
 #endif
     if (renameError != 0) {
         SetError(error, renameError);
-        RemoveFile(temporary);
+        RemoveTemporaryFile(place);
         return false;
     }
     gBytesWritten += data.size();
@@ -455,29 +547,56 @@ bool RemoveFile(const std::string& path) {
 #endif
 }
 
-std::vector<std::string> ListFiles(const std::string& folder) {
-    std::vector<std::string> names;
+std::vector<FolderEntry> ListEntries(const std::string& folder) {
+    std::vector<FolderEntry> entries;
 #ifdef _WIN32
     WIN32_FIND_DATAW found;
     HANDLE h = FindFirstFileW((WidePath(folder) + L"\\*").c_str(), &found);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                names.push_back(FromWidePath(found.cFileName));
-        } while (FindNextFileW(h, &found));
-        FindClose(h);
-    }
+    if (h == INVALID_HANDLE_VALUE) return entries;
+    do {
+        std::string name = FromWidePath(found.cFileName);
+        if (name == "." || name == "..") continue;
+        entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                           (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
+    } while (FindNextFileW(h, &found));
+    FindClose(h);
 #else
     DIR* dir = ::opendir(NativePath(folder).c_str());
-    if (dir == nullptr) return names;
+    if (dir == nullptr) return entries;
     while (dirent* entry = ::readdir(dir)) {
         std::string name = entry->d_name;
-        if (name == "." || name == "..") continue;
-        std::string sjis = FromNativePath(name);
-        if (FileExists(JoinPath(folder, sjis))) names.push_back(sjis);
+        struct stat st {};
+        if (name == "." || name == ".." ||
+            ::fstatat(::dirfd(dir), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        entries.push_back({FromNativePath(name), S_ISDIR(st.st_mode), S_ISLNK(st.st_mode)});
     }
     ::closedir(dir);
 #endif
+    return entries;
+}
+
+std::vector<std::string> ListFiles(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const FolderEntry& entry : ListEntries(folder)) {
+#ifdef _WIN32
+        bool file = !entry.folder;
+#else
+        // A link to a file lists as the file it leads to.
+        bool file = !entry.folder && FileExists(JoinPath(folder, entry.name));
+#endif
+        if (file) names.push_back(entry.name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<std::string> ListFolders(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const FolderEntry& entry : ListEntries(folder))
+        // A link to a folder lists as the folder it leads to.
+        if (entry.folder || (entry.link && DirectoryExists(JoinPath(folder, entry.name))))
+            names.push_back(entry.name);
     std::sort(names.begin(), names.end());
     return names;
 }

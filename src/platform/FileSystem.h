@@ -98,6 +98,17 @@ bool RemoveFile(const std::string& path);
 
 // Names of the entries of a folder (files only), ascending byte order; empty when unreadable.
 std::vector<std::string> ListFiles(const std::string& folder);
+// Names of the folders in a folder, ascending byte order; empty when unreadable.
+std::vector<std::string> ListFolders(const std::string& folder);
+
+// An entry of a folder as it is there: a link (or junction) is told, not followed.
+struct FolderEntry {
+    std::string name;
+    bool folder = false;
+    bool link = false;
+};
+// Every entry but "." and "..", in the system's order; empty when unreadable.
+std::vector<FolderEntry> ListEntries(const std::string& folder);
 
 // Bytes handed to WriteFileAtomic since the program started (for measuring write volume).
 uint64_t BytesWrittenSoFar();

@@ -1,6 +1,7 @@
 #include "platform/SettingsFile.h"
 
 #include "platform/FileSystem.h"
+#include "platform/FolderLock.h"
 #include "platform/Format.h"
 #include "platform/IniFile.h"
 #include "platform/Sjis.h"
@@ -107,6 +108,10 @@ bool SettingsFile::ReadBool(const std::string& section, const std::string& key,
 
 bool SettingsFile::WriteString(const std::string& section, const std::string& key,
                                const std::string& value) {
+    // Another program's write between this read and the rename would be lost without the lock.
+    FolderLock lock;
+    if (!lock.Held())
+        return Fail("設定ファイル " + path_ + " に設定を保存できませんでした", lock.Error());
     FileContents before = ReadFileContents(path_);
     if (before.status == ReadStatus::Failed)
         return Fail("設定ファイル " + path_ + " を読み込めないため、設定を保存できませんでした",

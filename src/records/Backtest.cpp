@@ -39,21 +39,31 @@ double BetRecord::ReturnRate() const {
     return stake > 0 ? 100.0 * static_cast<double>(payback) / static_cast<double>(stake) : 0.0;
 }
 
-RaceFigures FiguresOfRace(const BetBoard& bets) {
+bool RaceHasResult(const RaceSlot& slot) {
+    return !IsBlank(slot.HrCopy);
+}
+
+RaceFigures FiguresOfRace(const BetBoard& bets, bool hasResult) {
     RaceFigures figures;
+    figures.hasResult = hasResult;
     for (size_t t = 0; t < kBacktestTypes.size(); ++t) {
         const BetTotals& totals = bets.Totals(kBacktestTypes[t]);
-        figures[t] = {ToInt(totals.count.text), ToInt64(totals.stake.text),
-                      ToInt64(totals.payback.text)};
+        figures.nets[t] = {ToInt(totals.count.text), ToInt64(totals.stake.text),
+                           ToInt64(totals.payback.text)};
     }
     return figures;
 }
 
-void BacktestTally::AddRace(const std::string& date, const BetBoard& bets) {
-    AddRace(date, FiguresOfRace(bets));
+RaceFigures FiguresOfRace(const ReplayedRace& race) {
+    return FiguresOfRace(race.bets, RaceHasResult(race.slot));
+}
+
+void BacktestTally::AddRace(const std::string& date, const BetBoard& bets, bool hasResult) {
+    AddRace(date, FiguresOfRace(bets, hasResult));
 }
 
 void BacktestTally::AddRace(const std::string& date, const RaceFigures& figures) {
+    bool hasResult = figures.hasResult;
     if (result_.days.empty() || result_.days.back().date != date) {
         result_.days.emplace_back();
         result_.days.back().date = date;
@@ -61,10 +71,13 @@ void BacktestTally::AddRace(const std::string& date, const RaceFigures& figures)
     BacktestDay& day = result_.days.back();
     ++day.races;
     ++result_.races;
+    if (!hasResult) ++result_.racesWithoutResult;
     for (size_t t = 0; t < kBacktestTypes.size(); ++t) {
-        const NetFigures& net = figures[t];
-        day.bets[t].AddRace(net.tickets, net.stake, net.payback);
-        result_.total[t].AddRace(net.tickets, net.stake, net.payback);
+        if (hasResult) {
+            const NetFigures& net = figures.nets[t];
+            day.bets[t].AddRace(net.tickets, net.stake, net.payback);
+            result_.total[t].AddRace(net.tickets, net.stake, net.payback);
+        }
         day.balanceAfter[t] = result_.total[t].running.balance;
     }
 }
@@ -75,6 +88,7 @@ namespace {
 struct DayFigures {
     std::string date;
     std::vector<RaceFigures> races;
+    int racesWithoutData = 0;
     bool skipped = false;
     bool done = false;
 };
@@ -85,9 +99,10 @@ DayFigures ReplayDayFigures(const ReplayDay& day, const ReplaySource& source,
     figures.date = DateOfDayText(day.day).value_or(day.day);
     ReplaySummary summary = ReplayStoredDays(
         {day}, source,
-        [&](const ReplayedRace& race) { figures.races.push_back(FiguresOfRace(race.bets)); },
+        [&](const ReplayedRace& race) { figures.races.push_back(FiguresOfRace(race)); },
         progress);
     figures.skipped = summary.skippedDays > 0;
+    figures.racesWithoutData = summary.racesWithoutData;
     figures.done = !summary.cancelled;
     return figures;
 }
@@ -124,13 +139,17 @@ BacktestResult RunBacktest(const std::vector<ReplayDay>& days, ReplaySource sour
             [&](int done) { return told(done, {}); });
     }
     BacktestTally tally;
+    int racesWithoutData = 0;
     for (const DayFigures& day : figures) {
         if (!day.done) break;
         if (day.skipped) tally.SkipDays(1);
         for (const RaceFigures& race : day.races)
             tally.AddRace(day.date, race);
+        racesWithoutData += day.racesWithoutData;
     }
-    return tally.Result();
+    BacktestResult result = tally.Result();
+    result.racesWithoutData = racesWithoutData;
+    return result;
 }
 
 std::vector<int> DatesInRange(const std::vector<std::string>& dates, const std::string& from,
@@ -188,6 +207,8 @@ std::vector<std::vector<std::string>> BacktestRows(const BacktestResult& result)
     }
     rows.push_back(total);
     rows.push_back({"レースのない日", Format("%d", result.skippedDays)});
+    if (result.racesWithoutResult > 0)
+        rows.push_back({"結果の出ていないレース", Format("%d", result.racesWithoutResult)});
     return rows;
 }
 

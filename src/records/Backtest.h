@@ -1,5 +1,6 @@
 #pragma once
 
+#include "daystore/RaceSlot.h"
 #include "records/DayReplay.h"
 #include "selection/BetTables.h"
 
@@ -59,7 +60,13 @@ struct BacktestResult {
     std::array<BetRecord, 2> total;
     int skippedDays = 0;  // days of the range without a race
     int races = 0;
+    // Races whose result is not in yet (today's races still to run): not bet, counted apart.
+    int racesWithoutResult = 0;
+    int racesWithoutData = 0;  // races without runners or odds to analyse
 };
+
+// A race has run when its payout record is in: before that, its tickets win or lose nothing.
+bool RaceHasResult(const RaceSlot& slot);
 
 // A net of one race as the backtest counts it: its 買い点数, 投票金額 and 回収金額 totals.
 struct NetFigures {
@@ -67,14 +74,20 @@ struct NetFigures {
     int64_t stake = 0;
     int64_t payback = 0;
 };
-using RaceFigures = std::array<NetFigures, 2>;  // kBacktestTypes order
-RaceFigures FiguresOfRace(const BetBoard& bets);
+// A race as the backtest counts it: both nets in kBacktestTypes order, and whether it has run.
+struct RaceFigures {
+    std::array<NetFigures, 2> nets;
+    bool hasResult = true;
+};
+RaceFigures FiguresOfRace(const BetBoard& bets, bool hasResult);
+RaceFigures FiguresOfRace(const ReplayedRace& race);
 
 // Adds replayed races to a result, day by day.
 class BacktestTally {
   public:
-    // A race of `date` as its tables stand after the click.
-    void AddRace(const std::string& date, const BetBoard& bets);
+    // A race of `date` as its tables stand after the click: their 買い点数, 投票金額 and
+    // 回収金額 totals. A race without its result counts as a race of the day and nothing more.
+    void AddRace(const std::string& date, const BetBoard& bets, bool hasResult);
     void AddRace(const std::string& date, const RaceFigures& figures);
     void SkipDays(int count) { result_.skippedDays += count; }
     const BacktestResult& Result() const { return result_; }
@@ -99,7 +112,7 @@ std::vector<int> DatesInRange(const std::vector<std::string>& dates, const std::
                               const std::string& to);
 
 // The backtest as a table: a header row, one row per day, then the total; the days without a
-// race in a last row of their own.
+// race in a row of their own, and the races without a result in a last one when there are any.
 std::vector<std::vector<std::string>> BacktestRows(const BacktestResult& result);
 // Rows of cells as CSV text (Shift_JIS, CR LF).
 std::string RowsAsCsv(const std::vector<std::vector<std::string>>& rows);

@@ -1,6 +1,7 @@
 #include "records/DayReplay.h"
 
 #include "analysis/RaceHeader.h"
+#include "platform/Format.h"
 #include "daystore/RaceDay.h"
 #include "session/RaceSession.h"
 #include "stakes/RaceAmounts.h"
@@ -44,7 +45,7 @@ ReplaySummary ReplayBook(const DayBook& book, int dateIndex, const ReplaySource&
         }
         int item = items[static_cast<size_t>(k)];
         if (InsufficientDataMessage(race)) {
-            ++summary.insufficientRaces;
+            ++summary.racesWithoutData;
             visit({dateIndex, item, race, kBlankCard.Header, kBlankCard.Favourites,
                    kBlankCard.ResultsPage, BlankBets()});
         } else {
@@ -86,10 +87,14 @@ ReplaySummary ReplayStoredDays(const std::vector<ReplayDay>& days, const ReplayS
         summary.days += one.days;
         summary.skippedDays += one.skippedDays;
         summary.races += one.races;
-        summary.insufficientRaces += one.insufficientRaces;
+        summary.racesWithoutData += one.racesWithoutData;
         summary.cancelled = one.cancelled;
     }
     return summary;
+}
+
+std::string RacesWithoutDataText(int count) {
+    return Format("データが不十分なレースが%d件ありました。", count);
 }
 
 std::vector<int> DatesOfYear(const std::vector<std::string>& dates, const std::string& year) {

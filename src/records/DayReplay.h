@@ -47,10 +47,13 @@ struct ReplaySummary {
     int days = 0;               // days replayed
     int skippedDays = 0;        // days without a race
     int races = 0;              // races visited
-    int insufficientRaces = 0;  // of them, races without the data to analyse
+    int racesWithoutData = 0;  // of them, races without the data to analyse
     bool cancelled = false;
     std::vector<std::string> problems;  // what the day loads found damaged, for the error log
 };
+
+// The one line a replay tells instead of a message for each race without its data.
+std::string RacesWithoutDataText(int count);
 
 // A stored day to replay, with the number the visitor sees it by.
 struct ReplayDay {

@@ -54,7 +54,9 @@ std::vector<std::string> LossLedger::Load() {
     int number = 0;
     for (const std::string& text : SplitLines(contents.data)) {
         ++number;
-        if (IsBlank(text)) continue;
+        // Only a line of nothing but spaces is no entry at all; one of control bytes is damage,
+        // kept and written back like any other line that does not read.
+        if (text.find_first_not_of(' ') == std::string::npos) continue;
         auto fields = SplitQuotedCsv(text);
         fields.resize(4);
         Line line{{fields[0], fields[1], fields[2], fields[3]}, text, false};

@@ -128,11 +128,14 @@ ReplaySource SourceFor(const ReplaySource& base, const std::vector<SweepAxis>& a
     return source;
 }
 
+// A race that has not run yet is not bet.
 NetFigures Counted(const RaceFigures& race, SweepNets nets) {
-    if (nets == SweepNets::Trio) return race[0];
-    if (nets == SweepNets::Trifecta) return race[1];
-    return {race[0].tickets + race[1].tickets, race[0].stake + race[1].stake,
-            race[0].payback + race[1].payback};
+    const auto& [trio, trifecta] = race.nets;
+    if (!race.hasResult) return {};
+    if (nets == SweepNets::Trio) return trio;
+    if (nets == SweepNets::Trifecta) return trifecta;
+    return {trio.tickets + trifecta.tickets, trio.stake + trifecta.stake,
+            trio.payback + trifecta.payback};
 }
 
 // One day's races for every combination: [combination][race].
@@ -146,7 +149,7 @@ DaySweep SweepDay(const ReplayDay& day, const std::vector<ReplaySource>& sources
     if (!book) return figures;
     for (size_t c = 0; c < sources.size(); ++c)
         ReplayBook(*book, day.dateIndex, sources[c], [&](const ReplayedRace& race) {
-            figures[c].push_back(Counted(FiguresOfRace(race.bets), nets));
+            figures[c].push_back(Counted(FiguresOfRace(race), nets));
         });
     return figures;
 }

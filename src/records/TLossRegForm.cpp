@@ -2,6 +2,7 @@
 
 #include "daystore/RecordLayout.h"
 #include "platform/Color.h"
+#include "platform/FolderLock.h"
 #include "platform/Format.h"
 #include "platform/SettingsTable.h"
 #include "platform/TextField.h"
@@ -65,12 +66,32 @@ bool TLossRegForm::RefuseUnreadable() {
     return true;
 }
 
-void TLossRegForm::Changed() {
+void TLossRegForm::Commit(const std::function<void(LossLedger&)>& change) {
+    FileError error;
+    bool saved = false;
+    bool readable = true;
+    {
+        // Held from the read to the rename: the other program's change is read, not overwritten.
+        FolderLock lock;
+        if (!lock.Held()) {
+            error = lock.Error();
+        } else {
+            ledger_.Load();
+            readable = ledger_.Readable();
+            if (readable) {
+                change(ledger_);
+                saved = ledger_.Save(&error);
+            }
+        }
+    }
     ShowTable();
     // What was clicked before the change no longer holds.
     chosen_ = {};
-    FileError error;
-    if (!ledger_.Save(&error)) {
+    if (!readable) {
+        RefuseUnreadable();
+        return;
+    }
+    if (!saved) {
         ui_.Beep();
         ui_.ShowMessage(DescribeFailure(ledger_.Path() + " に書き込めません", error).shown);
     }
@@ -91,19 +112,23 @@ void TLossRegForm::RecordLoss() {
     if (!ui_.AskYesNo(race + "の" + word + "金を記録しますか？")) return;
     std::string amount = Format("%7lld", static_cast<long long>(v));
     int found = ledger_.FindRace(race);
-    if (found < 0) {
-        ledger_.Add({Format("%2d", ledger_.EntryCount() + 1), race, kBetType, amount});
-    } else {
-        LossEntry entry = ledger_.Entries()[static_cast<size_t>(found)];
-        if (entry.amount == amount) {
+    if (found >= 0) {
+        if (ledger_.Entries()[static_cast<size_t>(found)].amount == amount) {
             ui_.Beep();
             ui_.ShowMessage("すでに同じ内容が計上済みです。");
             return;
         }
         if (!ui_.AskYesNo("同じレースの損失金が計上済みです。上書きしますか？")) return;
-        ledger_.Replace(found, {entry.number, race, kBetType, amount});
     }
-    Changed();
+    Commit([&](LossLedger& ledger) {
+        int now = ledger.FindRace(race);
+        if (now < 0) {
+            ledger.Add({Format("%2d", ledger.EntryCount() + 1), race, kBetType, amount});
+        } else {
+            std::string number = ledger.Entries()[static_cast<size_t>(now)].number;
+            ledger.Replace(now, {number, race, kBetType, amount});
+        }
+    });
 }
 
 void TLossRegForm::TableClick(int, int row) {
@@ -129,15 +154,21 @@ void TLossRegForm::DeleteEntry() {
     if (!ui_.AskYesNo("[No.]" + table_.Cell(kNumberCol, row) + "【" + table_.Cell(kRaceCol, row) +
                       "】のデータ" + "を削除しますか？"))
         return;
-    ledger_.Remove(row - 1);
-    Changed();
+    // The entry goes by its race: another program may have moved it to another row.
+    std::string race = table_.Cell(kRaceCol, row);
+    Commit([&](LossLedger& ledger) {
+        int index = row - 1;
+        if (index >= ledger.EntryCount() ||
+            ledger.Entries()[static_cast<size_t>(index)].race != race)
+            index = ledger.FindRace(race);
+        if (index >= 0) ledger.Remove(index);
+    });
 }
 
 void TLossRegForm::ClearLedger() {
     if (RefuseUnreadable()) return;
     if (!ui_.AskYesNo("表をクリアしますか？")) return;
-    ledger_.Clear();
-    Changed();
+    Commit([](LossLedger& ledger) { ledger.Clear(); });
 }
 
 void TLossRegForm::FormActivate() {

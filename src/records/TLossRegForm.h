@@ -58,8 +58,9 @@ class TLossRegForm {
     int Top = 50, Left = 600;
 
   private:
-    // After a change: the table, the label, the file, the main window's loss box.
-    void Changed();
+    // Applies a change to the ledger as the file holds it now (another program may have
+    // changed it since it was shown), then saves it, shows it and tells the main window.
+    void Commit(const std::function<void(LossLedger&)>& change);
     bool RefuseUnreadable();
     void ShowTable();
 

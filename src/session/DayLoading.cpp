@@ -7,6 +7,7 @@
 #include "odds/MiningImport.h"
 #include "odds/OddsImport.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderLock.h"
 #include "platform/TextField.h"
 #include "stakes/RaceAmounts.h"
 
@@ -50,6 +51,13 @@ std::unique_ptr<DayBook> LoadStoredDay(const std::string& programFolder, const s
     book->day = day;
     book->paths = PathsForDay(programFolder, day);
     if (!FileExists(book->paths.raceFile)) return nullptr;
+    // The day's files are read as one set: no other program's store lands between two reads.
+    FolderLock lock;
+    if (!lock.Held()) {
+        problems.logLines.push_back(
+            DescribeFailure(book->paths.raceFile + " を読み込めませんでした", lock.Error()).logged);
+        return nullptr;
+    }
     OddsFiles oddsFiles;
     ReadStoredDay(*book, oddsFiles, settings, {}, problems);
     return book;

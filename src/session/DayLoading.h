@@ -32,8 +32,9 @@ void ReadStoredDay(DayBook& book, OddsFiles& oddsFiles, const DayLoadSettings& s
 // The odds of one race read again, with the cancelled runners' mining ranks after them.
 void ReadRaceOdds(RaceSlot& race, OddsFiles& oddsFiles, DayLoadProblems& problems);
 
-// A stored day of the program folder read whole for a replay; nothing when the store has no
-// race file for it.
+// A stored day of the program folder read whole for a replay, under the folder's lock so that
+// its files are read as one set; nothing when the store has no race file for it (or the lock
+// could not be had: said in the problems).
 std::unique_ptr<DayBook> LoadStoredDay(const std::string& programFolder, const std::string& day,
                                        const DayLoadSettings& settings, DayLoadProblems& problems);
 

@@ -3,12 +3,15 @@
 #include "daystore/DayFiles.h"
 #include "daystore/DayRecords.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderLock.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 namespace kagiroi {
@@ -175,11 +178,35 @@ std::optional<PopularityRateTables> ParseRatesFile(const std::string& text) {
     return tables;
 }
 
+namespace {
+
+// Every day file with what identifies its version: an atomic rewrite changes its file id.
+std::vector<std::pair<std::string, std::optional<FileStamp>>> StoreVersion(
+    const std::string& programFolder) {
+    std::vector<std::pair<std::string, std::optional<FileStamp>>> version;
+    std::string folder = DataFolder(programFolder);
+    for (const std::string& name : ListFiles(folder))
+        version.emplace_back(name, StampOf(JoinPath(folder, name)));
+    return version;
+}
+
+}  // namespace
+
 PopularityRateTables Rebuild(const std::string& programFolder, FileFailure* failure) {
-    PopularityRateTables tables = TallyDayStore(programFolder);
     std::string path = PopularityRatesPath(programFolder);
+    // The tally reads the whole store, too long to keep the other program waiting; it is
+    // taken again under the lock when a day file changed meanwhile, so that the file written
+    // never misses results another program stored before it.
+    auto version = StoreVersion(programFolder);
+    PopularityRateTables tables = TallyDayStore(programFolder);
+    FolderLock lock;
+    if (lock.Held() && StoreVersion(programFolder) != version)
+        tables = TallyDayStore(programFolder);
     FileError error;
-    if (!WriteFileAtomic(path, RatesFileText(tables), &error) && failure != nullptr)
+    if (!lock.Held()) {
+        if (failure != nullptr)
+            *failure = DescribeFailure(path + " に書き込めませんでした", lock.Error());
+    } else if (!WriteFileAtomic(path, RatesFileText(tables), &error) && failure != nullptr)
         *failure = DescribeFailure(path + " に書き込めませんでした", error);
     return tables;
 }

@@ -64,6 +64,13 @@ TEST(TimeSeriesOddsRefusals, NoFolderChosenOrNoDayLoaded) {
     EXPECT_EQ((std::vector<std::string>{TimeSeriesFolderNotSetText(), TimeSeriesNoDayText()}),
               f.ui.Messages());
     EXPECT_EQ(2, f.ui.BeepCount());
+
+    // With a day loaded, a folder that is not there (no fetch has kept a history yet) is named.
+    form.DateListChange(0);
+    EXPECT_FALSE(form.T1Click());
+    EXPECT_TEXT_EQ("時系列ｵｯｽﾞﾌｫﾙﾀﾞ " + f.Path("Jikeiretu") + " が見つかりません。",
+                   f.ui.Messages().back());
+    EXPECT_EQ(3, f.ui.BeepCount());
 }
 
 }  // namespace

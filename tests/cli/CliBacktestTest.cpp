@@ -1,6 +1,7 @@
 #include "cli/CliFixture.h"
 #include "daystore/DayFiles.h"
 #include "platform/FileSystem.h"
+#include "platform/Sjis.h"
 #include "platform/TextField.h"
 #include "records/Backtest.h"
 #include "records/BalanceChartPng.h"
@@ -134,6 +135,19 @@ TEST_F(CliBacktestTest, DaysSideBySideGiveTheSameTableAsOneAtATime) {
         EXPECT_EQ(one.out, many.out) << jobs;
     }
     EXPECT_EQ(2, Run({"backtest", "2024-01-01", "2024-01-09", "--jobs", "0"}).status);
+}
+
+TEST_F(CliRaceMorningTest, ARaceWithoutItsResultIsNotBetAndIsCountedApart) {
+    CliRun run = RunAt935({"backtest", "2026-12-12", "2026-12-12"});
+    ASSERT_EQ(0, run.status) << run.err;
+    Rows rows = OutputRows(run.out);
+    ASSERT_EQ(5u, rows.size());
+    const std::vector<std::string>& total = rows[2];
+    ASSERT_EQ(SjisToUtf8("合計"), total.at(0));
+    for (size_t stake : {4u, 12u})
+        EXPECT_EQ("0", total.at(stake)) << SjisToUtf8(rows[0].at(stake));
+    EXPECT_EQ((std::vector<std::string>{SjisToUtf8("結果の出ていないレース"), total.at(1)}),
+              rows[4]);
 }
 
 }  // namespace

@@ -67,4 +67,16 @@ void CliTest::UseDownloadedDays(const std::string& folder) {
     }
 }
 
+void CliRaceMorningTest::SetUp() {
+    CliRun download =
+        RunKagiroiCli({"download", "--final-odds"}, {home.Path(), "2026-12-12T08:00:00", registry});
+    ASSERT_EQ(0, download.status) << download.err;
+    CliRun odds = RunAt935({"fetch", "odds", "2026-12-12", "1"});
+    ASSERT_EQ(0, odds.status) << odds.err;
+}
+
+CliRun CliRaceMorningTest::RunAt935(const std::vector<std::string>& args) const {
+    return RunKagiroiCli(args, {home.Path(), "2026-12-12T09:35:00", registry});
+}
+
 }  // namespace kagiroi::test

@@ -53,6 +53,15 @@ class CliTest : public ::testing::Test {
     std::string registry = home / "installer-records.ini";
 };
 
+// A store as it stands on a race-day morning, the clock at 09:35 of 2026-12-12: the day's cards
+// and final odds downloaded at 08:00 and race 1's odds fetched since; no race of the day has
+// run, and the next day's races have no runners yet.
+class CliRaceMorningTest : public CliTest {
+  protected:
+    void SetUp() override;
+    CliRun RunAt935(const std::vector<std::string>& args) const;
+};
+
 // "yyyy-mm-dd" of a day text of the date list.
 std::string IsoDay(const std::string& dayText);
 

@@ -1,6 +1,7 @@
 #include "daystore/DayFiles.h"
 #include "daystore/DayStore.h"
 #include "daystore/RecordLayout.h"
+#include "daystore/StoreRules.h"
 #include "platform/FileSystem.h"
 #include "support/RecordBuilder.h"
 #include "support/TempFolder.h"
@@ -122,6 +123,40 @@ TEST_F(DayStoreTest, ShortForeignRunnerFileIsFilledToItsSlots) {
     ASSERT_EQ(216u, lines.size());
     EXPECT_EQ(std::string(553, 'x'), lines[0]);
     EXPECT_EQ("01", lines[18].substr(28, 2));
+}
+
+// A stray CR or LF inside a stored line is damage within the record, not a line end: the
+// record served again takes the whole line's place and the lines after it keep theirs.
+TEST_F(DayStoreTest, ARecordServedAgainReplacesALineDamagedByALineBreakByte) {
+    struct Case {
+        const char* what;
+        std::string path;
+        std::string record;
+        int line;  // of the record in its file
+    } cases[] = {
+        {"runner", folder.Path() + "/Data/2024年01月06日中山.jvSEr", Runner("20240106", 1, 3), 2},
+        {"race", raceFile(), Race("20240106", "06", 3), 2}};
+    for (const Case& c : cases) {
+        for (char damage : {'\r', '\n'}) {
+            SCOPED_TRACE(std::string(c.what) + (damage == '\r' ? " CR" : " LF"));
+            {
+                DayStore store(folder.Path());
+                for (int race = 1; race <= 4; ++race) {
+                    store.Store(Race("20240106", "06", race), StoreRoute::Download);
+                    store.Store(Runner("20240106", 1, race), StoreRoute::Download);
+                }
+                ASSERT_TRUE(store.Flush());
+            }
+            std::string whole = ReadWholeFile(c.path).value();
+            std::string damaged = whole;
+            damaged[static_cast<size_t>(c.line * RecordLengthOf(KindOf(c.record)) + 100)] = damage;
+            ASSERT_TRUE(WriteFileAtomic(c.path, damaged));
+            DayStore store(folder.Path());
+            ASSERT_TRUE(store.Store(c.record, StoreRoute::Download));
+            ASSERT_TRUE(store.Flush());
+            EXPECT_EQ(whole, ReadWholeFile(c.path).value());
+        }
+    }
 }
 
 TEST_F(DayStoreTest, RealTimeRaceAndRunnerRecordsNeedTheDaysFiles) {

@@ -154,6 +154,23 @@ TEST_F(MailSettingsTest, ServerFailuresAreBoxedAndBeeped) {
     EXPECT_TRUE(form.SendEnabled());
 }
 
+// A port outside 1..65535 is refused before connecting as the port, not as the host.
+TEST_F(MailSettingsTest, APortOutsideItsRangeIsNamedNotTheHost) {
+    TypeValid();
+    for (const char* port : {"0", "70000", "-25", "99999999999999999999"}) {
+        form.FieldChange(MailSetField::SMTPPort, port);
+        form.SendTestMail();
+        for (int i = 0; (form.Mailer().Running() || !form.SendEnabled()) && i < 300; ++i)
+            uiThread.WaitAndRun(100);
+        uiThread.WaitAndRun(100);  // the refusal is posted, not run at once
+        EXPECT_TEXT_EQ(
+            "エラー: SMTPPortの番号が正しくありません。1～65535の番号を入力してください。",
+            form.StatusText())
+            << port;
+    }
+    EXPECT_TRUE(ui.Messages().empty());
+}
+
 TEST(MailDelivery, EachRaceOnceInTheMinuteOfItsThirdFetch) {
     test::TempFolder folder;
     SettingsFile settings(folder / "kagiroi.ini");

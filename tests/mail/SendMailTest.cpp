@@ -1,5 +1,6 @@
 #include "mail/Base64.h"
 #include "mail/JisEncoding.h"
+#include "mail/MailConnection.h"
 #include "mail/SmtpServerProcess.h"
 #include "mail/TSendMail.h"
 #include "platform/FileSystem.h"
@@ -25,7 +26,7 @@ class SendMailTest : public ::testing::Test {
         mail.Properties.MsgBody =
             SjisToJis("[ツバクロソフト]\r\n\r\nテスト送信です。届きましたか?");
         mail.Properties.MsgContentCharset = "iso-2022-jp";
-        mail.Properties.ReplyTimeoutSeconds = 2;
+        mail.Properties.Deadlines.ReplyMs = 2000;
         Listen();
     }
 
@@ -188,7 +189,7 @@ TEST_F(SendMailTest, StartTlsNotOfferedIsRefused) {
 TEST_F(SendMailTest, FaultyServers) {
     SKIP_WHERE_NO_SMTP_SERVER_RUNS();
     mail.Properties.Authentication = {true, "user1", "secret"};
-    mail.Properties.ReplyTimeoutSeconds = 1;
+    mail.Properties.Deadlines.ReplyMs = 1000;
     const struct {
         const char* mode;
         Events expected;
@@ -215,6 +216,54 @@ TEST_F(SendMailTest, FaultyServers) {
     EXPECT_EQ(std::string::npos, Record("auth250.log").find("MAIL"));
 }
 
+// A second reply sent with STARTTLS's 220, before encryption, is never read as the answer to
+// the first command inside TLS: the client hangs up before the handshake.
+TEST_F(SendMailTest, RepliesSentBeforeEncryptionAreRefused) {
+    SKIP_WHERE_NO_SMTP_SERVER_RUNS();
+    ASSERT_TRUE(test::MakeTestCertificate(folder.Path()));
+    SmtpServerProcess server({"script", "starttls-inject", folder / "inject.log",
+                              folder / "cert.pem", folder / "key.pem"});
+    ASSERT_NE(0, server.Port());
+    mail.Properties.SMTPHost = "localhost";
+    mail.Properties.Security = MailSecurity::StartTls;
+    mail.Properties.TrustedCertificates = folder / "cert.pem";
+    const Events expected = {
+        "Response 220", "Response 250", "Response 220",
+        "SMTPError 0 STARTTLSの応答の後に余分なデータが届いたため、暗号化接続を始められません。"};
+    EXPECT_EQ(expected, Deliver(server.Port()));
+    for (int i = 0; Record("inject.log").find("no handshake") == std::string::npos && i < 50; ++i)
+        ui.WaitAndRun(100);
+    EXPECT_EQ("EHLO " + LocalComputerName() + "\nSTARTTLS\nno handshake\n", Record("inject.log"));
+}
+
+// A server that sends one byte every 100 ms is hung up on when a reply, or the whole
+// delivery, runs past its deadline (short ones here; a minute and five by default).
+TEST_F(SendMailTest, TricklingServersAreHungUpOnAtTheDeadlines) {
+    SKIP_WHERE_NO_SMTP_SERVER_RUNS();
+    const struct {
+        const char* mode;
+        MailDeadlines deadlines;
+    } cases[] = {
+        {"endless-greeting", {1000, kDeliveryDeadlineMs}},
+        // Each reply comes within its time; the whole dialogue would take about 7 s.
+        {"trickle", {10 * 1000, 2000}},
+    };
+    for (const auto& c : cases) {
+        const std::string record = std::string(c.mode) + ".log";
+        SmtpServerProcess server({"script", c.mode, folder / record});
+        ASSERT_NE(0, server.Port());
+        log_->clear();
+        mail.Properties.Deadlines = c.deadlines;
+        const Events events = Deliver(server.Port());
+        ASSERT_FALSE(events.empty()) << c.mode;
+        EXPECT_EQ("ConnLost", events.back()) << c.mode;
+        for (int i = 0; !Record(record).ends_with("client closed\n") && i < 50; ++i)
+            ui.WaitAndRun(100);
+        EXPECT_TRUE(Record(record).ends_with("client closed\n")) << Record(record);
+        EXPECT_EQ(std::string::npos, Record(record).find("MAIL From")) << c.mode;
+    }
+}
+
 // Closing the program mid-delivery does not wait out a silent server: the component's end
 // hangs up at once (the server, silent for 30 s, records who closed first).
 TEST_F(SendMailTest, TheComponentsEndHangsUpOnASilentServer) {
@@ -225,7 +274,7 @@ TEST_F(SendMailTest, TheComponentsEndHangsUpOnASilentServer) {
         TSendMail leaving{ui, clock};
         leaving.Properties = mail.Properties;
         leaving.Properties.SMTPPort = server.Port();
-        leaving.Properties.ReplyTimeoutSeconds = 3600;
+        leaving.Properties.Deadlines = {3600 * 1000, 3600 * 1000};
         ASSERT_TRUE(leaving.Send());
         for (int i = 0; Record("silent.log").empty() && i < 100; ++i)
             ui.WaitAndRun(100);
@@ -284,6 +333,34 @@ TEST(MailMessage, HeadersInOrderAndBodyLinesSafe) {
         "..\r\n..x\r\nend\r\n",
         ComposeMessage(mail, {2024, 1, 6, 9, 5, 0}, -210));
     EXPECT_EQ("Wed, 31 Dec 2025 23:59:59 +0900", FormatMailDate({2025, 12, 31, 23, 59, 59}, 540));
+}
+
+// A bracket or a control byte in an address would let it end "<...>" early and add command
+// parameters (RCPT To: <a@b.c> NOTIFY=NEVER>); such a message never leaves.
+TEST(MailMessage, AddressesThatCouldAddParametersAreRefused) {
+    const struct {
+        std::string MailProperties::*field;
+        std::string value, fault;
+    } cases[] = {
+        {&MailProperties::ToAddr, "a@b.c> NOTIFY=NEVER",
+         "送信先のメールアドレスが正しくありません。"},
+        {&MailProperties::ToAddr, "ok@b.c; x<y@b.c", "送信先のメールアドレスが正しくありません。"},
+        {&MailProperties::ToAddr, std::string("a@b.c\0x", 7),
+         "送信先のメールアドレスが正しくありません。"},
+        {&MailProperties::ToCC, "a@b\x01.c", "Ccのメールアドレスが正しくありません。"},
+        {&MailProperties::ToBCC, "Name <a@b.c\x7F>", "Bccのメールアドレスが正しくありません。"},
+        {&MailProperties::FromAddress, "me@x.jp> BODY=8BITMIME",
+         "送信元のメールアドレスが正しくありません。"},
+        {&MailProperties::ReplyTo, "back@x.jp\x1B", "返信先のメールアドレスが正しくありません。"},
+        {&MailProperties::ToAddr, "Two <two@example.jp>; one@example.jp", ""},
+    };
+    for (const auto& c : cases) {
+        MailProperties mail;
+        mail.FromAddress = "me@x.jp";
+        mail.ToAddr = "phone@x.jp";
+        mail.*c.field = c.value;
+        EXPECT_EQ(c.fault, MessageFault(mail)) << c.value;
+    }
 }
 
 TEST(MailMessage, ListAddressesTakesThePartInBrackets) {

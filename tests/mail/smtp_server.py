@@ -3,8 +3,9 @@
 
   smtp_server.py real RECORD [--starttls CERT KEY] [--tls CERT KEY] [--auth USER PASS]
       aiosmtpd; each accepted message is appended to RECORD as one JSON line.
-  smtp_server.py script MODE RECORD
+  smtp_server.py script MODE RECORD [CERT KEY]
       a scripted server that misbehaves as MODE says; the commands it got go to RECORD.
+      STARTTLS modes take the certificate and key.
 
 Prints "PORT <n>" once it listens, then serves until terminated.
 """
@@ -85,9 +86,28 @@ REPLIES = {"EHLO": "250-test\r\n250 AUTH LOGIN", "HELO": "250 test", "AUTH": "33
            "MAIL": "250 OK", "RCPT": "250 OK", "DATA": "354 go", "QUIT": "221 bye"}
 
 
-def serve_script(conn, mode, record):
+def trickle(conn, data):
+    """Sends one byte every 100 ms; False when the client hung up first."""
+    for byte in data:
+        try:
+            conn.sendall(bytes([byte]))
+        except OSError:
+            return False
+        time.sleep(0.1)
+    return True
+
+
+def serve_script(conn, mode, record, tls_files):
     log = open(record, "a", encoding="latin-1")
     reader = conn.makefile("rb")
+    if mode == "endless-greeting":
+        # A greeting that never ends; the record tells whether the client hung up.
+        log.write("connected\n")
+        log.flush()
+        ended = trickle(conn, b"220 " + b"x" * 100000)
+        log.write("server gave up\n" if ended else "client closed\n")
+        log.close()
+        return
     if mode == "silent":
         # Says nothing for 30 s; the record tells whether the client hung up first.
         log.write("connected\n")
@@ -100,10 +120,24 @@ def serve_script(conn, mode, record):
         log.write(ended + "\n")
         log.close()
         return
-    conn.sendall(b"220 scripted\r\n")
+    def say(data):
+        if mode == "trickle":
+            trickle(conn, data)
+        else:
+            conn.sendall(data)
+
+    say(b"220 scripted\r\n")
     in_data = False
+    encrypted = False
     logins = 0
-    for raw in reader:
+    while True:
+        try:
+            raw = reader.readline()
+        except OSError:
+            raw = b""
+        if not raw:
+            log.write("client closed\n")
+            return
         line = raw.decode("latin-1").rstrip("\r\n")
         log.write(line + "\n")
         log.flush()
@@ -112,11 +146,28 @@ def serve_script(conn, mode, record):
                 return
             if line == ".":
                 in_data = False
-                conn.sendall(b"250 queued\r\n")
+                say(b"250 queued\r\n")
             continue
         verb = line.split(" ")[0].upper()
         if mode == "auth250" and verb == "AUTH":
             conn.sendall(b"250 not now\r\n")
+            continue
+        if mode == "starttls-inject" and verb == "EHLO" and not encrypted:
+            conn.sendall(b"250-test\r\n250 STARTTLS\r\n")
+            continue
+        if mode == "starttls-inject" and verb == "STARTTLS":
+            # A second reply in the same packet, before encryption starts.
+            conn.sendall(b"220 go ahead\r\n250 INJECTED\r\n")
+            context = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
+            context.load_cert_chain(*tls_files)
+            try:
+                conn = context.wrap_socket(conn, server_side=True)
+            except OSError:
+                log.write("no handshake\n")
+                return
+            reader = conn.makefile("rb")
+            encrypted = True
+            log.write("tls\n")
             continue
         if mode == "split-ehlo" and verb == "EHLO":
             conn.sendall(b"250-test\r\n250-AUT")
@@ -130,7 +181,7 @@ def serve_script(conn, mode, record):
             reply = "334 UGFzc3dvcmQ6" if logins == 1 else "235 welcome"
         else:
             reply = "500 what"
-        conn.sendall(reply.encode() + b"\r\n")
+        say(reply.encode() + b"\r\n")
         if verb == "DATA":
             in_data = True
         if verb == "QUIT":
@@ -138,7 +189,7 @@ def serve_script(conn, mode, record):
 
 
 def script(args):
-    mode, record = args
+    mode, record, tls_files = args[0], args[1], args[2:]
     listener = socket.socket()
     listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
     listener.bind(("127.0.0.1", 0))
@@ -150,7 +201,7 @@ def script(args):
             conn, _ = listener.accept()
             with conn:
                 try:
-                    serve_script(conn, mode, record)
+                    serve_script(conn, mode, record, tls_files)
                 except OSError:
                     pass
 
@@ -160,6 +211,6 @@ def script(args):
 
 if __name__ == "__main__":
     # The server's own complaints go beside its record, not into the test's output.
-    sys.stderr = open(sys.argv[-1 if sys.argv[1] == "script" else 2] + ".stderr", "a")
+    sys.stderr = open(sys.argv[3 if sys.argv[1] == "script" else 2] + ".stderr", "a")
     signal.pthread_sigmask(signal.SIG_BLOCK, [signal.SIGTERM, signal.SIGINT])
     {"real": real, "script": script}[sys.argv[1]](sys.argv[2:])

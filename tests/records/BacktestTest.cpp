@@ -27,7 +27,7 @@ TEST(Backtest, RacesAddUpDayByDayAndTheBalanceRunsAcrossDays) {
         trio.count.text = count;
         trio.stake.text = stake;
         trio.payback.text = payback;
-        tally.AddRace(day, bets);
+        tally.AddRace(day, bets, true);
     };
     race("20240106", " 10", "  3000", "");
     race("20240106", " 10", "  3000", "    7500");

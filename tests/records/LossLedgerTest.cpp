@@ -26,6 +26,20 @@ TEST(LossLedger, AQuoteInAFieldReadsBackWholeAfterASave) {
     EXPECT_EQ("c,d", again.Entries()[0].betType);
 }
 
+TEST(LossLedger, ALineOfControlBytesIsKeptThroughASaveLikeAnyDamagedLine) {
+    test::TempFolder folder;
+    std::string path = folder / "ruison.csv";
+    for (const std::string damaged : {"\x01\x02\x03", "\t\x1b", "\x0c"}) {
+        const std::string text =
+            "\" 1\",\"2009/03/15中山11R\",\"枠連\",\"   3000\"\r\n" + damaged + "\r\n";
+        ASSERT_TRUE(WriteFileAtomic(path, text));
+        LossLedger ledger(path);
+        EXPECT_EQ(1u, ledger.Load().size());
+        ASSERT_TRUE(ledger.Save());
+        EXPECT_EQ(text, ReadWholeFile(path).value_or(""));
+    }
+}
+
 // The 損失金管理 window over a ledger in a temporary folder, with the races of one day.
 class LossRegFormTest : public ::testing::Test {
   protected:

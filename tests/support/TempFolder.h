@@ -21,4 +21,23 @@ class TempFolder {
     std::string path_;
 };
 
+// While it lives, nothing can be made, removed or renamed in a folder, not even by root (a
+// test process often runs as root, and root ignores a folder's mode): the folder is marked
+// immutable where the system allows it, else made read-only. Refusing() is false when neither
+// could be done.
+class RefusedFolder {
+  public:
+    explicit RefusedFolder(std::string path);
+    ~RefusedFolder();
+    RefusedFolder(const RefusedFolder&) = delete;
+    RefusedFolder& operator=(const RefusedFolder&) = delete;
+
+    bool Refusing() const { return refusing_; }
+
+  private:
+    std::string path_;
+    bool immutable_ = false;
+    bool refusing_ = false;
+};
+
 }  // namespace kagiroi::test

@@ -8,6 +8,7 @@
 #include "demo/DemoJvLink.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "platform/RegisteredFolder.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/Sjis.h"
@@ -49,6 +50,8 @@ int main(int argc, char* argv[]) {
     QtUi ui;
 
     std::string programFolder = ResolveProgramFolder(CurrentProgramFile(argv[0]));
+    // Its lock and the folders the program owns in it hold for the whole run.
+    RegisterProgramFolder(programFolder);
     std::string unreadableNow;
     std::unique_ptr<Clock> clock = MakeClockFromEnvironment(&unreadableNow);
     QtClipboard clipboard;
