@@ -65,8 +65,8 @@ ChangeReadingResult ReadChanges(const std::string& programFolder, DayBook& book,
                                 int minutesBefore) {
     ChangeReadingResult result;
     if (book.day.empty()) return result;
-    std::string newFile = ChangeFilePath(programFolder, book.day, ".NEW");
-    std::string tcFile = ChangeFilePath(programFolder, book.day, ".TC");
+    std::string newFile = ChangeFilePath(programFolder, book.day, kChangeStampExtension);
+    std::string tcFile = ChangeFilePath(programFolder, book.day, DayFileExtension(RecordKind::TC));
     if (!FileExists(tcFile) || !FileExists(book.paths.raceFile)) return result;
 
     FileError error;

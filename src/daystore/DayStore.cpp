@@ -31,29 +31,6 @@ std::string KeyOf(RecordKind kind, std::string_view line) {
                                   : Field(line, pos::kRaceKey, 16);
 }
 
-const char* ExtensionOf(RecordKind kind) {
-    switch (kind) {
-        case RecordKind::RA:
-            return ".jvRA";
-        case RecordKind::HR:
-            return ".jvHR";
-        case RecordKind::O1:
-            return ".jvO1";
-        case RecordKind::O5:
-            return ".jvO5";
-        case RecordKind::O6:
-            return ".jvO6";
-        case RecordKind::DM:
-            return ".jvDM";
-        case RecordKind::WE:
-            return ".WE";
-        case RecordKind::TC:
-            return ".TC";
-        default:
-            return "";
-    }
-}
-
 // Kinds whose blank first line (left by an old blank record) is dropped after a store.
 bool DropsBlankFirstLine(RecordKind kind) {
     return kind == RecordKind::RA || kind == RecordKind::O1 || kind == RecordKind::O5 ||
@@ -86,8 +63,8 @@ std::string DayStore::FileFor(const std::string& record) const {
         return RunnerFilePath(raceFile, Field(record, pos::kCourse, 2)).value_or("");
     }
     if (kind == RecordKind::WE || kind == RecordKind::TC)
-        return ChangeFilePath(programFolder_, *day, ExtensionOf(kind));
-    return JoinPath(DataFolder(programFolder_), *day + ExtensionOf(kind));
+        return ChangeFilePath(programFolder_, *day, DayFileExtension(kind));
+    return JoinPath(DataFolder(programFolder_), *day + DayFileExtension(kind));
 }
 
 DayStore::CachedFile& DayStore::Cached(const std::string& path) {

@@ -1,21 +1,30 @@
 #include "odds/TimeSeriesLayout.h"
 
+#include "daystore/DayFiles.h"
 #include "daystore/RecordLayout.h"
 #include "platform/FileSystem.h"
 #include "platform/TextField.h"
 
 namespace kagiroi {
 
-const char* OddsExtension(OddsKind kind) {
+namespace {
+
+RecordKind RecordKindOf(OddsKind kind) {
     switch (kind) {
         case OddsKind::O1:
-            return ".jvO1";
+            return RecordKind::O1;
         case OddsKind::O5:
-            return ".jvO5";
+            return RecordKind::O5;
         case OddsKind::O6:
-            return ".jvO6";
+            return RecordKind::O6;
     }
-    return "";
+    return RecordKind::Other;
+}
+
+}  // namespace
+
+const char* OddsExtension(OddsKind kind) {
+    return DayFileExtension(RecordKindOf(kind));
 }
 
 std::optional<OddsKind> OddsKindOf(std::string_view record) {
