@@ -31,7 +31,7 @@ CliSession::CliSession(const std::string& programFolder, const CliOptions& optio
       clock_(MakeClockFromEnvironment(&unreadableNow_)),
       shell_(MakeShell(options)),
       registry_(MakeMachineRegistry()),
-      settings_(JoinPath(programFolder, "kagiroi.ini")),
+      settings_(SettingsFilePath(programFolder)),
       jvLink_(CreateJvLinkComponent(settings_, *clock_, nullptr, MakeDemoJvLink)) {
     form_ = std::make_unique<TMainForm>(
         programFolder_, MainFormPorts{ui_, *clock_, clipboard_, *shell_, *registry_}, *jvLink_);

@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
     QtClipboard clipboard;
     SystemShell shell;
     std::unique_ptr<Registry> registry = MakeMachineRegistry();
-    SettingsFile settings(JoinPath(programFolder, "kagiroi.ini"));
+    SettingsFile settings(SettingsFilePath(programFolder));
 #ifdef _WIN32
     constexpr bool componentByDefault = true;
 #else
