@@ -10,7 +10,7 @@
 namespace kagiroi {
 
 bool OddsAreFresh(const RaceSlot& slot) {
-    if (ToInt(Field(slot.O1Copy, pos::kRaceNumber, 2)) <= 0) return false;
+    if (NumberAt(slot.O1Copy, RaceHead::RaceNumber) <= 0) return false;
     std::string announced = FieldAt(slot.O1Copy, O1::Announced);
     return !(AddMinutes(announced, 5) < Trim(slot.FetchTimes[0]));
 }
@@ -21,7 +21,7 @@ std::vector<std::string> BuildAutoFetchList(const DayBook& book, const std::stri
         const RaceSlot& slot = book[s];
         bool due = nowHhmm == Trim(slot.FetchTimes[0]) || nowHhmm == Trim(slot.FetchTimes[1]);
         if (due && !OddsAreFresh(slot))
-            list.push_back(Field(slot.RaceInfo, pos::kRaceKey, 16) + Format("%2d", s));
+            list.push_back(FieldAt(slot.RaceInfo, RaceHead::RaceKey) + Format("%2d", s));
     }
     return list;
 }
@@ -67,9 +67,9 @@ std::string ClockText(const DateTime& now) {
 
 std::string CountdownText(const std::string& raceInfo, const DateTime& now) {
     DateTime post;
-    post.year = ToInt(Field(raceInfo, pos::kYear, 4));
-    post.month = ToInt(Field(raceInfo, pos::kMonthDay, 2));
-    post.day = ToInt(Field(raceInfo, pos::kMonthDay + 2, 2));
+    post.year = ToInt(FieldAt(raceInfo, RaceHead::Year));
+    post.month = ToInt(FieldAt(raceInfo, RaceHead::Month));
+    post.day = ToInt(FieldAt(raceInfo, RaceHead::Day));
     post.hour = NumberAt(raceInfo, RA::PostHour);
     post.minute = NumberAt(raceInfo, RA::PostMinute);
     if (!IsValidDate(post.year, post.month, post.day)) return "発走済み";

@@ -23,13 +23,13 @@ bool TMainForm::RequireLoadedDay(bool quiet) {
 }
 
 int TMainForm::DayDateNumber() const {
-    return ToInt(Field(Book()[0].RaceInfo, pos::kYear, 8));
+    return ToInt(FieldAt(Book()[0].RaceInfo, RaceHead::Date));
 }
 
 std::string TMainForm::CourseRaceText(int slot) const {
     const std::string& race = Book()[slot].RaceInfo;
-    return RacecourseName(Field(race, pos::kCourse, 2)) +
-           FormatIntField(Field(race, pos::kRaceNumber, 2));
+    return RacecourseName(FieldAt(race, RaceHead::Course)) +
+           FormatIntField(FieldAt(race, RaceHead::RaceNumber));
 }
 
 RealTimeFetcher TMainForm::Fetcher() {
@@ -70,7 +70,7 @@ void TMainForm::ShowSelectedRaceAgain() {
 void TMainForm::SokuhoOddsBtnClick() {
     if (!RequireLoadedDay(false)) return;
     if (!HasSelectedRace() || !DayChosen()) return;
-    std::string key = Field(Selected().RaceInfo, pos::kRaceKey, 16);
+    std::string key = FieldAt(Selected().RaceInfo, RaceHead::RaceKey);
     if (ToInt64(key.substr(0, 8)) <= 0 || !ServiceFree(true)) return;
     std::string course = CourseRaceText(SelectedRace());
     Fetcher().Fetch(
@@ -139,8 +139,9 @@ void TMainForm::AutoOddsFetch(const std::vector<std::string>& list) {
         }
         oddsFiles_.Invalidate();
         OzReadBtnClick(slot);
-        if (HasSelectedRace() && Field(Selected().RaceInfo, pos::kCourse, 2) == key.substr(8, 2) &&
-            Field(Selected().RaceInfo, pos::kRaceNumber, 2) == key.substr(14, 2))
+        if (HasSelectedRace() &&
+            FieldAt(Selected().RaceInfo, RaceHead::Course) == key.substr(8, 2) &&
+            FieldAt(Selected().RaceInfo, RaceHead::RaceNumber) == key.substr(14, 2))
             selectedFetched = true;
     }
     if (selectedFetched) ShowSelectedRaceAgain();

@@ -93,8 +93,8 @@ int RaceListItem(const TMainForm& form, const std::string& race) {
     if (race.size() != 5 || race[2] != '-' || !IsDigits(race.substr(3))) return -1;
     for (int item = 0; item < count; ++item) {
         const std::string& info = form.Book()[item].RaceInfo;
-        if (Field(info, pos::kCourse, 2) == race.substr(0, 2) &&
-            ToInt(Field(info, pos::kRaceNumber, 2)) == ToInt(race.substr(3)))
+        if (FieldAt(info, RaceHead::Course) == race.substr(0, 2) &&
+            NumberAt(info, RaceHead::RaceNumber) == ToInt(race.substr(3)))
             return item;
     }
     return -1;

@@ -51,7 +51,7 @@ std::optional<std::string> DayTextFromDate(std::string_view yyyymmdd) {
 }
 
 std::optional<std::string> DayTextOf(std::string_view record) {
-    return DayTextFromDate(Field(record, pos::kYear, 8));
+    return DayTextFromDate(FieldAt(record, RaceHead::Date));
 }
 
 std::optional<std::string> DateOfDayText(std::string_view dayText) {

@@ -27,8 +27,8 @@ size_t ByteSize(const std::vector<std::string>& lines) {
 }
 
 std::string KeyOf(RecordKind kind, std::string_view line) {
-    return kind == RecordKind::WE ? Field(line, pos::kRaceKey, kWeKeyLength)
-                                  : Field(line, pos::kRaceKey, 16);
+    return kind == RecordKind::WE ? Field(line, RaceHead::RaceKey.pos, kWeKeyLength)
+                                  : FieldAt(line, RaceHead::RaceKey);
 }
 
 // Kinds whose blank first line (left by an old blank record) is dropped after a store.
@@ -60,7 +60,7 @@ std::string DayStore::FileFor(const std::string& record) const {
     if (!day || kind == RecordKind::Other) return {};
     if (kind == RecordKind::SE) {
         auto raceFile = PathsForDay(programFolder_, *day).raceFile;
-        return RunnerFilePath(raceFile, Field(record, pos::kCourse, 2)).value_or("");
+        return RunnerFilePath(raceFile, FieldAt(record, RaceHead::Course)).value_or("");
     }
     if (kind == RecordKind::WE || kind == RecordKind::TC)
         return ChangeFilePath(programFolder_, *day, DayFileExtension(kind));
@@ -87,7 +87,7 @@ bool DayStore::Store(const std::string& record, StoreRoute route) {
     std::string path = FileFor(record);
     if (path.empty()) return false;
     if (kind == RecordKind::SE) {
-        int race = ToInt(Field(record, pos::kRaceNumber, 2));
+        int race = NumberAt(record, RaceHead::RaceNumber);
         int horse = NumberAt(record, SE::Horse);
         if (race < 1 || race > kRacesPerCourse || horse < 1 || horse > kMaxRunners) return false;
     }
@@ -140,7 +140,7 @@ bool DayStore::StoreRunner(CachedFile& file, std::string line) {
     // A runner file not written by this program may be short; fill it to its 216 lines.
     while (file.lines.size() < static_cast<size_t>(kRunnerFileLines))
         file.lines.emplace_back(kSeLength - 2, ' ');
-    int race = ToInt(Field(line, pos::kRaceNumber, 2));
+    int race = NumberAt(line, RaceHead::RaceNumber);
     int horse = NumberAt(line, SE::Horse);
     file.lines[static_cast<size_t>((race - 1) * kMaxRunners + (horse - 1))] = std::move(line);
     return true;

@@ -25,8 +25,8 @@ std::vector<std::string> BuildDateList(const std::string& programFolder) {
 }
 
 std::string RaceListText(const RaceSlot& slot) {
-    return RacecourseName(Field(slot.RaceInfo, pos::kCourse, 2)) +
-           FormatIntField(Field(slot.RaceInfo, pos::kRaceNumber, 2)) + "R";
+    return RacecourseName(FieldAt(slot.RaceInfo, RaceHead::Course)) +
+           FormatIntField(FieldAt(slot.RaceInfo, RaceHead::RaceNumber)) + "R";
 }
 
 std::string AddMinutes(const std::string& hhmm, int minutes) {

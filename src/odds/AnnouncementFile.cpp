@@ -17,7 +17,8 @@ constexpr int kNeverNear = 1000;  // minutes
 
 bool IsUsableLine(std::string_view line, OddsKind kind, std::string_view raceKey) {
     return line.size() == static_cast<size_t>(OddsRecordLength(kind) - 2) &&
-           OddsKindOf(line) == kind && line.substr(pos::kRaceKey - 1, 16) == raceKey &&
+           OddsKindOf(line) == kind &&
+           line.substr(RaceHead::RaceKey.pos - 1, RaceHead::RaceKey.len) == raceKey &&
            IsDigits(FieldAt(line, Odds::Announcement));
 }
 
@@ -73,7 +74,7 @@ int AnnouncementMinutes(std::string_view record) {
 }
 
 bool AnnouncedOnRaceDay(std::string_view record) {
-    return Field(record, pos::kMonthDay, 4) == FieldAt(record, Odds::AnnouncedMonthDay);
+    return FieldAt(record, RaceHead::MonthDay) == FieldAt(record, Odds::AnnouncedMonthDay);
 }
 
 int NearestAnnouncement(const AnnouncementFile& file, const std::string& fetchTime) {

@@ -44,7 +44,7 @@ OddsMovement ReadOddsMovement(const RaceSlot& slot, const std::string& folder) {
     auto path = TimeSeriesFile(folder, slot.RaceInfo, OddsKind::O1);
     if (!path) return movement;
     AnnouncementFile file =
-        AnnouncementFile::Read(*path, OddsKind::O1, Field(slot.RaceInfo, pos::kRaceKey, 16));
+        AnnouncementFile::Read(*path, OddsKind::O1, FieldAt(slot.RaceInfo, RaceHead::RaceKey));
     if (file.Status() == ReadStatus::Failed)
         movement.problems.push_back(
             DescribeFailure(*path + " を読み込めません", file.Error()).logged);
