@@ -2,6 +2,7 @@
 
 #include "daystore/RaceDay.h"
 #include "daystore/RecordLayout.h"
+#include "platform/DateTime.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 
@@ -31,26 +32,22 @@ namespace {
 constexpr int64_t kMinutesPerDay = 1440;
 constexpr int64_t kResultsEnd = 18 * 60;
 
-int64_t MinuteOfDay(const std::string& hhmm) {
-    return ToInt(Field(hhmm, 1, 2)) * 60 + ToInt(Field(hhmm, 3, 2));
-}
-
 // The minute a window opens: `lead` minutes before the first post, but never before midnight,
 // so an early first post (even "0000") cannot wrap round to the evening and close the day.
 int64_t WindowStart(const std::string& firstPost, int64_t lead) {
-    return std::max<int64_t>(0, MinuteOfDay(firstPost) - lead);
+    return std::max<int64_t>(0, MinutesOfDay(firstPost) - lead);
 }
 
 }  // namespace
 
 bool ResultsFetchDue(const std::string& nowHhmm, const std::string& firstPost, int changeInterval) {
-    int64_t now = MinuteOfDay(nowHhmm);
-    int64_t end = std::max(kResultsEnd, MinuteOfDay(firstPost));
+    int64_t now = MinutesOfDay(nowHhmm);
+    int64_t end = std::max<int64_t>(kResultsEnd, MinutesOfDay(firstPost));
     return now <= end && now > WindowStart(firstPost, int64_t{changeInterval} + 30);
 }
 
 bool ChangeFetchDue(const std::string& nowHhmm, const std::string& firstPost, int changeInterval) {
-    return MinuteOfDay(nowHhmm) > WindowStart(firstPost, int64_t{changeInterval} + 60);
+    return MinutesOfDay(nowHhmm) > WindowStart(firstPost, int64_t{changeInterval} + 60);
 }
 
 int ScheduleMinutes(int64_t minutes) {

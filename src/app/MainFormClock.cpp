@@ -91,21 +91,16 @@ void TMainForm::ResultsTimerTick() {
     if (!DayChosen() || !ServiceFree(false)) return;
     std::string firstPost = FieldAt(Book()[0].RaceInfo, RA::PostTime);
     if (!ResultsFetchDue(Hhmm(ports_.clock.Now()), firstPost, changeInterval_)) return;
-    quiet_.results = true;
-    ResultsBtnClick();
-    quiet_.results = false;
-    quiet_.mining = true;
-    MiningBtnClick();
-    quiet_.mining = false;
+    ResultsBtnClick(true);
+    MiningBtnClick(true);
 }
 
 void TMainForm::ChangeTimerTick() {
     if (!DayChosen() || !ServiceFree(false)) return;
     std::string firstPost = FieldAt(Book()[0].RaceInfo, RA::PostTime);
     if (!ChangeFetchDue(Hhmm(ports_.clock.Now()), firstPost, changeInterval_)) return;
-    quiet_.change = true;
-    ChangeInfoFetch();
-    quiet_.change = false;
+    ChangeInfoFetch(true);
+    firstChangeFetchPending_ = false;
 }
 
 void TMainForm::StartCurrentDayFetches() {
@@ -116,8 +111,7 @@ void TMainForm::StartCurrentDayFetches() {
     timers_.ChangeTimer.intervalMs = TimerIntervalMs(changeInterval_);
     if (changeInterval_ > 0) {
         timers_.ChangeTimer.enabled = true;
-        // Stays set until the first timed change fetch has ended.
-        quiet_.change = true;
+        firstChangeFetchPending_ = true;
         ReadDayChanges();
     }
 }

@@ -80,35 +80,39 @@ void TMainForm::SokuhoOddsBtnClick() {
     ShowSelectedRaceAgain();
 }
 
-void TMainForm::ResultsBtnClick() {
-    if (!RequireLoadedDay(quiet_.results)) return;
+void TMainForm::ResultsBtnClick(bool quiet) {
+    FetchDayData(DayDataFetch::Results, quiet);
+}
+
+void TMainForm::MiningBtnClick(bool quiet) {
+    FetchDayData(DayDataFetch::Mining, quiet);
+}
+
+void TMainForm::FetchDayData(DayDataFetch what, bool quiet) {
+    if (!RequireLoadedDay(quiet)) return;
     if (!HasSelectedRace() || !DayChosen() || DayDateNumber() <= 0) return;
-    if (!ServiceFree(!quiet_.results)) return;
+    if (!ServiceFree(!quiet)) return;
+    const bool results = what == DayDataFetch::Results;
     std::string course = CourseRaceText(SelectedRace());
-    Fetcher().Fetch(Request(ResultsSpec(), Format("%08d", DayDateNumber()), "ﾚｰｽ情報データ取得中",
-                            course + "R:ﾚｰｽ情報データ取得エラー：", quiet_.results));
-    HrReadBtnClick();
+    Fetcher().Fetch(Request(
+        results ? ResultsSpec() : MiningSpec(), Format("%08d", DayDateNumber()),
+        results ? "ﾚｰｽ情報データ取得中" : "DM取得中",
+        course + (results ? "R:ﾚｰｽ情報データ取得エラー：" : "R:DMデータ取得エラー："), quiet));
+    if (results)
+        HrReadBtnClick();
+    else
+        DMReadBtnClick();
     ShowSelectedRaceAgain();
 }
 
-void TMainForm::MiningBtnClick() {
-    if (!RequireLoadedDay(quiet_.mining)) return;
-    if (!HasSelectedRace() || !DayChosen() || DayDateNumber() <= 0) return;
-    if (!ServiceFree(!quiet_.mining)) return;
-    std::string course = CourseRaceText(SelectedRace());
-    Fetcher().Fetch(Request(MiningSpec(), Format("%08d", DayDateNumber()), "DM取得中",
-                            course + "R:DMデータ取得エラー：", quiet_.mining));
-    DMReadBtnClick();
-    ShowSelectedRaceAgain();
-}
-
-void TMainForm::ChangeInfoFetch() {
+void TMainForm::ChangeInfoFetch(bool quiet) {
     // Run by timers only: a busy service makes it wait for the next tick.
     if (!DayChosen() || DayDateNumber() <= 0 || !ServiceFree(false)) return;
     int slot = HasSelectedRace() ? SelectedRace() : 0;
     std::string course = CourseRaceText(slot);
     Fetcher().Fetch(Request(ChangeSpec(), Format("%08d", DayDateNumber()), "開催速報データ取得中",
-                            course + "R:開催速報データ取得エラー：", quiet_.change));
+                            course + "R:開催速報データ取得エラー：",
+                            quiet || firstChangeFetchPending_));
     ReadDayChanges();
 }
 

@@ -3,6 +3,7 @@
 #include "daystore/RecordFields.h"
 #include "daystore/RecordLayout.h"
 #include "odds/TimeSeriesLayout.h"
+#include "platform/DateTime.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 
@@ -63,10 +64,6 @@ AnnouncementFile AnnouncementFile::Read(const std::string& path, OddsKind kind,
 std::string SkippedLinesText(const std::string& path, int skipped) {
     return Format("%s：このレースのオッズでない行が%d行あり、読み飛ばしました。", path.c_str(),
                   skipped);
-}
-
-int MinutesOfDay(std::string_view hhmm) {
-    return ToInt(Field(hhmm, 1, 2)) * 60 + ToInt(Field(hhmm, 3, 2));
 }
 
 int AnnouncementMinutes(std::string_view record) {

@@ -6,6 +6,7 @@
 #include "odds/AnnouncementFile.h"
 #include "odds/OddsImport.h"
 #include "odds/TimeSeriesLayout.h"
+#include "platform/DateTime.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 #include "racing/FrameColours.h"
