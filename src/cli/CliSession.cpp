@@ -2,7 +2,7 @@
 
 #include "cli/CliReports.h"
 
-#include "datalink/JvLinkComponent.h"
+#include "datalink/ChosenSourceJvLink.h"
 #include "daystore/DayFiles.h"
 #include "daystore/RecordLayout.h"
 #include "demo/DemoJvLink.h"
@@ -32,7 +32,7 @@ CliSession::CliSession(const std::string& programFolder, const CliOptions& optio
       shell_(MakeShell(options)),
       registry_(MakeMachineRegistry()),
       settings_(SettingsFilePath(programFolder)),
-      jvLink_(CreateJvLinkComponent(settings_, *clock_, nullptr, MakeDemoJvLink)) {
+      jvLink_(CreateChosenSourceJvLink(settings_, *clock_, nullptr, MakeDemoJvLink)) {
     form_ = std::make_unique<TMainForm>(
         programFolder_, MainFormPorts{ui_, *clock_, clipboard_, *shell_, *registry_}, *jvLink_);
 }

@@ -14,7 +14,7 @@ namespace {
 
 // settings source [demo|component|FOLDER]: prints, and with a value sets, the data source.
 int RunSourceSetting(CliSession& session, const CliOptions& options) {
-    JvLinkComponent& service = session.DataService();
+    ChosenSourceJvLink& service = session.DataService();
     if (options.arguments.size() == 2 && service.SetSource(options.arguments[1]) != jv::kOk) {
         session.Ui().ShowMessage(
             JvFailureMessage(service, "JVSetUIProperties", jv::kSettingNotSaved));
