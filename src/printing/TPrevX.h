@@ -61,9 +61,7 @@ class TPrevX {
 
     // Drops every page and opens the first; the canvas returns to its defaults.
     void NewDocument();
-    void NewPage();
     void EndDocument();
-    bool DocumentOpen() const { return open_; }
 
     // The canvas.
     void SetFont(const PageFont& font) { font_ = font; }
