@@ -200,10 +200,11 @@ class TMainForm {
 
     // --- Race-day fetches ---
     void SokuhoOddsBtnClick();  // 速報ｵｯｽﾞ
-    void ResultsBtnClick();     // 結果情報
-    void MiningBtnClick();      // ﾏｲﾆﾝｸﾞ
-    void ChangeInfoFetch();     // 変更情報
-    void N1O1Click();           // 1日分の全オッズを一括取得
+    // The timed fetches run quiet: no beep for a close and no message for a day not loaded.
+    void ResultsBtnClick(bool quiet = false);  // 結果情報
+    void MiningBtnClick(bool quiet = false);   // ﾏｲﾆﾝｸﾞ
+    void ChangeInfoFetch(bool quiet = false);  // 変更情報
+    void N1O1Click();                          // 1日分の全オッズを一括取得
     // The automatic odds fetch over a list of race keys with their slot numbers.
     void AutoOddsFetch(const std::vector<std::string>& list);
 
@@ -274,13 +275,6 @@ class TMainForm {
     friend class FormReplayHost;
     friend class ReportRunner;
 
-    // Silence the beeps of the timed fetches while they run.
-    struct QuietFlags {
-        bool results = false;
-        bool mining = false;
-        bool change = false;
-    };
-
     void NotifyChanged();
     // A file that could not be read or written: told in the status line (the download label)
     // and in the error log.
@@ -306,6 +300,9 @@ class TMainForm {
     bool RequireLoadedDay(bool quiet);
     int DayDateNumber() const;
     std::string CourseRaceText(int slot) const;
+    // 結果情報 and ﾏｲﾆﾝｸﾞ: the day's data of one kind fetched, read back and shown.
+    enum class DayDataFetch { Results, Mining };
+    void FetchDayData(DayDataFetch what, bool quiet);
     void ShowSelectedRaceAgain();
     struct FavouriteBox;
     void FavouriteBoxChange(const FavouriteBox& box, int value);
@@ -368,7 +365,9 @@ class TMainForm {
     RaceCardView raceCard_;
     BettingView betting_;
     MainFormTimers timers_;
-    QuietFlags quiet_;
+    // From the load of today until the first timed change fetch has ended, every change fetch
+    // runs quiet.
+    bool firstChangeFetchPending_ = false;
     SortDirections indexDirections_{18};
     PopularityRateTables rates_;
     // Set by a download's cancel; read by every read loop.
