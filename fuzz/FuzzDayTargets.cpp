@@ -253,8 +253,8 @@ void CheckImportedOdds(const DayBook& book, const std::string& folder, const std
             if (input.find(line) == std::string::npos) Fail("an imported line the viewer lacks");
             bool ofARace = false;
             for (int s = 0; s < kViewerRaces; ++s)
-                ofARace = ofARace || Field(line, pos::kRaceKey, 16) ==
-                                         Field(book[s].RaceInfo, pos::kRaceKey, 16);
+                ofARace = ofARace || FieldAt(line, RaceHead::RaceKey) ==
+                                         FieldAt(book[s].RaceInfo, RaceHead::RaceKey);
             if (!ofARace) Fail("an imported line of another race");
         }
     }

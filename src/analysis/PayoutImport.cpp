@@ -12,7 +12,7 @@ namespace kagiroi {
 namespace {
 
 std::string CourseAndRace(const std::string& raceInfo) {
-    return Field(raceInfo, pos::kCourse, 2) + Field(raceInfo, pos::kRaceNumber, 2);
+    return FieldAt(raceInfo, RaceHead::Course) + FieldAt(raceInfo, RaceHead::RaceNumber);
 }
 
 // The records of the payout file, at most 36.
@@ -46,9 +46,9 @@ bool AttachPayoutRecords(DayBook& book, const std::vector<std::string>& records,
     for (auto& slot : book.slots)
         slot.HrCopy.assign(kHrLength, ' ');
     for (const auto& record : records) {
-        std::string key = Field(record, pos::kRaceKey, 16);
+        std::string key = FieldAt(record, RaceHead::RaceKey);
         for (auto& slot : book.slots) {
-            if (Field(slot.RaceInfo, pos::kRaceKey, 16) != key) continue;
+            if (FieldAt(slot.RaceInfo, RaceHead::RaceKey) != key) continue;
             slot.HrCopy = record;
             if (!selectedKey.empty() && CourseAndRace(slot.RaceInfo) == selectedKey &&
                 !slot.PayoutAttached)

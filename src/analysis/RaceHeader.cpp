@@ -14,7 +14,6 @@ class HeaderFields {
   public:
     explicit HeaderFields(const std::string& raceInfo) : ra_(raceInfo) {}
     std::string operator()(FieldPos at) const { return FieldAt(ra_, at); }
-    std::string operator()(int pos, int len) const { return Field(ra_, pos, len); }
     int Number(FieldPos at) const { return NumberAt(ra_, at); }
     const std::string& Record() const { return ra_; }
 
@@ -23,9 +22,9 @@ class HeaderFields {
 };
 
 std::string DateLine(const HeaderFields& f) {
-    return f(pos::kYear, 4) + "年" + f(pos::kMonthDay, 2) + "月" + f(RA::Day) + "日(" +
-           WeekdayLabel(f(RA::Weekday)) + ")" + RacecourseName(f(pos::kCourse, 2)) +
-           f(pos::kMeeting, 2) + "回" + f(pos::kDayNumber, 2) + "日" + f(pos::kRaceNumber, 2) +
+    return f(RaceHead::Year) + "年" + f(RaceHead::Month) + "月" + f(RaceHead::Day) + "日(" +
+           WeekdayLabel(f(RA::Weekday)) + ")" + RacecourseName(f(RaceHead::Course)) +
+           f(RaceHead::Meeting) + "回" + f(RaceHead::DayNumber) + "日" + f(RaceHead::RaceNumber) +
            "R   " + f(RA::PostHour) + "." + f(RA::PostMinute) + "発走  " +
            WeatherLabel(f(RA::Weather)) + "　" + GoingLabel(f(RA::TurfGoing), 1) + "　" +
            GoingLabel(f(RA::DirtGoing), 2);
@@ -73,8 +72,8 @@ RaceHeaderTexts BuildRaceHeader(const std::string& raceInfo) {
     header.Label6 = "【本 賞 金】" + MoneyLine(f, RA::Prize, 5);
     header.Label7 =
         "【付加賞金】" + MoneyLine(f, RA::AddedMoney, 3) + "　　　　　　　　(単位：百円)";
-    header.BashoLabel = RacecourseName(f(pos::kCourse, 2));
-    header.RaceLabel = Trim(FormatIntField(f(pos::kRaceNumber, 2)));
+    header.BashoLabel = RacecourseName(f(RaceHead::Course));
+    header.RaceLabel = Trim(FormatIntField(f(RaceHead::RaceNumber)));
     int track = f.Number(RA::Track);
     header.panelColor =
         track >= kFirstTurfTrack && track <= kLastTurfTrack ? colors::kGreen : colors::kMaroon;
@@ -83,7 +82,7 @@ RaceHeaderTexts BuildRaceHeader(const std::string& raceInfo) {
 
 std::optional<std::string> InsufficientDataMessage(const RaceSlot& slot) {
     if (NumberAt(slot.RunnerInfo[1], SE::Horse) > 0) return std::nullopt;
-    return Format("%d", ToInt(Field(slot.RaceInfo, pos::kRaceNumber, 2))) +
+    return Format("%d", NumberAt(slot.RaceInfo, RaceHead::RaceNumber)) +
            "レースはデータが不十分です。";
 }
 

@@ -2,6 +2,7 @@
 
 #include "daystore/RaceDay.h"
 #include "daystore/RecordLayout.h"
+#include "platform/DateTime.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 
@@ -10,7 +11,7 @@
 namespace kagiroi {
 
 bool OddsAreFresh(const RaceSlot& slot) {
-    if (ToInt(Field(slot.O1Copy, pos::kRaceNumber, 2)) <= 0) return false;
+    if (NumberAt(slot.O1Copy, RaceHead::RaceNumber) <= 0) return false;
     std::string announced = FieldAt(slot.O1Copy, O1::Announced);
     return !(AddMinutes(announced, 5) < Trim(slot.FetchTimes[0]));
 }
@@ -21,7 +22,7 @@ std::vector<std::string> BuildAutoFetchList(const DayBook& book, const std::stri
         const RaceSlot& slot = book[s];
         bool due = nowHhmm == Trim(slot.FetchTimes[0]) || nowHhmm == Trim(slot.FetchTimes[1]);
         if (due && !OddsAreFresh(slot))
-            list.push_back(Field(slot.RaceInfo, pos::kRaceKey, 16) + Format("%2d", s));
+            list.push_back(FieldAt(slot.RaceInfo, RaceHead::RaceKey) + Format("%2d", s));
     }
     return list;
 }
@@ -31,26 +32,22 @@ namespace {
 constexpr int64_t kMinutesPerDay = 1440;
 constexpr int64_t kResultsEnd = 18 * 60;
 
-int64_t MinuteOfDay(const std::string& hhmm) {
-    return ToInt(Field(hhmm, 1, 2)) * 60 + ToInt(Field(hhmm, 3, 2));
-}
-
 // The minute a window opens: `lead` minutes before the first post, but never before midnight,
 // so an early first post (even "0000") cannot wrap round to the evening and close the day.
 int64_t WindowStart(const std::string& firstPost, int64_t lead) {
-    return std::max<int64_t>(0, MinuteOfDay(firstPost) - lead);
+    return std::max<int64_t>(0, MinutesOfDay(firstPost) - lead);
 }
 
 }  // namespace
 
 bool ResultsFetchDue(const std::string& nowHhmm, const std::string& firstPost, int changeInterval) {
-    int64_t now = MinuteOfDay(nowHhmm);
-    int64_t end = std::max(kResultsEnd, MinuteOfDay(firstPost));
+    int64_t now = MinutesOfDay(nowHhmm);
+    int64_t end = std::max<int64_t>(kResultsEnd, MinutesOfDay(firstPost));
     return now <= end && now > WindowStart(firstPost, int64_t{changeInterval} + 30);
 }
 
 bool ChangeFetchDue(const std::string& nowHhmm, const std::string& firstPost, int changeInterval) {
-    return MinuteOfDay(nowHhmm) > WindowStart(firstPost, int64_t{changeInterval} + 60);
+    return MinutesOfDay(nowHhmm) > WindowStart(firstPost, int64_t{changeInterval} + 60);
 }
 
 int ScheduleMinutes(int64_t minutes) {
@@ -67,9 +64,9 @@ std::string ClockText(const DateTime& now) {
 
 std::string CountdownText(const std::string& raceInfo, const DateTime& now) {
     DateTime post;
-    post.year = ToInt(Field(raceInfo, pos::kYear, 4));
-    post.month = ToInt(Field(raceInfo, pos::kMonthDay, 2));
-    post.day = ToInt(Field(raceInfo, pos::kMonthDay + 2, 2));
+    post.year = ToInt(FieldAt(raceInfo, RaceHead::Year));
+    post.month = ToInt(FieldAt(raceInfo, RaceHead::Month));
+    post.day = ToInt(FieldAt(raceInfo, RaceHead::Day));
     post.hour = NumberAt(raceInfo, RA::PostHour);
     post.minute = NumberAt(raceInfo, RA::PostMinute);
     if (!IsValidDate(post.year, post.month, post.day)) return "発走済み";

@@ -40,9 +40,9 @@ void TMainForm::AutoOddsCheckClick(bool checked) {
         if (!IsToday(dayList_.DateText)) return refuse("本日のﾃﾞｰﾀを読み込んでください。");
         for (const auto& slot : Book().slots) {
             if (slot.IsEmpty()) continue;
-            bool stale = Field(slot.RaceInfo, pos::kDataKind, 1) == "1";
+            bool stale = FieldAt(slot.RaceInfo, RaceHead::DataKind) == "1";
             for (int h = 1; h <= kMaxRunners && !stale; ++h)
-                stale = Field(slot.RunnerInfo[static_cast<size_t>(h)], pos::kDataKind, 1) == "1";
+                stale = FieldAt(slot.RunnerInfo[static_cast<size_t>(h)], RaceHead::DataKind) == "1";
             if (stale)
                 return refuse(
                     "出走表データが最新でありません。JVデータ取得ボタンよりデータを取得してからオッ"
@@ -67,7 +67,7 @@ std::vector<std::string> TMainForm::TakeOddsDue() {
         // A day loaded meanwhile may hold another race in the slot; odds that another fetch
         // brought in meanwhile need no second request.
         const RaceSlot& race = Book()[slot];
-        if (Field(race.RaceInfo, pos::kRaceKey, 16) == entry.substr(0, 16) && !OddsAreFresh(race))
+        if (FieldAt(race.RaceInfo, RaceHead::RaceKey) == entry.substr(0, 16) && !OddsAreFresh(race))
             list.push_back(entry);
     }
     oddsDue_.clear();
@@ -91,21 +91,16 @@ void TMainForm::ResultsTimerTick() {
     if (!DayChosen() || !ServiceFree(false)) return;
     std::string firstPost = FieldAt(Book()[0].RaceInfo, RA::PostTime);
     if (!ResultsFetchDue(Hhmm(ports_.clock.Now()), firstPost, changeInterval_)) return;
-    quiet_.results = true;
-    ResultsBtnClick();
-    quiet_.results = false;
-    quiet_.mining = true;
-    MiningBtnClick();
-    quiet_.mining = false;
+    ResultsBtnClick(true);
+    MiningBtnClick(true);
 }
 
 void TMainForm::ChangeTimerTick() {
     if (!DayChosen() || !ServiceFree(false)) return;
     std::string firstPost = FieldAt(Book()[0].RaceInfo, RA::PostTime);
     if (!ChangeFetchDue(Hhmm(ports_.clock.Now()), firstPost, changeInterval_)) return;
-    quiet_.change = true;
-    ChangeInfoFetch();
-    quiet_.change = false;
+    ChangeInfoFetch(true);
+    firstChangeFetchPending_ = false;
 }
 
 void TMainForm::StartCurrentDayFetches() {
@@ -116,8 +111,7 @@ void TMainForm::StartCurrentDayFetches() {
     timers_.ChangeTimer.intervalMs = TimerIntervalMs(changeInterval_);
     if (changeInterval_ > 0) {
         timers_.ChangeTimer.enabled = true;
-        // Stays set until the first timed change fetch has ended.
-        quiet_.change = true;
+        firstChangeFetchPending_ = true;
         ReadDayChanges();
     }
 }

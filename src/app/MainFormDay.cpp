@@ -106,7 +106,7 @@ void TMainForm::FillRaceLists() {
 
 bool TMainForm::NextRaceClick() {
     if (!RequireLoadedDay(false)) return false;
-    std::string firstDate = Field(Book()[0].RaceInfo, pos::kYear, 8);
+    std::string firstDate = FieldAt(Book()[0].RaceInfo, RaceHead::Date);
     if (firstDate != FormatDateTime(ports_.clock.Now(), "yyyymmdd")) return false;
     int slot = NextRaceSlot(Book(), static_cast<int>(dayList_.RaceList.size()),
                             FormatDateTime(ports_.clock.Now(), "hhnn"));

@@ -23,13 +23,13 @@ bool TMainForm::RequireLoadedDay(bool quiet) {
 }
 
 int TMainForm::DayDateNumber() const {
-    return ToInt(Field(Book()[0].RaceInfo, pos::kYear, 8));
+    return ToInt(FieldAt(Book()[0].RaceInfo, RaceHead::Date));
 }
 
 std::string TMainForm::CourseRaceText(int slot) const {
     const std::string& race = Book()[slot].RaceInfo;
-    return RacecourseName(Field(race, pos::kCourse, 2)) +
-           FormatIntField(Field(race, pos::kRaceNumber, 2));
+    return RacecourseName(FieldAt(race, RaceHead::Course)) +
+           FormatIntField(FieldAt(race, RaceHead::RaceNumber));
 }
 
 RealTimeFetcher TMainForm::Fetcher() {
@@ -70,7 +70,7 @@ void TMainForm::ShowSelectedRaceAgain() {
 void TMainForm::SokuhoOddsBtnClick() {
     if (!RequireLoadedDay(false)) return;
     if (!HasSelectedRace() || !DayChosen()) return;
-    std::string key = Field(Selected().RaceInfo, pos::kRaceKey, 16);
+    std::string key = FieldAt(Selected().RaceInfo, RaceHead::RaceKey);
     if (ToInt64(key.substr(0, 8)) <= 0 || !ServiceFree(true)) return;
     std::string course = CourseRaceText(SelectedRace());
     Fetcher().Fetch(
@@ -80,35 +80,39 @@ void TMainForm::SokuhoOddsBtnClick() {
     ShowSelectedRaceAgain();
 }
 
-void TMainForm::ResultsBtnClick() {
-    if (!RequireLoadedDay(quiet_.results)) return;
+void TMainForm::ResultsBtnClick(bool quiet) {
+    FetchDayData(DayDataFetch::Results, quiet);
+}
+
+void TMainForm::MiningBtnClick(bool quiet) {
+    FetchDayData(DayDataFetch::Mining, quiet);
+}
+
+void TMainForm::FetchDayData(DayDataFetch what, bool quiet) {
+    if (!RequireLoadedDay(quiet)) return;
     if (!HasSelectedRace() || !DayChosen() || DayDateNumber() <= 0) return;
-    if (!ServiceFree(!quiet_.results)) return;
+    if (!ServiceFree(!quiet)) return;
+    const bool results = what == DayDataFetch::Results;
     std::string course = CourseRaceText(SelectedRace());
-    Fetcher().Fetch(Request(ResultsSpec(), Format("%08d", DayDateNumber()), "ﾚｰｽ情報データ取得中",
-                            course + "R:ﾚｰｽ情報データ取得エラー：", quiet_.results));
-    HrReadBtnClick();
+    Fetcher().Fetch(Request(
+        results ? ResultsSpec() : MiningSpec(), Format("%08d", DayDateNumber()),
+        results ? "ﾚｰｽ情報データ取得中" : "DM取得中",
+        course + (results ? "R:ﾚｰｽ情報データ取得エラー：" : "R:DMデータ取得エラー："), quiet));
+    if (results)
+        HrReadBtnClick();
+    else
+        DMReadBtnClick();
     ShowSelectedRaceAgain();
 }
 
-void TMainForm::MiningBtnClick() {
-    if (!RequireLoadedDay(quiet_.mining)) return;
-    if (!HasSelectedRace() || !DayChosen() || DayDateNumber() <= 0) return;
-    if (!ServiceFree(!quiet_.mining)) return;
-    std::string course = CourseRaceText(SelectedRace());
-    Fetcher().Fetch(Request(MiningSpec(), Format("%08d", DayDateNumber()), "DM取得中",
-                            course + "R:DMデータ取得エラー：", quiet_.mining));
-    DMReadBtnClick();
-    ShowSelectedRaceAgain();
-}
-
-void TMainForm::ChangeInfoFetch() {
+void TMainForm::ChangeInfoFetch(bool quiet) {
     // Run by timers only: a busy service makes it wait for the next tick.
     if (!DayChosen() || DayDateNumber() <= 0 || !ServiceFree(false)) return;
     int slot = HasSelectedRace() ? SelectedRace() : 0;
     std::string course = CourseRaceText(slot);
     Fetcher().Fetch(Request(ChangeSpec(), Format("%08d", DayDateNumber()), "開催速報データ取得中",
-                            course + "R:開催速報データ取得エラー：", quiet_.change));
+                            course + "R:開催速報データ取得エラー：",
+                            quiet || firstChangeFetchPending_));
     ReadDayChanges();
 }
 
@@ -139,8 +143,9 @@ void TMainForm::AutoOddsFetch(const std::vector<std::string>& list) {
         }
         oddsFiles_.Invalidate();
         OzReadBtnClick(slot);
-        if (HasSelectedRace() && Field(Selected().RaceInfo, pos::kCourse, 2) == key.substr(8, 2) &&
-            Field(Selected().RaceInfo, pos::kRaceNumber, 2) == key.substr(14, 2))
+        if (HasSelectedRace() &&
+            FieldAt(Selected().RaceInfo, RaceHead::Course) == key.substr(8, 2) &&
+            FieldAt(Selected().RaceInfo, RaceHead::RaceNumber) == key.substr(14, 2))
             selectedFetched = true;
     }
     if (selectedFetched) ShowSelectedRaceAgain();

@@ -50,7 +50,7 @@ void TMainForm::DeliverTimerTick() {
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const RaceSlot& race = Book()[slot];
         races.push_back(
-            {slot, ToInt(Field(race.O1Copy, pos::kRaceNumber, 2)) > 0, race.FetchTimes[2]});
+            {slot, NumberAt(race.O1Copy, RaceHead::RaceNumber) > 0, race.FetchTimes[2]});
     }
     for (const int slot : mailer_->TakeDueRaces(races, ports_.clock.Now())) {
         DatListClick(slot);

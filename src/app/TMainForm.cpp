@@ -23,7 +23,6 @@ namespace kagiroi {
 
 namespace {
 
-constexpr const char* kSettingsFileName = "kagiroi.ini";
 constexpr const char* kErrorLogName = "ErrorLog.txt";
 constexpr const char* kManualName = "Kagiroi.pdf";
 constexpr const char* kLedgerFileName = "ruison.csv";
@@ -51,7 +50,7 @@ TMainForm::TMainForm(std::string programFolder, MainFormPorts ports, JvLink& jvL
     : programFolder_(std::move(programFolder)),
       ports_(ports),
       jvLink_(jvLink),
-      settings_(JoinPath(programFolder_, kSettingsFileName)),
+      settings_(SettingsFilePath(programFolder_)),
       errorLog_(JoinPath(programFolder_, kErrorLogName), ports.clock),
       store_(programFolder_),
       book_(std::make_unique<DayBook>()),

@@ -207,10 +207,11 @@ class TMainForm {
 
     // --- Race-day fetches ---
     void SokuhoOddsBtnClick();  // 速報ｵｯｽﾞ
-    void ResultsBtnClick();     // 結果情報
-    void MiningBtnClick();      // ﾏｲﾆﾝｸﾞ
-    void ChangeInfoFetch();     // 変更情報
-    void N1O1Click();           // 1日分の全オッズを一括取得
+    // The timed fetches run quiet: no beep for a close and no message for a day not loaded.
+    void ResultsBtnClick(bool quiet = false);  // 結果情報
+    void MiningBtnClick(bool quiet = false);   // ﾏｲﾆﾝｸﾞ
+    void ChangeInfoFetch(bool quiet = false);  // 変更情報
+    void N1O1Click();                          // 1日分の全オッズを一括取得
     // The automatic odds fetch over a list of race keys with their slot numbers.
     void AutoOddsFetch(const std::vector<std::string>& list);
 
@@ -279,13 +280,6 @@ class TMainForm {
     // Tests reach the internals through it; it is defined in the tests alone.
     friend struct MainFormProbe;
 
-    // Silence the beeps of the timed fetches while they run.
-    struct QuietFlags {
-        bool results = false;
-        bool mining = false;
-        bool change = false;
-    };
-
     void NotifyChanged();
     // A file that could not be read or written: told in the status line (the download label)
     // and in the error log.
@@ -310,6 +304,9 @@ class TMainForm {
     bool RequireLoadedDay(bool quiet);
     int DayDateNumber() const;
     std::string CourseRaceText(int slot) const;
+    // 結果情報 and ﾏｲﾆﾝｸﾞ: the day's data of one kind fetched, read back and shown.
+    enum class DayDataFetch { Results, Mining };
+    void FetchDayData(DayDataFetch what, bool quiet);
     void ShowSelectedRaceAgain();
     void FavouriteBoxChange(FavouriteBoxKind box, int value);
     // The analysis settings, read again only when the settings file changed since last read.
@@ -374,7 +371,9 @@ class TMainForm {
     StatusView status_;
     BettingView betting_;
     MainFormTimers timers_;
-    QuietFlags quiet_;
+    // From the load of today until the first timed change fetch has ended, every change fetch
+    // runs quiet.
+    bool firstChangeFetchPending_ = false;
     PopularityRateTables rates_;
     // What a race is analysed with, read when a day loads or a settings dialog closes.
     RaceSettings raceSettings_;

@@ -2,7 +2,7 @@
 
 #include "cli/CliReports.h"
 
-#include "datalink/JvLinkComponent.h"
+#include "datalink/ChosenSourceJvLink.h"
 #include "daystore/DayFiles.h"
 #include "daystore/RecordLayout.h"
 #include "demo/DemoJvLink.h"
@@ -31,8 +31,8 @@ CliSession::CliSession(const std::string& programFolder, const CliOptions& optio
       clock_(MakeClockFromEnvironment(&unreadableNow_)),
       shell_(MakeShell(options)),
       registry_(MakeMachineRegistry()),
-      settings_(JoinPath(programFolder, "kagiroi.ini")),
-      jvLink_(CreateJvLinkComponent(settings_, *clock_, nullptr, MakeDemoJvLink)) {
+      settings_(SettingsFilePath(programFolder)),
+      jvLink_(CreateChosenSourceJvLink(settings_, *clock_, nullptr, MakeDemoJvLink)) {
     form_ = std::make_unique<TMainForm>(
         programFolder_, MainFormPorts{ui_, *clock_, clipboard_, *shell_, *registry_}, *jvLink_);
 }
@@ -93,8 +93,8 @@ int RaceListItem(const TMainForm& form, const std::string& race) {
     if (race.size() != 5 || race[2] != '-' || !IsDigits(race.substr(3))) return -1;
     for (int item = 0; item < count; ++item) {
         const std::string& info = form.Book()[item].RaceInfo;
-        if (Field(info, pos::kCourse, 2) == race.substr(0, 2) &&
-            ToInt(Field(info, pos::kRaceNumber, 2)) == ToInt(race.substr(3)))
+        if (FieldAt(info, RaceHead::Course) == race.substr(0, 2) &&
+            NumberAt(info, RaceHead::RaceNumber) == ToInt(race.substr(3)))
             return item;
     }
     return -1;

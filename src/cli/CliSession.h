@@ -3,7 +3,7 @@
 #include "app/TMainForm.h"
 #include "cli/CliOptions.h"
 #include "cli/ConsoleUi.h"
-#include "datalink/JvLinkComponent.h"
+#include "datalink/ChosenSourceJvLink.h"
 #include "platform/Clock.h"
 #include "platform/Registry.h"
 #include "platform/SettingsFile.h"
@@ -24,7 +24,7 @@ class CliSession {
     bool Start();
     TMainForm& Form() { return *form_; }
     ConsoleUi& Ui() { return ui_; }
-    JvLinkComponent& DataService() { return *jvLink_; }
+    ChosenSourceJvLink& DataService() { return *jvLink_; }
     DateTime Now() const { return clock_->Now(); }
 
     // Writes a Shift_JIS text to standard output in the chosen encoding.
@@ -47,7 +47,7 @@ class CliSession {
     std::unique_ptr<Shell> shell_;
     std::unique_ptr<Registry> registry_;
     SettingsFile settings_;
-    std::unique_ptr<JvLinkComponent> jvLink_;
+    std::unique_ptr<ChosenSourceJvLink> jvLink_;
     std::unique_ptr<TMainForm> form_;
 };
 

@@ -20,7 +20,7 @@ std::string SourceFromCommandLine(const CliOptions& options) {
 
 // settings source [demo|component|FOLDER]: prints, and with a value sets, the data source.
 int RunSourceSetting(CliSession& session, const CliOptions& options) {
-    JvLinkComponent& service = session.DataService();
+    ChosenSourceJvLink& service = session.DataService();
     if (options.arguments.size() == 2 &&
         service.SetSource(SourceFromCommandLine(options)) != jv::kOk) {
         session.Ui().ShowMessage(

@@ -67,7 +67,8 @@ int RunSweepCommand(CliSession& session, const CliOptions& options) {
     }
     SweepResult result = RunSweep(days, form.CurrentReplaySource(), axes, split, *nets, *jobs, {});
     session.PrintRows(SweepTable(result));
-    if (auto csv = options.Value("--csv"); csv && !WriteOptionFile(session, options, *csv, SweepCsv(result)))
+    if (auto csv = options.Value("--csv");
+        csv && !WriteOptionFile(session, options, *csv, SweepCsv(result)))
         return kExitRefused;
     return kExitOk;
 }

@@ -20,13 +20,14 @@ constexpr int kMaxChangeRecords = 36;
 // Applies one post-time change to every race line of its race; true when a line matched.
 bool ApplyPostTime(const std::string& change, std::vector<std::string>& raceLines, DayBook& book,
                    int minutesBefore) {
-    std::string course = Field(change, pos::kCourse, 2);
-    std::string race = Field(change, pos::kRaceNumber, 2);
+    std::string course = FieldAt(change, RaceHead::Course);
+    std::string race = FieldAt(change, RaceHead::RaceNumber);
     std::string newTime = FieldAt(change, TC::NewPostTime);
     bool matched = false;
     for (size_t i = 0; i < raceLines.size(); ++i) {
         std::string& line = raceLines[i];
-        if (Field(line, pos::kCourse, 2) != course || Field(line, pos::kRaceNumber, 2) != race)
+        if (FieldAt(line, RaceHead::Course) != course ||
+            FieldAt(line, RaceHead::RaceNumber) != race)
             continue;
         matched = true;
         PutField(line, RA::PostTime.pos, RA::PostTime.len, newTime);
@@ -66,8 +67,8 @@ ChangeReadingResult ReadChanges(const std::string& programFolder, DayBook& book,
                                 int minutesBefore) {
     ChangeReadingResult result;
     if (book.day.empty()) return result;
-    std::string newFile = ChangeFilePath(programFolder, book.day, ".NEW");
-    std::string tcFile = ChangeFilePath(programFolder, book.day, ".TC");
+    std::string newFile = ChangeFilePath(programFolder, book.day, kChangeStampExtension);
+    std::string tcFile = ChangeFilePath(programFolder, book.day, DayFileExtension(RecordKind::TC));
     if (!FileExists(tcFile) || !FileExists(book.paths.raceFile)) return result;
 
     // The race file and the stamps are read and rewritten as one change.

@@ -4,7 +4,6 @@
 #include "datalink/BridgeProcess.h"
 #include "datalink/ComDispatchPort.h"
 #include "datalink/DispatchJvLink.h"
-#include "datalink/JvLinkComponent.h"
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
 #include "platform/Sjis.h"
@@ -58,7 +57,7 @@ std::unique_ptr<JvLink> MakeComponentJvLink(std::function<void(const std::string
 }
 
 // A ProgID that resolves to an object that cannot be made counts as missing.
-bool JvLinkComponentAvailable() {
+bool ComponentJvLinkAvailable() {
 #if defined(_WIN32) && !defined(_WIN64)
     if (std::getenv(kBridgeVariable) == nullptr)
         return ComDispatchPort::Create(kJvLinkProgId) != nullptr;

@@ -15,6 +15,10 @@ namespace kagiroi {
 // no component. `report` hears of the component's faults, one line each.
 std::unique_ptr<JvLink> MakeComponentJvLink(std::function<void(const std::string&)> report);
 
+// Whether the installed data-service component can be created on this machine (through the
+// bridge where one is needed or named).
+bool ComponentJvLinkAvailable();
+
 // The bridge program of this platform: the environment's, else the Windows bridge beside the
 // program; empty when there is none.
 std::string ComponentBridgeProgram();

@@ -22,10 +22,10 @@ using RecordFilter = std::function<bool(const std::string&)>;
 
 // The record a line holds (with its CR LF), or nothing when the line is not a sound record.
 std::optional<std::string> RecordOfLine(std::string_view line) {
-    int length = JvRecordLength(line.substr(0, 2));
+    int length = JvRecordLength(FieldAt(line, RaceHead::Kind));
     if (length == 0 || line.size() + 2 != static_cast<size_t>(length)) return std::nullopt;
     if (!IsValidSjis(line)) return std::nullopt;
-    if (!IsDigits(line.substr(3, 8))) return std::nullopt;  // creation date
+    if (!IsDigits(FieldAt(line, RaceHead::Created))) return std::nullopt;
     std::string record(line);
     record += "\r\n";
     return record;
@@ -34,7 +34,7 @@ std::optional<std::string> RecordOfLine(std::string_view line) {
 // A creation date as the stamp of the newest moment of its day: a download from that stamp on
 // finds the day's records already taken.
 std::string DayStamp(const std::string& record) {
-    return Field(record, pos::kCreated, 8) + "235959";
+    return FieldAt(record, RaceHead::Created) + "235959";
 }
 
 // The records of a file that pass the filter. Lines end at CR LF, LF or a lone CR, so no record
@@ -63,7 +63,7 @@ std::vector<std::string> RecordsOfFile(const std::string& path, const RecordFilt
 RecordFilter RealTimeFilter(const RealTimeDataSpec& entry, const std::string& key) {
     return [&entry, key](const std::string& r) {
         return KindAmong(r, entry.served) &&
-               Field(r, pos::kRaceKey, static_cast<int>(entry.keyLength)) == key;
+               Field(r, RaceHead::RaceKey.pos, static_cast<int>(entry.keyLength)) == key;
     };
 }
 

@@ -24,8 +24,6 @@ class FolderFeedJvLink : public JvLinkService {
     explicit FolderFeedJvLink(std::string folder);
 
     const std::string& Folder() const { return folder_; }
-    // Lines the last open skipped.
-    int MalformedLineCount() const { return static_cast<int>(skipped_.size()); }
     std::vector<std::string> SkippedLines() const override { return skipped_; }
     std::string FailureText() const override { return failure_; }
 

@@ -8,7 +8,6 @@ namespace kagiroi {
 class JvRequestGate {
   public:
     bool Taken() const { return holder_ != nullptr; }
-    bool TakenBy(const void* holder) const { return holder_ == holder; }
     // False when another command holds the service.
     bool Take(const void* holder) {
         if (holder_ != nullptr && holder_ != holder) return false;

@@ -20,16 +20,16 @@ constexpr int kDownloadBuffer = 100000;
 constexpr const char* kNoNewData = "最新のデータがありません。";
 
 std::string DateText(const std::string& record) {
-    return Field(record, pos::kYear, 4) + "年" + Field(record, pos::kMonthDay, 2) + "月" +
-           Field(record, pos::kMonthDay + 2, 2) + "日";
+    return FieldAt(record, RaceHead::Year) + "年" + FieldAt(record, RaceHead::Month) + "月" +
+           FieldAt(record, RaceHead::Day) + "日";
 }
 
 std::string Course(const std::string& record) {
-    return RacecourseName(Field(record, pos::kCourse, 2));
+    return RacecourseName(FieldAt(record, RaceHead::Course));
 }
 
 std::string RaceNumber(const std::string& record) {
-    return Field(record, pos::kRaceNumber, 2);
+    return FieldAt(record, RaceHead::RaceNumber);
 }
 
 }  // namespace

@@ -5,7 +5,36 @@
 #include "platform/TextField.h"
 #include "racing/KeibaFunc.h"
 
+#include <array>
+
 namespace kagiroi {
+
+namespace {
+
+struct KindExtension {
+    RecordKind kind;
+    const char* extension;
+};
+
+constexpr std::array<KindExtension, 9> kDayFileExtensions = {{
+    {RecordKind::RA, ".jvRA"},
+    {RecordKind::SE, ".jvSEr"},
+    {RecordKind::HR, ".jvHR"},
+    {RecordKind::O1, ".jvO1"},
+    {RecordKind::O5, ".jvO5"},
+    {RecordKind::O6, ".jvO6"},
+    {RecordKind::DM, ".jvDM"},
+    {RecordKind::WE, ".WE"},
+    {RecordKind::TC, ".TC"},
+}};
+
+}  // namespace
+
+const char* DayFileExtension(RecordKind kind) {
+    for (const KindExtension& entry : kDayFileExtensions)
+        if (entry.kind == kind) return entry.extension;
+    return "";
+}
 
 std::string DataFolder(const std::string& programFolder) {
     return JoinPath(programFolder, kDataFolderName);
@@ -22,11 +51,11 @@ std::optional<std::string> DayTextFromDate(std::string_view yyyymmdd) {
 }
 
 std::optional<std::string> DayTextOf(std::string_view record) {
-    return DayTextFromDate(Field(record, pos::kYear, 8));
+    return DayTextFromDate(FieldAt(record, RaceHead::Date));
 }
 
 std::optional<std::string> DateOfDayText(std::string_view dayText) {
-    if (dayText.size() != 14) return std::nullopt;
+    if (dayText.size() != kDayTextLength) return std::nullopt;
     std::string date = std::string(dayText.substr(0, 4)) + std::string(dayText.substr(6, 2)) +
                        std::string(dayText.substr(10, 2));
     auto again = DayTextFromDate(date);
@@ -39,12 +68,12 @@ std::optional<std::string> DateOfDayText(std::string_view dayText) {
 DayPaths PathsForDay(const std::string& programFolder, const std::string& dayText) {
     std::string base = JoinPath(DataFolder(programFolder), dayText);
     DayPaths paths;
-    paths.raceFile = base + ".jvRA";
-    paths.payoutFile = base + ".jvHR";
-    paths.miningFile = base + ".jvDM";
-    paths.o1File = base + ".jvO1";
-    paths.o5File = base + ".jvO5";
-    paths.o6File = base + ".jvO6";
+    paths.raceFile = base + DayFileExtension(RecordKind::RA);
+    paths.payoutFile = base + DayFileExtension(RecordKind::HR);
+    paths.miningFile = base + DayFileExtension(RecordKind::DM);
+    paths.o1File = base + DayFileExtension(RecordKind::O1);
+    paths.o5File = base + DayFileExtension(RecordKind::O5);
+    paths.o6File = base + DayFileExtension(RecordKind::O6);
     return paths;
 }
 
@@ -52,8 +81,9 @@ std::optional<std::string> RunnerFilePath(const std::string& raceFile,
                                           std::string_view courseCode) {
     std::string course = RacecourseName(courseCode);
     std::string name = FileNameOf(raceFile);
-    if (course.empty() || name.size() < 14) return std::nullopt;
-    return JoinPath(FolderOf(raceFile), name.substr(0, 14) + course + ".jvSEr");
+    if (course.empty() || name.size() < kDayTextLength) return std::nullopt;
+    return JoinPath(FolderOf(raceFile),
+                    name.substr(0, kDayTextLength) + course + DayFileExtension(RecordKind::SE));
 }
 
 std::string ChangeFilePath(const std::string& programFolder, const std::string& dayText,

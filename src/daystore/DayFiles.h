@@ -1,6 +1,7 @@
 #pragma once
 
 #include "daystore/RaceSlot.h"
+#include "daystore/StoreRules.h"
 
 #include <optional>
 #include <string>
@@ -12,6 +13,16 @@ namespace kagiroi {
 inline constexpr const char* kDataFolderName = "Data";
 inline constexpr const char* kChangeFolderName = "CHG";
 inline constexpr const char* kVoteFolderName = "kaime";
+
+// Bytes of a day part D ("yyyy年mm月dd日"), the stem of every day file's name.
+inline constexpr size_t kDayTextLength = 14;
+
+// The extension of the file that keeps a record kind: ".jvRA", ".jvHR", ".jvO1", ".jvO5",
+// ".jvO6", ".jvDM" in Data, the runner files' ".jvSEr" after a racecourse name, the change files'
+// ".WE" and ".TC" in CHG; "" for Other.
+const char* DayFileExtension(RecordKind kind);
+// The change folder's file of the announcement stamps already applied.
+inline constexpr const char* kChangeStampExtension = ".NEW";
 
 std::string DataFolder(const std::string& programFolder);
 std::string ChangeFolder(const std::string& programFolder);

@@ -14,13 +14,13 @@ namespace {
 
 // Year, month-day, course and race number: the 12 bytes that match a record to its race.
 std::string ShortRaceKey(const std::string& record) {
-    return Field(record, pos::kYear, 4) + Field(record, pos::kMonthDay, 4) +
-           Field(record, pos::kCourse, 2) + Field(record, pos::kRaceNumber, 2);
+    return FieldAt(record, RaceHead::Date) + FieldAt(record, RaceHead::Course) +
+           FieldAt(record, RaceHead::RaceNumber);
 }
 
 void ReadRunners(RaceSlot& slot, const RecordFile& runnerFile) {
     int runners = RegisteredRunners(slot.RaceInfo);
-    int race = ToInt(Field(slot.RaceInfo, pos::kRaceNumber, 2));
+    int race = NumberAt(slot.RaceInfo, RaceHead::RaceNumber);
     if (race < 1 || race > kRacesPerCourse) return;
     for (int i = 0; i < runners; ++i)
         slot.RunnerInfo[static_cast<size_t>(i + 1)] =
@@ -84,11 +84,11 @@ void ReadRaceAndRunnerRecords(DayBook& book, const std::function<void()>& onRunn
         auto next = reader.Next();
         if (!next) break;
         std::string record = std::move(*next);
-        std::string year = Field(record, pos::kYear, 4);
+        std::string year = FieldAt(record, RaceHead::Year);
         if (IsBlank(year) || year == "0000") continue;
         RaceSlot& target = book[slot++];
         target.RaceInfo = record;
-        std::string course = Field(record, pos::kCourse, 2);
+        std::string course = FieldAt(record, RaceHead::Course);
         auto path = RunnerFilePath(book.paths.raceFile, course);
         if (!path) continue;
         auto& file = runnerFiles[*path];
@@ -112,7 +112,7 @@ void ReadPayoutRecords(DayBook& book, std::vector<std::string>* problems) {
         for (auto& slot : book.slots) {
             if (ShortRaceKey(slot.RaceInfo) != key) continue;
             slot.HrCopy = record;
-            std::string dataKind = Field(record, pos::kDataKind, 1);
+            std::string dataKind = FieldAt(record, RaceHead::DataKind);
             if (dataKind == "1" || dataKind == "2") slot.PayoutConfirmed = true;
             break;
         }

@@ -29,31 +29,8 @@ size_t ByteSize(const std::vector<std::string>& lines) {
 }
 
 std::string KeyOf(RecordKind kind, std::string_view line) {
-    return kind == RecordKind::WE ? Field(line, pos::kRaceKey, kWeKeyLength)
-                                  : Field(line, pos::kRaceKey, 16);
-}
-
-const char* ExtensionOf(RecordKind kind) {
-    switch (kind) {
-        case RecordKind::RA:
-            return ".jvRA";
-        case RecordKind::HR:
-            return ".jvHR";
-        case RecordKind::O1:
-            return ".jvO1";
-        case RecordKind::O5:
-            return ".jvO5";
-        case RecordKind::O6:
-            return ".jvO6";
-        case RecordKind::DM:
-            return ".jvDM";
-        case RecordKind::WE:
-            return ".WE";
-        case RecordKind::TC:
-            return ".TC";
-        default:
-            return "";
-    }
+    return kind == RecordKind::WE ? Field(line, RaceHead::RaceKey.pos, kWeKeyLength)
+                                  : FieldAt(line, RaceHead::RaceKey);
 }
 
 // The lines of a day file as its readers see them. Every record has its kind's length, so a CR
@@ -106,11 +83,11 @@ std::string DayStore::FileFor(const std::string& record) const {
     if (!day || kind == RecordKind::Other) return {};
     if (kind == RecordKind::SE) {
         auto raceFile = PathsForDay(programFolder_, *day).raceFile;
-        return RunnerFilePath(raceFile, Field(record, pos::kCourse, 2)).value_or("");
+        return RunnerFilePath(raceFile, FieldAt(record, RaceHead::Course)).value_or("");
     }
     if (kind == RecordKind::WE || kind == RecordKind::TC)
-        return ChangeFilePath(programFolder_, *day, ExtensionOf(kind));
-    return JoinPath(DataFolder(programFolder_), *day + ExtensionOf(kind));
+        return ChangeFilePath(programFolder_, *day, DayFileExtension(kind));
+    return JoinPath(DataFolder(programFolder_), *day + DayFileExtension(kind));
 }
 
 DayStore::CachedFile& DayStore::Cached(const std::string& path, RecordKind kind) {
@@ -135,7 +112,7 @@ bool DayStore::Store(const std::string& record, StoreRoute route) {
     std::string path = FileFor(record);
     if (path.empty()) return false;
     if (kind == RecordKind::SE) {
-        int race = ToInt(Field(record, pos::kRaceNumber, 2));
+        int race = NumberAt(record, RaceHead::RaceNumber);
         int horse = NumberAt(record, SE::Horse);
         if (race < 1 || race > kRacesPerCourse || horse < 1 || horse > kMaxRunners) return false;
     }
@@ -228,7 +205,7 @@ bool DayStore::StoreRunner(CachedFile& file, std::string line) {
     // A runner file not written by this program may be short; fill it to its 216 lines.
     while (file.lines.size() < static_cast<size_t>(kRunnerFileLines))
         file.lines.emplace_back(kSeLength - 2, ' ');
-    int race = ToInt(Field(line, pos::kRaceNumber, 2));
+    int race = NumberAt(line, RaceHead::RaceNumber);
     int horse = NumberAt(line, SE::Horse);
     file.lines[static_cast<size_t>((race - 1) * kMaxRunners + (horse - 1))] = std::move(line);
     return true;

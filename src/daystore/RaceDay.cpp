@@ -12,9 +12,12 @@ namespace kagiroi {
 
 std::vector<std::string> BuildDateList(const std::string& programFolder) {
     std::vector<std::string> days;
+    const std::string extension = DayFileExtension(RecordKind::RA);
     for (const auto& name : ListFiles(DataFolder(programFolder))) {
-        if (name.size() != 19 || name.substr(14) != ".jvRA") continue;
-        std::string day = name.substr(0, 14);
+        if (name.size() != kDayTextLength + extension.size() ||
+            name.substr(kDayTextLength) != extension)
+            continue;
+        std::string day = name.substr(0, kDayTextLength);
         if (DateOfDayText(day)) days.push_back(day);
     }
     std::reverse(days.begin(), days.end());
@@ -22,8 +25,8 @@ std::vector<std::string> BuildDateList(const std::string& programFolder) {
 }
 
 std::string RaceListText(const RaceSlot& slot) {
-    return RacecourseName(Field(slot.RaceInfo, pos::kCourse, 2)) +
-           FormatIntField(Field(slot.RaceInfo, pos::kRaceNumber, 2)) + "R";
+    return RacecourseName(FieldAt(slot.RaceInfo, RaceHead::Course)) +
+           FormatIntField(FieldAt(slot.RaceInfo, RaceHead::RaceNumber)) + "R";
 }
 
 std::string AddMinutes(const std::string& hhmm, int minutes) {

@@ -33,7 +33,7 @@ void RaceSlot::Blank() {
 }
 
 bool RaceSlot::IsEmpty() const {
-    return IsBlank(RaceInfo) || Field(RaceInfo, pos::kYear, 4) == "0000";
+    return IsBlank(RaceInfo) || FieldAt(RaceInfo, RaceHead::Year) == "0000";
 }
 
 void DayBook::BlankAll() {

@@ -31,10 +31,27 @@ inline int NumberAt(std::string_view record, FieldPos f) {
 }
 
 // The fields the program reads and the demo service writes, one namespace per record kind.
-// The head shared by every race-level record (kind, race key) is in RecordLayout.h's `pos`.
+
+// The head every race-level record begins with: its kind, when it was made and the race key.
+namespace RaceHead {
+inline constexpr FieldPos Kind{1, 2};  // "RA", "SE", "O1", ...
+inline constexpr FieldPos DataKind{3, 1};
+inline constexpr FieldPos Created{4, 8};    // "yyyymmdd"
+inline constexpr FieldPos RaceKey{12, 16};  // the date, then RaceOfDate
+inline constexpr FieldPos Date{12, 8};      // "yyyymmdd"
+inline constexpr FieldPos Year{12, 4};
+inline constexpr FieldPos ShortYear{14, 2};  // the year's last two digits
+inline constexpr FieldPos MonthDay{16, 4};   // "mmdd"
+inline constexpr FieldPos Month{16, 2};
+inline constexpr FieldPos Day{18, 2};
+inline constexpr FieldPos RaceOfDate{20, 8};  // racecourse, meeting, day and race number
+inline constexpr FieldPos Course{20, 2};
+inline constexpr FieldPos Meeting{22, 2};
+inline constexpr FieldPos DayNumber{24, 2};
+inline constexpr FieldPos RaceNumber{26, 2};
+}  // namespace RaceHead
 
 namespace RA {
-inline constexpr FieldPos Day{18, 2};
 inline constexpr FieldPos Weekday{28, 1};
 inline constexpr FieldPos RaceName{33, 60};
 inline constexpr FieldPos ListName{573, 20};   // ten full-width characters: the printed list

@@ -21,18 +21,4 @@ inline constexpr int kMaxRunners = 18;      // runners of a race
 inline constexpr int kRacesPerCourse = 12;  // races of one racecourse on one day
 inline constexpr int kRunnerFileLines = kRacesPerCourse * kMaxRunners;  // 216
 
-// Positions (1-based) shared by every race-level record.
-namespace pos {
-inline constexpr int kKind = 1;         // 2 bytes
-inline constexpr int kDataKind = 3;     // 1 byte
-inline constexpr int kCreated = 4;      // 8 bytes
-inline constexpr int kRaceKey = 12;     // 16 bytes
-inline constexpr int kYear = 12;        // 4
-inline constexpr int kMonthDay = 16;    // 4
-inline constexpr int kCourse = 20;      // 2
-inline constexpr int kMeeting = 22;     // 2
-inline constexpr int kDayNumber = 24;   // 2
-inline constexpr int kRaceNumber = 26;  // 2
-}  // namespace pos
-
 }  // namespace kagiroi

@@ -8,7 +8,7 @@ namespace kagiroi {
 namespace {
 
 int RaceNumberOf(std::string_view record) {
-    return ToInt(Field(record, pos::kRaceNumber, 2));
+    return NumberAt(record, RaceHead::RaceNumber);
 }
 
 bool HorseInRange(std::string_view record) {
@@ -17,11 +17,11 @@ bool HorseInRange(std::string_view record) {
 }
 
 bool DateFrom(std::string_view record, int startDate) {
-    return ToInt(Field(record, pos::kYear, 8)) >= startDate - 10;
+    return ToInt(FieldAt(record, RaceHead::Date)) >= startDate - 10;
 }
 
 std::string DataKind(std::string_view record) {
-    return Field(record, pos::kDataKind, 1);
+    return FieldAt(record, RaceHead::DataKind);
 }
 
 bool IsLocalOrOverseas(std::string_view record) {
@@ -37,7 +37,7 @@ bool IsDeletedOrAbandoned(std::string_view record) {
 }  // namespace
 
 RecordKind KindOf(std::string_view record) {
-    std::string kind = Field(record, pos::kKind, 2);
+    std::string kind = FieldAt(record, RaceHead::Kind);
     if (kind == "RA") return RecordKind::RA;
     if (kind == "SE") return RecordKind::SE;
     if (kind == "HR") return RecordKind::HR;

@@ -11,7 +11,7 @@ DemoRecordWriter::DemoRecordWriter(std::string_view kind, int length)
     : record_(static_cast<size_t>(length), ' ') {
     record_[static_cast<size_t>(length) - 2] = '\r';
     record_[static_cast<size_t>(length) - 1] = '\n';
-    Text(1, 2, kind);
+    Text(RaceHead::Kind, kind);
 }
 
 void DemoRecordWriter::Digits(int pos, int len, int64_t value) {
@@ -41,16 +41,16 @@ void DemoRecordWriter::Wide(int pos, int len, std::string_view sjisText) {
 }
 
 void DemoRecordWriter::Head(char dataKind, const DateTime& created) {
-    Char(3, dataKind);
-    Digits(4, 8, DateNumber(created));
+    Char(RaceHead::DataKind.pos, dataKind);
+    Digits(RaceHead::Created, DateNumber(created));
 }
 
 void DemoRecordWriter::RaceKey(const DemoRaceCard& card) {
-    Digits(12, 8, DateNumber(card.date));
-    Digits(20, 2, card.meeting.course);
-    Digits(22, 2, card.meeting.meeting);
-    Digits(24, 2, card.meeting.dayNumber);
-    Digits(26, 2, card.race);
+    Digits(RaceHead::Date, DateNumber(card.date));
+    Digits(RaceHead::Course, card.meeting.course);
+    Digits(RaceHead::Meeting, card.meeting.meeting);
+    Digits(RaceHead::DayNumber, card.meeting.dayNumber);
+    Digits(RaceHead::RaceNumber, card.race);
 }
 
 void DemoRecordWriter::MonthDayTime(int pos, int64_t minute) {

@@ -2,29 +2,26 @@
 
 #include "mail/JisEncoding.h"
 #include "mail/MailStatus.h"
+#include "platform/SettingsTable.h"
 #include "platform/TextField.h"
 
 namespace kagiroi {
 namespace {
 
-constexpr const char* kSection = "MailSet";
-
 struct FieldInfo {
-    const char* key;
+    const TextSetting& setting;
     const char* label;
-    const char* fallback;
 };
 
 // The order of MailSetField.
 constexpr FieldInfo kFields[] = {
-    {"MailTo", "送信先の携帯メールアドレス", ""},
-    {"MailFrom", "送信元のメールアドレス", ""},
-    {"SMTP", "SMTPホスト", ""},
-    {"UserID", "ユーザーID", ""},
-    {"Pass", "パスワード", ""},
-    {"SMTPPort", "SMTPPort", "25"},
-    // Empty: chosen by the port.
-    {"Security", "暗号化", ""},
+    {setting::kMailTo, "送信先の携帯メールアドレス"},
+    {setting::kMailFrom, "送信元のメールアドレス"},
+    {setting::kSmtpServer, "SMTPホスト"},
+    {setting::kSmtpUser, "ユーザーID"},
+    {setting::kSmtpPassword, "パスワード"},
+    {setting::kSmtpPort, "SMTPPort"},
+    {setting::kMailSecurity, "暗号化"},
 };
 static_assert(std::size(kFields) == kMailSetFieldCount);
 
@@ -41,12 +38,12 @@ std::string Trimmed(const MailSettings& s, MailSetField f) {
 MailSettings ReadMailSettings(const SettingsFile& settings) {
     MailSettings read;
     for (int i = 0; i < kMailSetFieldCount; ++i)
-        read.fields[i] = settings.ReadString(kSection, kFields[i].key, kFields[i].fallback);
+        read.fields[i] = ReadTextSetting(settings, kFields[i].setting);
     return read;
 }
 
 bool WriteMailSetting(SettingsFile& settings, MailSetField field, const std::string& text) {
-    if (!settings.WriteString(kSection, Info(field).key, text)) return false;
+    if (!WriteTextSetting(settings, Info(field).setting, text)) return false;
     // The password is stored as typed; at least nobody else reads it.
     return field != MailSetField::Pass || text.empty() || RestrictToOwner(settings.Path());
 }

@@ -3,6 +3,7 @@
 #include "daystore/RecordFields.h"
 #include "daystore/RecordLayout.h"
 #include "odds/TimeSeriesLayout.h"
+#include "platform/DateTime.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 
@@ -17,7 +18,8 @@ constexpr int kNeverNear = 1000;  // minutes
 
 bool IsUsableLine(std::string_view line, OddsKind kind, std::string_view raceKey) {
     return line.size() == static_cast<size_t>(OddsRecordLength(kind) - 2) &&
-           OddsKindOf(line) == kind && line.substr(pos::kRaceKey - 1, 16) == raceKey &&
+           OddsKindOf(line) == kind &&
+           line.substr(RaceHead::RaceKey.pos - 1, RaceHead::RaceKey.len) == raceKey &&
            IsDigits(FieldAt(line, Odds::Announcement));
 }
 
@@ -64,16 +66,12 @@ std::string SkippedLinesText(const std::string& path, int skipped) {
                   skipped);
 }
 
-int MinutesOfDay(std::string_view hhmm) {
-    return ToInt(Field(hhmm, 1, 2)) * 60 + ToInt(Field(hhmm, 3, 2));
-}
-
 int AnnouncementMinutes(std::string_view record) {
     return NumberAt(record, Odds::AnnouncedHour) * 60 + NumberAt(record, Odds::AnnouncedMinute);
 }
 
 bool AnnouncedOnRaceDay(std::string_view record) {
-    return Field(record, pos::kMonthDay, 4) == FieldAt(record, Odds::AnnouncedMonthDay);
+    return FieldAt(record, RaceHead::MonthDay) == FieldAt(record, Odds::AnnouncedMonthDay);
 }
 
 int NearestAnnouncement(const AnnouncementFile& file, const std::string& fetchTime) {

@@ -37,9 +37,7 @@ class AnnouncementFile {
 // The error-log line for a file with lines that were not taken.
 std::string SkippedLinesText(const std::string& path, int skipped);
 
-// Minutes after midnight of an "hhmm" time (hour from its first two characters, minute from the
-// next two), and of a record's announcement time.
-int MinutesOfDay(std::string_view hhmm);
+// Minutes after midnight of a record's announcement time.
 int AnnouncementMinutes(std::string_view record);
 // Announced on the race's own day: the announcement month-day equals the race's month-day.
 bool AnnouncedOnRaceDay(std::string_view record);

@@ -19,8 +19,8 @@ constexpr int kNoTimeAbove = 99999;
 constexpr char kFirstNonStarterCode = '1', kLastNonStarterCode = '3';
 
 std::string MiningKey(const std::string& record) {
-    return Field(record, pos::kYear, 4) + Field(record, pos::kMonthDay, 4) +
-           Field(record, pos::kCourse, 2) + Field(record, pos::kRaceNumber, 2);
+    return FieldAt(record, RaceHead::Date) + FieldAt(record, RaceHead::Course) +
+           FieldAt(record, RaceHead::RaceNumber);
 }
 
 // False when the file exists but cannot be read through.

@@ -9,9 +9,9 @@ namespace kagiroi {
 
 namespace {
 
-// Bytes 20..27 of a record: racecourse code, meeting, day and race number.
-constexpr int kKeySpanOffset = pos::kCourse - 1;
-constexpr int kKeySpanLength = pos::kRaceNumber + 2 - pos::kCourse;
+// The race within its date: racecourse code, meeting, day and race number.
+constexpr int kKeySpanOffset = RaceHead::RaceOfDate.pos - 1;
+constexpr int kKeySpanLength = RaceHead::RaceOfDate.len;
 
 }  // namespace
 
@@ -28,7 +28,7 @@ int OddsRecordLength(OddsKind kind) {
 }
 
 std::string OddsRecordKey(std::string_view record) {
-    return Field(record, pos::kCourse, 2) + Field(record, pos::kRaceNumber, 2);
+    return FieldAt(record, RaceHead::Course) + FieldAt(record, RaceHead::RaceNumber);
 }
 
 OddsFiles::OddsFiles(const DayPaths& paths) {

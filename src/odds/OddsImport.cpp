@@ -123,7 +123,7 @@ class SlotImport {
   private:
     void FindRecord(OddsKind kind, std::string& copy) {
         std::string key = OddsRecordKey(slot_.RaceInfo);
-        if (ToInt(Field(slot_.RaceInfo, pos::kRaceNumber, 2)) < 1 || IsBlank(key)) return;
+        if (NumberAt(slot_.RaceInfo, RaceHead::RaceNumber) < 1 || IsBlank(key)) return;
         OddsRecordLookup::Status status = files_.FindInto(kind, key, copy);
         if (status == OddsRecordLookup::Status::Unreadable) {
             // Odds of a file that cannot be read are unknown: never keep older ones as current.

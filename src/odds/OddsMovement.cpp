@@ -6,6 +6,7 @@
 #include "odds/AnnouncementFile.h"
 #include "odds/OddsImport.h"
 #include "odds/TimeSeriesLayout.h"
+#include "platform/DateTime.h"
 #include "platform/Format.h"
 #include "platform/TextField.h"
 #include "racing/FrameColours.h"
@@ -44,7 +45,7 @@ OddsMovement ReadOddsMovement(const RaceSlot& slot, const std::string& folder) {
     auto path = TimeSeriesFile(folder, slot.RaceInfo, OddsKind::O1);
     if (!path) return movement;
     AnnouncementFile file =
-        AnnouncementFile::Read(*path, OddsKind::O1, Field(slot.RaceInfo, pos::kRaceKey, 16));
+        AnnouncementFile::Read(*path, OddsKind::O1, FieldAt(slot.RaceInfo, RaceHead::RaceKey));
     if (file.Status() == ReadStatus::Failed)
         movement.problems.push_back(
             DescribeFailure(*path + " を読み込めません", file.Error()).logged);

@@ -27,7 +27,7 @@ void ChooseFromFile(const RaceSlot& slot, OddsKind kind, const std::string& fold
     auto day = DayTextOf(slot.RaceInfo);
     if (!path || !day) return;
     AnnouncementFile file =
-        AnnouncementFile::Read(*path, kind, Field(slot.RaceInfo, pos::kRaceKey, 16));
+        AnnouncementFile::Read(*path, kind, FieldAt(slot.RaceInfo, RaceHead::RaceKey));
     if (file.Status() == ReadStatus::Missing) return;
     if (file.Status() == ReadStatus::Failed) {
         result.logLines.push_back(
@@ -72,10 +72,10 @@ bool SaveIntoDayFile(const std::string& path, const std::vector<std::string>& ch
 }  // namespace
 
 void ReplaceOrAppend(std::vector<std::string>& dayLines, const std::string& chosen) {
-    std::string key = Field(chosen, pos::kRaceKey, 16);
+    std::string key = FieldAt(chosen, RaceHead::RaceKey);
     bool replaced = false;
     for (std::string& line : dayLines) {
-        if (Field(line, pos::kRaceKey, 16) != key) continue;
+        if (FieldAt(line, RaceHead::RaceKey) != key) continue;
         line = chosen;
         replaced = true;
     }

@@ -189,4 +189,8 @@ std::optional<DateTime> ParseIsoDateTime(std::string_view text) {
     return ParseCompactDateTime(compact);
 }
 
+int MinutesOfDay(std::string_view hhmm) {
+    return ToInt(Field(hhmm, 1, 2)) * 60 + ToInt(Field(hhmm, 3, 2));
+}
+
 }  // namespace kagiroi

@@ -28,6 +28,10 @@ int DayOfWeek(const DateTime& t);  // 0 Sunday .. 6 Saturday
 bool IsValidDate(int year, int month, int day);
 int Compare(const DateTime& a, const DateTime& b);
 
+// Minutes after midnight of an "hhmm" time: the hour from its first two characters, the minute
+// from the next two, a part that is no number counting 0.
+int MinutesOfDay(std::string_view hhmm);
+
 // Pattern formatting: yyyy, yy, mm (month), dd, hh, nn (minute), ss; every other byte, and
 // every two-byte Shift_JIS character, is copied as it stands.
 std::string FormatDateTime(const DateTime& t, std::string_view pattern);

@@ -9,6 +9,10 @@
 
 namespace kagiroi {
 
+std::string SettingsFilePath(const std::string& programFolder) {
+    return JoinPath(programFolder, "kagiroi.ini");
+}
+
 namespace {
 
 constexpr size_t kMaxValueBytes = 2047;

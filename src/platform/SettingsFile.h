@@ -6,6 +6,9 @@
 
 namespace kagiroi {
 
+// The settings file both programs share: "kagiroi.ini" in the program folder.
+std::string SettingsFilePath(const std::string& programFolder);
+
 // The program's settings file, read key by key from the file at every read and written through
 // to the file at every write; there is no in-memory copy, so a value written anywhere is seen
 // by the next read everywhere. A missing or unreadable file reads as defaults; the first write

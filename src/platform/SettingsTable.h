@@ -101,12 +101,15 @@ inline constexpr TextSetting kStrong2Third{"Race2Strong", "3nin", "10.0"};
 inline constexpr TextSetting kStrong3Third{"Race3Strong", "3nin", "8.0"};
 inline constexpr TextSetting kStrong3Fourth{"Race3Strong", "4nin", "12.0"};
 
+// The mail settings, kept as typed (the port too: the dialog writes each keystroke).
 inline constexpr TextSetting kMailTo{"MailSet", "MailTo", ""};
 inline constexpr TextSetting kMailFrom{"MailSet", "MailFrom", ""};
 inline constexpr TextSetting kSmtpServer{"MailSet", "SMTP", ""};
 inline constexpr TextSetting kSmtpUser{"MailSet", "UserID", ""};
 inline constexpr TextSetting kSmtpPassword{"MailSet", "Pass", ""};
 inline constexpr TextSetting kSmtpPort{"MailSet", "SMTPPort", "25"};
+// The number of the 暗号化 choice; empty: chosen by the port.
+inline constexpr TextSetting kMailSecurity{"MailSet", "Security", ""};
 
 }  // namespace setting
 

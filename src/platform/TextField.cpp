@@ -114,13 +114,6 @@ std::string TrimLeft(std::string_view text) {
     return std::string(text.substr(b));
 }
 
-std::string TrimRight(std::string_view text) {
-    size_t e = text.size();
-    while (e > 0 && IsBlankByte(text[e - 1]))
-        --e;
-    return std::string(text.substr(0, e));
-}
-
 bool IsBlank(std::string_view text) {
     return TrimView(text).empty();
 }

@@ -30,7 +30,6 @@ bool TryToDouble(std::string_view text, double& value);
 // classic Trim; full-width spaces are not blanks.
 std::string Trim(std::string_view text);
 std::string TrimLeft(std::string_view text);
-std::string TrimRight(std::string_view text);
 bool IsBlank(std::string_view text);
 
 bool IsDigits(std::string_view text);

@@ -64,11 +64,6 @@ void TextGrid::ClearRows(int firstRow) {
             cell.clear();
 }
 
-void TextGrid::SwapRows(int a, int b) {
-    if (a < 0 || b < 0 || a >= RowCount() || b >= RowCount() || a == b) return;
-    std::swap(cells_[static_cast<size_t>(a)], cells_[static_cast<size_t>(b)]);
-}
-
 const std::vector<std::string>& TextGrid::Row(int row) const {
     static const std::vector<std::string> kNoRow;
     if (row < 0 || row >= RowCount()) return kNoRow;

@@ -31,7 +31,6 @@ class TextGrid {
     void SetColWidths(const std::vector<int>& widths);
     // Empties every cell of rows from `firstRow` on.
     void ClearRows(int firstRow = 1);
-    void SwapRows(int a, int b);
     const std::vector<std::string>& Row(int row) const;
 
   private:

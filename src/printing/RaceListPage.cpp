@@ -29,9 +29,9 @@ void DrawTitle(TPrevX& page, const RaceSlot& first) {
     page.SetFont(title);
     const std::string& ra = first.RaceInfo;
     page.TextOut(100, 90,
-                 Field(ra, pos::kYear, 4) + "年" +
-                     Format("%2d", ToInt(Field(ra, pos::kMonthDay, 2))) + "月" +
-                     Format("%2d", ToInt(Field(ra, pos::kMonthDay + 2, 2))) + "日 ");
+                 FieldAt(ra, RaceHead::Year) + "年" +
+                     Format("%2d", ToInt(FieldAt(ra, RaceHead::Month))) + "月" +
+                     Format("%2d", ToInt(FieldAt(ra, RaceHead::Day))) + "日 ");
 }
 
 void DrawGrid(TPrevX& page) {
@@ -68,9 +68,9 @@ void DrawBracketResult(TPrevX& page, const RaceSlot& slot, int x, int y) {
 
 void DrawRace(TPrevX& page, const RaceSlot& slot, const std::vector<std::string>& courses) {
     const std::string& ra = slot.RaceInfo;
-    int number = ToInt(Field(ra, pos::kRaceNumber, 2));
+    int number = NumberAt(ra, RaceHead::RaceNumber);
     if (number <= 0) return;
-    auto course = std::find(courses.begin(), courses.end(), Field(ra, pos::kCourse, 2));
+    auto course = std::find(courses.begin(), courses.end(), FieldAt(ra, RaceHead::Course));
     if (course == courses.end()) return;
     int x = kColumnLefts[course - courses.begin()];
     int y = kRowHeight * number + 70;
@@ -90,7 +90,7 @@ std::vector<std::string> DayRacecourses(const DayBook& book) {
     std::vector<std::string> courses;
     for (const RaceSlot& slot : book.slots) {
         if (slot.IsEmpty()) continue;
-        std::string code = Field(slot.RaceInfo, pos::kCourse, 2);
+        std::string code = FieldAt(slot.RaceInfo, RaceHead::Course);
         if (std::find(courses.begin(), courses.end(), code) == courses.end())
             courses.push_back(code);
         if (courses.size() == std::size(kColumnLefts)) break;
@@ -106,7 +106,7 @@ std::string PopularityClass(int p) {
 }
 
 std::string RaceListDate(const DayBook& book) {
-    return Field(book[0].RaceInfo, pos::kYear, 8);
+    return FieldAt(book[0].RaceInfo, RaceHead::Date);
 }
 
 TPrevX DrawRaceList(const DayBook& book) {

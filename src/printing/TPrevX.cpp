@@ -33,10 +33,6 @@ void TPrevX::NewDocument() {
     penX_ = penY_ = 0;
 }
 
-void TPrevX::NewPage() {
-    if (open_) pages_.emplace_back();
-}
-
 void TPrevX::EndDocument() {
     open_ = false;
 }

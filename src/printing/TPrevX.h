@@ -46,9 +46,10 @@ struct PageOp {
 
 using PagePicture = std::vector<PageOp>;
 
-// The preview component as a page description: a document of page pictures recorded in
-// tenths of a millimetre, rendered for a printer, a PDF or the preview by the window. Drawing
-// outside an open document records nothing.
+// The page description: a document of page pictures recorded in tenths of a millimetre,
+// rendered for a printer, a PDF or the preview by the window. It keeps the name of the preview
+// component whose operations it offers, though it draws nothing itself. Drawing outside an open
+// document records nothing.
 class TPrevX {
   public:
     static constexpr int kMinZoom = 25, kMaxZoom = 200;
@@ -60,9 +61,7 @@ class TPrevX {
 
     // Drops every page and opens the first; the canvas returns to its defaults.
     void NewDocument();
-    void NewPage();
     void EndDocument();
-    bool DocumentOpen() const { return open_; }
 
     // The canvas.
     void SetFont(const PageFont& font) { font_ = font; }

@@ -99,8 +99,7 @@ DayFigures ReplayDayFigures(const ReplayDay& day, const ReplaySource& source,
     figures.date = DateOfDayText(day.day).value_or(day.day);
     ReplaySummary summary = ReplayStoredDays(
         {day}, source,
-        [&](const ReplayedRace& race) { figures.races.push_back(FiguresOfRace(race)); },
-        progress);
+        [&](const ReplayedRace& race) { figures.races.push_back(FiguresOfRace(race)); }, progress);
     figures.skipped = summary.skippedDays > 0;
     figures.racesWithoutData = summary.racesWithoutData;
     figures.done = !summary.cancelled;

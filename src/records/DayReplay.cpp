@@ -1,8 +1,8 @@
 #include "records/DayReplay.h"
 
 #include "analysis/RaceHeader.h"
-#include "platform/Format.h"
 #include "daystore/RaceDay.h"
+#include "platform/Format.h"
 #include "session/RaceSession.h"
 #include "stakes/RaceAmounts.h"
 

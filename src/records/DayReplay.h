@@ -44,9 +44,9 @@ using RaceVisitor = std::function<void(const ReplayedRace&)>;
 using ReplayProgressReport = std::function<bool(const ReplayProgress&)>;
 
 struct ReplaySummary {
-    int days = 0;               // days replayed
-    int skippedDays = 0;        // days without a race
-    int races = 0;              // races visited
+    int days = 0;              // days replayed
+    int skippedDays = 0;       // days without a race
+    int races = 0;             // races visited
     int racesWithoutData = 0;  // of them, races without the data to analyse
     bool cancelled = false;
     std::vector<std::string> problems;  // what the day loads found damaged, for the error log

@@ -16,11 +16,11 @@ const std::array<const char*, 8> kTallyLabels = {"単勝　", "複勝　", "枠�
                                                  "ワイド", "馬単　", "３連複", "３連単"};
 
 std::string VenueOf(const RaceSlot& slot) {
-    return RacecourseName(Field(slot.RaceInfo, pos::kCourse, 2));
+    return RacecourseName(FieldAt(slot.RaceInfo, RaceHead::Course));
 }
 
 std::string RaceNumberText(const RaceSlot& slot) {
-    return FormatIntField(Field(slot.RaceInfo, pos::kRaceNumber, 2));
+    return FormatIntField(FieldAt(slot.RaceInfo, RaceHead::RaceNumber));
 }
 
 // The odds of the first favourite as the index table shows odds; blanks when none is ranked.
@@ -109,8 +109,9 @@ void HitReport::AddTable(const ReplayedRace& race, BetType type) {
     const std::string& raceInfo = race.slot.RaceInfo;
     std::string kind = type == BetType::Trio ? "R[３連複]:" : "R[３連単]:";
     std::string name = "　" + FieldAt(raceInfo, RA::ShortName);
-    std::string storedKey = Field(raceInfo, pos::kYear, 8) + Field(raceInfo, pos::kCourse, 2) +
-                            Field(raceInfo, pos::kRaceNumber, 2);
+    std::string storedKey = FieldAt(raceInfo, RaceHead::Date) +
+                            FieldAt(raceInfo, RaceHead::Course) +
+                            FieldAt(raceInfo, RaceHead::RaceNumber);
     for (int row = 1; row < table.RowCount(); ++row) {
         std::string ticket = table.Cell(ColumnsOf(type).combination, row).substr(0, 8);
         if (IsBlank(ticket)) continue;  // the empty row of a table without tickets

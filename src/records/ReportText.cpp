@@ -45,7 +45,7 @@ std::array<std::string, 3> DayVenues(const DayBook& book) {
     size_t found = 0;
     for (const RaceSlot& slot : book.slots) {
         if (slot.IsEmpty() || found == codes.size()) continue;
-        std::string code = Field(slot.RaceInfo, pos::kCourse, 2);
+        std::string code = FieldAt(slot.RaceInfo, RaceHead::Course);
         bool known = false;
         for (size_t k = 0; k < found; ++k)
             known = known || codes[k] == code;
@@ -65,7 +65,7 @@ std::string HeadingDate(const std::string& raceHeading) {
 }
 
 std::string DayStamp(const DayBook& book, const std::string& dayText) {
-    std::string stamp = Field(book[0].RaceInfo, pos::kYear, 8);
+    std::string stamp = FieldAt(book[0].RaceInfo, RaceHead::Date);
     if (IsDigits(stamp) && stamp.size() == 8) return stamp;
     // The date box's day text: yyyy年mm月dd日, two bytes per kanji.
     if (dayText.size() < 12) return {};

@@ -55,10 +55,10 @@ std::string StatisticsLine(const ReplayedRace& race) {
     std::string raceType = FieldAt(ra, RA::RaceType);
     std::string youngest = FieldAt(ra, RA::YoungestCondition);
     return JoinFields({
-        Field(ra, pos::kYear, 4) + "年" + Field(ra, pos::kMonthDay, 2) + "月" +
-            FieldAt(ra, RA::Day) + "日",
-        RacecourseName(Field(ra, pos::kCourse, 2)),
-        FormatIntField(Field(ra, pos::kRaceNumber, 2)) + "R",
+        FieldAt(ra, RaceHead::Year) + "年" + FieldAt(ra, RaceHead::Month) + "月" +
+            FieldAt(ra, RaceHead::Day) + "日",
+        RacecourseName(FieldAt(ra, RaceHead::Course)),
+        FormatIntField(FieldAt(ra, RaceHead::RaceNumber)) + "R",
         FormatIntField(FieldAt(ra, RA::Registered)),
         TrackShortLabel(FieldAt(ra, RA::Track)),
         FormatIntField(FieldAt(ra, RA::Distance)),

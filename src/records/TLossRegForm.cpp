@@ -18,10 +18,9 @@ constexpr const char* kBetType = "枠連";
 }  // namespace
 
 std::string LossRaceKey(const std::string& raceInfo) {
-    return Field(raceInfo, pos::kYear, 4) + "/" + Field(raceInfo, pos::kMonthDay, 2) + "/" +
-           Field(raceInfo, pos::kMonthDay + 2, 2) +
-           RacecourseName(Field(raceInfo, pos::kCourse, 2)) +
-           FormatIntField(Field(raceInfo, pos::kRaceNumber, 2)) + "R";
+    return FieldAt(raceInfo, RaceHead::Year) + "/" + FieldAt(raceInfo, RaceHead::Month) + "/" +
+           FieldAt(raceInfo, RaceHead::Day) + RacecourseName(FieldAt(raceInfo, RaceHead::Course)) +
+           FormatIntField(FieldAt(raceInfo, RaceHead::RaceNumber)) + "R";
 }
 
 TLossRegForm::TLossRegForm(std::string ledgerPath, Ui& ui, SettingsFile& settings)

@@ -15,7 +15,7 @@ double RawWinOdds(const RaceSlot& race, int horse) {
 }
 
 int OddsRecordRace(const std::string& oddsRecord) {
-    return ToInt(Field(oddsRecord, pos::kRaceNumber, 2));
+    return NumberAt(oddsRecord, RaceHead::RaceNumber);
 }
 
 }  // namespace kagiroi

@@ -78,17 +78,16 @@ std::string PluginCombination(BetType type, std::string_view combinationText) {
 
 std::string PluginCsvLine(const std::string& raceInfo, BetType type, std::string_view stake,
                           std::string_view combinationText) {
-    return Field(raceInfo, pos::kYear, 4) + Field(raceInfo, pos::kMonthDay, 4) + "," +
-           Field(raceInfo, pos::kCourse, 2) + "," + Field(raceInfo, pos::kRaceNumber, 2) + "," +
-           PluginTypeCode(type) + ",NORMAL," + Trim(stake) + "," +
-           PluginCombination(type, combinationText) + ",\r\n";
+    return FieldAt(raceInfo, RaceHead::Date) + "," + FieldAt(raceInfo, RaceHead::Course) + "," +
+           FieldAt(raceInfo, RaceHead::RaceNumber) + "," + PluginTypeCode(type) + ",NORMAL," +
+           Trim(stake) + "," + PluginCombination(type, combinationText) + ",\r\n";
 }
 
 std::optional<std::string> PluginCsvPath(const std::string& pluginFolder,
                                          const std::string& raceInfo) {
     if (!RaceDateIsDigits(raceInfo)) return std::nullopt;
     std::string name =
-        Field(raceInfo, pos::kYear + 2, 2) + Field(raceInfo, pos::kMonthDay, 4) + ".csv";
+        FieldAt(raceInfo, RaceHead::ShortYear) + FieldAt(raceInfo, RaceHead::MonthDay) + ".csv";
     return JoinPath(JoinPath(pluginFolder, "kaime"), name);
 }
 

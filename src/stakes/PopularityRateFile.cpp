@@ -2,6 +2,7 @@
 
 #include "daystore/DayFiles.h"
 #include "daystore/DayRecords.h"
+#include "daystore/RaceDay.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderLock.h"
 #include "platform/Format.h"
@@ -19,7 +20,6 @@ namespace kagiroi {
 namespace {
 
 constexpr const char* kFileHeading = "Kagiroi popularity rates 1";
-constexpr const char* kRaceFileExtension = ".jvRA";
 const std::array<const char*, 3> kTableNames = {"win", "top2", "top3"};
 
 struct PlacingCounts {
@@ -53,20 +53,6 @@ void CountRace(const RaceSlot& race, PlacingCounts& counts) {
             if (p.place <= t + 1)
                 ++counts.finishes[static_cast<size_t>(t)][static_cast<size_t>(n)]
                                  [static_cast<size_t>(p.popularity)];
-}
-
-// Every stored race file: "Data/yyyy年mm月dd日.jvRA".
-std::vector<std::string> StoredDays(const std::string& programFolder) {
-    std::vector<std::string> days;
-    const std::string extension = kRaceFileExtension;
-    for (const std::string& name : ListFiles(DataFolder(programFolder))) {
-        if (name.size() <= extension.size() ||
-            name.compare(name.size() - extension.size(), extension.size(), extension) != 0)
-            continue;
-        std::string day = name.substr(0, name.size() - extension.size());
-        if (DateOfDayText(day)) days.push_back(day);
-    }
-    return days;
 }
 
 void BlankRaceRecords(DayBook& book) {
@@ -119,7 +105,7 @@ std::string PopularityRatesPath(const std::string& programFolder) {
 PopularityRateTables TallyDayStore(const std::string& programFolder) {
     PlacingCounts counts;
     auto book = std::make_unique<DayBook>();
-    for (const std::string& day : StoredDays(programFolder)) {
+    for (const std::string& day : BuildDateList(programFolder)) {
         BlankRaceRecords(*book);
         book->paths = PathsForDay(programFolder, day);
         ReadRaceAndRunnerRecords(*book);

@@ -28,7 +28,7 @@ void RefuseWithMessage(Ui& ui, const std::string& message) {
 }
 
 bool RaceDateIsDigits(const std::string& raceInfo) {
-    return IsDigits(Field(raceInfo, pos::kYear, 4) + Field(raceInfo, pos::kMonthDay, 4));
+    return IsDigits(FieldAt(raceInfo, RaceHead::Date));
 }
 
 bool TicketsReadyToSend(const TextGrid& table, BetType type, const TicketSource& source, Ui& ui) {

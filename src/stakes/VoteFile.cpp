@@ -32,8 +32,8 @@ const std::array<VoteName, 8> kVoteNames = {{{BetType::Win, "単勝", "win"},
                                              {BetType::Trio, "三連複", "trio"},
                                              {BetType::Trifecta, "三連単", "trifecta"}}};
 
-std::string TwoDigitField(const std::string& raceInfo, int position) {
-    return FormatIntField(Field(raceInfo, position, 2));
+std::string TwoDigitField(const std::string& raceInfo, FieldPos field) {
+    return FormatIntField(FieldAt(raceInfo, field));
 }
 
 // The first `count` horse numbers of a combination text (" 3- 1- 7") as "03-01-07".
@@ -65,22 +65,23 @@ std::string VoteMenuName(BetType type) {
 }
 
 std::string VoteFileHeader(const std::string& raceInfo) {
-    return RacecourseName(Field(raceInfo, pos::kCourse, 2)) + " " +
-           Field(raceInfo, pos::kYear + 2, 2) + "年 " + TwoDigitField(raceInfo, pos::kMonthDay) +
-           "月 " + TwoDigitField(raceInfo, pos::kMonthDay + 2) + "日 " +
-           TwoDigitField(raceInfo, pos::kMeeting) + "回 " +
-           TwoDigitField(raceInfo, pos::kDayNumber) + "日 \r\n";
+    return RacecourseName(FieldAt(raceInfo, RaceHead::Course)) + " " +
+           FieldAt(raceInfo, RaceHead::ShortYear) + "年 " +
+           TwoDigitField(raceInfo, RaceHead::Month) + "月 " +
+           TwoDigitField(raceInfo, RaceHead::Day) + "日 " +
+           TwoDigitField(raceInfo, RaceHead::Meeting) + "回 " +
+           TwoDigitField(raceInfo, RaceHead::DayNumber) + "日 \r\n";
 }
 
 std::string VoteFileTicketLine(const std::string& raceInfo, BetType type,
                                std::string_view combinationText, std::string_view stakeCell) {
-    return TwoDigitField(raceInfo, pos::kRaceNumber) + "R " + BetTypeName(type) + " " +
+    return TwoDigitField(raceInfo, RaceHead::RaceNumber) + "R " + BetTypeName(type) + " " +
            VoteCombination(type, combinationText) + " " + std::string(stakeCell) + "\r\n";
 }
 
 std::optional<std::string> VoteFileName(const std::string& raceInfo) {
     if (!RaceDateIsDigits(raceInfo)) return std::nullopt;
-    return Field(raceInfo, pos::kYear + 2, 2) + Field(raceInfo, pos::kMonthDay, 4) + ".BET";
+    return FieldAt(raceInfo, RaceHead::ShortYear) + FieldAt(raceInfo, RaceHead::MonthDay) + ".BET";
 }
 
 std::string ReadVoteFileFolder(const SettingsFile& settings, const std::string& programFolder) {

@@ -42,7 +42,7 @@ TEST(DemoEndToEnd, WinRanksEqualThePopularityTheServiceGave) {
     demo.LoadDay("20240106");
     int compared = 0;
     for (const RaceSlot& slot : demo.Form().Book().slots) {
-        if (slot.IsEmpty() || IsBlank(Field(slot.O1Copy, pos::kRaceNumber, 2))) continue;
+        if (slot.IsEmpty() || IsBlank(FieldAt(slot.O1Copy, RaceHead::RaceNumber))) continue;
         const OddsBook& odds = slot.Odds;
         for (int h = 1; h <= kMaxRunners; ++h) {
             if (odds.WinOdds[static_cast<size_t>(h)] <= 0) continue;
@@ -152,13 +152,13 @@ TEST(DemoEndToEnd, TheTimersFetchEveryRacesOddsInItsMinutesAndEveryPayout) {
     for (const RaceSlot& slot : form.Book().slots) {
         if (slot.IsEmpty()) continue;
         ++races;
-        std::string key = Field(slot.RaceInfo, pos::kRaceKey, 16);
+        std::string key = FieldAt(slot.RaceInfo, RaceHead::RaceKey);
         bool inItsMinutes = fetchedAt.count(key + " " + slot.FetchTimes[0]) ||
                             fetchedAt.count(key + " " + slot.FetchTimes[1]);
         EXPECT_TRUE(inItsMinutes) << RaceListText(slot) << " first fetch " << slot.FetchTimes[0];
         EXPECT_FALSE(IsBlank(slot.HrCopy)) << RaceListText(slot) << " has no payouts";
         EXPECT_GT(slot.Paid.At(BetType::Win, 0).horse, 0) << RaceListText(slot);
-        EXPECT_GT(ToInt(Field(slot.O1Copy, pos::kRaceNumber, 2)), 0) << RaceListText(slot);
+        EXPECT_GT(NumberAt(slot.O1Copy, RaceHead::RaceNumber), 0) << RaceListText(slot);
     }
     EXPECT_GE(races, 24);
     EXPECT_EQ(std::string::npos, demo.ErrorLogText().find("【エラー】"))

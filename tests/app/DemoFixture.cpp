@@ -1,6 +1,6 @@
 #include "app/DemoFixture.h"
 
-#include "datalink/JvLinkComponent.h"
+#include "datalink/ChosenSourceJvLink.h"
 #include "daystore/DayFiles.h"
 #include "demo/DemoJvLink.h"
 #include "platform/FileSystem.h"
@@ -12,7 +12,7 @@ namespace kagiroi::test {
 DemoFixture::DemoFixture(DateTime now)
     : clock(now),
       settings(folder / "kagiroi.ini"),
-      service(CreateJvLinkComponent(settings, clock, nullptr, MakeDemoJvLink)),
+      service(CreateChosenSourceJvLink(settings, clock, nullptr, MakeDemoJvLink)),
       recording(std::make_unique<RecordingJvLink>(*service, clock)) {
     form_ = std::make_unique<TMainForm>(
         folder.Path(), MainFormPorts{ui, clock, clipboard, shell, registry}, *recording);

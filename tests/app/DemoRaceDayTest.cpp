@@ -69,7 +69,7 @@ TEST(DemoRaceDay, ADownloadAmidTheTimersCompletesAndSoDoesEveryFetch) {
     }
     for (const RaceSlot& slot : form.Book().slots) {
         if (slot.IsEmpty()) continue;
-        EXPECT_EQ(1u, oddsFetched.count(Field(slot.RaceInfo, pos::kRaceKey, 16)))
+        EXPECT_EQ(1u, oddsFetched.count(FieldAt(slot.RaceInfo, RaceHead::RaceKey)))
             << RaceListText(slot);
         EXPECT_FALSE(IsBlank(slot.HrCopy)) << RaceListText(slot) << " has no payouts";
     }

@@ -59,16 +59,14 @@ TEST_F(LiveFetchTest, AFailedResultsFetchIsLoggedAndClosesNothingOfAnother) {
     EXPECT_EQ(3, f.ui.BeepCount());  // the failure and both close steps
 
     f.ui.Clear();
-    MainFormProbe::Quiet(form).results = true;
-    form.ResultsBtnClick();
+    form.ResultsBtnClick(/*quiet=*/true);
     EXPECT_EQ(0, f.ui.BeepCount());
 }
 
 TEST_F(LiveFetchTest, NothingNewerYetIsShownButNotLoggedAsAnError) {
     TMainForm& form = f.LoadedFirstDay();
     f.jvLink.rtOpenResult = -1;
-    MainFormProbe::Quiet(form).results = true;
-    form.ResultsBtnClick();
+    form.ResultsBtnClick(/*quiet=*/true);
     EXPECT_TEXT_EQ(
         "中山 1R:ﾚｰｽ情報データ取得エラー： 取得済みデータより最新のデータがありません。(-1)",
         form.Status().DownloadLabel.text);
@@ -130,9 +128,9 @@ TEST_F(LiveFetchTest, TodaysLoadStartsTheTimersAndTheOddsSwitch) {
     EXPECT_TRUE(form.Timers().AutoOddsTimer.enabled);
     EXPECT_TRUE(form.Timers().ChangeTimer.enabled);
     EXPECT_EQ(300000, form.Timers().ChangeTimer.intervalMs);
-    EXPECT_TRUE(MainFormProbe::Quiet(form).change);
+    EXPECT_TRUE(MainFormProbe::FirstChangeFetchPending(form));
     form.ChangeTimerTick();
-    EXPECT_FALSE(MainFormProbe::Quiet(form).change);
+    EXPECT_FALSE(MainFormProbe::FirstChangeFetchPending(form));
 }
 
 TEST_F(LiveFetchTest, IntervalsFromTheSettingsAreHeldToTheirRanges) {

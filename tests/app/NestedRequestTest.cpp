@@ -91,7 +91,7 @@ TEST_F(NestedRequests, OddsDueDuringADownloadAreFetchedAfterItEnds) {
 
     f.clock.Advance(5 * 60);  // both of the race's fetch minutes have passed
     form.AutoOddsTimerTick();
-    EXPECT_EQ(1, f.jvLink.CallCount("JVRTOpen:0B30:" + Field(slot.RaceInfo, pos::kRaceKey, 16)));
+    EXPECT_EQ(1, f.jvLink.CallCount("JVRTOpen:0B30:" + FieldAt(slot.RaceInfo, RaceHead::RaceKey)));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "odds/AnnouncementFile.h"
 #include "odds/TimeSeriesImport.h"
 #include "odds/TimeSeriesLayout.h"
+#include "platform/DateTime.h"
 #include "platform/FileSystem.h"
 #include "platform/SettingsFile.h"
 #include "platform/TextField.h"

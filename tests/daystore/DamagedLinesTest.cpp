@@ -26,7 +26,7 @@ class DamagedLinesTest : public ::testing::Test {
         book->paths = PathsForDay(folder.Path(), book->day);
     }
     std::string RaceText() { return ReadWholeFile(book->paths.raceFile).value(); }
-    int RaceNumberOf(int slot) { return ToInt(Field((*book)[slot].RaceInfo, pos::kRaceNumber, 2)); }
+    int RaceNumberOf(int slot) { return NumberAt((*book)[slot].RaceInfo, RaceHead::RaceNumber); }
 
     test::TempFolder folder;
     std::unique_ptr<DayBook> book;

@@ -12,7 +12,9 @@ struct MainFormProbe {
     static DayStore& Store(TMainForm& form) { return form.store_; }
     static SettingsFile& Settings(TMainForm& form) { return form.settings_; }
     static Mailer& Mail(TMainForm& form) { return *form.mailer_; }
-    static TMainForm::QuietFlags& Quiet(TMainForm& form) { return form.quiet_; }
+    static bool FirstChangeFetchPending(const TMainForm& form) {
+        return form.firstChangeFetchPending_;
+    }
     static void LeaveCancelSet(TMainForm& form) { form.downloadCancelFlag_ = true; }
     static void SetRealTimeMaxWait(TMainForm& form, int ms) { form.realTimeMaxWaitMs_ = ms; }
 };

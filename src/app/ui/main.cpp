@@ -2,7 +2,8 @@
 #include "app/ProgramFolder.h"
 #include "app/TMainForm.h"
 #include "app/ui/MainWindow.h"
-#include "datalink/JvLinkComponent.h"
+#include "datalink/ChosenSourceJvLink.h"
+#include "datalink/ComponentJvLink.h"
 #include "datalink/JvResultMessage.h"
 #include "datalink/ui/SourceDialog.h"
 #include "demo/DemoJvLink.h"
@@ -57,18 +58,18 @@ int main(int argc, char* argv[]) {
     QtClipboard clipboard;
     SystemShell shell;
     std::unique_ptr<Registry> registry = MakeMachineRegistry();
-    SettingsFile settings(JoinPath(programFolder, "kagiroi.ini"));
+    SettingsFile settings(SettingsFilePath(programFolder));
 #ifdef _WIN32
     constexpr bool componentByDefault = true;
 #else
     constexpr bool componentByDefault = false;
 #endif
-    if (!SettleStartupSource(settings, componentByDefault, JvLinkComponentAvailable,
+    if (!SettleStartupSource(settings, componentByDefault, ComponentJvLinkAvailable,
                              [&ui] { return OfferTheDemo(ui); }))
         return 0;
     SourceDialog sourceDialog;
-    std::unique_ptr<JvLinkComponent> jvLink =
-        CreateJvLinkComponent(settings, *clock, &sourceDialog, MakeDemoJvLink);
+    std::unique_ptr<ChosenSourceJvLink> jvLink =
+        CreateChosenSourceJvLink(settings, *clock, &sourceDialog, MakeDemoJvLink);
 
     TMainForm form(programFolder, {ui, *clock, clipboard, shell, *registry}, *jvLink);
     form.SetProgramFileFolder(FolderOf(CurrentProgramFile(argv[0])));

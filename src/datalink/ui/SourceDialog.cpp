@@ -1,6 +1,6 @@
 #include "datalink/ui/SourceDialog.h"
 
-#include "datalink/JvLinkComponent.h"
+#include "datalink/ChosenSourceJvLink.h"
 #include "widgets/TextConversion.h"
 
 #include <QDialog>

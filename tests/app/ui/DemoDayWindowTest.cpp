@@ -219,7 +219,7 @@ TEST_F(DemoDayWindowTest, AfterARaceWithoutDataNothingActsOnTheRaceStillShown) {
     int other = (shown + 1) % races->count();
     MainFormProbe::Book(form())[other].RunnerInfo[1].clear();
     emit races->itemClicked(races->item(other));
-    int raceNumber = ToInt(Field(form().Book()[other].RaceInfo, pos::kRaceNumber, 2));
+    int raceNumber = ToInt(FieldAt(form().Book()[other].RaceInfo, RaceHead::RaceNumber));
     EXPECT_EQ(QStringLiteral("%1レースはデータが不十分です。").arg(raceNumber),
               ToQString(demo.ui.Messages().back()));
 

@@ -1,4 +1,4 @@
-#include "datalink/JvLinkComponent.h"
+#include "datalink/ChosenSourceJvLink.h"
 #include "datalink/ui/SourceDialog.h"
 
 #include <gtest/gtest.h>

@@ -24,16 +24,17 @@ bool NamesSourceFolder(const std::string& value);
 // on this one, so the program hands its maker in where it is assembled (app and CLI mains).
 using DemoServiceMaker = std::function<std::unique_ptr<JvLinkService>(const Clock&)>;
 
-// The program's data service: the demo, a folder feed or the installed component, as the
-// setting says at each open. Calls between an open and its close go to the service that was
-// opened. The source is chosen with ChooseSource (the program's own dialog) or SetSource;
-// JVSetUIProperties is the installed component's own settings dialog when it is the source, and
-// the source dialog for the demo and the folder feed, which have no settings of their own.
-class JvLinkComponent : public JvLink {
+// The program's data service: the demo, a folder feed or the installed component
+// (ComponentJvLink), whichever the setting chooses at each open. Calls between an open and its
+// close go to the service that was opened. The source is chosen with ChooseSource (the program's
+// own dialog) or SetSource; JVSetUIProperties is the installed component's own settings dialog when
+// it is the source, and the source dialog for the demo and the folder feed, which have no settings
+// of their own.
+class ChosenSourceJvLink : public JvLink {
   public:
     // demo must not be null.
-    JvLinkComponent(SettingsFile& settings, std::unique_ptr<JvLinkService> demo,
-                    JvLinkSourceDialog* dialog);
+    ChosenSourceJvLink(SettingsFile& settings, std::unique_ptr<JvLinkService> demo,
+                       JvLinkSourceDialog* dialog);
 
     int JVInit(const std::string& softwareId) override;
     // -401 with FailureText when the source is the component and none is installed.
@@ -84,10 +85,6 @@ class JvLinkComponent : public JvLink {
     std::string failure_;  // of the last settings call
 };
 
-// Whether the installed data-service component can be created on this machine (through the
-// bridge where one is needed or named).
-bool JvLinkComponentAvailable();
-
 // Settles the data source before the program starts. An unset source becomes the component
 // when componentByDefault (Windows, where users have it) and it is installed. When the source
 // is the component and it cannot be created, takeDemo asks the user at the start-up message:
@@ -96,8 +93,9 @@ bool SettleStartupSource(SettingsFile& settings, bool componentByDefault,
                          const std::function<bool()>& componentAvailable,
                          const std::function<bool()>& takeDemo);
 
-std::unique_ptr<JvLinkComponent> CreateJvLinkComponent(SettingsFile& settings, const Clock& clock,
-                                                       JvLinkSourceDialog* dialog,
-                                                       const DemoServiceMaker& makeDemo);
+std::unique_ptr<ChosenSourceJvLink> CreateChosenSourceJvLink(SettingsFile& settings,
+                                                             const Clock& clock,
+                                                             JvLinkSourceDialog* dialog,
+                                                             const DemoServiceMaker& makeDemo);
 
 }  // namespace kagiroi

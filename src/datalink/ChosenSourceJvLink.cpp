@@ -1,4 +1,4 @@
-#include "datalink/JvLinkComponent.h"
+#include "datalink/ChosenSourceJvLink.h"
 
 #include "datalink/ComponentJvLink.h"
 #include "platform/FileSystem.h"
@@ -34,19 +34,19 @@ bool NamesSourceFolder(const std::string& value) {
     return source != kDemoSource && source != kComponentSource;
 }
 
-JvLinkComponent::JvLinkComponent(SettingsFile& settings, std::unique_ptr<JvLinkService> demo,
-                                 JvLinkSourceDialog* dialog)
+ChosenSourceJvLink::ChosenSourceJvLink(SettingsFile& settings, std::unique_ptr<JvLinkService> demo,
+                                       JvLinkSourceDialog* dialog)
     : settings_(settings),
       dialog_(dialog),
       demo_(std::move(demo)),
       service_(demo_.get()),
       current_(demo_.get()) {}
 
-std::string JvLinkComponent::Source() const {
+std::string ChosenSourceJvLink::Source() const {
     return CanonicalSource(ReadTextSetting(settings_, setting::kDataSource));
 }
 
-int JvLinkComponent::JVInit(const std::string& softwareId) {
+int ChosenSourceJvLink::JVInit(const std::string& softwareId) {
     int code = demo_->JVInit(softwareId);
     if (code != jv::kOk) return code;
     softwareId_ = softwareId;
@@ -55,7 +55,7 @@ int JvLinkComponent::JVInit(const std::string& softwareId) {
     return jv::kOk;
 }
 
-int JvLinkComponent::SetSource(const std::string& value) {
+int ChosenSourceJvLink::SetSource(const std::string& value) {
     failure_.clear();
     std::string source = CanonicalSource(value);
     if (source != kDemoSource && source != kComponentSource && !DirectoryExists(source)) {
@@ -66,25 +66,25 @@ int JvLinkComponent::SetSource(const std::string& value) {
                                                                      : jv::kSettingNotSaved;
 }
 
-int JvLinkComponent::ChooseSource() {
+int ChosenSourceJvLink::ChooseSource() {
     failure_.clear();
     if (dialog_ == nullptr) return jv::kOk;
     std::optional<std::string> chosen = dialog_->ChooseSource(Source());
     return chosen ? SetSource(*chosen) : jv::kOk;
 }
 
-int JvLinkComponent::JVSetUIProperties() {
+int ChosenSourceJvLink::JVSetUIProperties() {
     failure_.clear();
     if (Source() != kComponentSource) return ChooseSource();
     JvLink* component = Component();
     return component != nullptr ? component->JVSetUIProperties() : jv::kInternalError;
 }
 
-bool JvLinkComponent::CurrentIsOpen() const {
+bool ChosenSourceJvLink::CurrentIsOpen() const {
     return current_ == component_.get() ? componentOpen_ : service_->IsOpen();
 }
 
-JvLink* JvLinkComponent::Component() {
+JvLink* ChosenSourceJvLink::Component() {
     if (!component_) {
         // The component's own faults have no window of theirs: they go to the standard error.
         component_ = MakeComponentJvLink([](const std::string& line) {
@@ -96,7 +96,7 @@ JvLink* JvLinkComponent::Component() {
     return component_.get();
 }
 
-JvLink* JvLinkComponent::ServiceForOpen() {
+JvLink* ChosenSourceJvLink::ServiceForOpen() {
     if (CurrentIsOpen()) return current_;
     std::string source = Source();
     if (source == kComponentSource) {
@@ -117,13 +117,13 @@ JvLink* JvLinkComponent::ServiceForOpen() {
     return current_;
 }
 
-int JvLinkComponent::Opened(int code) {
+int ChosenSourceJvLink::Opened(int code) {
     if (current_ == component_.get() && code == jv::kOk) componentOpen_ = true;
     return code;
 }
 
-int JvLinkComponent::JVOpen(const std::string& dataSpec, const std::string& fromDate, int option,
-                            int& readCount, int& downloadCount, std::string& lastFileTimestamp) {
+int ChosenSourceJvLink::JVOpen(const std::string& dataSpec, const std::string& fromDate, int option,
+                               int& readCount, int& downloadCount, std::string& lastFileTimestamp) {
     failure_.clear();
     JvLink* service = ServiceForOpen();
     if (service == nullptr) return jv::kInternalError;
@@ -131,14 +131,14 @@ int JvLinkComponent::JVOpen(const std::string& dataSpec, const std::string& from
         service->JVOpen(dataSpec, fromDate, option, readCount, downloadCount, lastFileTimestamp));
 }
 
-int JvLinkComponent::JVRTOpen(const std::string& dataSpec, const std::string& key) {
+int ChosenSourceJvLink::JVRTOpen(const std::string& dataSpec, const std::string& key) {
     failure_.clear();
     JvLink* service = ServiceForOpen();
     if (service == nullptr) return jv::kInternalError;
     return Opened(service->JVRTOpen(dataSpec, key));
 }
 
-int JvLinkComponent::JVClose() {
+int ChosenSourceJvLink::JVClose() {
     if (current_ == component_.get()) componentOpen_ = false;
     return current_->JVClose();
 }
@@ -161,10 +161,11 @@ bool SettleStartupSource(SettingsFile& settings, bool componentByDefault,
     return true;
 }
 
-std::unique_ptr<JvLinkComponent> CreateJvLinkComponent(SettingsFile& settings, const Clock& clock,
-                                                       JvLinkSourceDialog* dialog,
-                                                       const DemoServiceMaker& makeDemo) {
-    return std::make_unique<JvLinkComponent>(settings, makeDemo(clock), dialog);
+std::unique_ptr<ChosenSourceJvLink> CreateChosenSourceJvLink(SettingsFile& settings,
+                                                             const Clock& clock,
+                                                             JvLinkSourceDialog* dialog,
+                                                             const DemoServiceMaker& makeDemo) {
+    return std::make_unique<ChosenSourceJvLink>(settings, makeDemo(clock), dialog);
 }
 
 }  // namespace kagiroi

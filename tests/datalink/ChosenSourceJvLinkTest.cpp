@@ -1,5 +1,6 @@
 #include "JvTestReading.h"
-#include "datalink/JvLinkComponent.h"
+#include "datalink/ChosenSourceJvLink.h"
+#include "datalink/ComponentJvLink.h"
 #include "demo/DemoJvLink.h"
 #include "demo/DemoRecords.h"
 #include "demo/DemoWorld.h"
@@ -23,7 +24,7 @@ class FakeSourceDialog : public JvLinkSourceDialog {
     std::vector<std::string> shown;
 };
 
-class JvLinkComponentTest : public ::testing::Test {
+class ChosenSourceJvLinkTest : public ::testing::Test {
   protected:
     void SetUp() override {
         // One race card in the folder, so a folder feed is told from the demo by what it serves.
@@ -41,8 +42,9 @@ class JvLinkComponentTest : public ::testing::Test {
     FakeSourceDialog dialog;
 };
 
-TEST_F(JvLinkComponentTest, TheDemoServesWhenNothingIsSet) {
-    std::unique_ptr<JvLink> link = CreateJvLinkComponent(settings, clock, nullptr, MakeDemoJvLink);
+TEST_F(ChosenSourceJvLinkTest, TheDemoServesWhenNothingIsSet) {
+    std::unique_ptr<JvLink> link =
+        CreateChosenSourceJvLink(settings, clock, nullptr, MakeDemoJvLink);
     ASSERT_EQ(0, link->JVInit("KAGIROI"));
     test::JvDownload d = DownloadWith(*link);
     ASSERT_EQ(0, d.openCode);
@@ -50,8 +52,8 @@ TEST_F(JvLinkComponentTest, TheDemoServesWhenNothingIsSet) {
     EXPECT_FALSE(FileExists(settings.Path())) << "reading the setting writes nothing";
 }
 
-TEST_F(JvLinkComponentTest, AFolderSettingServesTheFolderFromTheNextOpen) {
-    JvLinkComponent link(settings, MakeDemoJvLink(clock), nullptr);
+TEST_F(ChosenSourceJvLinkTest, AFolderSettingServesTheFolderFromTheNextOpen) {
+    ChosenSourceJvLink link(settings, MakeDemoJvLink(clock), nullptr);
     ASSERT_EQ(0, link.JVInit("KAGIROI"));
     ASSERT_EQ(0, link.JVRTOpen("0B14", "20240106"));  // the demo is open
     settings.WriteString(setting::kDataSource.section, setting::kDataSource.key, data.Path());
@@ -76,17 +78,17 @@ TEST_F(JvLinkComponentTest, AFolderSettingServesTheFolderFromTheNextOpen) {
     EXPECT_EQ(FolderMissingText(data / "missing"), link.FailureText());
 }
 
-TEST_F(JvLinkComponentTest, AFolderFeedIsInitialisedLikeTheDemo) {
+TEST_F(ChosenSourceJvLinkTest, AFolderFeedIsInitialisedLikeTheDemo) {
     settings.WriteString(setting::kDataSource.section, setting::kDataSource.key, data.Path());
-    JvLinkComponent link(settings, MakeDemoJvLink(clock), nullptr);
+    ChosenSourceJvLink link(settings, MakeDemoJvLink(clock), nullptr);
     EXPECT_EQ(-201, DownloadWith(link).openCode) << "no JVInit yet";
     EXPECT_EQ(-101, link.JVInit(""));
     ASSERT_EQ(0, link.JVInit("KAGIROI"));
     EXPECT_EQ(0, DownloadWith(link).openCode);
 }
 
-TEST_F(JvLinkComponentTest, TheSettingsDialogChoosesTheSource) {
-    JvLinkComponent link(settings, MakeDemoJvLink(clock), &dialog);
+TEST_F(ChosenSourceJvLinkTest, TheSettingsDialogChoosesTheSource) {
+    ChosenSourceJvLink link(settings, MakeDemoJvLink(clock), &dialog);
     dialog.answer = data.Path();
     EXPECT_EQ(0, link.JVSetUIProperties());
     ASSERT_EQ(1u, dialog.shown.size());
@@ -112,8 +114,8 @@ TEST_F(JvLinkComponentTest, TheSettingsDialogChoosesTheSource) {
               settings.ReadString(setting::kDataSource.section, setting::kDataSource.key, ""));
 }
 
-TEST_F(JvLinkComponentTest, WithoutADialogTheSettingsStayAsTheyAre) {
-    JvLinkComponent link(settings, MakeDemoJvLink(clock), nullptr);
+TEST_F(ChosenSourceJvLinkTest, WithoutADialogTheSettingsStayAsTheyAre) {
+    ChosenSourceJvLink link(settings, MakeDemoJvLink(clock), nullptr);
     EXPECT_EQ(0, link.JVSetUIProperties());
     EXPECT_FALSE(FileExists(settings.Path()));
 }
@@ -127,20 +129,20 @@ void UseBridgeProgram(const std::string& program) {
 #endif
 }
 
-TEST_F(JvLinkComponentTest, TheComponentSettingServesTheComponentWithItsRules) {
+TEST_F(ChosenSourceJvLinkTest, TheComponentSettingServesTheComponentWithItsRules) {
     auto source = [&](const char* value) {
         settings.WriteString(setting::kDataSource.section, setting::kDataSource.key, value);
     };
     source(kComponentSource);
     UseBridgeProgram("");
     {
-        JvLinkComponent link(settings, MakeDemoJvLink(clock), nullptr);
+        ChosenSourceJvLink link(settings, MakeDemoJvLink(clock), nullptr);
         ASSERT_EQ(0, link.JVInit("KAGIROI"));
         EXPECT_EQ(-401, link.JVRTOpen("0B14", "20240106")) << "no component on this machine";
         EXPECT_NE("", link.FailureText());
     }
     UseBridgeProgram(KAGIROI_STANDIN_BRIDGE_PATH);
-    JvLinkComponent link(settings, MakeDemoJvLink(clock), nullptr);
+    ChosenSourceJvLink link(settings, MakeDemoJvLink(clock), nullptr);
     ASSERT_EQ(0, link.JVInit("KAGIROI"));
     int reads = 0, downloads = 0;
     std::string stamp;
@@ -152,15 +154,15 @@ TEST_F(JvLinkComponentTest, TheComponentSettingServesTheComponentWithItsRules) {
     UseBridgeProgram("");
 }
 
-TEST_F(JvLinkComponentTest, ComponentSettingsAreTheComponentsOwnAndTheSourceIsChosenApart) {
+TEST_F(ChosenSourceJvLinkTest, ComponentSettingsAreTheComponentsOwnAndTheSourceIsChosenApart) {
     settings.WriteString(setting::kDataSource.section, setting::kDataSource.key, "Component");
-    JvLinkComponent link(settings, MakeDemoJvLink(clock), &dialog);
+    ChosenSourceJvLink link(settings, MakeDemoJvLink(clock), &dialog);
     UseBridgeProgram("");
-    EXPECT_FALSE(JvLinkComponentAvailable());
+    EXPECT_FALSE(ComponentJvLinkAvailable());
     EXPECT_EQ(-401, link.JVSetUIProperties()) << "no component to show the settings of";
     EXPECT_NE("", link.FailureText());
     UseBridgeProgram(KAGIROI_STANDIN_BRIDGE_PATH);
-    EXPECT_TRUE(JvLinkComponentAvailable());
+    EXPECT_TRUE(ComponentJvLinkAvailable());
     EXPECT_EQ(0, link.JVSetUIProperties());
     EXPECT_TRUE(dialog.shown.empty()) << "the component's dialog, not the source dialog";
 
@@ -172,7 +174,7 @@ TEST_F(JvLinkComponentTest, ComponentSettingsAreTheComponentsOwnAndTheSourceIsCh
     UseBridgeProgram("");
 }
 
-TEST_F(JvLinkComponentTest, TheStartUpSettlesTheSourceOrEndsTheProgram) {
+TEST_F(ChosenSourceJvLinkTest, TheStartUpSettlesTheSourceOrEndsTheProgram) {
     struct Case {
         const char* stored;  // nullptr: not set
         bool componentByDefault, available, takesDemo;
