@@ -117,7 +117,7 @@ ReportOutcome ReportRunner::ReportHits(long long threshold) {
     FolderLock lock;
     if (!lock.Held()) {
         FileFailure failure = DescribeFailure(listPath + " に書き込めませんでした", lock.Error());
-        form_.ReportFileFailure(failure);
+        ports_.reportFailure(failure);
         Fail(failure.shown, outcome);
         return outcome;
     }

@@ -48,6 +48,11 @@ constexpr SweepParameter IntParameter(const IntSetting& s, void (*apply)(SweepSe
 // Race-pattern bounds are win odds: 1.0 up to the largest odds a record holds.
 constexpr double kMaxOdds = 9999.9;
 
+constexpr SweepParameter BoundParameter(const TextSetting& s,
+                                        void (*apply)(SweepSettings&, double)) {
+    return {s.section, s.key, 1.0, kMaxOdds, false, apply};
+}
+
 const SweepParameter kParameters[] = {
     IntParameter(setting::kDefaultAmount,
                  [](SweepSettings& s, double v) { s.amount = static_cast<int>(v); }),
@@ -62,18 +67,12 @@ const SweepParameter kParameters[] = {
     IntParameter(
         setting::kTrifectaFavourite,
         [](SweepSettings& s, double v) { s.settings.trifectaFavourite = static_cast<int>(v); }),
-    {setting::kStrong1First.section, setting::kStrong1First.key, 1.0, kMaxOdds, false,
-     ApplyThreshold<0>},
-    {setting::kStrong1Second.section, setting::kStrong1Second.key, 1.0, kMaxOdds, false,
-     ApplyThreshold<1>},
-    {setting::kStrong2Second.section, setting::kStrong2Second.key, 1.0, kMaxOdds, false,
-     ApplyThreshold<2>},
-    {setting::kStrong2Third.section, setting::kStrong2Third.key, 1.0, kMaxOdds, false,
-     ApplyThreshold<3>},
-    {setting::kStrong3Third.section, setting::kStrong3Third.key, 1.0, kMaxOdds, false,
-     ApplyThreshold<4>},
-    {setting::kStrong3Fourth.section, setting::kStrong3Fourth.key, 1.0, kMaxOdds, false,
-     ApplyThreshold<5>},
+    BoundParameter(setting::kStrong1First, ApplyThreshold<0>),
+    BoundParameter(setting::kStrong1Second, ApplyThreshold<1>),
+    BoundParameter(setting::kStrong2Second, ApplyThreshold<2>),
+    BoundParameter(setting::kStrong2Third, ApplyThreshold<3>),
+    BoundParameter(setting::kStrong3Third, ApplyThreshold<4>),
+    BoundParameter(setting::kStrong3Fourth, ApplyThreshold<5>),
 };
 
 std::string NameOf(const SweepParameter& p) {
