@@ -111,14 +111,14 @@ void BM_DatListClick(benchmark::State& state) {
     TMainForm& form = *Day().form;
     for (auto _ : state) {
         form.DatListClick(kSelectedSlot);
-        benchmark::DoNotOptimize(form.Betting().Bets.Table(BetType::Trifecta).RowCount());
+        benchmark::DoNotOptimize(form.Bets().Table(BetType::Trifecta).RowCount());
     }
-    state.counters["trios"] = form.Betting().Bets.Table(BetType::Trio).RowCount() - 1;
-    state.counters["trifectas"] = form.Betting().Bets.Table(BetType::Trifecta).RowCount() - 1;
+    state.counters["trios"] = form.Bets().Table(BetType::Trio).RowCount() - 1;
+    state.counters["trifectas"] = form.Bets().Table(BetType::Trifecta).RowCount() - 1;
     state.counters["payback"] =
-        static_cast<double>(ToInt64(form.Betting().Bets.Totals(BetType::Trio).payback.text) +
-                            ToInt64(form.Betting().Bets.Totals(BetType::Trifecta).payback.text));
-    if (form.Betting().Bets.Table(BetType::Trifecta).RowCount() < 2)
+        static_cast<double>(ToInt64(form.Bets().Totals(BetType::Trio).payback.text) +
+                            ToInt64(form.Bets().Totals(BetType::Trifecta).payback.text));
+    if (form.Bets().Table(BetType::Trifecta).RowCount() < 2)
         state.SkipWithError("the selection made no trifecta tickets");
 }
 

@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,6 +49,16 @@ class OddsFiles {
     // 83 KB trifecta records without making a new buffer for each.
     OddsRecordLookup::Status FindInto(OddsKind kind, std::string_view key, std::string& record);
 
+    // Working buffers of the code that reads these files, made at the first use and kept
+    // for the next: a day load of 36 races allocates them once, and each thread that reads
+    // days has its own. (Not thread_local: a Windows runtime may run a thread's destructors
+    // after its thread storage is gone.)
+    template <class Buffers>
+    Buffers& Scratch() {
+        if (!scratch_) scratch_ = std::make_shared<Buffers>();
+        return *static_cast<Buffers*>(scratch_.get());
+    }
+
   private:
     struct Index {
         std::string path;
@@ -62,6 +73,7 @@ class OddsFiles {
                                                std::string_view key);
 
     std::array<Index, 3> files_;
+    std::shared_ptr<void> scratch_;
 };
 
 }  // namespace kagiroi

@@ -253,8 +253,7 @@ class SlotImport {
 
 std::vector<std::string> ImportOdds(RaceSlot& slot, OddsFiles& files,
                                     std::vector<std::string>* unreadableFiles) {
-    static thread_local CombinationWork work;
-    return SlotImport(slot, files, work, unreadableFiles).Run();
+    return SlotImport(slot, files, files.Scratch<CombinationWork>(), unreadableFiles).Run();
 }
 
 std::string UnreadableOddsMessage(const std::vector<std::string>& files) {

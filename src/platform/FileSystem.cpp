@@ -439,6 +439,10 @@ FileContents ReadFileContents(const std::string& path) {
     int fd = OpenForReading(path);
     if (fd < 0) {
         int code = errno;
+#ifdef _WIN32
+        // Windows refuses to open a folder as a file; the user is told what is in the way.
+        if (code == EACCES && DirectoryExists(path)) code = EISDIR;
+#endif
         // Nothing is there when a name or a folder on the way does not exist.
         bool missing = code == ENOENT || code == ENOTDIR;
         contents.status = missing ? ReadStatus::Missing : ReadStatus::Failed;
