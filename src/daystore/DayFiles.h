@@ -14,7 +14,7 @@ inline constexpr const char* kDataFolderName = "Data";
 inline constexpr const char* kChangeFolderName = "CHG";
 inline constexpr const char* kVoteFolderName = "kaime";
 
-// Bytes of a day part D ("yyyy年mm月dd日"), the stem of every day file's name.
+// Bytes of a day part D, as yyyy年mm月dd日: the stem of every day file's name.
 inline constexpr size_t kDayTextLength = 14;
 
 // The extension of the file that keeps a record kind: ".jvRA", ".jvHR", ".jvO1", ".jvO5",
