@@ -111,38 +111,42 @@ ReportOutcome ReportRunner::ReportHits(long long threshold) {
     auto context = Context();
     if (!context) return outcome;
     outcome.ran = true;
-    std::string listPath = ReportPath(kReportFolder, kRunningListName);
-    // The running list is read, added to and written back: another program's addition in
-    // between would be lost. The replay of one loaded day is short enough to wait for.
-    FolderLock lock;
-    if (!lock.Held()) {
-        FileFailure failure = DescribeFailure(listPath + " に書き込めませんでした", lock.Error());
-        ports_.reportFailure(failure);
-        Fail(failure.shown, outcome);
-        return outcome;
-    }
-    FileContents list = ReadFileContents(listPath);
-    std::vector<std::string> running;
-    if (list.status == ReadStatus::Read) running = SplitLines(list.data);
-    if (list.status == ReadStatus::Missing)
-        running.push_back(HitReport::RunningListStart(context->heading));
-    HitReport report(threshold, std::move(running));
+    HitReport report(threshold, {});
     outcome.replay = form_.ReplayLoadedDay([&](const ReplayedRace& race) { report.AddRace(race); });
     outcome.lines = report.Lines();
     if (!report.WorthSaving()) return outcome;
     std::string path = ReportPath(kReportFolder, "MR" + context->stamp + ".txt");
     if (!Save(path, outcome.lines, outcome)) return outcome;
     Publish(path, outcome.lines, true);
-    // A list that is there but cannot be read is kept: the day's hits alone would replace it.
-    if (list.status == ReadStatus::Failed) {
-        FileFailure failure =
-            DescribeFailure(listPath + " を読めないため、追記しませんでした", list.error);
-        ports_.reportFailure(failure);
-        Fail(failure.shown, outcome);
+    std::string listPath = ReportPath(kReportFolder, kRunningListName);
+    if (auto failure = AddToRunningList(listPath, context->heading, report.RunningList())) {
+        ports_.reportFailure(*failure);
+        Fail(failure->shown, outcome);
         return outcome;
     }
-    Save(listPath, report.RunningList(), outcome);
+    outcome.written.push_back(listPath);
     return outcome;
+}
+
+std::optional<FileFailure> ReportRunner::AddToRunningList(const std::string& listPath,
+                                                          const std::string& heading,
+                                                          const std::vector<std::string>& hits) {
+    // Read, added to and written back under the folder's lock, so that another program's
+    // addition in between is kept; the replay before and a message after keep nobody waiting.
+    FolderLock lock;
+    if (!lock.Held()) return DescribeFailure(listPath + " に書き込めませんでした", lock.Error());
+    FileContents list = ReadFileContents(listPath);
+    // A list that is there but cannot be read is kept: the day's hits alone would replace it.
+    if (list.status == ReadStatus::Failed)
+        return DescribeFailure(listPath + " を読めないため、追記しませんでした", list.error);
+    std::vector<std::string> running;
+    if (list.status == ReadStatus::Read) running = SplitLines(list.data);
+    if (list.status == ReadStatus::Missing) running.push_back(HitReport::RunningListStart(heading));
+    running.insert(running.end(), hits.begin(), hits.end());
+    FileError error;
+    if (!WriteFileAtomic(listPath, ReportText(running), &error))
+        return DescribeFailure(listPath + " に書き込めませんでした", error);
+    return std::nullopt;
 }
 
 ReportOutcome ReportRunner::ExportDayStatistics() {

@@ -54,6 +54,11 @@ class ReportRunner {
     // clipboard.
     void Publish(const std::string& path, const std::vector<std::string>& lines, bool copy);
     void Fail(const std::string& message, ReportOutcome& outcome);
+    // The day's hits added to the running list of every hit (its heading first when it is
+    // new); the failure when it could not be.
+    std::optional<FileFailure> AddToRunningList(const std::string& listPath,
+                                                const std::string& heading,
+                                                const std::vector<std::string>& hits);
     // Replays the loaded day into `visit`, then saves what `finish` gives and publishes it.
     using LinesOf = std::function<std::vector<std::string>()>;
     ReportOutcome SaveDayReport(const RaceVisitor& visit, const LinesOf& finish,
