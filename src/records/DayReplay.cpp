@@ -47,12 +47,12 @@ ReplaySummary ReplayBook(const DayBook& book, int dateIndex, const ReplaySource&
         if (InsufficientDataMessage(race)) {
             ++summary.racesWithoutData;
             visit({dateIndex, item, race, kBlankCard.Header, kBlankCard.Favourites,
-                   kBlankCard.ResultsPage, BlankBets()});
+                   kBlankCard.ResultsPage, BlankBets(), nullptr});
         } else {
             session.Open(race, source.settings, source.amount.value_or(AmountOfRace(race)));
             const RaceCardView& card = session.Card();
             visit({dateIndex, item, race, card.Header, card.Favourites, card.ResultsPage,
-                   session.Bets()});
+                   session.Bets(), &session});
         }
         ++summary.races;
     }

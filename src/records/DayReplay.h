@@ -17,6 +17,8 @@
 
 namespace kagiroi {
 
+class RaceSession;
+
 // A race as a click on it shows it: its records, header, favourites, results page and every
 // bet table with its totals. A race without the data to analyse comes with a blank card and
 // empty tables. The references hold until the visitor returns.
@@ -28,6 +30,9 @@ struct ReplayedRace {
     const FavouriteTexts& favourites;
     const std::array<PayoutGroupTexts, 8>& results;
     const BetBoard& bets;
+    // The session the race is open in, for a visitor that stakes it again; null for a race
+    // without the data to analyse.
+    RaceSession* session = nullptr;
 };
 
 // Where a replay is: race `race` of `raceCount` of day `day` of `dayCount` (1 and 1 for a

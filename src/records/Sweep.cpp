@@ -6,6 +6,7 @@
 #include "platform/TextField.h"
 #include "records/WorkerPool.h"
 #include "session/DayLoading.h"
+#include "session/RaceSession.h"
 
 #include <algorithm>
 #include <cmath>
@@ -137,19 +138,63 @@ NetFigures Counted(const RaceFigures& race, SweepNets nets) {
             trio.payback + trifecta.payback};
 }
 
+// What stakes a combination's races. The net a race's marks extract depends on no setting a
+// sweep varies, and the card-only settings (race-pattern bounds, favourite boxes) move no
+// figure, so combinations that stake alike share one staking of each race.
+struct StakeChoice {
+    int allocationMode;
+    double kellyFraction;
+    int amount;
+    bool operator==(const StakeChoice&) const = default;
+};
+
+StakeChoice StakeChoiceOf(const ReplaySource& source) {
+    return {source.settings.allocationMode, source.settings.kellyFraction,
+            source.amount.value_or(source.settings.defaultAmount)};
+}
+
+// The distinct stake choices of the combinations, and which one each combination takes.
+struct SweepPlan {
+    std::vector<StakeChoice> choices;
+    std::vector<size_t> choiceOf;  // per combination
+};
+
+SweepPlan PlanOf(const std::vector<ReplaySource>& sources) {
+    SweepPlan plan;
+    for (const ReplaySource& source : sources) {
+        StakeChoice choice = StakeChoiceOf(source);
+        auto found = std::find(plan.choices.begin(), plan.choices.end(), choice);
+        plan.choiceOf.push_back(static_cast<size_t>(found - plan.choices.begin()));
+        if (found == plan.choices.end()) plan.choices.push_back(choice);
+    }
+    return plan;
+}
+
 // One day's races for every combination: [combination][race].
 using DaySweep = std::vector<std::vector<NetFigures>>;
 
-DaySweep SweepDay(const ReplayDay& day, const std::vector<ReplaySource>& sources, SweepNets nets) {
+// Every race is opened once and staked again for each stake choice.
+DaySweep SweepDay(const ReplayDay& day, const std::vector<ReplaySource>& sources,
+                  const SweepPlan& plan, SweepNets nets) {
     DaySweep figures(sources.size());
     DayLoadProblems problems;
-    DayLoadSettings load{sources.front().oddsMinutesBefore, sources.front().settings.defaultAmount};
-    auto book = LoadStoredDay(sources.front().programFolder, day.day, load, problems);
+    const ReplaySource& first = sources.front();
+    DayLoadSettings load{first.oddsMinutesBefore, first.settings.defaultAmount};
+    auto book = LoadStoredDay(first.programFolder, day.day, load, problems);
     if (!book) return figures;
-    for (size_t c = 0; c < sources.size(); ++c)
-        ReplayBook(*book, day.dateIndex, sources[c], [&](const ReplayedRace& race) {
-            figures[c].push_back(Counted(FiguresOfRace(race), nets));
-        });
+    std::vector<NetFigures> staked(plan.choices.size());
+    ReplayBook(*book, day.dateIndex, first, [&](const ReplayedRace& race) {
+        bool hasResult = RaceHasResult(race.slot);
+        for (size_t k = 0; k < plan.choices.size(); ++k) {
+            if (race.session != nullptr) {
+                const StakeChoice& choice = plan.choices[k];
+                race.session->Restake(choice.allocationMode, choice.kellyFraction, choice.amount);
+            }
+            staked[k] = Counted(FiguresOfRace(race.bets, hasResult), nets);
+        }
+        for (size_t c = 0; c < sources.size(); ++c)
+            figures[c].push_back(staked[plan.choiceOf[c]]);
+    });
     return figures;
 }
 
@@ -213,12 +258,13 @@ SweepResult RunSweep(const std::vector<ReplayDay>& days, const ReplaySource& sou
     std::vector<ReplaySource> sources;
     for (const auto& choice : combinations)
         sources.push_back(SourceFor(source, axes, choice));
+    SweepPlan plan = PlanOf(sources);
     std::vector<DaySweep> perDay(days.size());
     RunOnWorkers(
         static_cast<int>(days.size()), jobs,
         [&](int k) {
             auto item = static_cast<size_t>(k);
-            perDay[item] = SweepDay(days[item], sources, nets);
+            perDay[item] = SweepDay(days[item], sources, plan, nets);
         },
         progress);
 

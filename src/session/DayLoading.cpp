@@ -28,8 +28,11 @@ void ReadRaceOdds(RaceSlot& race, OddsFiles& oddsFiles, DayLoadProblems& problem
     ComputeMiningBlock(race);
 }
 
-void ReadStoredDay(DayBook& book, OddsFiles& oddsFiles, const DayLoadSettings& settings,
-                   const std::function<void()>& runnerFileRead, DayLoadProblems& problems) {
+namespace {
+
+// What a day load reads from the day's files.
+void ReadDayFiles(DayBook& book, OddsFiles& oddsFiles, const std::function<void()>& runnerFileRead,
+                  DayLoadProblems& problems) {
     book.BlankAll();
     ReadRaceAndRunnerRecords(book, runnerFileRead, &problems.logLines);
     ReadPayoutRecords(book, &problems.logLines);
@@ -37,12 +40,24 @@ void ReadStoredDay(DayBook& book, OddsFiles& oddsFiles, const DayLoadSettings& s
     for (RaceSlot& race : book.slots)
         ReadRaceOdds(race, oddsFiles, problems);
     Append(problems.logLines, ImportMining(book));
+}
+
+// What a day load works out from the records read, without reading a file.
+void CompleteDay(DayBook& book, const DayLoadSettings& settings) {
     for (auto& race : book.slots)
         if (!race.IsEmpty())
             race.FetchTimes =
                 FetchTimesFor(FieldAt(race.RaceInfo, RA::PostTime), settings.oddsMinutesBefore);
     ParseAllPayouts(book);
     ResetRaceAmounts(book, settings.defaultAmount);
+}
+
+}  // namespace
+
+void ReadStoredDay(DayBook& book, OddsFiles& oddsFiles, const DayLoadSettings& settings,
+                   const std::function<void()>& runnerFileRead, DayLoadProblems& problems) {
+    ReadDayFiles(book, oddsFiles, runnerFileRead, problems);
+    CompleteDay(book, settings);
 }
 
 std::unique_ptr<DayBook> LoadStoredDay(const std::string& programFolder, const std::string& day,
@@ -59,7 +74,10 @@ std::unique_ptr<DayBook> LoadStoredDay(const std::string& programFolder, const s
         return nullptr;
     }
     OddsFiles oddsFiles;
-    ReadStoredDay(*book, oddsFiles, settings, {}, problems);
+    ReadDayFiles(*book, oddsFiles, {}, problems);
+    // The rest reads no file: other threads of a backtest may read their days meanwhile.
+    lock.Release();
+    CompleteDay(*book, settings);
     return book;
 }
 

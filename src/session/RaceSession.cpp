@@ -104,6 +104,13 @@ void RaceSession::SetMode(int allocationMode) {
     ReallocateAfterStakeChange(bets_, Inputs(), PayoutRecord());
 }
 
+void RaceSession::Restake(int allocationMode, double kellyFraction, int amount) {
+    settings_.allocationMode = allocationMode;
+    settings_.kellyFraction = kellyFraction;
+    amount_ = amount;
+    if (race_ != nullptr) AllocateExtractedNet(bets_, Inputs(), PayoutRecord());
+}
+
 int RaceSession::SetFavouriteBox(FavouriteBoxKind box, int rank) {
     bool trio = box == FavouriteBoxKind::Trio;
     const IntSetting& range = trio ? setting::kTrioFavourite : setting::kTrifectaFavourite;

@@ -49,6 +49,9 @@ class RaceSession {
     void SortIndexTableByTickets();
     void SetAmount(int amount);
     void SetMode(int allocationMode);
+    // The extracted net staked afresh with another mode, Kelly fraction and amount, as an Open
+    // with them would stake it (the net itself depends on none of them).
+    void Restake(int allocationMode, double kellyFraction, int amount);
     // The N of an N-th favourite box, kept within its range; the rank it took.
     int SetFavouriteBox(FavouriteBoxKind box, int rank);
     // The analysis settings, shown in the N-th favourite boxes at once; the race on screen

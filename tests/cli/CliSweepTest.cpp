@@ -16,7 +16,7 @@ class CliSweepTest : public CliTest {
 
 TEST_F(CliSweepTest, EachCombinationIsTheBacktestOfItsValuesAndTheSettingsStay) {
     std::string ini = ReadWholeFile(home / "kagiroi.ini").value_or("");
-    CliRun run = Run({"sweep", "2024-01-01", "2024-01-09", "--set", "KaimeSet/HaibunSet=0,1",
+    CliRun run = Run({"sweep", "2024-01-01", "2024-01-09", "--set", "KaimeSet/HaibunSet=0,1,2",
                       "--set", "KaimeSet/DefaultAmount=2000,5000", "--split", "2024-01-07",
                       "--type", "trio", "--csv", home / "sweep.csv", "--jobs", "2"});
     ASSERT_EQ(0, run.status) << run.err;
@@ -24,7 +24,7 @@ TEST_F(CliSweepTest, EachCombinationIsTheBacktestOfItsValuesAndTheSettingsStay) 
 
     Rows rows = OutputRows(run.out);
     rows.pop_back();                        // the path of the CSV file
-    ASSERT_EQ(5u, rows.size()) << run.out;  // the header and four combinations
+    ASSERT_EQ(7u, rows.size()) << run.out;  // the header and six combinations
     InProcessForm f(home.Path());
     double previousRate = 1e9;
     for (size_t r = 1; r < rows.size(); ++r) {
