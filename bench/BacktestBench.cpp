@@ -5,7 +5,7 @@
 //                     races, ms per race, jobs2_s and speedup (one job's time over two jobs'),
 //                     and export_s, the year's statistics export (年単位) over the same days.
 //   BM_SweepYear      a sweep of 100 combinations over the same year on two jobs, each day
-//                     read once; counters: combos, days.
+//                     read once and each race opened once; counters: combos, days.
 
 #include "BenchDay.h"
 
@@ -95,9 +95,9 @@ void BM_BacktestYear(benchmark::State& state) {
 }
 BENCHMARK(BM_BacktestYear)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
-// 100 combinations: 5 amounts × 4 Kelly percents × 5 trio favourites, in the proportional mode
-// (the Kelly axis moves nothing there and the favourites only relabel the card, but every
-// combination is replayed all the same, which is what is timed).
+// 100 combinations: 5 amounts × 4 Kelly percents × 5 trio favourites, in the proportional mode.
+// The favourites only relabel the card, so a race is staked for the 20 distinct amount and
+// Kelly pairs; the Kelly percent moves nothing in this mode but is staked all the same.
 void BM_SweepYear(benchmark::State& state) {
     static StoredYear year;
     std::vector<SweepAxis> axes;
