@@ -12,6 +12,7 @@
 #include "platform/IniFile.h"
 #include "platform/SettingsFile.h"
 #include "records/LossLedger.h"
+#include "records/VoteJournal.h"
 
 namespace kagiroi::fuzz {
 
@@ -102,6 +103,35 @@ std::vector<std::string> LedgerSeeds() {
         "\"1\",\"a,b\",\"c\",\"99999999999999999999\"\n\"2\"\r\n"};
 }
 
+// A vote added to any record keeps the record's bytes before it, reads back as the last vote,
+// and its return never pays more than its tickets could.
+void CheckVoteJournal(const std::string& input) {
+    std::string path = JoinPath(WorkFolder("journal"), "tohyokiroku.csv");
+    if (!WriteFileAtomic(path, input)) Fail("cannot write the vote record");
+    JournalRead before = ReadVoteJournal(path);
+    Vote vote{"2009/03/15 15:20:05", "2009031506020811", "2009/03/15R11R",
+              BetType::Trio,         VoteRoute::Plugin,  {{" 1- 2- 3", 500, "12.5"}}};
+    if (!AppendVote(path, vote, nullptr)) Fail("a readable vote record refused a vote");
+    std::string after = ReadWholeFile(path).value_or("");
+    if (after.compare(0, input.size(), input) != 0) Fail("a vote changed the record before it");
+    JournalRead read = ReadVoteJournal(path);
+    if (read.votes.empty() || read.votes.back().tickets.back().combination != " 1- 2- 3")
+        Fail("the vote added does not read back last");
+    if (read.votes.size() < before.votes.size()) Fail("a vote added lost votes before it");
+    for (const Vote& v : read.votes)
+        if (ReturnOfVote(v, "").settled) Fail("a vote without payouts reads as settled");
+    (void)JournalTable(
+        SummariseJournal(read.votes, "", "", [](const std::string&) { return std::string(); }));
+}
+
+std::vector<std::string> VoteJournalSeeds() {
+    return {
+        "\"2009/03/15 15:20:05\",\"2009031506020811\",\"2009/03/15R11R\",\"SANFUKU\","
+        "\"PLUGIN\",\" 2- 5- 9\",\"500\",\"12.5\"\r\n",
+        "\"a\",\"1\"\r\n\"2009/03/15 15:20:05\",\"2009031506020811\",\"x\",\"SANTAN\",\"COPY\","
+        "\" 1- 2- 3\",\"99999999999\",\"\"\r\nno line end"};
+}
+
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -183,6 +213,7 @@ std::vector<FuzzTarget> TextTargets() {
     return {{"settings", SettingsSeeds, CheckSettings},
             {"folder-feed", FeedSeeds, CheckFolderFeed},
             {"ledger", LedgerSeeds, CheckLedger},
+            {"vote-record", VoteJournalSeeds, CheckVoteJournal},
             {"smtp-replies", SmtpReplySeeds, CheckSmtpReplies}};
 }
 

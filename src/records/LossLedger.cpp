@@ -8,34 +8,6 @@ namespace kagiroi {
 
 LossLedger::LossLedger(std::string path) : path_(std::move(path)) {}
 
-std::vector<std::string> SplitQuotedCsv(const std::string& line) {
-    std::vector<std::string> fields;
-    std::string field;
-    bool quoted = false;
-    for (size_t i = 0; i < line.size(); ++i) {
-        char c = line[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            fields.push_back(field);
-            field.clear();
-        } else {
-            field += c;
-        }
-    }
-    fields.push_back(field);
-    return fields;
-}
-
 bool IsLedgerAmount(const std::string& text) {
     std::string t = Trim(text);
     std::string digits = !t.empty() && t[0] == '-' ? t.substr(1) : t;
@@ -71,20 +43,6 @@ std::vector<std::string> LossLedger::Load() {
     return problems;
 }
 
-namespace {
-
-// A quote inside a field is doubled, as the reader expects, so that a field reads back whole.
-std::string Quoted(const std::string& field) {
-    std::string text = "\"";
-    for (char c : field) {
-        text += c;
-        if (c == '"') text += '"';
-    }
-    return text + "\"";
-}
-
-}  // namespace
-
 bool LossLedger::Save(FileError* error) const {
     if (readError_) {
         if (error != nullptr) *error = *readError_;
@@ -93,9 +51,7 @@ bool LossLedger::Save(FileError* error) const {
     std::string text;
     for (const auto& line : lines_) {
         const LossEntry& e = line.entry;
-        text += line.damaged ? line.kept
-                             : Quoted(e.number) + "," + Quoted(e.race) + "," + Quoted(e.betType) +
-                                   "," + Quoted(e.amount);
+        text += line.damaged ? line.kept : QuotedCsvLine({e.number, e.race, e.betType, e.amount});
         text += "\r\n";
     }
     return WriteFileAtomic(path_, text, error);

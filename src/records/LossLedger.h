@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileSystem.h"
+#include "platform/QuotedCsv.h"
 
 #include <cstdint>
 #include <optional>
@@ -66,9 +67,6 @@ class LossLedger {
     std::vector<Line> lines_;
     std::optional<FileError> readError_;
 };
-
-// Splits one CSV line of quoted fields: quotes removed, commas inside quotes kept.
-std::vector<std::string> SplitQuotedCsv(const std::string& line);
 
 // An amount as the ledger keeps it: blanks around a sign and at most six digits.
 bool IsLedgerAmount(const std::string& text);
