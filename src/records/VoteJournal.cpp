@@ -1,7 +1,10 @@
 #include "records/VoteJournal.h"
 
+#include "daystore/DayFiles.h"
+#include "daystore/DayRecords.h"
 #include "daystore/PayoutRecord.h"
 #include "daystore/RecordFields.h"
+#include "daystore/RecordLayout.h"
 #include "platform/FolderLock.h"
 #include "platform/Format.h"
 #include "platform/QuotedCsv.h"
@@ -13,6 +16,7 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 
 namespace kagiroi {
 
@@ -107,6 +111,21 @@ std::vector<std::string> PeriodCells(const JournalPeriod& p) {
             Format("%d", p.unsettled)};
 }
 
+// The payout records of a stored day by race key; none when the day has no payout file.
+std::map<std::string, std::string> PayoutsOfDay(const std::string& programFolder,
+                                                const std::string& date) {
+    std::map<std::string, std::string> payouts;
+    std::optional<std::string> dayText = DayTextFromDate(date);
+    if (!dayText) return payouts;
+    FolderLock lock;  // a store under way elsewhere lands whole or not at all
+    RecordFile file(PathsForDay(programFolder, *dayText).payoutFile);
+    if (!lock.Held() || !file.IsOpen()) return payouts;
+    LineRecordReader reader(file, kHrLength);
+    while (std::optional<std::string> record = reader.Next())
+        payouts[FieldAt(*record, RaceHead::RaceKey)] = *record;
+    return payouts;
+}
+
 }  // namespace
 
 std::string VoteJournalPath(const std::string& programFolder) {
@@ -187,6 +206,17 @@ VoteReturn ReturnOfVote(const Vote& vote, const std::string& payoutRecord) {
         ret.hits += hit ? 1 : 0;
     }
     return ret;
+}
+
+PayoutLookup StoredPayoutLookup(const std::string& programFolder) {
+    auto days = std::make_shared<std::map<std::string, std::map<std::string, std::string>>>();
+    return [programFolder, days](const std::string& raceKey) {
+        std::string date = raceKey.substr(0, 8);
+        auto day = days->find(date);
+        if (day == days->end()) day = days->emplace(date, PayoutsOfDay(programFolder, date)).first;
+        auto race = day->second.find(raceKey);
+        return race == day->second.end() ? std::string() : race->second;
+    };
 }
 
 JournalSummary SummariseJournal(const std::vector<Vote>& votes, const std::string& from,

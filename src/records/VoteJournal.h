@@ -66,6 +66,9 @@ VoteReturn ReturnOfVote(const Vote& vote, const std::string& payoutRecord);
 // The race's payout record by its key; empty while none is stored.
 using PayoutLookup = std::function<std::string(const std::string& raceKey)>;
 
+// The payouts the program folder's day store holds, each day's payout file read once.
+PayoutLookup StoredPayoutLookup(const std::string& programFolder);
+
 // One line of the record's summary: a day (yyyy/mm/dd), a month (yyyy/mm) or the total.
 struct JournalPeriod {
     std::string period;
