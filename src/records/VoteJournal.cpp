@@ -98,16 +98,19 @@ JournalPeriod& PeriodFor(std::vector<JournalPeriod>& periods, const std::string&
     return periods.back();
 }
 
+std::string Yen(int64_t value) {
+    return Format("%lld", static_cast<long long>(value));
+}
+
 std::vector<std::string> PeriodCells(const JournalPeriod& p) {
-    auto yen = [](int64_t v) { return Format("%lld", static_cast<long long>(v)); };
     return {p.period,
             Format("%d", p.votes),
             Format("%d", p.tickets),
             Format("%d", p.hits),
-            yen(p.stake),
-            yen(p.payback),
-            yen(p.payback - p.stake),
-            yen(p.balance),
+            Yen(p.stake),
+            Yen(p.payback),
+            Yen(p.payback - p.stake),
+            Yen(p.balance),
             Format("%d", p.unsettled)};
 }
 
@@ -219,24 +222,69 @@ PayoutLookup StoredPayoutLookup(const std::string& programFolder) {
     };
 }
 
-JournalSummary SummariseJournal(const std::vector<Vote>& votes, const std::string& from,
-                                const std::string& to, const PayoutLookup& payouts) {
+namespace {
+
+// The votes of the race days from..to, each with its return, in race order: a balance runs
+// that way, and votes on one day keep the order they were sent in.
+std::vector<std::pair<const Vote*, VoteReturn>> VotesBetween(const std::vector<Vote>& votes,
+                                                             const std::string& from,
+                                                             const std::string& to,
+                                                             const PayoutLookup& payouts) {
     std::vector<const Vote*> chosen;
     for (const Vote& vote : votes) {
         std::string date = DateOfVote(vote);
         if ((from.empty() || date >= from) && (to.empty() || date <= to)) chosen.push_back(&vote);
     }
-    // A balance runs in race order; votes on one day keep the order they were sent in.
     std::stable_sort(chosen.begin(), chosen.end(),
                      [](const Vote* a, const Vote* b) { return DateOfVote(*a) < DateOfVote(*b); });
-    JournalSummary summary;
-    summary.total.period = "合計";
     std::map<std::string, std::string> payoutOf;  // one lookup a race
+    std::vector<std::pair<const Vote*, VoteReturn>> returns;
     for (const Vote* vote : chosen) {
         auto found = payoutOf.find(vote->raceKey);
         if (found == payoutOf.end())
             found = payoutOf.emplace(vote->raceKey, payouts(vote->raceKey)).first;
-        VoteReturn ret = ReturnOfVote(*vote, found->second);
+        returns.emplace_back(vote, ReturnOfVote(*vote, found->second));
+    }
+    return returns;
+}
+
+const char* RouteText(VoteRoute route) {
+    switch (route) {
+        case VoteRoute::Plugin:
+            return "投票プラグイン";
+        case VoteRoute::PatbetFile:
+            return "投票ファイル";
+        case VoteRoute::Clipboard:
+            return "コピー";
+    }
+    return "";
+}
+
+}  // namespace
+
+std::vector<std::vector<std::string>> JournalVoteRows(const std::vector<Vote>& votes,
+                                                      const std::string& from,
+                                                      const std::string& to,
+                                                      const PayoutLookup& payouts) {
+    std::vector<std::vector<std::string>> rows = {
+        {"送信時刻", "レース", "券種", "送り先", "点数", "投資額", "的中", "回収額"}};
+    for (const auto& [vote, ret] : VotesBetween(votes, from, to, payouts)) {
+        int64_t stake = 0;
+        for (const VotedTicket& ticket : vote->tickets)
+            stake += ticket.stake;
+        rows.push_back({vote->sentAt, vote->race, BetTypeName(vote->type), RouteText(vote->route),
+                        Format("%zu", vote->tickets.size()), Yen(stake),
+                        ret.settled ? Format("%d", ret.hits) : "未確定",
+                        ret.settled ? Yen(ret.payback) : ""});
+    }
+    return rows;
+}
+
+JournalSummary SummariseJournal(const std::vector<Vote>& votes, const std::string& from,
+                                const std::string& to, const PayoutLookup& payouts) {
+    JournalSummary summary;
+    summary.total.period = "合計";
+    for (const auto& [vote, ret] : VotesBetween(votes, from, to, payouts)) {
         std::string date = DateOfVote(*vote);
         std::string day = date.substr(0, 4) + "/" + date.substr(4, 2) + "/" + date.substr(6, 2);
         JournalPeriod& d = PeriodFor(summary.days, day);

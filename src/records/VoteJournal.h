@@ -86,6 +86,12 @@ struct JournalSummary {
 JournalSummary SummariseJournal(const std::vector<Vote>& votes, const std::string& from,
                                 const std::string& to, const PayoutLookup& payouts);
 
+// The votes of the race days from..to, one row each with its return, header first.
+std::vector<std::vector<std::string>> JournalVoteRows(const std::vector<Vote>& votes,
+                                                      const std::string& from,
+                                                      const std::string& to,
+                                                      const PayoutLookup& payouts);
+
 // The summary as a table, header first: the days, then the months, then the total.
 std::vector<std::vector<std::string>> JournalTable(const JournalSummary& summary);
 

@@ -103,6 +103,13 @@ TEST(VoteJournal, TheSummaryRunsByDayAndMonthAndLeavesUnsettledVotesOut) {
         {"合計", "2", "4", "1", "700", "6150", "5450", "5450", "1"}};
     EXPECT_EQ(expected, JournalTable(summary));
     EXPECT_EQ(1u, SummariseJournal({open, paid}, "20090401", "", payouts).days.size());
+
+    auto votes = JournalVoteRows({open, paid}, "", "", payouts);
+    ASSERT_EQ(3u, votes.size());
+    EXPECT_EQ((std::vector<std::string>{"2009/03/15 15:00:00", "2009/03/15中山11R", "３連複",
+                                        "投票プラグイン", "2", "700", "1", "6150"}),
+              votes[1]);
+    EXPECT_EQ("未確定", votes[2][6]);
 }
 
 }  // namespace
