@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
     g++ cmake make pkg-config libssl-dev openssl python3-aiosmtpd
+    libcli11-dev  # kagiroi-cli's command line
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libqt6printsupport6  # PrintSupport's headers and CMake files come with qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev

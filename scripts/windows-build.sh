@@ -17,7 +17,7 @@ for argument in "$@"; do
     esac
 done
 
-packages=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 googletest cmake make)
+packages=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 googletest libcli11-dev cmake make)
 scripts/install-packages.sh "${packages[@]}"
 
 launcher=()

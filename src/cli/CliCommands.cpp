@@ -2,6 +2,7 @@
 
 #include "app/ProgramFolder.h"
 #include "cli/CliBacktest.h"
+#include "cli/CliCommandLine.h"
 #include "cli/CliLedger.h"
 #include "cli/CliMail.h"
 #include "cli/CliPrint.h"
@@ -29,106 +30,6 @@
 namespace kagiroi {
 
 namespace {
-
-constexpr const char* kHelp = R"(kagiroi-cli: Kagiroi without its window.
-
-It uses the same program folder, settings file (kagiroi.ini), day store and data service as the
-desktop program; the folder is KAGIROI_HOME, or --home DIR, or the program's own folder.
-
-Commands:
-  download [--from yyyymmddhhnnss] [--setup] [--final-odds]
-      The accumulated download of the download dialog, from JvDataGet/LastTime unless --from
-      is given; --setup asks for setup data, --final-odds stores the final odds as well.
-  days
-      The days in the day store, newest first, one a line as yyyy-mm-dd.
-  race DAY RACE [--table index|marks|trio|trifecta|results|header|totals|ev]
-                [--amount YEN] [--mode equal|proportional|kelly] [--strike N,...]
-      Loads DAY (yyyy-mm-dd), selects RACE (its number in the race list, from 1, or a course
-      code and race number such as 05-11) exactly as a click on it, applies the options as the
-      window's controls would, and prints the chosen table as tab-separated cells, header row
-      first. --strike strikes out tickets by their number (No.) in the trio and trifecta
-      tables (only in the chosen one with --table trio or trifecta). Without --table it prints
-      the header, the marks, both tables and the totals. ev lists every ticket's chance (from
-      the popularity rates, by the Harville rule) and expected value; kelly stakes the tickets
-      with an edge by the Kelly rule, the amount being the bankroll (KaimeSet/KellyPercent of
-      the full stake), and says so when no ticket has one.
-  vote DAY RACE --trio|--trifecta [--amount YEN] [--mode ...] [--strike N,...] [--yes]
-                [--no-plugin]
-      Writes the voting plug-in's CSV as the Hibari2投票 button does and starts the plug-in
-      (not with --no-plugin). --yes answers the confirmation; without it the answer is No.
-  votefile DAY RACE --type 単勝|複勝|枠連|馬連|ワイド|馬単|３連複|３連単 [--amount YEN]
-                [--mode ...] [--strike N,...] [--yes]
-      Writes the PATBET vote file of the type's table (yymmdd.BET in Dir/kaime, the program
-      folder's kaime by default) and prints its path; --yes answers the confirmation.
-  backtest FROM TO [--amount YEN] [--mode equal|proportional|kelly] [--csv FILE] [--png FILE]
-                [--jobs N]
-      Replays every race of the stored days FROM..TO (yyyy-mm-dd) as a click on it shows it,
-      with the settings (or the amount and mode given), N days at a time (one a core unless
-      given; the result is the same for any N), and prints for ３連複 and ３連単 per day and in
-      total: races bet, hit, stake, return, hit and return rate, largest drawdown and the
-      running balance. --csv writes that table, --png the chart of the running balances
-      (３連複 blue, ３連単 red, the zero line dashed; the window's chart also labels it).
-      Nothing is stored, no setting changes.
-  sweep FROM TO --set KEY=V1,V2,... [--set KEY=...] [--split DAY] [--type trio|trifecta|both]
-                [--csv FILE] [--jobs N]
-      The backtest of every combination of the values given (at most 1000), each day read
-      once. KEY is a setting as Section/Key: KaimeSet/DefaultAmount (the amount of every
-      race), KaimeSet/HaibunSet, KaimeSet/KellyPercent, Nin100/SRF, Nin100/SRT and the race
-      pattern bounds Race1Strong/1nin ... Race3Strong/4nin. One row per combination: its
-      values, then races bet, stake, return, return rate and largest drawdown of the days
-      before DAY (前半, in-sample; the middle day of the range by default) and from DAY on
-      (後半, out-of-sample), best in-sample return rate first. --type counts one net (both
-      bet together by default). Nothing is stored, no setting changes.
-  fetch odds|results|mining|changes DAY [RACE]
-      The race-day fetches of the window's buttons for the loaded day (and selected race);
-      prints the index table after odds and mining, the results after results and the race's
-      header after changes.
-  tally DAY | verify DAY | hits DAY [--threshold YEN] | stats DAY | stats YEAR [--yes]
-      Replays every race of DAY as clicks on it and prints the report of the window's 検証
-      menu: 集計 (every bet type), 検証 (枠連 race by race), 的中 (hit trios and trifectas
-      paying more than YEN, 0 by default; 5000 is 穴的中) or the statistics CSV of the day, or
-      of every stored day of YEAR (asks first: --yes answers it). Prints the files written
-      under HPupload or CSV; they are not opened.
-  odds-history DAY RACE
-      The win odds of RACE at each announcement of its day in the time-series folder
-      (Dir/jikeiretu, else the program's own history kept by every race-day odds fetch): one
-      row per announcement, its time and the odds of each horse.
-  import-timeseries DAY
-      時系列オッズより取得 for DAY: the announcement nearest each race's odds-fetch time goes
-      into the day's odds files; prints how many races were taken.
-  race DAY RACE --progression [--target YEN] [--amount YEN] [--mode ...]
-      Presses 追い上げ for the race: the amount that recovers the loss ledger's cumulative
-      loss and makes the target profit (KaimeSet/DefaultTarProfit unless --target is given)
-      at the shown table's expected return rate; prints the amounts and both tables.
-  ledger
-      The loss ledger (ruison.csv): its entries and the cumulative loss.
-  ledger add DAY RACE AMOUNT [--yes] | ledger delete N [--yes] | ledger clear [--yes]
-      Records AMOUNT yen (negative for a recovery) for RACE of DAY, deletes entry N, or
-      clears the ledger, as the 損失金管理 window does. --yes answers its questions.
-  settings investment [--amount YEN] [--rate PCT] [--target YEN]
-      Prints, and with options writes, the default amount per race, the increase rate and
-      the target profit of 投資金設定 (a value below 100 is stored as 100).
-  settings source [demo|component|FOLDER]
-      Prints, and with a value sets, where the data come from: the built-in demo service,
-      the installed JV-Link component (through kagiroi-jvlink-bridge in a 64-bit program) or
-      a folder of JV-Data record files. It takes effect at the next download.
-  print DAY
-      The race list page (一覧表) of DAY as the print menu draws it: one drawing operation a
-      line (text, line or rectangle), positions in tenths of a millimetre on A4 landscape.
-      The PDF of the page is written by the desktop program's print window (PDFに保存).
-  mail test [--yes]
-      Sends the test message of the mail settings (メール設定) with the stored settings and
-      prints each status the dialog would show; --yes answers its question.
-  mail deliver DAY RACE [--yes]
-      Prints the race's delivery (its heading and its net as staked); with --yes it is also
-      mailed to the stored address now, printing each status.
-  demo
-      Downloads what is new, loads today and prints the net of the next race with its stakes.
-
-Options for every command: --home DIR, --sjis (print Shift_JIS bytes instead of UTF-8),
---help. Messages the window would show in a box go to standard error. Exit status: 0 success,
-1 a refused action or odds files that could not be read (their odds are blank), 2 wrong usage.
-)";
 
 int Download(CliSession& session, const CliOptions& options) {
     TMainForm& form = session.Form();
@@ -166,7 +67,7 @@ int Download(CliSession& session, const CliOptions& options) {
     return (s.completed && !s.lastTimeNotSaved) || s.nothingNew ? kExitOk : kExitRefused;
 }
 
-int Days(CliSession& session) {
+int Days(CliSession& session, const CliOptions&) {
     for (const auto& day : session.Form().DayList().DateList)
         if (auto date = DateOfDayText(day))
             session.Print(date->substr(0, 4) + "-" + date->substr(4, 2) + "-" + date->substr(6, 2) +
@@ -255,63 +156,196 @@ int Demo(CliSession& session, const CliOptions& options) {
     return kExitOk;
 }
 
-int RunCommand(CliSession& session, const CliOptions& options) {
-    const std::string& command = options.command;
-    if (command == "download") return Download(session, options);
-    if (command == "days") return Days(session);
-    if (command == "race") return RunRaceCommand(session, options);
-    if (command == "vote") return RunVoteCommand(session, options);
-    if (command == "votefile") return RunVoteFileCommand(session, options);
-    if (command == "backtest") return RunBacktestCommand(session, options);
-    if (command == "sweep") return RunSweepCommand(session, options);
-    if (command == "fetch") return Fetch(session, options);
-    if (command == "mail") return RunMailCommand(session, options);
-    if (IsReportCommand(command)) return RunReportCommand(session, options);
-    if (command == "odds-history") return OddsHistoryCommand(session, options);
-    if (command == "import-timeseries") return ImportTimeSeriesCommand(session, options);
-    if (command == "ledger") return RunLedgerCommand(session, options);
-    if (command == "settings") return RunSettingsCommand(session, options);
-    if (command == "print") return RunPrintCommand(session, options);
-    return Demo(session, options);
+// Options more than one command takes.
+const CliOption kAmount{"--amount", "YEN"};
+const CliOption kMode{"--mode", "equal|proportional|kelly"};
+const CliOption kStrike{"--strike", "N,..."};
+const CliOption kYes{"--yes"};
+const CliOption kCsv{"--csv", "FILE"};
+const CliOption kJobs{"--jobs", "N"};
+const std::vector<CliOption> kDownloadOptions = {
+    {"--from", "yyyymmddhhnnss"}, {"--setup"}, {"--final-odds"}};
+
+constexpr const char* kReportHelp =
+    " Replays every race as clicks on it and prints the report of the window's 検証 menu, then "
+    "the files written under HPupload or CSV (they are not opened).";
+
+// Every command of the program, in the order the help lists them.
+const std::vector<CliCommand>& Commands() {
+    static const std::vector<CliCommand> commands = {
+        {"download", nullptr, kDownloadOptions,
+         "The accumulated download of the download dialog, from JvDataGet/LastTime unless --from "
+         "is given; --setup asks for setup data, --final-odds stores the final odds as well.",
+         Download},
+        {"days",
+         nullptr,
+         {},
+         "The days in the day store, newest first, one a line as yyyy-mm-dd.",
+         Days},
+        {"race",
+         "DAY RACE",
+         {{"--table", "index|marks|trio|trifecta|results|header|totals|ev"},
+          kAmount,
+          kMode,
+          kStrike,
+          {"--progression"},
+          {"--target", "YEN"}},
+         "Loads DAY (yyyy-mm-dd), selects RACE (its number in the race list, from 1, or a course "
+         "code and race number such as 05-11) exactly as a click on it, applies the options as the "
+         "window's controls would, and prints the chosen table as tab-separated cells, header row "
+         "first. --strike strikes out tickets by their number (No.) in the trio and trifecta "
+         "tables (only in the chosen one with --table trio or trifecta). Without --table it prints "
+         "the header, the marks, both tables and the totals. ev lists every ticket's chance (from "
+         "the popularity rates, by the Harville rule) and expected value; kelly stakes the tickets "
+         "with an edge by the Kelly rule, the amount being the bankroll (KaimeSet/KellyPercent of "
+         "the full stake), and says so when no ticket has one. --progression presses 追い上げ: "
+         "the amount that recovers the loss ledger's cumulative loss and makes the target profit "
+         "(KaimeSet/DefaultTarProfit unless --target is given) at the shown table's expected "
+         "return rate; it prints the amounts and both tables.",
+         RunRaceCommand},
+        {"vote",
+         "DAY RACE",
+         {{"--trio"}, {"--trifecta"}, kAmount, kMode, kStrike, kYes, {"--no-plugin"}},
+         "Writes the voting plug-in's CSV of the --trio or --trifecta table as the Hibari2投票 "
+         "button does and starts the plug-in (not with --no-plugin). --yes answers the "
+         "confirmation; without it the answer is No.",
+         RunVoteCommand},
+        {"votefile",
+         "DAY RACE",
+         {{"--type", "単勝|複勝|枠連|馬連|ワイド|馬単|３連複|３連単"},
+          kAmount,
+          kMode,
+          kStrike,
+          kYes},
+         "Writes the PATBET vote file of the type's table (yymmdd.BET in Dir/kaime, the program "
+         "folder's kaime by default) and prints its path; --yes answers the confirmation.",
+         RunVoteFileCommand},
+        {"backtest",
+         "FROM TO",
+         {kAmount, kMode, kCsv, {"--png", "FILE"}, kJobs},
+         "Replays every race of the stored days FROM..TO (yyyy-mm-dd) as a click on it shows it, "
+         "with the settings (or the amount and mode given), N days at a time (one a core unless "
+         "given; the result is the same for any N), and prints for ３連複 and ３連単 per day and "
+         "in total: races bet, hit, stake, return, hit and return rate, largest drawdown and the "
+         "running balance. --csv writes that table, --png the chart of the running balances "
+         "(３連複 blue, ３連単 red, the zero line dashed; the window's chart also labels it). "
+         "Nothing is stored, no setting changes.",
+         RunBacktestCommand},
+        {"sweep",
+         "FROM TO",
+         {{"--set", "KEY=V1,V2,...", true},
+          {"--split", "DAY"},
+          {"--type", "trio|trifecta|both"},
+          kCsv,
+          kJobs},
+         "The backtest of every combination of the values given (at most 1000), each day read "
+         "once. KEY is a setting as Section/Key: KaimeSet/DefaultAmount (the amount of every "
+         "race), KaimeSet/HaibunSet, KaimeSet/KellyPercent, Nin100/SRF, Nin100/SRT and the race "
+         "pattern bounds Race1Strong/1nin ... Race3Strong/4nin. One row per combination: its "
+         "values, then races bet, stake, return, return rate and largest drawdown of the days "
+         "before DAY (前半, in-sample; the middle day of the range by default) and from DAY on "
+         "(後半, out-of-sample), best in-sample return rate first. --type counts one net (both "
+         "bet together by default). Nothing is stored, no setting changes.",
+         RunSweepCommand},
+        {"fetch",
+         "odds|results|mining|changes DAY [RACE]",
+         {},
+         "The race-day fetches of the window's buttons for the loaded day (and selected race); "
+         "prints the index table after odds and mining, the results after results and the race's "
+         "header after changes.",
+         Fetch},
+        {"tally",
+         "DAY",
+         {},
+         "集計 of every bet type." + std::string(kReportHelp),
+         RunReportCommand},
+        {"verify",
+         "DAY",
+         {},
+         "検証: 枠連 race by race." + std::string(kReportHelp),
+         RunReportCommand},
+        {"hits",
+         "DAY",
+         {{"--threshold", "YEN"}},
+         "的中: the hit trios and trifectas paying more than YEN, 0 by default; 5000 is 穴的中." +
+             std::string(kReportHelp),
+         RunReportCommand},
+        {"stats",
+         "DAY|YEAR",
+         {kYes},
+         "The statistics CSV of DAY, or of every stored day of YEAR (asks first: --yes answers "
+         "it)." +
+             std::string(kReportHelp),
+         RunReportCommand},
+        {"odds-history",
+         "DAY RACE",
+         {},
+         "The win odds of RACE at each announcement of its day in the time-series folder "
+         "(Dir/jikeiretu, else the program's own history kept by every race-day odds fetch): one "
+         "row per announcement, its time and the odds of each horse.",
+         OddsHistoryCommand},
+        {"import-timeseries",
+         "DAY",
+         {},
+         "時系列オッズより取得 for DAY: the announcement nearest each race's odds-fetch time goes "
+         "into the day's odds files; prints how many races were taken.",
+         ImportTimeSeriesCommand},
+        {"ledger",
+         "[add DAY RACE AMOUNT | delete N | clear]",
+         {kYes},
+         "The loss ledger (ruison.csv): its entries and the cumulative loss. add records AMOUNT "
+         "yen (negative for a recovery) for RACE of DAY, delete deletes entry N, clear clears the "
+         "ledger, as the 損失金管理 window does. --yes answers its questions.",
+         RunLedgerCommand},
+        {"settings",
+         "investment | source [demo|component|FOLDER]",
+         {kAmount, {"--rate", "PCT"}, {"--target", "YEN"}},
+         "investment prints, and with options writes, the default amount per race, the increase "
+         "rate and the target profit of 投資金設定 (a value below 100 is stored as 100). source "
+         "prints, and with a value sets, where the data come from: the built-in demo service, the "
+         "installed JV-Link component (through kagiroi-jvlink-bridge in a 64-bit program) or a "
+         "folder of JV-Data record files. It takes effect at the next download.",
+         RunSettingsCommand},
+        {"print",
+         "DAY",
+         {},
+         "The race list page (一覧表) of DAY as the print menu draws it: one drawing operation a "
+         "line (text, line or rectangle), positions in tenths of a millimetre on A4 landscape. The "
+         "PDF of the page is written by the desktop program's print window (PDFに保存).",
+         RunPrintCommand},
+        {"mail",
+         "test | deliver DAY RACE",
+         {kYes},
+         "test sends the test message of the mail settings (メール設定) with the stored settings "
+         "and prints each status the dialog would show; --yes answers its question. deliver "
+         "prints the race's delivery (its heading and its net as staked); with --yes it is also "
+         "mailed to the stored address now, printing each status.",
+         RunMailCommand},
+        {"demo", nullptr, kDownloadOptions,
+         "Downloads what is new, loads today and prints the net of the next race with its stakes.",
+         Demo},
+    };
+    return commands;
 }
 
 }  // namespace
 
 int RunCli(const std::string& programFile, const std::vector<std::string>& args) {
-    CliOptions options = ParseCliOptions(args);
-    options.workingFolder = AbsolutePath(".");
-    // The help text is a Shift_JIS literal like every text of the program.
-    std::string help = options.Has("--sjis") ? kHelp : SjisToUtf8(kHelp);
-    if (options.Has("--help") || options.command == "help") {
+    CliCommandLine line = ReadCommandLine(Commands(), args);
+    // The help is Shift_JIS like every text of the program.
+    bool sjis = std::find(args.begin(), args.end(), "--sjis") != args.end();
+    std::string help = sjis ? line.helpText : SjisToUtf8(line.helpText);
+    if (line.help) {
         std::fputs(help.c_str(), stdout);
         return kExitOk;
     }
-    if (!options.error.empty() || options.command.empty()) {
-        std::fprintf(stderr, "%s\n%s", options.error.c_str(), help.c_str());
+    if (!line.command) {
+        // It names what the user typed, as typed.
+        std::fprintf(stderr, "%s\n%s", line.usage.c_str(), line.withHelp ? help.c_str() : "");
         return kExitUsage;
     }
-    static const char* kCommands[] = {"download", "days",         "race",
-                                      "vote",     "votefile",     "backtest",
-                                      "fetch",    "odds-history", "import-timeseries",
-                                      "ledger",   "settings",     "print",
-                                      "mail",     "demo",         "tally",
-                                      "verify",   "hits",         "stats",
-                                      "sweep"};
-    const std::string& command = options.command;
-    if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
-        std::fprintf(stderr, "unknown command: %s\n%s", command.c_str(), help.c_str());
-        return kExitUsage;
-    }
-    bool takesArguments = command == "race" || command == "vote" || command == "votefile" ||
-                          command == "backtest" || command == "sweep" || command == "fetch" ||
-                          command == "odds-history" || command == "import-timeseries" ||
-                          IsReportCommand(command) || command == "ledger" ||
-                          command == "settings" || command == "print" || command == "mail";
-    if (!takesArguments && !options.arguments.empty()) {
-        std::fprintf(stderr, "%s takes no arguments: %s\n", command.c_str(),
-                     options.arguments.front().c_str());
-        return kExitUsage;
-    }
+    CliOptions& options = line.options;
+    options.workingFolder = AbsolutePath(".");
     if (auto home = options.Value("--home")) OverrideProgramHome(Utf8ToSjis(*home));
 
     std::string programFolder = ResolveProgramFolder(programFile);
@@ -319,7 +353,7 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
     RegisterProgramFolder(programFolder);
     CliSession session(programFolder, options);
     if (!session.Start()) return kExitRefused;
-    int status = RunCommand(session, options);
+    int status = line.command->handler(session, options);
     // A file that could not be read or written fails the run, whatever the command made of it.
     if (status == kExitOk && session.Form().FileFailures() > 0) {
         // The status line may have been cleared by a fetch since; the failure is kept apart.

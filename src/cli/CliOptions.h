@@ -7,15 +7,14 @@
 
 namespace kagiroi {
 
-// The command line split into the command, its positional arguments and its options
-// ("--name value" or "--flag").
+// The command line as read against the command's declaration: the command, its positional
+// arguments and the options given ("--name value" or "--flag").
 struct CliOptions {
     std::string command;
     std::vector<std::string> arguments;
     std::map<std::string, std::string> values;
     std::vector<std::pair<std::string, std::string>> repeated;  // options given many times
     std::vector<std::string> flags;
-    std::string error;  // wrong usage
     // The folder the command was run from (Shift_JIS), taken before the program makes its own
     // folder the current one.
     std::string workingFolder;
@@ -28,9 +27,6 @@ struct CliOptions {
     // is taken from the folder the command was run from, as the user means it.
     std::string UserPath(const std::string& typed) const;
 };
-
-// Options are the known ones that take a value and the known flags; any other is wrong usage.
-CliOptions ParseCliOptions(const std::vector<std::string>& args);
 
 // --mode's word as the item of 資金配分: "equal" 0, "proportional" 1, "kelly" 2; nothing for
 // any other word.

@@ -16,7 +16,10 @@ TEST_F(CliExitStatusTest, HelpListsEveryCommandInTheOutputEncoding) {
         CliRun run = Run(args);
         EXPECT_EQ(0, run.status) << args[0];
         EXPECT_EQ("", run.err);
-        for (const char* command : {"download", "days", "race", "vote", "fetch", "demo"})
+        for (const char* command :
+             {"download", "days", "race", "vote", "votefile", "backtest", "sweep", "fetch", "tally",
+              "verify", "hits", "stats", "odds-history", "import-timeseries", "ledger", "settings",
+              "print", "mail", "demo"})
             EXPECT_NE(std::string::npos, run.out.find(std::string("\n  ") + command))
                 << command << " in " << run.out;
         EXPECT_NE(std::string::npos, run.out.find(SjisToUtf8("Hibari2投票")))
@@ -61,6 +64,44 @@ TEST_F(CliExitStatusTest, WrongUsageExitsTwoBeforeAnythingStarts) {
     EXPECT_NE(std::string::npos, Run({"days", "--bogus"}).err.find("unknown option: --bogus"));
     EXPECT_NE(std::string::npos, Run({"race", "--table"}).err.find("--table needs a value"));
     EXPECT_FALSE(DirectoryExists(home / "Data")) << "nothing is started on wrong usage";
+}
+
+// An option is taken only by the commands that use it: a run never ignores one it was given.
+TEST_F(CliExitStatusTest, EachCommandRefusesAnOptionItDoesNotTake) {
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"download", "--trio"}, "download does not take --trio"},
+        {{"days", "--trio"}, "days does not take --trio"},
+        {{"race", kPastDay, "1", "--yes"}, "race does not take --yes"},
+        {{"vote", kPastDay, "1", "--trio", "--table", "trio"}, "vote does not take --table"},
+        {{"votefile", kPastDay, "1", "--trio"}, "votefile does not take --trio"},
+        {{"backtest", kPastDay, kPastDay, "--strike", "1"}, "backtest does not take --strike"},
+        {{"sweep", kPastDay, kPastDay, "--amount", "100"}, "sweep does not take --amount"},
+        {{"fetch", "odds", kPastDay, "--yes"}, "fetch does not take --yes"},
+        {{"tally", kPastDay, "--threshold", "5000"}, "tally does not take --threshold"},
+        {{"verify", kPastDay, "--yes"}, "verify does not take --yes"},
+        {{"hits", kPastDay, "--yes"}, "hits does not take --yes"},
+        {{"stats", kPastDay, "--threshold", "5000"}, "stats does not take --threshold"},
+        {{"odds-history", kPastDay, "1", "--table", "trio"}, "odds-history does not take --table"},
+        {{"import-timeseries", kPastDay, "--yes"}, "import-timeseries does not take --yes"},
+        {{"ledger", "--amount", "100"}, "ledger does not take --amount"},
+        {{"settings", "investment", "--yes"}, "settings does not take --yes"},
+        {{"print", kPastDay, "--jobs", "2"}, "print does not take --jobs"},
+        {{"mail", "test", "--table", "trio"}, "mail does not take --table"},
+        {{"demo", "--yes"}, "demo does not take --yes"},
+        {{"--trio", "vote", kPastDay, "1"}, "give --trio after the command"},
+        {{"days", "--home"}, "--home needs a value"},
+        {{"bogus", "--yes"}, "unknown command: bogus"},
+    };
+    for (const auto& [args, message] : refused) {
+        CliRun run = Run(args);
+        EXPECT_EQ(2, run.status) << message;
+        EXPECT_EQ("", run.out) << message;
+        EXPECT_NE(std::string::npos, run.err.find(message)) << run.err;
+    }
+    EXPECT_FALSE(DirectoryExists(home / "Data")) << "nothing is started on wrong usage";
+    CliRun missing = Run({"print"});
+    EXPECT_EQ(2, missing.status);
+    EXPECT_EQ("give print DAY\n", missing.err) << "a missing argument is the command's to name";
 }
 
 TEST_F(CliExitStatusTest, WrongRaceOptionsAreWrongUsage) {

@@ -44,6 +44,9 @@ TEST_F(CliLedgerTest, RecordsAsksRefusesAndGivesTheProgressionAmount) {
     EXPECT_TRUE(Holds(again.err, "すでに同じ内容が計上済みです。")) << again.err;
     CliRun list = Run({"ledger"});
     EXPECT_TRUE(Holds(list.out, "累積損失額：3000")) << list.out;
+    CliRun recovery = Run({"ledger", "add", kPastDay, race, "-3000", "--yes"});
+    EXPECT_TRUE(Holds(recovery.err, "利益金を記録する必要はありません。"))
+        << "a negative amount is the command's argument, not an option: " << recovery.err;
 
     CliRun set = Run({"settings", "investment", "--amount", "50", "--target", "20000"});
     EXPECT_EQ("DefaultAmount\t100\nDefaultZogaku\t100\nDefaultTarProfit\t20000\n", set.out);
