@@ -3,6 +3,7 @@
 #include "app/ProgramFolder.h"
 #include "cli/CliBacktest.h"
 #include "cli/CliCommandLine.h"
+#include "cli/CliJournal.h"
 #include "cli/CliLedger.h"
 #include "cli/CliMail.h"
 #include "cli/CliPrint.h"
@@ -247,6 +248,15 @@ const std::vector<CliCommand>& Commands() {
          "(後半, out-of-sample), best in-sample return rate first. --type counts one net (both "
          "bet together by default). Nothing is stored, no setting changes.",
          RunSweepCommand},
+        {"journal",
+         "[FROM TO]",
+         {kCsv},
+         "The vote record (投票記録): every vote sent to the voting plug-in, as a vote file or "
+         "copied, with its tickets, stake, hits and return (未確定 until its race's payouts are "
+         "stored), then votes, stake, return and the running balance by day, by month and in "
+         "total, for the race days FROM..TO (yyyy-mm-dd; all when not given). --csv writes both "
+         "tables.",
+         RunJournalCommand},
         {"fetch",
          "odds|results|mining|changes DAY [RACE]",
          {},

@@ -16,10 +16,16 @@ TEST_F(CliExitStatusTest, HelpListsEveryCommandInTheOutputEncoding) {
         CliRun run = Run(args);
         EXPECT_EQ(0, run.status) << args[0];
         EXPECT_EQ("", run.err);
-        for (const char* command :
-             {"download", "days", "race", "vote", "votefile", "backtest", "sweep", "fetch", "tally",
-              "verify", "hits", "stats", "odds-history", "import-timeseries", "ledger", "settings",
-              "print", "mail", "demo"})
+        for (const char* command : {"download",     "days",
+                                    "race",         "vote",
+                                    "votefile",     "backtest",
+                                    "sweep",        "fetch",
+                                    "tally",        "verify",
+                                    "hits",         "stats",
+                                    "odds-history", "import-timeseries",
+                                    "ledger",       "settings",
+                                    "print",        "mail",
+                                    "demo",         "journal"})
             EXPECT_NE(std::string::npos, run.out.find(std::string("\n  ") + command))
                 << command << " in " << run.out;
         EXPECT_NE(std::string::npos, run.out.find(SjisToUtf8("Hibari2投票")))
@@ -88,6 +94,7 @@ TEST_F(CliExitStatusTest, EachCommandRefusesAnOptionItDoesNotTake) {
         {{"print", kPastDay, "--jobs", "2"}, "print does not take --jobs"},
         {{"mail", "test", "--table", "trio"}, "mail does not take --table"},
         {{"demo", "--yes"}, "demo does not take --yes"},
+        {{"journal", "--trio"}, "journal does not take --trio"},
         {{"--trio", "vote", kPastDay, "1"}, "give --trio after the command"},
         {{"days", "--home"}, "--home needs a value"},
         {{"bogus", "--yes"}, "unknown command: bogus"},
