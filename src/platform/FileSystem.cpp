@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include "platform/FileReadPort.h"
 #include "platform/OwnedFolders.h"
 #include "platform/RegisteredFolder.h"
 #include "platform/Sjis.h"
@@ -12,8 +13,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <map>
-#include <mutex>
 
 #ifdef _WIN32
 #include <direct.h>
@@ -32,21 +31,8 @@ namespace {
 std::atomic<uint64_t> gBytesWritten{0};
 std::atomic<uint64_t> gTemporaryFiles{0};
 
-std::mutex gFailingReadsMutex;
-std::map<std::string, int> gFailingReads;
-
-FileError ErrorOf(int code) {
-    return {code, Utf8ToSjis(std::strerror(code))};
-}
-
 void SetError(FileError* error, int code) {
-    if (error != nullptr) *error = ErrorOf(code);
-}
-
-int InjectedReadFailure(const std::string& path) {
-    std::lock_guard<std::mutex> lock(gFailingReadsMutex);
-    auto found = gFailingReads.find(path);
-    return found == gFailingReads.end() ? 0 : found->second;
+    if (error != nullptr) *error = SystemError(code);
 }
 
 struct ErrorWording {
@@ -209,6 +195,10 @@ int ReplaceWithRetries(const std::string& temporary, const std::string& target) 
 
 }  // namespace
 
+FileError SystemError(int code) {
+    return {code, Utf8ToSjis(std::strerror(code))};
+}
+
 std::string UserErrorText(const FileError& error) {
     for (const auto& wording : kErrorWordings)
         if (wording.code == error.code) return wording.text;
@@ -218,16 +208,6 @@ std::string UserErrorText(const FileError& error) {
 FileFailure DescribeFailure(const std::string& what, const FileError& error) {
     std::string shown = what + "：" + UserErrorText(error);
     return {shown, shown + "（" + error.systemText + "）"};
-}
-
-void FailReadsForTesting(const std::string& path, int code) {
-    std::lock_guard<std::mutex> lock(gFailingReadsMutex);
-    gFailingReads[path] = code;
-}
-
-void ClearReadFailuresForTesting() {
-    std::lock_guard<std::mutex> lock(gFailingReadsMutex);
-    gFailingReads.clear();
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
@@ -429,13 +409,15 @@ bool MakeDirectories(const std::string& path, FileError* error) {
     return MakeDirectory(path, error);
 }
 
-FileContents ReadFileContents(const std::string& path) {
+namespace {
+
+class SystemReads : public FileReadPort {
+  public:
+    FileContents Read(const std::string& path) override;
+};
+
+FileContents SystemReads::Read(const std::string& path) {
     FileContents contents;
-    if (int injected = InjectedReadFailure(path)) {
-        contents.status = ReadStatus::Failed;
-        contents.error = ErrorOf(injected);
-        return contents;
-    }
     int fd = OpenForReading(path);
     if (fd < 0) {
         int code = errno;
@@ -446,7 +428,7 @@ FileContents ReadFileContents(const std::string& path) {
         // Nothing is there when a name or a folder on the way does not exist.
         bool missing = code == ENOENT || code == ENOTDIR;
         contents.status = missing ? ReadStatus::Missing : ReadStatus::Failed;
-        contents.error = ErrorOf(code);
+        contents.error = SystemError(code);
         return contents;
     }
     char buffer[65536];
@@ -455,7 +437,7 @@ FileContents ReadFileContents(const std::string& path) {
         if (n < 0) {
             if (errno == EINTR) continue;
             contents.status = ReadStatus::Failed;
-            contents.error = ErrorOf(errno);
+            contents.error = SystemError(errno);
             contents.data.clear();
             ::close(fd);
             return contents;
@@ -466,6 +448,17 @@ FileContents ReadFileContents(const std::string& path) {
     ::close(fd);
     contents.status = ReadStatus::Read;
     return contents;
+}
+
+}  // namespace
+
+FileReadPort& SystemFileReads() {
+    static SystemReads reads;
+    return reads;
+}
+
+FileContents ReadFileContents(const std::string& path) {
+    return CurrentFileReads().Read(path);
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, FileError* error) {

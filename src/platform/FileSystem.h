@@ -51,6 +51,8 @@ struct FileError {
     int code = 0;
     std::string systemText;
 };
+// The error of a system error number, with the system's own text.
+FileError SystemError(int code);
 // The user's text for an error: Japanese for the common causes, the system's own otherwise.
 std::string UserErrorText(const FileError& error);
 
@@ -78,14 +80,10 @@ struct FileContents {
     std::string data;
     FileError error;
 };
+// Read through the file read port in place (platform/FileReadPort.h), the system by default.
 FileContents ReadFileContents(const std::string& path);
 // The bytes of a file; nothing when it is missing or cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path, FileError* error = nullptr);
-
-// Tests stand in for a file the system refuses to read (a root test process reads every file):
-// reads of `path` fail with `code` until cleared. Never set by the program itself.
-void FailReadsForTesting(const std::string& path, int code);
-void ClearReadFailuresForTesting();
 
 // Writes the whole file atomically: a temporary file of its own in the same folder (created
 // afresh, never through a link), flushed to disk, then renamed over the old one. A failure

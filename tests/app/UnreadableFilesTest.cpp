@@ -11,6 +11,7 @@
 #include "platform/Sjis.h"
 #include "records/LossLedger.h"
 #include "support/DayBuilder.h"
+#include "support/FailingReads.h"
 #include "support/MainFormProbe.h"
 #include "support/RecordBuilder.h"
 
@@ -27,12 +28,10 @@ bool Holds(const std::string& text, const std::string& part) {
 
 class UnreadableFilesTest : public ::testing::Test {
   protected:
-    ~UnreadableFilesTest() override { ClearReadFailuresForTesting(); }
-
     // Writes `text` to `path` and makes every read of it fail as a denied access does.
-    static void Unreadable(const std::string& path, const std::string& text) {
+    void Unreadable(const std::string& path, const std::string& text) {
         ASSERT_TRUE(WriteFileAtomic(path, text));
-        FailReadsForTesting(path, EACCES);
+        reads.Fail(path, EACCES);
     }
     static std::string Odds(int race) {
         return RecordBuilder("O1", kO1Length).Put(3, "1").Key("20240106", "06", 1, 1, race);
@@ -40,6 +39,7 @@ class UnreadableFilesTest : public ::testing::Test {
     std::string OddsFile() const { return DataFolder(main.folder.Path()) + "/2024年01月06日.jvO1"; }
 
     MainFormFixture main;
+    FailingReads reads;
 };
 
 TEST_F(UnreadableFilesTest, ASettingsWriteLeavesTheFileAndIsReportedWithTheFileNamed) {
@@ -48,7 +48,7 @@ TEST_F(UnreadableFilesTest, ASettingsWriteLeavesTheFileAndIsReportedWithTheFileN
     Unreadable(ini, "[Time]\r\nAutoOzGet=7\r\n");
     EXPECT_FALSE(
         MainFormProbe::Settings(form).WriteString("JvDataGet", "LastTime", "2024/01/06 09:00:00"));
-    ClearReadFailuresForTesting();
+    reads.Clear();
 
     EXPECT_EQ("[Time]\r\nAutoOzGet=7\r\n", ReadWholeFile(ini).value());
     EXPECT_TRUE(Holds(form.Status().DownloadLabel.text, ini))
@@ -68,7 +68,7 @@ TEST_F(UnreadableFilesTest, ADayFileTakesNoRecordAndTheFlushNamesIt) {
     EXPECT_FALSE(store.Store(Odds(2), StoreRoute::RealTime));
     FileFailure failure;
     EXPECT_FALSE(store.Flush(&failure));
-    ClearReadFailuresForTesting();
+    reads.Clear();
 
     EXPECT_EQ(before, ReadWholeFile(OddsFile()).value());
     EXPECT_TRUE(Holds(failure.shown, OddsFile())) << SjisToUtf8(failure.shown);
@@ -84,7 +84,7 @@ TEST_F(UnreadableFilesTest, AnOddsFetchLeavesTheOddsFileAndTellsTheRecordsWereNo
     Unreadable(OddsFile(), before);
     main.jvLink.QueueRecord(Odds(3));
     form.SokuhoOddsBtnClick();
-    ClearReadFailuresForTesting();
+    reads.Clear();
 
     EXPECT_EQ(before, ReadWholeFile(OddsFile()).value());
     EXPECT_TRUE(Holds(form.Status().DownloadLabel.text, OddsFile()))
@@ -100,7 +100,7 @@ TEST_F(UnreadableFilesTest, RecordsPendingAtExitThatCannotBeStoredAreLogged) {
         Unreadable(OddsFile(), Odds(1));
         MainFormProbe::Store(form).Store(Odds(2), StoreRoute::RealTime);
     }
-    ClearReadFailuresForTesting();
+    reads.Clear();
     EXPECT_TRUE(Holds(ReadWholeFile(main.Path("ErrorLog.txt")).value(), OddsFile()));
 }
 
@@ -112,7 +112,7 @@ TEST_F(UnreadableFilesTest, TheErrorLogIsNotRebuiltFromItsNewLine) {
     std::string told;
     log.ReportFailuresTo([&](const FileFailure& f) { told = f.shown; });
     EXPECT_FALSE(log.Append("message"));
-    ClearReadFailuresForTesting();
+    reads.Clear();
     EXPECT_EQ("old line\r\n", ReadWholeFile(path).value());
     EXPECT_TRUE(Holds(told, path)) << SjisToUtf8(told);
 }
@@ -134,7 +134,7 @@ TEST_F(UnreadableFilesTest, AnUnreadableStampsFileAppliesNoChange) {
                                                                      .Put(36, "1120")));
     Unreadable(ChangeFilePath(folder, book.day, ".NEW"), "\r\n\r\n\r\n01061200\r\n\r\n");
     ChangeReadingResult result = ReadChanges(folder, book, 10);
-    ClearReadFailuresForTesting();
+    reads.Clear();
 
     EXPECT_EQ(0, result.racesMoved);
     EXPECT_EQ(race, ReadWholeFile(book.paths.raceFile).value());
@@ -147,7 +147,7 @@ TEST_F(UnreadableFilesTest, ALedgerThatCouldNotBeReadIsNotSavedOver) {
     Unreadable(path, "\" 1\",\"2009/03/15\",\"3\",\"   3000\"\r\n");
     LossLedger ledger(path);
     ledger.Load();
-    ClearReadFailuresForTesting();
+    reads.Clear();
     EXPECT_FALSE(ledger.Save());
     EXPECT_EQ("\" 1\",\"2009/03/15\",\"3\",\"   3000\"\r\n", ReadWholeFile(path).value());
 }

@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 #include "platform/TextField.h"
 #include "platform/TextLines.h"
+#include "support/FailingReads.h"
 #include "support/TestText.h"
 
 #include <gtest/gtest.h>
@@ -34,8 +35,6 @@ class TimeSeriesImportTest : public ::testing::Test {
         slot.RaceInfo = test::RaceRecord("05", 11, 16);
         slot.FetchTimes = {"1530", "1535", "1540"};
     }
-    ~TimeSeriesImportTest() override { ClearReadFailuresForTesting(); }
-
     std::string ViewerFile(OddsKind kind = OddsKind::O1) const {
         return *TimeSeriesFile(viewer.Path(), (*book)[0].RaceInfo, kind);
     }
@@ -46,6 +45,7 @@ class TimeSeriesImportTest : public ::testing::Test {
     test::TempFolder viewer, program;
     std::unique_ptr<DayBook> book = std::make_unique<DayBook>();
     std::string dayO1 = program / "Data/2024年01月06日.jvO1";
+    test::FailingReads reads;
 };
 
 TEST_F(TimeSeriesImportTest, TakesTheNearestAnnouncementOfTheRaceDay) {
@@ -124,9 +124,9 @@ TEST_F(TimeSeriesImportTest, ADayFileThatCannotBeReadIsNotReplaced) {
     test::WriteDayFile(ViewerFile(), {O1Builder("05", 11).Announced("01061530")});
     std::string other = O1Builder("06", 3).Announced("01061000");
     test::WriteDayFile(dayO1, {other});
-    FailReadsForTesting(dayO1, EIO);
+    reads.Fail(dayO1, EIO);
     TimeSeriesImportResult result = Import();
-    ClearReadFailuresForTesting();
+    reads.Clear();
     ASSERT_TRUE(result.failure);
     EXPECT_EQ((std::array<int, 3>{0, 0, 0}), result.taken);
     EXPECT_EQ(std::vector<std::string>{Line(other)}, LinesOf(dayO1));
@@ -151,10 +151,11 @@ TEST(OddsHistoryTest, KeepsOneLinePerAnnouncementTime) {
     auto stored = [](const std::string& r) { return Line(r).replace(2, 9, "000000000"); };
     EXPECT_EQ((std::vector<std::string>{stored(again), stored(later)}), LinesOf(path));
 
-    FailReadsForTesting(path, EACCES);
+    test::FailingReads reads;
+    reads.Fail(path, EACCES);
     FileFailure failure;
     EXPECT_FALSE(history.Keep(O1Builder("05", 11).Announced("01061530"), &failure));
-    ClearReadFailuresForTesting();
+    reads.Clear();
     EXPECT_FALSE(failure.shown.empty());
     EXPECT_EQ(2u, LinesOf(path).size());
 }

@@ -2,6 +2,7 @@
 #include "platform/FileSystem.h"
 #include "platform/TextLines.h"
 #include "records/StatisticsExport.h"
+#include "support/FailingReads.h"
 
 #include <gtest/gtest.h>
 
@@ -93,9 +94,10 @@ TEST_F(DayReplayTest, AnUnreadableRunningListIsNotReplaced) {
     std::string list = demo.Path("HPupload/Manbaken.txt");
     ASSERT_TRUE(MakeDirectories(demo.Path("HPupload")));
     ASSERT_TRUE(WriteFileAtomic(list, "earlier hits\r\n"));
-    FailReadsForTesting(list, 13);
+    test::FailingReads reads;
+    reads.Fail(list, 13);
     ReportOutcome outcome = demo.Form().ReportHitsClick(0);
-    ClearReadFailuresForTesting();
+    reads.Clear();
     ASSERT_GT(outcome.lines.size(), 2u);  // the demo day has hits enough to be saved
     EXPECT_EQ(std::vector<std::string>{demo.Path("HPupload/MR20240106.txt")}, outcome.written);
     EXPECT_EQ("earlier hits\r\n", ReadWholeFile(list).value_or(""));
