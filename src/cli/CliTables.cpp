@@ -6,10 +6,7 @@
 namespace kagiroi {
 
 TextRows GridRows(const TextGrid& grid) {
-    TextRows rows;
-    for (int r = 0; r < grid.RowCount(); ++r)
-        rows.push_back(grid.Row(r));
-    return rows;
+    return grid.AllRows();
 }
 
 TextRows HeaderRows(const TMainForm& form) {

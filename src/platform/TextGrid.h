@@ -32,6 +32,8 @@ class TextGrid {
     // Empties every cell of rows from `firstRow` on.
     void ClearRows(int firstRow = 1);
     const std::vector<std::string>& Row(int row) const;
+    // Every row, the header first: a table as the command line prints it and the tests read it.
+    std::vector<std::vector<std::string>> AllRows() const { return cells_; }
 
   private:
     int columns_;

@@ -99,13 +99,6 @@ void CheckTable(const std::string& path, const Rows& actual) {
     EXPECT_EQ(0, differences) << FileNameOf(path) << ": cells that differ";
 }
 
-Rows GridRows(const TextGrid& grid) {
-    Rows rows;
-    for (int r = 0; r < grid.RowCount(); ++r)
-        rows.push_back(grid.Row(r));
-    return rows;
-}
-
 // Both nets' totals as the window shows them beside their tables.
 Rows TotalsRows(const BetBoard& bets) {
     Rows rows{
@@ -155,9 +148,9 @@ void CheckRaces(const LoadedCase& loaded, const std::string& expected) {
         RaceSession session(loaded.rates);
         session.Open(race, loaded.settings, AmountOfRace(race));
         std::string stem = JoinPath(expected, RaceFileStem(race));
-        CheckTable(stem + ".index.tsv", GridRows(session.Card().StringGrid26));
-        CheckTable(stem + ".trio.tsv", GridRows(session.Bets().Table(BetType::Trio)));
-        CheckTable(stem + ".trifecta.tsv", GridRows(session.Bets().Table(BetType::Trifecta)));
+        CheckTable(stem + ".index.tsv", session.Card().StringGrid26.AllRows());
+        CheckTable(stem + ".trio.tsv", session.Bets().Table(BetType::Trio).AllRows());
+        CheckTable(stem + ".trifecta.tsv", session.Bets().Table(BetType::Trifecta).AllRows());
         CheckTable(stem + ".totals.tsv", TotalsRows(session.Bets()));
     }
     EXPECT_GT(races, 0);
