@@ -1,5 +1,6 @@
 #include "odds/OddsMovement.h"
 
+#include "odds/OddsImport.h"
 #include "odds/OddsTestRecords.h"
 #include "odds/TimeSeriesLayout.h"
 #include "support/TestText.h"
