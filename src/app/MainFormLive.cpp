@@ -9,6 +9,15 @@
 
 namespace kagiroi {
 
+namespace {
+
+// A race's odds not published yet (the service's -1) are no error: said plainly, no beep.
+std::string OddsNotYetText(const std::string& courseRace) {
+    return courseRace + "R:ｵｯｽﾞはまだ発表されていません。";
+}
+
+}  // namespace
+
 bool TMainForm::DayChosen() const {
     return !IsBlank(dayList_.DateText);
 }
@@ -73,8 +82,10 @@ void TMainForm::SokuhoOddsBtnClick() {
     std::string key = FieldAt(Selected().RaceInfo, RaceHead::RaceKey);
     if (ToInt64(key.substr(0, 8)) <= 0 || !ServiceFree(true)) return;
     std::string course = CourseRaceText(SelectedRace());
-    Fetcher().Fetch(
-        Request(OddsSpec(), key, course + "オッズ取得中", course + "R:ｵｯｽﾞ取得エラー：", false));
+    RealTimeRequest request =
+        Request(OddsSpec(), key, course + "オッズ取得中", course + "R:ｵｯｽﾞ取得エラー：", false);
+    request.notYetLabel = OddsNotYetText(course);
+    Fetcher().Fetch(request);
     oddsFiles_.Invalidate();
     OzReadBtnClick(SelectedRace());
     ShowSelectedRaceAgain();
@@ -134,8 +145,10 @@ void TMainForm::AutoOddsFetch(const std::vector<std::string>& list) {
         int slot = ToInt(entry.substr(16, 2));
         if (slot < 0 || slot >= kSlotCount) continue;
         std::string course = CourseRaceText(slot);
-        RealTimeOutcome outcome = Fetcher().Fetch(
-            Request(OddsSpec(), key, course + "R ｵｯｽﾞ取得中", course + "R:", false));
+        RealTimeRequest request =
+            Request(OddsSpec(), key, course + "R ｵｯｽﾞ取得中", course + "R:", false);
+        request.notYetLabel = OddsNotYetText(course);
+        RealTimeOutcome outcome = Fetcher().Fetch(request);
         if (outcome.refused) {
             // Another command took the service: the rest wait for a free tick.
             KeepOddsDue({list.begin() + static_cast<std::ptrdiff_t>(i), list.end()});

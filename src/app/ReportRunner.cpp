@@ -1,5 +1,6 @@
 #include "app/ReportRunner.h"
 
+#include "app/DocumentOpening.h"
 #include "app/TMainForm.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderLock.h"
@@ -74,8 +75,8 @@ bool ReportRunner::Save(const std::string& path, const std::vector<std::string>&
 
 void ReportRunner::Publish(const std::string& path, const std::vector<std::string>& lines,
                            bool copy) {
-    ports_.shell.OpenDocument(path);
     if (copy) ports_.clipboard.SetText(ReportText(lines));
+    OpenOrTellWhere(ports_.shell, ports_.ui, path, "保存したレポート");
 }
 
 ReportOutcome ReportRunner::SaveDayReport(const RaceVisitor& visit, const LinesOf& finish,
@@ -100,7 +101,7 @@ ReportOutcome ReportRunner::TallyDay() {
 ReportOutcome ReportRunner::VerifyDay() {
     auto context = Context();
     if (!context) return {};
-    VerifyReport report(form_.Betting().RadioGroup1 == 0, context->headingDate);
+    VerifyReport report(AllocationModeFromIndex(form_.Betting().RadioGroup1), context->headingDate);
     return SaveDayReport([&](const ReplayedRace& race) { report.AddRace(race); },
                          [&] { return report.Lines(); },
                          ReportPath(kReportFolder, "Kaishu" + context->stamp + ".txt"), true);

@@ -1,5 +1,6 @@
 #include "app/TMainForm.h"
 
+#include "app/DocumentOpening.h"
 #include "app/ReportRunner.h"
 
 #include "analysis/IndexTable.h"
@@ -210,7 +211,7 @@ void TMainForm::HelpClick() {
         if (folder.empty()) continue;
         std::string manual = JoinPath(folder, kManualName);
         if (FileExists(manual)) {
-            ports_.shell.OpenDocument(manual);
+            OpenOrTellWhere(ports_.shell, ports_.ui, manual, "使用解説書[Kagiroi.pdf]");
             return;
         }
     }

@@ -18,7 +18,7 @@ constexpr SpinBox SpinOf(const IntSetting& setting, bool visible = true) {
     return {setting.minimum, setting.minimum, setting.maximum, visible};
 }
 
-// The dialog データﾞ自動取得時刻指定: the minutes of the automatic fetch schedule. Made on
+// The dialog データ自動取得時刻指定: the minutes of the automatic fetch schedule. Made on
 // demand; its OK writes all three values, which take effect at the next day load.
 class TOzGetTimeForm {
   public:

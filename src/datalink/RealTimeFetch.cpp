@@ -98,7 +98,10 @@ void RealTimeFetcher::Run(const RealTimeRequest& request, RealTimeOutcome& outco
 
     int rc = jvLink_.JVRTOpen(request.dataSpec, request.key);
     open_ = rc == jv::kOk;
-    if (!open_) {
+    if (rc == jv::kNoNewerData && !request.notYetLabel.empty()) {
+        SetLabel(request.notYetLabel);
+        if (!change) CloseStep(request);
+    } else if (!open_) {
         if (odds || change || !request.quiet) ui_.Beep();
         std::string failure = request.failurePrefix + JvFailureMessage(jvLink_, "JVRTOpen", rc);
         // The change fetch shows its failure without logging it; "nothing newer yet" (-1) is

@@ -19,7 +19,10 @@ struct RealTimeRequest {
     RealTimeReader reader = RealTimeReader::Odds;
     std::string fetchingLabel;
     std::string failurePrefix;  // the failure label is this followed by the message
-    bool quiet = false;         // silences the beeps of a timed fetch
+    // Shown, without a beep, when the service has nothing newer yet (-1), as before a race's
+    // odds are first published; empty: that is told as a failure.
+    std::string notYetLabel;
+    bool quiet = false;  // silences the beeps of a timed fetch
 };
 
 // What a fetch did.

@@ -247,8 +247,9 @@ void TGetDataForm::ReadLoop() {
     }
     if (result.end == ReadLoopEnd::AllRead) {
         ProgressText = Format("データ読込み完了(%d/%d)", files, readCount_);
-        DownloadBar.position = 0;
-        ReadBar.position = 0;
+        // Both bars end full: an empty bar beside "完了" reads as nothing done.
+        DownloadBar.position = DownloadBar.maximum;
+        ReadBar.position = ReadBar.maximum;
         MoveLastTime();
         ProgressText = "データ作成が完了しました。";
         for (const std::string& note : closingNotes_)

@@ -138,6 +138,8 @@ std::string ComposeMessage(const MailProperties& mail, const DateTime& local,
     if (!mail.ToCC.empty()) line("Cc", HeaderList(mail.ToCC));
     if (!mail.MsgSubject.empty()) line("Subject", mail.MsgSubject);
     line("Date", FormatMailDate(local, zoneOffsetMinutes));
+    // Without it a reader may take the text as US-ASCII and ignore the charset below.
+    line("MIME-Version", "1.0");
     const char* type = mail.MsgContentType == MailContentType::Html ? "text/html" : "text/plain";
     line("Content-Type", std::string(type) + "; charset=" + mail.MsgContentCharset);
     line("X-Mailer", mail.Agent);

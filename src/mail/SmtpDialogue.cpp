@@ -52,7 +52,7 @@ bool Offers(const std::string& ehloReply, std::string_view extension) {
         if (end == std::string::npos) end = ehloReply.size();
         std::string word(WithoutCr(std::string_view(ehloReply).substr(start, end - start)));
         word = word.size() > 4 ? word.substr(4) : "";
-        word = word.substr(0, word.find(' '));
+        word = word.substr(0, word.find_first_of(" ="));  // "AUTH=LOGIN" of older servers
         std::transform(word.begin(), word.end(), word.begin(),
                        [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
         if (word == extension) return true;
@@ -75,7 +75,7 @@ class Dialogue {
         }
         if (mail_.Security != MailSecurity::Tls || SwitchToTls()) {
             StartReply();
-            if (Expect(220)) Converse(message, localName);
+            if (Expect(220, "接続")) Converse(message, localName);
         }
         Finish();
     }
@@ -92,15 +92,25 @@ class Dialogue {
                 return Unexpected(0, "サーバーが暗号化(STARTTLS)に対応していません。");
             if (!Command("STARTTLS", 220) || !SwitchToTls() || !Command(hello, 250)) return;
         }
-        if (mail_.Authentication.Enabled &&
-            !(Command("AUTH LOGIN", 334) &&
-              Command(Base64Encode(mail_.Authentication.Username), 334) &&
-              Command(Base64Encode(mail_.Authentication.Password), 235)))
-            return;
+        if (mail_.Authentication.Enabled && !LogIn()) return;
         if (!Command("MAIL From:<" + mail_.FromAddress + ">", 250)) return;
         if (!Recipients()) return;
         if (!Command("DATA", 354) || !SendBlocks(message)) return;
-        Command(".", 250);
+        Command(".", 250, "本文の終わり(.)");
+    }
+
+    bool LogIn() {
+        // A login the server cannot take would end in its "502 not implemented".
+        if (!Offers(last_.text, "AUTH")) {
+            Unexpected(0,
+                       "サーバーが認証(AUTH)に対応していません。ユーザーIDを空にすると認証せずに"
+                       "送信します。");
+            return false;
+        }
+        return Command("AUTH LOGIN", 334) &&
+               Command(Base64Encode(mail_.Authentication.Username), 334,
+                       "AUTH LOGIN(ユーザーID)") &&
+               Command(Base64Encode(mail_.Authentication.Password), 235, "AUTH LOGIN(パスワード)");
     }
 
     bool Recipients() {
@@ -142,20 +152,25 @@ class Dialogue {
         return false;
     }
 
+    // The outcome comes last, after QUIT's reply, so a window's status ends on it.
     void Finish() {
         if (connection_.IsOpen()) {
             Command("QUIT", 221);
             connection_.Close();
         }
-        if (lost_)
+        if (unexpected_)
+            events_.SmtpError(errorCode_, errorText_);
+        else if (lost_)
             events_.ConnLost();
-        else if (!unexpected_)
+        else
             events_.Success();
     }
 
-    bool Command(const std::string& text, int expected) {
+    // `step` names the command in a refusal; the command itself when empty (the login lines
+    // name themselves, so no password is shown).
+    bool Command(const std::string& text, int expected, const std::string& step = "") {
         StartReply();
-        return Write(text + "\r\n") && Expect(expected);
+        return Write(text + "\r\n") && Expect(expected, step.empty() ? text : step);
     }
 
     // The next reply (or TLS handshake, or block of the message) has its own time, within
@@ -171,7 +186,7 @@ class Dialogue {
         return false;
     }
 
-    bool Expect(int expected) {
+    bool Expect(int expected, const std::string& step) {
         const auto reply = replies_.Next();
         if (!reply) {
             lost_ = true;
@@ -180,13 +195,16 @@ class Dialogue {
         last_ = *reply;
         events_.Response(reply->code, reply->text);
         if (reply->code == expected) return true;
-        Unexpected(reply->code, reply->text);
+        Unexpected(reply->code, "「" + step + "」が受け付けられませんでした: " + reply->text);
         return false;
     }
 
+    // The first refusal is the one told.
     void Unexpected(int code, const std::string& text) {
+        if (unexpected_) return;
         unexpected_ = true;
-        events_.SmtpError(code, text);
+        errorCode_ = code;
+        errorText_ = text;
     }
 
     const MailProperties& mail_;
@@ -197,6 +215,8 @@ class Dialogue {
     int64_t deliveryEnd_ = 0;
     bool lost_ = false;
     bool unexpected_ = false;
+    int errorCode_ = 0;
+    std::string errorText_;
 };
 
 }  // namespace

@@ -86,15 +86,17 @@ std::string MailSettingsFault(const MailSettings& s) {
         return "送信元メールアドレスが正常ではありません。";
     if (Trimmed(s, MailSetField::SMTP).size() <= 2)
         return "SMTPホスト名が未入力か正しくありません。";
-    if (Trimmed(s, MailSetField::UserID).empty()) return "ユーザーIDが未入力です。";
-    if (Trimmed(s, MailSetField::Pass).empty()) return "パスワードが未入力です。";
+    // Without a user ID the mail goes without logging in, as to a server that offers none.
+    if (!Trimmed(s, MailSetField::UserID).empty() && Trimmed(s, MailSetField::Pass).empty())
+        return "パスワードが未入力です。";
     return "";
 }
 
 void ApplyMailSettings(const MailSettings& s, MailProperties& mail) {
     mail.SMTPHost = s[MailSetField::SMTP];
     mail.SMTPPort = SmtpPortOf(s[MailSetField::SMTPPort]);
-    mail.Authentication = {true, s[MailSetField::UserID], s[MailSetField::Pass]};
+    mail.Authentication = {!Trimmed(s, MailSetField::UserID).empty(), s[MailSetField::UserID],
+                           s[MailSetField::Pass]};
     mail.Security = SecurityOf(s);
     mail.FromAddress = Trimmed(s, MailSetField::MailFrom);
     mail.FromName = MailSenderName();
@@ -137,7 +139,7 @@ void TMailSetForm::SendTestMail() {
     EnableSend(false);
     SetStatus("メールを送信しています。");
     ApplyMailSettings(fields_, mail_.Properties);
-    mail_.Properties.MsgSubject = SjisToJis("[ツバクロソフト]テスト送信");
+    mail_.Properties.MsgSubject = JisToHeader(SjisToJis("[ツバクロソフト]テスト送信"));
     mail_.Properties.MsgBody = SjisToJis("[ツバクロソフト]\r\n\r\nテスト送信です。届きましたか?");
     mail_.Send();
     EnableSend(true);

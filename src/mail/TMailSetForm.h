@@ -35,7 +35,7 @@ MailSecurity SecurityOf(const MailSettings& settings);
 // The first of the test mail's checks that fails, as its message; empty when all pass.
 std::string MailSettingsFault(const MailSettings& settings);
 // Server, login and sender of a delivery from the settings (port 25 when the field is no
-// number); the message is the caller's.
+// number, no login without a user ID); the message is the caller's.
 void ApplyMailSettings(const MailSettings& settings, MailProperties& mail);
 // The name the program's mails come from, ready for the From line.
 std::string MailSenderName();

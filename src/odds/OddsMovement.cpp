@@ -133,8 +133,12 @@ OddsChartAxes ChartAxesFor(const OddsMovement& movement) {
     if (movement.fetchMinutes >= 0) times.push_back(movement.fetchMinutes);
     if (!times.empty()) {
         axes.firstMinute = *std::min_element(times.begin(), times.end());
-        axes.lastMinute =
-            std::max(*std::max_element(times.begin(), times.end()), axes.firstMinute + 1);
+        axes.lastMinute = *std::max_element(times.begin(), times.end());
+        // A lone time stands in the middle of an hour, not on the chart's left edge.
+        if (axes.lastMinute == axes.firstMinute) {
+            axes.firstMinute -= 30;
+            axes.lastMinute += 30;
+        }
     }
     int span = axes.lastMinute - axes.firstMinute;
     int step = span <= 60 ? 10 : span <= 180 ? 30 : span <= 480 ? 60 : 120;
@@ -145,7 +149,9 @@ OddsChartAxes ChartAxesFor(const OddsMovement& movement) {
 
 Rgb HorseLineColour(const OddsMovement& movement, int horse) {
     if (horse < 1 || horse > kMaxRunners) return colors::kBlack;
-    return FrameColour(movement.frames[static_cast<size_t>(horse)]);
+    // Frame 1's white would vanish on the chart's white ground.
+    const Rgb frame = FrameColour(movement.frames[static_cast<size_t>(horse)]);
+    return frame == colors::kWhite ? colors::kBlack : frame;
 }
 
 std::string OddsChartEmptyText() {

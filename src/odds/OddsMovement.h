@@ -49,7 +49,7 @@ struct OddsChartAxes {
 };
 OddsChartAxes ChartAxesFor(const OddsMovement& movement);
 
-// A horse's line colour: its frame's colour.
+// A horse's line colour: its frame's colour, black for frame 1 (white) and unknown frames.
 Rgb HorseLineColour(const OddsMovement& movement, int horse);
 
 // What the chart shows when there is nothing to draw.

@@ -65,4 +65,15 @@ std::string Format(const char* pattern, ...) {
     return out;
 }
 
+std::string GroupedDigits(long long value) {
+    std::string digits = Format("%lld", value);
+    std::string grouped;
+    for (size_t k = 0; k < digits.size(); ++k) {
+        bool groupStart = k > 0 && digits[k - 1] != '-' && (digits.size() - k) % 3 == 0;
+        if (groupStart) grouped += ',';
+        grouped += digits[k];
+    }
+    return grouped;
+}
+
 }  // namespace kagiroi

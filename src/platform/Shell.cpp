@@ -14,6 +14,7 @@
 // clang-format on
 #else
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -69,9 +70,30 @@ bool SystemShell::StartProgram(const std::string& program,
 
 namespace {
 
-// Starts a program detached (double fork), so it never becomes our zombie.
+// What the middle process reports when the program it waited for ended with a failure.
+constexpr int kProgramFailed = -1;
+
+// The middle process waits up to `waitMs` for the program: a failure within that time is
+// reported through `report`. Only async-signal-safe calls: the parent may have threads.
+void WaitForProgram(pid_t program, int waitMs, int report) {
+    constexpr int kStepMs = 20;
+    for (int waited = 0; waited < waitMs; waited += kStepMs) {
+        int status = 0;
+        if (::waitpid(program, &status, WNOHANG) == program) {
+            if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+                int e = kProgramFailed;
+                [[maybe_unused]] auto w = ::write(report, &e, sizeof e);
+            }
+            return;
+        }
+        ::poll(nullptr, 0, kStepMs);
+    }
+}
+
+// Starts a program detached (double fork), so it never becomes our zombie. With `waitMs`, a
+// program that fails within that time counts as not started.
 bool Spawn(const std::vector<std::string>& argv, const std::string& workingFolder,
-           std::string* error) {
+           std::string* error, int waitMs = 0) {
     std::vector<char*> args;
     for (const auto& a : argv)
         args.push_back(const_cast<char*>(a.c_str()));
@@ -104,6 +126,7 @@ bool Spawn(const std::vector<std::string>& argv, const std::string& workingFolde
             [[maybe_unused]] auto w = ::write(pipeFds[1], &e, sizeof e);
             ::_exit(127);
         }
+        if (grandchild > 0 && waitMs > 0) WaitForProgram(grandchild, waitMs, pipeFds[1]);
         ::_exit(grandchild < 0 ? 127 : 0);
     }
     ::close(pipeFds[1]);
@@ -116,7 +139,7 @@ bool Spawn(const std::vector<std::string>& argv, const std::string& workingFolde
     int status = 0;
     ::waitpid(child, &status, 0);
     if (n > 0) {
-        if (error) *error = std::strerror(childError);
+        if (error) *error = childError == kProgramFailed ? "failed" : std::strerror(childError);
         return false;
     }
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
@@ -130,7 +153,7 @@ bool Spawn(const std::vector<std::string>& argv, const std::string& workingFolde
 
 bool SystemShell::OpenDocument(const std::string& path) {
     if (!FileExists(path) && !DirectoryExists(path)) return false;
-    return Spawn({"/usr/bin/xdg-open", NativePath(path)}, "", nullptr);
+    return Spawn({opener_, NativePath(path)}, "", nullptr, kOpenerWaitMs);
 }
 
 bool SystemShell::StartProgram(const std::string& program,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kagiroi {
@@ -18,11 +19,19 @@ class Shell {
 };
 
 // Opens documents with xdg-open (the shell's "open" on Windows) and starts programs directly.
+// An opener that fails (no program for the document) makes OpenDocument false; one still
+// running after kOpenerWaitMs has started a viewer that keeps it waiting, and counts as opened.
 class SystemShell : public Shell {
   public:
+    static constexpr int kOpenerWaitMs = 2000;
+    // `opener` is the program given the document (POSIX only).
+    explicit SystemShell(std::string opener = "/usr/bin/xdg-open") : opener_(std::move(opener)) {}
     bool OpenDocument(const std::string& path) override;
     bool StartProgram(const std::string& program, const std::vector<std::string>& parameters,
                       const std::string& workingFolder, std::string* error) override;
+
+  private:
+    std::string opener_;
 };
 
 // `args` as one Windows command line that the C runtime splits back into exactly `args`: each

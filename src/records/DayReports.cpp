@@ -48,9 +48,8 @@ std::vector<std::string> TallyReport::Lines() const {
     return lines;
 }
 
-VerifyReport::VerifyReport(bool equalAllocation, const std::string& headingDate)
-    : lines_{"=======",
-             std::string(" 枠連　") + (equalAllocation ? "均等" : "比例") + "：" + headingDate} {}
+VerifyReport::VerifyReport(AllocationMode mode, const std::string& headingDate)
+    : lines_{"=======", " 枠連　" + AllocationModeCaption(mode) + "：" + headingDate} {}
 
 void VerifyReport::AddRace(const ReplayedRace& race) {
     const BetTotals& totals = race.bets.Totals(BetType::BracketQuinella);

@@ -2,6 +2,7 @@
 
 #include "records/DayReplay.h"
 #include "records/ReportText.h"
+#include "stakes/FundAllocation.h"
 
 #include <array>
 #include <string>
@@ -26,7 +27,7 @@ class TallyReport {
 // the 枠連 figures of the day.
 class VerifyReport {
   public:
-    VerifyReport(bool equalAllocation, const std::string& headingDate);
+    VerifyReport(AllocationMode mode, const std::string& headingDate);
     void AddRace(const ReplayedRace& race);
     std::vector<std::string> Lines() const;
 

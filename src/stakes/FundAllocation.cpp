@@ -182,6 +182,17 @@ AllocationMode AllocationModeFromIndex(int index) {
     return index == 2 ? AllocationMode::Kelly : AllocationMode::Proportional;
 }
 
+std::string AllocationModeCaption(AllocationMode mode) {
+    switch (mode) {
+        case AllocationMode::Equal:
+            return "均等";
+        case AllocationMode::Kelly:
+            return "ケリー";
+        default:
+            return "比例";
+    }
+}
+
 void AllocateStakes(BetType type, AllocationMode mode, int amount, TextGrid& table,
                     BetTotals& totals) {
     AllocateStakes(type, StakeInputs(mode, amount), table, totals);

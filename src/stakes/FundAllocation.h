@@ -5,6 +5,7 @@
 #include "selection/BetTotals.h"
 #include "stakes/KellyStakes.h"
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +16,8 @@ enum class AllocationMode { Equal = 0, Proportional = 1, Kelly = 2 };
 
 // The mode from its stored index (KaimeSet/HaibunSet): 0 is 均等, 2 ケリー, anything else 比例.
 AllocationMode AllocationModeFromIndex(int index);
+// The mode's caption on the 資金配分 panel and in reports: 均等, 比例 or ケリー.
+std::string AllocationModeCaption(AllocationMode mode);
 
 // What an allocation works from: the item of RadioGroup1, the value of the amount box
 // (SaNumEditExC1) and, for ケリー, the runners' win chances (WinChances) and the part of the full

@@ -36,18 +36,6 @@ VoteOutcome Refuse(Ui& ui, const std::string& message, VoteOutcome outcome) {
     return outcome;
 }
 
-// 12600 as "12,600".
-std::string GroupedDigits(int64_t value) {
-    std::string digits = Format("%lld", static_cast<long long>(value));
-    std::string grouped;
-    for (size_t k = 0; k < digits.size(); ++k) {
-        bool groupStart = k > 0 && digits[k - 1] != '-' && (digits.size() - k) % 3 == 0;
-        if (groupStart) grouped += ',';
-        grouped += digits[k];
-    }
-    return grouped;
-}
-
 }  // namespace
 
 const std::string& PluginTypeCode(BetType type) {

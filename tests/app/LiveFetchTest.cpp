@@ -75,6 +75,18 @@ TEST_F(LiveFetchTest, NothingNewerYetIsShownButNotLoggedAsAnError) {
     EXPECT_EQ(0, f.jvLink.CallCount("JVClose"));
 }
 
+// Odds not published yet (-1) are said plainly: no error text, no code, no beep, no log line.
+TEST_F(LiveFetchTest, OddsNotYetPublishedAreNoError) {
+    TMainForm& form = f.LoadedFirstDay();
+    f.jvLink.rtOpenResult = -1;
+    form.SokuhoOddsBtnClick();
+    EXPECT_TEXT_EQ("中山 1R:ｵｯｽﾞはまだ発表されていません。", form.Status().DownloadLabel.text);
+    form.AutoOddsFetch({"2024010606010104 3"});
+    EXPECT_TEXT_EQ("中山 4R:ｵｯｽﾞはまだ発表されていません。", form.Status().DownloadLabel.text);
+    EXPECT_EQ(std::string::npos, LogText().find("【エラー】"));
+    EXPECT_EQ(0, f.ui.BeepCount());
+}
+
 TEST_F(LiveFetchTest, AFailingRaceOfTheAutomaticFetchDoesNotStopTheNext) {
     TMainForm& form = f.LoadedFirstDay();
     f.jvLink.rtOpenResults = {-301, 0};

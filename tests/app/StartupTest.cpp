@@ -110,6 +110,13 @@ TEST(Startup, HelpOpensTheManualOrSaysItIsMissing) {
     ASSERT_EQ(2u, f.shell.opened.size());
     EXPECT_EQ(f.Path("bin/Kagiroi.pdf"), f.shell.opened[0]);
     EXPECT_EQ(f.Path("Kagiroi.pdf"), f.shell.opened[1]);
+    // No program opens it (no PDF viewer): said, with the manual's path.
+    f.shell.openSucceeds = false;
+    f.ui.Clear();
+    form.HelpClick();
+    ASSERT_EQ(1u, f.ui.Messages().size());
+    EXPECT_NE(std::string::npos, f.ui.Messages()[0].find("使用解説書[Kagiroi.pdf]を開けません"));
+    EXPECT_NE(std::string::npos, f.ui.Messages()[0].find(f.Path("Kagiroi.pdf")));
 }
 
 }  // namespace

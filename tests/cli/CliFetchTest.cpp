@@ -97,7 +97,7 @@ TEST_F(CliFetchTest, AFailedFetchIsRefusedWithTheWindowsMessage) {
     TempFolder feed;
     SettingsFile(home / "kagiroi.ini").WriteString("JvLink", "Source", feed.Path());
     const std::vector<std::pair<std::string, std::string>> fetches = {
-        {"odds", "ｵｯｽﾞ取得エラー："},
+        {"odds", "ｵｯｽﾞはまだ発表されていません。"},  // the feed's "nothing yet" is no error
         {"results", "ﾚｰｽ情報データ取得エラー："},
         {"mining", "DMデータ取得エラー："},
         {"changes", "開催速報データ取得エラー："}};

@@ -152,6 +152,10 @@ TEST_F(GetDataFormTest, StatusIsPolledUntilEveryFileIsFetched) {
     form.StatusTimerTick();
     EXPECT_FALSE(form.StatusTimerEnabled);
     EXPECT_TRUE(FileExists(RaceFile()));
+    EXPECT_TEXT_EQ("データ作成が完了しました。", form.ProgressText);
+    EXPECT_EQ(3, form.DownloadBar.position);  // both bars full at the end
+    EXPECT_GT(form.ReadBar.maximum, 0);
+    EXPECT_EQ(form.ReadBar.maximum, form.ReadBar.position);
 }
 
 TEST_F(GetDataFormTest, ZeroStampLeavesLastTimeAndFinalOddsAreSkippedUnlessAsked) {

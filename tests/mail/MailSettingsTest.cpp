@@ -3,6 +3,7 @@
 #include "mail/Mailer.h"
 #include "mail/SmtpServerProcess.h"
 #include "mail/TMailSetForm.h"
+#include "platform/Sjis.h"
 #include "support/FakePorts.h"
 #include "support/TempFolder.h"
 #include "support/TestText.h"
@@ -29,6 +30,13 @@ class MailSettingsTest : public ::testing::Test {
               {MailSetField::UserID, "user1"},
               {MailSetField::Pass, "secret"},
               {MailSetField::Security, "0"}});
+    }
+    // Sends the test mail to the server on `port` and waits for its outcome.
+    void SendTo(int port) {
+        form.FieldChange(MailSetField::SMTPPort, std::to_string(port));
+        form.SendTestMail();
+        for (int i = 0; form.Mailer().Running() && i < 300; ++i)
+            uiThread.WaitAndRun(100);
     }
 
     test::TempFolder folder;
@@ -66,7 +74,6 @@ TEST_F(MailSettingsTest, ChecksInOrder) {
         {MailSetField::MailTo, " abcde ", "送信先メールアドレスが正常ではありません。"},
         {MailSetField::MailFrom, "abcde", "送信元メールアドレスが正常ではありません。"},
         {MailSetField::SMTP, "ab", "SMTPホスト名が未入力か正しくありません。"},
-        {MailSetField::UserID, "  ", "ユーザーIDが未入力です。"},
         {MailSetField::Pass, "", "パスワードが未入力です。"},
     };
     for (const auto& c : cases) {
@@ -78,7 +85,8 @@ TEST_F(MailSettingsTest, ChecksInOrder) {
         EXPECT_EQ(1, ui.BeepCount());
         EXPECT_TRUE(ui.Questions().empty());
     }
-    TypeValid();  // six characters pass: the question comes
+    TypeValid();  // six characters pass, and no password is asked without a user ID
+    Type({{MailSetField::UserID, " "}, {MailSetField::Pass, ""}});
     ui.Clear();
     ui.AnswerNext(false);
     form.SendTestMail();
@@ -130,17 +138,50 @@ TEST_F(MailSettingsTest, TestMailReachesTheServerWithEveryStatus) {
 
     const std::string got = test::ReadServerRecord(folder / "got.jsonl");
     EXPECT_NE(std::string::npos, got.find("\"to\": [\"ab@c.d\"]")) << got;
+    // What a standard mail reader makes of the subject and the MIME version.
+    EXPECT_NE(std::string::npos,
+              got.find("\"subject\": \"" + SjisToUtf8("[ツバクロソフト]テスト送信") + "\""))
+        << got;
+    EXPECT_NE(std::string::npos, got.find("\"mime\": \"1.0\"")) << got;
     const MailProperties& sent = form.Mailer().Properties;
     const std::string message = ComposeMessage(sent, clock.Now(), LocalZoneOffsetMinutes());
     EXPECT_NE(std::string::npos, got.find("\"data\": \"" + Base64Encode(message) + "\""));
     const std::string lines[] = {
         "From: \"[=?ISO-2022-JP?B?" + Base64Encode(SjisToJis("ツバクロ")) + "?=]\" <me@x.jp>\r\n",
-        "Subject: " + SjisToJis("[ツバクロソフト]テスト送信") + "\r\n",
+        "Subject: [=?ISO-2022-JP?B?" + Base64Encode(SjisToJis("ツバクロソフト")) +
+            "?=]=?ISO-2022-JP?B?" + Base64Encode(SjisToJis("テスト送信")) + "?=\r\n",
+        "MIME-Version: 1.0\r\n",
         "charset=iso-2022-jp\r\n",
         "\r\n\r\n" + SjisToJis("[ツバクロソフト]\r\n\r\nテスト送信です。届きましたか?") + "\r\n",
     };
     for (const std::string& line : lines)
         EXPECT_NE(std::string::npos, message.find(line)) << line;
+}
+
+// Without a user ID the mail goes to a server that offers no login; a refused step is the
+// status the dialog ends on, named, not the server's goodbye.
+TEST_F(MailSettingsTest, NoLoginWithoutAUserIdAndARefusedStepIsTheLastStatus) {
+    SKIP_WHERE_NO_SMTP_SERVER_RUNS();
+    test::SmtpServerProcess open({"real", folder / "got.jsonl"});
+    test::SmtpServerProcess refusing({"script", "refuse-rcpt", folder / "refusing.log"});
+    ASSERT_NE(0, open.Port());
+    ASSERT_NE(0, refusing.Port());
+    TypeValid();
+    Type({{MailSetField::UserID, ""}, {MailSetField::Pass, ""}});
+    SendTo(open.Port());
+    EXPECT_TEXT_EQ("メールを送信しました。", form.StatusText());
+    EXPECT_TRUE(form.Sent());
+    const std::string got = test::ReadServerRecord(folder / "got.jsonl");
+    EXPECT_NE(std::string::npos, got.find("\"login\": null")) << got;
+
+    TypeValid();
+    ui.Clear();
+    SendTo(refusing.Port());
+    EXPECT_TEXT_EQ("エラー: 「RCPT To: <ab@c.d>」が受け付けられませんでした: 550 5.1.1 refused",
+                   form.StatusText());
+    EXPECT_FALSE(form.Sent());
+    EXPECT_EQ(1, ui.BeepCount());
+    EXPECT_TRUE(form.SendEnabled());
 }
 
 TEST_F(MailSettingsTest, ServerFailuresAreBoxedAndBeeped) {

@@ -135,8 +135,10 @@ TEST_F(SendMailTest, WrongPasswordIsAnSmtpErrorNotASuccess) {
     Deliver(server.Port());
     const Events events = Dialogue();
     ASSERT_GE(events.size(), 2u);
-    EXPECT_EQ(0u, events[events.size() - 2].rfind("SMTPError 535", 0)) << events[events.size() - 2];
-    EXPECT_EQ("Response 221", events.back());
+    EXPECT_EQ("Response 221", events[events.size() - 2]);
+    // The refusal comes last and names the step.
+    EXPECT_EQ(0u, events.back().rfind("SMTPError 535 「AUTH LOGIN(パスワード)」が受け付けられ", 0))
+        << events.back();
     EXPECT_EQ("", Record("got.jsonl"));
 }
 
@@ -162,6 +164,20 @@ TEST_F(SendMailTest, EncryptedConnections) {
     }
 }
 
+// A login is asked only of a server that offers one.
+TEST_F(SendMailTest, ALoginToAServerWithoutAuthIsRefusedBeforeSending) {
+    SKIP_WHERE_NO_SMTP_SERVER_RUNS();
+    SmtpServerProcess server({"real", folder / "got.jsonl"});
+    ASSERT_NE(0, server.Port());
+    mail.Properties.Authentication = {true, "user1", "secret"};
+    const Events refused = {
+        "Response 220", "Response 250", "Response 221",
+        "SMTPError 0 サーバーが認証(AUTH)に対応していません。ユーザーIDを空にすると認証せずに送信"
+        "します。"};
+    EXPECT_EQ(refused, Deliver(server.Port()));
+    EXPECT_EQ("", Record("got.jsonl"));
+}
+
 TEST_F(SendMailTest, AnUntrustedCertificateEndsBeforeAnyLogin) {
     SKIP_WHERE_NO_SMTP_SERVER_RUNS();
     ASSERT_TRUE(test::MakeTestCertificate(folder.Path()));
@@ -180,9 +196,8 @@ TEST_F(SendMailTest, StartTlsNotOfferedIsRefused) {
     SmtpServerProcess server({"real", folder / "got.jsonl"});
     ASSERT_NE(0, server.Port());
     mail.Properties.Security = MailSecurity::StartTls;
-    const Events expected = {"Response 220", "Response 250",
-                             "SMTPError 0 サーバーが暗号化(STARTTLS)に対応していません。",
-                             "Response 221"};
+    const Events expected = {"Response 220", "Response 250", "Response 221",
+                             "SMTPError 0 サーバーが暗号化(STARTTLS)に対応していません。"};
     EXPECT_EQ(expected, Deliver(server.Port()));
 }
 
@@ -195,8 +210,13 @@ TEST_F(SendMailTest, FaultyServers) {
         Events expected;
     } cases[] = {
         {"auth250",
-         {"Response 220", "Response 250", "Response 250", "SMTPError 250 250 not now",
-          "Response 221"}},
+         {"Response 220", "Response 250", "Response 250", "Response 221",
+          "SMTPError 250 「AUTH LOGIN」が受け付けられませんでした: 250 not now"}},
+        {"refuse-rcpt",
+         {"Response 220", "Response 250", "Response 334", "Response 334", "Response 235",
+          "Response 250", "Response 550", "Response 221",
+          "SMTPError 550 「RCPT To: <phone@example.jp>」が受け付けられませんでした: 550 5.1.1 "
+          "refused"}},
         {"silent", {"ConnLost"}},
         {"close-mid-data",
          {"Response 220", "Response 250", "Response 334", "Response 334", "Response 235",
@@ -214,6 +234,7 @@ TEST_F(SendMailTest, FaultyServers) {
         EXPECT_EQ(c.expected, Deliver(server.Port())) << c.mode;
     }
     EXPECT_EQ(std::string::npos, Record("auth250.log").find("MAIL"));
+    EXPECT_EQ(std::string::npos, Record("refuse-rcpt.log").find("DATA"));
 }
 
 // A second reply sent with STARTTLS's 220, before encryption, is never read as the answer to
@@ -326,6 +347,7 @@ TEST(MailMessage, HeadersInOrderAndBodyLinesSafe) {
         "Organization: Org\r\n"
         "Cc: cc@example.jp\r\n"
         "Date: Sat, 6 Jan 2024 09:05:00 -0330\r\n"
+        "MIME-Version: 1.0\r\n"
         "Content-Type: text/plain; charset=iso-8859-1\r\n"
         "X-Mailer: Kagiroi SendMail 1.0\r\n"
         "X-Priority: 2 (High)\r\n"

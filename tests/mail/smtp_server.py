@@ -2,7 +2,8 @@
 """SMTP servers for the mail tests, on a free loopback port.
 
   smtp_server.py real RECORD [--starttls CERT KEY] [--tls CERT KEY] [--auth USER PASS]
-      aiosmtpd; each accepted message is appended to RECORD as one JSON line.
+      aiosmtpd; each accepted message is appended to RECORD as one JSON line, with its
+      Subject and MIME-Version as a standard reader (Python's email package) reads them.
   smtp_server.py script MODE RECORD [CERT KEY]
       a scripted server that misbehaves as MODE says; the commands it got go to RECORD.
       STARTTLS modes take the certificate and key.
@@ -28,10 +29,12 @@ def free_port():
 
 def append(record, entry):
     with open(record, "a", encoding="utf-8") as f:
-        f.write(json.dumps(entry) + "\n")
+        f.write(json.dumps(entry, ensure_ascii=False) + "\n")
 
 
 def real(args):
+    import email
+    import email.policy
     from aiosmtpd.controller import Controller
     from aiosmtpd.smtp import AuthResult
 
@@ -54,7 +57,11 @@ def real(args):
 
     class Handler:
         async def handle_DATA(self, server, session, envelope):
+            read = email.message_from_bytes(envelope.original_content,
+                                            policy=email.policy.default)
             append(record, {
+                "subject": str(read["Subject"]),
+                "mime": str(read["MIME-Version"]),
                 "helo": session.host_name,
                 "extended": session.extended_smtp,
                 "tls": server.transport.get_extra_info("ssl_object") is not None,
@@ -82,6 +89,7 @@ def real(args):
     controller.stop()
 
 
+# The replies of the scripted server; a mode named "refuse-VERB" answers VERB with 550.
 REPLIES = {"EHLO": "250-test\r\n250 AUTH LOGIN", "HELO": "250 test", "AUTH": "334 VXNlcm5hbWU6",
            "MAIL": "250 OK", "RCPT": "250 OK", "DATA": "354 go", "QUIT": "221 bye"}
 
@@ -149,6 +157,9 @@ def serve_script(conn, mode, record, tls_files):
                 say(b"250 queued\r\n")
             continue
         verb = line.split(" ")[0].upper()
+        if mode == "refuse-" + verb.lower():
+            say(b"550 5.1.1 refused\r\n")
+            continue
         if mode == "auth250" and verb == "AUTH":
             conn.sendall(b"250 not now\r\n")
             continue

@@ -1,5 +1,6 @@
 #include "odds/OddsMovement.h"
 
+#include "odds/OddsImport.h"
 #include "odds/OddsTestRecords.h"
 #include "odds/TimeSeriesLayout.h"
 #include "support/TestText.h"
@@ -44,6 +45,20 @@ TEST(OddsMovementTest, AnnouncementsOfTheRaceDayInTimeOrderOncePerTime) {
     EXPECT_EQ(14 * 60 + 10, axes.firstMinute);
     EXPECT_EQ(15 * 60 + 30, axes.lastMinute);  // the fetch time is on the chart
     EXPECT_EQ((std::vector<int>{14 * 60 + 30, 15 * 60, 15 * 60 + 30}), axes.minuteTicks);
+}
+
+// One announcement stands mid-chart; frame 1's white line is drawn black, the others keep
+// their frame's colour.
+TEST(OddsMovementTest, ALoneAnnouncementAndTheLineColours) {
+    OddsMovement movement;
+    movement.runners = 3;
+    movement.frames = {0, 1, 3, 0};
+    movement.announcements.push_back({15 * 60, {kBlankOdds, 2.5, 14.0, 3.0}});
+    OddsChartAxes axes = ChartAxesFor(movement);
+    EXPECT_DOUBLE_EQ(0.5, axes.MinutePosition(15 * 60));
+    EXPECT_EQ(colors::kBlack, HorseLineColour(movement, 1));
+    EXPECT_EQ(colors::kRed, HorseLineColour(movement, 2));
+    EXPECT_EQ(colors::kBlack, HorseLineColour(movement, 3));  // frame unknown
 }
 
 }  // namespace

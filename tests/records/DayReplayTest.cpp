@@ -79,6 +79,12 @@ TEST_F(DayReplayTest, ATallyIsSavedOpenedAndCopied) {
     EXPECT_EQ(JoinLines(outcome.lines), ReadWholeFile(path).value_or(""));
     EXPECT_EQ(JoinLines(outcome.lines), demo.clipboard.text);
     EXPECT_EQ(std::vector<std::string>{path}, demo.shell.opened);
+
+    demo.shell.openSucceeds = false;  // nothing opens a text file: the path is told
+    demo.ui.Clear();
+    demo.Form().TallyDayClick();
+    ASSERT_EQ(1u, demo.ui.Messages().size());
+    EXPECT_NE(std::string::npos, demo.ui.Messages()[0].find(path));
 }
 
 TEST_F(DayReplayTest, AReportThatCannotBeWrittenIsToldByName) {

@@ -81,7 +81,7 @@ TEST(TallyReport, TypesWithoutTicketsAreLeftOutAndRatesKeepTheirWidths) {
 TEST(VerifyReport, ASeparatorPrecedesEveryChangeOfVenueTheFirstRaceToo) {
     RaceOnScreen nakayama1("06", 1), nakayama2("06", 2), kyoto("08", 1);
     nakayama2.Totals(BetType::BracketQuinella, "  2", "   200", "     560");
-    VerifyReport report(true, "2024年01月06日");
+    VerifyReport report(AllocationMode::Equal, "2024年01月06日");
     for (auto* race : {&nakayama1, &nakayama2, &kyoto})
         report.AddRace(race->View());
     std::vector<std::string> expected = {
@@ -93,6 +93,15 @@ TEST(VerifyReport, ASeparatorPrecedesEveryChangeOfVenueTheFirstRaceToo) {
         "=======",
         " 1R中　 1R的中　　投資額：    200円　回収額：    560円　的中率： 100.0　回収率： 280.0"};
     EXPECT_EQ(Texts(expected), Texts(report.Lines()));
+}
+
+TEST(VerifyReport, TheHeadingNamesTheAllocationMode) {
+    const std::pair<AllocationMode, std::string> cases[] = {
+        {AllocationMode::Equal, " 枠連　均等：1月6日"},
+        {AllocationMode::Proportional, " 枠連　比例：1月6日"},
+        {AllocationMode::Kelly, " 枠連　ケリー：1月6日"}};
+    for (const auto& [mode, heading] : cases)
+        EXPECT_TEXT_EQ(heading, VerifyReport(mode, "1月6日").Lines().at(1));
 }
 
 TEST(HitReport, PayoutsAboveTheThresholdAreListedRedFromTenThousand) {

@@ -99,6 +99,7 @@ void MainWindow::BuildMenus() {
     file->addSeparator();
     file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
 
+    // Not (&F): that is ﾌｧｲﾙ's.
     QMenu* folders = menuBar()->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&D)"));
     folders->addAction(QStringLiteral("Hibari投票プラグイン２フォルダ指定"), this,
                        [this] { form_.PluginFolderClick(); });
@@ -109,7 +110,8 @@ void MainWindow::BuildMenus() {
 
     QMenu* user = userMenu_ = menuBar()->addMenu(QStringLiteral("ﾕｰｻﾞｰ設定(&U)"));
     user->addAction(QStringLiteral("レース模様設定"), this, [this] { raceMoyo_->exec(); });
-    user->addAction(QStringLiteral("データ自動取得時刻設定(&T)"), this,
+    // (&T) is 投資金設定's and (&D) the data source's.
+    user->addAction(QStringLiteral("データ自動取得時刻設定(&A)"), this,
                     &MainWindow::OpenFetchTimeDialog);
     user->addAction(QStringLiteral("投資金設定(&T)"), this, &MainWindow::OpenInvestmentDialog);
     useProgression_ = user->addAction(QStringLiteral("追い上げ投資を使う"));

@@ -34,7 +34,7 @@ QGroupBox* SpinGroup(QWidget* parent, const QString& title, const QString& text,
 }  // namespace
 
 OzGetTimeDialog::OzGetTimeDialog(TOzGetTimeForm& form, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("データﾞ自動取得時刻指定"));
+    setWindowTitle(QStringLiteral("データ自動取得時刻指定"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(SpinGroup(
         this, QStringLiteral("オッズ自動取得時刻指定"),

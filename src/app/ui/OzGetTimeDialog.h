@@ -6,7 +6,7 @@
 
 namespace kagiroi {
 
-// データﾞ自動取得時刻指定: the minutes of the automatic fetch schedule.
+// データ自動取得時刻指定: the minutes of the automatic fetch schedule.
 class OzGetTimeDialog : public QDialog {
     Q_OBJECT
   public:

@@ -17,8 +17,9 @@ MailSetDialog::MailSetDialog(TMailSetForm& form, QWidget* parent) : QDialog(pare
                                   MailSetField::SMTP,   MailSetField::UserID,
                                   MailSetField::Pass,   MailSetField::SMTPPort};
     for (const MailSetField field : texts) {
-        // The password is shown as typed, as it is stored.
         auto* edit = new QLineEdit(ToQString(form_.Field(field)), this);
+        // Stored as typed, but not shown to whoever looks at the screen.
+        if (field == MailSetField::Pass) edit->setEchoMode(QLineEdit::Password);
         edits_[static_cast<int>(field)] = edit;
         fields->addRow(ToQString(MailSetFieldLabel(field)), edit);
         connect(edit, &QLineEdit::textEdited, this,

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <vector>
 
 namespace kagiroi {
 
@@ -76,6 +77,7 @@ void OddsChartView::paintEvent(QPaintEvent*) {
 
     for (int h = 1; h <= movement_.runners; ++h) {
         QPainterPath path;
+        std::vector<QPointF> points;  // a lone announcement has a point and no line
         QPointF last;
         bool drawing = false;
         for (const auto& announcement : movement_.announcements) {
@@ -86,13 +88,21 @@ void OddsChartView::paintEvent(QPaintEvent*) {
             }
             last = QPointF(x(announcement.minutes), y(odds));
             drawing ? path.lineTo(last) : path.moveTo(last);
+            points.push_back(last);
             drawing = true;
         }
-        if (path.isEmpty()) continue;
-        // A grey edge keeps the white and yellow frames visible on the white ground.
-        painter.setPen(QPen(QColor(96, 96, 96), 3.5));
+        if (points.empty()) continue;
+        const QColor colour = ToQColor(HorseLineColour(movement_, h));
+        // A grey edge keeps the yellow frame visible on the white ground.
+        const QColor edge(96, 96, 96);
+        painter.setPen(QPen(edge, 3.5));
         painter.drawPath(path);
-        painter.setPen(QPen(ToQColor(HorseLineColour(movement_, h)), 2));
+        painter.setPen(QPen(edge, 1));
+        painter.setBrush(colour);
+        for (const QPointF& point : points)
+            painter.drawEllipse(point, 4.0, 4.0);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(colour, 2));
         painter.drawPath(path);
         painter.setPen(Qt::black);
         painter.drawText(QRectF(last.x() + 4, last.y() - 8, kRightMargin, 16),

@@ -1,10 +1,10 @@
 #include "records/ui/BalanceChart.h"
 
+#include "platform/Format.h"
 #include "records/BalanceChartPng.h"
 #include "records/BalanceChartShape.h"
 #include "widgets/TextConversion.h"
 
-#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -13,9 +13,9 @@ namespace kagiroi {
 
 namespace {
 
+// The program's own grouping, not the locale's: a German desktop would write "32.080円".
 QString Yen(int64_t value) {
-    return QLocale(QLocale::Japanese).toString(static_cast<qlonglong>(value)) +
-           QStringLiteral("円");
+    return ToQString(GroupedDigits(value)) + QStringLiteral("円");
 }
 
 }  // namespace

@@ -178,7 +178,7 @@ TEST_F(DemoDayWindowTest, NoTextOfTheWindowOrOfAnyDialogIsGarbled) {
     EXPECT_TRUE(ShownTexts(window.get()).contains(QStringLiteral("配当：")));
 
     for (const QString& command :
-         {QStringLiteral("レース模様設定"), QStringLiteral("データ自動取得時刻設定(&T)"),
+         {QStringLiteral("レース模様設定"), QStringLiteral("データ自動取得時刻設定(&A)"),
           QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報")}) {
         QAction* action = nullptr;
         for (QAction* a : window->findChildren<QAction*>())

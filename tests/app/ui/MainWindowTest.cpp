@@ -9,6 +9,7 @@
 #include "widgets/TextGridView.h"
 
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <map>
 
 namespace kagiroi {
 namespace {
@@ -79,6 +81,24 @@ TEST_F(MainWindowTest, TheWindowFollowsTheRaceListPanelAndTheTimers) {
     for (QLabel* label : window.findChildren<QLabel*>())
         clockShown = clockShown || label->text() == QStringLiteral("09時00分00秒");
     EXPECT_TRUE(clockShown);
+}
+
+// Alt and a letter reach one item: no two items of the menu bar, or of one menu, share it.
+TEST_F(MainWindowTest, NoTwoItemsOfAMenuShareAMnemonic) {
+    MainWindow window(form, qtUi);
+    std::vector<QList<QAction*>> menus{window.menuBar()->actions()};
+    for (QAction* item : window.menuBar()->actions())
+        if (item->menu() != nullptr) menus.push_back(item->menu()->actions());
+    for (const QList<QAction*>& items : menus) {
+        std::map<QChar, QString> taken;
+        for (QAction* item : items) {
+            const QString text = item->text();
+            const qsizetype at = text.indexOf(QLatin1Char('&'));
+            if (at < 0 || at + 1 >= text.size()) continue;
+            const auto first = taken.emplace(text[at + 1].toUpper(), text).first;
+            EXPECT_EQ(first->second.toStdString(), text.toStdString());  // the earlier holder
+        }
+    }
 }
 
 TEST_F(MainWindowTest, TheMailMenuIsShownAndSwitchesDelivery) {

@@ -11,8 +11,8 @@
 namespace kagiroi {
 namespace {
 
-// The dialog paints the core's texts ungarbled, stores each keystroke and runs the checks of
-// テスト送信.
+// The dialog paints the core's texts ungarbled, hides the password, stores each keystroke and
+// runs the checks of テスト送信.
 TEST(MailSetDialog, ShowsTheStoredFieldsStoresKeystrokesAndChecksBeforeSending) {
     test::TempFolder folder;
     SettingsFile settings(folder / "kagiroi.ini");
@@ -28,6 +28,8 @@ TEST(MailSetDialog, ShowsTheStoredFieldsStoresKeystrokesAndChecksBeforeSending) 
     ASSERT_EQ(6, edits.size());
     EXPECT_EQ(QStringLiteral("smtp.example.jp"), edits[2]->text());
     EXPECT_EQ(QStringLiteral("25"), edits[5]->text());
+    for (int i = 0; i < edits.size(); ++i)  // only the password is hidden
+        EXPECT_EQ(i == 4 ? QLineEdit::Password : QLineEdit::Normal, edits[i]->echoMode()) << i;
     QStringList labels;
     for (const QLabel* label : dialog.findChildren<QLabel*>())
         labels << label->text();

@@ -37,6 +37,9 @@ TEST(OddsChartViewTest, DrawsEachHorseInItsFrameColour) {
     EXPECT_GT(PixelsOf(chart, QColor(255, 0, 0)), 100);
     EXPECT_GT(PixelsOf(chart, QColor(0, 0, 255)), 100);
 
+    movement.announcements.resize(1);  // a lone announcement draws its points
+    EXPECT_GT(PixelsOf(Painted(movement), QColor(255, 0, 0)), 20);
+
     movement.announcements.clear();
     QImage empty = Painted(movement);
     EXPECT_EQ(0, PixelsOf(empty, QColor(255, 0, 0)));
