@@ -157,9 +157,16 @@ DaySweep SweepDay(const ReplayDay& day, const std::vector<ReplaySource>& sources
 
 std::string SweepParameterNames() {
     std::string names;
-    for (const SweepParameter& p : kParameters)
-        names += (names.empty() ? "" : ", ") + NameOf(p);
+    for (const std::string& key : SweepParameterKeys())
+        names += (names.empty() ? "" : ", ") + key;
     return names;
+}
+
+std::vector<std::string> SweepParameterKeys() {
+    std::vector<std::string> keys;
+    for (const SweepParameter& p : kParameters)
+        keys.push_back(NameOf(p));
+    return keys;
 }
 
 std::optional<SweepAxis> ParseSweepAxis(const std::string& text, std::string* error) {
@@ -188,6 +195,26 @@ std::optional<SweepAxis> ParseSweepAxis(const std::string& text, std::string* er
         axis.values.push_back(value);
     }
     return axis;
+}
+
+std::optional<std::vector<SweepAxis>> ParseSweepAxes(const std::vector<std::string>& texts,
+                                                     std::string* error) {
+    std::vector<SweepAxis> axes;
+    for (const std::string& text : texts) {
+        auto axis = ParseSweepAxis(text, error);
+        if (!axis) return std::nullopt;
+        axes.push_back(std::move(*axis));
+    }
+    if (axes.empty()) {
+        *error = "give at least one setting and its values, KEY=V1,V2,... (" +
+                 SweepParameterNames() + ")";
+        return std::nullopt;
+    }
+    if (SweepCombinationCount(axes) > kMaxSweepCombinations) {
+        *error = Format("at most %d combinations of values", kMaxSweepCombinations);
+        return std::nullopt;
+    }
+    return axes;
 }
 
 long long SweepCombinationCount(const std::vector<SweepAxis>& axes) {

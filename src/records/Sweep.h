@@ -23,10 +23,17 @@ struct SweepAxis {
 // setting a sweep can vary or a value outside the setting's range.
 std::optional<SweepAxis> ParseSweepAxis(const std::string& text, std::string* error);
 
-// The names of the settings a sweep can vary, for the help and the refusal.
+// The names of the settings a sweep can vary, for the help and the refusal; and one by one,
+// in the same order, for a list to choose from.
 std::string SweepParameterNames();
+std::vector<std::string> SweepParameterKeys();
 
 inline constexpr int kMaxSweepCombinations = 1000;
+
+// The axes of "Section/Key=V1,V2,..." texts, in order; nothing (with the reason in `error`)
+// for a wrong one, for none at all, or for more than kMaxSweepCombinations combinations.
+std::optional<std::vector<SweepAxis>> ParseSweepAxes(const std::vector<std::string>& texts,
+                                                     std::string* error);
 
 // Which net a sweep counts: the trio, the trifecta, or both bet together.
 enum class SweepNets { Trio, Trifecta, Both };
