@@ -8,6 +8,7 @@
 #include "session/DayLoading.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 
@@ -140,13 +141,16 @@ NetFigures Counted(const RaceFigures& race, SweepNets nets) {
 // One day's races for every combination: [combination][race].
 using DaySweep = std::vector<std::vector<NetFigures>>;
 
-DaySweep SweepDay(const ReplayDay& day, const std::vector<ReplaySource>& sources, SweepNets nets) {
+// A stop asked for meanwhile ends the day between two combinations: a day of a thousand
+// combinations is too long to finish first.
+DaySweep SweepDay(const ReplayDay& day, const std::vector<ReplaySource>& sources, SweepNets nets,
+                  const std::atomic<bool>& stopped) {
     DaySweep figures(sources.size());
     DayLoadProblems problems;
     DayLoadSettings load{sources.front().oddsMinutesBefore, sources.front().settings.defaultAmount};
     auto book = LoadStoredDay(sources.front().programFolder, day.day, load, problems);
     if (!book) return figures;
-    for (size_t c = 0; c < sources.size(); ++c)
+    for (size_t c = 0; c < sources.size() && !stopped; ++c)
         ReplayBook(*book, day.dateIndex, sources[c], [&](const ReplayedRace& race) {
             figures[c].push_back(Counted(FiguresOfRace(race), nets));
         });
@@ -241,13 +245,17 @@ SweepResult RunSweep(const std::vector<ReplayDay>& days, const ReplaySource& sou
     for (const auto& choice : combinations)
         sources.push_back(SourceFor(source, axes, choice));
     std::vector<DaySweep> perDay(days.size());
+    std::atomic<bool> stopped{false};
     RunOnWorkers(
         static_cast<int>(days.size()), jobs,
         [&](int k) {
             auto item = static_cast<size_t>(k);
-            perDay[item] = SweepDay(days[item], sources, nets);
+            perDay[item] = SweepDay(days[item], sources, nets, stopped);
         },
-        progress);
+        [&](int done) {
+            stopped = progress && !progress(done);
+            return !stopped;
+        });
 
     for (size_t c = 0; c < combinations.size(); ++c) {
         SweepRow row;

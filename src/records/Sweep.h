@@ -53,7 +53,9 @@ struct SweepResult {
 // The backtest of every combination of the axes' values over the stored days, each day read
 // once and replayed for every combination; days run side by side on `jobs` threads. Nothing
 // is stored and no setting is written. `split` is a day text of the range (the middle day
-// when empty). The combinations must number at most kMaxSweepCombinations.
+// when empty). The combinations must number at most kMaxSweepCombinations. False from
+// `progress` stops the run between two combinations of the days under way; the result is
+// then incomplete.
 SweepResult RunSweep(const std::vector<ReplayDay>& days, const ReplaySource& source,
                      const std::vector<SweepAxis>& axes, const std::string& split, SweepNets nets,
                      int jobs, const std::function<bool(int daysDone)>& progress);

@@ -83,6 +83,8 @@ void BacktestDialog::done(int result) {
 
 void BacktestDialog::Run() {
     auto snapshot = std::make_shared<ReplaySnapshot>(snapshots_(bar_->From(), bar_->To()));
+    result_.reset();
+    ShowResult();
     pending_ = std::make_shared<BacktestResult>();
     // The pool tells whole days done, which is what the bar shows, even on one core.
     int jobs = std::max(2, DefaultJobCount());

@@ -38,6 +38,8 @@ ReplayRunBar::ReplayRunBar(const std::string& first, const std::string& last, QW
     bar_->setFormat(QStringLiteral("%v／%m日"));
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("status"));
+    // A refusal lists every setting a sweep can vary: wrapped, it never widens the dialog.
+    status_->setWordWrap(true);
     connect(run_, &QPushButton::clicked, this, [this] {
         if (from_->date() > to_->date())
             Tell(QStringLiteral("開始日が終了日より後になっています。"), true);

@@ -41,6 +41,7 @@ SweepDialog::SweepDialog(ReplaySnapshotSource snapshots, const std::string& firs
         row.key->setObjectName(QStringLiteral("key%1").arg(r));
         row.values->setObjectName(QStringLiteral("values%1").arg(r));
         row.key->addItems(keys);
+        row.key->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         row.values->setPlaceholderText(QStringLiteral("例: 1000,3000,5000"));
         grid->addWidget(row.key, r + 1, 0);
         grid->addWidget(row.values, r + 1, 1);
@@ -133,6 +134,8 @@ void SweepDialog::Run() {
     }
     std::string split =
         middle_->isChecked() ? "" : split_->date().toString("yyyyMMdd").toStdString();
+    result_.reset();
+    ShowRows(table_, {}, 0);
     pending_ = std::make_shared<SweepResult>();
     bar_->Start(
         [snapshot, axes = std::move(*axes), split, nets = Nets(),
