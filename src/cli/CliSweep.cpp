@@ -19,24 +19,13 @@ std::optional<SweepNets> NetsOption(CliSession& session, const CliOptions& optio
 
 // The axes of the --set options; false (told) for a wrong one or too many combinations.
 bool ReadAxes(CliSession& session, const CliOptions& options, std::vector<SweepAxis>& axes) {
-    for (const std::string& text : options.All("--set")) {
-        std::string error;
-        auto axis = ParseSweepAxis(text, &error);
-        if (!axis) {
-            session.Ui().ShowMessage(error);
-            return false;
-        }
-        axes.push_back(std::move(*axis));
-    }
-    if (axes.empty()) {
-        session.Ui().ShowMessage("give at least one --set KEY=V1,V2,... (" + SweepParameterNames() +
-                                 ")");
+    std::string error;
+    auto parsed = ParseSweepAxes(options.All("--set"), &error);
+    if (!parsed) {
+        session.Ui().ShowMessage(error);
         return false;
     }
-    if (SweepCombinationCount(axes) > kMaxSweepCombinations) {
-        session.Ui().ShowMessage("at most 1000 combinations of values");
-        return false;
-    }
+    axes = std::move(*parsed);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "session/RaceSession.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 
@@ -173,9 +174,10 @@ SweepPlan PlanOf(const std::vector<ReplaySource>& sources) {
 // One day's races for every combination: [combination][race].
 using DaySweep = std::vector<std::vector<NetFigures>>;
 
-// Every race is opened once and staked again for each stake choice.
+// Every race is opened once and staked again for each stake choice. A stop asked for meanwhile
+// ends the day between two races: a day of many combinations is too long to finish first.
 DaySweep SweepDay(const ReplayDay& day, const std::vector<ReplaySource>& sources,
-                  const SweepPlan& plan, SweepNets nets) {
+                  const SweepPlan& plan, SweepNets nets, const std::atomic<bool>& stopped) {
     DaySweep figures(sources.size());
     DayLoadProblems problems;
     const ReplaySource& first = sources.front();
@@ -183,7 +185,7 @@ DaySweep SweepDay(const ReplayDay& day, const std::vector<ReplaySource>& sources
     auto book = LoadStoredDay(first.programFolder, day.day, load, problems);
     if (!book) return figures;
     std::vector<NetFigures> staked(plan.choices.size());
-    ReplayBook(*book, day.dateIndex, first, [&](const ReplayedRace& race) {
+    auto visit = [&](const ReplayedRace& race) {
         bool hasResult = RaceHasResult(race.slot);
         for (size_t k = 0; k < plan.choices.size(); ++k) {
             if (race.session != nullptr) {
@@ -194,7 +196,8 @@ DaySweep SweepDay(const ReplayDay& day, const std::vector<ReplaySource>& sources
         }
         for (size_t c = 0; c < sources.size(); ++c)
             figures[c].push_back(staked[plan.choiceOf[c]]);
-    });
+    };
+    ReplayBook(*book, day.dateIndex, first, visit, [&](const ReplayProgress&) { return !stopped; });
     return figures;
 }
 
@@ -202,9 +205,16 @@ DaySweep SweepDay(const ReplayDay& day, const std::vector<ReplaySource>& sources
 
 std::string SweepParameterNames() {
     std::string names;
-    for (const SweepParameter& p : kParameters)
-        names += (names.empty() ? "" : ", ") + NameOf(p);
+    for (const std::string& key : SweepParameterKeys())
+        names += (names.empty() ? "" : ", ") + key;
     return names;
+}
+
+std::vector<std::string> SweepParameterKeys() {
+    std::vector<std::string> keys;
+    for (const SweepParameter& p : kParameters)
+        keys.push_back(NameOf(p));
+    return keys;
 }
 
 std::optional<SweepAxis> ParseSweepAxis(const std::string& text, std::string* error) {
@@ -235,6 +245,26 @@ std::optional<SweepAxis> ParseSweepAxis(const std::string& text, std::string* er
     return axis;
 }
 
+std::optional<std::vector<SweepAxis>> ParseSweepAxes(const std::vector<std::string>& texts,
+                                                     std::string* error) {
+    std::vector<SweepAxis> axes;
+    for (const std::string& text : texts) {
+        auto axis = ParseSweepAxis(text, error);
+        if (!axis) return std::nullopt;
+        axes.push_back(std::move(*axis));
+    }
+    if (axes.empty()) {
+        *error = "give at least one setting and its values, KEY=V1,V2,... (" +
+                 SweepParameterNames() + ")";
+        return std::nullopt;
+    }
+    if (SweepCombinationCount(axes) > kMaxSweepCombinations) {
+        *error = Format("at most %d combinations of values", kMaxSweepCombinations);
+        return std::nullopt;
+    }
+    return axes;
+}
+
 long long SweepCombinationCount(const std::vector<SweepAxis>& axes) {
     long long count = 1;
     for (const SweepAxis& axis : axes)
@@ -260,13 +290,17 @@ SweepResult RunSweep(const std::vector<ReplayDay>& days, const ReplaySource& sou
         sources.push_back(SourceFor(source, axes, choice));
     SweepPlan plan = PlanOf(sources);
     std::vector<DaySweep> perDay(days.size());
+    std::atomic<bool> stopped{false};
     RunOnWorkers(
         static_cast<int>(days.size()), jobs,
         [&](int k) {
             auto item = static_cast<size_t>(k);
-            perDay[item] = SweepDay(days[item], sources, plan, nets);
+            perDay[item] = SweepDay(days[item], sources, plan, nets, stopped);
         },
-        progress);
+        [&](int done) {
+            stopped = progress && !progress(done);
+            return !stopped;
+        });
 
     for (size_t c = 0; c < combinations.size(); ++c) {
         SweepRow row;

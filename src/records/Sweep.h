@@ -23,10 +23,17 @@ struct SweepAxis {
 // setting a sweep can vary or a value outside the setting's range.
 std::optional<SweepAxis> ParseSweepAxis(const std::string& text, std::string* error);
 
-// The names of the settings a sweep can vary, for the help and the refusal.
+// The names of the settings a sweep can vary, for the help and the refusal; and one by one,
+// in the same order, for a list to choose from.
 std::string SweepParameterNames();
+std::vector<std::string> SweepParameterKeys();
 
 inline constexpr int kMaxSweepCombinations = 1000;
+
+// The axes of "Section/Key=V1,V2,..." texts, in order; nothing (with the reason in `error`)
+// for a wrong one, for none at all, or for more than kMaxSweepCombinations combinations.
+std::optional<std::vector<SweepAxis>> ParseSweepAxes(const std::vector<std::string>& texts,
+                                                     std::string* error);
 
 // Which net a sweep counts: the trio, the trifecta, or both bet together.
 enum class SweepNets { Trio, Trifecta, Both };
@@ -46,7 +53,9 @@ struct SweepResult {
 // The backtest of every combination of the axes' values over the stored days, each day read
 // once and replayed for every combination; days run side by side on `jobs` threads. Nothing
 // is stored and no setting is written. `split` is a day text of the range (the middle day
-// when empty). The combinations must number at most kMaxSweepCombinations.
+// when empty). The combinations must number at most kMaxSweepCombinations. False from
+// `progress` stops the run between two combinations of the days under way; the result is
+// then incomplete.
 SweepResult RunSweep(const std::vector<ReplayDay>& days, const ReplaySource& source,
                      const std::vector<SweepAxis>& axes, const std::string& split, SweepNets nets,
                      int jobs, const std::function<bool(int daysDone)>& progress);

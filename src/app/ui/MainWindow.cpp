@@ -17,6 +17,7 @@
 #include "printing/ui/ProgramPrinter.h"
 #include "records/ui/BacktestDialog.h"
 #include "records/ui/LossRegDialog.h"
+#include "records/ui/SweepDialog.h"
 #include "selection/ui/RaceMoyoDialog.h"
 #include "stakes/ui/KaimeSetDialog.h"
 #include "widgets/Fonts.h"
@@ -139,6 +140,26 @@ void MainWindow::OpenPrintDialog() {
     dialog.exec();
 }
 
+namespace {
+
+// A dialog that replays the stored days of a range on worker threads, over a snapshot of the
+// settings and rates taken when it starts; the window's day and race stay as they are.
+template <class Dialog>
+void OpenReplayDialog(TMainForm& form, QWidget* parent) {
+    // The date box lists the newest day first.
+    const auto& dates = form.DayList().DateList;
+    std::string first = dates.empty() ? "" : DateOfDayText(dates.back()).value_or("");
+    std::string last = dates.empty() ? "" : DateOfDayText(dates.front()).value_or("");
+    Dialog dialog(
+        [&form](const std::string& from, const std::string& to) {
+            return SnapshotOf(form.StoredDaysBetween(from, to), form.CurrentReplaySource());
+        },
+        first, last, parent);
+    dialog.exec();
+}
+
+}  // namespace
+
 // What the program's tickets would have won on the loaded day: each command replays every race
 // as a click on it, with the progress dialog naming the race (and day) it is on.
 void MainWindow::BuildVerificationMenu() {
@@ -161,6 +182,8 @@ void MainWindow::BuildVerificationMenu() {
     AddVoteFileItems(menu->addMenu(QStringLiteral("投票ファイル出力")), form_,
                      [this] { Refresh(); });
     menu->addAction(QStringLiteral("バックテスト..."), this, &MainWindow::OpenBacktestDialog);
+    menu->addAction(QStringLiteral("設定の比較..."), this,
+                    [this] { OpenReplayDialog<SweepDialog>(form_, this); });
 }
 
 void MainWindow::BuildToolBar() {
@@ -415,18 +438,7 @@ void MainWindow::OpenDownloadDialog() {
 }
 
 void MainWindow::OpenBacktestDialog() {
-    // The date box lists the newest day first.
-    const auto& dates = form_.DayList().DateList;
-    std::string first = dates.empty() ? "" : DateOfDayText(dates.back()).value_or("");
-    std::string last = dates.empty() ? "" : DateOfDayText(dates.front()).value_or("");
-    BacktestDialog dialog(
-        [this](const std::string& from, const std::string& to) {
-            std::optional<BacktestResult> result = form_.Backtest(from, to, {});
-            Refresh();
-            return result;
-        },
-        first, last, this);
-    dialog.exec();
+    OpenReplayDialog<BacktestDialog>(form_, this);
 }
 
 void MainWindow::OpenFetchTimeDialog() {

@@ -1,60 +1,56 @@
 #include "records/ui/BacktestDialog.h"
 
-#include "platform/FileSystem.h"
+#include "records/WorkerPool.h"
 #include "records/ui/BalanceChart.h"
+#include "records/ui/ReplayRunBar.h"
 #include "widgets/TextConversion.h"
 
 #include <QBuffer>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kagiroi {
 
-namespace {
-
-QDate DateOf(const std::string& yyyymmdd) {
-    QDate date = QDate::fromString(QString::fromStdString(yyyymmdd), QStringLiteral("yyyyMMdd"));
-    return date.isValid() ? date : QDate::currentDate();
-}
-
-std::string Digits(const QDateEdit* edit) {
-    return edit->date().toString(QStringLiteral("yyyyMMdd")).toStdString();
-}
-
-// Written whole as every file of the program is; a failure is told with the file's name.
-void SaveWhole(QWidget* parent, const QString& path, const std::string& data) {
-    FileError error;
-    if (!WriteFileAtomic(ToSjis(path), data, &error))
-        QMessageBox::warning(
-            parent, parent->windowTitle(),
-            path + QStringLiteral(" を保存できませんでした。\n") + ToQString(UserErrorText(error)));
-}
-
-}  // namespace
-
-BacktestDialog::BacktestDialog(Runner runner, const std::string& first, const std::string& last,
-                               QWidget* parent)
-    : QDialog(parent), runner_(std::move(runner)) {
+BacktestDialog::BacktestDialog(ReplaySnapshotSource snapshots, const std::string& first,
+                               const std::string& last, QWidget* parent)
+    : QDialog(parent), snapshots_(std::move(snapshots)) {
     setWindowTitle(QStringLiteral("バックテスト"));
-    from_ = new QDateEdit(DateOf(first), this);
-    to_ = new QDateEdit(DateOf(last), this);
-    for (QDateEdit* edit : {from_, to_}) {
-        edit->setCalendarPopup(true);
-        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    }
-    auto* run = new QPushButton(QStringLiteral("実行"), this);
+    bar_ = new ReplayRunBar(first, last, this);
     auto* csv = new QPushButton(QStringLiteral("CSV保存..."), this);
     auto* png = new QPushButton(QStringLiteral("PNG保存..."), this);
     auto* close = new QPushButton(QStringLiteral("閉じる"), this);
-    connect(run, &QPushButton::clicked, this, &BacktestDialog::Run);
-    connect(csv, &QPushButton::clicked, this, &BacktestDialog::SaveCsv);
-    connect(png, &QPushButton::clicked, this, &BacktestDialog::SavePng);
+    connect(bar_, &ReplayRunBar::RunRequested, this, &BacktestDialog::Run);
+    connect(bar_, &ReplayRunBar::Finished, this, [this](bool stopped) {
+        result_.reset();
+        if (!stopped) result_ = std::move(*pending_);
+        ShowResult();
+        bar_->Tell(stopped ? QStringLiteral("中止しました。")
+                           : ToQString(result_->racesWithoutData > 0
+                                           ? RacesWithoutDataText(result_->racesWithoutData)
+                                           : std::string()));
+    });
+    connect(csv, &QPushButton::clicked, this, [this] {
+        if (result_)
+            SaveAs(this, QStringLiteral("CSV保存"), QStringLiteral("backtest.csv"),
+                   QStringLiteral("CSV (*.csv)"), BacktestCsv(*result_));
+    });
+    connect(png, &QPushButton::clicked, this, [this] {
+        if (!result_) return;
+        QByteArray image;
+        QBuffer buffer(&image);
+        buffer.open(QIODevice::WriteOnly);
+        if (!chart_->grab().save(&buffer, "PNG"))
+            QMessageBox::warning(this, windowTitle(),
+                                 QStringLiteral("グラフを画像にできませんでした。"));
+        else
+            SaveAs(this, QStringLiteral("PNG保存"), QStringLiteral("backtest.png"),
+                   QStringLiteral("PNG (*.png)"), image.toStdString());
+    });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     table_ = new QTableWidget(this);
@@ -62,76 +58,51 @@ BacktestDialog::BacktestDialog(Runner runner, const std::string& first, const st
     table_->verticalHeader()->setVisible(false);
     chart_ = new BalanceChart(this);
 
-    auto* range = new QHBoxLayout;
-    range->addWidget(new QLabel(QStringLiteral("開始日"), this));
-    range->addWidget(from_);
-    range->addWidget(new QLabel(QStringLiteral("終了日"), this));
-    range->addWidget(to_);
-    range->addWidget(run);
-    range->addStretch();
-    range->addWidget(csv);
-    range->addWidget(png);
-    range->addWidget(close);
+    auto* top = new QHBoxLayout;
+    top->addWidget(bar_, 1);
+    top->addWidget(csv);
+    top->addWidget(png);
+    top->addWidget(close);
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(table_);
     split->addWidget(chart_);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(range);
+    layout->addLayout(top);
     layout->addWidget(split, 1);
     resize(1000, 640);
 }
 
+BacktestDialog::~BacktestDialog() {
+    bar_->Stop();
+}
+
+void BacktestDialog::done(int result) {
+    bar_->Stop();
+    QDialog::done(result);
+}
+
 void BacktestDialog::Run() {
-    if (from_->date() > to_->date()) {
-        QMessageBox::information(this, windowTitle(),
-                                 QStringLiteral("開始日が終了日より後になっています。"));
-        return;
-    }
-    result_ = runner_(Digits(from_), Digits(to_));
+    auto snapshot = std::make_shared<ReplaySnapshot>(snapshots_(bar_->From(), bar_->To()));
+    result_.reset();
     ShowResult();
+    pending_ = std::make_shared<BacktestResult>();
+    // The pool tells whole days done, which is what the bar shows, even on one core.
+    int jobs = std::max(2, DefaultJobCount());
+    bar_->Start(
+        [snapshot, out = pending_, jobs](const ReplayWorker::Progress& progress) {
+            *out = RunBacktest(
+                snapshot->days, snapshot->Source(), {},
+                [&](const ReplayProgress& where) { return progress(where.day); }, jobs);
+        },
+        static_cast<int>(snapshot->days.size()));
 }
 
 void BacktestDialog::ShowResult() {
-    table_->clear();
     chart_->SetResult(result_ ? &*result_ : nullptr);
-    if (!result_) return;
-    std::vector<std::vector<std::string>> rows = BacktestRows(*result_);
-    table_->setColumnCount(static_cast<int>(rows.front().size()));
-    table_->setRowCount(static_cast<int>(rows.size()) - 1);
-    table_->setHorizontalHeaderLabels(ToQStringList(rows.front()));
-    for (size_t r = 1; r < rows.size(); ++r)
-        for (size_t c = 0; c < rows[r].size(); ++c) {
-            auto* item = new QTableWidgetItem(ToQString(rows[r][c]));
-            if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            table_->setItem(static_cast<int>(r) - 1, static_cast<int>(c), item);
-        }
-    table_->resizeColumnsToContents();
-}
-
-void BacktestDialog::SaveCsv() {
-    if (!result_) return;
-    QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("CSV保存"),
-                                     QStringLiteral("backtest.csv"), QStringLiteral("CSV (*.csv)"));
-    if (path.isEmpty()) return;
-    SaveWhole(this, path, BacktestCsv(*result_));
-}
-
-void BacktestDialog::SavePng() {
-    if (!result_) return;
-    QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("PNG保存"),
-                                     QStringLiteral("backtest.png"), QStringLiteral("PNG (*.png)"));
-    if (path.isEmpty()) return;
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!chart_->grab().save(&buffer, "PNG")) {
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("グラフを画像にできませんでした。"));
-        return;
-    }
-    SaveWhole(this, path, png.toStdString());
+    if (result_)
+        ShowRows(table_, BacktestRows(*result_), 1);
+    else
+        ShowRows(table_, {}, 0);
 }
 
 }  // namespace kagiroi

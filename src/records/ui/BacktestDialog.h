@@ -1,40 +1,40 @@
 #pragma once
 
 #include "records/Backtest.h"
+#include "records/ReplaySnapshot.h"
 
-#include <QDateEdit>
 #include <QDialog>
 #include <QTableWidget>
-#include <functional>
 #include <optional>
 #include <string>
 
 namespace kagiroi {
 
 class BalanceChart;
+class ReplayRunBar;
 
 // バックテスト...: a range of stored days replayed with the current settings, the figures of
-// each day and the total, and the chart of the running balance; both saved on request.
+// each day and the total, and the chart of the running balance; both saved on request. The
+// replay runs on worker threads: the window stays live, 中止 stops it, closing waits for it.
 class BacktestDialog : public QDialog {
     Q_OBJECT
   public:
-    // Runs the backtest of the days from..to (yyyymmdd); nothing when it could not run.
-    using Runner = std::function<std::optional<BacktestResult>(const std::string& from,
-                                                               const std::string& to)>;
     // `first` and `last` (yyyymmdd) preset the range; empty when no day is stored.
-    BacktestDialog(Runner runner, const std::string& first, const std::string& last,
-                   QWidget* parent = nullptr);
+    BacktestDialog(ReplaySnapshotSource snapshots, const std::string& first,
+                   const std::string& last, QWidget* parent = nullptr);
+    ~BacktestDialog() override;
+
+    void done(int result) override;
 
   private:
     void Run();
     void ShowResult();
-    void SaveCsv();
-    void SavePng();
 
-    Runner runner_;
+    ReplaySnapshotSource snapshots_;
+    // Written by the worker, read once it has ended.
+    std::shared_ptr<BacktestResult> pending_;
     std::optional<BacktestResult> result_;
-    QDateEdit* from_;
-    QDateEdit* to_;
+    ReplayRunBar* bar_;
     QTableWidget* table_;
     BalanceChart* chart_;
 };

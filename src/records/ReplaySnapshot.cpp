@@ -1,0 +1,14 @@
+#include "records/ReplaySnapshot.h"
+
+namespace kagiroi {
+
+ReplaySource ReplaySnapshot::Source() const {
+    return {programFolder, settings, rates, oddsMinutesBefore, amount};
+}
+
+ReplaySnapshot SnapshotOf(std::vector<ReplayDay> days, const ReplaySource& source) {
+    return {std::move(days), source.programFolder,     source.settings,
+            source.rates,    source.oddsMinutesBefore, source.amount};
+}
+
+}  // namespace kagiroi

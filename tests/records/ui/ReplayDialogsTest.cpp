@@ -1,0 +1,195 @@
+// The backtest and sweep dialogs run on worker threads over the demo service's stored days:
+// their tables are the core's, 中止 and closing stop the run, refusals are the core's words.
+#include "app/DemoFixture.h"
+#include "records/ui/BacktestDialog.h"
+#include "records/ui/SweepDialog.h"
+#include "support/TestText.h"
+#include "widgets/TextConversion.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace kagiroi {
+namespace {
+
+class ReplayDialogsTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        demo = new test::DemoFixture(DateTime{2024, 1, 10, 12, 0, 0});
+        demo->Download(true);
+    }
+    static void TearDownTestSuite() {
+        delete demo;
+        demo = nullptr;
+    }
+
+    static ReplaySnapshot Snapshot(const std::string& from, const std::string& to) {
+        return SnapshotOf(demo->Form().StoredDaysBetween(from, to),
+                          demo->Form().CurrentReplaySource());
+    }
+    // The same days many times over: a run long enough to stop halfway.
+    static ReplaySnapshot LongSnapshot(const std::string& from, const std::string& to) {
+        ReplaySnapshot snapshot = Snapshot(from, to);
+        std::vector<ReplayDay> days;
+        for (int k = 0; k < 300; ++k)
+            days.insert(days.end(), snapshot.days.begin(), snapshot.days.end());
+        snapshot.days = days;
+        return snapshot;
+    }
+
+    static inline test::DemoFixture* demo = nullptr;
+    const std::string from = "20240101", to = "20240109";
+};
+
+QPushButton* Button(QWidget& dialog, const QString& text) {
+    for (auto* button : dialog.findChildren<QPushButton*>())
+        if (button->text() == text) return button;
+    ADD_FAILURE() << "no button " << text.toStdString();
+    return nullptr;
+}
+
+// Until 実行 is enabled again (the run ended); a run that never ends fails instead of hanging.
+void WaitForTheEnd(QWidget& dialog) {
+    QPushButton* run = Button(dialog, QStringLiteral("実行"));
+    QElapsedTimer waited;
+    waited.start();
+    do
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (!run->isEnabled() && waited.elapsed() < 120000);
+    ASSERT_TRUE(run->isEnabled()) << "the run did not end";
+}
+
+QString Status(QWidget& dialog) {
+    return dialog.findChild<QLabel*>(QStringLiteral("status"))->text();
+}
+
+using Rows = std::vector<std::vector<test::SjisText>>;
+
+Rows Readable(const std::vector<std::vector<std::string>>& cells) {
+    Rows rows;
+    for (const auto& row : cells)
+        rows.emplace_back(row.begin(), row.end());
+    return rows;
+}
+
+// The header and the cells of the dialog's table, a short row as short as it was given.
+Rows Shown(QWidget& dialog) {
+    auto* table = dialog.findChild<QTableWidget*>();
+    Rows rows(1);
+    for (int c = 0; c < table->columnCount(); ++c)
+        rows[0].push_back(ToSjis(table->horizontalHeaderItem(c)->text()));
+    for (int r = 0; r < table->rowCount(); ++r) {
+        rows.emplace_back();
+        for (int c = 0; c < table->columnCount(); ++c)
+            if (QTableWidgetItem* item = table->item(r, c))
+                rows.back().push_back(ToSjis(item->text()));
+    }
+    return rows;
+}
+
+TEST_F(ReplayDialogsTest, TheBacktestDialogShowsTheCoresFigures) {
+    BacktestDialog dialog(Snapshot, from, to);
+    Button(dialog, QStringLiteral("実行"))->click();
+    WaitForTheEnd(dialog);
+    ReplaySnapshot snapshot = Snapshot(from, to);
+    ASSERT_GE(snapshot.days.size(), 2u);
+    BacktestResult core = RunBacktest(snapshot.days, snapshot.Source(), {});
+    ASSERT_GT(core.total[0].racesBet, 0);
+    EXPECT_EQ(Readable(BacktestRows(core)), Shown(dialog));
+    auto* bar = dialog.findChild<QProgressBar*>();
+    EXPECT_EQ(static_cast<int>(snapshot.days.size()), bar->value());
+    EXPECT_EQ(bar->maximum(), bar->value());
+}
+
+TEST_F(ReplayDialogsTest, StopEndsTheRunHalfwayAndShowsNoFigures) {
+    BacktestDialog dialog(LongSnapshot, from, to);
+    Button(dialog, QStringLiteral("実行"))->click();
+    Button(dialog, QStringLiteral("中止"))->click();
+    WaitForTheEnd(dialog);
+    EXPECT_EQ(QStringLiteral("中止しました。"), Status(dialog));
+    EXPECT_EQ(0, dialog.findChild<QTableWidget*>()->rowCount());
+    auto* bar = dialog.findChild<QProgressBar*>();
+    EXPECT_LT(bar->value(), bar->maximum());
+}
+
+TEST_F(ReplayDialogsTest, ClosingDuringARunWaitsForTheWorker) {
+    for (bool sweep : {false, true}) {
+        std::unique_ptr<QDialog> dialog;
+        if (sweep) {
+            dialog = std::make_unique<SweepDialog>(LongSnapshot, from, to);
+            dialog->findChild<QLineEdit*>(QStringLiteral("values0"))->setText("0,1,2");
+            dialog->findChild<QComboBox*>(QStringLiteral("key0"))
+                ->setCurrentText(QStringLiteral("KaimeSet/HaibunSet"));
+        } else {
+            dialog = std::make_unique<BacktestDialog>(LongSnapshot, from, to);
+        }
+        dialog->show();
+        Button(*dialog, QStringLiteral("実行"))->click();
+        ASSERT_FALSE(Button(*dialog, QStringLiteral("実行"))->isEnabled()) << sweep;
+        dialog->close();
+        EXPECT_FALSE(dialog->isVisible()) << sweep;
+        dialog.reset();  // the worker has ended: nothing is left running over the dialog
+        QApplication::processEvents();
+    }
+}
+
+TEST_F(ReplayDialogsTest, TheSweepDialogShowsTheCoresTable) {
+    SweepDialog dialog(Snapshot, from, to);
+    dialog.findChild<QComboBox*>(QStringLiteral("key0"))
+        ->setCurrentText(QStringLiteral("KaimeSet/HaibunSet"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("values0"))->setText("0,2");
+    dialog.findChild<QComboBox*>(QStringLiteral("key1"))
+        ->setCurrentText(QStringLiteral("KaimeSet/DefaultAmount"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("values1"))->setText("1000, 5000");
+    Button(dialog, QStringLiteral("実行"))->click();
+    WaitForTheEnd(dialog);
+
+    std::string error;
+    auto axes =
+        ParseSweepAxes({"KaimeSet/HaibunSet=0,2", "KaimeSet/DefaultAmount=1000,5000"}, &error);
+    ASSERT_TRUE(axes) << error;
+    ReplaySnapshot snapshot = Snapshot(from, to);
+    SweepResult core =
+        RunSweep(snapshot.days, snapshot.Source(), *axes, "", SweepNets::Both, 1, {});
+    ASSERT_EQ(4u, core.rows.size());
+    EXPECT_EQ(Readable(SweepTable(core)), Shown(dialog));
+}
+
+TEST_F(ReplayDialogsTest, TheSweepDialogShowsTheCoresRefusals) {
+    struct Case {
+        std::vector<std::pair<QString, QString>> rows;  // setting, values
+        QString named;
+    } cases[] = {
+        {{{"KaimeSet/Nothing", "1"}}, "KaimeSet/Nothing"},
+        {{{"KaimeSet/HaibunSet", "0,3"}}, "KaimeSet/HaibunSet=3"},
+        {{{"KaimeSet/HaibunSet", ""}}, "KaimeSet/HaibunSet needs values"},
+        {{{"KaimeSet/KellyPercent", "1,2,3,4,5,6,7,8,9,10,11"},
+          {"KaimeSet/DefaultAmount", "100,200,300,400,500,600,700,800,900,1000"},
+          {"Nin100/SRF", "1,2,3,4,5,6,7,8,9,10"}},
+         "1000"},
+    };
+    for (const Case& c : cases) {
+        SweepDialog dialog(Snapshot, from, to);
+        std::vector<std::string> texts;
+        for (size_t r = 0; r < c.rows.size(); ++r) {
+            const auto& [key, values] = c.rows[r];
+            dialog.findChild<QComboBox*>(QStringLiteral("key%1").arg(r))->setCurrentText(key);
+            dialog.findChild<QLineEdit*>(QStringLiteral("values%1").arg(r))->setText(values);
+            texts.push_back(ToSjis(key) + (values.isEmpty() ? "" : "=" + ToSjis(values)));
+        }
+        Button(dialog, QStringLiteral("実行"))->click();
+        std::string error;
+        EXPECT_FALSE(ParseSweepAxes(texts, &error));
+        EXPECT_EQ(ToQString(error), Status(dialog));
+        EXPECT_TRUE(Status(dialog).contains(c.named)) << Status(dialog).toStdString();
+        EXPECT_TRUE(Button(dialog, QStringLiteral("実行"))->isEnabled()) << "nothing runs";
+    }
+}
+
+}  // namespace
+}  // namespace kagiroi
