@@ -38,13 +38,11 @@ struct MainFormPorts {
 
 // What the main window's parts share: the loaded day, the views the window paints, the
 // settings, store and log, and the selected race's session. Each part holds it by reference,
-// so no part needs the form itself.
+// so no part needs the form itself. (Its unique_ptr members already keep it from being copied.)
 class MainFormContext {
   public:
     MainFormContext(std::string folder, MainFormPorts formPorts, JvLink& link);
     ~MainFormContext();
-    MainFormContext(const MainFormContext&) = delete;
-    MainFormContext& operator=(const MainFormContext&) = delete;
 
     void NotifyChanged();
     // A file that could not be read or written: told in the status line (the download label)
