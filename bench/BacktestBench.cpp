@@ -71,10 +71,10 @@ void BM_BacktestYear(benchmark::State& state) {
     double twoJobs = 0;
     for (auto _ : state) {
         int64_t start = MonotonicMilliseconds();
-        result = year.form->Backtest("20240101", "20241231", {}, 1);
+        result = year.form->Replays().Backtest("20240101", "20241231", {}, 1);
         seconds = static_cast<double>(MonotonicMilliseconds() - start) / 1000;
         start = MonotonicMilliseconds();
-        BacktestResult two = year.form->Backtest("20240101", "20241231", {}, 2);
+        BacktestResult two = year.form->Replays().Backtest("20240101", "20241231", {}, 2);
         twoJobs = static_cast<double>(MonotonicMilliseconds() - start) / 1000;
         if (BacktestCsv(two) != BacktestCsv(result)) state.SkipWithError("two jobs differ");
     }
@@ -83,7 +83,7 @@ void BM_BacktestYear(benchmark::State& state) {
     // The year export replays the loaded day's year: the first day of the list is chosen first.
     year.form->DateListChange(0);
     int64_t start = MonotonicMilliseconds();
-    ReportOutcome exported = year.form->ExportYearStatisticsClick();
+    ReportOutcome exported = year.form->Reports().ExportYearStatistics();
     state.counters["export_s"] = static_cast<double>(MonotonicMilliseconds() - start) / 1000;
     state.counters["days"] = static_cast<double>(result.days.size());
     state.counters["races"] = result.races;
@@ -105,9 +105,9 @@ void BM_SweepYear(benchmark::State& state) {
     for (const char* set : {"KaimeSet/DefaultAmount=1000,3000,5000,10000,30000",
                             "KaimeSet/KellyPercent=10,25,50,100", "Nin100/SRF=1,10,50,100,200"})
         axes.push_back(*ParseSweepAxis(set, &error));
-    ReplaySource source = year.form->CurrentReplaySource();
+    ReplaySource source = year.form->Replays().CurrentReplaySource();
     source.settings.allocationMode = 1;
-    std::vector<ReplayDay> days = year.form->StoredDaysBetween("20240101", "20241231");
+    std::vector<ReplayDay> days = year.form->Replays().StoredDaysBetween("20240101", "20241231");
     SweepResult result;
     for (auto _ : state)
         result = RunSweep(days, source, axes, "", SweepNets::Both, 2, {});

@@ -110,7 +110,7 @@ void BM_DayLoad(benchmark::State& state) {
 void BM_DatListClick(benchmark::State& state) {
     TMainForm& form = *Day().form;
     for (auto _ : state) {
-        form.DatListClick(kSelectedSlot);
+        form.Race().DatListClick(kSelectedSlot);
         benchmark::DoNotOptimize(form.Bets().Table(BetType::Trifecta).RowCount());
     }
     state.counters["trios"] = form.Bets().Table(BetType::Trio).RowCount() - 1;

@@ -18,142 +18,142 @@
 namespace kagiroi {
 
 void TMainForm::BuildDateList() {
-    FlushStore();
-    dayList_.DateList = kagiroi::BuildDateList(programFolder_);
-    dayList_.DateIndex = -1;
+    c_.FlushStore();
+    c_.dayList.DateList = kagiroi::BuildDateList(c_.programFolder);
+    c_.dayList.DateIndex = -1;
 }
 
 void TMainForm::DateListChange(int index) {
-    if (index < 0 || index >= static_cast<int>(dayList_.DateList.size())) return;
-    dayList_.DateIndex = index;
-    dayList_.DateText = dayList_.DateList[static_cast<size_t>(index)];
-    LoadDay(dayList_.DateText);
+    if (index < 0 || index >= static_cast<int>(c_.dayList.DateList.size())) return;
+    c_.dayList.DateIndex = index;
+    c_.dayList.DateText = c_.dayList.DateList[static_cast<size_t>(index)];
+    LoadDay(c_.dayList.DateText);
 }
 
 void TMainForm::ResetRaceStates() {
-    dayList_.SelectedRace = -1;
-    shownRace_ = -1;
-    session_.Forget();
+    c_.dayList.SelectedRace = -1;
+    c_.shownRace = -1;
+    c_.session.Forget();
 }
 
 void TMainForm::LoadDay(const std::string& day, bool startFetches) {
-    FlushStore();
-    bool today = IsToday(day);
-    status_.RemainingTimeLabel.visible = today;
-    status_.RemainingTimeLabel.text.clear();
-    status_.RacePagesVisible = false;
-    dayList_.RaceList.clear();
-    lossReg_->SetRaces({});
-    timers_.ResultsTimer.enabled = false;
+    c_.FlushStore();
+    bool today = c_.IsToday(day);
+    c_.status.RemainingTimeLabel.visible = today;
+    c_.status.RemainingTimeLabel.text.clear();
+    c_.status.RacePagesVisible = false;
+    c_.dayList.RaceList.clear();
+    c_.lossReg->SetRaces({});
+    c_.timers.ResultsTimer.enabled = false;
     ResetRaceStates();
-    if (mailer_) mailer_->ClearDelivered();
+    mail_.DayLoaded();
 
-    book_->day = day;
-    book_->paths = PathsForDay(programFolder_, day);
-    unreadableOddsFiles_.clear();
-    if (!FileExists(book_->paths.raceFile)) {
-        ports_.ui.Beep();
-        ports_.ui.ShowMessage("データ作成が未完了のようです。");
+    c_.book->day = day;
+    c_.book->paths = PathsForDay(c_.programFolder, day);
+    c_.unreadableOddsFiles.clear();
+    if (!FileExists(c_.book->paths.raceFile)) {
+        c_.ports.ui.Beep();
+        c_.ports.ui.ShowMessage("データ作成が未完了のようです。");
         return;
     }
 
     // The day's files are read as one set: no other program's store lands between two reads.
     FolderLock lock;
     if (!lock.Held()) {
-        ReportFileFailure(
-            DescribeFailure(book_->paths.raceFile + " を読み込めませんでした", lock.Error()));
+        c_.ReportFileFailure(
+            DescribeFailure(c_.book->paths.raceFile + " を読み込めませんでした", lock.Error()));
         return;
     }
-    status_.Progress = {true, 35, 0, "レースデータを読み込んでいます。", day};
-    NotifyChanged();
-    ports_.ui.Repaint();
+    c_.status.Progress = {true, 35, 0, "レースデータを読み込んでいます。", day};
+    c_.NotifyChanged();
+    c_.ports.ui.Repaint();
     DayLoadProblems problems;
-    DayLoadSettings load{ReadIntSetting(settings_, setting::kOddsMinutesBefore),
-                         ReadDefaultAmount(settings_)};
+    DayLoadSettings load{ReadIntSetting(c_.settings, setting::kOddsMinutesBefore),
+                         ReadDefaultAmount(c_.settings)};
     ReadStoredDay(
-        *book_, oddsFiles_, load,
+        *c_.book, c_.oddsFiles, load,
         [this] {
-            ++status_.Progress.position;
-            NotifyChanged();
-            ports_.ui.Repaint();
+            ++c_.status.Progress.position;
+            c_.NotifyChanged();
+            c_.ports.ui.Repaint();
         },
         problems);
     lock.Release();
-    LogAll(problems.logLines);
+    c_.LogAll(problems.logLines);
     // One message for the whole day, however many races the bad files hold.
-    TellUnreadableOdds(NotToldYet(problems.unreadableOddsFiles));
+    c_.TellUnreadableOdds(c_.NotToldYet(problems.unreadableOddsFiles));
     FillRaceLists();
-    status_.Progress.visible = false;
+    c_.status.Progress.visible = false;
 
-    timers_.ResultsTimer.intervalMs =
-        TimerIntervalMs(ScheduleMinutes(ReadIntSetting(settings_, setting::kResultsInterval)));
-    timers_.ResultsTimer.enabled = today;
-    if (today && startFetches) StartCurrentDayFetches();
-    if (!dayList_.RaceList.empty()) DatListClick(0);
-    NotifyChanged();
+    c_.timers.ResultsTimer.intervalMs =
+        TimerIntervalMs(ScheduleMinutes(ReadIntSetting(c_.settings, setting::kResultsInterval)));
+    c_.timers.ResultsTimer.enabled = today;
+    if (today && startFetches) fetches_.StartCurrentDayFetches();
+    if (!c_.dayList.RaceList.empty()) race_.DatListClick(0);
+    c_.NotifyChanged();
 }
 
 void TMainForm::FillRaceLists() {
-    dayList_.RaceList.clear();
+    c_.dayList.RaceList.clear();
     std::vector<LossRace> lossRaces;
-    for (const auto& slot : book_->slots) {
+    for (const auto& slot : c_.book->slots) {
         if (slot.IsEmpty()) continue;
-        dayList_.RaceList.push_back(RaceListText(slot));
-        lossRaces.push_back({dayList_.RaceList.back(), LossRaceKey(slot.RaceInfo)});
+        c_.dayList.RaceList.push_back(RaceListText(slot));
+        lossRaces.push_back({c_.dayList.RaceList.back(), LossRaceKey(slot.RaceInfo)});
     }
-    lossReg_->SetRaces(std::move(lossRaces));
+    c_.lossReg->SetRaces(std::move(lossRaces));
 }
 
 bool TMainForm::NextRaceClick() {
-    if (!RequireLoadedDay(false)) return false;
+    if (!c_.RequireLoadedDay(false)) return false;
     std::string firstDate = FieldAt(Book()[0].RaceInfo, RaceHead::Date);
-    if (firstDate != FormatDateTime(ports_.clock.Now(), "yyyymmdd")) return false;
-    int slot = NextRaceSlot(Book(), static_cast<int>(dayList_.RaceList.size()),
-                            FormatDateTime(ports_.clock.Now(), "hhnn"));
+    if (firstDate != FormatDateTime(c_.ports.clock.Now(), "yyyymmdd")) return false;
+    int slot = NextRaceSlot(Book(), static_cast<int>(c_.dayList.RaceList.size()),
+                            FormatDateTime(c_.ports.clock.Now(), "hhnn"));
     if (slot < 0) return false;
-    DatListClick(slot);
+    race_.DatListClick(slot);
     return true;
 }
 
 void TMainForm::FButtonClick() {
-    status_.RaceListPanelVisible = !status_.RaceListPanelVisible;
+    c_.status.RaceListPanelVisible = !c_.status.RaceListPanelVisible;
 }
 
 void TMainForm::AfterDownload() {
     // A cancel belongs to the download it stopped: the race-day fetches must not stay stopped.
-    downloadCancelFlag_ = false;
+    c_.downloadCancelFlag = false;
     // The date box comes back empty: no day is chosen, so the timers fetch nothing.
-    dayList_.DateText.clear();
-    dayList_.RaceList.clear();
-    lossReg_->SetRaces({});
-    dayList_.SelectedRace = -1;
-    session_.Forget();
-    status_.RacePagesVisible = false;
-    std::vector<std::string> before = dayList_.DateList;
+    c_.dayList.DateText.clear();
+    c_.dayList.RaceList.clear();
+    c_.lossReg->SetRaces({});
+    c_.dayList.SelectedRace = -1;
+    c_.session.Forget();
+    c_.status.RacePagesVisible = false;
+    std::vector<std::string> before = c_.dayList.DateList;
     BuildDateList();
     FileFailure failure;
-    rates_ = Rebuild(programFolder_, &failure);
-    if (!failure.shown.empty()) ReportFileFailure(failure);
+    c_.rates = Rebuild(c_.programFolder, &failure);
+    if (!failure.shown.empty()) c_.ReportFileFailure(failure);
     // A download that stored new days shows the newest day at once.
     bool newDays = std::any_of(
-        dayList_.DateList.begin(), dayList_.DateList.end(), [&](const std::string& day) {
+        c_.dayList.DateList.begin(), c_.dayList.DateList.end(), [&](const std::string& day) {
             return std::find(before.begin(), before.end(), day) == before.end();
         });
     if (newDays) {
-        auto newest = std::max_element(dayList_.DateList.begin(), dayList_.DateList.end());
-        DateListChange(static_cast<int>(newest - dayList_.DateList.begin()));
+        auto newest = std::max_element(c_.dayList.DateList.begin(), c_.dayList.DateList.end());
+        DateListChange(static_cast<int>(newest - c_.dayList.DateList.begin()));
     }
-    NotifyChanged();
+    c_.NotifyChanged();
 }
 
 std::string TMainForm::GuidanceText() const {
-    if (status_.RacePagesVisible) return {};
-    if (dayList_.DateList.empty())
+    if (c_.status.RacePagesVisible) return {};
+    if (c_.dayList.DateList.empty())
         return "まだレースデータがありません。\n\n"
                "1. ツールバーの［JVデータ取得］を押します。\n"
                "2. 開いた画面で［データ取込］を押すと、レースデータが取り込まれます。\n"
                "3. 取込が終わると、最新の開催日が読み込まれます。";
-    if (!DayChosen()) return "左上の日付欄から開催日を選んでください。";
+    if (!c_.DayChosen()) return "左上の日付欄から開催日を選んでください。";
     return "レース一覧からレースを選んでください。";
 }
 

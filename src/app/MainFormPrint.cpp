@@ -7,7 +7,7 @@
 namespace kagiroi {
 
 bool TMainForm::PrintRaceList() {
-    std::optional<TPrevX> page = kagiroi::PrintRaceList(Book(), dayList_.DateText, ports_.ui);
+    std::optional<TPrevX> page = kagiroi::PrintRaceList(Book(), c_.dayList.DateText, c_.ports.ui);
     if (!page) return false;
     allPrint_->ShowPage(std::move(*page), RaceListDate(Book()));
     return true;

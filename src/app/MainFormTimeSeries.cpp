@@ -4,51 +4,35 @@
 namespace kagiroi {
 
 bool TMainForm::T1Click() {
-    std::optional<std::string> folder = timeSeries_->Folder();
+    std::optional<std::string> folder = c_.timeSeries->Folder();
     std::optional<std::string> refusal;
     if (!folder)
         refusal = TimeSeriesFolderNotSetText();
-    else if (!DayChosen())
+    else if (!c_.DayChosen())
         refusal = TimeSeriesNoDayText();
     else
         refusal = TimeSeriesFolderProblem(*folder);
     if (refusal) {
-        ports_.ui.Beep();
-        ports_.ui.ShowMessage(*refusal);
+        c_.ports.ui.Beep();
+        c_.ports.ui.ShowMessage(*refusal);
         return false;
     }
     // Records still waiting in the store would later be written over what the import saves.
-    if (!FlushStore()) return false;
-    ports_.ui.SetBusyCursor(true);
-    TimeSeriesImportResult result = timeSeries_->Import(*book_);
-    LogAll(result.logLines);
+    if (!c_.FlushStore()) return false;
+    c_.ports.ui.SetBusyCursor(true);
+    TimeSeriesImportResult result = c_.timeSeries->Import(*c_.book);
+    c_.LogAll(result.logLines);
     if (result.failure) {
-        ReportFileFailure(*result.failure);
-        ports_.ui.Beep();
-        ports_.ui.ShowMessage(result.failure->shown);
+        c_.ReportFileFailure(*result.failure);
+        c_.ports.ui.Beep();
+        c_.ports.ui.ShowMessage(result.failure->shown);
     } else {
-        ports_.ui.ShowMessage(TimeSeriesImportMessage(result.taken));
+        c_.ports.ui.ShowMessage(TimeSeriesImportMessage(result.taken));
     }
-    ports_.ui.SetBusyCursor(false);
-    oddsFiles_.Invalidate();
-    LoadDay(dayList_.DateText);
+    c_.ports.ui.SetBusyCursor(false);
+    c_.oddsFiles.Invalidate();
+    LoadDay(c_.dayList.DateText);
     return !result.failure;
-}
-
-void TMainForm::N12Click() {
-    if (auto folder =
-            ports_.ui.ChooseFolder(timeSeries_->ChooserCaption(), timeSeries_->ChooserStart()))
-        timeSeries_->Choose(*folder);
-}
-
-OddsMovement TMainForm::SelectedOddsMovement() const {
-    if (!RaceOnScreen()) return {};
-    return timeSeries_->Movement(Selected());
-}
-
-void TMainForm::KeepOddsHistory(const std::string& record) {
-    FileFailure failure;
-    if (!timeSeries_->Keep(record, &failure)) ReportFileFailure(failure);
 }
 
 }  // namespace kagiroi

@@ -16,7 +16,7 @@
 namespace kagiroi {
 
 // What the main window shows, grouped by the part of the window that paints it. Only the
-// handlers of TMainForm change these; the window and the command line read them.
+// handlers of TMainForm and its parts change these; the window and the command line read them.
 
 // A window timer: the core decides whether it runs and its interval; the window owns the real
 // timer and calls the tick handler.

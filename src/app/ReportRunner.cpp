@@ -1,7 +1,7 @@
 #include "app/ReportRunner.h"
 
 #include "app/DocumentOpening.h"
-#include "app/TMainForm.h"
+#include "app/ReplayRunner.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderLock.h"
 #include "platform/TextField.h"
@@ -20,37 +20,21 @@ constexpr const char* kRunningListName = "Manbaken.txt";
 
 }  // namespace
 
-ReportRunner::ReportRunner(TMainForm& form, ReportPorts ports)
-    : form_(form), ports_(std::move(ports)) {}
-
-ReportOutcome TMainForm::TallyDayClick() {
-    return reports_->TallyDay();
-}
-ReportOutcome TMainForm::VerifyDayClick() {
-    return reports_->VerifyDay();
-}
-ReportOutcome TMainForm::ReportHitsClick(long long threshold) {
-    return reports_->ReportHits(threshold);
-}
-ReportOutcome TMainForm::ExportDayStatisticsClick() {
-    return reports_->ExportDayStatistics();
-}
-ReportOutcome TMainForm::ExportYearStatisticsClick() {
-    return reports_->ExportYearStatistics();
-}
+ReportRunner::ReportRunner(const MainFormContext& context, ReplayRunner& replays, ReportPorts ports)
+    : context_(context), replays_(replays), ports_(std::move(ports)) {}
 
 std::optional<ReportRunner::DayContext> ReportRunner::Context() const {
-    if (IsBlank(form_.DayList().DateText)) return std::nullopt;
+    if (IsBlank(context_.dayList.DateText)) return std::nullopt;
     DayContext context;
-    context.headingDate = HeadingDate(form_.RaceCard().Header.Label1);
-    context.heading = DayHeading(context.headingDate, DayVenues(form_.Book()));
-    context.stamp = DayStamp(form_.Book(), form_.DayList().DateText);
+    context.headingDate = HeadingDate(context_.session.Card().Header.Label1);
+    context.heading = DayHeading(context.headingDate, DayVenues(*context_.book));
+    context.stamp = DayStamp(*context_.book, context_.dayList.DateText);
     if (context.stamp.empty()) return std::nullopt;
     return context;
 }
 
 std::string ReportRunner::ReportPath(const std::string& folder, const std::string& name) const {
-    return JoinPath(JoinPath(form_.ProgramFolder(), folder), name);
+    return JoinPath(JoinPath(context_.programFolder, folder), name);
 }
 
 void ReportRunner::Fail(const std::string& message, ReportOutcome& outcome) {
@@ -83,7 +67,7 @@ ReportOutcome ReportRunner::SaveDayReport(const RaceVisitor& visit, const LinesO
                                           const std::string& path, bool copy) {
     ReportOutcome outcome;
     outcome.ran = true;
-    outcome.replay = form_.ReplayLoadedDay(visit);
+    outcome.replay = replays_.ReplayLoadedDay(visit);
     outcome.lines = finish();
     if (Save(path, outcome.lines, outcome)) Publish(path, outcome.lines, copy);
     return outcome;
@@ -101,7 +85,8 @@ ReportOutcome ReportRunner::TallyDay() {
 ReportOutcome ReportRunner::VerifyDay() {
     auto context = Context();
     if (!context) return {};
-    VerifyReport report(AllocationModeFromIndex(form_.Betting().RadioGroup1), context->headingDate);
+    VerifyReport report(AllocationModeFromIndex(context_.betting.RadioGroup1),
+                        context->headingDate);
     return SaveDayReport([&](const ReplayedRace& race) { report.AddRace(race); },
                          [&] { return report.Lines(); },
                          ReportPath(kReportFolder, "Kaishu" + context->stamp + ".txt"), true);
@@ -113,7 +98,8 @@ ReportOutcome ReportRunner::ReportHits(long long threshold) {
     if (!context) return outcome;
     outcome.ran = true;
     HitReport report(threshold, {});
-    outcome.replay = form_.ReplayLoadedDay([&](const ReplayedRace& race) { report.AddRace(race); });
+    outcome.replay =
+        replays_.ReplayLoadedDay([&](const ReplayedRace& race) { report.AddRace(race); });
     outcome.lines = report.Lines();
     if (!report.WorthSaving()) return outcome;
     std::string path = ReportPath(kReportFolder, "MR" + context->stamp + ".txt");
@@ -163,13 +149,13 @@ ReportOutcome ReportRunner::ExportYearStatistics() {
     ReportOutcome outcome;
     auto context = Context();
     if (!context) return outcome;
-    std::string year = form_.DayList().DateText.substr(0, 4);
+    std::string year = context_.dayList.DateText.substr(0, 4);
     if (!IsDigits(year)) return outcome;
     if (!ports_.ui.AskYesNo(YearExportQuestion(year))) return outcome;
     outcome.ran = true;
     outcome.lines = {StatisticsHeader()};
-    outcome.replay = form_.ReplayDays(
-        DatesOfYear(form_.DayList().DateList, year),
+    outcome.replay = replays_.ReplayDays(
+        DatesOfYear(context_.dayList.DateList, year),
         [&](const ReplayedRace& race) { outcome.lines.push_back(StatisticsLine(race)); });
     std::string path = ReportPath(kStatisticsFolder, "KG" + year + ".csv");
     if (Save(path, outcome.lines, outcome)) Publish(path, outcome.lines, false);

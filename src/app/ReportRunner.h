@@ -14,7 +14,8 @@
 
 namespace kagiroi {
 
-class TMainForm;
+class MainFormContext;
+class ReplayRunner;
 
 // What the reports tell and open through: the window's ports, and where a file failure goes
 // (the status line and the error log).
@@ -25,17 +26,17 @@ struct ReportPorts {
     FailureReport reportFailure;
 };
 
-// The reports of the 検証 menu: each replays the main form's loaded day (or its year) through
-// the form's public replays and writes what the program's tickets would have won.
+// The reports of the 検証 menu: each replays the loaded day (or its year) and writes what the
+// program's tickets would have won.
 class ReportRunner {
   public:
-    ReportRunner(TMainForm& form, ReportPorts ports);
+    ReportRunner(const MainFormContext& context, ReplayRunner& replays, ReportPorts ports);
 
-    ReportOutcome TallyDay();
-    ReportOutcome VerifyDay();
-    ReportOutcome ReportHits(long long threshold);
-    ReportOutcome ExportDayStatistics();
-    ReportOutcome ExportYearStatistics();
+    ReportOutcome TallyDay();                       // 集計
+    ReportOutcome VerifyDay();                      // 検証
+    ReportOutcome ReportHits(long long threshold);  // 的中 (0), 穴的中 (5000)
+    ReportOutcome ExportDayStatistics();            // 平均以下頭数 → 単日分
+    ReportOutcome ExportYearStatistics();           // 平均以下頭数 → 年単位
 
   private:
     // The heading and file stamp of the loaded day, taken before a replay; false when no day
@@ -64,7 +65,8 @@ class ReportRunner {
     ReportOutcome SaveDayReport(const RaceVisitor& visit, const LinesOf& finish,
                                 const std::string& path, bool copy);
 
-    TMainForm& form_;
+    const MainFormContext& context_;
+    ReplayRunner& replays_;
     ReportPorts ports_;
 };
 

@@ -85,7 +85,7 @@ int RunBacktestCommand(CliSession& session, const CliOptions& options) {
     if (!ReadStakeOptions(session, options, stakes)) return kExitUsage;
     std::optional<int> jobs = ReadJobsOption(session, options);
     if (!jobs) return kExitUsage;
-    BacktestResult result = session.Form().Backtest(from, to, stakes, *jobs);
+    BacktestResult result = session.Form().Replays().Backtest(from, to, stakes, *jobs);
     session.PrintRows(BacktestRows(result));
     // A file written stays when the next cannot be.
     if (auto csv = options.Value("--csv");

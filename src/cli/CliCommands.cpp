@@ -98,17 +98,17 @@ int Fetch(CliSession& session, const CliOptions& options) {
     if (!session.LoadDay(args[1])) return kExitRefused;
     if (args.size() == 3 && !session.SelectRace(args[2])) return kExitRefused;
     TMainForm& form = session.Form();
-    if (what == "odds") form.SokuhoOddsBtnClick();
-    if (what == "results") form.ResultsBtnClick();
-    if (what == "mining") form.MiningBtnClick();
-    if (what == "changes") form.ChangeInfoFetch();
+    if (what == "odds") form.Fetches().SokuhoOddsBtnClick();
+    if (what == "results") form.Fetches().ResultsBtnClick();
+    if (what == "mining") form.Fetches().MiningBtnClick();
+    if (what == "changes") form.Fetches().ChangeInfoFetch();
     if (!form.Status().DownloadLabel.text.empty()) {
         session.Ui().ShowMessage(form.Status().DownloadLabel.text);
         return kExitRefused;
     }
     if (what == "changes" && form.DayList().SelectedRace >= 0) {
         // The change fetch does not redraw the race; a click on it again shows the changed card.
-        form.DatListClick(form.DayList().SelectedRace);
+        form.Race().DatListClick(form.DayList().SelectedRace);
     }
     if (form.Status().RacePagesVisible) session.PrintRows(TableRows(form, FetchedTable(what)));
     return kExitOk;
@@ -121,7 +121,7 @@ int OddsHistoryCommand(CliSession& session, const CliOptions& options) {
         return kExitUsage;
     }
     if (!session.LoadDay(args[0]) || !session.SelectRace(args[1])) return kExitRefused;
-    session.PrintRows(OddsMovementRows(session.Form().SelectedOddsMovement()));
+    session.PrintRows(OddsMovementRows(session.Form().Race().SelectedOddsMovement()));
     return kExitOk;
 }
 
@@ -146,12 +146,12 @@ int Demo(CliSession& session, const CliOptions& options) {
     std::string today = FormatDateTime(session.Now(), "yyyy-mm-dd");
     if (!session.LoadDay(today)) return kExitRefused;
     if (!form.NextRaceClick() && !form.DayList().RaceList.empty())
-        form.DatListClick(static_cast<int>(form.DayList().RaceList.size()) -
-                          1);  // every race has run
+        form.Race().DatListClick(static_cast<int>(form.DayList().RaceList.size()) -
+                                 1);  // every race has run
     // The race-day fetches of the window: mining, results so far and the race's latest odds.
-    form.MiningBtnClick();
-    form.ResultsBtnClick();
-    form.SokuhoOddsBtnClick();
+    form.Fetches().MiningBtnClick();
+    form.Fetches().ResultsBtnClick();
+    form.Fetches().SokuhoOddsBtnClick();
     session.Print("\n");
     PrintRace(session);
     return kExitOk;

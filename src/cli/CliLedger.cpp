@@ -17,7 +17,7 @@ int ChangeStatus(CliSession& session, const CliOptions& options, int messagesBef
 }
 
 int List(CliSession& session) {
-    const TLossRegForm& ledger = session.Form().LossReg();
+    const TLossRegForm& ledger = session.Form().Investment().LossReg();
     TextRows rows;
     for (const auto& row : GridRows(ledger.StringGrid1()))
         if (!IsBlank(row[0]) || rows.empty()) rows.push_back({row[0], row[1], row[3]});
@@ -40,7 +40,7 @@ int Add(CliSession& session, const CliOptions& options) {
         session.Ui().ShowMessage("no race " + args[2] + " on " + args[1]);
         return kExitRefused;
     }
-    TLossRegForm& ledger = session.Form().LossRegForm();
+    TLossRegForm& ledger = session.Form().Investment().LossRegForm();
     int before = session.Ui().MessageCount();
     ledger.ListBox1 = item;
     ledger.Edit1 = Trim(args[3]);
@@ -50,7 +50,7 @@ int Add(CliSession& session, const CliOptions& options) {
 
 int Delete(CliSession& session, const CliOptions& options) {
     const auto& args = options.arguments;
-    TLossRegForm& ledger = session.Form().LossRegForm();
+    TLossRegForm& ledger = session.Form().Investment().LossRegForm();
     int count = ledger.Ledger().EntryCount();
     if (args.size() != 2 || !IsDigits(args[1]) || ToInt(args[1]) < 1 || ToInt(args[1]) > count) {
         session.Ui().ShowMessage(
@@ -76,7 +76,7 @@ int RunLedgerCommand(CliSession& session, const CliOptions& options) {
     if (args[0] == "delete") return Delete(session, options);
     if (args[0] == "clear" && args.size() == 1) {
         int before = session.Ui().MessageCount();
-        session.Form().LossRegForm().ClearLedger();
+        session.Form().Investment().LossRegForm().ClearLedger();
         return ChangeStatus(session, options, before);
     }
     session.Ui().ShowMessage("ledger takes add DAY RACE AMOUNT, delete N or clear");
@@ -90,14 +90,14 @@ int RunProgression(CliSession& session, const CliOptions& options) {
             session.Ui().ShowMessage("--target takes up to six digits of yen");
             return kExitUsage;
         }
-        form.SaNumEditExC2Change(*target);
+        form.Investment().SaNumEditExC2Change(*target);
     }
     int before = session.Ui().MessageCount();
-    form.ApplyProgression();
+    form.Investment().ApplyProgression();
     if (session.Ui().MessageCount() > before) return kExitRefused;
-    session.Print("損失金額\t" + form.Progression().SaNumEditExC3 + "\n目標利益金額\t" +
-                  form.Progression().SaNumEditExC2 + "\n入力投票金額\t" +
-                  form.Betting().SaNumEditExC1 + "\n\n");
+    session.Print("損失金額\t" + form.Investment().Progression().SaNumEditExC3 +
+                  "\n目標利益金額\t" + form.Investment().Progression().SaNumEditExC2 +
+                  "\n入力投票金額\t" + form.Betting().SaNumEditExC1 + "\n\n");
     session.PrintRows(TableRows(form, "trio"));
     session.Print("\n");
     session.PrintRows(TableRows(form, "trifecta"));

@@ -28,7 +28,7 @@ std::function<void()> StatusPrinter(CliSession& session, const std::string& stat
 
 int TestMail(CliSession& session) {
     QueuedUiThread uiThread;
-    TMailSetForm form = session.Form().MailSettingsDialog(uiThread);
+    TMailSetForm form = session.Form().Mail().MailSettingsDialog(uiThread);
     form.OpenMailSettings();
     form.OnChanged = StatusPrinter(session, form.StatusText());
     form.SendTestMail();
@@ -46,17 +46,17 @@ int Deliver(CliSession& session, const CliOptions& options) {
     TMainForm& form = session.Form();
     QueuedUiThread uiThread;
     if (options.Has("--yes")) {
-        form.AttachMail(uiThread);
+        form.Mail().AttachMail(uiThread);
         form.OnChanged(StatusPrinter(session, form.Status().DownloadLabel.text));
     }
-    form.PrepareDelivery();
-    for (const std::string& line : form.DeliveryText())
+    form.Mail().PrepareDelivery();
+    for (const std::string& line : form.Mail().DeliveryText())
         session.Print(line + "\n");
     if (!options.Has("--yes")) return kExitOk;  // shown, not sent
-    WaitWhileSending([&form] { return form.DeliverySending(); }, uiThread);
+    WaitWhileSending([&form] { return form.Mail().DeliverySending(); }, uiThread);
     form.OnChanged(nullptr);
-    const bool sent = form.DeliverySent();
-    form.DetachMail();  // its events ran through this function's queue
+    const bool sent = form.Mail().DeliverySent();
+    form.Mail().DetachMail();  // its events ran through this function's queue
     return sent ? kExitOk : kExitRefused;
 }
 

@@ -25,14 +25,14 @@ int ApplyStakeOptions(CliSession& session, const CliOptions& options) {
             session.Ui().ShowMessage(kAllocationModeUsage);
             return kExitUsage;
         }
-        form.RadioGroup1Click(*item);
+        form.Race().RadioGroup1Click(*item);
     }
     if (auto amount = options.Value("--amount")) {
         if (!IsDigits(*amount) || amount->size() > 6) {
             session.Ui().ShowMessage("--amount takes up to six digits of yen");
             return kExitUsage;
         }
-        form.SaNumEditExC1Change(*amount);
+        form.Race().SaNumEditExC1Change(*amount);
     }
     return -1;
 }
@@ -59,7 +59,7 @@ int StrikeTickets(CliSession& session, const std::string& list, BetType type) {
             session.Ui().ShowMessage(BetTypeName(type) + " has no ticket " + number);
             return kExitRefused;
         }
-        form.TicketTableClick(type, 0, row);
+        form.Race().TicketTableClick(type, 0, row);
         if (comma == std::string::npos) break;
         start = comma + 1;
     }
@@ -122,8 +122,8 @@ int RunVoteCommand(CliSession& session, const CliOptions& options) {
     }
     BetType type = trio ? BetType::Trio : BetType::Trifecta;
     if (int status = SelectWithOptions(session, options, {type}); status >= 0) return status;
-    session.Form().PageControl2Change(trio ? TicketTab::Trio : TicketTab::Trifecta);
-    VoteOutcome outcome = session.Form().TohyoCSVBtnClick();
+    session.Form().Race().PageControl2Change(trio ? TicketTab::Trio : TicketTab::Trifecta);
+    VoteOutcome outcome = session.Form().Race().TohyoCSVBtnClick();
     return outcome == VoteOutcome::Started ? kExitOk : kExitRefused;
 }
 
@@ -139,9 +139,10 @@ int RunVoteFileCommand(CliSession& session, const CliOptions& options) {
         return kExitUsage;
     }
     if (int status = SelectWithOptions(session, options, {*type}); status >= 0) return status;
-    if (session.Form().VoteFileMenuClick(*type) != VoteFileOutcome::Written) return kExitRefused;
+    if (session.Form().Race().VoteFileMenuClick(*type) != VoteFileOutcome::Written)
+        return kExitRefused;
     // The file as written: a chosen folder that is a link is named by where the file went.
-    session.Print(AbsolutePath(session.Form().VoteFilePath()) + "\n");
+    session.Print(AbsolutePath(session.Form().Race().VoteFilePath()) + "\n");
     return kExitOk;
 }
 

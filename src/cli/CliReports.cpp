@@ -26,10 +26,10 @@ bool ChooseYear(CliSession& session, const std::string& year) {
 ReportOutcome RunReport(CliSession& session, const std::string& command, long long threshold,
                         bool year) {
     TMainForm& form = session.Form();
-    if (command == "tally") return form.TallyDayClick();
-    if (command == "verify") return form.VerifyDayClick();
-    if (command == "hits") return form.ReportHitsClick(threshold);
-    return year ? form.ExportYearStatisticsClick() : form.ExportDayStatisticsClick();
+    if (command == "tally") return form.Reports().TallyDay();
+    if (command == "verify") return form.Reports().VerifyDay();
+    if (command == "hits") return form.Reports().ReportHits(threshold);
+    return year ? form.Reports().ExportYearStatistics() : form.Reports().ExportDayStatistics();
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ bool CliSession::SelectRace(const std::string& race) {
         return false;
     }
     int before = ui_.MessageCount();
-    form_->DatListClick(item);
+    form_->Race().DatListClick(item);
     return ui_.MessageCount() == before;
 }
 

@@ -51,7 +51,7 @@ int RunSettingsCommand(CliSession& session, const CliOptions& options) {
             return kExitUsage;
         }
     TMainForm& form = session.Form();
-    form.OpenInvestmentSettings([&](TKaimeSetForm& dialog) {
+    form.Investment().OpenInvestmentSettings([&](TKaimeSetForm& dialog) {
         int* boxes[] = {&dialog.DefaultAmount, &dialog.DefaultZogaku, &dialog.DefaultTarProfit};
         bool change = false;
         for (size_t i = 0; i < 3; ++i) {
@@ -62,7 +62,7 @@ int RunSettingsCommand(CliSession& session, const CliOptions& options) {
     });
     int shown[3] = {};
     // What is printed is what is stored: OK raises a value below 100.
-    form.OpenInvestmentSettings([&](TKaimeSetForm& dialog) {
+    form.Investment().OpenInvestmentSettings([&](TKaimeSetForm& dialog) {
         shown[0] = dialog.DefaultAmount;
         shown[1] = dialog.DefaultZogaku;
         shown[2] = dialog.DefaultTarProfit;

@@ -49,12 +49,13 @@ int RunSweepCommand(CliSession& session, const CliOptions& options) {
     auto jobs = ReadJobsOption(session, options);
     if (!nets || !jobs) return kExitUsage;
     TMainForm& form = session.Form();
-    std::vector<ReplayDay> days = form.StoredDaysBetween(from, to);
+    std::vector<ReplayDay> days = form.Replays().StoredDaysBetween(from, to);
     if (days.empty()) {
         session.Ui().ShowMessage("the day store has no day from " + from + " to " + to);
         return kExitRefused;
     }
-    SweepResult result = RunSweep(days, form.CurrentReplaySource(), axes, split, *nets, *jobs, {});
+    SweepResult result =
+        RunSweep(days, form.Replays().CurrentReplaySource(), axes, split, *nets, *jobs, {});
     session.PrintRows(SweepTable(result));
     if (auto csv = options.Value("--csv");
         csv && !WriteOptionFile(session, options, *csv, SweepCsv(result)))

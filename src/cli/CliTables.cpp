@@ -41,7 +41,7 @@ TextRows ResultsRows(const TMainForm& form) {
 
 TextRows ExpectedValueRows(const TMainForm& form) {
     TextRows rows{{"券種", "買い目", "オッズ", "的中率", "期待値"}};
-    std::vector<double> win = form.SelectedWinChances();
+    std::vector<double> win = form.Race().SelectedWinChances();
     for (BetType type : {BetType::Trio, BetType::Trifecta}) {
         const TextGrid& table = form.Bets().Table(type);
         const BetColumns& c = ColumnsOf(type);

@@ -51,9 +51,9 @@ TEST(DayLoad, TwoRacecoursesFillTheFirst24SlotsAndTheLists) {
     EXPECT_TEXT_EQ("中山 1R", form.DayList().RaceList[0]);
     EXPECT_TEXT_EQ("中山11R", form.DayList().RaceList[10]);
     EXPECT_TEXT_EQ("阪神12R", form.DayList().RaceList[23]);
-    ASSERT_EQ(24u, form.LossReg().Races().size());
-    EXPECT_EQ(form.DayList().RaceList[10], form.LossReg().Races()[10].shown);
-    EXPECT_TEXT_EQ("2024/01/06中山11R", form.LossReg().Races()[10].key);
+    ASSERT_EQ(24u, form.Investment().LossReg().Races().size());
+    EXPECT_EQ(form.DayList().RaceList[10], form.Investment().LossReg().Races()[10].shown);
+    EXPECT_TEXT_EQ("2024/01/06中山11R", form.Investment().LossReg().Races()[10].key);
     EXPECT_FALSE(form.Book()[23].IsEmpty());
     EXPECT_TRUE(form.Book()[24].IsEmpty());
     EXPECT_EQ("0950", form.Book()[0].FetchTimes[0]);
@@ -182,7 +182,7 @@ TEST(NextRace, PicksTheNearestLaterPostTimeOnTheCurrentDayOnly) {
         5, form.DayList().SelectedRace);  // 12:30 at the first course beats the same time later on
 
     f.clock.Set({2024, 1, 6, 16, 40, 0});
-    form.DatListClick(0);
+    form.Race().DatListClick(0);
     form.NextRaceClick();
     EXPECT_EQ(0, form.DayList().SelectedRace);  // the last post was 15:30: nothing is selected
 }

@@ -23,30 +23,30 @@ TEST(Delivery, TheRaceIsMailedOnceInTheMinuteOfItsThirdFetch) {
     ASSERT_NE(0, server.Port());
     test::StoreTestMailSettings(MainFormProbe::Settings(form), server.Port());
     QueuedUiThread uiThread;
-    form.AttachMail(uiThread);
-    form.ToggleDelivery();
+    form.Mail().AttachMail(uiThread);
+    form.Mail().ToggleDelivery();
     EXPECT_TRUE(form.Timers().DeliverTimer.enabled);
 
-    form.DatListClick(0);
-    form.SokuhoOddsBtnClick();
+    form.Race().DatListClick(0);
+    form.Fetches().SokuhoOddsBtnClick();
     const std::string third = Trim(form.Book()[0].FetchTimes[2]);
     ASSERT_EQ(4u, third.size());
     demo.clock.Set({2024, 1, 6, ToInt(third.substr(0, 2)), ToInt(third.substr(2)), 5});
-    form.DatListClick(1);
-    form.DeliverTimerTick();
+    form.Race().DatListClick(1);
+    form.Mail().DeliverTimerTick();
     ASSERT_GE(form.DayList().SelectedRace, 0);  // a race of another course may share the time
     EXPECT_EQ(third, Trim(form.Book()[form.DayList().SelectedRace].FetchTimes[2]));
-    ASSERT_FALSE(form.DeliveryText().empty());
-    const std::string heading = form.DeliveryText().front();
+    ASSERT_FALSE(form.Mail().DeliveryText().empty());
+    const std::string heading = form.Mail().DeliveryText().front();
     EXPECT_EQ(0u, heading.rfind("<<", 0)) << heading;
     EXPECT_EQ(heading.size() - 3, heading.rfind("R>>")) << heading;
-    for (int i = 0; form.DeliverySending() && i < 300; ++i)
+    for (int i = 0; form.Mail().DeliverySending() && i < 300; ++i)
         uiThread.WaitAndRun(100);
 
     const std::string got = test::ReadServerRecord(demo.Path("got.jsonl"));
     EXPECT_NE(std::string::npos, got.find("\"to\": [\"phone@example.jp\"]")) << got;
     std::string body;
-    for (const std::string& line : form.DeliveryText())
+    for (const std::string& line : form.Mail().DeliveryText())
         body += line + "\r\n";
     const std::string message = ComposeMessage(MainFormProbe::Mail(form).Component().Properties,
                                                demo.clock.Now(), LocalZoneOffsetMinutes());
@@ -56,8 +56,8 @@ TEST(Delivery, TheRaceIsMailedOnceInTheMinuteOfItsThirdFetch) {
     EXPECT_NE(std::string::npos, got.find(Base64Encode(message)));
 
     demo.clock.Advance(40);  // the same minute or the next: once only
-    form.DeliverTimerTick();
-    EXPECT_TRUE(form.DeliveryText().empty());
+    form.Mail().DeliverTimerTick();
+    EXPECT_TRUE(form.Mail().DeliveryText().empty());
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST(DemoEndToEnd, WinRanksEqualThePopularityTheServiceGave) {
 // Selects the first race of the loaded day whose trio table has at least `tickets` tickets.
 int SelectRaceWithNet(TMainForm& form, int tickets) {
     for (int item = 0; item < static_cast<int>(form.DayList().RaceList.size()); ++item) {
-        form.DatListClick(item);
+        form.Race().DatListClick(item);
         if (form.Bets().Table(BetType::Trio).RowCount() - 1 >= tickets) return item;
     }
     return -1;
@@ -77,10 +77,10 @@ TEST(DemoEndToEnd, FromDownloadToTheVotingPluginsFile) {
     int item = SelectRaceWithNet(form, 6);
     ASSERT_GE(item, 0);
 
-    form.SaNumEditExC1Change("5000");
-    form.RadioGroup1Click(0);
+    form.Race().SaNumEditExC1Change("5000");
+    form.Race().RadioGroup1Click(0);
     EXPECT_EQ(0, demo.settings.ReadInteger("KaimeSet", "HaibunSet", 1));
-    form.TicketTableClick(BetType::Trio, 0, 2);  // strikes ticket 2
+    form.Race().TicketTableClick(BetType::Trio, 0, 2);  // strikes ticket 2
 
     const TextGrid& table = form.Bets().Table(BetType::Trio);
     int tickets = table.RowCount() - 1;
@@ -98,8 +98,8 @@ TEST(DemoEndToEnd, FromDownloadToTheVotingPluginsFile) {
     std::string plugin = demo.Path("plugin");
     MakeDirectories(plugin + "/kaime");
     demo.settings.WriteString("Dir", "HibariTohyo2", plugin);
-    form.PageControl2Change(TicketTab::Trio);
-    EXPECT_EQ(VoteOutcome::Started, form.TohyoCSVBtnClick());
+    form.Race().PageControl2Change(TicketTab::Trio);
+    EXPECT_EQ(VoteOutcome::Started, form.Race().TohyoCSVBtnClick());
 
     std::string raceInfo = form.Book()[item].RaceInfo;
     auto csv = ReadWholeFile(PluginCsvPath(plugin, raceInfo).value());
@@ -139,9 +139,11 @@ TEST(DemoEndToEnd, TheTimersFetchEveryRacesOddsInItsMinutesAndEveryPayout) {
         demo.clock.Set(FromSerialSeconds(t));
         int64_t elapsed = t - first;
         if (elapsed % (form.Timers().AutoOddsTimer.intervalMs / 1000) == 0)
-            form.AutoOddsTimerTick();
-        if (elapsed % (form.Timers().ResultsTimer.intervalMs / 1000) == 0) form.ResultsTimerTick();
-        if (elapsed % (form.Timers().ChangeTimer.intervalMs / 1000) == 0) form.ChangeTimerTick();
+            form.Fetches().AutoOddsTimerTick();
+        if (elapsed % (form.Timers().ResultsTimer.intervalMs / 1000) == 0)
+            form.Fetches().ResultsTimerTick();
+        if (elapsed % (form.Timers().ChangeTimer.intervalMs / 1000) == 0)
+            form.Fetches().ChangeTimerTick();
     }
 
     std::set<std::string> fetchedAt;  // "key hhmm" of every odds request

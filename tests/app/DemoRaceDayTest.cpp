@@ -21,15 +21,15 @@ TEST(DemoRaceDay, ADownloadAmidTheTimersCompletesAndSoDoesEveryFetch) {
     test::FakeTimers timers(demo.clock);
     std::set<std::string> tickedInsideDownload;
     bool downloading = false;
-    auto timer = [&](const TimerState& state, const char* name, void (TMainForm::*tick)()) {
+    auto timer = [&](const TimerState& state, const char* name, void (RaceDayFetches::*tick)()) {
         timers.Add(state.enabled, state.intervalMs, [&, name, tick] {
             if (downloading) tickedInsideDownload.insert(name);
-            (form.*tick)();
+            (form.Fetches().*tick)();
         });
     };
-    timer(form.Timers().AutoOddsTimer, "odds", &TMainForm::AutoOddsTimerTick);
-    timer(form.Timers().ResultsTimer, "results", &TMainForm::ResultsTimerTick);
-    timer(form.Timers().ChangeTimer, "change", &TMainForm::ChangeTimerTick);
+    timer(form.Timers().AutoOddsTimer, "odds", &RaceDayFetches::AutoOddsTimerTick);
+    timer(form.Timers().ResultsTimer, "results", &RaceDayFetches::ResultsTimerTick);
+    timer(form.Timers().ChangeTimer, "change", &RaceDayFetches::ChangeTimerTick);
     demo.ui.timers = &timers;
     auto runUntil = [&](int hour, int minute) {
         while (ToSerialSeconds(demo.clock.Now()) < ToSerialSeconds({2024, 1, 6, hour, minute, 0})) {

@@ -16,8 +16,8 @@ TEST(Guidance, WithoutADayTheRaceAreaSaysHowToBeginAndTheFetchesSaySo) {
             << ::testing::PrintToString(test::SjisText(guidance));
 
     const std::function<void()> buttons[] = {
-        [&] { form.SokuhoOddsBtnClick(); }, [&] { form.ResultsBtnClick(); },
-        [&] { form.MiningBtnClick(); }, [&] { EXPECT_FALSE(form.NextRaceClick()); }};
+        [&] { form.Fetches().SokuhoOddsBtnClick(); }, [&] { form.Fetches().ResultsBtnClick(); },
+        [&] { form.Fetches().MiningBtnClick(); }, [&] { EXPECT_FALSE(form.NextRaceClick()); }};
     for (const auto& press : buttons) {
         f.ui.Clear();
         press();

@@ -29,16 +29,16 @@ class LiveFetchTest : public ::testing::Test {
 
 TEST_F(LiveFetchTest, OddsFetchWithoutASelectedRaceDoesNothing) {
     TMainForm& form = f.Started();
-    form.SokuhoOddsBtnClick();
+    form.Fetches().SokuhoOddsBtnClick();
     EXPECT_EQ(0, f.jvLink.CallCount("JVRTOpen"));
 }
 
 TEST_F(LiveFetchTest, OddsFetchStoresTheRaceOddsAndClosesItsRequestOnce) {
     TMainForm& form = f.LoadedFirstDay();
-    form.DatListClick(2);
+    form.Race().DatListClick(2);
     f.jvLink.QueueRecord(OddsRecord(3));
     f.jvLink.QueueRecord(test::RaceRecord({"20240106", "06", 3}));  // not the odds reader's kind
-    form.SokuhoOddsBtnClick();
+    form.Fetches().SokuhoOddsBtnClick();
     EXPECT_EQ("JVRTOpen:0B30:2024010606010103", f.jvLink.calls[0]);
     EXPECT_EQ(1, f.jvLink.CallCount("JVClose"));
     EXPECT_EQ(100000, f.jvLink.bufferSizes.front());
@@ -50,7 +50,7 @@ TEST_F(LiveFetchTest, OddsFetchStoresTheRaceOddsAndClosesItsRequestOnce) {
 TEST_F(LiveFetchTest, AFailedResultsFetchIsLoggedAndClosesNothingOfAnother) {
     TMainForm& form = f.LoadedFirstDay();
     f.jvLink.rtOpenResult = -502;
-    form.ResultsBtnClick();
+    form.Fetches().ResultsBtnClick();
     EXPECT_EQ("JVRTOpen:0B12:20240106", f.jvLink.calls[0]);
     std::string failure = "中山 1R:ﾚｰｽ情報データ取得エラー：(-502)";
     EXPECT_TEXT_EQ(failure, form.Status().DownloadLabel.text);
@@ -59,14 +59,14 @@ TEST_F(LiveFetchTest, AFailedResultsFetchIsLoggedAndClosesNothingOfAnother) {
     EXPECT_EQ(3, f.ui.BeepCount());  // the failure and both close steps
 
     f.ui.Clear();
-    form.ResultsBtnClick(/*quiet=*/true);
+    form.Fetches().ResultsBtnClick(/*quiet=*/true);
     EXPECT_EQ(0, f.ui.BeepCount());
 }
 
 TEST_F(LiveFetchTest, NothingNewerYetIsShownButNotLoggedAsAnError) {
     TMainForm& form = f.LoadedFirstDay();
     f.jvLink.rtOpenResult = -1;
-    form.ResultsBtnClick(/*quiet=*/true);
+    form.Fetches().ResultsBtnClick(/*quiet=*/true);
     EXPECT_TEXT_EQ(
         "中山 1R:ﾚｰｽ情報データ取得エラー： 取得済みデータより最新のデータがありません。(-1)",
         form.Status().DownloadLabel.text);
@@ -79,9 +79,9 @@ TEST_F(LiveFetchTest, NothingNewerYetIsShownButNotLoggedAsAnError) {
 TEST_F(LiveFetchTest, OddsNotYetPublishedAreNoError) {
     TMainForm& form = f.LoadedFirstDay();
     f.jvLink.rtOpenResult = -1;
-    form.SokuhoOddsBtnClick();
+    form.Fetches().SokuhoOddsBtnClick();
     EXPECT_TEXT_EQ("中山 1R:ｵｯｽﾞはまだ発表されていません。", form.Status().DownloadLabel.text);
-    form.AutoOddsFetch({"2024010606010104 3"});
+    form.Fetches().AutoOddsFetch({"2024010606010104 3"});
     EXPECT_TEXT_EQ("中山 4R:ｵｯｽﾞはまだ発表されていません。", form.Status().DownloadLabel.text);
     EXPECT_EQ(std::string::npos, LogText().find("【エラー】"));
     EXPECT_EQ(0, f.ui.BeepCount());
@@ -91,7 +91,7 @@ TEST_F(LiveFetchTest, AFailingRaceOfTheAutomaticFetchDoesNotStopTheNext) {
     TMainForm& form = f.LoadedFirstDay();
     f.jvLink.rtOpenResults = {-301, 0};
     f.jvLink.reads.clear();
-    form.AutoOddsFetch({"2024010606010104 3", "2024010606010105 4"});
+    form.Fetches().AutoOddsFetch({"2024010606010104 3", "2024010606010105 4"});
     EXPECT_EQ(2, f.jvLink.CallCount("JVRTOpen"));
     std::vector<std::string> opens;
     for (const auto& c : f.jvLink.calls)
@@ -106,28 +106,28 @@ TEST_F(LiveFetchTest, AServiceThatNeverFinishesDownloadingIsGivenUpAndReported) 
     MainFormProbe::SetRealTimeMaxWait(form, 30);
     for (int i = 0; i < 100000; ++i)
         f.jvLink.QueueCode(-3);
-    form.MiningBtnClick();
+    form.Fetches().MiningBtnClick();
     EXPECT_NE(std::string::npos, LogText().find("ファイルダウンロード中(-3)"));
     EXPECT_EQ(1, f.jvLink.CallCount("JVClose"));
 }
 
 TEST_F(LiveFetchTest, ALeftOverCancelStopsReadersOnlyUntilTheDownloadDialogCloses) {
     TMainForm& form = f.LoadedFirstDay();
-    form.DatListClick(0);
+    form.Race().DatListClick(0);
     MainFormProbe::LeaveCancelSet(form);
     f.jvLink.QueueRecord(OddsRecord(1));
-    form.SokuhoOddsBtnClick();
+    form.Fetches().SokuhoOddsBtnClick();
     EXPECT_EQ(0, f.jvLink.CallCount("JVRead"));
     form.AfterDownload();
     form.DateListChange(0);
-    form.SokuhoOddsBtnClick();
+    form.Fetches().SokuhoOddsBtnClick();
     EXPECT_GT(f.jvLink.CallCount("JVRead"), 0);
 }
 
 TEST_F(LiveFetchTest, ChangeFetchFailureBeepsWithoutALogLine) {
     TMainForm& form = f.LoadedFirstDay();
     f.jvLink.rtOpenResult = -504;
-    form.ChangeInfoFetch();
+    form.Fetches().ChangeInfoFetch();
     EXPECT_EQ("JVRTOpen:0B14:20240106", f.jvLink.calls[0]);
     EXPECT_EQ(std::string::npos, LogText().find("開催速報"));
     EXPECT_EQ(0, f.jvLink.CallCount("JVClose"));
@@ -141,7 +141,7 @@ TEST_F(LiveFetchTest, TodaysLoadStartsTheTimersAndTheOddsSwitch) {
     EXPECT_TRUE(form.Timers().ChangeTimer.enabled);
     EXPECT_EQ(300000, form.Timers().ChangeTimer.intervalMs);
     EXPECT_TRUE(MainFormProbe::FirstChangeFetchPending(form));
-    form.ChangeTimerTick();
+    form.Fetches().ChangeTimerTick();
     EXPECT_FALSE(MainFormProbe::FirstChangeFetchPending(form));
 }
 
@@ -160,9 +160,9 @@ TEST_F(LiveFetchTest, NoTimedFetchRunsOnceTheDownloadDialogLeavesNoDayChosen) {
     form.AfterDownload();
     EXPECT_EQ("", form.DayList().DateText);
     f.clock.Set({2024, 1, 6, 9, 50, 0});  // the first race's fetch minute
-    form.AutoOddsTimerTick();
-    form.ResultsTimerTick();
-    form.ChangeTimerTick();
+    form.Fetches().AutoOddsTimerTick();
+    form.Fetches().ResultsTimerTick();
+    form.Fetches().ChangeTimerTick();
     EXPECT_EQ(0, f.jvLink.CallCount("JVRTOpen"));
 }
 
@@ -170,10 +170,10 @@ TEST(OddsSwitch, RefusesWithoutTheCurrentDaysLatestCards) {
     test::MainFormFixture f({2024, 1, 13, 11, 0, 0});
     test::WriteRaces(f.folder.Path(), test::MakeDay("20240106", {"06"}));
     TMainForm& form = f.Started();
-    form.AutoOddsCheckClick(true);
+    form.Fetches().AutoOddsCheckClick(true);
     EXPECT_TEXT_EQ("ﾃﾞｰﾀを読み込んでください。", f.ui.Messages().back());
     form.DateListChange(0);
-    form.AutoOddsCheckClick(true);
+    form.Fetches().AutoOddsCheckClick(true);
     EXPECT_TEXT_EQ("本日のﾃﾞｰﾀを読み込んでください。", f.ui.Messages().back());
     EXPECT_FALSE(form.Status().AutoOddsChecked);
     EXPECT_FALSE(form.Timers().AutoOddsTimer.enabled);

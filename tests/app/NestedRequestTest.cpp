@@ -36,10 +36,10 @@ TEST_F(NestedRequests, TimersAndButtonsInsideADownloadLeaveItsRequestAlone) {
     bool inside = false;  // a fetch that did start must not recurse for ever
     f.ui.onProcessEvents = [&] {
         if (std::exchange(inside, true)) return;
-        form.AutoOddsTimerTick();
-        form.ResultsTimerTick();
-        form.ChangeTimerTick();
-        form.SokuhoOddsBtnClick();
+        form.Fetches().AutoOddsTimerTick();
+        form.Fetches().ResultsTimerTick();
+        form.Fetches().ChangeTimerTick();
+        form.Fetches().SokuhoOddsBtnClick();
         inside = false;
     };
     TGetDataForm download = form.DownloadDialog();
@@ -63,12 +63,12 @@ TEST_F(NestedRequests, AButtonOrADownloadInsideAFetchIsRefusedWithABeep) {
         if (pressed) return;
         pressed = true;
         f.ui.Clear();
-        form.SokuhoOddsBtnClick();
+        form.Fetches().SokuhoOddsBtnClick();
         download.StartClick();
         EXPECT_EQ(2, f.ui.BeepCount());
         EXPECT_TEXT_EQ(ServiceBusyText(), f.ui.Messages().back());
     };
-    form.ResultsBtnClick();
+    form.Fetches().ResultsBtnClick();
     ASSERT_TRUE(pressed);
     EXPECT_EQ(0, f.jvLink.CallCount("JVRTOpen:0B30"));
     EXPECT_EQ(0, f.jvLink.CallCount("JVOpen"));
@@ -82,7 +82,7 @@ TEST_F(NestedRequests, OddsDueDuringADownloadAreFetchedAfterItEnds) {
     std::string due = Trim(slot.FetchTimes[0]);
     f.clock.Set({2024, 1, 6, ToInt(due.substr(0, 2)), ToInt(due.substr(2, 2)), 0});
     QueueDownload();
-    f.ui.onProcessEvents = [&] { form.AutoOddsTimerTick(); };
+    f.ui.onProcessEvents = [&] { form.Fetches().AutoOddsTimerTick(); };
     TGetDataForm download = form.DownloadDialog();
     download.FormCreate();
     download.StartClick();
@@ -90,7 +90,7 @@ TEST_F(NestedRequests, OddsDueDuringADownloadAreFetchedAfterItEnds) {
     f.ui.onProcessEvents = nullptr;
 
     f.clock.Advance(5 * 60);  // both of the race's fetch minutes have passed
-    form.AutoOddsTimerTick();
+    form.Fetches().AutoOddsTimerTick();
     EXPECT_EQ(1, f.jvLink.CallCount("JVRTOpen:0B30:" + FieldAt(slot.RaceInfo, RaceHead::RaceKey)));
 }
 

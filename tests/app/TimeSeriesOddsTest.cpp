@@ -32,18 +32,18 @@ TEST(TimeSeriesOddsDemo, TheHistoryOfTheDaysFetchesIsReadBackByTheImport) {
     const int slot = 3;
     const std::string race = form.Book()[slot].RaceInfo;
     int post = MinutesOfDay(FieldAt(race, RA::PostTime));
-    form.DatListClick(slot);
+    form.Race().DatListClick(slot);
     for (int before : {60, 30, 12, 2}) {
         int at = post - before;
         demo.clock.Set({2024, 1, 6, at / 60, at % 60, 0});
-        form.SokuhoOddsBtnClick();
+        form.Fetches().SokuhoOddsBtnClick();
     }
     std::string o1 = *TimeSeriesFile(demo.Path("Jikeiretu"), race, OddsKind::O1);
     std::vector<std::string> history = LinesOf(o1);
     ASSERT_EQ(4u, history.size());
     for (OddsKind kind : {OddsKind::O5, OddsKind::O6})
         EXPECT_EQ(4u, LinesOf(*TimeSeriesFile(demo.Path("Jikeiretu"), race, kind)).size());
-    form.SokuhoOddsBtnClick();  // the same announcement again is not kept twice
+    form.Fetches().SokuhoOddsBtnClick();  // the same announcement again is not kept twice
     EXPECT_EQ(4u, LinesOf(o1).size());
 
     demo.ui.Clear();

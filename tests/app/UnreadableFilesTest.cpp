@@ -79,11 +79,11 @@ TEST_F(UnreadableFilesTest, AnOddsFetchLeavesTheOddsFileAndTellsTheRecordsWereNo
     WriteRaces(main.folder.Path(), MakeDay("20240106", {"06"}));
     TMainForm& form = main.Started();
     form.DateListChange(0);
-    form.DatListClick(2);
+    form.Race().DatListClick(2);
     std::string before = Odds(1).substr(0, kO1Length - 2) + "\r\n";
     Unreadable(OddsFile(), before);
     main.jvLink.QueueRecord(Odds(3));
-    form.SokuhoOddsBtnClick();
+    form.Fetches().SokuhoOddsBtnClick();
     reads.Clear();
 
     EXPECT_EQ(before, ReadWholeFile(OddsFile()).value());

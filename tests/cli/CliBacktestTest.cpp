@@ -35,7 +35,7 @@ std::array<BetRecord, 2> DayFromCells(InProcessForm& f, const std::string& day) 
     std::array<BetRecord, 2> figures;
     f.LoadDay(day);
     for (size_t item = 0; item < f.form.DayList().RaceList.size(); ++item) {
-        f.form.DatListClick(static_cast<int>(item));
+        f.form.Race().DatListClick(static_cast<int>(item));
         for (size_t t = 0; t < kBacktestTypes.size(); ++t) {
             const TextGrid& table = f.form.Bets().Table(kBacktestTypes[t]);
             const BetColumns& c = ColumnsOf(kBacktestTypes[t]);
@@ -61,11 +61,11 @@ class CliBacktestTest : public CliTest {
 TEST_F(CliBacktestTest, TotalsAreTheSumOfTheDaysAndTheStoreAndSelectionStayAsTheyWere) {
     InProcessForm f(home.Path());
     f.LoadDay(kPastDay);
-    f.form.DatListClick(3);
+    f.form.Race().DatListClick(3);
     auto before = StoreSnapshot(home);
     int dateIndex = f.form.DayList().DateIndex;
 
-    BacktestResult result = f.form.Backtest("20240101", "20240109", {});
+    BacktestResult result = f.form.Replays().Backtest("20240101", "20240109", {});
     EXPECT_EQ(before, StoreSnapshot(home));
     EXPECT_EQ(dateIndex, f.form.DayList().DateIndex);
     EXPECT_EQ(3, f.form.DayList().SelectedRace);
@@ -102,12 +102,13 @@ TEST_F(CliBacktestTest, TheCommandPrintsAndWritesTheTableWithItsOwnStakesAndKeep
     EXPECT_EQ(ini, ReadWholeFile(home / "kagiroi.ini").value_or(""));
 
     InProcessForm f(home.Path());
-    BacktestResult result = f.form.Backtest("20240106", "20240107", {5000, 0});
+    BacktestResult result = f.form.Replays().Backtest("20240106", "20240107", {5000, 0});
     EXPECT_EQ(BacktestCsv(result), ReadWholeFile(home / "bt.csv").value_or(""));
     EXPECT_EQ(BalanceChartPng(result), ReadWholeFile(home / "bt.png").value_or(""));
     EXPECT_EQ(Utf8Rows(BacktestRows(result)),
               OutputRows(run.out.substr(0, run.out.rfind((home / "bt.csv").c_str()))));
-    EXPECT_NE(BacktestCsv(result), BacktestCsv(f.form.Backtest("20240106", "20240107", {})));
+    EXPECT_NE(BacktestCsv(result),
+              BacktestCsv(f.form.Replays().Backtest("20240106", "20240107", {})));
     EXPECT_EQ(2, Run({"backtest", "2024-01-07", "2024-01-06"}).status);
     EXPECT_EQ(2, Run({"backtest", "2024-01-06", "2024-01-07", "--mode", "harville"}).status);
 
@@ -115,9 +116,11 @@ TEST_F(CliBacktestTest, TheCommandPrintsAndWritesTheTableWithItsOwnStakesAndKeep
     CliRun kelly = Run({"backtest", "2024-01-06", "2024-01-07", "--amount", "999999", "--mode",
                         "kelly", "--csv", home / "kelly.csv"});
     ASSERT_EQ(0, kelly.status) << kelly.err;
-    std::string kellyCsv = BacktestCsv(f.form.Backtest("20240106", "20240107", {999999, 2}));
+    std::string kellyCsv =
+        BacktestCsv(f.form.Replays().Backtest("20240106", "20240107", {999999, 2}));
     EXPECT_EQ(kellyCsv, ReadWholeFile(home / "kelly.csv").value_or(""));
-    EXPECT_NE(kellyCsv, BacktestCsv(f.form.Backtest("20240106", "20240107", {999999, 0})));
+    EXPECT_NE(kellyCsv,
+              BacktestCsv(f.form.Replays().Backtest("20240106", "20240107", {999999, 0})));
 
     // The chart cannot be written: told by its name, the table written before it stays.
     CliRun failed = Run({"backtest", "2024-01-06", "2024-01-06", "--csv", home / "one.csv", "--png",

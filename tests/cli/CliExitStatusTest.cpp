@@ -170,7 +170,7 @@ TEST_F(CliExitStatusTest, AnUnreadableOddsFileIsToldOnceAndTheRestIsShown) {
 
     InProcessForm f(home.Path());
     f.LoadDay(kPastDay);
-    f.form.OzReadBtnClick(3);
+    f.form.Fetches().OzReadBtnClick(3);
     EXPECT_EQ(std::vector<std::string>{message}, f.ui.Messages()) << "one message for the day";
     EXPECT_EQ(std::vector<std::string>{o6}, f.form.UnreadableOddsFiles());
 }

@@ -27,7 +27,7 @@ TEST_F(CliLedgerTest, RecordsAsksRefusesAndGivesTheProgressionAmount) {
         InProcessForm f(home.Path());
         f.LoadDay(kPastDay);
         for (int i = 0; i < static_cast<int>(f.form.DayList().RaceList.size()) && item < 0; ++i) {
-            f.form.DatListClick(i);
+            f.form.Race().DatListClick(i);
             if (ToDouble(f.form.Bets().Totals(BetType::Trio).rate.text) > 100) item = i;
         }
     }
@@ -55,8 +55,8 @@ TEST_F(CliLedgerTest, RecordsAsksRefusesAndGivesTheProgressionAmount) {
     ASSERT_EQ(0, progression.status) << progression.err;
     InProcessForm f(home.Path());
     f.LoadDay(kPastDay);
-    f.form.DatListClick(item);
-    f.form.ApplyProgression();
+    f.form.Race().DatListClick(item);
+    f.form.Investment().ApplyProgression();
     EXPECT_TRUE(Holds(progression.out, "損失金額\t3000\n目標利益金額\t20000\n入力投票金額\t" +
                                            f.form.Betting().SaNumEditExC1 + "\n"))
         << progression.out;

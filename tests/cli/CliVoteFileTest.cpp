@@ -25,9 +25,9 @@ TEST_F(CliVoteFileTest, WritesTheFileTheMenuWritesAndOnlyWhenConfirmed) {
 
     InProcessForm f(home.Path());
     f.LoadDay(kPastDay);
-    f.form.DatListClick(0);
+    f.form.Race().DatListClick(0);
     ASSERT_TRUE(RemoveFile(FilePath()));
-    EXPECT_EQ(VoteFileOutcome::Written, f.form.VoteFileMenuClick(BetType::Trifecta));
+    EXPECT_EQ(VoteFileOutcome::Written, f.form.Race().VoteFileMenuClick(BetType::Trifecta));
     EXPECT_EQ(ReadWholeFile(FilePath()).value_or("(none)"), cli);
     EXPECT_NE(std::string::npos, cli.find(" 1R ３連単 ")) << SjisToUtf8(cli);
 

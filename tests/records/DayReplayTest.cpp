@@ -28,7 +28,7 @@ class DayReplayTest : public ::testing::Test {
     void SetUp() override {
         demo.Download(true);
         demo.LoadDay("20240106");
-        demo.Form().DatListClick(4);
+        demo.Form().Race().DatListClick(4);
     }
     test::DemoFixture demo{DateTime{2024, 1, 10, 12, 0, 0}};
 };
@@ -38,7 +38,7 @@ TEST_F(DayReplayTest, EveryRaceIsVisitedAndTheStoreAndSelectionStayAsTheyWere) {
     int dateIndex = demo.Form().DayList().DateIndex;
     std::vector<int> items;
     int trioTickets = 0;
-    ReplaySummary summary = demo.Form().ReplayLoadedDay([&](const ReplayedRace& race) {
+    ReplaySummary summary = demo.Form().Replays().ReplayLoadedDay([&](const ReplayedRace& race) {
         items.push_back(race.item);
         // A replay analyses races of its own: the window's selection does not move.
         EXPECT_EQ(4, demo.Form().DayList().SelectedRace);
@@ -62,7 +62,7 @@ TEST_F(DayReplayTest, SeveralDaysAreReplayedAndTheFirstDayIsChosenAgain) {
     std::vector<int> dates = DatesOfYear(demo.Form().DayList().DateList, "2024");
     ASSERT_GE(dates.size(), 2u);
     std::map<int, int> racesPerDate;
-    ReplaySummary summary = demo.Form().ReplayDays(
+    ReplaySummary summary = demo.Form().Replays().ReplayDays(
         dates, [&](const ReplayedRace& race) { ++racesPerDate[race.dateIndex]; });
     EXPECT_EQ(dates.size(), racesPerDate.size());
     EXPECT_EQ(static_cast<int>(dates.size()), summary.days + summary.skippedDays);
@@ -72,7 +72,7 @@ TEST_F(DayReplayTest, SeveralDaysAreReplayedAndTheFirstDayIsChosenAgain) {
 }
 
 TEST_F(DayReplayTest, ATallyIsSavedOpenedAndCopied) {
-    ReportOutcome outcome = demo.Form().TallyDayClick();
+    ReportOutcome outcome = demo.Form().Reports().TallyDay();
     std::string path = demo.Path("HPupload/Kaishu20240106.txt");
     ASSERT_EQ(std::vector<std::string>{path}, outcome.written);
     EXPECT_EQ(" 集計 2024年01月06日", outcome.lines.front().substr(0, 20));
@@ -82,14 +82,14 @@ TEST_F(DayReplayTest, ATallyIsSavedOpenedAndCopied) {
 
     demo.shell.openSucceeds = false;  // nothing opens a text file: the path is told
     demo.ui.Clear();
-    demo.Form().TallyDayClick();
+    demo.Form().Reports().TallyDay();
     ASSERT_EQ(1u, demo.ui.Messages().size());
     EXPECT_NE(std::string::npos, demo.ui.Messages()[0].find(path));
 }
 
 TEST_F(DayReplayTest, AReportThatCannotBeWrittenIsToldByName) {
     ASSERT_TRUE(WriteFileAtomic(demo.Path("HPupload"), "not a folder"));
-    ReportOutcome outcome = demo.Form().VerifyDayClick();
+    ReportOutcome outcome = demo.Form().Reports().VerifyDay();
     EXPECT_TRUE(outcome.written.empty());
     ASSERT_TRUE(outcome.failure.has_value());
     EXPECT_NE(std::string::npos, outcome.failure->find("Kaishu20240106.txt"));
@@ -102,7 +102,7 @@ TEST_F(DayReplayTest, AnUnreadableRunningListIsNotReplaced) {
     ASSERT_TRUE(WriteFileAtomic(list, "earlier hits\r\n"));
     test::FailingReads reads;
     reads.Fail(list, 13);
-    ReportOutcome outcome = demo.Form().ReportHitsClick(0);
+    ReportOutcome outcome = demo.Form().Reports().ReportHits(0);
     reads.Clear();
     ASSERT_GT(outcome.lines.size(), 2u);  // the demo day has hits enough to be saved
     EXPECT_EQ(std::vector<std::string>{demo.Path("HPupload/MR20240106.txt")}, outcome.written);
@@ -113,8 +113,8 @@ TEST_F(DayReplayTest, AnUnreadableRunningListIsNotReplaced) {
 
 TEST_F(DayReplayTest, AYearExportAsksFirstAndHoldsEveryRaceOfTheYear) {
     demo.ui.AnswerNext(false);
-    EXPECT_FALSE(demo.Form().ExportYearStatisticsClick().ran);
-    ReportOutcome outcome = demo.Form().ExportYearStatisticsClick();
+    EXPECT_FALSE(demo.Form().Reports().ExportYearStatistics().ran);
+    ReportOutcome outcome = demo.Form().Reports().ExportYearStatistics();
     ASSERT_EQ(2u, demo.ui.Questions().size());
     EXPECT_EQ("2024年分をCSVに出力します。", demo.ui.Questions().back().substr(0, 27));
     std::string path = demo.Path("CSV/KG2024.csv");

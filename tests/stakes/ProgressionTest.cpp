@@ -67,7 +67,7 @@ TEST(KaimeSetForm, ValuesBelow100AreRaisedOnOk) {
 TEST(ProgressionOnTheMainForm, NoRateShownIsRefusedAndTheAmountStays) {
     test::MainFormFixture f;
     TMainForm& form = f.Started();
-    form.ApplyProgression();
+    form.Investment().ApplyProgression();
     EXPECT_EQ((std::vector<std::string>{ProgressionRefusal()}), f.ui.Messages());
     EXPECT_EQ("", form.Betting().SaNumEditExC1);
 }
@@ -82,40 +82,41 @@ TEST(ProgressionOnTheMainForm, LedgerLossAndTargetGiveTheAmount) {
     int race = -1;
     for (int item = 0; item < static_cast<int>(form.DayList().RaceList.size()) && race < 0;
          ++item) {
-        form.DatListClick(item);
+        form.Race().DatListClick(item);
         if (ToDouble(form.Bets().Totals(BetType::Trio).rate.text) > 100) race = item;
     }
     ASSERT_GE(race, 0);
-    EXPECT_EQ("0", form.Progression().SaNumEditExC3);
-    EXPECT_EQ("10000", form.Progression().SaNumEditExC2);
+    EXPECT_EQ("0", form.Investment().Progression().SaNumEditExC3);
+    EXPECT_EQ("10000", form.Investment().Progression().SaNumEditExC2);
 
-    form.LossRegForm().ListBox1 = race;
-    form.LossRegForm().Edit1 = "5000";
-    form.LossRegForm().RecordLoss();
-    EXPECT_EQ("5000", form.Progression().SaNumEditExC3);
+    form.Investment().LossRegForm().ListBox1 = race;
+    form.Investment().LossRegForm().Edit1 = "5000";
+    form.Investment().LossRegForm().RecordLoss();
+    EXPECT_EQ("5000", form.Investment().Progression().SaNumEditExC3);
 
     // Closed without OK: nothing is written.
-    form.OpenInvestmentSettings([](TKaimeSetForm& dialog) {
+    form.Investment().OpenInvestmentSettings([](TKaimeSetForm& dialog) {
         dialog.DefaultTarProfit = 20000;
         return false;
     });
     EXPECT_EQ(-1, demo.settings.ReadInteger("KaimeSet", "DefaultTarProfit", -1));
-    form.OpenInvestmentSettings([](TKaimeSetForm& dialog) {
+    form.Investment().OpenInvestmentSettings([](TKaimeSetForm& dialog) {
         dialog.DefaultTarProfit = 20000;
         return true;
     });
-    EXPECT_EQ("20000", form.Progression().SaNumEditExC2);  // the race was selected again
+    EXPECT_EQ("20000",
+              form.Investment().Progression().SaNumEditExC2);  // the race was selected again
 
     double rate = ToDouble(form.Bets().Totals(BetType::Trio).rate.text);
-    form.ApplyProgression();
+    form.Investment().ApplyProgression();
     std::string expected = Format("%d", *ProgressionAmount(5000, 20000, rate, 100));
     EXPECT_EQ(expected, form.Betting().SaNumEditExC1);
     EXPECT_EQ(expected, form.Book()[race].RaceAmount);
 
     // A change of a progression box acts as a change of the amount.
-    form.SaNumEditExC1Change("3000");
+    form.Race().SaNumEditExC1Change("3000");
     StoreRaceAmount(MainFormProbe::Book(form)[race], 0);
-    form.SaNumEditExC2Change("15000");
+    form.Investment().SaNumEditExC2Change("15000");
     EXPECT_EQ("3000", form.Book()[race].RaceAmount);
 }
 

@@ -42,11 +42,13 @@ void Show(QLabel* label, const Label& state) {
 AnalysisPage::AnalysisPage(TMainForm& form, QWidget* parent) : QWidget(parent), form_(form) {
     markGrid_ = new TextGridView(this);
     markGrid_->SetGrid(&form_.RaceCard().StringGrid7);
-    markGrid_->SetStyleFunction([this](int c, int r) { return form_.StringGrid7Style(c, r); });
-    markGrid_->SetCursorFunction([this](int c, int r) { return form_.StringGrid7Cursor(c, r); });
+    markGrid_->SetStyleFunction(
+        [this](int c, int r) { return form_.Race().StringGrid7Style(c, r); });
+    markGrid_->SetCursorFunction(
+        [this](int c, int r) { return form_.Race().StringGrid7Cursor(c, r); });
     markGrid_->setMinimumWidth(290);
     connect(markGrid_, &TextGridView::CellPressed, this, [this](int c, int r) {
-        form_.StringGrid7MouseDown(c, r);
+        form_.Race().StringGrid7MouseDown(c, r);
         Changed();
     });
 
@@ -57,7 +59,7 @@ AnalysisPage::AnalysisPage(TMainForm& form, QWidget* parent) : QWidget(parent), 
                         QStringLiteral("3連単"));
     connect(ticketTabs_, &QTabWidget::currentChanged, this, [this](int index) {
         if (refreshing_) return;
-        form_.PageControl2Change(index == 1 ? TicketTab::Trifecta : TicketTab::Trio);
+        form_.Race().PageControl2Change(index == 1 ? TicketTab::Trifecta : TicketTab::Trio);
         Changed();
     });
 
@@ -110,12 +112,12 @@ QWidget* AnalysisPage::BuildFigures() {
     spin2_->setRange(1, kTrifectaCount);
     connect(spin1_, &QSpinBox::valueChanged, this, [this](int v) {
         if (refreshing_) return;
-        form_.SpinEdit1Change(v);
+        form_.Race().SpinEdit1Change(v);
         Changed();
     });
     connect(spin2_, &QSpinBox::valueChanged, this, [this](int v) {
         if (refreshing_) return;
-        form_.SpinEdit2Change(v);
+        form_.Race().SpinEdit2Change(v);
         Changed();
     });
     auto withSpin = [box](QSpinBox* spin, QLabel* value) {
@@ -160,16 +162,16 @@ QWidget* AnalysisPage::BuildTicketTab(BetType type, TextGridView*& view,
     view = new TextGridView(page);
     view->SetGrid(&form_.Bets().Table(type));
     view->SetStyleFunction(
-        [this, type](int c, int r) { return form_.TicketTableStyle(type, c, r); });
+        [this, type](int c, int r) { return form_.Race().TicketTableStyle(type, c, r); });
     view->SetCursorFunction(
-        [this, type](int c, int r) { return form_.TicketTableCursor(type, c, r); });
+        [this, type](int c, int r) { return form_.Race().TicketTableCursor(type, c, r); });
     view->SetToolTipFunction(
-        [this, type](int c, int r) { return ToQString(form_.TicketTableTip(type, c, r)); });
+        [this, type](int c, int r) { return ToQString(form_.Race().TicketTableTip(type, c, r)); });
     connect(view, &TextGridView::CellPressed, this, [this, type](int c, int r) {
         if (r == 0) {
-            form_.TicketHeaderPress(type, c, r);
+            form_.Race().TicketHeaderPress(type, c, r);
         } else {
-            form_.TicketTableClick(type, c, r);
+            form_.Race().TicketTableClick(type, c, r);
         }
         Changed();
     });
@@ -204,7 +206,7 @@ QWidget* AnalysisPage::BuildStakePanel() {
         modeLayout->addWidget(button);
         connect(button, &QRadioButton::toggled, this, [this, index](bool on) {
             if (refreshing_ || !on) return;
-            form_.RadioGroup1Click(index);
+            form_.Race().RadioGroup1Click(index);
             Changed();
         });
     }
@@ -215,14 +217,14 @@ QWidget* AnalysisPage::BuildStakePanel() {
     amount_->setAlignment(Qt::AlignRight);
     amount_->setMaximumWidth(90);
     connect(amount_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        form_.SaNumEditExC1Change(ToSjis(text));
+        form_.Race().SaNumEditExC1Change(ToSjis(text));
         Changed();
     });
 
     auto* vote = new QPushButton(QStringLiteral("Hibari2投票"), panel);
     vote->setToolTip(QStringLiteral("Hibari投票プラグイン２経由で投票します"));
     connect(vote, &QPushButton::clicked, this, [this] {
-        form_.TohyoCSVBtnClick();
+        form_.Race().TohyoCSVBtnClick();
         Changed();
     });
 
@@ -230,7 +232,7 @@ QWidget* AnalysisPage::BuildStakePanel() {
     auto* voteFile = new QPushButton(QStringLiteral("投票ﾌｧｲﾙ"), panel);
     voteFile->setToolTip(QStringLiteral("PATBET形式の投票ﾌｧｲﾙを出力します"));
     connect(voteFile, &QPushButton::clicked, this, [this] {
-        form_.TohyoFileBtnClick();
+        form_.Race().TohyoFileBtnClick();
         Changed();
     });
     voteFile->setVisible(false);
@@ -252,7 +254,7 @@ QWidget* AnalysisPage::BuildStakePanel() {
     lossMemo_ = new QPushButton(QStringLiteral("損失メモ"), panel);
     lossMemo_->setObjectName(QStringLiteral("LossMemo"));
     connect(lossMemo_, &QPushButton::clicked, this, [this] {
-        form_.LossMemoClick();
+        form_.Investment().LossMemoClick();
         Changed();
     });
     layout->addWidget(lossMemo_, 3, 0, 1, 3);
@@ -276,17 +278,17 @@ QWidget* AnalysisPage::BuildProgressionPanel() {
     loss_ = box(-999999);  // a cumulative profit shows negative
     target_ = box(0);
     connect(loss_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        form_.SaNumEditExC3Change(ToSjis(text));
+        form_.Investment().SaNumEditExC3Change(ToSjis(text));
         Changed();
     });
     connect(target_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        form_.SaNumEditExC2Change(ToSjis(text));
+        form_.Investment().SaNumEditExC2Change(ToSjis(text));
         Changed();
     });
     auto* apply = new QPushButton(QStringLiteral("追い上げ"), panel);
     apply->setObjectName(QStringLiteral("ApplyProgression"));
     connect(apply, &QPushButton::clicked, this, [this] {
-        form_.ApplyProgression();
+        form_.Investment().ApplyProgression();
         Changed();
     });
     auto* layout = new QGridLayout(panel);
@@ -359,7 +361,7 @@ void AnalysisPage::Refresh() {
 
 void AnalysisPage::RefreshProgression() {
     refreshing_ = true;
-    const ProgressionPanel& progression = form_.Progression();
+    const ProgressionPanel& progression = form_.Investment().Progression();
     progression_->setVisible(progression.Offered());
     lossMemo_->setVisible(progression.Offered());
     for (auto [edit, text] : {std::pair{loss_, &progression.SaNumEditExC3},

@@ -65,14 +65,14 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
     statusBar()->addPermanentWidget(clockLabel_);
     progress_ = new ProgressDialog(this);
     raceMoyo_ = std::make_unique<RaceMoyoDialog>(
-        form_.RaceMoyoForm(), [this] { form_.RaceMoyoSaveClick(); }, this);
+        form_.Race().RaceMoyoForm(), [this] { form_.Race().RaceMoyoSaveClick(); }, this);
     // Made at start-up with the ledger it shows; 損失メモ shows it.
     lossReg_ = new LossRegDialog(
-        form_.LossRegForm(), [this] { Refresh(); }, this);
+        form_.Investment().LossRegForm(), [this] { Refresh(); }, this);
 
     WindowPlacement p = form_.StoredPlacement();
     setGeometry(p.left, p.top, p.width, p.height);
-    form_.AttachMail(uiThread_);
+    form_.Mail().AttachMail(uiThread_);
     ConnectTimers();
     form_.OnChanged([this] { ScheduleRefresh(); });
     Refresh();
@@ -84,13 +84,13 @@ void MainWindow::AddUserSetting(const QString& text, std::function<void()> run) 
 
 MainWindow::~MainWindow() {
     form_.OnChanged(nullptr);
-    form_.DetachMail();
+    form_.Mail().DetachMail();
 }
 
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     file->addAction(QStringLiteral("1日分の全オッズを一括取得(&O)"), this,
-                    [this] { Run([this] { form_.N1O1Click(); }); });
+                    [this] { Run([this] { form_.Fetches().N1O1Click(); }); });
     file->addAction(QStringLiteral("時系列オッズより取得(&T)"), this,
                     [this] { Run([this] { form_.T1Click(); }); });
     file->addSeparator();
@@ -103,11 +103,11 @@ void MainWindow::BuildMenus() {
     // Not (&F): that is ﾌｧｲﾙ's.
     QMenu* folders = menuBar()->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&D)"));
     folders->addAction(QStringLiteral("Hibari投票プラグイン２フォルダ指定"), this,
-                       [this] { form_.PluginFolderClick(); });
+                       [this] { form_.Race().PluginFolderClick(); });
     folders->addAction(QStringLiteral("時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定(&T)"), this,
-                       [this] { form_.N12Click(); });
+                       [this] { form_.Race().N12Click(); });
     folders->addAction(QStringLiteral("買い目ﾌｫﾙﾀﾞ指定"), this,
-                       [this] { form_.KaimeFolderClick(); });
+                       [this] { form_.Race().KaimeFolderClick(); });
 
     QMenu* user = userMenu_ = menuBar()->addMenu(QStringLiteral("ﾕｰｻﾞｰ設定(&U)"));
     user->addAction(QStringLiteral("レース模様設定"), this, [this] { raceMoyo_->exec(); });
@@ -119,12 +119,12 @@ void MainWindow::BuildMenus() {
     useProgression_->setObjectName(QStringLiteral("UseProgression"));
     useProgression_->setCheckable(true);
     connect(useProgression_, &QAction::toggled, this,
-            [this](bool on) { Run([this, on] { form_.UseProgressionClick(on); }); });
+            [this](bool on) { Run([this, on] { form_.Investment().UseProgressionClick(on); }); });
 
     QMenu* mail = menuBar()->addMenu(QStringLiteral("メール設定"));
     mail->addAction(QStringLiteral("ﾒｰﾙ設定"), this, &MainWindow::OpenMailSettings);
     deliveryAction_ = mail->addAction(QStringLiteral("買い目を転送する"), this,
-                                      [this] { Run([this] { form_.ToggleDelivery(); }); });
+                                      [this] { Run([this] { form_.Mail().ToggleDelivery(); }); });
     deliveryAction_->setCheckable(true);
 
     BuildVerificationMenu();
@@ -152,7 +152,8 @@ void OpenReplayDialog(TMainForm& form, QWidget* parent) {
     std::string last = dates.empty() ? "" : DateOfDayText(dates.front()).value_or("");
     Dialog dialog(
         [&form](const std::string& from, const std::string& to) {
-            return SnapshotOf(form.StoredDaysBetween(from, to), form.CurrentReplaySource());
+            return SnapshotOf(form.Replays().StoredDaysBetween(from, to),
+                              form.Replays().CurrentReplaySource());
         },
         first, last, parent);
     dialog.exec();
@@ -166,18 +167,18 @@ void MainWindow::BuildVerificationMenu() {
     verificationMenu_ = menuBar()->addMenu(QStringLiteral("検証(&V)"));
     QMenu* menu = verificationMenu_;
     menu->addAction(QStringLiteral("集計"), this,
-                    [this] { Run([this] { form_.TallyDayClick(); }); });
+                    [this] { Run([this] { form_.Reports().TallyDay(); }); });
     menu->addAction(QStringLiteral("検証"), this,
-                    [this] { Run([this] { form_.VerifyDayClick(); }); });
+                    [this] { Run([this] { form_.Reports().VerifyDay(); }); });
     menu->addAction(QStringLiteral("的中"), this,
-                    [this] { Run([this] { form_.ReportHitsClick(0); }); });
+                    [this] { Run([this] { form_.Reports().ReportHits(0); }); });
     menu->addAction(QStringLiteral("穴的中"), this,
-                    [this] { Run([this] { form_.ReportHitsClick(5000); }); });
+                    [this] { Run([this] { form_.Reports().ReportHits(5000); }); });
     QMenu* statistics = menu->addMenu(QStringLiteral("平均以下頭数"));
     statistics->addAction(QStringLiteral("単日分"), this,
-                          [this] { Run([this] { form_.ExportDayStatisticsClick(); }); });
+                          [this] { Run([this] { form_.Reports().ExportDayStatistics(); }); });
     statistics->addAction(QStringLiteral("年単位"), this,
-                          [this] { Run([this] { form_.ExportYearStatisticsClick(); }); });
+                          [this] { Run([this] { form_.Reports().ExportYearStatistics(); }); });
     menu->addSeparator();
     AddVoteFileItems(menu->addMenu(QStringLiteral("投票ファイル出力")), form_,
                      [this] { Refresh(); });
@@ -201,11 +202,11 @@ void MainWindow::BuildToolBar() {
     addButton(QStringLiteral("JVデータ取得"), QStringLiteral("JV-Linkから蓄積データを取得します"),
               [this] { OpenDownloadDialog(); });
     addButton(QStringLiteral("速報ｵｯｽﾞ"), QStringLiteral("選択中のレースのオッズを取得します"),
-              [this] { Run([this] { form_.SokuhoOddsBtnClick(); }); });
+              [this] { Run([this] { form_.Fetches().SokuhoOddsBtnClick(); }); });
     addButton(QStringLiteral("結果情報"), QStringLiteral("本日のレース結果と払戻を取得します"),
-              [this] { Run([this] { form_.ResultsBtnClick(); }); });
+              [this] { Run([this] { form_.Fetches().ResultsBtnClick(); }); });
     addButton(QStringLiteral("ﾏｲﾆﾝｸﾞ"), QStringLiteral("本日のマイニング予想を取得します"),
-              [this] { Run([this] { form_.MiningBtnClick(); }); });
+              [this] { Run([this] { form_.Fetches().MiningBtnClick(); }); });
     addButton(QStringLiteral("直前ﾚｰｽ"), QStringLiteral("次に発走するレースを選択します"),
               [this] { Run([this] { form_.NextRaceClick(); }); });
     addButton(QStringLiteral("ヘルプ"), QStringLiteral("使用解説書を開きます"),
@@ -235,7 +236,7 @@ QWidget* MainWindow::BuildRaceListPanel() {
     connect(dateBox_, &QComboBox::activated, this,
             [this](int index) { Run([this, index] { form_.DateListChange(index); }); });
     auto select = [this](int row) {
-        if (row >= 0) Run([this, row] { form_.DatListClick(row); });
+        if (row >= 0) Run([this, row] { form_.Race().DatListClick(row); });
     };
     connect(raceList_, &QListWidget::itemClicked, this,
             [this, select](QListWidgetItem* item) { select(raceList_->row(item)); });
@@ -256,15 +257,18 @@ QWidget* MainWindow::BuildRaceCardPage() {
     auto* page = new QWidget(this);
     auto* copy = new QPushButton(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ"), page);
     copy->setToolTip(QStringLiteral("指数表の内容をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰします"));
-    connect(copy, &QPushButton::clicked, this, [this] { form_.CopyIndexTableClick(); });
+    connect(copy, &QPushButton::clicked, this, [this] { form_.Race().CopyIndexTableClick(); });
     indexTable_ = new TextGridView(page);
     indexTable_->setObjectName(QStringLiteral("StringGrid26"));
     indexTable_->SetRowHeight(15);
     indexTable_->SetGrid(&form_.RaceCard().StringGrid26);
-    indexTable_->SetStyleFunction([this](int c, int r) { return form_.StringGrid26Style(c, r); });
-    indexTable_->SetCursorFunction([this](int c, int r) { return form_.StringGrid26Cursor(c, r); });
-    connect(indexTable_, &TextGridView::CellPressed, this,
-            [this](int c, int r) { Run([this, c, r] { form_.StringGrid26MouseDown(c, r); }); });
+    indexTable_->SetStyleFunction(
+        [this](int c, int r) { return form_.Race().StringGrid26Style(c, r); });
+    indexTable_->SetCursorFunction(
+        [this](int c, int r) { return form_.Race().StringGrid26Cursor(c, r); });
+    connect(indexTable_, &TextGridView::CellPressed, this, [this](int c, int r) {
+        Run([this, c, r] { form_.Race().StringGrid26MouseDown(c, r); });
+    });
     auto* layout = new QVBoxLayout(page);
     auto* row = new QHBoxLayout;
     row->addWidget(copy);
@@ -310,25 +314,25 @@ void MainWindow::ConnectTimers() {
     // The clock ticks repaint their two labels only: a rebuild of the grids twice a second
     // would undo the user's column widths and cost a steady share of a core.
     connect(&clockTimer_, &QTimer::timeout, this, [this] {
-        form_.ClockTimerTick();
+        form_.Fetches().ClockTimerTick();
         RefreshClock();
     });
     connect(&countdownTimer_, &QTimer::timeout, this, [this] {
-        form_.CountdownTimerTick();
+        form_.Fetches().CountdownTimerTick();
         RefreshClock();
     });
     connect(&autoOddsTimer_, &QTimer::timeout, this,
-            [this] { Run([this] { form_.AutoOddsTimerTick(); }); });
+            [this] { Run([this] { form_.Fetches().AutoOddsTimerTick(); }); });
     connect(&resultsTimer_, &QTimer::timeout, this,
-            [this] { Run([this] { form_.ResultsTimerTick(); }); });
+            [this] { Run([this] { form_.Fetches().ResultsTimerTick(); }); });
     connect(&changeTimer_, &QTimer::timeout, this,
-            [this] { Run([this] { form_.ChangeTimerTick(); }); });
+            [this] { Run([this] { form_.Fetches().ChangeTimerTick(); }); });
     connect(&deliverTimer_, &QTimer::timeout, this,
-            [this] { Run([this] { form_.DeliverTimerTick(); }); });
+            [this] { Run([this] { form_.Mail().DeliverTimerTick(); }); });
 }
 
 void MainWindow::OpenMailSettings() {
-    TMailSetForm state = form_.MailSettingsDialog(uiThread_);
+    TMailSetForm state = form_.Mail().MailSettingsDialog(uiThread_);
     state.OpenMailSettings();
     MailSetDialog dialog(state, this);
     dialog.exec();
@@ -408,15 +412,15 @@ void MainWindow::Refresh() {
         analysis_->Refresh();
         results_->Refresh(form_);
         if (pages_->currentWidget() == oddsChart_)
-            oddsChart_->SetMovement(form_.SelectedOddsMovement());
+            oddsChart_->SetMovement(form_.Race().SelectedOddsMovement());
     }
     analysis_->RefreshProgression();
     {
         QSignalBlocker block(useProgression_);
-        useProgression_->setChecked(form_.Progression().Offered());
+        useProgression_->setChecked(form_.Investment().Progression().Offered());
     }
     lossReg_->Refresh();
-    lossReg_->setVisible(form_.LossReg().Visible);
+    lossReg_->setVisible(form_.Investment().LossReg().Visible);
     RefreshClock();
     SyncTimer(clockTimer_, form_.Timers().ClockTimer);
     SyncTimer(countdownTimer_, form_.Timers().CountdownTimer);
@@ -424,7 +428,7 @@ void MainWindow::Refresh() {
     SyncTimer(resultsTimer_, form_.Timers().ResultsTimer);
     SyncTimer(changeTimer_, form_.Timers().ChangeTimer);
     SyncTimer(deliverTimer_, form_.Timers().DeliverTimer);
-    deliveryAction_->setChecked(form_.DeliveryChecked());
+    deliveryAction_->setChecked(form_.Mail().DeliveryChecked());
     refreshing_ = false;
 }
 
@@ -448,7 +452,7 @@ void MainWindow::OpenFetchTimeDialog() {
 }
 
 void MainWindow::OpenInvestmentDialog() {
-    form_.OpenInvestmentSettings([this](TKaimeSetForm& settings) {
+    form_.Investment().OpenInvestmentSettings([this](TKaimeSetForm& settings) {
         KaimeSetDialog dialog(settings, this);
         return dialog.exec() == QDialog::Accepted;
     });

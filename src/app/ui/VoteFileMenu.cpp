@@ -9,7 +9,7 @@ namespace kagiroi {
 void AddVoteFileItems(QMenu* menu, TMainForm& form, std::function<void()> done) {
     for (BetType type : kAllBetTypes)
         menu->addAction(ToQString(VoteMenuName(type)), menu, [&form, type, done] {
-            form.VoteFileMenuClick(type);
+            form.Race().VoteFileMenuClick(type);
             if (done) done();
         });
 }

@@ -234,7 +234,7 @@ TEST_F(DemoDayWindowTest, AfterARaceWithoutDataNothingActsOnTheRaceStillShown) {
     EXPECT_EQ(QStringList(14, QString()), TotalsShown());
     std::string amountBefore = form().Book()[other].RaceAmount;
     TypeAmount(QStringLiteral("5000"));
-    form().StringGrid7MouseDown(3, 1);
+    form().Race().StringGrid7MouseDown(3, 1);
     Button(QStringLiteral("Hibari2投票"))->click();
     EXPECT_TRUE(IsBlank(form().Bets().Table(BetType::Trio).Cell(6, 1)));
     EXPECT_EQ(amountBefore, form().Book()[other].RaceAmount);
@@ -269,9 +269,9 @@ TEST_F(DemoDayWindowTest, TheVoteConfirmationShowsTheTicketsAndTheTotalStake) {
     PluginFolder();
     Button(QStringLiteral("均等"))->click();
     TypeAmount(QStringLiteral("12600"));
-    form().PageControl2Change(TicketTab::Trifecta);
+    form().Race().PageControl2Change(TicketTab::Trifecta);
     demo.ui.AnswerNext(false);
-    EXPECT_EQ(VoteOutcome::Declined, form().TohyoCSVBtnClick());
+    EXPECT_EQ(VoteOutcome::Declined, form().Race().TohyoCSVBtnClick());
     QString race = ToQString(form().DayList().RaceList[static_cast<size_t>(item)]);
     EXPECT_EQ(QStringLiteral("[%1:３連単]に投票します。実行してよろしいですか？\r\n"
                              "（126点　合計 12,600円）")
@@ -305,8 +305,8 @@ TEST_F(DemoDayWindowTest, AUserLocaleWithADecimalCommaChangesNoNumberOfTheCore) 
     const TextGrid& table = form().Bets().Table(BetType::Trifecta);
     std::string odds = table.Cell(3, 1), share = table.Cell(8, 1);
     std::string rate = form().Bets().Totals(BetType::Trifecta).rate.text;
-    form().RaceMoyoForm().SetValue(0, 2.5);
-    form().RaceMoyoSaveClick();
+    form().Race().RaceMoyoForm().SetValue(0, 2.5);
+    form().Race().RaceMoyoSaveClick();
     auto ini = ReadWholeFile(demo.Path("kagiroi.ini"));
     std::setlocale(LC_ALL, previous.c_str());
 
@@ -321,7 +321,7 @@ TEST_F(DemoDayWindowTest, AUserLocaleWithADecimalCommaChangesNoNumberOfTheCore) 
 TEST_F(DemoDayWindowTest, SortingTheTrifectaNetOrdersNumbersAsNumbers) {
     ASSERT_GE(ClickRaceWithTrifectaNet(126), 0);
     TypeAmount(QStringLiteral("999999"));  // payouts wider than their field
-    form().PageControl2Change(TicketTab::Trifecta);
+    form().Race().PageControl2Change(TicketTab::Trifecta);
     window->Refresh();
     TextGridView* view = TicketView(QStringLiteral("3連単"));
     ASSERT_NE(nullptr, view);

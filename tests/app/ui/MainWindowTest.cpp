@@ -75,7 +75,7 @@ TEST_F(MainWindowTest, TheWindowFollowsTheRaceListPanelAndTheTimers) {
     form.FButtonClick();
     window.Refresh();
     EXPECT_FALSE(races->isVisibleTo(&window));
-    form.ClockTimerTick();
+    form.Fetches().ClockTimerTick();
     window.Refresh();
     bool clockShown = false;
     for (QLabel* label : window.findChildren<QLabel*>())
@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, TheClockKeepsTheUsersColumnWidthAndArrowKeysChooseRaces) 
     MainWindow window(form, qtUi);
     window.show();
     form.DateListChange(0);
-    form.DatListClick(0);
+    form.Race().DatListClick(0);
     window.Refresh();
     QApplication::processEvents();
     EXPECT_EQ(QSize(900, 600), window.size());  // the first race does not grow the window
@@ -130,8 +130,8 @@ TEST_F(MainWindowTest, TheClockKeepsTheUsersColumnWidthAndArrowKeysChooseRaces) 
     ASSERT_NE(nullptr, table);
     int widened = table->columnWidth(3) + 37;
     table->horizontalHeader()->resizeSection(3, widened);
-    form.ClockTimerTick();
-    form.CountdownTimerTick();
+    form.Fetches().ClockTimerTick();
+    form.Fetches().CountdownTimerTick();
     window.RefreshClock();
     window.Refresh();
     QApplication::processEvents();

@@ -29,8 +29,8 @@ class ReplayDialogsTest : public ::testing::Test {
     }
 
     static ReplaySnapshot Snapshot(const std::string& from, const std::string& to) {
-        return SnapshotOf(demo->Form().StoredDaysBetween(from, to),
-                          demo->Form().CurrentReplaySource());
+        return SnapshotOf(demo->Form().Replays().StoredDaysBetween(from, to),
+                          demo->Form().Replays().CurrentReplaySource());
     }
     // The same days many times over: a run long enough to stop halfway.
     static ReplaySnapshot LongSnapshot(const std::string& from, const std::string& to) {

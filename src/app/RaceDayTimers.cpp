@@ -1,5 +1,5 @@
 #include "app/FetchSchedule.h"
-#include "app/TMainForm.h"
+#include "app/RaceDayFetches.h"
 #include "daystore/RecordLayout.h"
 #include "platform/SettingsTable.h"
 #include "platform/TextField.h"
@@ -14,31 +14,32 @@ std::string Hhmm(const DateTime& t) {
 }
 }  // namespace
 
-void TMainForm::ClockTimerTick() {
+void RaceDayFetches::ClockTimerTick() {
     // Only the clock label changes: the window repaints it alone.
-    status_.ClockLabel.text = ClockText(ports_.clock.Now());
+    c_.status.ClockLabel.text = ClockText(c_.ports.clock.Now());
 }
 
-void TMainForm::CountdownTimerTick() {
-    if (!HasSelectedRace()) {
-        status_.RemainingTimeLabel.text.clear();
+void RaceDayFetches::CountdownTimerTick() {
+    if (!c_.HasSelectedRace()) {
+        c_.status.RemainingTimeLabel.text.clear();
     } else {
-        status_.RemainingTimeLabel.text = CountdownText(Selected().RaceInfo, ports_.clock.Now());
+        c_.status.RemainingTimeLabel.text =
+            CountdownText(c_.Selected().RaceInfo, c_.ports.clock.Now());
     }
 }
 
-void TMainForm::AutoOddsCheckClick(bool checked) {
-    status_.AutoOddsChecked = checked;
+void RaceDayFetches::AutoOddsCheckClick(bool checked) {
+    c_.status.AutoOddsChecked = checked;
     auto refuse = [this](const char* message) {
-        ports_.ui.Beep();
-        ports_.ui.ShowMessage(message);
-        status_.AutoOddsChecked = false;
-        timers_.AutoOddsTimer.enabled = false;
+        c_.ports.ui.Beep();
+        c_.ports.ui.ShowMessage(message);
+        c_.status.AutoOddsChecked = false;
+        c_.timers.AutoOddsTimer.enabled = false;
     };
     if (checked) {
-        if (!DayChosen()) return refuse("ﾃﾞｰﾀを読み込んでください。");
-        if (!IsToday(dayList_.DateText)) return refuse("本日のﾃﾞｰﾀを読み込んでください。");
-        for (const auto& slot : Book().slots) {
+        if (!c_.DayChosen()) return refuse("ﾃﾞｰﾀを読み込んでください。");
+        if (!c_.IsToday(c_.dayList.DateText)) return refuse("本日のﾃﾞｰﾀを読み込んでください。");
+        for (const auto& slot : c_.book->slots) {
             if (slot.IsEmpty()) continue;
             bool stale = FieldAt(slot.RaceInfo, RaceHead::DataKind) == "1";
             for (int h = 1; h <= kMaxRunners && !stale; ++h)
@@ -50,23 +51,23 @@ void TMainForm::AutoOddsCheckClick(bool checked) {
                     "取得してください。");
         }
     }
-    timers_.AutoOddsTimer.enabled = checked;
+    c_.timers.AutoOddsTimer.enabled = checked;
 }
 
-void TMainForm::KeepOddsDue(const std::vector<std::string>& entries) {
+void RaceDayFetches::KeepOddsDue(const std::vector<std::string>& entries) {
     for (const std::string& entry : entries)
         if (std::find(oddsDue_.begin(), oddsDue_.end(), entry) == oddsDue_.end())
             oddsDue_.push_back(entry);
 }
 
-std::vector<std::string> TMainForm::TakeOddsDue() {
+std::vector<std::string> RaceDayFetches::TakeOddsDue() {
     std::vector<std::string> list;
     for (const std::string& entry : oddsDue_) {
         int slot = entry.size() >= 18 ? ToInt(entry.substr(16, 2)) : -1;
         if (slot < 0 || slot >= kSlotCount) continue;
         // A day loaded meanwhile may hold another race in the slot; odds that another fetch
         // brought in meanwhile need no second request.
-        const RaceSlot& race = Book()[slot];
+        const RaceSlot& race = (*c_.book)[slot];
         if (FieldAt(race.RaceInfo, RaceHead::RaceKey) == entry.substr(0, 16) && !OddsAreFresh(race))
             list.push_back(entry);
     }
@@ -74,44 +75,44 @@ std::vector<std::string> TMainForm::TakeOddsDue() {
     return list;
 }
 
-void TMainForm::AutoOddsTimerTick() {
-    if (!DayChosen()) return;
+void RaceDayFetches::AutoOddsTimerTick() {
+    if (!c_.DayChosen()) return;
     // Races due while the service is busy are kept for the first tick that finds it free.
-    KeepOddsDue(BuildAutoFetchList(Book(), Hhmm(ports_.clock.Now())));
-    if (autoOddsBusy_ || !ServiceFree(false)) return;
+    KeepOddsDue(BuildAutoFetchList(*c_.book, Hhmm(c_.ports.clock.Now())));
+    if (c_.autoOddsBusy || !ServiceFree(false)) return;
     std::vector<std::string> list = TakeOddsDue();
     if (list.empty()) return;
-    autoOddsBusy_ = true;
+    c_.autoOddsBusy = true;
     AutoOddsFetch(list);
-    autoOddsBusy_ = false;
+    c_.autoOddsBusy = false;
 }
 
-void TMainForm::ResultsTimerTick() {
+void RaceDayFetches::ResultsTimerTick() {
     // A busy service makes the tick wait for the next one; no chosen day, no timed fetch.
-    if (!DayChosen() || !ServiceFree(false)) return;
-    std::string firstPost = FieldAt(Book()[0].RaceInfo, RA::PostTime);
-    if (!ResultsFetchDue(Hhmm(ports_.clock.Now()), firstPost, changeInterval_)) return;
+    if (!c_.DayChosen() || !ServiceFree(false)) return;
+    std::string firstPost = FieldAt((*c_.book)[0].RaceInfo, RA::PostTime);
+    if (!ResultsFetchDue(Hhmm(c_.ports.clock.Now()), firstPost, changeInterval_)) return;
     ResultsBtnClick(true);
     MiningBtnClick(true);
 }
 
-void TMainForm::ChangeTimerTick() {
-    if (!DayChosen() || !ServiceFree(false)) return;
-    std::string firstPost = FieldAt(Book()[0].RaceInfo, RA::PostTime);
-    if (!ChangeFetchDue(Hhmm(ports_.clock.Now()), firstPost, changeInterval_)) return;
+void RaceDayFetches::ChangeTimerTick() {
+    if (!c_.DayChosen() || !ServiceFree(false)) return;
+    std::string firstPost = FieldAt((*c_.book)[0].RaceInfo, RA::PostTime);
+    if (!ChangeFetchDue(Hhmm(c_.ports.clock.Now()), firstPost, changeInterval_)) return;
     ChangeInfoFetch(true);
-    firstChangeFetchPending_ = false;
+    c_.firstChangeFetchPending = false;
 }
 
-void TMainForm::StartCurrentDayFetches() {
-    if (!status_.AutoOddsChecked) AutoOddsCheckClick(true);
+void RaceDayFetches::StartCurrentDayFetches() {
+    if (!c_.status.AutoOddsChecked) AutoOddsCheckClick(true);
     // 0 or less switches the change fetch off; anything else is kept within a day.
-    int minutes = ReadIntSetting(settings_, setting::kChangeInterval);
+    int minutes = ReadIntSetting(c_.settings, setting::kChangeInterval);
     changeInterval_ = minutes > 0 ? ScheduleMinutes(minutes) : 0;
-    timers_.ChangeTimer.intervalMs = TimerIntervalMs(changeInterval_);
+    c_.timers.ChangeTimer.intervalMs = TimerIntervalMs(changeInterval_);
     if (changeInterval_ > 0) {
-        timers_.ChangeTimer.enabled = true;
-        firstChangeFetchPending_ = true;
+        c_.timers.ChangeTimer.enabled = true;
+        c_.firstChangeFetchPending = true;
         ReadDayChanges();
     }
 }

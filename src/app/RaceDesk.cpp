@@ -1,0 +1,100 @@
+#include "app/RaceDesk.h"
+
+#include "analysis/IndexTableSort.h"
+#include "analysis/RaceHeader.h"
+#include "odds/TimeSeriesOdds.h"
+#include "platform/Format.h"
+#include "platform/SettingsTable.h"
+#include "selection/MarkGrid.h"
+#include "stakes/RaceAmounts.h"
+
+namespace kagiroi {
+
+void RaceDesk::DatListClick(int item) {
+    if (item < 0 || item >= kSlotCount) return;
+    c_.dayList.SelectedRace = item;
+    RaceSlot& slot = c_.Selected();
+    if (auto message = InsufficientDataMessage(slot)) {
+        // The screen keeps the earlier race but the selection names this one: empty tables
+        // leave nothing to vote, strike or restake until a race with data is chosen.
+        c_.shownRace = -1;
+        c_.session.Close();
+        c_.ports.ui.ShowMessage(*message);
+        c_.NotifyChanged();
+        return;
+    }
+    c_.shownRace = item;
+    c_.betting.SaNumEditExC1 = Format("%d", AmountOfRace(slot));
+    c_.progression->RaceSelected(c_.lossReg->CumulativeLoss());
+    c_.session.Open(slot, c_.FreshRaceSettings(), AmountOfRace(slot));
+    c_.status.RacePagesVisible = true;
+    c_.NotifyChanged();
+}
+
+void RaceDesk::ShowSelectedRaceAgain() {
+    if (c_.HasSelectedRace()) DatListClick(c_.SelectedRace());
+}
+
+void RaceDesk::UTSFBtnClick() {
+    if (c_.RaceOnScreen()) c_.session.AutoMark();
+}
+
+std::vector<double> RaceDesk::SelectedWinChances() const {
+    return c_.RaceOnScreen() ? c_.session.WinChances() : std::vector<double>{};
+}
+
+OddsMovement RaceDesk::SelectedOddsMovement() const {
+    if (!c_.RaceOnScreen()) return {};
+    return c_.timeSeries->Movement(c_.Selected());
+}
+
+void RaceDesk::KaimeMakeBtnClick() {
+    if (c_.RaceOnScreen()) c_.session.Extract();
+}
+
+void RaceDesk::FavouriteBoxChange(FavouriteBoxKind box, int value) {
+    const IntSetting& setting =
+        box == FavouriteBoxKind::Trio ? setting::kTrioFavourite : setting::kTrifectaFavourite;
+    int& kept = box == FavouriteBoxKind::Trio ? c_.raceSettings.trioFavourite
+                                              : c_.raceSettings.trifectaFavourite;
+    kept = c_.session.SetFavouriteBox(box, value);
+    WriteIntSetting(c_.settings, setting, kept);
+}
+
+void RaceDesk::SpinEdit1Change(int value) {
+    FavouriteBoxChange(FavouriteBoxKind::Trio, value);
+}
+
+void RaceDesk::SpinEdit2Change(int value) {
+    FavouriteBoxChange(FavouriteBoxKind::Trifecta, value);
+}
+
+void RaceDesk::StringGrid26MouseDown(int col, int) {
+    c_.session.SortIndexTable(col);
+}
+
+CursorShape RaceDesk::StringGrid26Cursor(int col, int) const {
+    return IndexTableCursor(col);
+}
+
+CellStyle RaceDesk::StringGrid26Style(int col, int row) const {
+    return c_.session.IndexStyle(col, row);
+}
+
+void RaceDesk::StringGrid7MouseDown(int col, int row) {
+    if (c_.RaceOnScreen()) c_.session.ToggleMark(col, row);
+}
+
+CursorShape RaceDesk::StringGrid7Cursor(int col, int row) const {
+    return MarkGridCursor(c_.session.Card().StringGrid7, col, row);
+}
+
+CellStyle RaceDesk::StringGrid7Style(int col, int row) const {
+    return MarkGridCellStyle(c_.session.Card().StringGrid7, col, row);
+}
+
+void RaceDesk::RaceMoyoSaveClick() {
+    raceMoyo_.BitBtn1Click(c_.settings);
+}
+
+}  // namespace kagiroi

@@ -1,0 +1,77 @@
+#include "app/ReplayRunner.h"
+#include "platform/Format.h"
+#include "platform/SettingsTable.h"
+
+namespace kagiroi {
+
+ReplaySource ReplayRunner::CurrentReplaySource() {
+    return {c_.programFolder, c_.FreshRaceSettings(), c_.rates,
+            ReadIntSetting(c_.settings, setting::kOddsMinutesBefore), std::nullopt};
+}
+
+bool ReplayRunner::ShowReplayProgress(const ReplayProgress& progress) {
+    ProgressDialogState& dialog = c_.status.Progress;
+    dialog.visible = true;
+    dialog.maximum = progress.raceCount;
+    dialog.position = progress.race;
+    dialog.line1 = progress.dayText;
+    if (progress.dayCount > 1)
+        dialog.line1 += Format("（%d／%d日目）", progress.day, progress.dayCount);
+    dialog.line2 = progress.raceCount > 0
+                       ? Format("%s を計算しています（%d／%d）", progress.raceText.c_str(),
+                                progress.race, progress.raceCount)
+                       : "レースデータを読み込んでいます。";
+    c_.NotifyChanged();
+    c_.ports.ui.Repaint();
+    return true;
+}
+
+ReplaySummary ReplayRunner::EndReplay(ReplaySummary summary) {
+    c_.LogAll(summary.problems);
+    c_.status.Progress.visible = false;
+    c_.NotifyChanged();
+    // One line for them all, instead of a message for each race a click could not show.
+    if (summary.racesWithoutData > 0)
+        c_.ports.ui.ShowMessage(RacesWithoutDataText(summary.racesWithoutData));
+    return summary;
+}
+
+ReplaySummary ReplayRunner::ReplayLoadedDay(const RaceVisitor& visit) {
+    if (!c_.DayChosen()) return {};
+    return EndReplay(ReplayBook(
+        *c_.book, c_.dayList.DateIndex, CurrentReplaySource(), visit,
+        [this](const ReplayProgress& progress) { return ShowReplayProgress(progress); }));
+}
+
+std::vector<ReplayDay> ReplayRunner::StoredDays(const std::vector<int>& dateIndexes) const {
+    std::vector<ReplayDay> days;
+    for (int index : dateIndexes)
+        if (index >= 0 && index < static_cast<int>(c_.dayList.DateList.size()))
+            days.push_back({index, c_.dayList.DateList[static_cast<size_t>(index)]});
+    return days;
+}
+
+ReplaySummary ReplayRunner::ReplayDays(const std::vector<int>& dateIndexes,
+                                       const RaceVisitor& visit) {
+    return EndReplay(ReplayStoredDays(
+        StoredDays(dateIndexes), CurrentReplaySource(), visit,
+        [this](const ReplayProgress& progress) { return ShowReplayProgress(progress); }));
+}
+
+std::vector<ReplayDay> ReplayRunner::StoredDaysBetween(const std::string& from,
+                                                       const std::string& to) const {
+    return StoredDays(DatesInRange(c_.dayList.DateList, from, to));
+}
+
+BacktestResult ReplayRunner::Backtest(const std::string& from, const std::string& to,
+                                      const BacktestStakes& stakes, int jobs) {
+    BacktestResult result = RunBacktest(
+        StoredDaysBetween(from, to), CurrentReplaySource(), stakes,
+        [this](const ReplayProgress& progress) { return ShowReplayProgress(progress); }, jobs);
+    ReplaySummary summary;
+    summary.racesWithoutData = result.racesWithoutData;
+    EndReplay(summary);
+    return result;
+}
+
+}  // namespace kagiroi

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/MainFormContext.h"
+#include "records/Backtest.h"
+#include "records/DayReplay.h"
+
+#include <string>
+#include <vector>
+
+namespace kagiroi {
+
+// Replays of stored days for the reports and the backtest: every race analysed in a race
+// session of its own, the window's day and race left as they are, the progress dialog showing
+// where the replay is.
+class ReplayRunner {
+  public:
+    explicit ReplayRunner(MainFormContext& context) : c_(context) {}
+
+    // Every race of the loaded day (or of each given date box entry), `visit` seeing what a
+    // click on it would show.
+    ReplaySummary ReplayLoadedDay(const RaceVisitor& visit);
+    ReplaySummary ReplayDays(const std::vector<int>& dateIndexes, const RaceVisitor& visit);
+
+    // Every race of the stored days from..to (yyyymmdd) replayed with the settings, or with
+    // the stakes given instead of them for this run alone; nothing is stored, no setting
+    // changes. With more than one job the days run side by side on worker threads (the same
+    // result).
+    BacktestResult Backtest(const std::string& from, const std::string& to,
+                            const BacktestStakes& stakes, int jobs = 1);
+
+    // What a replay analyses with: the day store, the settings as they are now, the rates;
+    // and the stored days from..to (yyyymmdd), oldest first, as a replay reads them.
+    ReplaySource CurrentReplaySource();
+    std::vector<ReplayDay> StoredDaysBetween(const std::string& from, const std::string& to) const;
+
+  private:
+    // The progress dialog of a replay; always goes on.
+    bool ShowReplayProgress(const ReplayProgress& progress);
+    // After a replay: what its day loads found damaged is logged, the progress hidden.
+    ReplaySummary EndReplay(ReplaySummary summary);
+    // The stored days of date box entries, as a replay reads them.
+    std::vector<ReplayDay> StoredDays(const std::vector<int>& dateIndexes) const;
+
+    MainFormContext& c_;
+};
+
+}  // namespace kagiroi
