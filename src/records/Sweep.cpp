@@ -223,21 +223,21 @@ std::optional<SweepAxis> ParseSweepAxis(const std::string& text, std::string* er
     auto found = std::find_if(std::begin(kParameters), std::end(kParameters),
                               [&](const SweepParameter& p) { return NameOf(p) == name; });
     if (found == std::end(kParameters)) {
-        *error = name + " is not a setting a sweep can vary (" + SweepParameterNames() + ")";
+        *error = name + " は比較できる設定ではありません（" + SweepParameterNames() + "）";
         return std::nullopt;
     }
     SweepAxis axis{&*found, name, {}};
     if (equals == std::string::npos) {
-        *error = name + " needs values: " + name + "=V1,V2,...";
+        *error = name + " に比べる値がありません：" + name + "=V1,V2,... の形で指定してください";
         return std::nullopt;
     }
     for (const std::string& value : SplitOn(text.substr(equals + 1), ',')) {
         auto number = ValueOf(*found, value);
         if (!number || *number < found->minimum || *number > found->maximum) {
             *error =
-                name + "=" + value + " is outside " + name + "'s range (" +
+                name + "=" + value + " は " + name + " の範囲（" +
                 Format(found->whole ? "%.0f..%.0f" : "%.1f..%.1f", found->minimum, found->maximum) +
-                ")";
+                "）にありません";
             return std::nullopt;
         }
         axis.values.push_back(value);
@@ -254,12 +254,12 @@ std::optional<std::vector<SweepAxis>> ParseSweepAxes(const std::vector<std::stri
         axes.push_back(std::move(*axis));
     }
     if (axes.empty()) {
-        *error = "give at least one setting and its values, KEY=V1,V2,... (" +
-                 SweepParameterNames() + ")";
+        *error = "比べる設定と値を一つ以上、KEY=V1,V2,... の形で指定してください（" +
+                 SweepParameterNames() + "）";
         return std::nullopt;
     }
     if (SweepCombinationCount(axes) > kMaxSweepCombinations) {
-        *error = Format("at most %d combinations of values", kMaxSweepCombinations);
+        *error = Format("値の組み合わせは%d通りまでです", kMaxSweepCombinations);
         return std::nullopt;
     }
     return axes;

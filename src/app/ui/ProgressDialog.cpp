@@ -7,7 +7,9 @@
 namespace kagiroi {
 
 ProgressDialog::ProgressDialog(QWidget* parent)
-    : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Dialog) {
+    // Above the main window as its child, not above every window: a message box raised while it
+    // shows must open over it, or the box waits unseen and the window ignores clicks.
+    : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog) {
     setModal(false);
     line1_ = new QLabel(this);
     line2_ = new QLabel(this);

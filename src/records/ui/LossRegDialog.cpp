@@ -18,9 +18,9 @@
 namespace kagiroi {
 
 LossRegDialog::LossRegDialog(TLossRegForm& form, std::function<void()> changed, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
-      form_(form),
-      changed_(std::move(changed)) {
+    // A tool window stays above the main window only: a message box of the program must never
+    // open beneath it.
+    : QDialog(parent, Qt::Tool), form_(form), changed_(std::move(changed)) {
     setWindowTitle(QStringLiteral("損失金管理"));
     // Closed by its frame or Esc: hidden until 損失メモ shows it again.
     connect(this, &QDialog::finished, this, [this] { form_.Visible = false; });

@@ -167,7 +167,7 @@ TEST_F(ReplayDialogsTest, TheSweepDialogShowsTheCoresRefusals) {
     } cases[] = {
         {{{"KaimeSet/Nothing", "1"}}, "KaimeSet/Nothing"},
         {{{"KaimeSet/HaibunSet", "0,3"}}, "KaimeSet/HaibunSet=3"},
-        {{{"KaimeSet/HaibunSet", ""}}, "KaimeSet/HaibunSet needs values"},
+        {{{"KaimeSet/HaibunSet", ""}}, "KaimeSet/HaibunSet に比べる値がありません"},
         {{{"KaimeSet/KellyPercent", "1,2,3,4,5,6,7,8,9,10,11"},
           {"KaimeSet/DefaultAmount", "100,200,300,400,500,600,700,800,900,1000"},
           {"Nin100/SRF", "1,2,3,4,5,6,7,8,9,10"}},
