@@ -36,7 +36,7 @@ void TMainForm::ResetRaceStates() {
     c_.session.Forget();
 }
 
-void TMainForm::LoadDay(const std::string& day, bool startFetches) {
+void TMainForm::LoadDay(const std::string& day) {
     c_.FlushStore();
     bool today = c_.IsToday(day);
     c_.status.RemainingTimeLabel.visible = today;
@@ -88,7 +88,15 @@ void TMainForm::LoadDay(const std::string& day, bool startFetches) {
     c_.timers.ResultsTimer.intervalMs =
         TimerIntervalMs(ScheduleMinutes(ReadIntSetting(c_.settings, setting::kResultsInterval)));
     c_.timers.ResultsTimer.enabled = today;
-    if (today && startFetches) fetches_.StartCurrentDayFetches();
+    // The automatic fetches follow the loaded day: another day's races must not be fetched at
+    // today's times.
+    if (today)
+        fetches_.StartCurrentDayFetches();
+    else
+        fetches_.StopCurrentDayFetches();
+    // Shown before the first race is chosen: a message about that race may wait for the user,
+    // and the window's timers and popup must not wait with it.
+    c_.NotifyChanged();
     if (!c_.dayList.RaceList.empty()) race_.DatListClick(0);
     c_.NotifyChanged();
 }
@@ -122,7 +130,8 @@ void TMainForm::FButtonClick() {
 void TMainForm::AfterDownload() {
     // A cancel belongs to the download it stopped: the race-day fetches must not stay stopped.
     c_.downloadCancelFlag = false;
-    // The date box comes back empty: no day is chosen, so the timers fetch nothing.
+    std::string loaded = c_.DayChosen() ? c_.dayList.DateText : std::string();
+    int selected = c_.dayList.SelectedRace;
     c_.dayList.DateText.clear();
     c_.dayList.RaceList.clear();
     c_.lossReg->SetRaces({});
@@ -134,16 +143,30 @@ void TMainForm::AfterDownload() {
     FileFailure failure;
     c_.rates = Rebuild(c_.programFolder, &failure);
     if (!failure.shown.empty()) c_.ReportFileFailure(failure);
-    // A download that stored new days shows the newest day at once.
-    bool newDays = std::any_of(
-        c_.dayList.DateList.begin(), c_.dayList.DateList.end(), [&](const std::string& day) {
-            return std::find(before.begin(), before.end(), day) == before.end();
-        });
-    if (newDays) {
-        auto newest = std::max_element(c_.dayList.DateList.begin(), c_.dayList.DateList.end());
-        DateListChange(static_cast<int>(newest - c_.dayList.DateList.begin()));
+    const auto& days = c_.dayList.DateList;
+    bool newDays = std::any_of(days.begin(), days.end(), [&](const std::string& day) {
+        return std::find(before.begin(), before.end(), day) == before.end();
+    });
+    // New days bring the day being bet on; otherwise (nothing new, or only the data source
+    // changed in the dialog) the loaded day comes back with what the download added to it.
+    auto kept = std::find(days.begin(), days.end(), loaded);
+    int show = newDays ? DayToShow(days, FormatDateTime(c_.ports.clock.Now(), "yyyymmdd"))
+               : kept != days.end() ? static_cast<int>(kept - days.begin())
+                                    : -1;
+    if (show >= 0) {
+        DateListChange(show);
+        if (c_.dayList.DateText == loaded && selected > 0 &&
+            selected < static_cast<int>(c_.dayList.RaceList.size()))
+            race_.DatListClick(selected);
     }
     c_.NotifyChanged();
+}
+
+void TMainForm::LoadTodayIfStored() {
+    auto today = DayTextFromDate(FormatDateTime(c_.ports.clock.Now(), "yyyymmdd"));
+    const auto& days = c_.dayList.DateList;
+    auto found = today ? std::find(days.begin(), days.end(), *today) : days.end();
+    if (found != days.end()) DateListChange(static_cast<int>(found - days.begin()));
 }
 
 std::string TMainForm::GuidanceText() const {

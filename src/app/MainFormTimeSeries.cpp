@@ -4,7 +4,7 @@
 namespace kagiroi {
 
 bool TMainForm::T1Click() {
-    std::optional<std::string> folder = c_.timeSeries->Folder();
+    std::optional<std::string> folder = c_.timeSeries->ImportFolder();
     std::optional<std::string> refusal;
     if (!folder)
         refusal = TimeSeriesFolderNotSetText();

@@ -54,14 +54,20 @@ void RaceDayFetches::SokuhoOddsBtnClick() {
     if (!c_.HasSelectedRace() || !c_.DayChosen()) return;
     std::string key = FieldAt(c_.Selected().RaceInfo, RaceHead::RaceKey);
     if (ToInt64(key.substr(0, 8)) <= 0 || !ServiceFree(true)) return;
-    std::string course = c_.CourseRaceText(c_.SelectedRace());
+    FetchRaceOdds(c_.SelectedRace());
+    race_.ShowSelectedRaceAgain();
+}
+
+RealTimeOutcome RaceDayFetches::FetchRaceOdds(int slot) {
+    std::string key = FieldAt((*c_.book)[slot].RaceInfo, RaceHead::RaceKey);
+    std::string course = c_.CourseRaceText(slot);
     RealTimeRequest request =
         Request(OddsSpec(), key, course + "オッズ取得中", course + "R:ｵｯｽﾞ取得エラー：", false);
     request.notYetLabel = OddsNotYetText(course);
-    Fetcher().Fetch(request);
+    RealTimeOutcome outcome = Fetcher().Fetch(request);
     c_.oddsFiles.Invalidate();
-    OzReadBtnClick(c_.SelectedRace());
-    race_.ShowSelectedRaceAgain();
+    OzReadBtnClick(slot);
+    return outcome;
 }
 
 void RaceDayFetches::ResultsBtnClick(bool quiet) {
@@ -144,10 +150,18 @@ void RaceDayFetches::N1O1Click() {
         return;
     }
     if (!ServiceFree(true)) return;
-    for (int item = 0; item < static_cast<int>(c_.dayList.RaceList.size()); ++item) {
-        race_.DatListClick(item);
-        SokuhoOddsBtnClick();
+    // Fetched race by race without choosing them: the race on screen stays the user's.
+    const int races = static_cast<int>(c_.dayList.RaceList.size());
+    int fetched = 0;
+    for (int slot = 0; slot < races && !c_.downloadCancelFlag; ++slot) {
+        if (ToInt64(FieldAt((*c_.book)[slot].RaceInfo, RaceHead::Date)) <= 0) continue;
+        RealTimeOutcome outcome = FetchRaceOdds(slot);
+        if (outcome.refused) break;  // another command took the service
+        if (outcome.recordsStored > 0) ++fetched;
     }
+    race_.ShowSelectedRaceAgain();
+    c_.status.DownloadLabel.text = Format("%dﾚｰｽ中%dﾚｰｽ分のｵｯｽﾞを取得しました。", races, fetched);
+    c_.NotifyChanged();
 }
 
 }  // namespace kagiroi

@@ -43,8 +43,12 @@ class RaceDayFetches {
     void AutoOddsCheckClick(bool checked);
     // Today's day was loaded: the automatic odds and the change fetch begin.
     void StartCurrentDayFetches();
+    // Another day was loaded: they end, and races still due are forgotten.
+    void StopCurrentDayFetches();
 
   private:
+    // 速報ｵｯｽﾞ of one race, imported at once; the fetch's outcome.
+    RealTimeOutcome FetchRaceOdds(int slot);
     // The odds import of one race; returns the files it could not read that were not
     // told yet for this day.
     std::vector<std::string> ImportTargetOdds(int slot);

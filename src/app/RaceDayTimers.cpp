@@ -117,4 +117,12 @@ void RaceDayFetches::StartCurrentDayFetches() {
     }
 }
 
+void RaceDayFetches::StopCurrentDayFetches() {
+    c_.status.AutoOddsChecked = false;
+    c_.timers.AutoOddsTimer.enabled = false;
+    c_.timers.ChangeTimer.enabled = false;
+    c_.firstChangeFetchPending = false;
+    oddsDue_.clear();
+}
+
 }  // namespace kagiroi

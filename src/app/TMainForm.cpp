@@ -30,7 +30,7 @@ constexpr const char* kManualName = "Kagiroi.pdf";
 struct ExternalFolder {
     const TextSetting& setting;
     const char* registryKey;
-    bool dataSubfolder;
+    bool dataSubfolder;  // the viewer's: its data folder, where our own history may stand in
 };
 
 const ExternalFolder kExternalFolders[] = {
@@ -84,15 +84,15 @@ void TMainForm::AnalysisSplitMoved(int top) {
 
 void TMainForm::FillExternalFolders() {
     for (const auto& folder : kExternalFolders) {
-        if (!IsBlank(ReadTextSetting(c_.settings, folder.setting))) continue;
+        bool blank = IsBlank(ReadTextSetting(c_.settings, folder.setting)) ||
+                     (folder.dataSubfolder && c_.timeSeries->ChoiceIsOwnHistory());
+        if (!blank) continue;
         if (!c_.ports.registry.KeyExists(folder.registryKey)) continue;
         auto path = c_.ports.registry.ReadValue(folder.registryKey, "Inno Setup: App Path");
         if (!path || IsBlank(*path)) continue;
         WriteTextSetting(c_.settings, folder.setting,
                          folder.dataSubfolder ? JoinPath(*path, "Data") : *path);
     }
-    // Without a viewer the import reads the program's own history.
-    c_.timeSeries->FillBlankFolder();
 }
 
 bool TMainForm::FormCreate(std::string* error) {

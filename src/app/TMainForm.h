@@ -63,9 +63,11 @@ class TMainForm {
     void BuildDateList();
     // The chosen date changed (index into DateList).
     void DateListChange(int index);
-    // Loads a day as a change of the date box does; a replay leaves the current day's fetches
-    // as they were.
-    void LoadDay(const std::string& day, bool startFetches = true);
+    // Loads a day as a change of the date box does; today's automatic fetches start, another
+    // day's stop.
+    void LoadDay(const std::string& day);
+    // At the window's first show: on a race day the program starts with today loaded.
+    void LoadTodayIfStored();
     bool NextRaceClick();  // 直前ﾚｰｽ; true when a race was selected
     void FButtonClick();   // shows or hides the race list panel
     // The download dialog, working on this form's day store, settings and log; AfterDownload
@@ -73,8 +75,8 @@ class TMainForm {
     TGetDataForm DownloadDialog();
     // The fetch-time dialog over this form's settings.
     TOzGetTimeForm FetchTimeDialog();
-    // After the download dialog closes: the race list is cleared, the race pages hidden and
-    // the date list rebuilt.
+    // After the download dialog closes: the date list is rebuilt; a download that stored new
+    // days loads today (else the newest past day), otherwise the loaded day is loaded again.
     void AfterDownload();
 
     // 時系列オッズより取得: the odds nearest each race's fetch time from the time-series folder,

@@ -24,6 +24,24 @@ std::vector<std::string> BuildDateList(const std::string& programFolder) {
     return days;
 }
 
+int DayToShow(const std::vector<std::string>& dateList, const std::string& todayYyyymmdd) {
+    int past = -1, ahead = -1;
+    std::string pastDate, aheadDate;
+    for (size_t i = 0; i < dateList.size(); ++i) {
+        std::string date = DateOfDayText(dateList[i]).value_or("");
+        if (date.empty()) continue;
+        if (date == todayYyyymmdd) return static_cast<int>(i);
+        if (date < todayYyyymmdd && (past < 0 || date > pastDate)) {
+            past = static_cast<int>(i);
+            pastDate = date;
+        } else if (date > todayYyyymmdd && (ahead < 0 || date < aheadDate)) {
+            ahead = static_cast<int>(i);
+            aheadDate = date;
+        }
+    }
+    return past >= 0 ? past : ahead;
+}
+
 std::string RaceListText(const RaceSlot& slot) {
     return RacecourseName(FieldAt(slot.RaceInfo, RaceHead::Course)) +
            FormatIntField(FieldAt(slot.RaceInfo, RaceHead::RaceNumber)) + "R";

@@ -12,6 +12,11 @@ namespace kagiroi {
 // the Data folder. Files whose names are not of that form are left out.
 std::vector<std::string> BuildDateList(const std::string& programFolder);
 
+// The entry of a date list (any order) to show when the program picks the day itself: today's
+// ("yyyymmdd"), else the newest day before it, else the nearest day ahead; -1 when the list is
+// empty. A race day's download stores tomorrow too, which is not the day being bet on.
+int DayToShow(const std::vector<std::string>& dateList, const std::string& todayYyyymmdd);
+
 // A race list item: racecourse name, race number right-aligned in two places, "R" (東京11R).
 std::string RaceListText(const RaceSlot& slot);
 

@@ -1,6 +1,7 @@
 #include "odds/TimeSeriesOdds.h"
 
 #include "odds/TimeSeriesLayout.h"
+#include "platform/FileSystem.h"
 #include "platform/SameFolder.h"
 #include "platform/SettingsTable.h"
 #include "platform/TextField.h"
@@ -26,9 +27,17 @@ std::string TimeSeriesOdds::ChartFolder() const {
     return Folder().value_or(history_.Folder());
 }
 
-void TimeSeriesOdds::FillBlankFolder() {
-    if (IsBlank(ReadTextSetting(settings_, setting::kTimeSeriesFolder)))
-        WriteTextSetting(settings_, setting::kTimeSeriesFolder, history_.Folder());
+std::optional<std::string> TimeSeriesOdds::ImportFolder() const {
+    if (auto chosen = Folder()) return chosen;
+    if (IsBlank(ReadTextSetting(settings_, setting::kTimeSeriesFolder)) &&
+        DirectoryExists(history_.Folder()))
+        return history_.Folder();
+    return std::nullopt;
+}
+
+bool TimeSeriesOdds::ChoiceIsOwnHistory() const {
+    std::string chosen = Trim(ReadTextSetting(settings_, setting::kTimeSeriesFolder));
+    return !chosen.empty() && SameFolder(chosen, history_.Folder());
 }
 
 std::string TimeSeriesOdds::ChooserCaption() const {
@@ -44,7 +53,7 @@ void TimeSeriesOdds::Choose(const std::string& folder) {
 }
 
 TimeSeriesImportResult TimeSeriesOdds::Import(const DayBook& book) const {
-    auto folder = Folder();
+    auto folder = ImportFolder();
     if (!folder) return {};
     return ImportTimeSeries(book, *folder, programFolder_);
 }

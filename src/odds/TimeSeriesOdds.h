@@ -19,10 +19,14 @@ class TimeSeriesOdds {
 
     // The chosen time-series folder; nothing while it is blank or the program folder itself.
     std::optional<std::string> Folder() const;
+    // The folder the import reads: the chosen one; while none is chosen (blank), the history
+    // once a fetch has kept one. Nothing otherwise.
+    std::optional<std::string> ImportFolder() const;
     // The folder the movement chart reads: the chosen one, else the history.
     std::string ChartFolder() const;
-    // At start-up: a blank choice becomes the history folder, so the import works at once.
-    void FillBlankFolder();
+    // The choice names the program's own history (as earlier versions wrote at start-up): the
+    // start-up takes it as blank, so a viewer installed later is found.
+    bool ChoiceIsOwnHistory() const;
     // N12Click: the folder chooser's caption and start, and the choice written back.
     std::string ChooserCaption() const;
     std::string ChooserStart() const;

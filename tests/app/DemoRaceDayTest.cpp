@@ -3,6 +3,7 @@
 #include "daystore/RecordLayout.h"
 #include "platform/Sjis.h"
 #include "platform/TextField.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +76,44 @@ TEST(DemoRaceDay, ADownloadAmidTheTimersCompletesAndSoDoesEveryFetch) {
     }
     EXPECT_EQ(std::string::npos, demo.ErrorLogText().find("【エラー】"))
         << SjisToUtf8(demo.ErrorLogText());
+}
+
+// The road of a missed fetch: the download, tomorrow chosen, then today chosen in the date box
+// before its first races' fetch minutes. Each of those races is fetched in its minutes, and
+// none of tomorrow's while tomorrow was loaded.
+TEST(DemoRaceDay, TheTimersFollowWhicheverDayIsLoaded) {
+    test::DemoFixture demo({2024, 1, 6, 9, 20, 0});
+    ASSERT_TRUE(demo.Download(false).completed);
+    TMainForm& form = demo.Form();
+    EXPECT_TEXT_EQ("2024年01月06日", form.DayList().DateText) << "today, not tomorrow";
+    test::FakeTimers timers(demo.clock);
+    timers.Add(form.Timers().AutoOddsTimer.enabled, form.Timers().AutoOddsTimer.intervalMs,
+               [&] { form.Fetches().AutoOddsTimerTick(); });
+    auto runFor = [&](int minutes) {
+        for (int s = 0; s < minutes * 60; s += 20) {
+            demo.clock.Advance(20);
+            timers.RunDue();
+        }
+    };
+    demo.LoadDay("20240107");
+    runFor(10);
+    demo.LoadDay("20240106");
+    const int64_t chosenAt = ToSerialSeconds(demo.clock.Now());
+    runFor(40);
+    std::set<std::string> fetched;
+    for (const auto& call : demo.recording->calls)
+        if (call.what.rfind("JVRTOpen:0B30:", 0) == 0) {
+            EXPECT_GE(ToSerialSeconds(call.at), chosenAt) << call.what;
+            fetched.insert(call.what.substr(14));
+        }
+    int due = 0;
+    for (const RaceSlot& slot : form.Book().slots) {
+        if (slot.IsEmpty() || slot.FetchTimes[0] < "0931" || slot.FetchTimes[0] >= "1010") continue;
+        ++due;
+        EXPECT_EQ(1u, fetched.count(FieldAt(slot.RaceInfo, RaceHead::RaceKey)))
+            << RaceListText(slot) << " due at " << slot.FetchTimes[0];
+    }
+    EXPECT_GT(due, 0);
 }
 
 }  // namespace

@@ -155,15 +155,27 @@ TEST_F(LiveFetchTest, IntervalsFromTheSettingsAreHeldToTheirRanges) {
     EXPECT_TRUE(form.Timers().ResultsTimer.enabled);
 }
 
-TEST_F(LiveFetchTest, NoTimedFetchRunsOnceTheDownloadDialogLeavesNoDayChosen) {
+TEST_F(LiveFetchTest, TheTimersGoOnAfterADownloadDialogThatStoredNothingNew) {
     TMainForm& form = f.LoadedFirstDay();
     form.AfterDownload();
-    EXPECT_EQ("", form.DayList().DateText);
     f.clock.Set({2024, 1, 6, 9, 50, 0});  // the first race's fetch minute
     form.Fetches().AutoOddsTimerTick();
-    form.Fetches().ResultsTimerTick();
-    form.Fetches().ChangeTimerTick();
-    EXPECT_EQ(0, f.jvLink.CallCount("JVRTOpen"));
+    EXPECT_EQ("JVRTOpen:0B30:2024010606010101", f.jvLink.calls.front());
+}
+
+// 1日分の全オッズを一括取得: every race fetched without moving the selection, and counted.
+TEST_F(LiveFetchTest, TheDaysOddsKeepTheSelectedRaceAndSayHowManyCame) {
+    TMainForm& form = f.LoadedFirstDay();
+    form.Race().DatListClick(5);
+    f.jvLink.rtOpenResults = {-1, -1};  // the first two races are not published yet
+    for (int race = 3; race <= 12; ++race) {
+        f.jvLink.QueueRecord(OddsRecord(race));
+        f.jvLink.QueueCode(0);
+    }
+    form.Fetches().N1O1Click();
+    EXPECT_EQ(12, f.jvLink.CallCount("JVRTOpen"));
+    EXPECT_EQ(5, form.DayList().SelectedRace);
+    EXPECT_TEXT_EQ("12ﾚｰｽ中10ﾚｰｽ分のｵｯｽﾞを取得しました。", form.Status().DownloadLabel.text);
 }
 
 TEST(OddsSwitch, RefusesWithoutTheCurrentDaysLatestCards) {

@@ -40,9 +40,8 @@ TEST(Startup, FirstStartMakesTheFoldersAndTheLogAndPlacesTheWindowAtItsDefaults)
     EXPECT_EQ(10, p.left);
     EXPECT_EQ(900, p.width);
     EXPECT_EQ(600, p.height);
-    // Without installer records the settings only gain the program's own time-series folder.
-    EXPECT_EQ("[Dir]\r\njikeiretu=" + f.Path("Jikeiretu") + "\r\n",
-              ReadWholeFile(f.Path("kagiroi.ini")).value_or(""));
+    // Without installer records no folder is written: a viewer installed later is still found.
+    EXPECT_EQ("", ReadWholeFile(f.Path("kagiroi.ini")).value_or(""));
 }
 
 TEST(Startup, WindowPlacementSurvivesARestart) {
@@ -81,8 +80,22 @@ TEST(Startup, BlankFolderSettingCountsAsEmptyAndABlankRecordWritesNothing) {
     f.registry.Set(kViewerKey, "Inno Setup: App Path", "   ");
     f.Started();
     EXPECT_EQ("/opt/p", settings.ReadString("Dir", "HibariTohyo2", ""));
-    // No viewer: the time-series import reads the program's own history.
-    EXPECT_EQ(f.Path("Jikeiretu"), settings.ReadString("Dir", "jikeiretu", ""));
+    EXPECT_EQ("", settings.ReadString("Dir", "jikeiretu", ""));
+}
+
+// Earlier versions wrote the program's own history as the viewer's folder: that counts as blank.
+TEST(Startup, TheViewersInstallationReplacesOnlyABlankOrOwnHistoryFolder) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "/opt/viewer/Data"}, {"HISTORY", "/opt/viewer/Data"}, {"/chosen", "/chosen"}};
+    for (const auto& [stored, expected] : cases) {
+        test::MainFormFixture f;
+        SettingsFile settings(f.Path("kagiroi.ini"));
+        settings.WriteString("Dir", "jikeiretu",
+                             stored == "HISTORY" ? f.Path("Jikeiretu") : stored);
+        f.registry.Set(kViewerKey, "Inno Setup: App Path", "/opt/viewer");
+        f.Started();
+        EXPECT_EQ(expected, settings.ReadString("Dir", "jikeiretu", "")) << stored;
+    }
 }
 
 TEST(Startup, AWorkingFolderThatCannotBeMadeStopsTheStartUp) {

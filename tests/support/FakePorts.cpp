@@ -8,6 +8,7 @@ void FakeUi::Beep(BeepSound sound) {
 
 void FakeUi::ShowMessage(const std::string& text) {
     events.push_back({"message", text});
+    if (onMessage) onMessage();
 }
 
 bool FakeUi::AskYesNo(const std::string& text) {

@@ -58,6 +58,8 @@ class FakeUi : public Ui {
     // Runs at every ProcessEvents call (a "click" arriving during a read loop).
     std::function<void()> onProcessEvents;
     FakeTimers* timers = nullptr;  // run inside ProcessEvents when set
+    // Runs while a message is shown: the user has not closed the box yet.
+    std::function<void()> onMessage;
 
     std::vector<std::string> Messages() const;
     std::vector<std::string> Questions() const;

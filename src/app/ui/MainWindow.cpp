@@ -311,6 +311,15 @@ QWidget* MainWindow::BuildRaceArea() {
 }
 
 void MainWindow::ConnectTimers() {
+    // Named children, so a look at the window tells which timers run.
+    const std::pair<QTimer*, const char*> named[] = {
+        {&clockTimer_, "ClockTimer"},       {&countdownTimer_, "CountdownTimer"},
+        {&autoOddsTimer_, "AutoOddsTimer"}, {&resultsTimer_, "ResultsTimer"},
+        {&changeTimer_, "ChangeTimer"},     {&deliverTimer_, "DeliverTimer"}};
+    for (const auto& [timer, name] : named) {
+        timer->setParent(this);
+        timer->setObjectName(QLatin1String(name));
+    }
     // The clock ticks repaint their two labels only: a rebuild of the grids twice a second
     // would undo the user's column widths and cost a steady share of a core.
     connect(&clockTimer_, &QTimer::timeout, this, [this] {
@@ -339,10 +348,11 @@ void MainWindow::OpenMailSettings() {
 }
 
 void MainWindow::ScheduleRefresh() {
-    if (form_.Status().Progress.visible) {
-        progress_->Refresh(form_.Status().Progress);
-        return;
-    }
+    // The popup and the timers follow at once: a message box the handler shows next waits
+    // for the user, and neither may wait with it.
+    progress_->Refresh(form_.Status().Progress);
+    SyncTimers();
+    if (form_.Status().Progress.visible) return;
     if (refreshPending_) return;
     refreshPending_ = true;
     QTimer::singleShot(0, this, [this] {
@@ -357,6 +367,15 @@ void MainWindow::SyncTimer(QTimer& timer, const TimerState& state) {
         return;
     }
     if (timer.interval() != state.intervalMs || !timer.isActive()) timer.start(state.intervalMs);
+}
+
+void MainWindow::SyncTimers() {
+    SyncTimer(clockTimer_, form_.Timers().ClockTimer);
+    SyncTimer(countdownTimer_, form_.Timers().CountdownTimer);
+    SyncTimer(autoOddsTimer_, form_.Timers().AutoOddsTimer);
+    SyncTimer(resultsTimer_, form_.Timers().ResultsTimer);
+    SyncTimer(changeTimer_, form_.Timers().ChangeTimer);
+    SyncTimer(deliverTimer_, form_.Timers().DeliverTimer);
 }
 
 void MainWindow::RefreshDateList() {
@@ -422,12 +441,7 @@ void MainWindow::Refresh() {
     lossReg_->Refresh();
     lossReg_->setVisible(form_.Investment().LossReg().Visible);
     RefreshClock();
-    SyncTimer(clockTimer_, form_.Timers().ClockTimer);
-    SyncTimer(countdownTimer_, form_.Timers().CountdownTimer);
-    SyncTimer(autoOddsTimer_, form_.Timers().AutoOddsTimer);
-    SyncTimer(resultsTimer_, form_.Timers().ResultsTimer);
-    SyncTimer(changeTimer_, form_.Timers().ChangeTimer);
-    SyncTimer(deliverTimer_, form_.Timers().DeliverTimer);
+    SyncTimers();
     deliveryAction_->setChecked(form_.Mail().DeliveryChecked());
     refreshing_ = false;
 }
@@ -469,7 +483,12 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
-    QTimer::singleShot(0, this, [this] { Run([this] { form_.FormShow(); }); });
+    QTimer::singleShot(0, this, [this] {
+        Run([this] {
+            form_.FormShow();
+            form_.LoadTodayIfStored();
+        });
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -56,6 +56,7 @@ class MainWindow : public QMainWindow {
     QWidget* BuildRaceCardPage();
     void ConnectTimers();
     void SyncTimer(QTimer& timer, const TimerState& state);
+    void SyncTimers();  // every window timer as the form's state says
     void ScheduleRefresh();
     void RefreshDateList();
     void RefreshRaceList();

@@ -1,5 +1,6 @@
 #include "app/TMainForm.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/ProgressDialog.h"
 #include "platform/Sjis.h"
 #include "support/DayBuilder.h"
 #include "support/FakeJvLink.h"
@@ -19,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <map>
 
 namespace kagiroi {
@@ -81,6 +83,43 @@ TEST_F(MainWindowTest, TheWindowFollowsTheRaceListPanelAndTheTimers) {
     for (QLabel* label : window.findChildren<QLabel*>())
         clockShown = clockShown || label->text() == QStringLiteral("09時00分00秒");
     EXPECT_TRUE(clockShown);
+}
+
+// Today chosen in the date box after another day was loaded: while a message about its first
+// race waits for the user, the automatic odds timer already runs and the loading popup is gone.
+TEST(MainWindowDay, TheTimersFollowTheDayChosenWhileABoxWaits) {
+    test::TempFolder folder;
+    test::FakeUi ui;
+    test::FakeClock clock({2024, 1, 6, 9, 30, 0});
+    test::FakeClipboard clipboard;
+    test::FakeShell shell;
+    test::FakeRegistry registry;
+    test::FakeJvLink jvLink;
+    auto today = test::MakeDay("20240106", {"06"});
+    today[0].runners = 0;  // its first race has no runners yet: a box at the load
+    test::WriteRaces(folder.Path(), today);
+    test::WriteRaces(folder.Path(), test::MakeDay("20240107", {"06"}));
+    TMainForm form(folder.Path(), {ui, clock, clipboard, shell, registry}, jvLink);
+    std::string error;
+    ASSERT_TRUE(form.FormCreate(&error)) << error;
+    QtUi qtUi;
+    MainWindow window(form, qtUi);
+    window.show();
+    auto* dates = window.findChild<QComboBox*>();
+    auto* oddsTimer = window.findChild<QTimer*>(QStringLiteral("AutoOddsTimer"));
+    auto* popup = window.findChild<ProgressDialog*>();
+    ASSERT_TRUE(dates && oddsTimer && popup);
+    emit dates->activated(0);  // tomorrow
+    EXPECT_FALSE(oddsTimer->isActive());
+    int boxes = 0;
+    ui.onMessage = [&] {
+        ++boxes;
+        EXPECT_TRUE(oddsTimer->isActive());
+        EXPECT_FALSE(popup->isVisible());
+    };
+    emit dates->activated(1);  // today
+    EXPECT_EQ(1, boxes);
+    EXPECT_TRUE(oddsTimer->isActive());
 }
 
 // Alt and a letter reach one item: no two items of the menu bar, or of one menu, share it.
