@@ -7,6 +7,7 @@
 #include "platform/TextField.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace kagiroi {
 
@@ -62,15 +63,32 @@ std::string ClockText(const DateTime& now) {
     return FormatDateTime(now, "hh時nn分ss秒");
 }
 
-std::string CountdownText(const std::string& raceInfo, const DateTime& now) {
+namespace {
+
+// The race's post as a moment; nothing when its date is not a date.
+std::optional<DateTime> PostMoment(const std::string& raceInfo) {
     DateTime post;
     post.year = ToInt(FieldAt(raceInfo, RaceHead::Year));
     post.month = ToInt(FieldAt(raceInfo, RaceHead::Month));
     post.day = ToInt(FieldAt(raceInfo, RaceHead::Day));
     post.hour = NumberAt(raceInfo, RA::PostHour);
     post.minute = NumberAt(raceInfo, RA::PostMinute);
-    if (!IsValidDate(post.year, post.month, post.day)) return "発走済み";
-    int64_t left = ToSerialSeconds(post) - ToSerialSeconds(now);
+    if (!IsValidDate(post.year, post.month, post.day)) return std::nullopt;
+    return post;
+}
+
+}  // namespace
+
+std::string PassedPostTime(const std::string& raceInfo, const DateTime& now) {
+    std::optional<DateTime> post = PostMoment(raceInfo);
+    if (!post || ToSerialSeconds(*post) > ToSerialSeconds(now)) return {};
+    return Format("%02d:%02d", post->hour, post->minute);
+}
+
+std::string CountdownText(const std::string& raceInfo, const DateTime& now) {
+    std::optional<DateTime> post = PostMoment(raceInfo);
+    if (!post) return "発走済み";
+    int64_t left = ToSerialSeconds(*post) - ToSerialSeconds(now);
     if (left <= 0) return "発走済み";
     return Format("発走までの残り時間：%02lld:%02lld:%02lld", static_cast<long long>(left / 3600),
                   static_cast<long long>(left / 60 % 60), static_cast<long long>(left % 60));

@@ -34,5 +34,8 @@ int TimerIntervalMs(int64_t minutes);
 std::string ClockText(const DateTime& now);
 // "発走までの残り時間：hh:nn:ss" before the post of the race, "発走済み" after it.
 std::string CountdownText(const std::string& raceInfo, const DateTime& now);
+// The race's post time "hh:mm" once it has passed (the status line says 発走済み); empty before
+// it and for a race without a date.
+std::string PassedPostTime(const std::string& raceInfo, const DateTime& now);
 
 }  // namespace kagiroi

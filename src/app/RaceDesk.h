@@ -2,6 +2,7 @@
 
 #include "app/MainFormContext.h"
 #include "odds/OddsMovement.h"
+#include "records/VoteJournal.h"
 #include "selection/RacePatternSettings.h"
 #include "stakes/PluginCsv.h"
 #include "stakes/VoteFile.h"
@@ -71,6 +72,8 @@ class RaceDesk {
     void FavouriteBoxChange(FavouriteBoxKind box, int value);
     // The day and race the ticket tables are for, as the vote commands hand them over.
     TicketSource CurrentTicketSource() const;
+    // Adds what the type's table sent to the vote record.
+    void RecordVote(BetType type, VoteRoute route);
 
     MainFormContext& c_;
     RacePatternForm raceMoyo_;

@@ -1,8 +1,10 @@
 #include "app/RaceDesk.h"
 
+#include "app/FetchSchedule.h"
 #include "odds/TimeSeriesOdds.h"
 #include "platform/FileSystem.h"
 #include "platform/SettingsTable.h"
+#include "records/VoteJournal.h"
 #include "stakes/ClipboardExport.h"
 #include "stakes/RaceAmounts.h"
 
@@ -60,16 +62,31 @@ TicketSource RaceDesk::CurrentTicketSource() const {
         source.race = &c_.Selected();
         if (c_.SelectedRace() < static_cast<int>(c_.dayList.RaceList.size()))
             source.raceListText = c_.dayList.RaceList[static_cast<size_t>(c_.SelectedRace())];
+        source.cautions.postTime = PassedPostTime(c_.Selected().RaceInfo, c_.ports.clock.Now());
     }
+    source.cautions.amount = AmountFromBox(c_.betting.SaNumEditExC1);
     return source;
 }
 
+void RaceDesk::RecordVote(BetType type, VoteRoute route) {
+    std::optional<Vote> vote = VoteOfTable(c_.session.Bets().Table(type), type,
+                                           CurrentTicketSource(), route, c_.ports.clock.Now());
+    if (!vote) return;  // only struck tickets: nothing left the program
+    std::string path = VoteJournalPath(c_.programFolder);
+    FileError error;
+    // The vote has gone already: a record that cannot be kept is told, not undone.
+    if (!AppendVote(path, *vote, &error))
+        c_.ReportFileFailure(DescribeFailure(path + " に投票を記録できませんでした", error));
+}
+
 VoteOutcome RaceDesk::TohyoCSVBtnClick() {
-    bool trio = c_.betting.ActiveTicketTab == TicketTab::Trio;
+    BetType type =
+        c_.betting.ActiveTicketTab == TicketTab::Trio ? BetType::Trio : BetType::Trifecta;
     VotingRequest request{CurrentTicketSource(), ReadPluginFolder(c_.settings, c_.programFolder)};
-    return SendToVotingPlugin(trio ? "SANFUKU" : "SANTAN",
-                              c_.session.Bets().Table(trio ? BetType::Trio : BetType::Trifecta),
-                              request, c_.ports.ui, c_.ports.shell);
+    VoteOutcome outcome = SendToVotingPlugin(PluginTypeCode(type), c_.session.Bets().Table(type),
+                                             request, c_.ports.ui, c_.ports.shell);
+    if (outcome == VoteOutcome::Started) RecordVote(type, VoteRoute::Plugin);
+    return outcome;
 }
 
 VoteFileOutcome RaceDesk::TohyoFileBtnClick() {
@@ -79,7 +96,10 @@ VoteFileOutcome RaceDesk::TohyoFileBtnClick() {
 VoteFileOutcome RaceDesk::VoteFileMenuClick(BetType type) {
     VoteFileRequest request{CurrentTicketSource(),
                             ReadVoteFileFolder(c_.settings, c_.programFolder)};
-    return WriteVoteFile(type, c_.session.Bets().Table(type), request, c_.ports.ui);
+    VoteFileOutcome outcome =
+        WriteVoteFile(type, c_.session.Bets().Table(type), request, c_.ports.ui);
+    if (outcome == VoteFileOutcome::Written) RecordVote(type, VoteRoute::PatbetFile);
+    return outcome;
 }
 
 std::string RaceDesk::VoteFilePath() const {

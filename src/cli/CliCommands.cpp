@@ -208,8 +208,9 @@ const std::vector<CliCommand>& Commands() {
          "DAY RACE",
          {{"--trio"}, {"--trifecta"}, kAmount, kMode, kStrike, kYes, {"--no-plugin"}},
          "Writes the voting plug-in's CSV of the --trio or --trifecta table as the Hibari2投票 "
-         "button does and starts the plug-in (not with --no-plugin). --yes answers the "
-         "confirmation; without it the answer is No.",
+         "button does and starts the plug-in (not with --no-plugin), and adds the vote to the vote "
+         "record. --yes answers the confirmation (asked twice after the post time); without it "
+         "the answer is No.",
          RunVoteCommand},
         {"votefile",
          "DAY RACE",
@@ -219,7 +220,8 @@ const std::vector<CliCommand>& Commands() {
           kStrike,
           kYes},
          "Writes the PATBET vote file of the type's table (yymmdd.BET in Dir/kaime, the program "
-         "folder's kaime by default) and prints its path; --yes answers the confirmation.",
+         "folder's kaime by default), adds the vote to the vote record and prints the file's "
+         "path; --yes answers the confirmation.",
          RunVoteFileCommand},
         {"backtest",
          "FROM TO",

@@ -221,6 +221,9 @@ void AllocateStakes(BetType type, const StakeInputs& given, TextGrid& table, Bet
         AllocateByKelly(type, inputs, table, c, tickets, totals);
     else
         AllocateProportionally(amount, table, c, tickets, totals);
+    // Every ticket keeps at least 100 yen, so a wide net can stake more than was typed: the
+    // total says so in red before anything is sent.
+    totals.stake.color = ToInt64(totals.stake.text) > amount ? colors::kRed : colors::kBlack;
     ShowNetFigures(type, table, c, tickets, inputs.winChances, totals);
 }
 

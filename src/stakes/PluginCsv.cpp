@@ -126,8 +126,10 @@ VoteOutcome SendToVotingPlugin(std::string_view typeCode, const TextGrid& table,
     std::string figures =
         Format("%d", static_cast<int>(sent.size())) + "点　合計 " + GroupedDigits(total) + "円";
     if (underStake > 0) figures += "　ﾄﾘｶﾞﾐ " + Format("%d", underStake) + "点";
-    if (!ui.AskYesNo("[" + request.raceListText + ":" + BetTypeName(*type) +
-                     "]に投票します。実行してよろしいですか？\r\n（" + figures + "）"))
+    if (!ConfirmVote(ui,
+                     "[" + request.raceListText + ":" + BetTypeName(*type) +
+                         "]に投票します。実行してよろしいですか？\r\n（" + figures + "）",
+                     total, request.cautions))
         return VoteOutcome::Declined;
 
     std::string path = *PluginCsvPath(folder, raceInfo);

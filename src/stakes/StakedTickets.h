@@ -4,6 +4,7 @@
 #include "platform/TextGrid.h"
 #include "platform/Ui.h"
 #include "racing/BetType.h"
+#include "stakes/VoteConfirmation.h"
 
 #include <string>
 
@@ -16,6 +17,7 @@ struct TicketSource {
     std::string dayText;             // the date box; blank when no day is loaded
     const RaceSlot* race = nullptr;  // the selected race; null when none is selected
     std::string raceListText;        // the selected race's entry in the race list
+    VoteCautions cautions;           // what the confirmation warns of
 };
 
 // A row that holds a ticket with a stake: combination, odds and stake cells all non-blank.

@@ -107,13 +107,18 @@ VoteFileOutcome WriteVoteFile(BetType type, const TextGrid& table, const VoteFil
     const std::string& raceInfo = request.race->RaceInfo;
     const BetColumns& c = ColumnsOf(type);
     std::string text = VoteFileHeader(raceInfo);
-    for (int r = 1; r < table.RowCount(); ++r)
-        if (IsSentTicket(table, c, r))
-            text += VoteFileTicketLine(raceInfo, type, table.Cell(c.combination, r),
-                                       table.Cell(c.stake, r));
+    int64_t total = 0;
+    for (int r = 1; r < table.RowCount(); ++r) {
+        if (!IsSentTicket(table, c, r)) continue;
+        text += VoteFileTicketLine(raceInfo, type, table.Cell(c.combination, r),
+                                   table.Cell(c.stake, r));
+        total += ToInt64(table.Cell(c.stake, r));
+    }
 
-    if (!ui.AskYesNo("[" + request.raceListText + ":" + BetTypeName(type) +
-                     "]に投票します。投票ファイルを出力しますか？"))
+    if (!ConfirmVote(ui,
+                     "[" + request.raceListText + ":" + BetTypeName(type) +
+                         "]に投票します。投票ファイルを出力しますか？",
+                     total, request.cautions))
         return VoteFileOutcome::Declined;
 
     std::string path = JoinPath(request.folder, *VoteFileName(raceInfo));

@@ -29,7 +29,7 @@ TextGrid TrioTable() {
 }
 
 Vote TrioVote(test::TestRace& race, const DateTime& at) {
-    TicketSource source{"", &race.Slot(), ""};
+    TicketSource source{"", &race.Slot(), "", {}};
     return *VoteOfTable(TrioTable(), BetType::Trio, source, VoteRoute::Plugin, at);
 }
 

@@ -108,6 +108,33 @@ TEST(FundAllocation, ARateOfAtMostOneHundredShowsRed) {
     EXPECT_EQ(colors::kRed, totals.rate.color);
 }
 
+// Every ticket keeps its 100 yen, so a wide net stakes more than was typed: its total is red.
+TEST(FundAllocation, AStakeTotalOverTheAmountShowsRed) {
+    std::vector<double> wide;
+    for (int k = 0; k < 168; ++k)
+        wide.push_back(20.0 + 10.0 * k);
+    struct Case {
+        AllocationMode mode;
+        int amount;
+        std::vector<double> odds;
+        Rgb color;
+    };
+    const Case cases[] = {
+        {AllocationMode::Proportional, 3000, wide, colors::kRed},
+        {AllocationMode::Equal, 3000, std::vector<double>(7, 10.0), colors::kRed},  // 3500
+        {AllocationMode::Equal, 3000, std::vector<double>(3, 10.0), colors::kBlack},
+    };
+    for (const Case& c : cases) {
+        Allocation a = Allocate(c.mode, c.amount, c.odds);
+        EXPECT_EQ(c.color, a.totals.stake.color) << a.totals.stake.text;
+    }
+    // The colour follows the amount back once it covers the stakes.
+    Allocation a = Allocate(AllocationMode::Equal, 3000, std::vector<double>(7, 10.0));
+    AllocateStakes(BetType::Trifecta, AllocationMode::Equal, 3500, a.table, a.totals);
+    EXPECT_EQ("  3500", a.totals.stake.text);
+    EXPECT_EQ(colors::kBlack, a.totals.stake.color);
+}
+
 TEST(FundAllocation, BelowOneHundredYenEmptiesTheStakesAndNothingChangesBeyondTheCapacity) {
     for (int amount : {99, 0, -500}) {
         Allocation a = Allocate(AllocationMode::Proportional, 1000, {4.0, 8.0});

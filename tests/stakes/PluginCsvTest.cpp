@@ -117,6 +117,30 @@ TEST(PluginCsv, TheConfirmationNamesTheTicketsThatPayBackLessThanTheStake) {
               v.ui.Questions());
 }
 
+// Stakes over the amount typed and a race already off are warned of; a late vote asks twice.
+TEST(PluginCsv, TheConfirmationWarnsOfStakesOverTheAmountAndOfALateVote) {
+    Voting v;
+    TextGrid table = TableOf(BetType::Trifecta, {{"", " 3- 1- 7", "   125.4", "  1300"},
+                                                 {"", " 7- 1- 3", "   410.9", "   100"}});
+    const std::string question =
+        "[中山11R:３連単]に投票します。実行してよろしいですか？\r\n（2点　合計 1,400円）";
+    v.request.cautions = {1000, "15:35"};
+    v.ui.AnswerNext(true);
+    v.ui.AnswerNext(false);
+    EXPECT_EQ(VoteOutcome::Declined, v.Send("SANTAN", table));
+    EXPECT_EQ((std::vector<std::string>{
+                  question + "\r\n※投票金額の合計 1,400円は入力投票金額 1,000円を超えています。"
+                             "\r\n※発走時刻 15:35 を過ぎています（発走済み）。",
+                  "発走時刻 15:35 を過ぎています。それでも投票しますか？"}),
+              v.ui.Questions());
+    EXPECT_FALSE(FileExists(v.CsvPath())) << "the second No sends nothing";
+
+    v.ui.Clear();
+    v.request.cautions = {1400, ""};
+    EXPECT_EQ(VoteOutcome::Started, v.Send("SANTAN", table));
+    EXPECT_EQ(std::vector<std::string>{question}, v.ui.Questions());
+}
+
 TEST(PluginCsv, EachCheckStopsWithItsMessageInOrder) {
     TextGrid tickets = TableOf(BetType::Trio, {{"", " 1- 3- 7", "   45.6", "   300"}});
     TextGrid none = TableOf(BetType::Trio, {{"", " 1- 3- 7", "   45.6", ""}});

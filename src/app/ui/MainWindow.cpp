@@ -18,6 +18,7 @@
 #include "records/ui/BacktestDialog.h"
 #include "records/ui/LossRegDialog.h"
 #include "records/ui/SweepDialog.h"
+#include "records/ui/VoteJournalDialog.h"
 #include "selection/ui/RaceMoyoDialog.h"
 #include "stakes/ui/KaimeSetDialog.h"
 #include "widgets/Fonts.h"
@@ -185,6 +186,10 @@ void MainWindow::BuildVerificationMenu() {
     menu->addAction(QStringLiteral("バックテスト..."), this, &MainWindow::OpenBacktestDialog);
     menu->addAction(QStringLiteral("設定の比較..."), this,
                     [this] { OpenReplayDialog<SweepDialog>(form_, this); });
+    menu->addAction(QStringLiteral("投票記録..."), this, [this] {
+        VoteJournalDialog dialog(form_.ProgramFolder(), this);
+        dialog.exec();
+    });
 }
 
 void MainWindow::BuildToolBar() {

@@ -263,20 +263,32 @@ TEST_F(DemoDayWindowTest, AnAmountBelowOneHundredLeavesNothingStakedAndNothingTo
     EXPECT_TRUE(demo.shell.started.empty());
 }
 
-TEST_F(DemoDayWindowTest, TheVoteConfirmationShowsTheTicketsAndTheTotalStake) {
+// The race has run by the fixture's clock: the confirmation names its post time and a Yes is
+// asked for again.
+TEST_F(DemoDayWindowTest, TheVoteConfirmationShowsTheTicketsTheTotalStakeAndALatePost) {
     int item = ClickRaceWithTrifectaNet(126);
     ASSERT_GE(item, 0);
     PluginFolder();
     Button(QStringLiteral("均等"))->click();
     TypeAmount(QStringLiteral("12600"));
     form().Race().PageControl2Change(TicketTab::Trifecta);
+    demo.ui.Clear();
+    demo.ui.AnswerNext(true);
     demo.ui.AnswerNext(false);
     EXPECT_EQ(VoteOutcome::Declined, form().Race().TohyoCSVBtnClick());
     QString race = ToQString(form().DayList().RaceList[static_cast<size_t>(item)]);
-    EXPECT_EQ(QStringLiteral("[%1:３連単]に投票します。実行してよろしいですか？\r\n"
-                             "（126点　合計 12,600円）")
-                  .arg(race),
-              ToQString(demo.ui.Questions().back()));
+    const std::string& info = form().Book()[item].RaceInfo;
+    QString post = QString::asprintf("%02d:%02d", NumberAt(info, RA::PostHour),
+                                     NumberAt(info, RA::PostMinute));
+    std::vector<std::string> questions = demo.ui.Questions();
+    ASSERT_EQ(2u, questions.size());
+    EXPECT_EQ(
+        QStringLiteral("[%1:３連単]に投票します。実行してよろしいですか？\r\n"
+                       "（126点　合計 12,600円）\r\n※発走時刻 %2 を過ぎています（発走済み）。")
+            .arg(race, post),
+        ToQString(questions[0]));
+    EXPECT_EQ(QStringLiteral("発走時刻 %1 を過ぎています。それでも投票しますか？").arg(post),
+              ToQString(questions[1]));
 }
 
 TEST_F(DemoDayWindowTest, KellyIsTheThirdModeAndATicketTellsItsChanceAndValue) {
