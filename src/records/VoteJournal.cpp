@@ -273,7 +273,7 @@ std::vector<std::vector<std::string>> JournalVoteRows(const std::vector<Vote>& v
         for (const VotedTicket& ticket : vote->tickets)
             stake += ticket.stake;
         rows.push_back({vote->sentAt, vote->race, BetTypeName(vote->type), RouteText(vote->route),
-                        Format("%zu", vote->tickets.size()), Yen(stake),
+                        Format("%d", static_cast<int>(vote->tickets.size())), Yen(stake),
                         ret.settled ? Format("%d", ret.hits) : "未確定",
                         ret.settled ? Yen(ret.payback) : ""});
     }
