@@ -12,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace kagiroi::test {
 namespace {
 
@@ -44,11 +42,18 @@ class CliVoteRecordTest : public CliTest {
         ADD_FAILURE() << run.out;
         return {};
     }
-    // The day's payout file as the system names it (the store's paths are Shift_JIS).
-    std::filesystem::path PayoutFile() const {
-        return SjisToUtf8(PathsForDay(home.Path(), *DayTextFromDate("20240107")).payoutFile);
+    // The day's payout file, through the program's own file layer (its names are Shift_JIS,
+    // which only that layer hands to every system rightly).
+    std::string PayoutFile() const {
+        return PathsForDay(home.Path(), *DayTextFromDate("20240107")).payoutFile;
     }
-    static std::filesystem::path Held(std::filesystem::path path) { return path += ".held"; }
+    void HoldPayouts() {
+        held = ReadWholeFile(PayoutFile()).value_or("");
+        ASSERT_FALSE(held.empty());
+        ASSERT_TRUE(RemoveFile(PayoutFile()));
+    }
+    void RestorePayouts() { ASSERT_TRUE(WriteFileAtomic(PayoutFile(), held)); }
+    std::string held;
 
     TempFolder plugin;
 };
@@ -58,7 +63,7 @@ TEST_F(CliVoteRecordTest, AVoteFileIsRecordedAndSettlesOnceTheResultsAreStored) 
     EXPECT_FALSE(FileExists(RecordPath())) << "a declined vote left nothing to record";
 
     // The results held back, as before the race was run.
-    std::filesystem::rename(PayoutFile(), Held(PayoutFile()));
+    HoldPayouts();
     ASSERT_EQ(0, Run({"votefile", kPastDay, kRaceNumber, "--type", "trio", "--yes"}).status);
     Rows votes = JournalVotes();
     ASSERT_EQ(2u, votes.size()) << "header and the vote";
@@ -69,7 +74,7 @@ TEST_F(CliVoteRecordTest, AVoteFileIsRecordedAndSettlesOnceTheResultsAreStored) 
     EXPECT_EQ("4200", votes[1][kStake]);
     EXPECT_EQ(SjisToUtf8("未確定"), votes[1][kHits]);
 
-    std::filesystem::rename(Held(PayoutFile()), PayoutFile());
+    RestorePayouts();
     std::vector<std::string> totals = TrioTotals({});
     ASSERT_GE(totals.size(), 5u);
     ASSERT_NE("", Trim(totals[4])) << "the net sent hits";
