@@ -27,21 +27,29 @@ constexpr const char* kJournalFileName = "tohyokiroku.csv";
 constexpr size_t kFieldCount = 8;
 constexpr int64_t kLargestStake = 99999900;  // what a stake box holds: eight digits
 
+// Each route: its code in the file and its name in the lists.
+struct RouteNames {
+    VoteRoute route;
+    const char* code;
+    const char* text;
+};
+const RouteNames kRoutes[] = {{VoteRoute::Plugin, "PLUGIN", "投票プラグイン"},
+                              {VoteRoute::PatbetFile, "PATBET", "投票ファイル"},
+                              {VoteRoute::Clipboard, "COPY", "コピー"}};
+
+const RouteNames& NamesOf(VoteRoute route) {
+    for (const RouteNames& names : kRoutes)
+        if (names.route == route) return names;
+    return kRoutes[0];
+}
+
 const char* RouteCode(VoteRoute route) {
-    switch (route) {
-        case VoteRoute::Plugin:
-            return "PLUGIN";
-        case VoteRoute::PatbetFile:
-            return "PATBET";
-        case VoteRoute::Clipboard:
-            return "COPY";
-    }
-    return "";
+    return NamesOf(route).code;
 }
 
 std::optional<VoteRoute> RouteOfCode(const std::string& code) {
-    for (VoteRoute route : {VoteRoute::Plugin, VoteRoute::PatbetFile, VoteRoute::Clipboard})
-        if (code == RouteCode(route)) return route;
+    for (const RouteNames& names : kRoutes)
+        if (code == names.code) return names.route;
     return std::nullopt;
 }
 
@@ -248,18 +256,6 @@ std::vector<std::pair<const Vote*, VoteReturn>> VotesBetween(const std::vector<V
     return returns;
 }
 
-const char* RouteText(VoteRoute route) {
-    switch (route) {
-        case VoteRoute::Plugin:
-            return "投票プラグイン";
-        case VoteRoute::PatbetFile:
-            return "投票ファイル";
-        case VoteRoute::Clipboard:
-            return "コピー";
-    }
-    return "";
-}
-
 }  // namespace
 
 std::vector<std::vector<std::string>> JournalVoteRows(const std::vector<Vote>& votes,
@@ -272,10 +268,10 @@ std::vector<std::vector<std::string>> JournalVoteRows(const std::vector<Vote>& v
         int64_t stake = 0;
         for (const VotedTicket& ticket : vote->tickets)
             stake += ticket.stake;
-        rows.push_back({vote->sentAt, vote->race, BetTypeName(vote->type), RouteText(vote->route),
-                        Format("%d", static_cast<int>(vote->tickets.size())), Yen(stake),
-                        ret.settled ? Format("%d", ret.hits) : "未確定",
-                        ret.settled ? Yen(ret.payback) : ""});
+        rows.push_back(
+            {vote->sentAt, vote->race, BetTypeName(vote->type), NamesOf(vote->route).text,
+             Format("%d", static_cast<int>(vote->tickets.size())), Yen(stake),
+             ret.settled ? Format("%d", ret.hits) : "未確定", ret.settled ? Yen(ret.payback) : ""});
     }
     return rows;
 }
