@@ -34,6 +34,7 @@ void TMainForm::ResetRaceStates() {
     c_.dayList.SelectedRace = -1;
     c_.shownRace = -1;
     c_.session.Forget();
+    race_.ForgetEdits();
 }
 
 void TMainForm::LoadDay(const std::string& day) {
@@ -137,6 +138,7 @@ void TMainForm::AfterDownload() {
     c_.lossReg->SetRaces({});
     c_.dayList.SelectedRace = -1;
     c_.session.Forget();
+    race_.ForgetEdits();
     c_.status.RacePagesVisible = false;
     std::vector<std::string> before = c_.dayList.DateList;
     BuildDateList();

@@ -25,8 +25,11 @@ struct TimerState {
     int intervalMs = 0;
 };
 
+// The main window's normal (not maximised) frame position and size, and whether it is
+// maximised.
 struct WindowPlacement {
     int top = 10, left = 10, width = 900, height = 600;
+    bool maximized = false;
 };
 
 // The borderless progress dialog shown while a day loads.

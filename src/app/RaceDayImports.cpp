@@ -18,6 +18,7 @@ void RaceDayFetches::OzReadBtnClick(int slot) {
     if (slot < 0 || slot >= kSlotCount) return;
     c_.FlushStore();
     c_.TellUnreadableOdds(ImportTargetOdds(slot));
+    race_.RaceDataChanged(slot);
 }
 
 void RaceDayFetches::HrReadBtnClick() {
@@ -25,12 +26,14 @@ void RaceDayFetches::HrReadBtnClick() {
     PayoutImportResult result =
         ImportPayouts(*c_.book, c_.HasSelectedRace() ? c_.SelectedRace() : -1);
     c_.LogAll(result.problems);
+    race_.RaceDataChanged(-1);
     if (result.refreshSelectedRace && c_.HasSelectedRace()) race_.DatListClick(c_.SelectedRace());
 }
 
 void RaceDayFetches::DMReadBtnClick() {
     c_.FlushStore();
     c_.LogAll(ImportMining(*c_.book));
+    race_.RaceDataChanged(-1);
 }
 
 void RaceDayFetches::CalcBtnClick() {

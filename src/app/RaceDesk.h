@@ -1,12 +1,15 @@
 #pragma once
 
 #include "app/MainFormContext.h"
+#include "app/RaceListStatus.h"
 #include "odds/OddsMovement.h"
 #include "records/VoteJournal.h"
 #include "selection/RacePatternSettings.h"
 #include "stakes/PluginCsv.h"
 #include "stakes/VoteFile.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +27,17 @@ class RaceDesk {
     // The selected race opened again, as after new data for it.
     void ShowSelectedRaceAgain();
 
-    void UTSFBtnClick();       // automatic marks
+    void UTSFBtnClick();  // automatic marks
+    // 自動印に戻す: the race's kept edits go and it is marked automatically again.
+    void AutoMarkAgainClick();
+    // The day is loaded (again) or gone: every race's kept edits go with it.
+    void ForgetEdits();
+    // New data for a race (every race for -1): whether its net hit is worked out again.
+    void RaceDataChanged(int slot);
+    // The race list's lines with their styles.
+    std::vector<RaceListRow> RaceListRows();
+    // What the place of the net says while the race on screen has no odds; empty otherwise.
+    std::string OddsPendingText() const;
     void KaimeMakeBtnClick();  // extraction of the net, stakes and hits
     void SpinEdit1Change(int value);
     void SpinEdit2Change(int value);
@@ -69,6 +82,11 @@ class RaceDesk {
     void RaceMoyoSaveClick();  // 保存 of the race pattern dialog
 
   private:
+    // After a user's change of the race on screen: its edits are kept for its next showing.
+    void KeepEdits();
+    // Whether the net shown for the race on screen hit, noted for the race list.
+    void NoteShownHit();
+    bool RaceHit(int slot);
     void FavouriteBoxChange(FavouriteBoxKind box, int value);
     // The day and race the ticket tables are for, as the vote commands hand them over.
     TicketSource CurrentTicketSource() const;
@@ -77,6 +95,8 @@ class RaceDesk {
 
     MainFormContext& c_;
     RacePatternForm raceMoyo_;
+    std::array<std::optional<RaceEdits>, kSlotCount> kept_;
+    std::array<std::optional<bool>, kSlotCount> hits_;
 };
 
 }  // namespace kagiroi

@@ -4,6 +4,7 @@
 #include "odds/TimeSeriesOdds.h"
 #include "platform/FileSystem.h"
 #include "platform/SettingsTable.h"
+#include "platform/TextField.h"
 #include "records/VoteJournal.h"
 #include "stakes/ClipboardExport.h"
 #include "stakes/RaceAmounts.h"
@@ -11,11 +12,16 @@
 namespace kagiroi {
 
 void RaceDesk::TicketTableClick(BetType type, int col, int row) {
-    if (c_.RaceOnScreen()) c_.session.Strike(type, col, row);
+    if (!c_.RaceOnScreen()) return;
+    bool ticket = col == 0 && row >= 1 && row < c_.session.Bets().Table(type).RowCount() &&
+                  !IsBlank(c_.session.Bets().Table(type).Cell(1, row));
+    c_.session.Strike(type, col, row);
+    if (ticket) KeepEdits();
 }
 
 void RaceDesk::TicketHeaderPress(BetType type, int col, int row) {
     c_.session.PressTicketHeader(type, col, row, c_.betting.ActiveTicketTab);
+    if (row == 0 && col >= 1 && col < kTicketTableColumns) KeepEdits();
 }
 
 CursorShape RaceDesk::TicketTableCursor(BetType type, int col, int row) const {
@@ -42,6 +48,9 @@ void RaceDesk::RadioGroup1Click(int index) {
     c_.betting.RadioGroup1 = static_cast<int>(AllocationModeFromIndex(index));
     WriteIntSetting(c_.settings, setting::kAllocationMode, c_.betting.RadioGroup1);
     c_.session.SetMode(c_.betting.RadioGroup1);
+    // Every race's stakes follow the mode: their hits are worked out again.
+    RaceDataChanged(-1);
+    NoteShownHit();
 }
 
 void RaceDesk::SaNumEditExC1Change(const std::string& text) {
@@ -53,6 +62,7 @@ void RaceDesk::AmountChanged() {
     int amount = AmountFromBox(c_.betting.SaNumEditExC1);
     if (c_.RaceOnScreen()) StoreRaceAmount(c_.Selected(), amount);
     c_.session.SetAmount(amount);
+    NoteShownHit();
 }
 
 TicketSource RaceDesk::CurrentTicketSource() const {

@@ -146,6 +146,7 @@ WindowPlacement TMainForm::StoredPlacement() const {
     p.left = ReadIntSetting(c_.settings, setting::kWindowLeft);
     p.width = ReadIntSetting(c_.settings, setting::kWindowWidth);
     p.height = ReadIntSetting(c_.settings, setting::kWindowHeight);
+    p.maximized = ReadIntSetting(c_.settings, setting::kWindowMaximized) != 0;
     return p;
 }
 
@@ -158,6 +159,7 @@ void TMainForm::FormCloseQuery(const WindowPlacement& placement) {
     WriteIntSetting(c_.settings, setting::kWindowLeft, placement.left);
     WriteIntSetting(c_.settings, setting::kWindowWidth, placement.width);
     WriteIntSetting(c_.settings, setting::kWindowHeight, placement.height);
+    WriteIntSetting(c_.settings, setting::kWindowMaximized, placement.maximized ? 1 : 0);
 }
 
 void TMainForm::HelpClick() {

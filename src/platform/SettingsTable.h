@@ -44,8 +44,11 @@ namespace setting {
 inline constexpr int kMinCoordinate = -32768, kMaxCoordinate = 32767;
 inline constexpr IntSetting kWindowTop{"locate", "top", 10, kMinCoordinate, kMaxCoordinate};
 inline constexpr IntSetting kWindowLeft{"locate", "left", 10, kMinCoordinate, kMaxCoordinate};
-inline constexpr IntSetting kWindowWidth{"locate", "width", 900, 0, kMaxCoordinate};
-inline constexpr IntSetting kWindowHeight{"locate", "height", 600, 0, kMaxCoordinate};
+// The first start's size shows the analysis page whole on a 1366x768 screen; a smaller
+// screen shrinks it to fit.
+inline constexpr IntSetting kWindowWidth{"locate", "width", 1280, 0, kMaxCoordinate};
+inline constexpr IntSetting kWindowHeight{"locate", "height", 720, 0, kMaxCoordinate};
+inline constexpr IntSetting kWindowMaximized{"locate", "maximized", 0, 0, 1};
 inline constexpr IntSetting kLossTop{"Losslocate", "top", 50, kMinCoordinate, kMaxCoordinate};
 inline constexpr IntSetting kLossLeft{"Losslocate", "left", 600, kMinCoordinate, kMaxCoordinate};
 inline constexpr IntSetting kPrintTop{"Printlocate", "top", 10, kMinCoordinate, kMaxCoordinate};

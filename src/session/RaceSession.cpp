@@ -29,7 +29,8 @@ RaceSession::RaceSession(const PopularityRateTables& rates) : rates_(rates) {
     SetUpMarkGrid(card_.StringGrid7);
 }
 
-void RaceSession::Open(const RaceSlot& race, const RaceSettings& settings, int amount) {
+void RaceSession::Open(const RaceSlot& race, const RaceSettings& settings, int amount,
+                       const RaceEdits* edits) {
     race_ = &race;
     settings_ = settings;
     amount_ = amount;
@@ -42,8 +43,54 @@ void RaceSession::Open(const RaceSlot& race, const RaceSettings& settings, int a
     card_.ResultsPage = ResultsPageTexts(race.Paid);
     FillIndexTable(card_.StringGrid26, card_.StringGrid7, race);
     SortIndexTableInitially(card_.StringGrid26);
+    if (edits != nullptr) {
+        ApplyEdits(*edits);
+        return;
+    }
     AutoMark();
     Extract();
+}
+
+namespace {
+size_t SortIndex(BetType type) {
+    return type == BetType::Trio ? 0 : 1;
+}
+}  // namespace
+
+RaceEdits RaceSession::Edits() const {
+    RaceEdits edits;
+    int n = race_ != nullptr ? RegisteredRunners(*race_) : 0;
+    edits.axis = MarkedHorses(card_.StringGrid7, markcol::kAxis, n);
+    edits.partners = MarkedHorses(card_.StringGrid7, markcol::kPartner, n);
+    for (BetType type : {BetType::Trio, BetType::Trifecta})
+        edits.Struck(type) = StruckCombinations(bets_.Table(type));
+    edits.sortColumn = bets_.sortColumn;
+    edits.trioDirections = bets_.trioDirections;
+    edits.trifectaDirections = bets_.trifectaDirections;
+    edits.sorted = ticketSorts_;
+    return edits;
+}
+
+// The user's marks, then the net from them as an extraction makes it, the strikes as clicks
+// make them, and the sorts last: the stakes do not depend on the order of the rows.
+void RaceSession::ApplyEdits(const RaceEdits& edits) {
+    for (int horse : edits.axis)
+        card_.StringGrid7.SetCell(markcol::kAxis, horse, kMark);
+    for (int horse : edits.partners)
+        card_.StringGrid7.SetCell(markcol::kPartner, horse, kMark);
+    Extract();
+    for (BetType type : {BetType::Trio, BetType::Trifecta})
+        if (StrikeCombinations(bets_.Table(type), edits.Struck(type)))
+            RecomputeTicketTable(bets_, type, Inputs(), PayoutRecord(), RegisteredRunners(*race_),
+                                 rates_);
+    bets_.sortColumn = edits.sortColumn;
+    bets_.trioDirections = edits.trioDirections;
+    bets_.trifectaDirections = edits.trifectaDirections;
+    ticketSorts_ = edits.sorted;
+    for (BetType type : {BetType::Trio, BetType::Trifecta}) {
+        const TicketSort& sort = ticketSorts_[SortIndex(type)];
+        if (sort.column > 0) SortTicketRows(bets_.Table(type), sort.column, sort.descending);
+    }
 }
 
 void RaceSession::UseSettings(const RaceSettings& settings) {
@@ -68,6 +115,7 @@ void RaceSession::AutoMark() {
 void RaceSession::Extract() {
     if (race_ == nullptr) return;
     ExtractNet(*race_, card_.StringGrid7, bets_, indexDirections_);
+    ticketSorts_ = {};
     AllocateExtractedNet(bets_, Inputs(), PayoutRecord());
 }
 
@@ -83,7 +131,9 @@ void RaceSession::Strike(BetType type, int col, int row) {
 }
 
 void RaceSession::PressTicketHeader(BetType type, int col, int row, TicketTab activeTab) {
-    kagiroi::PressTicketHeader(bets_, type, col, row, activeTab);
+    if (!kagiroi::PressTicketHeader(bets_, type, col, row, activeTab)) return;
+    BetType shown = BetTypeOfTab(activeTab);
+    ticketSorts_[SortIndex(shown)] = {col, bets_.Directions(shown).IsDescending(col)};
 }
 
 void RaceSession::SortIndexTable(int col) {

@@ -3,6 +3,7 @@
 #include "daystore/RaceSlot.h"
 #include "selection/BetTables.h"
 #include "session/RaceCardView.h"
+#include "session/RaceEdits.h"
 #include "session/RaceSettings.h"
 #include "stakes/FundAllocation.h"
 #include "stakes/PopularityRates.h"
@@ -22,9 +23,12 @@ class RaceSession {
   public:
     explicit RaceSession(const PopularityRateTables& rates);
 
-    // Analyses `race` as a click on it does: the card filled, the automatic marks, the net
-    // extracted and staked with `amount` yen.
-    void Open(const RaceSlot& race, const RaceSettings& settings, int amount);
+    // Analyses `race` as a click on it does: the card filled, the automatic marks (or the
+    // user's kept `edits`), the net extracted and staked with `amount` yen.
+    void Open(const RaceSlot& race, const RaceSettings& settings, int amount,
+              const RaceEdits* edits = nullptr);
+    // The user's marks, strikes and ticket sorts as they stand, for the next Open.
+    RaceEdits Edits() const;
     // No race is analysed any more: the card keeps what it showed, the bet tables are emptied.
     void Close();
     // The race's records are gone (another day is loading): the card and tables stay as they
@@ -67,6 +71,7 @@ class RaceSession {
 
   private:
     const std::string& PayoutRecord() const;
+    void ApplyEdits(const RaceEdits& edits);
 
     const PopularityRateTables& rates_;
     const RaceSlot* race_ = nullptr;
@@ -75,6 +80,7 @@ class RaceSession {
     RaceCardView card_;
     BetBoard bets_;
     SortDirections indexDirections_{kIndexTableSortFlags};
+    std::array<TicketSort, 2> ticketSorts_;  // the trio table's, the trifecta table's
 };
 
 }  // namespace kagiroi

@@ -38,8 +38,9 @@ TEST(Startup, FirstStartMakesTheFoldersAndTheLogAndPlacesTheWindowAtItsDefaults)
     WindowPlacement p = form.StoredPlacement();
     EXPECT_EQ(10, p.top);
     EXPECT_EQ(10, p.left);
-    EXPECT_EQ(900, p.width);
-    EXPECT_EQ(600, p.height);
+    EXPECT_EQ(1280, p.width);
+    EXPECT_EQ(720, p.height);
+    EXPECT_FALSE(p.maximized);
     // Without installer records no folder is written: a viewer installed later is still found.
     EXPECT_EQ("", ReadWholeFile(f.Path("kagiroi.ini")).value_or(""));
 }

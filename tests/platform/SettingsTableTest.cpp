@@ -28,7 +28,8 @@ const Expected kExpected[] = {
     {setting::kTrioFavourite, "Nin100", "SRF", 100, 1, 816},
     {setting::kTrifectaFavourite, "Nin100", "SRT", 100, 1, 4896},
     {setting::kWindowTop, "locate", "top", 10, -32768, 32767},
-    {setting::kWindowWidth, "locate", "width", 900, 0, 32767},
+    {setting::kWindowWidth, "locate", "width", 1280, 0, 32767},
+    {setting::kWindowMaximized, "locate", "maximized", 0, 0, 1},
     {setting::kLossLeft, "Losslocate", "left", 600, -32768, 32767},
     {setting::kPrintHeight, "Printlocate", "height", 450, 0, 32767},
 };

@@ -63,12 +63,39 @@ AnalysisPage::AnalysisPage(TMainForm& form, QWidget* parent) : QWidget(parent), 
         Changed();
     });
 
+    oddsPending_ = new QLabel(this);
+    oddsPending_->setObjectName(QStringLiteral("OddsPending"));
+    oddsPending_->setAlignment(Qt::AlignCenter);
+    oddsPending_->setWordWrap(true);
+    oddsPending_->setFont(GridFont(14));
+    netArea_ = new QStackedWidget(this);
+    netArea_->addWidget(ticketTabs_);
+    netArea_->addWidget(oddsPending_);
+
+    auto* autoMark = new QPushButton(QStringLiteral("自動印に戻す"), this);
+    autoMark->setObjectName(QStringLiteral("AutoMarkAgain"));
+    autoMark->setToolTip(
+        QStringLiteral("このレースの印・消し・並べ替えを取り消し、自動の印に戻します"));
+    connect(autoMark, &QPushButton::clicked, this, [this] {
+        form_.Race().AutoMarkAgainClick();
+        Changed();
+    });
+    auto* marks = new QWidget(this);
+    auto* marksLayout = new QVBoxLayout(marks);
+    marksLayout->setContentsMargins(0, 0, 0, 0);
+    marksLayout->setSpacing(2);
+    auto* marksBar = new QHBoxLayout;
+    marksBar->addWidget(autoMark);
+    marksBar->addStretch();
+    marksLayout->addLayout(marksBar);
+    marksLayout->addWidget(markGrid_, 1);
+
     // The horse grid and the ticket tables share the height; the user moves the split, and
     // the next start keeps it.
     split_ = new QSplitter(Qt::Vertical, this);
     split_->setChildrenCollapsible(false);
-    split_->addWidget(markGrid_);
-    split_->addWidget(ticketTabs_);
+    split_->addWidget(marks);
+    split_->addWidget(netArea_);
     saveSplit_.setSingleShot(true);
     saveSplit_.setInterval(500);
     connect(&saveSplit_, &QTimer::timeout, this,
@@ -306,10 +333,11 @@ QWidget* AnalysisPage::BuildProgressionPanel() {
 void AnalysisPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (splitPlaced_) return;
-    // Placed once the page has its height: the stored split, else half and half.
+    // Placed once the page has its height: the stored split, else two fifths for the horses
+    // (their grid scrolls) and the rest for the tickets.
     splitPlaced_ = true;
     int total = split_->height();
-    int top = form_.AnalysisSplit(total / 2);
+    int top = form_.AnalysisSplit(total * 2 / 5);
     top = std::clamp(top, 40, std::max(40, total - 40));
     split_->setSizes({top, total - top});
 }
@@ -325,6 +353,10 @@ void AnalysisPage::Refresh() {
     trioTable_->Refresh();
     trifectaTable_->Refresh();
     ticketTabs_->setCurrentIndex(form_.Betting().ActiveTicketTab == TicketTab::Trifecta ? 1 : 0);
+    QString pending = ToQString(form_.Race().OddsPendingText());
+    oddsPending_->setText(pending);
+    netArea_->setCurrentWidget(pending.isEmpty() ? static_cast<QWidget*>(ticketTabs_)
+                                                 : oddsPending_);
     const BetTotals* totals[2] = {&form_.Bets().Totals(BetType::Trio),
                                   &form_.Bets().Totals(BetType::Trifecta)};
     QLabel** labels[2] = {trioTotals_, trifectaTotals_};

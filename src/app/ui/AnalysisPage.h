@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTimer>
 #include <QWidget>
@@ -51,6 +52,9 @@ class AnalysisPage : public QWidget {
     TextGridView* trioTable_;
     TextGridView* trifectaTable_;
     QTabWidget* ticketTabs_;
+    // The ticket tabs, or in their place why a race without odds has no net.
+    QStackedWidget* netArea_;
+    QLabel* oddsPending_;
     QLabel* trioTotals_[kTotalLabels];
     QLabel* trifectaTotals_[kTotalLabels];
     QLabel* oddsTime_;

@@ -1,6 +1,7 @@
 #include "app/ui/MainWindow.h"
 
 #include "app/TOzGetTimeForm.h"
+#include "app/WindowFit.h"
 #include "app/ui/AnalysisPage.h"
 #include "app/ui/OzGetTimeDialog.h"
 #include "app/ui/ProgressDialog.h"
@@ -33,10 +34,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace kagiroi {
@@ -54,7 +57,8 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
     splitter->addWidget(raceListPanel_);
     splitter->addWidget(raceArea_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({170, 730});  // the race list needs no more than its names
+    // The race list needs no more than its names, post times and states.
+    splitter->setSizes({210, 690});
     setCentralWidget(splitter);
 
     clockLabel_ = new QLabel(this);
@@ -71,8 +75,7 @@ MainWindow::MainWindow(TMainForm& form, QtUi& ui) : form_(form), ui_(ui) {
     lossReg_ = new LossRegDialog(
         form_.Investment().LossRegForm(), [this] { Refresh(); }, this);
 
-    WindowPlacement p = form_.StoredPlacement();
-    setGeometry(p.left, p.top, p.width, p.height);
+    RestorePlacement(form_.StoredPlacement());
     form_.Mail().AttachMail(uiThread_);
     ConnectTimers();
     form_.OnChanged([this] { ScheduleRefresh(); });
@@ -331,9 +334,11 @@ void MainWindow::ConnectTimers() {
         form_.Fetches().ClockTimerTick();
         RefreshClock();
     });
+    // The race list follows the clock too: a race whose post time passes shows 発走済.
     connect(&countdownTimer_, &QTimer::timeout, this, [this] {
         form_.Fetches().CountdownTimerTick();
         RefreshClock();
+        RefreshRaceList();
     });
     connect(&autoOddsTimer_, &QTimer::timeout, this,
             [this] { Run([this] { form_.Fetches().AutoOddsTimerTick(); }); });
@@ -396,17 +401,38 @@ void MainWindow::RefreshDateList() {
     dateBox_->setCurrentIndex(form_.DayList().DateIndex);
 }
 
+namespace {
+
+QColor ToQColor(Rgb rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+void ShowRow(QListWidgetItem& item, const RaceListRow& row) {
+    item.setText(ToQString(row.text));
+    item.setForeground(ToQColor(row.style.text));
+    item.setBackground(ToQColor(row.style.background));
+    QFont font = item.font();
+    font.setBold(row.style.bold);
+    item.setFont(font);
+}
+
+}  // namespace
+
 void MainWindow::RefreshRaceList() {
     QSignalBlocker block(raceList_);
-    QStringList items = ToQStringList(form_.DayList().RaceList);
-    QStringList current;
-    for (int i = 0; i < raceList_->count(); ++i)
-        current << raceList_->item(i)->text();
-    if (current != items) {
+    std::vector<RaceListRow> rows = form_.Race().RaceListRows();
+    if (rows.size() != raceRows_.size() || raceList_->count() != static_cast<int>(rows.size())) {
         raceList_->clear();
-        raceList_->addItems(items);
+        for (size_t i = 0; i < rows.size(); ++i)
+            raceList_->addItem(QString());
+        raceRows_.clear();
     }
-    raceList_->setCurrentRow(form_.DayList().SelectedRace);
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (i >= raceRows_.size() || !(raceRows_[i] == rows[i]))
+            ShowRow(*raceList_->item(static_cast<int>(i)), rows[i]);
+    raceRows_ = std::move(rows);
+    if (raceList_->currentRow() != form_.DayList().SelectedRace)
+        raceList_->setCurrentRow(form_.DayList().SelectedRace);
 }
 
 void MainWindow::RefreshClock() {
@@ -496,9 +522,32 @@ void MainWindow::showEvent(QShowEvent* event) {
     });
 }
 
+void MainWindow::RestorePlacement(WindowPlacement p) {
+    // The primary screen first: a placement on no screen goes there.
+    std::vector<ScreenArea> screens;
+    QList<QScreen*> all = QGuiApplication::screens();
+    all.removeAll(QGuiApplication::primaryScreen());
+    all.prepend(QGuiApplication::primaryScreen());
+    for (QScreen* screen : all) {
+        if (screen == nullptr) continue;
+        QRect area = screen->availableGeometry();
+        screens.push_back({area.left(), area.top(), area.width(), area.height()});
+    }
+    // The frame's title bar is not known before the window is shown: room is left for it.
+    int title = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    p.height += title;
+    p = FitOnScreens(p, screens);
+    move(p.left, p.top);
+    resize(p.width, std::max(1, p.height - title));
+    if (p.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    QRect g = geometry();
-    form_.FormCloseQuery({g.top(), g.left(), g.width(), g.height()});
+    // The frame's position and the normal size: a maximised window comes back maximised over
+    // the size it had before.
+    QRect normal = isMaximized() ? normalGeometry() : geometry();
+    QPoint frame = normal.topLeft() - (geometry().topLeft() - pos());
+    form_.FormCloseQuery({frame.y(), frame.x(), normal.width(), normal.height(), isMaximized()});
     event->accept();
 }
 

@@ -60,6 +60,8 @@ class MainWindow : public QMainWindow {
     void ScheduleRefresh();
     void RefreshDateList();
     void RefreshRaceList();
+    // The stored placement, kept on a screen; maximised at the first show when it was.
+    void RestorePlacement(WindowPlacement placement);
     void OpenDownloadDialog();
     void OpenPrintDialog();  // 印刷(&P)...
     void OpenFetchTimeDialog();
@@ -77,6 +79,7 @@ class MainWindow : public QMainWindow {
     TMainForm& form_;
     QtUi& ui_;
     bool shownOnce_ = false;
+    std::vector<RaceListRow> raceRows_;  // as the race list shows them
     bool refreshPending_ = false;
     bool refreshing_ = false;
 
