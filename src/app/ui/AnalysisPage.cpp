@@ -187,6 +187,8 @@ QWidget* AnalysisPage::BuildTicketTab(BetType type, TextGridView*& view,
                                       QLabel* totals[kTotalLabels]) {
     auto* page = new QWidget(this);
     view = new TextGridView(page);
+    // Rows as tight as the index table's allow: a small screen still shows eight tickets.
+    view->SetRowHeight(18);
     view->SetGrid(&form_.Bets().Table(type));
     view->SetStyleFunction(
         [this, type](int c, int r) { return form_.Race().TicketTableStyle(type, c, r); });
@@ -333,11 +335,11 @@ QWidget* AnalysisPage::BuildProgressionPanel() {
 void AnalysisPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (splitPlaced_) return;
-    // Placed once the page has its height: the stored split, else two fifths for the horses
+    // Placed once the page has its height: the stored split, else a third for the horses
     // (their grid scrolls) and the rest for the tickets.
     splitPlaced_ = true;
     int total = split_->height();
-    int top = form_.AnalysisSplit(total * 2 / 5);
+    int top = form_.AnalysisSplit(total / 3);
     top = std::clamp(top, 40, std::max(40, total - 40));
     split_->setSizes({top, total - top});
 }
