@@ -1,12 +1,24 @@
 #include "app/ReplayRunner.h"
+
+#include "odds/TimeSeriesOdds.h"
+#include "platform/FileSystem.h"
 #include "platform/Format.h"
 #include "platform/SettingsTable.h"
 
 namespace kagiroi {
 
 ReplaySource ReplayRunner::CurrentReplaySource() {
-    return {c_.programFolder, c_.FreshRaceSettings(), c_.rates,
-            ReadIntSetting(c_.settings, setting::kOddsMinutesBefore), std::nullopt};
+    ReplaySource source{c_.programFolder,
+                        c_.FreshRaceSettings(),
+                        c_.rates,
+                        ReadIntSetting(c_.settings, setting::kOddsMinutesBefore),
+                        std::nullopt,
+                        std::nullopt,
+                        false};
+    // The viewer's folder when one is chosen, else the history the program keeps itself.
+    std::string history = c_.timeSeries->ChartFolder();
+    if (DirectoryExists(history)) source.oddsHistory = history;
+    return source;
 }
 
 bool ReplayRunner::ShowReplayProgress(const ReplayProgress& progress) {
@@ -64,9 +76,12 @@ std::vector<ReplayDay> ReplayRunner::StoredDaysBetween(const std::string& from,
 }
 
 BacktestResult ReplayRunner::Backtest(const std::string& from, const std::string& to,
-                                      const BacktestStakes& stakes, int jobs) {
+                                      const BacktestStakes& stakes, int jobs,
+                                      std::optional<bool> bettime) {
+    ReplaySource source = CurrentReplaySource();
+    source.bettime = bettime.value_or(source.oddsHistory.has_value());
     BacktestResult result = RunBacktest(
-        StoredDaysBetween(from, to), CurrentReplaySource(), stakes,
+        StoredDaysBetween(from, to), source, stakes,
         [this](const ReplayProgress& progress) { return ShowReplayProgress(progress); }, jobs);
     ReplaySummary summary;
     summary.racesWithoutData = result.racesWithoutData;

@@ -4,6 +4,7 @@
 #include "records/Backtest.h"
 #include "records/DayReplay.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,10 +26,15 @@ class ReplayRunner {
     // the stakes given instead of them for this run alone; nothing is stored, no setting
     // changes. With more than one job the days run side by side on worker threads (the same
     // result).
+    // With `bettime` (by default, where a history exists) each race is replayed at the odds of
+    // the moment of betting where the history has them.
     BacktestResult Backtest(const std::string& from, const std::string& to,
-                            const BacktestStakes& stakes, int jobs = 1);
+                            const BacktestStakes& stakes, int jobs = 1,
+                            std::optional<bool> bettime = std::nullopt);
 
-    // What a replay analyses with: the day store, the settings as they are now, the rates;
+    // What a replay analyses with: the day store, the settings as they are now, the rates, the
+    // odds history a backtest may take the odds of the moment of betting from (not used unless
+    // asked for);
     // and the stored days from..to (yyyymmdd), oldest first, as a replay reads them.
     ReplaySource CurrentReplaySource();
     std::vector<ReplayDay> StoredDaysBetween(const std::string& from, const std::string& to) const;

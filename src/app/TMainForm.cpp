@@ -67,7 +67,10 @@ std::string TMainForm::ReportUnreadableNow(const std::string& value) {
 
 TGetDataForm TMainForm::DownloadDialog() {
     return TGetDataForm(c_.jvLink, c_.store, c_.settings, c_.errorLog, c_.ports.ui, c_.ports.clock,
-                        c_.downloadCancelFlag);
+                        c_.downloadCancelFlag,
+                        [this](const std::string& record, FileFailure* failure) {
+                            return c_.timeSeries->Keep(record, failure);
+                        });
 }
 
 TOzGetTimeForm TMainForm::FetchTimeDialog() {

@@ -85,7 +85,15 @@ int RunBacktestCommand(CliSession& session, const CliOptions& options) {
     if (!ReadStakeOptions(session, options, stakes)) return kExitUsage;
     std::optional<int> jobs = ReadJobsOption(session, options);
     if (!jobs) return kExitUsage;
-    BacktestResult result = session.Form().Replays().Backtest(from, to, stakes, *jobs);
+    std::optional<bool> bettime;
+    if (auto odds = options.Value("--odds")) {
+        if (*odds != "final" && *odds != "bettime") {
+            session.Ui().ShowMessage("--odds takes final or bettime");
+            return kExitUsage;
+        }
+        bettime = *odds == "bettime";
+    }
+    BacktestResult result = session.Form().Replays().Backtest(from, to, stakes, *jobs, bettime);
     session.PrintRows(BacktestRows(result));
     // A file written stays when the next cannot be.
     if (auto csv = options.Value("--csv");

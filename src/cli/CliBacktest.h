@@ -8,7 +8,8 @@
 
 namespace kagiroi {
 
-// backtest FROM TO [--amount YEN] [--mode ...] [--csv FILE] [--png FILE] [--jobs N]
+// backtest FROM TO [--amount YEN] [--mode ...] [--odds final|bettime] [--csv FILE] [--png FILE]
+// [--jobs N]
 int RunBacktestCommand(CliSession& session, const CliOptions& options);
 
 // What the replaying commands share.

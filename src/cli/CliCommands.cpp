@@ -198,8 +198,9 @@ const std::vector<CliCommand>& Commands() {
          "tables (only in the chosen one with --table trio or trifecta). Without --table it prints "
          "the header, the marks, both tables and the totals. ev lists every ticket's chance (from "
          "the popularity rates, by the Harville rule) and expected value; kelly stakes the tickets "
-         "with an edge by the Kelly rule, the amount being the bankroll (KaimeSet/KellyPercent of "
-         "the full stake), and says so when no ticket has one. --progression presses 追い上げ: "
+         "with an edge by the Kelly rule from the bankroll (KaimeSet/Bankroll; KaimeSet/"
+         "KellyPercent of the full stake) at the odds each stake leaves in its pool, and says so "
+         "when no ticket has one. --progression presses 追い上げ: "
          "the amount that recovers the loss ledger's cumulative loss and makes the target profit "
          "(KaimeSet/DefaultTarProfit unless --target is given) at the shown table's expected "
          "return rate; it prints the amounts and both tables.",
@@ -225,14 +226,18 @@ const std::vector<CliCommand>& Commands() {
          RunVoteFileCommand},
         {"backtest",
          "FROM TO",
-         {kAmount, kMode, kCsv, {"--png", "FILE"}, kJobs},
+         {kAmount, kMode, {"--odds", "final|bettime"}, kCsv, {"--png", "FILE"}, kJobs},
          "Replays every race of the stored days FROM..TO (yyyy-mm-dd) as a click on it shows it, "
          "with the settings (or the amount and mode given), N days at a time (one a core unless "
          "given; the result is the same for any N), and prints for ３連複 and ３連単 per day and "
          "in total: races bet, hit, stake, return, hit and return rate, largest drawdown and the "
          "running balance. --csv writes that table, --png the chart of the running balances "
          "(３連複 blue, ３連単 red, the zero line dashed; the window's chart also labels it). "
-         "Nothing is stored, no setting changes.",
+         "--odds bettime (the default where an odds history exists: the time-series folder, else "
+         "the program's own) replays each race at the announcement nearest its first odds-fetch "
+         "time, as 時系列オッズより取得 takes it but in memory; races without one keep the stored "
+         "odds, and the table ends with how many races used each. --odds final replays the stored "
+         "odds. Nothing is stored, no setting changes.",
          RunBacktestCommand},
         {"sweep",
          "FROM TO",
@@ -311,9 +316,11 @@ const std::vector<CliCommand>& Commands() {
          RunLedgerCommand},
         {"settings",
          "investment | source [demo|component|FOLDER]",
-         {kAmount, {"--rate", "PCT"}, {"--target", "YEN"}},
+         {kAmount, {"--rate", "PCT"}, {"--target", "YEN"}, {"--bankroll", "YEN"}},
          "investment prints, and with options writes, the default amount per race, the increase "
-         "rate and the target profit of 投資金設定 (a value below 100 is stored as 100). source "
+         "rate and the target profit of 投資金設定 (a value below 100 is stored as 100), and the "
+         "bankroll ケリー stakes from (0..99999999 yen; the amount is the race's stake of 均等 "
+         "and 比例 only). source "
          "prints, and with a value sets, where the data come from: the built-in demo service, the "
          "installed JV-Link component (through kagiroi-jvlink-bridge in a 64-bit program) or a "
          "folder of JV-Data record files. It takes effect at the next download.",

@@ -39,7 +39,7 @@ int RunSettingsCommand(CliSession& session, const CliOptions& options) {
         return RunSourceSetting(session, options);
     if (args.size() != 1 || args[0] != "investment") {
         session.Ui().ShowMessage(
-            "give settings investment [--amount YEN] [--rate PCT] [--target "
+            "give settings investment [--amount YEN] [--rate PCT] [--target YEN] [--bankroll "
             "YEN] or settings source [demo|component|FOLDER]");
         return kExitUsage;
     }
@@ -50,26 +50,34 @@ int RunSettingsCommand(CliSession& session, const CliOptions& options) {
             session.Ui().ShowMessage("--amount, --rate and --target take up to six digits");
             return kExitUsage;
         }
+    std::optional<std::string> bankroll = options.Value("--bankroll");
+    if (bankroll && (!IsDigits(*bankroll) || bankroll->size() > 8)) {
+        session.Ui().ShowMessage("--bankroll takes up to eight digits of yen");
+        return kExitUsage;
+    }
     TMainForm& form = session.Form();
     form.Investment().OpenInvestmentSettings([&](TKaimeSetForm& dialog) {
         int* boxes[] = {&dialog.DefaultAmount, &dialog.DefaultZogaku, &dialog.DefaultTarProfit};
-        bool change = false;
+        bool change = bankroll.has_value();
         for (size_t i = 0; i < 3; ++i) {
             if (values[i]) *boxes[i] = ToInt(*values[i]);
             change = change || values[i].has_value();
         }
+        if (bankroll) dialog.Bankroll = ToInt(*bankroll);
         return change;  // as OK when something was given
     });
-    int shown[3] = {};
+    int shown[4] = {};
     // What is printed is what is stored: OK raises a value below 100.
     form.Investment().OpenInvestmentSettings([&](TKaimeSetForm& dialog) {
         shown[0] = dialog.DefaultAmount;
         shown[1] = dialog.DefaultZogaku;
         shown[2] = dialog.DefaultTarProfit;
+        shown[3] = dialog.Bankroll;
         return false;
     });
-    session.Print(Format("DefaultAmount\t%d\nDefaultZogaku\t%d\nDefaultTarProfit\t%d\n", shown[0],
-                         shown[1], shown[2]));
+    session.Print(
+        Format("DefaultAmount\t%d\nDefaultZogaku\t%d\nDefaultTarProfit\t%d\nBankroll\t%d\n",
+               shown[0], shown[1], shown[2], shown[3]));
     return kExitOk;
 }
 

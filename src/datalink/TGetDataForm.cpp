@@ -55,14 +55,16 @@ std::string StoredRecordLabel(const std::string& record, const std::string& file
 }
 
 TGetDataForm::TGetDataForm(JvLink& jvLink, DayStore& store, SettingsFile& settings, ErrorLog& log,
-                           Ui& ui, const Clock& clock, bool& downloadCancelFlag)
+                           Ui& ui, const Clock& clock, bool& downloadCancelFlag,
+                           AnnouncementKeeper keepAnnouncement)
     : jvLink_(jvLink),
       store_(store),
       settings_(settings),
       log_(log),
       ui_(ui),
       clock_(clock),
-      cancelFlag_(downloadCancelFlag) {}
+      cancelFlag_(downloadCancelFlag),
+      keepAnnouncement_(std::move(keepAnnouncement)) {}
 
 TGetDataForm::~TGetDataForm() {
     // A dialog closed in the middle of a download must not leave the service held.
@@ -210,6 +212,12 @@ void TGetDataForm::StatusTimerTick() {
 
 void TGetDataForm::StoreRecord(const std::string& record, const std::string& fileName) {
     ++summary_.recordsRead;
+    if (IsAnnouncedOdds(record)) {
+        // The odds of a moment before the off belong to the history, not to the day's odds.
+        FileFailure failure;
+        if (keepAnnouncement_ && !keepAnnouncement_(record, &failure)) log_.Append(failure.logged);
+        return;
+    }
     if (!PassesDownloadFilter(record, startNumber_, FinalOdds)) return;
     if (!store_.Store(record, StoreRoute::Download)) return;
     ++storedPerFile_[store_.FileFor(record)];

@@ -4,6 +4,7 @@
 #include "daystore/DayStore.h"
 #include "platform/Clock.h"
 #include "platform/ErrorLog.h"
+#include "platform/FileSystem.h"
 #include "platform/SettingsFile.h"
 #include "platform/Ui.h"
 
@@ -35,8 +36,14 @@ struct DownloadSummary {
 // day files. One dialog per opening.
 class TGetDataForm {
   public:
+    // Keeps an odds announcement before the final odds (IsAnnouncedOdds) in the odds history;
+    // false, with the failure, when it could not.
+    using AnnouncementKeeper = std::function<bool(const std::string& record, FileFailure* failure)>;
+
+    // Without a keeper, announcements a download reads are not kept.
     TGetDataForm(JvLink& jvLink, DayStore& store, SettingsFile& settings, ErrorLog& log, Ui& ui,
-                 const Clock& clock, bool& downloadCancelFlag);
+                 const Clock& clock, bool& downloadCancelFlag,
+                 AnnouncementKeeper keepAnnouncement = {});
     ~TGetDataForm();
     TGetDataForm(const TGetDataForm&) = delete;
     TGetDataForm& operator=(const TGetDataForm&) = delete;
@@ -87,6 +94,7 @@ class TGetDataForm {
     Ui& ui_;
     const Clock& clock_;
     bool& cancelFlag_;
+    AnnouncementKeeper keepAnnouncement_;
 
     int readCount_ = 0;
     int downloadCount_ = 0;

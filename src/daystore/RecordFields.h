@@ -127,12 +127,14 @@ namespace O5 {
 inline constexpr EntryField Combination{41, 6, 15};
 inline constexpr EntryField TrioOdds{47, 6, 15};
 inline constexpr EntryField Popularity{53, 3, 15};
+inline constexpr FieldPos TotalVotes{12281, 11};  // the pool, in 100-yen units
 }  // namespace O5
 
 namespace O6 {
 inline constexpr EntryField Combination{41, 6, 17};
 inline constexpr EntryField TrifectaOdds{47, 7, 17};
 inline constexpr EntryField Popularity{54, 4, 17};
+inline constexpr FieldPos TotalVotes{83273, 11};  // the pool, in 100-yen units
 }  // namespace O6
 
 // One entry per runner.

@@ -105,6 +105,13 @@ bool PassesDownloadFilter(std::string_view record, int startDate, bool finalOdds
     }
 }
 
+bool IsAnnouncedOdds(std::string_view record) {
+    RecordKind kind = KindOf(record);
+    if (kind != RecordKind::O1 && kind != RecordKind::O5 && kind != RecordKind::O6) return false;
+    std::string dataKind = DataKind(record);
+    return (dataKind == "1" || dataKind == "2" || dataKind == "3") && RaceNumberOf(record) > 0;
+}
+
 bool PassesRealTimeFilter(std::string_view record) {
     switch (KindOf(record)) {
         case RecordKind::RA:

@@ -21,6 +21,9 @@ enum class StoreRoute { Download, RealTime };
 // The download's rules: RA, SE and HR from the start date minus 10 on (numbers yyyymmdd);
 // O1, O5, O6 only with final odds asked for; DM, WE and TC not at all.
 bool PassesDownloadFilter(std::string_view record, int startDate, bool finalOdds);
+// An odds record of an announcement before the final odds (data kind 1, 2 or 3) of a race: a
+// download keeps it in the odds history, never in the day files.
+bool IsAnnouncedOdds(std::string_view record);
 // The real-time fetch's rules (every kind it can receive).
 bool PassesRealTimeFilter(std::string_view record);
 

@@ -101,7 +101,7 @@ std::string DemoO5Record(const DemoRace& race, const DemoOddsBook& book) {
                 w.Digits(at + 4, 2, k);
                 WriteOdds(w, O5::TrioOdds.At(index), O5::Popularity.At(index), odds);
             }
-    w.Digits(12281, 11, book.trioVotes);
+    w.Digits(O5::TotalVotes, book.trioVotes);
     return w.Take();
 }
 
@@ -122,7 +122,7 @@ std::string DemoO6Record(const DemoRace& race, const DemoOddsBook& book) {
                 w.Digits(at + 4, 2, c);
                 WriteOdds(w, O6::TrifectaOdds.At(index), O6::Popularity.At(index), odds);
             }
-    w.Digits(83273, 11, book.trifectaVotes);
+    w.Digits(O6::TotalVotes, book.trifectaVotes);
     return w.Take();
 }
 

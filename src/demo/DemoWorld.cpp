@@ -3,6 +3,7 @@
 #include "demo/DemoOddsRecords.h"
 #include "demo/DemoPayouts.h"
 #include "demo/DemoRecords.h"
+#include "platform/SettingsTable.h"
 
 #include <algorithm>
 
@@ -43,6 +44,17 @@ const DemoOddsBook& DemoWorld::FinalOdds(const DemoRace& race) {
     return *book;
 }
 
+const DemoOddsBook& DemoWorld::BettingOdds(const DemoRace& race) {
+    CachedDay& cached = days_.at(DateNumber(race.card.date));
+    std::unique_ptr<DemoOddsBook>& book = cached.bettings[&race];
+    if (!book) {
+        int64_t fetch = race.PostMinute() - setting::kOddsMinutesBefore.fallback;
+        book = std::make_unique<DemoOddsBook>(
+            ComputeDemoOdds(race, race.LatestAnnouncement(fetch).value_or(fetch)));
+    }
+    return *book;
+}
+
 std::vector<std::string> DemoWorld::RaceAndRunners(const DemoRace& race, DemoStage stage,
                                                    const DateTime& created, bool runners) {
     std::vector<std::string> records;
@@ -75,12 +87,15 @@ std::vector<std::string> DemoWorld::RecordsOf(const DemoFileEntry& file) {
                                                file.DataKind(), created));
                 break;
             case DemoFileKind::O1:
+                records.push_back(DemoO1Record(*race, BettingOdds(*race)));
                 records.push_back(DemoO1Record(*race, FinalOdds(*race)));
                 break;
             case DemoFileKind::O5:
+                records.push_back(DemoO5Record(*race, BettingOdds(*race)));
                 records.push_back(DemoO5Record(*race, FinalOdds(*race)));
                 break;
             case DemoFileKind::O6:
+                records.push_back(DemoO6Record(*race, BettingOdds(*race)));
                 records.push_back(DemoO6Record(*race, FinalOdds(*race)));
                 break;
         }

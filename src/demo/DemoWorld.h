@@ -24,6 +24,11 @@ class DemoWorld {
     // Null when the date is no race day.
     const DemoDay* Day(const DateTime& date);
     const DemoOddsBook& FinalOdds(const DemoRace& race);
+    // The announcement a race day's first automatic odds fetch would have kept in the odds
+    // history (at the fetch schedule's default lead before the post): the stored odds files
+    // carry it before the final odds, so that a past day can be replayed at the odds of the
+    // moment of betting too.
+    const DemoOddsBook& BettingOdds(const DemoRace& race);
 
     // The records of a stored-data file.
     std::vector<std::string> RecordsOf(const DemoFileEntry& file);
@@ -37,7 +42,7 @@ class DemoWorld {
   private:
     struct CachedDay {
         std::unique_ptr<DemoDay> day;
-        std::map<const DemoRace*, std::unique_ptr<DemoOddsBook>> finals;
+        std::map<const DemoRace*, std::unique_ptr<DemoOddsBook>> finals, bettings;
     };
     static constexpr size_t kDaysKept = 6;
 

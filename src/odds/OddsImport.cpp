@@ -84,13 +84,15 @@ struct CombinationWork {
 // One import of one slot; gathers the problem lines as it goes.
 class SlotImport {
   public:
+    // With `copiesOnly` the slot's copies are read as they stand and no file is looked at.
     SlotImport(RaceSlot& slot, OddsFiles& files, CombinationWork& work,
-               std::vector<std::string>* unreadableFiles)
+               std::vector<std::string>* unreadableFiles, bool copiesOnly = false)
         : slot_(slot),
           files_(files),
           raceName_(RaceListText(slot)),
           work_(work),
-          unreadableFiles_(unreadableFiles) {}
+          unreadableFiles_(unreadableFiles),
+          copiesOnly_(copiesOnly) {}
 
     std::vector<std::string> Run() {
         int runners = RegisteredRunners(slot_);
@@ -122,6 +124,7 @@ class SlotImport {
 
   private:
     void FindRecord(OddsKind kind, std::string& copy) {
+        if (copiesOnly_) return;
         std::string key = OddsRecordKey(slot_.RaceInfo);
         if (NumberAt(slot_.RaceInfo, RaceHead::RaceNumber) < 1 || IsBlank(key)) return;
         OddsRecordLookup::Status status = files_.FindInto(kind, key, copy);
@@ -247,6 +250,7 @@ class SlotImport {
     std::vector<std::string> problems_;
     CombinationWork& work_;
     std::vector<std::string>* unreadableFiles_;
+    bool copiesOnly_;
 };
 
 }  // namespace
@@ -254,6 +258,11 @@ class SlotImport {
 std::vector<std::string> ImportOdds(RaceSlot& slot, OddsFiles& files,
                                     std::vector<std::string>* unreadableFiles) {
     return SlotImport(slot, files, files.Scratch<CombinationWork>(), unreadableFiles).Run();
+}
+
+std::vector<std::string> ImportOddsCopies(RaceSlot& slot) {
+    OddsFiles none;
+    return SlotImport(slot, none, none.Scratch<CombinationWork>(), nullptr, true).Run();
 }
 
 std::string UnreadableOddsMessage(const std::vector<std::string>& files) {

@@ -34,6 +34,10 @@ OddsReading WinOddsOf(const std::string& o1, int horse);
 std::vector<std::string> ImportOdds(RaceSlot& slot, OddsFiles& files,
                                     std::vector<std::string>* unreadableFiles = nullptr);
 
+// The same import over the slot's copies as they stand, for odds taken from elsewhere than the
+// day files (a time-series announcement); no file is read.
+std::vector<std::string> ImportOddsCopies(RaceSlot& slot);
+
 // What the user is told once about odds files that could not be read: their paths and that
 // their odds are blank, on one line.
 std::string UnreadableOddsMessage(const std::vector<std::string>& files);

@@ -23,22 +23,12 @@ using ChosenLines = std::map<std::string, std::vector<std::string>>;
 void ChooseFromFile(const RaceSlot& slot, OddsKind kind, const std::string& folder,
                     const std::string& programFolder, ChosenLines& chosen,
                     TimeSeriesImportResult& result) {
-    auto path = TimeSeriesFile(folder, slot.RaceInfo, kind);
     auto day = DayTextOf(slot.RaceInfo);
-    if (!path || !day) return;
-    AnnouncementFile file =
-        AnnouncementFile::Read(*path, kind, FieldAt(slot.RaceInfo, RaceHead::RaceKey));
-    if (file.Status() == ReadStatus::Missing) return;
-    if (file.Status() == ReadStatus::Failed) {
-        result.logLines.push_back(
-            DescribeFailure(*path + " を読み込めないため、読み飛ばしました", file.Error()).logged);
-        return;
-    }
-    if (file.Skipped() > 0) result.logLines.push_back(SkippedLinesText(*path, file.Skipped()));
-    int nearest = NearestAnnouncement(file, slot.FetchTimes[0]);
-    if (nearest < 0) return;
+    if (!day) return;
+    auto line = NearestAnnouncementOf(slot, kind, folder, result.logLines);
+    if (!line) return;
     std::string dayFile = JoinPath(DataFolder(programFolder), *day + OddsExtension(kind));
-    chosen[dayFile].emplace_back(file.Line(static_cast<size_t>(nearest)));
+    chosen[dayFile].push_back(std::move(*line));
 }
 
 // Puts the chosen lines into one day file; a file that exists but cannot be read is left alone.
@@ -70,6 +60,25 @@ bool SaveIntoDayFile(const std::string& path, const std::vector<std::string>& ch
 }
 
 }  // namespace
+
+std::optional<std::string> NearestAnnouncementOf(const RaceSlot& slot, OddsKind kind,
+                                                 const std::string& folder,
+                                                 std::vector<std::string>& logLines) {
+    auto path = TimeSeriesFile(folder, slot.RaceInfo, kind);
+    if (!path) return std::nullopt;
+    AnnouncementFile file =
+        AnnouncementFile::Read(*path, kind, FieldAt(slot.RaceInfo, RaceHead::RaceKey));
+    if (file.Status() == ReadStatus::Missing) return std::nullopt;
+    if (file.Status() == ReadStatus::Failed) {
+        logLines.push_back(
+            DescribeFailure(*path + " を読み込めないため、読み飛ばしました", file.Error()).logged);
+        return std::nullopt;
+    }
+    if (file.Skipped() > 0) logLines.push_back(SkippedLinesText(*path, file.Skipped()));
+    int nearest = NearestAnnouncement(file, slot.FetchTimes[0]);
+    if (nearest < 0) return std::nullopt;
+    return std::string(file.Line(static_cast<size_t>(nearest)));
+}
 
 void ReplaceOrAppend(std::vector<std::string>& dayLines, const std::string& chosen) {
     std::string key = FieldAt(chosen, RaceHead::RaceKey);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "daystore/RaceSlot.h"
+#include "odds/OddsFiles.h"
 #include "platform/FileSystem.h"
 
 #include <array>
@@ -25,6 +26,13 @@ struct TimeSeriesImportResult {
 // are none). Each day file is read and written once, whole and atomically.
 TimeSeriesImportResult ImportTimeSeries(const DayBook& book, const std::string& folder,
                                         const std::string& programFolder);
+
+// The line of the race's announcement of `kind` in the time-series folder nearest its first
+// odds-fetch time, by the rule of NearestAnnouncement; nothing when the folder has none. A file
+// that cannot be read, or has lines of something else, adds a line to `logLines`.
+std::optional<std::string> NearestAnnouncementOf(const RaceSlot& slot, OddsKind kind,
+                                                 const std::string& folder,
+                                                 std::vector<std::string>& logLines);
 
 // Replaces every line of the chosen line's race by it; appends it when the race has none.
 void ReplaceOrAppend(std::vector<std::string>& dayLines, const std::string& chosen);

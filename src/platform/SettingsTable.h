@@ -85,6 +85,8 @@ inline constexpr int kMaxSixDigits = 999999;
 inline constexpr IntSetting kAllocationMode{"KaimeSet", "HaibunSet", 1, 0, 2};
 // The part of the full Kelly stake that ケリー takes, percent.
 inline constexpr IntSetting kKellyPercent{"KaimeSet", "KellyPercent", 25, 1, 100};
+// The money ケリー stakes a part of, yen (the amount box is the race's stake of the other modes).
+inline constexpr IntSetting kBankroll{"KaimeSet", "Bankroll", 100000, 0, 99999999};
 inline constexpr IntSetting kDefaultAmount{"KaimeSet", "DefaultAmount", 3000, 0, kMaxSixDigits};
 inline constexpr IntSetting kIncreasePercent{"KaimeSet", "DefaultZogaku", 100, 0, kMaxSixDigits};
 inline constexpr IntSetting kTargetProfit{"KaimeSet", "DefaultTarProfit", 10000, 0, kMaxSixDigits};

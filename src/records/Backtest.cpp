@@ -89,6 +89,7 @@ struct DayFigures {
     std::string date;
     std::vector<RaceFigures> races;
     int racesWithoutData = 0;
+    int racesAtBettime = 0, racesAtStoredOdds = 0;
     bool skipped = false;
     bool done = false;
 };
@@ -102,6 +103,8 @@ DayFigures ReplayDayFigures(const ReplayDay& day, const ReplaySource& source,
         [&](const ReplayedRace& race) { figures.races.push_back(FiguresOfRace(race)); }, progress);
     figures.skipped = summary.skippedDays > 0;
     figures.racesWithoutData = summary.racesWithoutData;
+    figures.racesAtBettime = summary.racesAtBettime;
+    figures.racesAtStoredOdds = summary.racesAtStoredOdds;
     figures.done = !summary.cancelled;
     return figures;
 }
@@ -138,16 +141,21 @@ BacktestResult RunBacktest(const std::vector<ReplayDay>& days, ReplaySource sour
             [&](int done) { return told(done, {}); });
     }
     BacktestTally tally;
-    int racesWithoutData = 0;
+    int racesWithoutData = 0, atBettime = 0, atStoredOdds = 0;
     for (const DayFigures& day : figures) {
         if (!day.done) break;
         if (day.skipped) tally.SkipDays(1);
         for (const RaceFigures& race : day.races)
             tally.AddRace(day.date, race);
         racesWithoutData += day.racesWithoutData;
+        atBettime += day.racesAtBettime;
+        atStoredOdds += day.racesAtStoredOdds;
     }
     BacktestResult result = tally.Result();
     result.racesWithoutData = racesWithoutData;
+    result.bettime = source.bettime;
+    result.racesAtBettime = atBettime;
+    result.racesAtStoredOdds = atStoredOdds;
     return result;
 }
 
@@ -208,6 +216,10 @@ std::vector<std::vector<std::string>> BacktestRows(const BacktestResult& result)
     rows.push_back({"レースのない日", Format("%d", result.skippedDays)});
     if (result.racesWithoutResult > 0)
         rows.push_back({"結果の出ていないレース", Format("%d", result.racesWithoutResult)});
+    if (result.bettime) {
+        rows.push_back({"投票時点のオッズのレース", Format("%d", result.racesAtBettime)});
+        rows.push_back({"保存されたオッズのレース", Format("%d", result.racesAtStoredOdds)});
+    }
     return rows;
 }
 

@@ -63,6 +63,10 @@ struct BacktestResult {
     // Races whose result is not in yet (today's races still to run): not bet, counted apart.
     int racesWithoutResult = 0;
     int racesWithoutData = 0;  // races without runners or odds to analyse
+    // Replayed at the odds of the moment of betting: how many races had them, and how many
+    // kept their stored odds for want of an announcement.
+    bool bettime = false;
+    int racesAtBettime = 0, racesAtStoredOdds = 0;
 };
 
 // A race has run when its payout record is in: before that, its tickets win or lose nothing.
@@ -97,7 +101,8 @@ class BacktestTally {
 };
 
 // Every race of the stored days replayed with the source's settings, or with the stakes given
-// instead of them; nothing is stored and no setting is written.
+// instead of them, at the source's odds (bettime: of the moment of betting); nothing is stored
+// and no setting is written.
 // With more than one job the days are replayed side by side, each on a worker thread with its
 // own race sessions, and added in their order: the result is the same as with one job. The
 // progress then tells whole days done; false stops the run, which then holds the days before
@@ -112,7 +117,8 @@ std::vector<int> DatesInRange(const std::vector<std::string>& dates, const std::
                               const std::string& to);
 
 // The backtest as a table: a header row, one row per day, then the total; the days without a
-// race in a row of their own, and the races without a result in a last one when there are any.
+// race in a row of their own, the races without a result in one when there are any, and with
+// odds of the moment of betting the races that had them and those that kept the stored ones.
 std::vector<std::vector<std::string>> BacktestRows(const BacktestResult& result);
 // Rows of cells as CSV text (Shift_JIS, CR LF).
 std::string RowsAsCsv(const std::vector<std::vector<std::string>>& rows);

@@ -2,6 +2,7 @@
 
 #include "analysis/RaceHeader.h"
 #include "daystore/RaceDay.h"
+#include "odds/BettimeOdds.h"
 #include "platform/Format.h"
 #include "session/RaceSession.h"
 #include "stakes/RaceAmounts.h"
@@ -19,6 +20,17 @@ const BetBoard& BlankBets() {
 
 bool GoOn(const ReplayProgressReport& progress, const ReplayProgress& where) {
     return !progress || progress(where);
+}
+
+// The day's races at the odds of the moment of betting where the history has them.
+void UseBettimeOdds(DayBook& book, const std::string& folder, ReplaySummary& summary) {
+    for (RaceSlot& race : book.slots) {
+        if (race.IsEmpty()) continue;
+        if (TakeBettimeOdds(race, folder, summary.problems))
+            ++summary.racesAtBettime;
+        else
+            ++summary.racesAtStoredOdds;
+    }
 }
 
 }  // namespace
@@ -82,6 +94,11 @@ ReplaySummary ReplayStoredDays(const std::vector<ReplayDay>& days, const ReplayS
             ++summary.skippedDays;
             continue;
         }
+        if (source.bettime && source.oddsHistory)
+            UseBettimeOdds(*book, *source.oddsHistory, summary);
+        else if (source.bettime)
+            for (const RaceSlot& race : book->slots)
+                summary.racesAtStoredOdds += race.IsEmpty() ? 0 : 1;
         ReplaySummary one =
             ReplayBook(*book, day.dateIndex, source, visit, progress, k + 1, dayCount);
         summary.days += one.days;

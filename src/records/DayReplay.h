@@ -55,6 +55,9 @@ struct ReplaySummary {
     int racesWithoutData = 0;  // of them, races without the data to analyse
     bool cancelled = false;
     std::vector<std::string> problems;  // what the day loads found damaged, for the error log
+    // With odds of the moment of betting: the races that had an announcement for it, and those
+    // left with their stored odds.
+    int racesAtBettime = 0, racesAtStoredOdds = 0;
 };
 
 // The one line a replay tells instead of a message for each race without its data.
@@ -75,6 +78,11 @@ struct ReplaySource {
     int oddsMinutesBefore = 10;
     // Every race's amount instead of the race's own (a sweep shares one read of a day).
     std::optional<int> amount;
+    // The time-series folder the odds of the moment of betting come from (the viewer's when
+    // chosen, else the program's own history); nothing when there is none.
+    std::optional<std::string> oddsHistory;
+    // The stored days replayed with those odds (TakeBettimeOdds) instead of the stored ones.
+    bool bettime = false;
 };
 
 // Every race of a loaded day, first to last, each analysed in a race session of its own
@@ -83,7 +91,8 @@ ReplaySummary ReplayBook(const DayBook& book, int dateIndex, const ReplaySource&
                          const RaceVisitor& visit, const ReplayProgressReport& progress = {},
                          int day = 1, int dayCount = 1);
 
-// Every race of each stored day in turn, each day read afresh from the store.
+// Every race of each stored day in turn, each day read afresh from the store; with `bettime`
+// and a history, at the odds of the moment of betting, in memory.
 ReplaySummary ReplayStoredDays(const std::vector<ReplayDay>& days, const ReplaySource& source,
                                const RaceVisitor& visit, const ReplayProgressReport& progress = {});
 

@@ -3,12 +3,12 @@
 namespace kagiroi {
 
 ReplaySource ReplaySnapshot::Source() const {
-    return {programFolder, settings, rates, oddsMinutesBefore, amount};
+    return {programFolder, settings, rates, oddsMinutesBefore, amount, oddsHistory, bettime};
 }
 
 ReplaySnapshot SnapshotOf(std::vector<ReplayDay> days, const ReplaySource& source) {
-    return {std::move(days), source.programFolder,     source.settings,
-            source.rates,    source.oddsMinutesBefore, source.amount};
+    return {std::move(days),          source.programFolder, source.settings,    source.rates,
+            source.oddsMinutesBefore, source.amount,        source.oddsHistory, source.bettime};
 }
 
 }  // namespace kagiroi

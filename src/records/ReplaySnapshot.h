@@ -19,6 +19,8 @@ struct ReplaySnapshot {
     PopularityRateTables rates;
     int oddsMinutesBefore = 10;
     std::optional<int> amount;
+    std::optional<std::string> oddsHistory;
+    bool bettime = false;
 
     // A source over the snapshot's own copies: valid while the snapshot lives.
     ReplaySource Source() const;

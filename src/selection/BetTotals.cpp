@@ -11,6 +11,7 @@ void BetTotals::Clear() {
     underStake.text.clear();
     hitChance.text.clear();
     note.clear();
+    poolNote.clear();
 }
 
 }  // namespace kagiroi

@@ -19,6 +19,8 @@ struct BetTotals {
     // Why an allocation left the table without stakes where the mode decides per ticket; empty
     // otherwise. The status line shows it.
     std::string note;
+    // That the stakes were found without the pool's size (ケリー); the status line shows it once.
+    std::string poolNote;
 
     // Empties every text; their colours stay as they were.
     void Clear();

@@ -11,6 +11,7 @@
 #include "selection/AutoMarking.h"
 #include "selection/MarkGrid.h"
 #include "selection/NetExtraction.h"
+#include "stakes/PoolDilution.h"
 #include "stakes/StakeEvents.h"
 #include "stakes/TicketChances.h"
 
@@ -183,6 +184,11 @@ StakeInputs RaceSession::Inputs() const {
     inputs.amount = amount_;
     inputs.winChances = WinChances();
     inputs.kellyFraction = settings_.kellyFraction;
+    inputs.bankroll = settings_.bankroll;
+    if (race_ != nullptr) {
+        inputs.trioPool = PoolOf(BetType::Trio, *race_);
+        inputs.trifectaPool = PoolOf(BetType::Trifecta, *race_);
+    }
     return inputs;
 }
 

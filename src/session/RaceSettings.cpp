@@ -15,6 +15,7 @@ RaceSettings ReadRaceSettings(const SettingsFile& settings) {
     read.trifectaFavourite = ReadIntSetting(settings, setting::kTrifectaFavourite);
     read.allocationMode = ReadIntSetting(settings, setting::kAllocationMode);
     read.kellyFraction = ReadIntSetting(settings, setting::kKellyPercent) / 100.0;
+    read.bankroll = ReadIntSetting(settings, setting::kBankroll);
     read.defaultAmount = ReadDefaultAmount(settings);
     return read;
 }

@@ -14,6 +14,7 @@ struct RaceSettings {
     int trifectaFavourite = 100;  // ... and trifecta (SpinEdit2)
     int allocationMode = 1;       // the item of RadioGroup1: 0 均等, 1 比例, 2 ケリー
     double kellyFraction = kDefaultKellyPercent / 100.0;
+    int bankroll = 100000;     // yen, what ケリー stakes a part of
     int defaultAmount = 3000;  // every race's amount when its day loads
 };
 

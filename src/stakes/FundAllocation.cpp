@@ -117,8 +117,18 @@ void AllocateProportionally(int amount, TextGrid& table, const BetColumns& c,
 
 const char* kNoEdgeNote = "期待値が1を超える買い目がないため、ケリーの購入額はありません";
 const char* kEdgeBelowUnitNote = "ケリーの購入額が100円に届く買い目がありません";
+const char* kNoPoolNote =
+    "票数の総計がないため、購入によるオッズの下落を見込まずにケリーの購入額を計算しました";
 
-// Stakes of the Kelly rule with the amount as the bankroll; tickets without an edge stay blank.
+// The best chance × odds of the tickets: how close a net without an edge came.
+double BestExpectedValue(const std::vector<KellyTicket>& tickets) {
+    double best = 0;
+    for (const KellyTicket& t : tickets)
+        if (t.chance > 0 && t.odds > 0) best = std::max(best, t.chance * t.odds);
+    return best;
+}
+
+// Stakes of the Kelly rule from the bankroll; tickets without an edge stay blank.
 void AllocateByKelly(BetType type, const StakeInputs& inputs, TextGrid& table, const BetColumns& c,
                      const std::vector<TicketRow>& tickets, BetTotals& totals) {
     std::vector<KellyTicket> kelly;
@@ -126,8 +136,11 @@ void AllocateByKelly(BetType type, const StakeInputs& inputs, TextGrid& table, c
         kelly.push_back(
             {TicketChance(type, table.Cell(c.combination, ticket.row), inputs.winChances),
              ticket.odds});
-    std::vector<double> fractions = KellyFractions(kelly);
-    std::vector<int64_t> stakes = KellyStakes(fractions, inputs.kellyFraction, inputs.amount);
+    const Pool& pool = inputs.PoolFor(type);
+    if (!pool.Known()) totals.poolNote = kNoPoolNote;
+    PooledKellyStakes kellyStakes =
+        KellyStakesInPool(kelly, pool, inputs.kellyFraction, inputs.bankroll);
+    const std::vector<int64_t>& stakes = kellyStakes.stakes;
     int count = 0;
     int64_t total = 0;
     for (size_t k = 0; k < tickets.size(); ++k) {
@@ -139,13 +152,18 @@ void AllocateByKelly(BetType type, const StakeInputs& inputs, TextGrid& table, c
     ShowCountAndTotal(totals, count, total);
     if (count == 0) {
         totals.rate.text.clear();  // a rate of no stakes would be an earlier mode's
-        bool edge = std::any_of(fractions.begin(), fractions.end(), [](double f) { return f > 0; });
-        totals.note = BetTypeName(type) + "：" + (edge ? kEdgeBelowUnitNote : kNoEdgeNote);
+        totals.note = BetTypeName(type) + "：" +
+                      (kellyStakes.edge ? std::string(kEdgeBelowUnitNote)
+                                        : Format("%s（最も高い期待値 %.2f）", kNoEdgeNote,
+                                                 BestExpectedValue(kelly)));
         return;
     }
+    // What a hit pays is what the pool pays once the stake is in it: ﾄﾘｶﾞﾐ reads it from here.
     int64_t payoutSum = 0;
     for (size_t k = 0; k < tickets.size(); ++k)
-        if (stakes[k] > 0) payoutSum += WritePayout(table, c, tickets[k], stakes[k], total);
+        if (stakes[k] > 0)
+            payoutSum +=
+                WritePayout(table, c, {tickets[k].row, kellyStakes.odds[k]}, stakes[k], total);
     ShowRate(totals, static_cast<double>(payoutSum) / count / static_cast<double>(total) * 100);
 }
 
@@ -176,6 +194,12 @@ bool Matches(BetType type, const std::string& cell, const PayoutEntry& entry) {
 }
 
 }  // namespace
+
+const Pool& StakeInputs::PoolFor(BetType type) const {
+    static const Pool kNone;
+    if (type == BetType::Trio) return trioPool;
+    return type == BetType::Trifecta ? trifectaPool : kNone;
+}
 
 AllocationMode AllocationModeFromIndex(int index) {
     if (index == 0) return AllocationMode::Equal;
@@ -208,22 +232,25 @@ void AllocateStakes(BetType type, const StakeInputs& given, TextGrid& table, Bet
     for (int r = 1; r < table.RowCount(); ++r)
         for (int col : {c.stake, c.expectedPayout, c.share})
             table.SetCell(col, r, "");
-    // No stake is kept that the amount box does not say.
-    if (amount < kMinimumStake) {
+    // No stake is kept that the amount box (for ケリー, the bankroll) does not allow.
+    const bool kelly = inputs.mode == AllocationMode::Kelly;
+    const int64_t limit = kelly ? inputs.bankroll : amount;
+    if (limit < kMinimumStake) {
         totals.Clear();
         return;
     }
     totals.note.clear();
+    totals.poolNote.clear();
     std::vector<TicketRow> tickets = TicketRows(table, c);
     if (inputs.mode == AllocationMode::Equal)
         AllocateEqually(amount, table, c, tickets, totals);
-    else if (inputs.mode == AllocationMode::Kelly)
+    else if (kelly)
         AllocateByKelly(type, inputs, table, c, tickets, totals);
     else
         AllocateProportionally(amount, table, c, tickets, totals);
     // Every ticket keeps at least 100 yen, so a wide net can stake more than was typed: the
     // total says so in red before anything is sent.
-    totals.stake.color = ToInt64(totals.stake.text) > amount ? colors::kRed : colors::kBlack;
+    totals.stake.color = ToInt64(totals.stake.text) > limit ? colors::kRed : colors::kBlack;
     ShowNetFigures(type, table, c, tickets, inputs.winChances, totals);
 }
 

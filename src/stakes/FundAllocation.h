@@ -20,8 +20,8 @@ AllocationMode AllocationModeFromIndex(int index);
 std::string AllocationModeCaption(AllocationMode mode);
 
 // What an allocation works from: the item of RadioGroup1, the value of the amount box
-// (SaNumEditExC1) and, for ケリー, the runners' win chances (WinChances) and the part of the full
-// Kelly stake to take.
+// (SaNumEditExC1) and, for ケリー, the runners' win chances (WinChances), the part of the full
+// Kelly stake to take, the bankroll it is a part of and the trio and trifecta pools.
 struct StakeInputs {
     StakeInputs(AllocationMode allocationMode = AllocationMode::Proportional, int yen = 0)
         : mode(allocationMode), amount(yen) {}
@@ -30,6 +30,10 @@ struct StakeInputs {
     int amount;
     std::vector<double> winChances;
     double kellyFraction = kDefaultKellyPercent / 100.0;
+    int bankroll = 0;
+    Pool trioPool, trifectaPool;
+
+    const Pool& PoolFor(BetType type) const;
 };
 
 inline constexpr int kMinimumStake = 100;
@@ -41,10 +45,12 @@ inline constexpr int kMaxAllocatedRows = 307;
 // payout if it hits and that payout's share of the total stake, and writes the 買い点数,
 // 投票金額 and 予想回収率 totals. An amount below 100 empties every stake and the totals;
 // amounts above the six digits of the amount box count as 999999.
-// ケリー takes the amount as the race's bankroll: a ticket with an edge gets its Kelly share
-// times the fraction in whole 100-yen units, any other ticket no stake; a table left without
-// any stake says why in its totals' note. Every mode writes 合成ｵｯｽﾞ, ﾄﾘｶﾞﾐ and, with win
-// chances, the net's chance to hit.
+// ケリー stakes from the bankroll, not the amount: a ticket with an edge gets its Kelly share
+// times the fraction in whole 100-yen units at the odds its own stake leaves it
+// (KellyStakesInPool), any other ticket no stake; its payout if it hits is at those odds. A
+// table left without any stake says why in its totals' note (with the best expected value when
+// no ticket had an edge), and a pool of unknown size says so in the pool note. Every mode
+// writes 合成ｵｯｽﾞ, ﾄﾘｶﾞﾐ and, with win chances, the net's chance to hit.
 void AllocateStakes(BetType type, const StakeInputs& inputs, TextGrid& table, BetTotals& totals);
 void AllocateStakes(BetType type, AllocationMode mode, int amount, TextGrid& table,
                     BetTotals& totals);

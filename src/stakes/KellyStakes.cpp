@@ -53,4 +53,47 @@ std::vector<int64_t> KellyStakes(const std::vector<double>& fractions, double fr
     return stakes;
 }
 
+namespace {
+
+// A stake may move a combination's price, but not take it over: at most this part of the
+// money already on it, in whole units.
+constexpr double kMostOfCombination = 0.05;
+
+int64_t CapOf(const Pool& pool, double odds) {
+    double units = std::floor(kMostOfCombination * MoneyOnCombination(pool, odds) / 100);
+    return static_cast<int64_t>(units) * 100;
+}
+
+}  // namespace
+
+PooledKellyStakes KellyStakesInPool(const std::vector<KellyTicket>& tickets, const Pool& pool,
+                                    double fraction, int bankroll) {
+    PooledKellyStakes result;
+    result.stakes.assign(tickets.size(), 0);
+    std::vector<KellyTicket> diluted = tickets;
+    for (int round = 0; round < kDilutionRounds; ++round) {
+        for (size_t i = 0; i < tickets.size(); ++i)
+            diluted[i].odds =
+                DilutedOdds(pool, tickets[i].odds, static_cast<double>(result.stakes[i]));
+        std::vector<double> fractions = KellyFractions(diluted);
+        if (round == 0)
+            result.edge =
+                std::any_of(fractions.begin(), fractions.end(), [](double f) { return f > 0; });
+        std::vector<int64_t> stakes = KellyStakes(fractions, fraction, bankroll);
+        for (size_t i = 0; i < stakes.size() && pool.Known(); ++i) {
+            stakes[i] = std::min(stakes[i], CapOf(pool, tickets[i].odds));
+            // Stakes only come down from those at the odds as they stand: where whole units
+            // would swing between two stakes, the lower one is kept and the rounds end.
+            if (round > 0) stakes[i] = std::min(stakes[i], result.stakes[i]);
+        }
+        bool settled = stakes == result.stakes;
+        result.stakes = std::move(stakes);
+        if (settled || !pool.Known()) break;
+    }
+    result.odds.resize(tickets.size());
+    for (size_t i = 0; i < tickets.size(); ++i)
+        result.odds[i] = DilutedOdds(pool, tickets[i].odds, static_cast<double>(result.stakes[i]));
+    return result;
+}
+
 }  // namespace kagiroi

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stakes/PoolDilution.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -24,5 +26,22 @@ std::vector<double> KellyFractions(const std::vector<KellyTicket>& tickets);
 // (none) or at least 100, and together they never exceed the chosen part of the bankroll.
 std::vector<int64_t> KellyStakes(const std::vector<double>& fractions, double fraction,
                                  int bankroll);
+
+// Rounds of KellyStakesInPool before it takes the stakes it has.
+inline constexpr int kDilutionRounds = 20;
+
+struct PooledKellyStakes {
+    std::vector<int64_t> stakes;
+    std::vector<double> odds;  // what each ticket pays once its own stake is in the pool
+    bool edge = false;         // some ticket had an edge at the odds as they stand
+};
+
+// Kelly stakes that know their own weight: each ticket's odds are diluted by its own stake
+// (DilutedOdds) and the stakes found again until they no longer change, for at most
+// kDilutionRounds rounds, never rising above those of the round before; no stake exceeds 5 % of
+// the money already on its combination. With an unknown pool the odds are taken as they stand
+// and only KellyStakes applies.
+PooledKellyStakes KellyStakesInPool(const std::vector<KellyTicket>& tickets, const Pool& pool,
+                                    double fraction, int bankroll);
 
 }  // namespace kagiroi

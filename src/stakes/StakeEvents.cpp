@@ -41,13 +41,16 @@ void ReallocateAfterStakeChange(BetBoard& board, const StakeInputs& inputs,
 }
 
 std::string StakeStatusText(const BetBoard& board) {
-    std::string text;
+    std::string text, poolNote;
     for (BetType type : {BetType::Trio, BetType::Trifecta}) {
-        const std::string& note = board.Totals(type).note;
-        if (note.empty()) continue;
+        const BetTotals& totals = board.Totals(type);
+        if (poolNote.empty()) poolNote = totals.poolNote;
+        if (totals.note.empty()) continue;
         if (!text.empty()) text += "　";
-        text += note;
+        text += totals.note;
     }
+    // Both pools lack their size together: said once.
+    if (!poolNote.empty()) text += (text.empty() ? "" : "　") + poolNote;
     return text;
 }
 

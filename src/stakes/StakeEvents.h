@@ -25,8 +25,8 @@ void RecomputeTicketTable(BetBoard& board, BetType type, const StakeInputs& inpu
 void ReallocateAfterStakeChange(BetBoard& board, const StakeInputs& inputs,
                                 const std::string& hrRecord);
 
-// The status line of the stakes: the notes of the trio and trifecta tables, empty when
-// neither table has one.
+// The status line of the stakes: the notes of the trio and trifecta tables, then a pool note
+// once; empty when there is none.
 std::string StakeStatusText(const BetBoard& board);
 
 }  // namespace kagiroi

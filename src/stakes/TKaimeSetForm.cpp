@@ -25,6 +25,9 @@ const KaimeSetTexts& KaimeSetFormTexts() {
         "ケリー係数",
         "資金配分のケリーで、期待値が1を超える買い目に賭ける割合を理論上の最適額の何％にするかを"
         "指定します。的中率は人気別の出現率からの推定なので、通常は25%程度にしてください。",
+        "資金",
+        "資金配分のケリーで購入額を決める元手です。投票金額の欄は均等と比例の1レースあたりの"
+        "投資金額で、ケリーでは使いません。",
     };
     return texts;
 }
@@ -34,6 +37,7 @@ TKaimeSetForm::TKaimeSetForm(SettingsFile& settings, bool progressionShown)
       DefaultZogaku(ReadIntSetting(settings, setting::kIncreasePercent)),
       DefaultTarProfit(ReadIntSetting(settings, setting::kTargetProfit)),
       KellyPercent(ReadIntSetting(settings, setting::kKellyPercent)),
+      Bankroll(ReadIntSetting(settings, setting::kBankroll)),
       ProgressionShown(progressionShown),
       settings_(settings) {}
 
@@ -45,6 +49,8 @@ void TKaimeSetForm::OkClick() {
     WriteIntSetting(settings_, setting::kTargetProfit, DefaultTarProfit);
     KellyPercent = ClampToSetting(setting::kKellyPercent, KellyPercent);
     WriteIntSetting(settings_, setting::kKellyPercent, KellyPercent);
+    Bankroll = ClampToSetting(setting::kBankroll, Bankroll);
+    WriteIntSetting(settings_, setting::kBankroll, Bankroll);
 }
 
 }  // namespace kagiroi

@@ -15,12 +15,13 @@ struct KaimeSetTexts {
     std::string targetHeading, targetNote;
     std::string yen, percent;
     std::string kellyHeading, kellyNote;
+    std::string bankrollHeading, bankrollNote;
 };
 const KaimeSetTexts& KaimeSetFormTexts();
 
 // The dialog 投資金設定: the default amount per race, the part of the Kelly stake that ケリー
-// takes and the two progression values. Made on every opening; only OK writes, and every amount
-// below 100 is raised to 100 first.
+// takes, the bankroll it is a part of and the two progression values. Made on every opening; only
+// OK writes, and every amount below 100 is raised to 100 first.
 class TKaimeSetForm {
   public:
     // Puts the three stored values into the boxes.
@@ -32,6 +33,7 @@ class TKaimeSetForm {
     int DefaultZogaku = 0;     // 増額率, percent
     int DefaultTarProfit = 0;  // 目標利益金額, yen
     int KellyPercent = 0;      // ケリー係数, percent of the full Kelly stake
+    int Bankroll = 0;          // 資金, yen: what ケリー stakes a part of
     // The lower part with the two progression values.
     bool ProgressionShown = false;
 

@@ -65,7 +65,8 @@ TEST_F(CliBacktestTest, TotalsAreTheSumOfTheDaysAndTheStoreAndSelectionStayAsThe
     auto before = StoreSnapshot(home);
     int dateIndex = f.form.DayList().DateIndex;
 
-    BacktestResult result = f.form.Replays().Backtest("20240101", "20240109", {});
+    // At the stored odds, as a click on each race shows them.
+    BacktestResult result = f.form.Replays().Backtest("20240101", "20240109", {}, 1, false);
     EXPECT_EQ(before, StoreSnapshot(home));
     EXPECT_EQ(dateIndex, f.form.DayList().DateIndex);
     EXPECT_EQ(3, f.form.DayList().SelectedRace);
@@ -138,19 +139,22 @@ TEST_F(CliBacktestTest, DaysSideBySideGiveTheSameTableAsOneAtATime) {
         EXPECT_EQ(one.out, many.out) << jobs;
     }
     EXPECT_EQ(2, Run({"backtest", "2024-01-01", "2024-01-09", "--jobs", "0"}).status);
+    EXPECT_EQ(2, Run({"backtest", "2024-01-01", "2024-01-09", "--odds", "closing"}).status);
 }
 
 TEST_F(CliRaceMorningTest, ARaceWithoutItsResultIsNotBetAndIsCountedApart) {
     CliRun run = RunAt935({"backtest", "2026-12-12", "2026-12-12"});
     ASSERT_EQ(0, run.status) << run.err;
     Rows rows = OutputRows(run.out);
-    ASSERT_EQ(5u, rows.size());
+    ASSERT_EQ(7u, rows.size());  // at the odds of the moment of betting: two counts at the end
     const std::vector<std::string>& total = rows[2];
     ASSERT_EQ(SjisToUtf8("合計"), total.at(0));
     for (size_t stake : {4u, 12u})
         EXPECT_EQ("0", total.at(stake)) << SjisToUtf8(rows[0].at(stake));
     EXPECT_EQ((std::vector<std::string>{SjisToUtf8("結果の出ていないレース"), total.at(1)}),
               rows[4]);
+    EXPECT_EQ(SjisToUtf8("投票時点のオッズのレース"), rows[5].at(0));
+    EXPECT_EQ(total.at(1), std::to_string(ToInt(rows[5].at(1)) + ToInt(rows[6].at(1))));
 }
 
 }  // namespace

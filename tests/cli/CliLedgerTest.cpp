@@ -48,8 +48,12 @@ TEST_F(CliLedgerTest, RecordsAsksRefusesAndGivesTheProgressionAmount) {
     EXPECT_TRUE(Holds(recovery.err, "利益金を記録する必要はありません。"))
         << "a negative amount is the command's argument, not an option: " << recovery.err;
 
-    CliRun set = Run({"settings", "investment", "--amount", "50", "--target", "20000"});
-    EXPECT_EQ("DefaultAmount\t100\nDefaultZogaku\t100\nDefaultTarProfit\t20000\n", set.out);
+    CliRun set = Run({"settings", "investment", "--amount", "50", "--target", "20000", "--bankroll",
+                      "123456789"});
+    EXPECT_EQ(2, set.status) << "nine digits are more than a bankroll holds";
+    set = Run({"settings", "investment", "--amount", "50", "--target", "20000"});
+    EXPECT_EQ("DefaultAmount\t100\nDefaultZogaku\t100\nDefaultTarProfit\t20000\nBankroll\t100000\n",
+              set.out);
 
     CliRun progression = Run({"race", kPastDay, race, "--progression"});
     ASSERT_EQ(0, progression.status) << progression.err;

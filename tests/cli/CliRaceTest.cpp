@@ -196,8 +196,8 @@ TEST_F(CliRaceTest, EveryTicketsValueIsItsChanceTimesItsOdds) {
 }
 
 TEST_F(CliRaceTest, KellyStakesAreWholeUnitsWithinTheBankrollsQuarter) {
-    CliRun run = Run(
-        {"race", kPastDay, "1", "--table", "trifecta", "--mode", "kelly", "--amount", "999999"});
+    ASSERT_EQ(0, Run({"settings", "investment", "--bankroll", "999999"}).status);
+    CliRun run = Run({"race", kPastDay, "1", "--table", "trifecta", "--mode", "kelly"});
     ASSERT_EQ(0, run.status) << run.err;
     Rows rows = OutputRows(run.out);
     int64_t total = 0, staked = 0;
@@ -211,6 +211,7 @@ TEST_F(CliRaceTest, KellyStakesAreWholeUnitsWithinTheBankrollsQuarter) {
     EXPECT_GT(staked, 0);
     EXPECT_LE(total, 999999 / 4);
     // A smaller bankroll leaves every edge below 100 yen: no stake, and the run says why.
+    ASSERT_EQ(0, Run({"settings", "investment", "--bankroll", "3000"}).status);
     CliRun small = Run({"race", kPastDay, "1", "--table", "totals", "--mode", "kelly"});
     ASSERT_EQ(0, small.status) << small.err;
     EXPECT_NE(std::string::npos, small.err.find(SjisToUtf8("ケリーの購入額が100円に届く")))

@@ -21,6 +21,9 @@ std::vector<DemoRaceRecords> SettledRecords(DemoWorld& world, const DateTime& da
     std::vector<std::string> o1 = FileRecords(world, day, DemoFileKind::O1, DemoStage::RaceDay);
     std::vector<std::string> o5 = FileRecords(world, day, DemoFileKind::O5, DemoStage::RaceDay);
     std::vector<std::string> o6 = FileRecords(world, day, DemoFileKind::O6, DemoStage::RaceDay);
+    // The odds files carry each race's announcement before the post ahead of its final odds.
+    for (auto* odds : {&o1, &o5, &o6})
+        std::erase_if(*odds, [](const std::string& record) { return record[2] == '1'; });
     size_t runner = 0;
     std::vector<const DemoRace*> list = d->Races();
     for (size_t i = 0; i < list.size(); ++i) {

@@ -159,7 +159,8 @@ void CheckRaces(const LoadedCase& loaded, const std::string& expected) {
 // 集計 of the day, headed as the window heads it with the first race shown.
 void CheckTally(const LoadedCase& loaded, const std::string& input, const std::string& expected) {
     std::optional<TallyReport> report;
-    ReplaySource source{input, loaded.settings, loaded.rates, 10, std::nullopt};
+    ReplaySource source{input,        loaded.settings, loaded.rates, 10,
+                        std::nullopt, std::nullopt,    false};
     ReplayBook(*loaded.book, 0, source, [&](const ReplayedRace& race) {
         if (!report)
             report.emplace(DayHeading(HeadingDate(race.header.Label1), DayVenues(*loaded.book)));

@@ -1,6 +1,7 @@
 #include "app/DemoFixture.h"
 #include "platform/FileSystem.h"
 #include "platform/TextLines.h"
+#include "records/Backtest.h"
 #include "records/StatisticsExport.h"
 #include "support/FailingReads.h"
 
@@ -54,6 +55,29 @@ TEST_F(DayReplayTest, EveryRaceIsVisitedAndTheStoreAndSelectionStayAsTheyWere) {
     EXPECT_EQ(4, demo.Form().DayList().SelectedRace);
     EXPECT_EQ(dateIndex, demo.Form().DayList().DateIndex);
     EXPECT_FALSE(demo.Form().Status().Progress.visible);
+}
+
+TEST_F(DayReplayTest, ABacktestAtBettimeOddsTakesTheHistoryAndNeverTouchesTheDayFiles) {
+    // The download kept each past race's announcement before the post in the odds history.
+    std::map<std::string, std::optional<FileStamp>> stamps;
+    auto before = StoredFiles(demo);
+    for (const auto& entry : before)
+        stamps[entry.first] = StampOf(entry.first);
+    ReplayRunner& replays = demo.Form().Replays();
+    BacktestStakes stakes;
+    stakes.mode = 0;  // 均等: every net is staked, so other odds show in the return
+    BacktestResult bettime = replays.Backtest("20240106", "20240107", stakes, 1);
+    BacktestResult stored = replays.Backtest("20240106", "20240107", stakes, 1, false);
+    EXPECT_TRUE(bettime.bettime);
+    EXPECT_EQ(bettime.races, bettime.racesAtBettime);
+    EXPECT_EQ(0, bettime.racesAtStoredOdds);
+    EXPECT_GT(bettime.races, 0);
+    EXPECT_FALSE(stored.bettime);
+    EXPECT_EQ(BacktestCsv(stored).find("投票時点"), std::string::npos);
+    EXPECT_NE(BacktestCsv(bettime), BacktestCsv(stored));
+    EXPECT_EQ(before, StoredFiles(demo));
+    for (const auto& entry : stamps)
+        EXPECT_EQ(entry.second, StampOf(entry.first)) << entry.first;
 }
 
 TEST_F(DayReplayTest, SeveralDaysAreReplayedAndTheFirstDayIsChosenAgain) {

@@ -1,4 +1,5 @@
 #include "stakes/FundAllocation.h"
+#include "stakes/StakeEvents.h"
 
 #include "platform/Format.h"
 #include "platform/TextField.h"
@@ -231,7 +232,8 @@ TEST(FundAllocation, KellyStakesOnlyTheTicketsWithAnEdge) {
     }
     StakeInputs inputs;
     inputs.mode = AllocationMode::Kelly;
-    inputs.amount = 10000;
+    inputs.amount = 0;  // the race's amount is not what ケリー stakes from
+    inputs.bankroll = 10000;
     inputs.winChances = {0.0, 0.5, 0.3, 0.2};
     BetTotals totals;
     AllocateStakes(BetType::Trifecta, inputs, table, totals);
@@ -249,8 +251,43 @@ TEST(FundAllocation, KellyStakesOnlyTheTicketsWithAnEdge) {
     AllocateStakes(BetType::Trifecta, inputs, table, totals);
     EXPECT_EQ((std::vector<std::string>{"", "", ""}), Column(table, kStake));
     EXPECT_EQ("  0", totals.count.text);
-    EXPECT_EQ("３連単：期待値が1を超える買い目がないため、ケリーの購入額はありません", totals.note);
+    // How close the best ticket came: 1-2-3, 0.3 × 2.0.
+    EXPECT_EQ(
+        "３連単：期待値が1を超える買い目がないため、ケリーの購入額はありません（最も高い期待値 "
+        "0.60）",
+        totals.note);
     EXPECT_EQ("", totals.synthetic.text);
+}
+
+TEST(FundAllocation, KellyPaysAtTheOddsItsStakeLeavesAndTellsAnUnknownPoolOnce) {
+    // As above, with 1-2-3 and 1-3-2 at 5.0 and 6.0 in a trifecta pool of 20000 yen: V = 2900
+    // and 2417 cap the stakes at 100 each; a hit pays 0.725 × 20100 / 3000 = 4.8575 and
+    // 14572.5 / 2516.7 = 5.790 per yen.
+    BetBoard board;
+    TextGrid& table = board.Table(BetType::Trifecta);
+    SetUpBetTable(table, BetType::Trifecta);
+    table.SetRowCount(3);
+    const char* combinations[] = {" 1- 2- 3", " 1- 3- 2"};
+    for (int r = 1; r <= 2; ++r) {
+        table.SetCell(1, r, Format("%2d", r));
+        table.SetCell(2, r, combinations[r - 1]);
+        table.SetCell(3, r, Format("%8.1f", 4.0 + r));
+    }
+    StakeInputs inputs(AllocationMode::Kelly, 3000);
+    inputs.bankroll = 10000;
+    inputs.winChances = {0.0, 0.5, 0.3, 0.2};
+    inputs.trifectaPool = {20000, 0.275};
+    AllocateStakes(BetType::Trifecta, inputs, table, board.Totals(BetType::Trifecta));
+    EXPECT_EQ((std::vector<std::string>{"   100", "   100"}), Column(table, kStake));
+    EXPECT_EQ((std::vector<std::string>{"    486", "    579"}), Column(table, kPayout));
+    EXPECT_EQ("", StakeStatusText(board));
+
+    // Neither pool known: said once for both tables.
+    inputs.trifectaPool = {};
+    AllocateExtractedNet(board, inputs, "");
+    EXPECT_EQ(
+        "票数の総計がないため、購入によるオッズの下落を見込まずにケリーの購入額を計算しました",
+        StakeStatusText(board));
 }
 
 TEST(MarkHits, ATrifectaHitPaysItsStakeTimesThePayout) {

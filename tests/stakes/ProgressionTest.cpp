@@ -52,7 +52,9 @@ TEST(KaimeSetForm, ValuesBelow100AreRaisedOnOk) {
     EXPECT_EQ(100, form.DefaultZogaku);
     EXPECT_EQ(10000, form.DefaultTarProfit);
     EXPECT_EQ(25, form.KellyPercent);  // a quarter of the full Kelly stake
-    form.KellyPercent = 0;             // no Kelly stake at all is no ケリー: the least is 1
+    EXPECT_EQ(100000, form.Bankroll);
+    form.KellyPercent = 0;  // no Kelly stake at all is no ケリー: the least is 1
+    form.Bankroll = 123456789;
     form.DefaultAmount = 50;
     form.DefaultZogaku = 0;
     form.DefaultTarProfit = 12000;
@@ -62,6 +64,7 @@ TEST(KaimeSetForm, ValuesBelow100AreRaisedOnOk) {
     EXPECT_EQ(100, settings.ReadInteger("KaimeSet", "DefaultZogaku", 0));
     EXPECT_EQ(12000, settings.ReadInteger("KaimeSet", "DefaultTarProfit", 0));
     EXPECT_EQ(1, settings.ReadInteger("KaimeSet", "KellyPercent", 0));
+    EXPECT_EQ(99999999, settings.ReadInteger("KaimeSet", "Bankroll", 0));
 }
 
 TEST(ProgressionOnTheMainForm, NoRateShownIsRefusedAndTheAmountStays) {

@@ -52,6 +52,13 @@ BacktestDialog::BacktestDialog(ReplaySnapshotSource snapshots, const std::string
                    QStringLiteral("PNG (*.png)"), image.toStdString());
     });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    odds_ = new QComboBox(this);
+    odds_->setObjectName(QStringLiteral("BacktestOdds"));
+    odds_->addItem(QStringLiteral("投票時点のオッズ"));
+    odds_->addItem(QStringLiteral("確定オッズ"));
+    odds_->setToolTip(QStringLiteral(
+        "投票時点のオッズ: 時系列オッズ(指定がなければ自前の記録)から、各レースの最初のオッズ"
+        "取得時刻に最も近い発表を使います。発表のないレースは保存されたオッズを使います。"));
 
     table_ = new QTableWidget(this);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -60,6 +67,7 @@ BacktestDialog::BacktestDialog(ReplaySnapshotSource snapshots, const std::string
 
     auto* top = new QHBoxLayout;
     top->addWidget(bar_, 1);
+    top->addWidget(odds_);
     top->addWidget(csv);
     top->addWidget(png);
     top->addWidget(close);
@@ -83,6 +91,8 @@ void BacktestDialog::done(int result) {
 
 void BacktestDialog::Run() {
     auto snapshot = std::make_shared<ReplaySnapshot>(snapshots_(bar_->From(), bar_->To()));
+    // Odds of the moment of betting where a history has them; the table counts the races.
+    snapshot->bettime = odds_->currentIndex() == 0;
     result_.reset();
     ShowResult();
     pending_ = std::make_shared<BacktestResult>();

@@ -3,6 +3,7 @@
 #include "records/Backtest.h"
 #include "records/ReplaySnapshot.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QTableWidget>
 #include <optional>
@@ -13,7 +14,8 @@ namespace kagiroi {
 class BalanceChart;
 class ReplayRunBar;
 
-// バックテスト...: a range of stored days replayed with the current settings, the figures of
+// バックテスト...: a range of stored days replayed with the current settings at the odds of
+// the moment of betting (where an odds history has them) or the stored ones, the figures of
 // each day and the total, and the chart of the running balance; both saved on request. The
 // replay runs on worker threads: the window stays live, 中止 stops it, closing waits for it.
 class BacktestDialog : public QDialog {
@@ -35,6 +37,7 @@ class BacktestDialog : public QDialog {
     std::shared_ptr<BacktestResult> pending_;
     std::optional<BacktestResult> result_;
     ReplayRunBar* bar_;
+    QComboBox* odds_;  // 投票時点のオッズ or 確定オッズ
     QTableWidget* table_;
     BalanceChart* chart_;
 };

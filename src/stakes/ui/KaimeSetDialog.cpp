@@ -14,9 +14,10 @@ namespace kagiroi {
 
 namespace {
 
-// A heading with its explanation above a numeric box of six digits without sign and its unit.
+// A heading with its explanation above a numeric box of `digits` digits without sign and its
+// unit.
 QGroupBox* ValueGroup(QWidget* parent, const std::string& heading, const std::string& note,
-                      const std::string& unit, int& value, const QString& name) {
+                      const std::string& unit, int& value, const QString& name, int digits = 6) {
     auto* box = new QGroupBox(ToQString(heading), parent);
     auto* layout = new QVBoxLayout(box);
     if (!note.empty()) {
@@ -26,8 +27,8 @@ QGroupBox* ValueGroup(QWidget* parent, const std::string& heading, const std::st
     }
     auto* edit = new QLineEdit(QString::number(value), box);
     edit->setObjectName(name);
-    edit->setMaxLength(6);
-    edit->setValidator(new QIntValidator(0, 999999, edit));
+    edit->setMaxLength(digits);
+    edit->setValidator(new QIntValidator(0, digits == 8 ? 99999999 : 999999, edit));
     edit->setAlignment(Qt::AlignRight);
     edit->setMaximumWidth(90);
     QObject::connect(edit, &QLineEdit::textChanged, box,
@@ -51,8 +52,13 @@ KaimeSetDialog::KaimeSetDialog(TKaimeSetForm& form, QWidget* parent) : QDialog(p
     layout->addWidget(note);
     layout->addWidget(ValueGroup(this, t.amountHeading, "", t.yen, form.DefaultAmount,
                                  QStringLiteral("DefaultAmount")));
-    layout->addWidget(ValueGroup(this, t.kellyHeading, t.kellyNote, t.percent, form.KellyPercent,
-                                 QStringLiteral("KellyPercent")));
+    // The bankroll beside the part of it ケリー takes.
+    auto* kelly = new QHBoxLayout;
+    kelly->addWidget(ValueGroup(this, t.kellyHeading, t.kellyNote, t.percent, form.KellyPercent,
+                                QStringLiteral("KellyPercent")));
+    kelly->addWidget(ValueGroup(this, t.bankrollHeading, t.bankrollNote, t.yen, form.Bankroll,
+                                QStringLiteral("Bankroll"), 8));
+    layout->addLayout(kelly);
 
     auto* progression = new QWidget(this);
     progression->setObjectName(QStringLiteral("ProgressionPart"));

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,13 +95,19 @@ Rows Shown(QWidget& dialog) {
 
 TEST_F(ReplayDialogsTest, TheBacktestDialogShowsTheCoresFigures) {
     BacktestDialog dialog(Snapshot, from, to);
-    Button(dialog, QStringLiteral("実行"))->click();
-    WaitForTheEnd(dialog);
     ReplaySnapshot snapshot = Snapshot(from, to);
     ASSERT_GE(snapshot.days.size(), 2u);
-    BacktestResult core = RunBacktest(snapshot.days, snapshot.Source(), {});
-    ASSERT_GT(core.total[0].racesBet, 0);
-    EXPECT_EQ(Readable(BacktestRows(core)), Shown(dialog));
+    ReplaySource source = snapshot.Source();
+    // At the odds of the moment of betting first, then at the stored ones.
+    for (int odds : {0, 1}) {
+        dialog.findChild<QComboBox*>(QStringLiteral("BacktestOdds"))->setCurrentIndex(odds);
+        Button(dialog, QStringLiteral("実行"))->click();
+        WaitForTheEnd(dialog);
+        source.bettime = odds == 0;
+        BacktestResult core = RunBacktest(snapshot.days, source, {});
+        ASSERT_GT(core.total[0].racesBet, 0);
+        EXPECT_EQ(Readable(BacktestRows(core)), Shown(dialog)) << odds;
+    }
     auto* bar = dialog.findChild<QProgressBar*>();
     EXPECT_EQ(static_cast<int>(snapshot.days.size()), bar->value());
     EXPECT_EQ(bar->maximum(), bar->value());
