@@ -1,6 +1,6 @@
 ; The Windows installer of Kagiroi, made by scripts/windows-package.sh (read there how).
-;   makensis -INPUTCHARSET UTF8 -DSTAGE=folder -DFILES=files.nsh -DVERSION=x.y -DOUTFILE=setup.exe
-;            [-DWINDOW] kagiroi.nsi
+;   makensis -INPUTCHARSET UTF8 -DSTAGE=folder -DFILES=files.nsh -DVERSION=x.y -DSIZE_KB=n
+;            -DOUTFILE=Kagiroi-setup.exe [-DWINDOW] kagiroi.nsi
 ; STAGE holds exactly what goes into the program folder; FILES is the list of those files and
 ; folders for the uninstaller, so it removes what was installed and nothing the user made there
 ; (a program run with the right to write its own folder keeps kagiroi.ini and Data beside it).
@@ -25,9 +25,8 @@ ShowInstDetails show
 ShowUninstDetails show
 
 !define MUI_ABORTWARNING
-!ifdef WINDOW
-!define MUI_FINISHPAGE_RUN "$INSTDIR\kagiroi.exe"
-!endif
+; No "run Kagiroi" on the last page: started from here it would run with the installer's
+; administrator rights, find Program Files writable and keep that run's data there.
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\Kagiroi.pdf"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 !insertmacro MUI_PAGE_WELCOME
@@ -56,19 +55,17 @@ LangString PromptHint ${LANG_ENGLISH} "kagiroi-cli --help lists the commands."
 
 !include "${FILES}"
 
-; The programs are 64-bit, and the registry view and Program Files must be the 64-bit ones
-; although the installer itself is a 32-bit program.
+; The programs are 64-bit, and the Add/Remove Programs entry belongs in the 64-bit registry
+; view although the installer itself is a 32-bit program.
 Function .onInit
     ${IfNot} ${RunningX64}
         MessageBox MB_ICONSTOP|MB_OK "$(NeedsX64)" /SD IDOK
         Abort
     ${EndIf}
-    ${DisableX64FSRedirection}
     SetRegView 64
 FunctionEnd
 
 Function un.onInit
-    ${DisableX64FSRedirection}
     SetRegView 64
 FunctionEnd
 
