@@ -102,15 +102,18 @@ for program in "$stage"/kagiroi-cli.exe "$stage"/kagiroi-jvlink-bridge.exe; do
 done
 
 # What the uninstaller removes: the installed files, then their folders deepest first.
+# remove_each COMMAND: the command for each path read, as a path in the installed folder.
+remove_each() {
+    while read -r path; do
+        path=${path#./}
+        echo "    $1 \"\$INSTDIR\\${path//\//\\}\""
+    done
+}
 files="$work/files.nsh"
 {
     echo '!macro KagiroiRemoveFiles'
-    (cd "$stage" && find . -type f | sort) | while read -r path; do
-        echo "    Delete \"\$INSTDIR\\$(echo "${path#./}" | tr / '\\')\""
-    done
-    (cd "$stage" && find . -mindepth 1 -type d | sort -r) | while read -r path; do
-        echo "    RMDir \"\$INSTDIR\\$(echo "${path#./}" | tr / '\\')\""
-    done
+    (cd "$stage" && find . -type f | sort) | remove_each Delete
+    (cd "$stage" && find . -mindepth 1 -type d | sort -r) | remove_each RMDir
     echo '!macroend'
 } >"$files"
 
