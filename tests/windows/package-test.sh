@@ -60,7 +60,7 @@ done
 file -b "$program/kagiroi-cli.exe" | grep -q '^PE32+ ' || fail "kagiroi-cli.exe is not 64-bit"
 file -b "$program/kagiroi-jvlink-bridge.exe" | grep -q '^PE32 ' ||
     fail "kagiroi-jvlink-bridge.exe is not 32-bit"
-links=$(cd "$menu" && ls)
+links=$(cd "$menu" && ls) || fail "no Start-menu folder Kagiroi"
 expected_links=$'Kagiroi Command Prompt.lnk\nKagiroi Manual.lnk\nKagiroi README.lnk\nUninstall Kagiroi.lnk'
 [ "$links" = "$expected_links" ] || fail "Start menu holds: $links"
 wine_run reg query "$key" /reg:64 | tr -d '\r' |
