@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, and runs every test: the whole suite, then the core tests again
 # in a build with AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of each
-# fuzz target there; then the Windows builds, with the 64-bit core tests under wine64.
+# fuzz target there; then the Windows builds, with the 64-bit core tests under wine64, and the
+# Windows installer installed, run and uninstalled under wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,4 +18,5 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     build-asan/fuzz/kagiroi_fuzz all --runs "${KAGIROI_FUZZ_RUNS:-600}" --seed 1
 # The Windows builds (MinGW-w64) and the 64-bit core tests under wine64.
 scripts/windows-build.sh
+tests/windows/package-test.sh
 echo "All tests passed."

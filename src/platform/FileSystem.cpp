@@ -305,7 +305,15 @@ bool DirectoryExists(const std::string& path) {
 
 bool IsWritableDirectory(const std::string& path) {
 #ifdef _WIN32
-    return DirectoryExists(path) && _waccess(WidePath(path).c_str(), 2) == 0;
+    // _waccess sees only the read-only attribute, which Program Files does not carry although a
+    // user may not write there: a file is made in the folder and gone again at its close.
+    if (!DirectoryExists(path)) return false;
+    HANDLE probe = CreateFileW(WidePath(TemporaryPathFor(path + "/write-probe")).c_str(),
+                               GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (probe == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(probe);
+    return true;
 #else
     return DirectoryExists(path) && ::access(NativePath(path).c_str(), W_OK | X_OK) == 0;
 #endif
