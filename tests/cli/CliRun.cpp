@@ -77,7 +77,8 @@ void ReadToEnd(HANDLE from, std::string& into) {
 }  // namespace
 
 CliRun RunKagiroiCli(const std::vector<std::string>& args, const CliEnvironment& environment) {
-    std::vector<std::string> argv{KAGIROI_CLI_PATH};
+    std::vector<std::string> argv{environment.program.empty() ? KAGIROI_CLI_PATH
+                                                              : environment.program};
     argv.insert(argv.end(), args.begin(), args.end());
     // The wide call, as a Windows shell starts a program: the arguments (UTF-8) arrive as UTF-16.
     std::vector<std::string> sjisArgv;
@@ -169,7 +170,8 @@ CliRun RunKagiroiCli(const std::vector<std::string>& args, const CliEnvironment&
     posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, errPipe[1], STDERR_FILENO);
 
-    std::vector<std::string> argv{KAGIROI_CLI_PATH};
+    std::vector<std::string> argv{environment.program.empty() ? KAGIROI_CLI_PATH
+                                                              : environment.program};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<std::string> envp = ChildEnvironment(environment);
     std::vector<char*> argvPointers = NullTerminated(argv);

@@ -18,6 +18,7 @@ struct CliEnvironment {
     std::string home;      // KAGIROI_HOME
     std::string now;       // KAGIROI_NOW
     std::string registry;  // KAGIROI_REGISTRY
+    std::string program;   // the program run (UTF-8); the built kagiroi-cli when empty
 };
 
 // Runs the built kagiroi-cli with `args` as a child process and waits for it.
