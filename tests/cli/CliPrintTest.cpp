@@ -50,9 +50,7 @@ TEST_F(CliPrintTest, APdfWithoutTheDesktopProgramOrTheDayIsRefused) {
     std::filesystem::create_directory(alone);
     std::string copy = JoinPath(alone, FileNameOf(KAGIROI_CLI_PATH));
     std::filesystem::copy_file(KAGIROI_CLI_PATH, copy);
-    CliEnvironment environment = Environment();
-    environment.program = copy;
-    CliRun missing = RunKagiroiCli({"print", kPastDay, "--pdf", pdf}, environment);
+    CliRun missing = RunKagiroiCli({"print", kPastDay, "--pdf", pdf}, Environment(), copy);
     EXPECT_EQ(1, missing.status);
     EXPECT_EQ("", missing.out);
     EXPECT_NE(std::string::npos, missing.err.find("not beside kagiroi-cli")) << missing.err;

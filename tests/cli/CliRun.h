@@ -18,10 +18,11 @@ struct CliEnvironment {
     std::string home;      // KAGIROI_HOME
     std::string now;       // KAGIROI_NOW
     std::string registry;  // KAGIROI_REGISTRY
-    std::string program;   // the program run (UTF-8); the built kagiroi-cli when empty
 };
 
-// Runs the built kagiroi-cli with `args` as a child process and waits for it.
-CliRun RunKagiroiCli(const std::vector<std::string>& args, const CliEnvironment& environment);
+// Runs the built kagiroi-cli (or a copy of it at `program`, UTF-8) with `args` as a child process
+// and waits for it.
+CliRun RunKagiroiCli(const std::vector<std::string>& args, const CliEnvironment& environment,
+                     const std::string& program = {});
 
 }  // namespace kagiroi::test
