@@ -327,10 +327,12 @@ const std::vector<CliCommand>& Commands() {
          RunSettingsCommand},
         {"print",
          "DAY",
-         {},
+         {{"--pdf", "FILE"}},
          "The race list page (一覧表) of DAY as the print menu draws it: one drawing operation a "
-         "line (text, line or rectangle), positions in tenths of a millimetre on A4 landscape. The "
-         "PDF of the page is written by the desktop program's print window (PDFに保存).",
+         "line (text, line or rectangle), positions in tenths of a millimetre on A4 landscape. "
+         "--pdf writes the page to FILE instead, the same PDF as the print window's PDFに保存, "
+         "and prints its path; the desktop program (kagiroi) beside kagiroi-cli renders it "
+         "without showing a window, so a build without the window cannot.",
          RunPrintCommand},
         {"mail",
          "test | deliver DAY RACE",
@@ -365,6 +367,7 @@ int RunCli(const std::string& programFile, const std::vector<std::string>& args)
     }
     CliOptions& options = line.options;
     options.workingFolder = AbsolutePath(".");
+    options.programFile = programFile;
     if (auto home = options.Value("--home")) OverrideProgramHome(Utf8ToSjis(*home));
 
     std::string programFolder = ResolveProgramFolder(programFile);

@@ -18,6 +18,8 @@ struct CliOptions {
     // The folder the command was run from (Shift_JIS), taken before the program makes its own
     // folder the current one.
     std::string workingFolder;
+    // kagiroi-cli's own file (Shift_JIS): the desktop program is looked for beside it.
+    std::string programFile;
 
     bool Has(const std::string& flag) const;
     std::optional<std::string> Value(const std::string& name) const;

@@ -1,4 +1,5 @@
 #include "platform/FileSystem.h"
+#include "platform/TemporaryPath.h"
 
 #include "platform/FileReadPort.h"
 #include "platform/OwnedFolders.h"
@@ -63,16 +64,6 @@ constexpr ErrorWording kErrorWordings[] = {
     {ELOOP, "シンボリックリンクは使えません"},
 #endif
 };
-
-// A temporary name no other process or write uses: the process id and a running number.
-std::string TemporaryPathFor(const std::string& path) {
-#ifdef _WIN32
-    long pid = static_cast<long>(_getpid());
-#else
-    long pid = static_cast<long>(::getpid());
-#endif
-    return path + "." + std::to_string(pid) + "." + std::to_string(++gTemporaryFiles) + ".tmp~";
-}
 
 // Where a whole-file write happens. In a folder the program owns, the folder is held open (every
 // level below the program folder opened without following a link) and the temporary file is
@@ -194,6 +185,16 @@ int ReplaceWithRetries(const std::string& temporary, const std::string& target) 
 #endif
 
 }  // namespace
+
+// The process id and a running number.
+std::string TemporaryPathFor(const std::string& path) {
+#ifdef _WIN32
+    long pid = static_cast<long>(_getpid());
+#else
+    long pid = static_cast<long>(::getpid());
+#endif
+    return path + "." + std::to_string(pid) + "." + std::to_string(++gTemporaryFiles) + ".tmp~";
+}
 
 FileError SystemError(int code) {
     return {code, Utf8ToSjis(std::strerror(code))};

@@ -60,7 +60,11 @@ bool RequirePrinterInstalled(bool printerInstalled, Ui& ui) {
 
 void TAllPrintForm::PdfFailed(const std::string& path, const std::string& reason) {
     ui_.Beep(BeepSound::Warning);
-    ui_.ShowMessage(path + " を保存できませんでした。" + reason);
+    ui_.ShowMessage(PdfFailedMessage(path, reason));
+}
+
+std::string PdfFailedMessage(const std::string& path, const std::string& reason) {
+    return path + " を保存できませんでした。" + reason;
 }
 
 std::string TAllPrintForm::DefaultPdfName() const {

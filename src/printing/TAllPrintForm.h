@@ -57,6 +57,8 @@ class TAllPrintForm {
 // Texts of the window, Shift_JIS.
 const std::string& AllPrintCaption();
 const std::string& NoPrinterMessage();
+// A PDF that could not be written to `path` for `reason`.
+std::string PdfFailedMessage(const std::string& path, const std::string& reason);
 
 // False, with a warning beep and the message, when no printer is installed.
 bool RequirePrinterInstalled(bool printerInstalled, Ui& ui);

@@ -87,6 +87,12 @@ void TPrevX::Rectangle(int left, int top, int right, int bottom) {
     Record(std::move(op));
 }
 
+void TPrevX::Restore(PaperSize paper, std::vector<PagePicture> pages) {
+    paper_ = paper;
+    pages_ = std::move(pages);
+    open_ = false;
+}
+
 void TPrevX::SetZoomScale(int percent) {
     if (percent >= kMinZoom && percent <= kMaxZoom) zoom_ = percent;
 }

@@ -42,6 +42,7 @@ struct PageOp {
     PageFont font;              // text
     int penWidth = 1;           // line and rectangle outline, in the pen width unit
     Rgb fill = colors::kWhite;  // rectangle
+    friend bool operator==(const PageOp&, const PageOp&) = default;
 };
 
 using PagePicture = std::vector<PageOp>;
@@ -80,6 +81,8 @@ class TPrevX {
 
     std::string Title;  // the print job's title, Shift_JIS
     const std::vector<PagePicture>& Pages() const { return pages_; }
+    // A finished document as another program recorded it: its paper and page pictures.
+    void Restore(PaperSize paper, std::vector<PagePicture> pages);
 
   private:
     // A coordinate of the current unit in tenths of a millimetre, margin included.

@@ -1,9 +1,12 @@
 #include "cli/CliFixture.h"
+#include "platform/FileSystem.h"
 #include "platform/Sjis.h"
 #include "printing/PageTable.h"
 #include "printing/RaceListPage.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace kagiroi::test {
 namespace {
@@ -32,6 +35,26 @@ TEST_F(CliPrintTest, ADayNotInTheStoreIsRefused) {
     EXPECT_EQ(1, run.status);
     EXPECT_EQ("", run.out);
     EXPECT_EQ(2, Run({"print"}).status);
+}
+
+// The PDF is rendered by the desktop program beside kagiroi-cli; where it is missing, or the day
+// is not there, nothing is written and the run fails with a word.
+TEST_F(CliPrintTest, APdfWithoutTheDesktopProgramOrTheDayIsRefused) {
+    std::string pdf = home / "page.pdf";
+    CliRun noDay = Run({"print", "2023-01-01", "--pdf", pdf});
+    EXPECT_EQ(1, noDay.status);
+    EXPECT_NE(std::string::npos, noDay.err.find("2023-01-01")) << noDay.err;
+
+    // kagiroi-cli alone in a folder of its own, as a build without the window leaves it.
+    std::string alone = home / "alone";
+    std::filesystem::create_directory(alone);
+    std::string copy = JoinPath(alone, FileNameOf(KAGIROI_CLI_PATH));
+    std::filesystem::copy_file(KAGIROI_CLI_PATH, copy);
+    CliRun missing = RunKagiroiCli({"print", kPastDay, "--pdf", pdf}, Environment(), copy);
+    EXPECT_EQ(1, missing.status);
+    EXPECT_EQ("", missing.out);
+    EXPECT_NE(std::string::npos, missing.err.find("not beside kagiroi-cli")) << missing.err;
+    EXPECT_FALSE(FileExists(pdf));
 }
 
 }  // namespace

@@ -76,8 +76,9 @@ void ReadToEnd(HANDLE from, std::string& into) {
 
 }  // namespace
 
-CliRun RunKagiroiCli(const std::vector<std::string>& args, const CliEnvironment& environment) {
-    std::vector<std::string> argv{KAGIROI_CLI_PATH};
+CliRun RunKagiroiCli(const std::vector<std::string>& args, const CliEnvironment& environment,
+                     const std::string& program) {
+    std::vector<std::string> argv{program.empty() ? KAGIROI_CLI_PATH : program};
     argv.insert(argv.end(), args.begin(), args.end());
     // The wide call, as a Windows shell starts a program: the arguments (UTF-8) arrive as UTF-16.
     std::vector<std::string> sjisArgv;
@@ -158,7 +159,8 @@ void ReadBoth(int outFd, int errFd, std::string& out, std::string& err) {
 
 }  // namespace
 
-CliRun RunKagiroiCli(const std::vector<std::string>& args, const CliEnvironment& environment) {
+CliRun RunKagiroiCli(const std::vector<std::string>& args, const CliEnvironment& environment,
+                     const std::string& program) {
     int outPipe[2], errPipe[2];
     if (::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe failed");
@@ -169,7 +171,7 @@ CliRun RunKagiroiCli(const std::vector<std::string>& args, const CliEnvironment&
     posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, errPipe[1], STDERR_FILENO);
 
-    std::vector<std::string> argv{KAGIROI_CLI_PATH};
+    std::vector<std::string> argv{program.empty() ? KAGIROI_CLI_PATH : program};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<std::string> envp = ChildEnvironment(environment);
     std::vector<char*> argvPointers = NullTerminated(argv);

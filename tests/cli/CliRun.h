@@ -20,7 +20,9 @@ struct CliEnvironment {
     std::string registry;  // KAGIROI_REGISTRY
 };
 
-// Runs the built kagiroi-cli with `args` as a child process and waits for it.
-CliRun RunKagiroiCli(const std::vector<std::string>& args, const CliEnvironment& environment);
+// Runs the built kagiroi-cli (or a copy of it at `program`, UTF-8) with `args` as a child process
+// and waits for it.
+CliRun RunKagiroiCli(const std::vector<std::string>& args, const CliEnvironment& environment,
+                     const std::string& program = {});
 
 }  // namespace kagiroi::test

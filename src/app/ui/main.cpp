@@ -13,6 +13,7 @@
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/Sjis.h"
+#include "printing/ui/PagePdfCommand.h"
 #include "widgets/DesktopLook.h"
 #include "widgets/QtPorts.h"
 #include "widgets/TextConversion.h"
@@ -23,6 +24,7 @@
 #include <QStyleFactory>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -48,6 +50,8 @@ int main(int argc, char* argv[]) {
     app.setWindowIcon(ProgramIcon());
     app.setDesktopFileName(QStringLiteral("kagiroi"));
     InstallJapaneseQtTranslations(app);
+    // kagiroi-cli's PDF: rendered here, without a window or the program folder.
+    if (std::optional<int> status = RunPagePdfCommand(QApplication::arguments())) return *status;
     QtUi ui;
 
     std::string programFolder = ResolveProgramFolder(CurrentProgramFile(argv[0]));
