@@ -14,6 +14,15 @@ echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 # Another apt run on the machine holds the lock for a while: wait for it.
 apt_get=($sudo apt-get -o DPkg::Lock::Timeout=600)
+# A package of another architecture (wine32:i386) needs that architecture known to dpkg first.
+for p in "${missing[@]}"; do
+    arch=${p#*:}
+    [ "$arch" = "$p" ] && continue
+    if ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+        $sudo dpkg --add-architecture "$arch"
+        "${apt_get[@]}" update
+    fi
+done
 if ! "${apt_get[@]}" install -y --no-install-recommends "${missing[@]}"; then
     "${apt_get[@]}" update
     "${apt_get[@]}" install -y --no-install-recommends "${missing[@]}"

@@ -36,6 +36,7 @@ MainFormContext::MainFormContext(std::string folder, MainFormPorts formPorts, Jv
         progression->LossChanged(lossReg->CumulativeLoss());
         NotifyChanged();
     });
+    jvLink.LogFaultsTo([this](const std::string& line) { errorLog.Append(line); });
     settings.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
     store.ReportFailuresTo([this](const FileFailure& f) { ReportFileFailure(f); });
     // The log cannot take a line about itself: its failures go to the status line alone.
@@ -51,6 +52,7 @@ MainFormContext::~MainFormContext() {
     // The form flushed the store before its parts went; nothing is told into a context going
     // away.
     store.ReportFailuresTo({});
+    jvLink.LogFaultsTo({});
 }
 
 void MainFormContext::NotifyChanged() {

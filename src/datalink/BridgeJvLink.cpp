@@ -46,6 +46,8 @@ std::optional<std::string> BridgeJvLink::Send(const std::string& request, int ti
 
 std::optional<std::string> BridgeJvLink::Exchange(const std::string& request, int timeoutMs) {
     failure_.clear();
+    if (request.front() == char(Op::Open) || request.front() == char(Op::RealTimeOpen))
+        bridgeLost_ = false;
     // A new bridge has a component that was never initialised: give it the last JVInit.
     bool replay = transport_->Fresh() && !softwareId_.empty() && request.front() != char(Op::Init);
     if (replay) {
@@ -58,6 +60,7 @@ std::optional<std::string> BridgeJvLink::Exchange(const std::string& request, in
 
 void BridgeJvLink::Fail(const std::string& text) {
     batch_.clear();
+    bridgeLost_ = true;
     failure_ = text;
     if (report_) report_(text);
 }
@@ -159,6 +162,12 @@ int BridgeJvLink::JVCancel() {
 
 int BridgeJvLink::JVClose() {
     batch_.clear();
+    // What was open ended with the bridge that held it: starting a new bridge only to hear
+    // that nothing is open there would report a second, false fault.
+    if (bridgeLost_ && transport_->Fresh()) {
+        bridgeLost_ = false;
+        return jv::kOk;
+    }
     return CodeOf(Writer(Op::Close).Payload(), timeouts_.callMs);
 }
 

@@ -58,6 +58,7 @@ class BridgeJvLink : public JvLink {
     std::string softwareId_;  // of the last JVInit that succeeded
     std::deque<Read> batch_;  // reads the bridge made ahead
     std::string failure_;
+    bool bridgeLost_ = false;  // a bridge ended since the last open
 };
 
 }  // namespace kagiroi

@@ -86,9 +86,11 @@ bool ChosenSourceJvLink::CurrentIsOpen() const {
 
 JvLink* ChosenSourceJvLink::Component() {
     if (!component_) {
-        // The component's own faults have no window of theirs: they go to the standard error.
-        component_ = MakeComponentJvLink([](const std::string& line) {
+        // The component's own faults have no window of theirs: they go to the standard error
+        // and the error log.
+        component_ = MakeComponentJvLink([this](const std::string& line) {
             std::fprintf(stderr, "%s\n", SjisToUtf8(line).c_str());
+            if (faultLog_) faultLog_(line);
         });
         if (component_ && !softwareId_.empty()) component_->JVInit(softwareId_);
     }

@@ -52,6 +52,10 @@ class ChosenSourceJvLink : public JvLink {
         return failure_.empty() ? current_->FailureText() : failure_;
     }
     std::vector<std::string> SkippedLines() const override { return current_->SkippedLines(); }
+    // The component's faults go to the standard error and to `log`.
+    void LogFaultsTo(std::function<void(const std::string&)> log) override {
+        faultLog_ = std::move(log);
+    }
 
     // The source the setting names now: kDemoSource, kComponentSource or a folder.
     std::string Source() const;
@@ -83,6 +87,7 @@ class ChosenSourceJvLink : public JvLink {
     JvLink* current_;         // that service or the component
     std::string softwareId_;
     std::string failure_;  // of the last settings call
+    std::function<void(const std::string&)> faultLog_;
 };
 
 // Settles the data source before the program starts. An unset source becomes the component

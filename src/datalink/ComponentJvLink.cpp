@@ -19,6 +19,17 @@ namespace kagiroi {
 namespace {
 
 constexpr const char* kBridgeVariable = "KAGIROI_JVLINK_BRIDGE";
+// Seconds any call to the bridge may take before it counts as hung, in place of the usual
+// limits (30 s a call, 5 min an open): for a slow machine, or a test of a hung component.
+constexpr const char* kTimeoutVariable = "KAGIROI_BRIDGE_TIMEOUT_SECONDS";
+
+BridgeTimeouts TimeoutsFromEnvironment() {
+    BridgeTimeouts timeouts;
+    const char* value = std::getenv(kTimeoutVariable);
+    int seconds = value != nullptr ? std::atoi(value) : 0;
+    if (seconds > 0 && seconds <= 24 * 3600) timeouts.callMs = timeouts.openMs = seconds * 1000;
+    return timeouts;
+}
 
 #ifdef _WIN32
 std::string ProgramFolder() {
@@ -50,10 +61,13 @@ std::unique_ptr<JvLink> MakeComponentJvLink(std::function<void(const std::string
         return std::make_unique<DispatchJvLink>(std::move(port), std::move(report));
     }
 #endif
+    // The bridge runs, but the component it would serve may be missing: that is a missing
+    // component to the user, not a bridge that ended.
     std::string bridge = ComponentBridgeProgram();
-    if (bridge.empty()) return nullptr;
+    if (bridge.empty() || !BridgeProbeSucceeds(bridge)) return nullptr;
     return std::make_unique<BridgeJvLink>(
-        std::make_unique<BridgeProcess>(bridge, std::vector<std::string>{}), std::move(report));
+        std::make_unique<BridgeProcess>(bridge, std::vector<std::string>{}), std::move(report),
+        TimeoutsFromEnvironment());
 }
 
 // A ProgID that resolves to an object that cannot be made counts as missing.

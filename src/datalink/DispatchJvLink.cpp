@@ -75,6 +75,14 @@ int DispatchJvLink::JVRead(std::string& record, int bufferSize, std::string& fil
     if (code <= 0) return code;
     record = Utf16ToSjis(arguments[2].text);
     fileName = Utf16ToSjis(arguments[0].text);
+    // A character Shift_JIS cannot hold would come out as a '?' and shift every field after it:
+    // the record is refused rather than stored wrong.
+    if (SjisToUtf16(record) != arguments[2].text) {
+        if (report_)
+            report_(Format("JVReadのレコードにShift_JISで表せない文字があります（%s）",
+                           fileName.c_str()));
+        return jv::kBadFileContent;
+    }
     // The record is kept as it came: its fields are read by position, and a short one reads
     // blanks where bytes are missing.
     if (static_cast<size_t>(code) != record.size() && report_)

@@ -3,6 +3,7 @@
 #include "datalink/JvRequestGate.h"
 #include "datalink/JvResultCodes.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ class JvLink {
     virtual std::string FailureText() const { return {}; }
     // The lines of the last open's files that held no record, as "file line" texts.
     virtual std::vector<std::string> SkippedLines() const { return {}; }
+    // Where faults of the component's own (a bridge that hangs or ends) are logged; links that
+    // have none ignore it.
+    virtual void LogFaultsTo(std::function<void(const std::string&)> log) { (void)log; }
 
     // Who holds the service between an open and its close (one command at a time).
     JvRequestGate& Requests() { return requests_; }

@@ -21,6 +21,7 @@ inline constexpr int kNotInitialised = -201;
 inline constexpr int kStillOpen = -202;  // an open while a request is open
 inline constexpr int kNotOpen = -203;    // a read or close with nothing open
 inline constexpr int kInternalError = -401;
+inline constexpr int kBadFileContent = -403;  // JVRead: what was downloaded cannot be read
 
 // An empty newest stamp of an open reads as these zeros.
 inline constexpr const char* kNoStamp = "00000000000000";

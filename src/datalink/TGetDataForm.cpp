@@ -265,7 +265,10 @@ void TGetDataForm::ReadLoop() {
         summary_.completed = true;
     } else if (result.end == ReadLoopEnd::Failed || result.end == ReadLoopEnd::TimedOut) {
         ui_.Beep();
-        ui_.ShowMessage("JVReadエラー:" + JvResultMessage("JVRead", result.code));
+        // A fault of the bridge is in the log already; the service's own refusal is not.
+        if (jvLink_.FailureText().empty())
+            log_.Append("JVReadエラー:" + JvResultMessage("JVRead", result.code));
+        ui_.ShowMessage("JVReadエラー:" + JvFailureMessage(jvLink_, "JVRead", result.code));
     }
     Show();
 }

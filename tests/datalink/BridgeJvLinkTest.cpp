@@ -144,6 +144,19 @@ TEST_F(BridgeJvLinkTest, ABridgeThatFailsAnswersInternalErrorAndTheNextOneIsInit
     EXPECT_EQ((std::vector<std::string>{"JVInit:SID", "JVStatus"}), fake.calls);
 }
 
+TEST_F(BridgeJvLinkTest, TheCloseAfterALostBridgeStartsNoNewOne) {
+    fake.QueueRecord("A\r\n");
+    ASSERT_EQ(0, link->JVInit("SID"));
+    ASSERT_EQ(0, link->JVRTOpen("0B30", "2026110105010211"));
+    transport->failNext = BridgeFailure::Ended;
+    std::string record, file;
+    EXPECT_EQ(-401, link->JVRead(record, 60000, file));
+    EXPECT_EQ(0, link->JVClose()) << "what was open ended with its bridge";
+    EXPECT_EQ(0, transport->Requests(bridge::Op::Close));
+    link->JVClose();
+    EXPECT_EQ(1, transport->Requests(bridge::Op::Close)) << "a second close reaches a new bridge";
+}
+
 TEST_F(BridgeJvLinkTest, AnAnswerThatDoesNotParseIsAnInternalError) {
     ASSERT_EQ(0, link->JVInit("SID"));
     const std::vector<std::function<std::string(const std::string&)>> garbles = {
@@ -205,7 +218,9 @@ TEST_F(BridgeProcessTest, ABridgeThatEndsHangsOrBabblesIsAnInternalError) {
         std::string record, file;
         EXPECT_EQ(-401, bridged->JVRead(record, 60000, file));
         ASSERT_EQ(1u, log.size());
-        EXPECT_EQ(-203, bridged->JVClose()) << "a new bridge, initialised, with nothing open";
+        EXPECT_EQ(0, bridged->JVClose()) << "what was open ended with its bridge";
+        EXPECT_EQ(0, bridged->JVRTOpen("0B14", "20261101")) << "a new bridge, initialised";
+        EXPECT_EQ(0, bridged->JVClose());
     }
 }
 

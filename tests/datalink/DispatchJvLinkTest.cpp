@@ -160,6 +160,18 @@ TEST_F(DispatchJvLinkTest, OutArgumentsComeBackInShiftJis) {
     EXPECT_EQ(1u, reports.size());
 }
 
+TEST_F(DispatchJvLinkTest, ARecordShiftJisCannotHoldIsRefusedAndTold) {
+    port->writeBack = [](std::vector<DispatchValue>& a) {
+        a[2].text = u"RA\uFFFD\r\n";
+        a[0].text = u"RA2026.jvd";
+    };
+    port->result = DispatchValue::Int(6);
+    std::string record, file;
+    EXPECT_EQ(-403, link->JVRead(record, 60000, file));
+    ASSERT_EQ(1u, reports.size());
+    EXPECT_NE(std::string::npos, reports[0].find("RA2026.jvd")) << reports[0];
+}
+
 TEST_F(DispatchJvLinkTest, AReadThatIsNoRecordLeavesTheBuffersAlone) {
     port->writeBack = [](std::vector<DispatchValue>& a) { a[2].text = u"garbage"; };
     std::string record = "before", file = "file";
