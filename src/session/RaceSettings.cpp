@@ -16,6 +16,7 @@ RaceSettings ReadRaceSettings(const SettingsFile& settings) {
     read.allocationMode = ReadIntSetting(settings, setting::kAllocationMode);
     read.kellyFraction = ReadIntSetting(settings, setting::kKellyPercent) / 100.0;
     read.defaultAmount = ReadDefaultAmount(settings);
+    read.model = ReadModelParameters(settings);
     return read;
 }
 

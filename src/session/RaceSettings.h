@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/RaceMarks.h"
+#include "model/ModelParameters.h"
 #include "platform/SettingsFile.h"
 #include "stakes/KellyStakes.h"
 
@@ -15,6 +16,7 @@ struct RaceSettings {
     int allocationMode = 1;       // the item of RadioGroup1: 0 均等, 1 比例, 2 ケリー
     double kellyFraction = kDefaultKellyPercent / 100.0;
     int defaultAmount = 3000;  // every race's amount when its day loads
+    ModelParameters model;     // the powers of the chances model
 };
 
 RaceSettings ReadRaceSettings(const SettingsFile& settings);

@@ -232,7 +232,7 @@ TEST(FundAllocation, KellyStakesOnlyTheTicketsWithAnEdge) {
     StakeInputs inputs;
     inputs.mode = AllocationMode::Kelly;
     inputs.amount = 10000;
-    inputs.winChances = {0.0, 0.5, 0.3, 0.2};
+    inputs.chances = OrderChances({0.0, 0.5, 0.3, 0.2}, {});
     BetTotals totals;
     AllocateStakes(BetType::Trifecta, inputs, table, totals);
     EXPECT_EQ((std::vector<std::string>{"   300", "   100", ""}), Column(table, kStake));
@@ -241,6 +241,9 @@ TEST(FundAllocation, KellyStakesOnlyTheTicketsWithAnEdge) {
     EXPECT_EQ("   400", totals.stake.text);
     EXPECT_EQ("    2.7", totals.synthetic.text);  // 1 / (1/5 + 1/6)
     EXPECT_EQ(" 50.0%", totals.hitChance.text);
+    // (0.3 × 1500 + 0.2 × 600) ÷ 400; the third ticket (0.12 × 5) is no overlay.
+    EXPECT_EQ("  142.5", totals.expectedReturn.text);
+    EXPECT_EQ("  2点", totals.overlays.text);
     EXPECT_EQ("", totals.note);
 
     // Odds that leave no edge: no stake anywhere, and the table says why.
