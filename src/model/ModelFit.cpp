@@ -13,7 +13,7 @@ namespace kagiroi {
 int PricedRunners(const CalibrationRace& race) {
     int count = 0;
     for (size_t h = 1; h < race.winOdds.size(); ++h)
-        if (race.winOdds[h] > 0 && std::isfinite(race.winOdds[h])) ++count;
+        if (IsPriced(race.winOdds[h])) ++count;
     return count;
 }
 
@@ -33,10 +33,9 @@ OrderLikelihood::OrderLikelihood(const std::vector<CalibrationRace>& races) {
         Race taken{{}, -1, -1, -1};
         double inverseSum = 0;
         for (size_t h = 1; h < race.winOdds.size(); ++h)
-            if (race.winOdds[h] > 0 && std::isfinite(race.winOdds[h]))
-                inverseSum += 1 / race.winOdds[h];
+            if (IsPriced(race.winOdds[h])) inverseSum += 1 / race.winOdds[h];
         for (size_t h = 1; h < race.winOdds.size(); ++h) {
-            if (!(race.winOdds[h] > 0) || !std::isfinite(race.winOdds[h])) continue;
+            if (!IsPriced(race.winOdds[h])) continue;
             for (int k = 0; k < 3; ++k)
                 if (race.firstThree[static_cast<size_t>(k)] == static_cast<int>(h))
                     (k == 0   ? taken.first

@@ -24,12 +24,9 @@ Rgb ReliabilityLineColour() {
 
 std::string ReliabilityChartPng(const CalibrationReport& report, int width, int height) {
     PngImage image(width, height, colors::kWhite);
-    const int margin = 16;
-    int left = margin, top = margin, right = image.Width() - 1 - margin,
-        bottom = image.Height() - 1 - margin;
-    image.DrawRectangle(left, top, right, bottom, colors::kGrey);
-    auto px = [&](double x) { return left + static_cast<int>(std::lround(x * (right - left))); };
-    auto py = [&](double y) { return bottom - static_cast<int>(std::lround(y * (bottom - top))); };
+    PlotArea area = DrawPlotFrame(image, 16, colors::kGrey);
+    auto px = [&](double x) { return area.X(x); };
+    auto py = [&](double y) { return area.Y(y); };
     for (double t = 0; t < 1; t += 0.02)  // the diagonal, dashed
         image.DrawLine(px(t), py(t), px(t + 0.01), py(t + 0.01), colors::kGrey);
     ReliabilityChartShape shape = ShapeOfReliability(report);
