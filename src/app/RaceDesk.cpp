@@ -105,8 +105,8 @@ void RaceDesk::UTSFBtnClick() {
     if (c_.RaceOnScreen()) c_.session.AutoMark();
 }
 
-std::vector<double> RaceDesk::SelectedWinChances() const {
-    return c_.RaceOnScreen() ? c_.session.WinChances() : std::vector<double>{};
+OrderChances RaceDesk::SelectedChances() const {
+    return c_.RaceOnScreen() ? c_.session.Chances() : OrderChances{};
 }
 
 OddsMovement RaceDesk::SelectedOddsMovement() const {

@@ -2,6 +2,7 @@
 
 #include "app/MainFormContext.h"
 #include "app/RaceListStatus.h"
+#include "model/OrderChances.h"
 #include "odds/OddsMovement.h"
 #include "records/VoteJournal.h"
 #include "selection/RacePatternSettings.h"
@@ -75,9 +76,9 @@ class RaceDesk {
 
     // The win odds of the race on screen over its day's announcements (empty when none is).
     OddsMovement SelectedOddsMovement() const;
-    // Each runner's win chance in the race on screen from the popularity rates (empty when no
-    // race is on screen or its runners have no rates).
-    std::vector<double> SelectedWinChances() const;
+    // The chances of the race on screen under the model (empty when no race is on screen or it
+    // has no win odds).
+    OrderChances SelectedChances() const;
     RacePatternForm& RaceMoyoForm() { return raceMoyo_; }
     void RaceMoyoSaveClick();  // 保存 of the race pattern dialog
 

@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Format.h"
 #include "platform/SettingsTable.h"
+#include "records/CalibrationRaces.h"
 
 namespace kagiroi {
 
@@ -87,6 +88,14 @@ BacktestResult ReplayRunner::Backtest(const std::string& from, const std::string
     summary.racesWithoutData = result.racesWithoutData;
     EndReplay(summary);
     return result;
+}
+
+CalibrationReport ReplayRunner::Calibrate(const std::string& from, const std::string& to,
+                                          int jobs) {
+    CalibrationSample sample =
+        GatherCalibrationRaces(StoredDaysBetween(from, to), c_.programFolder, c_.rates, jobs);
+    c_.LogAll(sample.problems);
+    return kagiroi::Calibrate(sample.races, sample.leftOut);
 }
 
 }  // namespace kagiroi

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainFormContext.h"
+#include "model/CalibrationReport.h"
 #include "records/Backtest.h"
 #include "records/DayReplay.h"
 
@@ -31,6 +32,10 @@ class ReplayRunner {
     BacktestResult Backtest(const std::string& from, const std::string& to,
                             const BacktestStakes& stakes, int jobs = 1,
                             std::optional<bool> bettime = std::nullopt);
+
+    // The chances model fitted on every race of the stored days from..to (yyyymmdd) that has
+    // odds and a result; nothing is stored and no setting changes.
+    CalibrationReport Calibrate(const std::string& from, const std::string& to, int jobs = 1);
 
     // What a replay analyses with: the day store, the settings as they are now, the rates, the
     // odds history a backtest may take the odds of the moment of betting from (not used unless

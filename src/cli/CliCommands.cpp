@@ -2,6 +2,7 @@
 
 #include "app/ProgramFolder.h"
 #include "cli/CliBacktest.h"
+#include "cli/CliCalibrate.h"
 #include "cli/CliCommandLine.h"
 #include "cli/CliJournal.h"
 #include "cli/CliLedger.h"
@@ -197,7 +198,8 @@ const std::vector<CliCommand>& Commands() {
          "first. --strike strikes out tickets by their number (No.) in the trio and trifecta "
          "tables (only in the chosen one with --table trio or trifecta). Without --table it prints "
          "the header, the marks, both tables and the totals. ev lists every ticket's chance (from "
-         "the popularity rates, by the Harville rule) and expected value; kelly stakes the tickets "
+         "the win odds with the settings' Model powers, by the discounted Harville rule), its "
+         "expected value and its fair odds (1 ÷ chance); kelly stakes the tickets "
          "with an edge by the Kelly rule from the bankroll (KaimeSet/Bankroll; KaimeSet/"
          "KellyPercent of the full stake) at the odds each stake leaves in its pool, and says so "
          "when no ticket has one. --progression presses 追い上げ: "
@@ -255,6 +257,21 @@ const std::vector<CliCommand>& Commands() {
          "(後半, out-of-sample), best in-sample return rate first. --type counts one net (both "
          "bet together by default). Nothing is stored, no setting changes.",
          RunSweepCommand},
+        {"calibrate",
+         "FROM TO",
+         {{"--save"}, {"--png", "FILE"}, kJobs},
+         "Fits the chances model (α, λ, τ) by maximum likelihood on every race of the stored days "
+         "FROM..TO (yyyy-mm-dd) that has win odds and its first three (from the runner records or "
+         "the payouts); races with fewer than five priced runners, dead heats for the places and "
+         "races without a result are left out and counted, and with fewer than 100 races nothing "
+         "is fitted (exit 1). Prints per model (the popularity rates, the odds by the plain "
+         "Harville rule, the fit) the races used, the mean log-likelihood per race and the "
+         "pseudo-R2 (1 - LL ÷ LL0) against every order equally likely, then the trio tickets in "
+         "ten bins of "
+         "predicted chance: mean chance, observed hit frequency and count. --png writes that "
+         "reliability chart against the diagonal; --save writes the fitted Model/Alpha, "
+         "Model/Lambda and Model/Tau.",
+         RunCalibrateCommand},
         {"journal",
          "[FROM TO]",
          {kCsv},
@@ -315,12 +332,19 @@ const std::vector<CliCommand>& Commands() {
          "ledger, as the 損失金管理 window does. --yes answers its questions.",
          RunLedgerCommand},
         {"settings",
-         "investment | source [demo|component|FOLDER]",
-         {kAmount, {"--rate", "PCT"}, {"--target", "YEN"}, {"--bankroll", "YEN"}},
+         "investment | model | source [demo|component|FOLDER]",
+         {kAmount,
+          {"--rate", "PCT"},
+          {"--target", "YEN"},
+          {"--bankroll", "YEN"},
+          {"--alpha", "A"},
+          {"--lambda", "L"},
+          {"--tau", "T"}},
          "investment prints, and with options writes, the default amount per race, the increase "
          "rate and the target profit of 投資金設定 (a value below 100 is stored as 100), and the "
          "bankroll ケリー stakes from (0..99999999 yen; the amount is the race's stake of 均等 "
-         "and 比例 only). source "
+         "and 比例 only). model prints, and with options writes, the powers of the chances model "
+         "(Model/Alpha, Model/Lambda, Model/Tau; each held to 0.3..2.0). source "
          "prints, and with a value sets, where the data come from: the built-in demo service, the "
          "installed JV-Link component (through kagiroi-jvlink-bridge in a 64-bit program) or a "
          "folder of JV-Data record files. It takes effect at the next download.",

@@ -31,16 +31,53 @@ int RunSourceSetting(CliSession& session, const CliOptions& options) {
     return kExitOk;
 }
 
+// settings model [--alpha A] [--lambda L] [--tau T]: prints, and with values writes (held to
+// their range), the powers of the chances model through 投資金設定 as its OK does.
+int RunModelSetting(CliSession& session, const CliOptions& options) {
+    const char* names[] = {"--alpha", "--lambda", "--tau"};
+    std::optional<double> given[3];
+    for (size_t i = 0; i < 3; ++i) {
+        auto text = options.Value(names[i]);
+        if (!text) continue;
+        double value = 0;
+        if (!TryToDouble(*text, value)) {
+            session.Ui().ShowMessage("--alpha, --lambda and --tau take decimals such as 1.15");
+            return kExitUsage;
+        }
+        given[i] = value;
+    }
+    TMainForm& form = session.Form();
+    form.Investment().OpenInvestmentSettings([&](TKaimeSetForm& dialog) {
+        double* boxes[] = {&dialog.Model.alpha, &dialog.Model.lambda, &dialog.Model.tau};
+        bool change = false;
+        for (size_t i = 0; i < 3; ++i) {
+            if (given[i]) *boxes[i] = *given[i];
+            change = change || given[i].has_value();
+        }
+        return change;
+    });
+    ModelParameters shown;
+    form.Investment().OpenInvestmentSettings([&](TKaimeSetForm& dialog) {
+        shown = dialog.Model;
+        return false;
+    });
+    session.Print(
+        Format("Alpha\t%.2f\nLambda\t%.2f\nTau\t%.2f\n", shown.alpha, shown.lambda, shown.tau));
+    return kExitOk;
+}
+
 }  // namespace
 
 int RunSettingsCommand(CliSession& session, const CliOptions& options) {
     const std::vector<std::string>& args = options.arguments;
     if (!args.empty() && args[0] == "source" && args.size() <= 2)
         return RunSourceSetting(session, options);
+    if (args.size() == 1 && args[0] == "model") return RunModelSetting(session, options);
     if (args.size() != 1 || args[0] != "investment") {
         session.Ui().ShowMessage(
             "give settings investment [--amount YEN] [--rate PCT] [--target YEN] [--bankroll "
-            "YEN] or settings source [demo|component|FOLDER]");
+            "YEN], settings model [--alpha A] [--lambda L] [--tau T] or settings source "
+            "[demo|component|FOLDER]");
         return kExitUsage;
     }
     std::optional<std::string> values[] = {options.Value("--amount"), options.Value("--rate"),

@@ -21,12 +21,13 @@ TextRows HeaderRows(const TMainForm& form) {
 }
 
 TextRows TotalsRows(const TMainForm& form) {
-    TextRows rows{{"券種", "買い点数", "投票金額", "予想回収率", "回収金額", "合成ｵｯｽﾞ", "ﾄﾘｶﾞﾐ",
-                   "的中確率"}};
+    TextRows rows{{"券種", "買い点数", "投票金額", "予想回収率", "期待回収率", "回収金額",
+                   "合成ｵｯｽﾞ", "ﾄﾘｶﾞﾐ", "的中確率", "期待値1以上"}};
     for (BetType type : {BetType::Trio, BetType::Trifecta}) {
         const BetTotals& t = form.Bets().Totals(type);
-        rows.push_back({BetTypeName(type), t.count.text, t.stake.text, t.rate.text, t.payback.text,
-                        t.synthetic.text, t.underStake.text, t.hitChance.text});
+        rows.push_back({BetTypeName(type), t.count.text, t.stake.text, t.rate.text,
+                        t.expectedReturn.text, t.payback.text, t.synthetic.text, t.underStake.text,
+                        t.hitChance.text, t.overlays.text});
     }
     return rows;
 }
@@ -40,16 +41,16 @@ TextRows ResultsRows(const TMainForm& form) {
 }
 
 TextRows ExpectedValueRows(const TMainForm& form) {
-    TextRows rows{{"券種", "買い目", "オッズ", "的中率", "期待値"}};
-    std::vector<double> win = form.Race().SelectedWinChances();
+    TextRows rows{{"券種", "買い目", "オッズ", "的中率", "期待値", "ﾌｪｱｵｯｽﾞ"}};
+    OrderChances chances = form.Race().SelectedChances();
     for (BetType type : {BetType::Trio, BetType::Trifecta}) {
         const TextGrid& table = form.Bets().Table(type);
         const BetColumns& c = ColumnsOf(type);
         for (int r = 1; r < table.RowCount(); ++r) {
             if (IsBlank(table.Cell(c.combination, r))) continue;
-            TicketValueTexts value = TicketValue(type, table, r, win);
+            TicketValueTexts value = TicketValue(type, table, r, chances);
             rows.push_back({BetTypeName(type), table.Cell(c.combination, r), table.Cell(c.odds, r),
-                            value.chance, value.expectedValue});
+                            value.chance, value.expectedValue, value.fairOdds});
         }
     }
     return rows;

@@ -3,6 +3,7 @@
 #include "demo/DemoRandom.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace kagiroi {
@@ -31,24 +32,43 @@ DemoScratch DrawScratch(const DemoRace& race, DemoRandom& random) {
     return scratch;
 }
 
-// Finishing order from the true strengths: adding Gumbel noise to the log-probabilities and
-// sorting draws the order of the Harville model.
+// The finishing order as races are run against the final market (kDemoTrueAlpha and the
+// discounts beside it). Each place goes to the horse left with the largest weighted
+// log-chance plus Gumbel noise, which draws it with the chances of the discounted Harville rule.
+// The order has a random stream of its own; the race's stream still gives one draw a runner
+// here, so that the dead heats, the times and the mining predictions drawn after it stay as
+// they were.
 void DrawResult(DemoRace& race, DemoRandom& random) {
-    const auto& runners = race.card.runners;
-    std::vector<std::pair<double, int>> performance;
-    for (const DemoRunner& r : runners) {
-        double noise = random.Gumbel();
+    ByHorse<double> shares = race.MarketAt(race.FinalOddsMinute());
+    DemoRandom orderRandom(DemoSeed({race.seed, 0x4F52444552ULL}));
+    struct Runner {
+        int horse;
+        double logChance;
+        std::array<double, 3> noise;  // first, second, third and later places
+    };
+    std::vector<Runner> left;
+    for (const DemoRunner& r : race.card.runners) {
+        random.Gumbel();
+        std::array<double, 3> noise = {orderRandom.Gumbel(), orderRandom.Gumbel(),
+                                       orderRandom.Gumbel()};
         if (race.IsScratched(r.horse)) continue;
-        performance.push_back({kDemoBeta * r.strength + noise, r.horse});
+        left.push_back(
+            {r.horse, kDemoTrueAlpha * std::log(shares[static_cast<size_t>(r.horse)]), noise});
     }
-    // Ties (never seen) would go to the lower horse number, so the order is total.
-    std::sort(performance.begin(), performance.end(), [](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first > b.first : a.second < b.second;
-    });
+    const double weights[] = {1.0, kDemoTrueLambda, kDemoTrueTau};
+    std::vector<int>& order = race.result.order;
+    while (!left.empty()) {
+        size_t stage = std::min<size_t>(order.size(), 2);
+        auto score = [&](const Runner& r) { return weights[stage] * r.logChance + r.noise[stage]; };
+        // Ties (never seen) go to the lower horse number, which comes first.
+        auto best =
+            std::max_element(left.begin(), left.end(),
+                             [&](const Runner& a, const Runner& b) { return score(a) < score(b); });
+        order.push_back(best->horse);
+        left.erase(best);
+    }
     DemoResult& result = race.result;
-    for (const auto& p : performance)
-        result.order.push_back(p.second);
-
+    const auto& runners = race.card.runners;
     int starters = static_cast<int>(result.order.size());
     if (random.Chance(0.03) && starters >= 4) {
         double u = random.Uniform();

@@ -77,8 +77,17 @@ struct DemoRace {
     ByHorse<double> MarketAt(int64_t announcement) const;
 };
 
-// Strength of the model's favourites: win probabilities are softmax(kDemoBeta × strength).
+// Strength of the model's favourites: the market's view of each horse is softmax(kDemoBeta ×
+// strength), blurred by the market's own noise.
 inline constexpr double kDemoBeta = 1.1;
+
+// How races are really run, against the final win market: a horse wins with its final win-pool
+// share s raised to kDemoTrueAlpha (s^α ÷ Σ s^α: the market underrates its favourites), and the
+// later places follow the discounted Harville rule, second place by p^λ and third and later by
+// p^τ among the horses left. A calibration over enough demo days finds these three again.
+inline constexpr double kDemoTrueAlpha = 1.25;
+inline constexpr double kDemoTrueLambda = 0.85;
+inline constexpr double kDemoTrueTau = 0.7;
 
 DemoRace BuildDemoRace(const DemoRaceCard& card);
 

@@ -1,5 +1,7 @@
 #include "platform/PngImage.h"
 
+#include <cmath>
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -144,6 +146,20 @@ std::string PngImage::Encode() const {
     PutChunk(png, "IDAT", StoredZlib(raw));
     PutChunk(png, "IEND", "");
     return png;
+}
+
+int PlotArea::X(double x) const {
+    return left + static_cast<int>(std::lround(x * (right - left)));
+}
+
+int PlotArea::Y(double y) const {
+    return bottom - static_cast<int>(std::lround(y * (bottom - top)));
+}
+
+PlotArea DrawPlotFrame(PngImage& image, int margin, Rgb frame) {
+    PlotArea area{margin, margin, image.Width() - 1 - margin, image.Height() - 1 - margin};
+    image.DrawRectangle(area.left, area.top, area.right, area.bottom, frame);
+    return area;
 }
 
 }  // namespace kagiroi

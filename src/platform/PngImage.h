@@ -35,4 +35,14 @@ class PngImage {
     std::vector<uint8_t> pixels_;  // palette indexes, row by row
 };
 
+// The inside of a framed chart: a unit square's x (0 left .. 1 right) and y (0 bottom .. 1 top)
+// as pixels.
+struct PlotArea {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int X(double x) const;
+    int Y(double y) const;
+};
+// Draws the frame `margin` pixels inside the picture's edges and gives the area within it.
+PlotArea DrawPlotFrame(PngImage& image, int margin, Rgb frame);
+
 }  // namespace kagiroi

@@ -1,6 +1,10 @@
 #include "platform/SettingsTable.h"
 
+#include "platform/Format.h"
+#include "platform/TextField.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace kagiroi {
 
@@ -18,6 +22,23 @@ int ReadIntSetting(const SettingsFile& settings, const IntSetting& setting, int 
 
 bool WriteIntSetting(SettingsFile& settings, const IntSetting& setting, int value) {
     return settings.WriteInteger(setting.section, setting.key, ClampToSetting(setting, value));
+}
+
+double ClampToSetting(const DecimalSetting& setting, double value) {
+    if (!std::isfinite(value)) return setting.fallback;
+    return std::clamp(value, setting.minimum, setting.maximum);
+}
+
+double ReadDecimalSetting(const SettingsFile& settings, const DecimalSetting& setting) {
+    double value = 0;
+    std::string text = Trim(settings.ReadString(setting.section, setting.key, ""));
+    if (text.empty() || !TryToDouble(text, value)) return setting.fallback;
+    return ClampToSetting(setting, value);
+}
+
+bool WriteDecimalSetting(SettingsFile& settings, const DecimalSetting& setting, double value) {
+    return settings.WriteString(setting.section, setting.key,
+                                Format("%.2f", ClampToSetting(setting, value)));
 }
 
 std::string ReadTextSetting(const SettingsFile& settings, const TextSetting& setting) {

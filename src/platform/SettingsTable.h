@@ -22,6 +22,15 @@ struct TextSetting {
     const char* fallback;
 };
 
+// A decimal key, held like an integer one.
+struct DecimalSetting {
+    const char* section;
+    const char* key;
+    double fallback;
+    double minimum;
+    double maximum;
+};
+
 // The stored value held to the entry's range; a missing or unreadable value gives the default.
 int ReadIntSetting(const SettingsFile& settings, const IntSetting& setting);
 // For keys whose default is known only at run time (a size on screen).
@@ -29,6 +38,12 @@ int ReadIntSetting(const SettingsFile& settings, const IntSetting& setting, int 
 // Writes the value held to the entry's range.
 bool WriteIntSetting(SettingsFile& settings, const IntSetting& setting, int value);
 int ClampToSetting(const IntSetting& setting, int value);
+
+// A missing value or one that is not a decimal gives the default; others are held to the range.
+double ReadDecimalSetting(const SettingsFile& settings, const DecimalSetting& setting);
+// Written as "%.2f" of the value held to the range.
+bool WriteDecimalSetting(SettingsFile& settings, const DecimalSetting& setting, double value);
+double ClampToSetting(const DecimalSetting& setting, double value);
 
 std::string ReadTextSetting(const SettingsFile& settings, const TextSetting& setting);
 // For keys whose default is known only at run time (a folder, a date).
@@ -93,6 +108,11 @@ inline constexpr IntSetting kTargetProfit{"KaimeSet", "DefaultTarProfit", 10000,
 // 追い上げ投資を使う: 1 shows the progression panel, the 損失メモ button and the investment
 // dialog's progression part.
 inline constexpr IntSetting kProgressionOffered{"KaimeSet", "UseProgression", 0, 0, 1};
+
+// The powers of the chances model (α, λ, τ).
+inline constexpr DecimalSetting kModelAlpha{"Model", "Alpha", 1.0, 0.3, 2.0};
+inline constexpr DecimalSetting kModelLambda{"Model", "Lambda", 1.0, 0.3, 2.0};
+inline constexpr DecimalSetting kModelTau{"Model", "Tau", 1.0, 0.3, 2.0};
 
 // The popularity rank shown for trio (1..816) and trifecta (1..4896).
 inline constexpr IntSetting kTrioFavourite{"Nin100", "SRF", 100, 1, 816};

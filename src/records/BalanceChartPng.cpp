@@ -13,18 +13,15 @@ Rgb BalanceLineColour(size_t net) {
 
 std::string BalanceChartPng(const BacktestResult& result, int width, int height) {
     PngImage image(width, height, colors::kWhite);
-    const int margin = 16;
-    int left = margin, top = margin, right = image.Width() - 1 - margin,
-        bottom = image.Height() - 1 - margin;
-    image.DrawRectangle(left, top, right, bottom, colors::kGrey);
+    PlotArea area = DrawPlotFrame(image, 16, colors::kGrey);
     if (result.days.empty()) return image.Encode();
 
     BalanceChartShape shape = ShapeOfBalances(result);
-    auto px = [&](double x) { return left + static_cast<int>(std::lround(x * (right - left))); };
-    auto py = [&](double y) { return bottom - static_cast<int>(std::lround(y * (bottom - top))); };
+    auto px = [&](double x) { return area.X(x); };
+    auto py = [&](double y) { return area.Y(y); };
     int zero = py(shape.zeroY);
-    for (int x = left; x <= right; x += 6)  // dashed
-        image.DrawLine(x, zero, std::min(x + 2, right), zero, colors::kGrey);
+    for (int x = area.left; x <= area.right; x += 6)  // dashed
+        image.DrawLine(x, zero, std::min(x + 2, area.right), zero, colors::kGrey);
     for (size_t t = 0; t < shape.lines.size(); ++t) {
         const auto& line = shape.lines[t];
         for (size_t k = 0; k < line.size(); ++k) {

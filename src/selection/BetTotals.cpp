@@ -10,6 +10,8 @@ void BetTotals::Clear() {
     synthetic.text.clear();
     underStake.text.clear();
     hitChance.text.clear();
+    expectedReturn.text.clear();
+    overlays.text.clear();
     note.clear();
     poolNote.clear();
 }

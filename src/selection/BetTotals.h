@@ -16,6 +16,10 @@ struct BetTotals {
     Label synthetic;
     Label underStake;  // ﾄﾘｶﾞﾐ, "%3d点": staked tickets that would pay back less than the total
     Label hitChance;  // 的中確率, "%5.1f%%": the chance that one of the staked tickets hits
+    // 期待回収率, "%7.1f": Σ (chance × payout if it hits) ÷ 投票金額 of the staked tickets,
+    // percent.
+    Label expectedReturn;
+    Label overlays;  // 期待値1以上, "%3d点": tickets whose chance × odds is at least 1
     // Why an allocation left the table without stakes where the mode decides per ticket; empty
     // otherwise. The status line shows it.
     std::string note;

@@ -174,15 +174,15 @@ int RaceSession::SetFavouriteBox(FavouriteBoxKind box, int rank) {
     return shown;
 }
 
-std::vector<double> RaceSession::WinChances() const {
-    return race_ != nullptr ? kagiroi::WinChances(*race_, rates_) : std::vector<double>{};
+OrderChances RaceSession::Chances() const {
+    return race_ != nullptr ? RaceChances(*race_, settings_.model) : OrderChances{};
 }
 
 StakeInputs RaceSession::Inputs() const {
     StakeInputs inputs;
     inputs.mode = AllocationModeFromIndex(settings_.allocationMode);
     inputs.amount = amount_;
-    inputs.winChances = WinChances();
+    inputs.chances = Chances();
     inputs.kellyFraction = settings_.kellyFraction;
     inputs.bankroll = settings_.bankroll;
     if (race_ != nullptr) {
@@ -193,12 +193,14 @@ StakeInputs RaceSession::Inputs() const {
 }
 
 CellStyle RaceSession::TicketStyle(BetType type, int col, int row) const {
-    return TicketCellStyle(bets_.Table(type), col, row, WinningCombinations(type, PayoutRecord()),
-                           ToInt64(bets_.Totals(type).stake.text));
+    const TextGrid& table = bets_.Table(type);
+    CellStyle style = TicketCellStyle(table, col, row, WinningCombinations(type, PayoutRecord()),
+                                      ToInt64(bets_.Totals(type).stake.text));
+    return WithOverlayColour(style, type, table, col, row, Chances());
 }
 
 std::string RaceSession::TicketTip(BetType type, int row) const {
-    return TicketValueTip(type, bets_.Table(type), row, WinChances());
+    return TicketValueTip(type, bets_.Table(type), row, Chances());
 }
 
 CellStyle RaceSession::IndexStyle(int col, int row) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "daystore/RaceSlot.h"
+#include "model/OrderChances.h"
 #include "selection/BetTables.h"
 #include "session/RaceCardView.h"
 #include "session/RaceEdits.h"
@@ -62,8 +63,8 @@ class RaceSession {
     // keeps its figures until the next Open.
     void UseSettings(const RaceSettings& settings);
 
-    // Each runner's win chance from the popularity rates; empty when no race is open.
-    std::vector<double> WinChances() const;
+    // The race's chances from its odds under the settings' model; empty when no race is open.
+    OrderChances Chances() const;
     StakeInputs Inputs() const;
     CellStyle TicketStyle(BetType type, int col, int row) const;
     std::string TicketTip(BetType type, int row) const;

@@ -17,6 +17,7 @@ RaceSettings ReadRaceSettings(const SettingsFile& settings) {
     read.kellyFraction = ReadIntSetting(settings, setting::kKellyPercent) / 100.0;
     read.bankroll = ReadIntSetting(settings, setting::kBankroll);
     read.defaultAmount = ReadDefaultAmount(settings);
+    read.model = ReadModelParameters(settings);
     return read;
 }
 

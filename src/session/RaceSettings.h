@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/RaceMarks.h"
+#include "model/ModelParameters.h"
 #include "platform/SettingsFile.h"
 #include "stakes/KellyStakes.h"
 
@@ -16,6 +17,7 @@ struct RaceSettings {
     double kellyFraction = kDefaultKellyPercent / 100.0;
     int bankroll = 100000;     // yen, what ケリー stakes a part of
     int defaultAmount = 3000;  // every race's amount when its day loads
+    ModelParameters model;     // the powers of the chances model
 };
 
 RaceSettings ReadRaceSettings(const SettingsFile& settings);

@@ -133,9 +133,8 @@ void AllocateByKelly(BetType type, const StakeInputs& inputs, TextGrid& table, c
                      const std::vector<TicketRow>& tickets, BetTotals& totals) {
     std::vector<KellyTicket> kelly;
     for (const TicketRow& ticket : tickets)
-        kelly.push_back(
-            {TicketChance(type, table.Cell(c.combination, ticket.row), inputs.winChances),
-             ticket.odds});
+        kelly.push_back({TicketChance(type, table.Cell(c.combination, ticket.row), inputs.chances),
+                         ticket.odds});
     const Pool& pool = inputs.PoolFor(type);
     if (!pool.Known()) totals.poolNote = kNoPoolNote;
     PooledKellyStakes kellyStakes =
@@ -167,25 +166,36 @@ void AllocateByKelly(BetType type, const StakeInputs& inputs, TextGrid& table, c
     ShowRate(totals, static_cast<double>(payoutSum) / count / static_cast<double>(total) * 100);
 }
 
-// 合成ｵｯｽﾞ over the staked tickets with a price, the count of トリガミ among them and, with win
-// chances, their chance to hit together (a table's tickets exclude each other).
+// 合成ｵｯｽﾞ over the staked tickets with a price, the count of トリガミ among them and, with
+// chances, their chance to hit together (a table's tickets exclude each other), what they return
+// on average (期待回収率) and the overlays among the table's tickets.
 void ShowNetFigures(BetType type, const TextGrid& table, const BetColumns& c,
-                    const std::vector<TicketRow>& tickets, const std::vector<double>& winChances,
+                    const std::vector<TicketRow>& tickets, const OrderChances& chances,
                     BetTotals& totals) {
-    double inverseSum = 0, chance = 0;
+    double inverseSum = 0, chance = 0, expectedPayout = 0;
+    int overlays = 0;
     for (const TicketRow& ticket : tickets) {
+        double p = TicketChance(type, table.Cell(c.combination, ticket.row), chances);
+        if (ticket.odds > 0 && p * ticket.odds >= 1.0) ++overlays;
         if (ticket.odds <= 0 || IsBlank(table.Cell(c.stake, ticket.row))) continue;
         inverseSum += 1 / ticket.odds;
-        chance += TicketChance(type, table.Cell(c.combination, ticket.row), winChances);
+        chance += p;
+        expectedPayout += p * ToDouble(table.Cell(c.stake, ticket.row)) * ticket.odds;
     }
     totals.synthetic.text.clear();
     totals.underStake.text.clear();
     totals.hitChance.text.clear();
+    totals.expectedReturn.text.clear();
+    totals.overlays.text = chances.Empty() ? "" : Format("%3d点", overlays);
     if (inverseSum <= 0) return;
+    int64_t stake = ToInt64(totals.stake.text);
     totals.synthetic.text = Format("%7.1f", 1 / inverseSum);
-    totals.underStake.text =
-        Format("%3d点", CountUnderStake(table, type, ToInt64(totals.stake.text)));
-    if (chance > 0) totals.hitChance.text = Format("%5.1f%%", chance * 100);
+    totals.underStake.text = Format("%3d点", CountUnderStake(table, type, stake));
+    if (chance <= 0) return;
+    totals.hitChance.text = Format("%5.1f%%", chance * 100);
+    if (stake > 0)
+        totals.expectedReturn.text =
+            Format("%7.1f", expectedPayout / static_cast<double>(stake) * 100);
 }
 
 bool Matches(BetType type, const std::string& cell, const PayoutEntry& entry) {
@@ -215,6 +225,16 @@ std::string AllocationModeCaption(AllocationMode mode) {
         default:
             return "比例";
     }
+}
+
+std::string ForecastRateTip() {
+    return "予想回収率：買い目ごとの回収率（払戻見込み÷投票金額）の単純平均です。"
+           "どの買い目も同じ確率で当たるとした値で、実際に見込める回収率ではありません。";
+}
+
+std::string ExpectedReturnTip() {
+    return "期待回収率：購入する買い目の（的中率×払戻見込み）の合計÷投票金額です。"
+           "的中率はオッズから求めた推定で、平均して戻ると見込める割合です。";
 }
 
 void AllocateStakes(BetType type, AllocationMode mode, int amount, TextGrid& table,
@@ -251,7 +271,7 @@ void AllocateStakes(BetType type, const StakeInputs& given, TextGrid& table, Bet
     // Every ticket keeps at least 100 yen, so a wide net can stake more than was typed: the
     // total says so in red before anything is sent.
     totals.stake.color = ToInt64(totals.stake.text) > limit ? colors::kRed : colors::kBlack;
-    ShowNetFigures(type, table, c, tickets, inputs.winChances, totals);
+    ShowNetFigures(type, table, c, tickets, inputs.chances, totals);
 }
 
 void MarkHits(BetType type, std::string_view hrRecord, TextGrid& table, BetTotals& totals) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/OrderChances.h"
 #include "platform/TextGrid.h"
 #include "racing/BetType.h"
 #include "selection/BetTotals.h"
@@ -20,15 +21,15 @@ AllocationMode AllocationModeFromIndex(int index);
 std::string AllocationModeCaption(AllocationMode mode);
 
 // What an allocation works from: the item of RadioGroup1, the value of the amount box
-// (SaNumEditExC1) and, for ケリー, the runners' win chances (WinChances), the part of the full
-// Kelly stake to take, the bankroll it is a part of and the trio and trifecta pools.
+// (SaNumEditExC1), the race's chances under the model (RaceChances) and, for ケリー, the part
+// of the full Kelly stake to take, the bankroll it is a part of and the trio and trifecta pools.
 struct StakeInputs {
     StakeInputs(AllocationMode allocationMode = AllocationMode::Proportional, int yen = 0)
         : mode(allocationMode), amount(yen) {}
 
     AllocationMode mode;
     int amount;
-    std::vector<double> winChances;
+    OrderChances chances;
     double kellyFraction = kDefaultKellyPercent / 100.0;
     int bankroll = 0;
     Pool trioPool, trifectaPool;
@@ -50,10 +51,15 @@ inline constexpr int kMaxAllocatedRows = 307;
 // (KellyStakesInPool), any other ticket no stake; its payout if it hits is at those odds. A
 // table left without any stake says why in its totals' note (with the best expected value when
 // no ticket had an edge), and a pool of unknown size says so in the pool note. Every mode
-// writes 合成ｵｯｽﾞ, ﾄﾘｶﾞﾐ and, with win chances, the net's chance to hit.
+// writes 合成ｵｯｽﾞ, ﾄﾘｶﾞﾐ and, with chances, the net's chance to hit, its 期待回収率 and the
+// count of its overlays.
 void AllocateStakes(BetType type, const StakeInputs& inputs, TextGrid& table, BetTotals& totals);
 void AllocateStakes(BetType type, AllocationMode mode, int amount, TextGrid& table,
                     BetTotals& totals);
+
+// What the totals 予想回収率 and 期待回収率 are, for their tooltips.
+std::string ForecastRateTip();
+std::string ExpectedReturnTip();
 
 // Marks every row whose combination was paid in the race's payout record with its payout, its
 // return on the row's stake and its popularity, and writes the 回収金額 total (red while it is

@@ -24,10 +24,17 @@ const KaimeSetTexts& KaimeSetFormTexts() {
         "％",
         "ケリー係数",
         "資金配分のケリーで、期待値が1を超える買い目に賭ける割合を理論上の最適額の何％にするかを"
-        "指定します。的中率は人気別の出現率からの推定なので、通常は25%程度にしてください。",
+        "指定します。的中率はオッズからの推定なので、通常は25%程度にしてください。",
         "資金",
         "資金配分のケリーで購入額を決める元手です。投票金額の欄は均等と比例の1レースあたりの"
         "投資金額で、ケリーでは使いません。",
+        "的中率のモデル",
+        "的中率は単勝オッズから求めます。αは人気馬の勝率の補正（1より大きいと人気馬を重く見ます）、"
+        "λとτは2着・3着の割引です。いずれも0.3～2.0、1.0でオッズのままです。"
+        "キャリブレーションで自分の結果に合わせられます。",
+        "α",
+        "λ",
+        "τ",
     };
     return texts;
 }
@@ -38,6 +45,7 @@ TKaimeSetForm::TKaimeSetForm(SettingsFile& settings, bool progressionShown)
       DefaultTarProfit(ReadIntSetting(settings, setting::kTargetProfit)),
       KellyPercent(ReadIntSetting(settings, setting::kKellyPercent)),
       Bankroll(ReadIntSetting(settings, setting::kBankroll)),
+      Model(ReadModelParameters(settings)),
       ProgressionShown(progressionShown),
       settings_(settings) {}
 
@@ -51,6 +59,8 @@ void TKaimeSetForm::OkClick() {
     WriteIntSetting(settings_, setting::kKellyPercent, KellyPercent);
     Bankroll = ClampToSetting(setting::kBankroll, Bankroll);
     WriteIntSetting(settings_, setting::kBankroll, Bankroll);
+    Model = HeldModelParameters(Model);
+    WriteModelParameters(settings_, Model);
 }
 
 }  // namespace kagiroi

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ModelParameters.h"
 #include "platform/SettingsFile.h"
 
 #include <string>
@@ -16,12 +17,15 @@ struct KaimeSetTexts {
     std::string yen, percent;
     std::string kellyHeading, kellyNote;
     std::string bankrollHeading, bankrollNote;
+    std::string modelHeading, modelNote;
+    std::string alpha, lambda, tau;  // the captions of the model's three boxes
 };
 const KaimeSetTexts& KaimeSetFormTexts();
 
 // The dialog 投資金設定: the default amount per race, the part of the Kelly stake that ケリー
-// takes, the bankroll it is a part of and the two progression values. Made on every opening; only
-// OK writes, and every amount below 100 is raised to 100 first.
+// takes, the bankroll it is a part of, the powers of the chances model and the two progression
+// values. Made on every opening; only OK writes, and every amount below 100 is raised to 100
+// first.
 class TKaimeSetForm {
   public:
     // Puts the three stored values into the boxes.
@@ -34,6 +38,7 @@ class TKaimeSetForm {
     int DefaultTarProfit = 0;  // 目標利益金額, yen
     int KellyPercent = 0;      // ケリー係数, percent of the full Kelly stake
     int Bankroll = 0;          // 資金, yen: what ケリー stakes a part of
+    ModelParameters Model;     // α, λ, τ; OK holds each to 0.3..2.0
     // The lower part with the two progression values.
     bool ProgressionShown = false;
 

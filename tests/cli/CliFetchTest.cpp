@@ -52,8 +52,8 @@ TEST_F(CliFetchTest, ResultsOfTheRacesThatHaveRun) {
     ASSERT_EQ(0, run.status) << run.err;
     Rows rows = OutputRows(run.out);
     ASSERT_EQ(37u, rows.size());
-    EXPECT_EQ(Cells(SjisToUtf8("単勝\t14\t 9\t    1810")), rows[1]) << "the first race has run";
-    EXPECT_EQ(Cells(SjisToUtf8("複勝\t 4\t 1\t     160")), rows[5]);
+    EXPECT_EQ(Cells(SjisToUtf8("単勝\t 6\t 3\t     560")), rows[1]) << "the first race has run";
+    EXPECT_EQ(Cells(SjisToUtf8("複勝\t 9\t 2\t     170")), rows[5]);
     EXPECT_EQ(rows, TodayTable("1", "results"));
 
     // The last race posts in the afternoon: no result yet.
@@ -139,9 +139,11 @@ TEST_F(CliDemoTest, DownloadsAndPrintsTheNextRaceWithItsStakes) {
     EXPECT_EQ(11u, blocks[2].size()) << "ten runners";
     EXPECT_EQ(22u, blocks[3].size());
     ExpectSameRows(OutputRows(SjisToUtf8(
-                       "券種\t買い点数\t投票金額\t予想回収率\t回収金額\t合成ｵｯｽﾞ\tﾄﾘｶﾞﾐ\t的中確率\n"
-                       "３連複\t 21\t  4400\t  645.3\t\t    1.1\t  6点\t 51.4%\n"
-                       "３連単\t126\t 13800\t 1177.2\t\t    1.0\t 28点\t 51.4%\n")),
+                       "券種\t買い点数\t投票金額\t予想回収率\t期待回収率\t回収金額\t合成ｵｯｽﾞ\tﾄﾘｶﾞﾐ"
+                       "\t的中確率\t"
+                       "期待値1以上\n"
+                       "３連複\t 21\t  4400\t  645.3\t   75.6\t\t    1.1\t  6点\t 69.5%\t  0点\n"
+                       "３連単\t126\t 13800\t 1177.2\t   70.5\t\t    1.0\t 28点\t 69.5%\t  0点\n")),
                    blocks[5], "totals");
 
     CliRun again = Run({"demo"});

@@ -25,9 +25,10 @@ const char* const kRace1Header =
 // Proportional stakes of 3000 yen: the 14.0 favourite takes 700, a payout of 9800 against the
 // 4100 staked in all.
 const char* const kRace1Totals =
-    "券種\t買い点数\t投票金額\t予想回収率\t回収金額\t合成ｵｯｽﾞ\tﾄﾘｶﾞﾐ\t的中確率\n"
-    "３連複\t 21\t  4100\t  514.1\t\t    3.1\t  0点\t 26.1%\n"
-    "３連単\t126\t 12900\t  810.4\t\t    2.9\t 10点\t 26.1%\n";
+    "券種\t買い点数\t投票金額\t予想回収率\t期待回収率\t回収金額\t合成ｵｯｽﾞ\tﾄﾘｶﾞﾐ\t的中確率\t"
+    "期待値1以上\n"
+    "３連複\t 21\t  4100\t  514.1\t   77.7\t\t    3.1\t  0点\t 25.0%\t  0点\n"
+    "３連単\t126\t 12900\t  810.4\t   72.1\t\t    2.9\t 10点\t 25.0%\t  0点\n";
 const char* const kTicketHeader =
     "消\tNo.\t買い目\tオッズ\t人気\t連人気\t購入額\t回収額\t回収率\t"
     "出現率1\t出現率2\t出現率3\t結果配当\t結果回収\t結果人気";
@@ -96,23 +97,24 @@ TEST_F(CliRaceTest, EachTableAloneIsItsPartOfThePrintOrItsOwn) {
     for (const auto& [name, block] : parts)
         ExpectSameRows(print[block], OutputRows(Table("3", name)), name);
     ExpectPrinted(
-        "券種\t買い点数\t投票金額\t予想回収率\t回収金額\t合成ｵｯｽﾞ\tﾄﾘｶﾞﾐ\t的中確率\n"
-        "３連複\t 21\t  3900\t 2189.9\t\t   21.1\t  0点\t  1.4%\n"
-        "３連単\t126\t 12600\t 2356.3\t\t   19.7\t  0点\t  1.4%\n",
+        "券種\t買い点数\t投票金額\t予想回収率\t期待回収率\t回収金額\t合成ｵｯｽﾞ\tﾄﾘｶﾞﾐ\t的中確率\t"
+        "期待値1以上\n"
+        "３連複\t 21\t  3900\t 2189.9\t   76.5\t\t   21.1\t  0点\t  3.6%\t  0点\n"
+        "３連単\t126\t 12600\t 2356.3\t   71.6\t\t   19.7\t  0点\t  3.6%\t  0点\n",
         Table("3", "totals"), "totals of 3R");
 
-    // A settled race: 16 won at 12th favourite, 2 and 3 followed.
+    // A settled race: 9 won at 6th favourite, 12 and 10 followed.
     Rows results = OutputRows(Table("3", "results"));
     ASSERT_EQ(37u, results.size());
     const std::vector<std::pair<size_t, std::string>> paid = {
         {0, "券種\t結果\t人気\t配当"},
-        {1, "単勝\t16\t12\t    3180"},
+        {1, "単勝\t 9\t 6\t    1530"},
         {2, "単勝\t\t\t"},
-        {5, "複勝\t 2\t14\t    1060"},
-        {9, "枠連\t 1- 8\t31\t   27770"},
-        {15, "ﾜｲﾄﾞ\t 2- 3\t100\t   15430"},
-        {28, "三連複\t 2- 3-16\t572\t  648510"},
-        {31, "三連単\t16- 2- 3\t3426\t 3671480"}};
+        {5, "複勝\t12\t 7\t     510"},
+        {9, "枠連\t 5- 6\t 7\t    1490"},
+        {15, "ﾜｲﾄﾞ\t 9-10\t49\t    4720"},
+        {28, "三連複\t 9-10-12\t247\t   97950"},
+        {31, "三連単\t 9-12-10\t1461\t  545840"}};
     for (const auto& [row, line] : paid)
         EXPECT_EQ(Cells(SjisToUtf8(line)), results[row]) << row;
 
@@ -121,7 +123,7 @@ TEST_F(CliRaceTest, EachTableAloneIsItsPartOfThePrintOrItsOwn) {
     EXPECT_EQ(19u, index[0].size());
     EXPECT_EQ(Cells(SjisToUtf8(
                   " 1\t 2\tカグラジョイ　　　　　　　　　　　　\t牝 3\t加藤純　\t55.0\t 14.1\t"
-                  " 6\t 15.2\t\t  2.8\t 6\t 24.9\t 5\t1.40.58\t10\t 2\t 6\t 14.1")),
+                  " 6\t 15.2\t\t  2.8\t 6\t 24.9\t 5\t1.40.58\t10\t13\t 6\t 14.1")),
               index[2]);
 }
 
@@ -145,9 +147,11 @@ TEST_F(CliRaceTest, StakeOptionsActAsTheWindowsControls) {
     ASSERT_EQ(5u, blocks.size());
     // 12000 yen over 19 tickets: 631.6 per ticket rounds up to 700; over 124 up to 100.
     ExpectSameRows(OutputRows(SjisToUtf8(
-                       "券種\t買い点数\t投票金額\t予想回収率\t回収金額\t合成ｵｯｽﾞ\tﾄﾘｶﾞﾐ\t的中確率\n"
-                       "３連複\t 19\t 13300\t 1025.5\t\t    3.8\t  1点\t 21.4%\n"
-                       "３連単\t124\t 12400\t  851.0\t\t    3.0\t 12点\t 25.6%\n")),
+                       "券種\t買い点数\t投票金額\t予想回収率\t期待回収率\t回収金額\t合成ｵｯｽﾞ\tﾄﾘｶﾞﾐ"
+                       "\t的中確率\t"
+                       "期待値1以上\n"
+                       "３連複\t 19\t 13300\t 1025.5\t   76.9\t\t    3.8\t  1点\t 20.8%\t  0点\n"
+                       "３連単\t124\t 12400\t  851.0\t   72.0\t\t    3.0\t 12点\t 24.4%\t  0点\n")),
                    blocks[4], "totals");
     EXPECT_EQ(Cells(SjisToUtf8("\t 1\t 2- 5- 6\t  156.4\t 47\t 6- 2- 8\t   700\t 109480\t  823.2"
                                "\t 18.7\t 45.8\t 12.9\t\t\t")),
@@ -165,11 +169,14 @@ TEST_F(CliRaceTest, EachAllocationModeAndAmountGivesItsStakes) {
         const char* amount;
         const char* trioTotals;
     } cases[] = {
-        {"equal", "500", "３連複\t 21\t  2100\t  353.0\t    1290\t    1.5\t  6点\t 44.4%"},
-        {"equal", "30000", "３連複\t 21\t 31500\t  353.0\t   19350\t    1.5\t  6点\t 44.4%"},
-        {"proportional", "500", "３連複\t 21\t  2100\t  353.0\t    1290\t    1.5\t  6点\t 44.4%"},
+        {"equal", "500",
+         "３連複\t 21\t  2100\t  353.0\t   76.9\t    1290\t    1.5\t  6点\t 51.1%\t  0点"},
+        {"equal", "30000",
+         "３連複\t 21\t 31500\t  353.0\t   76.9\t   19350\t    1.5\t  6点\t 51.1%\t  0点"},
+        {"proportional", "500",
+         "３連複\t 21\t  2100\t  353.0\t   76.9\t    1290\t    1.5\t  6点\t 51.1%\t  0点"},
         {"proportional", "30000",
-         "３連複\t 21\t 31000\t  158.3\t   46440\t    1.5\t  0点\t 44.4%"}};
+         "３連複\t 21\t 31000\t  158.3\t   77.4\t   46440\t    1.5\t  0点\t 51.1%\t  0点"}};
     for (const auto& c : cases) {
         CliRun run = Run(
             {"race", kPastDay, "2", "--table", "totals", "--mode", c.mode, "--amount", c.amount});
@@ -182,22 +189,34 @@ TEST_F(CliRaceTest, EachAllocationModeAndAmountGivesItsStakes) {
 TEST_F(CliRaceTest, EveryTicketsValueIsItsChanceTimesItsOdds) {
     Rows ev = OutputRows(Table("1", "ev"));
     ASSERT_EQ(1u + 21 + 126, ev.size());
-    EXPECT_EQ(Cells(SjisToUtf8("券種\t買い目\tオッズ\t的中率\t期待値")), ev[0]);
+    EXPECT_EQ(Cells(SjisToUtf8("券種\t買い目\tオッズ\t的中率\t期待値\tﾌｪｱｵｯｽﾞ")), ev[0]);
     double trioChance = 0;
     for (size_t r = 1; r < ev.size(); ++r) {
-        ASSERT_EQ(5u, ev[r].size()) << r;
+        ASSERT_EQ(6u, ev[r].size()) << r;
         double odds = ToDouble(ev[r][2]), chance = ToDouble(ev[r][3]);
         EXPECT_GT(chance, 0) << r;
         EXPECT_NEAR(chance / 100 * odds, ToDouble(ev[r][4]), 0.005 + odds * 0.000005) << r;
+        // 的中率 is rounded to 0.001 %: the fair odds, from the unrounded chance, agree to that.
+        EXPECT_NEAR(100 / chance, ToDouble(ev[r][5]), 0.05 + 0.0005 / chance * 100 / chance) << r;
         if (ev[r][0] == SjisToUtf8("３連複")) trioChance += chance;
     }
     // The trio net's chance to hit is its tickets' chances together, as the totals show it.
-    EXPECT_NEAR(26.1, trioChance, 0.06);
+    EXPECT_NEAR(25.0, trioChance, 0.06);
 }
 
+// At the market's own chances (the default powers) no ticket has an edge; with the demo's own
+// powers 4R's trifecta net holds a few.
 TEST_F(CliRaceTest, KellyStakesAreWholeUnitsWithinTheBankrollsQuarter) {
+    CliRun market = Run({"race", kPastDay, "4", "--table", "totals", "--mode", "kelly"});
+    ASSERT_EQ(0, market.status) << market.err;
+    EXPECT_NE(std::string::npos,
+              market.err.find(SjisToUtf8("３連単：期待値が1を超える買い目がないため")))
+        << market.err;
+    ASSERT_EQ(
+        0,
+        Run({"settings", "model", "--alpha", "1.25", "--lambda", "0.85", "--tau", "0.7"}).status);
     ASSERT_EQ(0, Run({"settings", "investment", "--bankroll", "999999"}).status);
-    CliRun run = Run({"race", kPastDay, "1", "--table", "trifecta", "--mode", "kelly"});
+    CliRun run = Run({"race", kPastDay, "4", "--table", "trifecta", "--mode", "kelly"});
     ASSERT_EQ(0, run.status) << run.err;
     Rows rows = OutputRows(run.out);
     int64_t total = 0, staked = 0;
@@ -212,9 +231,9 @@ TEST_F(CliRaceTest, KellyStakesAreWholeUnitsWithinTheBankrollsQuarter) {
     EXPECT_LE(total, 999999 / 4);
     // A smaller bankroll leaves every edge below 100 yen: no stake, and the run says why.
     ASSERT_EQ(0, Run({"settings", "investment", "--bankroll", "3000"}).status);
-    CliRun small = Run({"race", kPastDay, "1", "--table", "totals", "--mode", "kelly"});
+    CliRun small = Run({"race", kPastDay, "4", "--table", "totals", "--mode", "kelly"});
     ASSERT_EQ(0, small.status) << small.err;
-    EXPECT_NE(std::string::npos, small.err.find(SjisToUtf8("ケリーの購入額が100円に届く")))
+    EXPECT_NE(std::string::npos, small.err.find(SjisToUtf8("３連単：ケリーの購入額が100円に届く")))
         << small.err;
 }
 

@@ -27,5 +27,17 @@ TEST_F(CliSettingsTest, AProgramFolderWithAJapaneseNameIsTheOneUsed) {
     EXPECT_TRUE(FileExists(JoinPath(folder, "kagiroi.ini")));
 }
 
+TEST_F(CliSettingsTest, TheModelsPowersAreShownWrittenAndHeldToTheirRange) {
+    EXPECT_EQ("Alpha\t1.00\nLambda\t1.00\nTau\t1.00\n", Run({"settings", "model"}).out);
+    CliRun set = Run({"settings", "model", "--alpha", "1.234", "--tau", "9"});
+    EXPECT_EQ(0, set.status) << set.err;
+    EXPECT_EQ("Alpha\t1.23\nLambda\t1.00\nTau\t2.00\n", set.out);
+    EXPECT_EQ(set.out, Run({"settings", "model"}).out) << "what is shown is what is stored";
+    CliRun wrong = Run({"settings", "model", "--lambda", "abc"});
+    EXPECT_EQ(2, wrong.status);
+    EXPECT_NE(std::string::npos, wrong.err.find("--lambda")) << wrong.err;
+    EXPECT_EQ(set.out, Run({"settings", "model"}).out) << "nothing changed";
+}
+
 }  // namespace
 }  // namespace kagiroi::test

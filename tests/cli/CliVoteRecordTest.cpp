@@ -31,7 +31,8 @@ class CliVoteRecordTest : public CliTest {
         std::vector<Rows> blocks = OutputBlocks(run.out);
         return blocks.empty() ? Rows{} : blocks.front();
     }
-    // The trio totals the race command prints: count, stake, rate, return.
+    // The trio totals the race command prints: count, stake, rate, expected return, return, ...
+    static constexpr size_t kReturnTotal = 5;
     std::vector<std::string> TrioTotals(std::vector<std::string> args) const {
         args.insert(args.begin(), {"race", kPastDay, kRaceNumber});
         args.insert(args.end(), {"--table", "totals"});
@@ -76,12 +77,12 @@ TEST_F(CliVoteRecordTest, AVoteFileIsRecordedAndSettlesOnceTheResultsAreStored) 
 
     RestorePayouts();
     std::vector<std::string> totals = TrioTotals({});
-    ASSERT_GE(totals.size(), 5u);
-    ASSERT_NE("", Trim(totals[4])) << "the net sent hits";
+    ASSERT_GT(totals.size(), kReturnTotal);
+    ASSERT_NE("", Trim(totals[kReturnTotal])) << "the net sent hits";
     votes = JournalVotes();
     ASSERT_EQ(2u, votes.size());
     EXPECT_NE(SjisToUtf8("未確定"), votes[1][kHits]);
-    EXPECT_EQ(std::to_string(std::stoll(totals[4])), votes[1][kReturn])
+    EXPECT_EQ(std::to_string(std::stoll(totals[kReturnTotal])), votes[1][kReturn])
         << "the return of the net that was sent";
 }
 
@@ -96,17 +97,17 @@ TEST_F(CliVoteRecordTest, APluginVoteKeepsTheStakesItWasSentWith) {
     vote.insert(vote.end(), stakes.begin(), stakes.end());
     ASSERT_EQ(0, Run(vote).status);
     std::vector<std::string> sent = TrioTotals(stakes), later = TrioTotals({});
-    ASSERT_GE(sent.size(), 5u);
-    ASSERT_GE(later.size(), 5u);
+    ASSERT_GT(sent.size(), kReturnTotal);
+    ASSERT_GT(later.size(), kReturnTotal);
     ASSERT_NE(later[2], sent[2]) << "the later net is staked otherwise";
-    ASSERT_NE(later[4], sent[4]) << "and returns otherwise";
-    ASSERT_NE("", Trim(sent[4])) << "the net sent hits";
+    ASSERT_NE(later[kReturnTotal], sent[kReturnTotal]) << "and returns otherwise";
+    ASSERT_NE("", Trim(sent[kReturnTotal])) << "the net sent hits";
 
     Rows votes = JournalVotes();
     ASSERT_EQ(2u, votes.size());
     EXPECT_EQ(SjisToUtf8("投票プラグイン"), votes[1][kRoute]);
     EXPECT_EQ(std::to_string(std::stoll(sent[2])), votes[1][kStake]);
-    EXPECT_EQ(std::to_string(std::stoll(sent[4])), votes[1][kReturn]);
+    EXPECT_EQ(std::to_string(std::stoll(sent[kReturnTotal])), votes[1][kReturn]);
 }
 
 // The vote has left the program: a record that cannot be written fails the run but keeps it.

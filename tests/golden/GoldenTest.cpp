@@ -101,12 +101,13 @@ void CheckTable(const std::string& path, const Rows& actual) {
 
 // Both nets' totals as the window shows them beside their tables.
 Rows TotalsRows(const BetBoard& bets) {
-    Rows rows{
-        {"", "買い点数", "投票金額", "予想回収率", "回収金額", "合成ｵｯｽﾞ", "ﾄﾘｶﾞﾐ", "的中確率"}};
+    Rows rows{{"", "買い点数", "投票金額", "予想回収率", "期待回収率", "回収金額", "合成ｵｯｽﾞ",
+               "ﾄﾘｶﾞﾐ", "的中確率", "期待値1以上"}};
     for (BetType type : {BetType::Trio, BetType::Trifecta}) {
         const BetTotals& t = bets.Totals(type);
-        rows.push_back({BetTypeName(type), t.count.text, t.stake.text, t.rate.text, t.payback.text,
-                        t.synthetic.text, t.underStake.text, t.hitChance.text});
+        rows.push_back({BetTypeName(type), t.count.text, t.stake.text, t.rate.text,
+                        t.expectedReturn.text, t.payback.text, t.synthetic.text, t.underStake.text,
+                        t.hitChance.text, t.overlays.text});
     }
     return rows;
 }

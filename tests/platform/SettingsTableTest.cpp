@@ -54,3 +54,33 @@ TEST(SettingsTable, EveryIntegerKeyReadsItsDefaultAndIsHeldToItsRange) {
 
 }  // namespace
 }  // namespace kagiroi
+
+namespace kagiroi {
+namespace {
+
+// The model's powers as stored texts: missing or not a decimal gives 1.0, others are held to
+// 0.3..2.0, and a write stores the held value.
+TEST(SettingsTable, TheModelsDecimalsReadTheirDefaultAndAreHeldToTheirRange) {
+    test::TempFolder folder;
+    SettingsFile settings(folder / "kagiroi.ini");
+    const std::pair<const char*, double> cases[] = {
+        {"", 1.0},    {"abc", 1.0}, {"1.2.3", 1.0}, {"1.25", 1.25}, {" 0.8 ", 0.8},
+        {"0.1", 0.3}, {"-1", 0.3},  {"5", 2.0},     {"2.01", 2.0},
+    };
+    for (const DecimalSetting* s :
+         {&setting::kModelAlpha, &setting::kModelLambda, &setting::kModelTau}) {
+        EXPECT_EQ(std::string("Model"), s->section);
+        for (const auto& [stored, read] : cases) {
+            ASSERT_TRUE(settings.WriteString(s->section, s->key, stored));
+            EXPECT_DOUBLE_EQ(read, ReadDecimalSetting(settings, *s)) << s->key << " " << stored;
+        }
+        ASSERT_TRUE(WriteDecimalSetting(settings, *s, 7.5));
+        EXPECT_EQ("2.00", settings.ReadString(s->section, s->key, ""));
+    }
+    EXPECT_EQ(std::string("Alpha"), setting::kModelAlpha.key);
+    EXPECT_EQ(std::string("Lambda"), setting::kModelLambda.key);
+    EXPECT_EQ(std::string("Tau"), setting::kModelTau.key);
+}
+
+}  // namespace
+}  // namespace kagiroi

@@ -234,7 +234,7 @@ TEST(FundAllocation, KellyStakesOnlyTheTicketsWithAnEdge) {
     inputs.mode = AllocationMode::Kelly;
     inputs.amount = 0;  // the race's amount is not what ケリー stakes from
     inputs.bankroll = 10000;
-    inputs.winChances = {0.0, 0.5, 0.3, 0.2};
+    inputs.chances = OrderChances({0.0, 0.5, 0.3, 0.2}, {});
     BetTotals totals;
     AllocateStakes(BetType::Trifecta, inputs, table, totals);
     EXPECT_EQ((std::vector<std::string>{"   300", "   100", ""}), Column(table, kStake));
@@ -243,6 +243,9 @@ TEST(FundAllocation, KellyStakesOnlyTheTicketsWithAnEdge) {
     EXPECT_EQ("   400", totals.stake.text);
     EXPECT_EQ("    2.7", totals.synthetic.text);  // 1 / (1/5 + 1/6)
     EXPECT_EQ(" 50.0%", totals.hitChance.text);
+    // (0.3 × 1500 + 0.2 × 600) ÷ 400; the third ticket (0.12 × 5) is no overlay.
+    EXPECT_EQ("  142.5", totals.expectedReturn.text);
+    EXPECT_EQ("  2点", totals.overlays.text);
     EXPECT_EQ("", totals.note);
 
     // Odds that leave no edge: no stake anywhere, and the table says why.
@@ -275,7 +278,7 @@ TEST(FundAllocation, KellyPaysAtTheOddsItsStakeLeavesAndTellsAnUnknownPoolOnce) 
     }
     StakeInputs inputs(AllocationMode::Kelly, 3000);
     inputs.bankroll = 10000;
-    inputs.winChances = {0.0, 0.5, 0.3, 0.2};
+    inputs.chances = OrderChances({0.0, 0.5, 0.3, 0.2}, {});
     inputs.trifectaPool = {20000, 0.275};
     AllocateStakes(BetType::Trifecta, inputs, table, board.Totals(BetType::Trifecta));
     EXPECT_EQ((std::vector<std::string>{"   100", "   100"}), Column(table, kStake));

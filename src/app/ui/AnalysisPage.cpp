@@ -2,6 +2,7 @@
 
 #include "app/ui/VoteFileMenu.h"
 #include "platform/SettingsTable.h"
+#include "stakes/FundAllocation.h"
 #include "widgets/Fonts.h"
 #include "widgets/TextConversion.h"
 
@@ -206,13 +207,17 @@ QWidget* AnalysisPage::BuildTicketTab(BetType type, TextGridView*& view,
     });
     auto* totalsGrid = new QGridLayout;
     const QString captions[kTotalLabels] = {
-        QStringLiteral("買い点数"), QStringLiteral("投票金額"), QStringLiteral("予想回収率"),
-        QStringLiteral("回収金額"), QStringLiteral("合成ｵｯｽﾞ"), QStringLiteral("ﾄﾘｶﾞﾐ"),
-        QStringLiteral("的中確率")};
+        QStringLiteral("買い点数"),   QStringLiteral("投票金額"), QStringLiteral("予想回収率"),
+        QStringLiteral("期待回収率"), QStringLiteral("回収金額"), QStringLiteral("合成ｵｯｽﾞ"),
+        QStringLiteral("ﾄﾘｶﾞﾐ"),      QStringLiteral("的中確率"), QStringLiteral("期待値1以上")};
+    const std::string tips[kTotalLabels] = {"", "", ForecastRateTip(), ExpectedReturnTip()};
     for (int i = 0; i < kTotalLabels; ++i) {
         totals[i] = ValueLabel(page);
         totals[i]->setObjectName(QStringLiteral("ticketTotal"));
-        totalsGrid->addWidget(new QLabel(captions[i], page), i / 2, (i % 2) * 2);
+        auto* caption = new QLabel(captions[i], page);
+        caption->setToolTip(ToQString(tips[i]));
+        totals[i]->setToolTip(ToQString(tips[i]));
+        totalsGrid->addWidget(caption, i / 2, (i % 2) * 2);
         totalsGrid->addWidget(totals[i], i / 2, (i % 2) * 2 + 1);
     }
     totalsGrid->setColumnStretch(3, 1);
@@ -366,10 +371,12 @@ void AnalysisPage::Refresh() {
         Show(labels[t][0], totals[t]->count);
         Show(labels[t][1], totals[t]->stake);
         Show(labels[t][2], totals[t]->rate);
-        Show(labels[t][3], totals[t]->payback);
-        Show(labels[t][4], totals[t]->synthetic);
-        Show(labels[t][5], totals[t]->underStake);
-        Show(labels[t][6], totals[t]->hitChance);
+        Show(labels[t][3], totals[t]->expectedReturn);
+        Show(labels[t][4], totals[t]->payback);
+        Show(labels[t][5], totals[t]->synthetic);
+        Show(labels[t][6], totals[t]->underStake);
+        Show(labels[t][7], totals[t]->hitChance);
+        Show(labels[t][8], totals[t]->overlays);
     }
     const FavouriteTexts& f = form_.RaceCard().Favourites;
     oddsTime_->setText(ToQString(f.TFWtimeLabel));

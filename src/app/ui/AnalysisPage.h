@@ -36,7 +36,7 @@ class AnalysisPage : public QWidget {
   private:
     QWidget* BuildFigures();
     // The four totals, 合成ｵｯｽﾞ, ﾄﾘｶﾞﾐ and 的中確率.
-    static constexpr int kTotalLabels = 7;
+    static constexpr int kTotalLabels = 9;
     static constexpr int kModeCount = 3;  // 均等, 比例, ケリー
     QWidget* BuildTicketTab(BetType type, TextGridView*& view, QLabel* totals[kTotalLabels]);
     QWidget* BuildStakePanel();

@@ -2,7 +2,10 @@
 
 #include "widgets/TextConversion.h"
 
+#include <utility>
+
 #include <QDialogButtonBox>
+#include <QDoubleValidator>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -41,6 +44,42 @@ QGroupBox* ValueGroup(QWidget* parent, const std::string& heading, const std::st
     return box;
 }
 
+// The powers of the chances model: three decimal boxes (0.3..2.0, two decimals) in a row.
+QGroupBox* ModelGroup(QWidget* parent, const KaimeSetTexts& t, ModelParameters& model) {
+    auto* box = new QGroupBox(ToQString(t.modelHeading), parent);
+    auto* layout = new QVBoxLayout(box);
+    auto* text = new QLabel(ToQString(t.modelNote), box);
+    text->setWordWrap(true);
+    layout->addWidget(text);
+    auto* row = new QHBoxLayout;
+    const std::pair<const std::string*, double*> fields[] = {
+        {&t.alpha, &model.alpha}, {&t.lambda, &model.lambda}, {&t.tau, &model.tau}};
+    const QString names[] = {QStringLiteral("ModelAlpha"), QStringLiteral("ModelLambda"),
+                             QStringLiteral("ModelTau")};
+    for (size_t i = 0; i < 3; ++i) {
+        double* value = fields[i].second;
+        auto* edit = new QLineEdit(QString::number(*value, 'f', 2), box);
+        edit->setObjectName(names[i]);
+        edit->setMaxLength(4);
+        auto* validator = new QDoubleValidator(0.0, 9.99, 2, edit);
+        validator->setNotation(QDoubleValidator::StandardNotation);
+        edit->setValidator(validator);
+        edit->setAlignment(Qt::AlignRight);
+        edit->setMaximumWidth(60);
+        // What OK stores is held to the range; a box left unreadable keeps the value it had.
+        QObject::connect(edit, &QLineEdit::textChanged, box, [value](const QString& typed) {
+            bool ok = false;
+            double read = typed.toDouble(&ok);
+            if (ok) *value = read;
+        });
+        row->addWidget(new QLabel(ToQString(*fields[i].first), box));
+        row->addWidget(edit);
+    }
+    row->addStretch();
+    layout->addLayout(row);
+    return box;
+}
+
 }  // namespace
 
 KaimeSetDialog::KaimeSetDialog(TKaimeSetForm& form, QWidget* parent) : QDialog(parent) {
@@ -59,6 +98,7 @@ KaimeSetDialog::KaimeSetDialog(TKaimeSetForm& form, QWidget* parent) : QDialog(p
     kelly->addWidget(ValueGroup(this, t.bankrollHeading, t.bankrollNote, t.yen, form.Bankroll,
                                 QStringLiteral("Bankroll"), 8));
     layout->addLayout(kelly);
+    layout->addWidget(ModelGroup(this, t, form.Model));
 
     auto* progression = new QWidget(this);
     progression->setObjectName(QStringLiteral("ProgressionPart"));
