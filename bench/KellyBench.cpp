@@ -50,11 +50,11 @@ double OddsOf(double chance, size_t k) {
 }
 
 void BM_KellyStakesInPool(benchmark::State& state) {
-    std::vector<double> win = WinChances();
+    const OrderChances chances(WinChances(), {});
     std::vector<KellyTicket> tickets;
     std::vector<std::string> texts = Combinations();
     for (size_t k = 0; k < texts.size(); ++k) {
-        double chance = TicketChance(BetType::Trifecta, texts[k], win);
+        double chance = TicketChance(BetType::Trifecta, texts[k], chances);
         tickets.push_back({chance, OddsOf(chance, k)});
     }
     for (auto _ : state)
@@ -64,20 +64,20 @@ void BM_KellyStakesInPool(benchmark::State& state) {
 BENCHMARK(BM_KellyStakesInPool)->Unit(benchmark::kMicrosecond);
 
 void BM_KellyAllocationOfATable(benchmark::State& state) {
-    std::vector<double> win = WinChances();
+    const OrderChances chances(WinChances(), {});
     std::vector<std::string> texts = Combinations();
     TextGrid table;
     SetUpBetTable(table, BetType::Trifecta);
     table.SetRowCount(static_cast<int>(texts.size()) + 1);
     for (size_t k = 0; k < texts.size(); ++k) {
         int r = static_cast<int>(k) + 1;
-        double chance = TicketChance(BetType::Trifecta, texts[k], win);
+        double chance = TicketChance(BetType::Trifecta, texts[k], chances);
         table.SetCell(1, r, Format("%3d", r));
         table.SetCell(2, r, texts[k]);
         table.SetCell(3, r, Format("%8.1f", OddsOf(chance, k)));
     }
     StakeInputs inputs(AllocationMode::Kelly, 3000);
-    inputs.winChances = win;
+    inputs.chances = chances;
     inputs.bankroll = 10000000;
     inputs.trifectaPool = kPool;
     BetTotals totals;
