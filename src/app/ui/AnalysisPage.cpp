@@ -220,6 +220,8 @@ QWidget* AnalysisPage::BuildTicketTab(BetType type, TextGridView*& view,
         totalsGrid->addWidget(caption, i / 2, (i % 2) * 2);
         totalsGrid->addWidget(totals[i], i / 2, (i % 2) * 2 + 1);
     }
+    // Tight rows: the five rows of totals leave room for eight ticket rows on a laptop screen.
+    totalsGrid->setVerticalSpacing(0);
     totalsGrid->setColumnStretch(3, 1);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(2, 2, 2, 2);
