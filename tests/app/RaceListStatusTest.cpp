@@ -73,12 +73,12 @@ TEST(RaceListStatus, TheLineAndItsStyleFollowTheClockTheResultsAndTheHit) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        test::RaceSpec spec;
-        spec.course = "06";
+        test::RaceSpec card;
+        card.course = "06";
         RaceSlot race;
-        race.RaceInfo = test::RaceRecord(spec);
+        race.RaceInfo = test::RaceRecord(card);
         if (c.payout != nullptr) {
-            race.HrCopy = test::PayoutRecord(spec);
+            race.HrCopy = test::PayoutRecord(card);
             std::string win = c.payout;  // horse, payout and popularity of the first win entry
             race.HrCopy.replace(102, win.size(), win);
         }

@@ -167,22 +167,22 @@ HRESULT JvLinkDispatch::Call(DISPID id, DISPPARAMS& params, LONG& code) {
             code = link_.JVSetUIProperties();
             break;
         case 3: {
-            std::string spec = a.Text(0), from = a.Text(1), stamp;
+            std::string dataSpec = a.Text(0), from = a.Text(1), stamp;
             int option = a.Int(2);
             LONG *reads = a.IntRef(3), *downloads = a.IntRef(4);
             BSTR* stampRef = a.TextRef(5);
             if (a.failed) return DISP_E_TYPEMISMATCH;
             int readCount = 0, downloadCount = 0;
-            code = link_.JVOpen(spec, from, option, readCount, downloadCount, stamp);
+            code = link_.JVOpen(dataSpec, from, option, readCount, downloadCount, stamp);
             *reads = readCount;
             *downloads = downloadCount;
             Put(stampRef, stamp);
             return S_OK;
         }
         case 4: {
-            std::string spec = a.Text(0), key = a.Text(1);
+            std::string dataSpec = a.Text(0), key = a.Text(1);
             if (a.failed) return DISP_E_TYPEMISMATCH;
-            code = link_.JVRTOpen(spec, key);
+            code = link_.JVRTOpen(dataSpec, key);
             return S_OK;
         }
         case 5:
