@@ -1,5 +1,6 @@
 #include "stakes/TKaimeSetForm.h"
 
+#include "platform/FolderLock.h"
 #include "platform/SettingsTable.h"
 #include "stakes/FundAllocation.h"
 
@@ -50,6 +51,8 @@ TKaimeSetForm::TKaimeSetForm(SettingsFile& settings, bool progressionShown)
       settings_(settings) {}
 
 void TKaimeSetForm::OkClick() {
+    // The dialog's values land together: another program's write comes before or after them all.
+    FolderLock lock;
     for (int* value : {&DefaultAmount, &DefaultZogaku, &DefaultTarProfit})
         *value = std::clamp(*value, kMinimumStake, kMaxAmount);
     WriteIntSetting(settings_, setting::kDefaultAmount, DefaultAmount);
