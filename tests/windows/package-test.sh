@@ -19,9 +19,7 @@ linux_cli=$(realpath "${LINUX_CLI:-build/src/kagiroi-cli}")
 [ -x "$linux_cli" ] || fail "no $linux_cli to compare with (scripts/setup.sh build)"
 
 # The installer is a 32-bit program, the command-line program a 64-bit one: one prefix runs both.
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    $([ "$(id -u)" -ne 0 ] && echo sudo) dpkg --add-architecture i386
-fi
+# install-packages.sh makes i386 known to dpkg first.
 scripts/install-packages.sh wine wine64 wine32:i386
 
 work=$(mktemp -d)
