@@ -22,6 +22,12 @@ ReplaySource ReplayRunner::CurrentReplaySource() {
     return source;
 }
 
+ReplaySource ReplayRunner::ReplaySourceWithOdds(std::optional<bool> bettime) {
+    ReplaySource source = CurrentReplaySource();
+    source.bettime = bettime.value_or(source.oddsHistory.has_value());
+    return source;
+}
+
 bool ReplayRunner::ShowReplayProgress(const ReplayProgress& progress) {
     ProgressDialogState& dialog = c_.status.Progress;
     dialog.visible = true;
@@ -79,10 +85,8 @@ std::vector<ReplayDay> ReplayRunner::StoredDaysBetween(const std::string& from,
 BacktestResult ReplayRunner::Backtest(const std::string& from, const std::string& to,
                                       const BacktestStakes& stakes, int jobs,
                                       std::optional<bool> bettime) {
-    ReplaySource source = CurrentReplaySource();
-    source.bettime = bettime.value_or(source.oddsHistory.has_value());
     BacktestResult result = RunBacktest(
-        StoredDaysBetween(from, to), source, stakes,
+        StoredDaysBetween(from, to), ReplaySourceWithOdds(bettime), stakes,
         [this](const ReplayProgress& progress) { return ShowReplayProgress(progress); }, jobs);
     ReplaySummary summary;
     summary.racesWithoutData = result.racesWithoutData;

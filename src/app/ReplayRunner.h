@@ -42,6 +42,9 @@ class ReplayRunner {
     // asked for);
     // and the stored days from..to (yyyymmdd), oldest first, as a replay reads them.
     ReplaySource CurrentReplaySource();
+    // The same at the odds of the moment of betting or the stored ones as asked; by default
+    // those of the moment of betting where a history exists.
+    ReplaySource ReplaySourceWithOdds(std::optional<bool> bettime);
     std::vector<ReplayDay> StoredDaysBetween(const std::string& from, const std::string& to) const;
 
   private:

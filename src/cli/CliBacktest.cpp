@@ -43,6 +43,17 @@ bool ReadDayRange(CliSession& session, const CliOptions& options, std::string& f
     return true;
 }
 
+bool ReadOddsOption(CliSession& session, const CliOptions& options, std::optional<bool>& bettime) {
+    auto odds = options.Value("--odds");
+    if (!odds) return true;
+    if (*odds != "final" && *odds != "bettime") {
+        session.Ui().ShowMessage("--odds takes final or bettime");
+        return false;
+    }
+    bettime = *odds == "bettime";
+    return true;
+}
+
 namespace {
 
 // The stakes the options ask for instead of the user's; false (told) on a wrong value.
@@ -86,13 +97,7 @@ int RunBacktestCommand(CliSession& session, const CliOptions& options) {
     std::optional<int> jobs = ReadJobsOption(session, options);
     if (!jobs) return kExitUsage;
     std::optional<bool> bettime;
-    if (auto odds = options.Value("--odds")) {
-        if (*odds != "final" && *odds != "bettime") {
-            session.Ui().ShowMessage("--odds takes final or bettime");
-            return kExitUsage;
-        }
-        bettime = *odds == "bettime";
-    }
+    if (!ReadOddsOption(session, options, bettime)) return kExitUsage;
     BacktestResult result = session.Form().Replays().Backtest(from, to, stakes, *jobs, bettime);
     session.PrintRows(BacktestRows(result));
     // A file written stays when the next cannot be.

@@ -20,6 +20,9 @@ bool ReadDayRange(CliSession& session, const CliOptions& options, std::string& f
                   std::string& to);
 // --jobs, one a core when not given; nothing (told) for a wrong value.
 std::optional<int> ReadJobsOption(CliSession& session, const CliOptions& options);
+// --odds final|bettime as whether to replay at the odds of the moment of betting; nothing when
+// not given (the replay's default); false (told) for another word.
+bool ReadOddsOption(CliSession& session, const CliOptions& options, std::optional<bool>& bettime);
 // Writes a file a path option names and prints its path; false (told, with the file's name)
 // when it cannot.
 bool WriteOptionFile(CliSession& session, const CliOptions& options, const std::string& typed,

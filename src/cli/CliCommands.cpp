@@ -246,6 +246,7 @@ const std::vector<CliCommand>& Commands() {
          {{"--set", "KEY=V1,V2,...", true},
           {"--split", "DAY"},
           {"--type", "trio|trifecta|both"},
+          {"--odds", "final|bettime"},
           kCsv,
           kJobs},
          "The backtest of every combination of the values given (at most 1000), each day read "
@@ -255,7 +256,9 @@ const std::vector<CliCommand>& Commands() {
          "values, then races bet, stake, return, return rate and largest drawdown of the days "
          "before DAY (前半, in-sample; the middle day of the range by default) and from DAY on "
          "(後半, out-of-sample), best in-sample return rate first. --type counts one net (both "
-         "bet together by default). Nothing is stored, no setting changes.",
+         "bet together by default). --odds is the backtest's (bettime by default where an odds "
+         "history exists), and the line under the table says which odds the races took. Nothing "
+         "is stored, no setting changes.",
          RunSweepCommand},
         {"calibrate",
          "FROM TO",

@@ -47,7 +47,8 @@ int RunSweepCommand(CliSession& session, const CliOptions& options) {
     }
     auto nets = NetsOption(session, options);
     auto jobs = ReadJobsOption(session, options);
-    if (!nets || !jobs) return kExitUsage;
+    std::optional<bool> bettime;
+    if (!nets || !jobs || !ReadOddsOption(session, options, bettime)) return kExitUsage;
     TMainForm& form = session.Form();
     std::vector<ReplayDay> days = form.Replays().StoredDaysBetween(from, to);
     if (days.empty()) {
@@ -55,8 +56,9 @@ int RunSweepCommand(CliSession& session, const CliOptions& options) {
         return kExitRefused;
     }
     SweepResult result =
-        RunSweep(days, form.Replays().CurrentReplaySource(), axes, split, *nets, *jobs, {});
+        RunSweep(days, form.Replays().ReplaySourceWithOdds(bettime), axes, split, *nets, *jobs, {});
     session.PrintRows(SweepTable(result));
+    session.Print(SweepOddsText(result) + "\n");
     if (auto csv = options.Value("--csv");
         csv && !WriteOptionFile(session, options, *csv, SweepCsv(result)))
         return kExitRefused;

@@ -35,6 +35,16 @@ void UseBettimeOdds(DayBook& book, const std::string& folder, ReplaySummary& sum
 
 }  // namespace
 
+void TakeReplayOdds(DayBook& book, const ReplaySource& source, ReplaySummary& summary) {
+    if (!source.bettime) return;
+    if (source.oddsHistory) {
+        UseBettimeOdds(book, *source.oddsHistory, summary);
+        return;
+    }
+    for (const RaceSlot& race : book.slots)
+        summary.racesAtStoredOdds += race.IsEmpty() ? 0 : 1;
+}
+
 ReplaySummary ReplayBook(const DayBook& book, int dateIndex, const ReplaySource& source,
                          const RaceVisitor& visit, const ReplayProgressReport& progress, int day,
                          int dayCount) {
@@ -94,11 +104,7 @@ ReplaySummary ReplayStoredDays(const std::vector<ReplayDay>& days, const ReplayS
             ++summary.skippedDays;
             continue;
         }
-        if (source.bettime && source.oddsHistory)
-            UseBettimeOdds(*book, *source.oddsHistory, summary);
-        else if (source.bettime)
-            for (const RaceSlot& race : book->slots)
-                summary.racesAtStoredOdds += race.IsEmpty() ? 0 : 1;
+        TakeReplayOdds(*book, source, summary);
         ReplaySummary one =
             ReplayBook(*book, day.dateIndex, source, visit, progress, k + 1, dayCount);
         summary.days += one.days;

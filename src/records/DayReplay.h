@@ -91,6 +91,11 @@ ReplaySummary ReplayBook(const DayBook& book, int dateIndex, const ReplaySource&
                          const RaceVisitor& visit, const ReplayProgressReport& progress = {},
                          int day = 1, int dayCount = 1);
 
+// A day read from the store, at the odds the source asks for: with `bettime` each race takes
+// the announcement of the moment of betting where the history has one (in memory), and the
+// summary counts the races that did and did not.
+void TakeReplayOdds(DayBook& book, const ReplaySource& source, ReplaySummary& summary);
+
 // Every race of each stored day in turn, each day read afresh from the store; with `bettime`
 // and a history, at the odds of the moment of betting, in memory.
 ReplaySummary ReplayStoredDays(const std::vector<ReplayDay>& days, const ReplaySource& source,

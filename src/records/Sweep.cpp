@@ -171,19 +171,27 @@ SweepPlan PlanOf(const std::vector<ReplaySource>& sources) {
     return plan;
 }
 
-// One day's races for every combination: [combination][race].
-using DaySweep = std::vector<std::vector<NetFigures>>;
+// One day's races for every combination ([combination][race]), and which odds they took.
+struct DaySweep {
+    std::vector<std::vector<NetFigures>> figures;
+    int racesAtBettime = 0, racesAtStoredOdds = 0;
+};
 
 // Every race is opened once and staked again for each stake choice. A stop asked for meanwhile
 // ends the day between two races: a day of many combinations is too long to finish first.
 DaySweep SweepDay(const ReplayDay& day, const std::vector<ReplaySource>& sources,
                   const SweepPlan& plan, SweepNets nets, const std::atomic<bool>& stopped) {
-    DaySweep figures(sources.size());
+    DaySweep swept;
+    swept.figures.resize(sources.size());
     DayLoadProblems problems;
     const ReplaySource& first = sources.front();
     DayLoadSettings load{first.oddsMinutesBefore, first.settings.defaultAmount};
     auto book = LoadStoredDay(first.programFolder, day.day, load, problems);
-    if (!book) return figures;
+    if (!book) return swept;
+    ReplaySummary odds;
+    TakeReplayOdds(*book, first, odds);
+    swept.racesAtBettime = odds.racesAtBettime;
+    swept.racesAtStoredOdds = odds.racesAtStoredOdds;
     std::vector<NetFigures> staked(plan.choices.size());
     auto visit = [&](const ReplayedRace& race) {
         bool hasResult = RaceHasResult(race.slot);
@@ -195,10 +203,10 @@ DaySweep SweepDay(const ReplayDay& day, const std::vector<ReplaySource>& sources
             staked[k] = Counted(FiguresOfRace(race.bets, hasResult), nets);
         }
         for (size_t c = 0; c < sources.size(); ++c)
-            figures[c].push_back(staked[plan.choiceOf[c]]);
+            swept.figures[c].push_back(staked[plan.choiceOf[c]]);
     };
     ReplayBook(*book, day.dateIndex, first, visit, [&](const ReplayProgress&) { return !stopped; });
-    return figures;
+    return swept;
 }
 
 }  // namespace
@@ -283,6 +291,7 @@ SweepResult RunSweep(const std::vector<ReplayDay>& days, const ReplaySource& sou
     std::string splitDate = split;
     if (splitDate.empty()) splitDate = DateOfDayText(days[days.size() / 2].day).value_or("");
     result.split = splitDate;
+    result.bettime = source.bettime;
 
     std::vector<std::vector<size_t>> combinations = Combinations(axes);
     std::vector<ReplaySource> sources;
@@ -309,11 +318,15 @@ SweepResult RunSweep(const std::vector<ReplayDay>& days, const ReplaySource& sou
         for (size_t d = 0; d < days.size(); ++d) {
             bool inSample = DateOfDayText(days[d].day).value_or("") < splitDate;
             BetRecord& record = inSample ? row.inSample : row.outOfSample;
-            for (const NetFigures& race :
-                 perDay[d].empty() ? std::vector<NetFigures>{} : perDay[d][c])
+            if (perDay[d].figures.empty()) continue;  // a day a stop left unread
+            for (const NetFigures& race : perDay[d].figures[c])
                 record.AddRace(race.tickets, race.stake, race.payback);
         }
         result.rows.push_back(std::move(row));
+    }
+    for (const DaySweep& day : perDay) {
+        result.racesAtBettime += day.racesAtBettime;
+        result.racesAtStoredOdds += day.racesAtStoredOdds;
     }
     std::stable_sort(result.rows.begin(), result.rows.end(),
                      [](const SweepRow& a, const SweepRow& b) {
@@ -340,6 +353,12 @@ std::vector<std::vector<std::string>> SweepTable(const SweepResult& result) {
         rows.push_back(std::move(cells));
     }
     return rows;
+}
+
+std::string SweepOddsText(const SweepResult& result) {
+    if (!result.bettime) return "確定オッズで比較しました。";
+    return Format("投票時点のオッズのレース %d、保存されたオッズのレース %d", result.racesAtBettime,
+                  result.racesAtStoredOdds);
 }
 
 std::string SweepCsv(const SweepResult& result) {

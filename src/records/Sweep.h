@@ -48,6 +48,10 @@ struct SweepResult {
     std::vector<std::string> names;  // the axes' Section/Key
     std::string split;               // yyyymmdd: the first out-of-sample day
     std::vector<SweepRow> rows;      // sorted by the in-sample return rate, best first
+    // Replayed at the odds of the moment of betting: the races that had an announcement for
+    // it, and those left with their stored odds (each race once, whatever the combinations).
+    bool bettime = false;
+    int racesAtBettime = 0, racesAtStoredOdds = 0;
 };
 
 // The backtest of every combination of the axes' values over the stored days, each day read
@@ -66,5 +70,7 @@ long long SweepCombinationCount(const std::vector<SweepAxis>& axes);
 // The sweep as a table (header row first) and as CSV (Shift_JIS, CR LF).
 std::vector<std::vector<std::string>> SweepTable(const SweepResult& result);
 std::string SweepCsv(const SweepResult& result);
+// Which odds the sweep replayed, as the line under its table.
+std::string SweepOddsText(const SweepResult& result);
 
 }  // namespace kagiroi

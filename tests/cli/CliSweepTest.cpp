@@ -1,6 +1,7 @@
 #include "cli/CliFixture.h"
 #include "platform/FileSystem.h"
 #include "platform/Format.h"
+#include "platform/Sjis.h"
 #include "platform/TextField.h"
 #include "records/Backtest.h"
 
@@ -23,7 +24,14 @@ TEST_F(CliSweepTest, EachCombinationIsTheBacktestOfItsValuesAndTheSettingsStay) 
     EXPECT_EQ(ini, ReadWholeFile(home / "kagiroi.ini").value_or(""));
 
     Rows rows = OutputRows(run.out);
-    rows.pop_back();                        // the path of the CSV file
+    rows.pop_back();  // the path of the CSV file
+    ASSERT_FALSE(rows.empty());
+    // By default, like the backtest, the odds of the moment of betting from the download's
+    // history.
+    EXPECT_EQ(0u,
+              rows.back().front().find(SjisToUtf8("投票時点のオッズのレース 48、保存されたオッズ")))
+        << run.out;
+    rows.pop_back();
     ASSERT_EQ(7u, rows.size()) << run.out;  // the header and six combinations
     InProcessForm f(home.Path());
     double previousRate = 1e9;
@@ -31,11 +39,10 @@ TEST_F(CliSweepTest, EachCombinationIsTheBacktestOfItsValuesAndTheSettingsStay) 
         const std::vector<std::string>& row = rows[r];
         ASSERT_EQ(12u, row.size());
         BacktestStakes stakes{ToInt(row[1]), ToInt(row[0])};
-        // A sweep replays the stored odds.
         const BetRecord before =
-            f.form.Replays().Backtest("20240101", "20240106", stakes, 1, false).total[0];
+            f.form.Replays().Backtest("20240101", "20240106", stakes, 1).total[0];
         const BetRecord after =
-            f.form.Replays().Backtest("20240107", "20240109", stakes, 1, false).total[0];
+            f.form.Replays().Backtest("20240107", "20240109", stakes, 1).total[0];
         std::vector<std::string> expected = {row[0],
                                              row[1],
                                              Format("%d", before.racesBet),

@@ -3,6 +3,7 @@
 #include "platform/TextLines.h"
 #include "records/Backtest.h"
 #include "records/StatisticsExport.h"
+#include "records/Sweep.h"
 #include "support/FailingReads.h"
 
 #include <gtest/gtest.h>
@@ -78,6 +79,28 @@ TEST_F(DayReplayTest, ABacktestAtBettimeOddsTakesTheHistoryAndNeverTouchesTheDay
     EXPECT_EQ(before, StoredFiles(demo));
     for (const auto& entry : stamps)
         EXPECT_EQ(entry.second, StampOf(entry.first)) << entry.first;
+}
+
+TEST_F(DayReplayTest, ASweepTakesTheOddsItIsAskedFor) {
+    ReplayRunner& replays = demo.Form().Replays();
+    std::string error;
+    auto axes = ParseSweepAxes({"KaimeSet/HaibunSet=0"}, &error);
+    ASSERT_TRUE(axes) << error;
+    auto days = replays.StoredDaysBetween("20240106", "20240107");
+    auto sweep = [&](bool bettime) {
+        return RunSweep(days, replays.ReplaySourceWithOdds(bettime), *axes, "", SweepNets::Both, 1,
+                        {});
+    };
+    SweepResult bettime = sweep(true);
+    SweepResult stored = sweep(false);
+    BacktestStakes stakes;
+    stakes.mode = 0;
+    EXPECT_EQ(replays.Backtest("20240106", "20240107", stakes, 1).racesAtBettime,
+              bettime.racesAtBettime);
+    EXPECT_GT(bettime.racesAtBettime, 0);
+    EXPECT_EQ(0, bettime.racesAtStoredOdds);
+    EXPECT_FALSE(stored.bettime);
+    EXPECT_NE(SweepCsv(bettime), SweepCsv(stored));
 }
 
 TEST_F(DayReplayTest, SeveralDaysAreReplayedAndTheFirstDayIsChosenAgain) {

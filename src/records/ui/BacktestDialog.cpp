@@ -52,13 +52,7 @@ BacktestDialog::BacktestDialog(ReplaySnapshotSource snapshots, const std::string
                    QStringLiteral("PNG (*.png)"), image.toStdString());
     });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    odds_ = new QComboBox(this);
-    odds_->setObjectName(QStringLiteral("BacktestOdds"));
-    odds_->addItem(QStringLiteral("投票時点のオッズ"));
-    odds_->addItem(QStringLiteral("確定オッズ"));
-    odds_->setToolTip(QStringLiteral(
-        "投票時点のオッズ: 時系列オッズ(指定がなければ自前の記録)から、各レースの最初のオッズ"
-        "取得時刻に最も近い発表を使います。発表のないレースは保存されたオッズを使います。"));
+    odds_ = NewReplayOddsBox(this);
 
     table_ = new QTableWidget(this);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -92,7 +86,7 @@ void BacktestDialog::done(int result) {
 void BacktestDialog::Run() {
     auto snapshot = std::make_shared<ReplaySnapshot>(snapshots_(bar_->From(), bar_->To()));
     // Odds of the moment of betting where a history has them; the table counts the races.
-    snapshot->bettime = odds_->currentIndex() == 0;
+    snapshot->bettime = BettimeChosen(odds_);
     result_.reset();
     ShowResult();
     pending_ = std::make_shared<BacktestResult>();

@@ -99,6 +99,21 @@ void ReplayRunBar::Follow(bool running) {
     to_->setEnabled(!running);
 }
 
+QComboBox* NewReplayOddsBox(QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QStringLiteral("ReplayOdds"));
+    box->addItem(QStringLiteral("投票時点のオッズ"));
+    box->addItem(QStringLiteral("確定オッズ"));
+    box->setToolTip(QStringLiteral(
+        "投票時点のオッズ: 時系列オッズ(指定がなければ自前の記録)から、各レースの最初のオッズ"
+        "取得時刻に最も近い発表を使います。発表のないレースは保存されたオッズを使います。"));
+    return box;
+}
+
+bool BettimeChosen(const QComboBox* box) {
+    return box->currentIndex() == 0;
+}
+
 void ShowRows(QTableWidget* table, const std::vector<std::vector<std::string>>& rows,
               size_t firstNumber) {
     table->clear();

@@ -2,6 +2,7 @@
 
 #include "records/ui/ReplayWorker.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QProgressBar>
@@ -44,6 +45,11 @@ class ReplayRunBar : public QWidget {
     QLabel* status_;
     ReplayWorker* worker_;
 };
+
+// The choice of odds a replay takes: 投票時点のオッズ (first) or 確定オッズ, with a tooltip
+// saying where the odds of the moment of betting come from.
+QComboBox* NewReplayOddsBox(QWidget* parent);
+bool BettimeChosen(const QComboBox* box);
 
 // Rows of cells (header row first) shown in a table, the columns from `firstNumber` on
 // aligned right.

@@ -28,6 +28,7 @@ SweepDialog::SweepDialog(ReplaySnapshotSource snapshots, const std::string& firs
     nets_ = new QComboBox(this);
     nets_->addItems({QStringLiteral("３連複"), QStringLiteral("３連単"), QStringLiteral("両方")});
     nets_->setCurrentIndex(2);
+    odds_ = NewReplayOddsBox(this);
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("設定"), this), 0, 0);
@@ -55,6 +56,7 @@ SweepDialog::SweepDialog(ReplaySnapshotSource snapshots, const std::string& firs
     options->addWidget(split_);
     options->addWidget(new QLabel(QStringLiteral("券種"), this));
     options->addWidget(nets_);
+    options->addWidget(odds_);
     options->addStretch();
 
     table_ = new QTableWidget(this);
@@ -72,7 +74,8 @@ SweepDialog::SweepDialog(ReplaySnapshotSource snapshots, const std::string& firs
                                         QStringLiteral("yyyyMMdd"));
         bar_->Tell(stopped
                        ? QStringLiteral("中止しました。")
-                       : QStringLiteral("分割日 ") + split.toString(QStringLiteral("yyyy-MM-dd")));
+                       : QStringLiteral("分割日 ") + split.toString(QStringLiteral("yyyy-MM-dd")) +
+                             QStringLiteral("　") + ToQString(SweepOddsText(*result_)));
     });
     connect(csv, &QPushButton::clicked, this, [this] {
         if (result_)
@@ -132,6 +135,7 @@ void SweepDialog::Run() {
         bar_->Tell(QStringLiteral("この期間に保存された日がありません。"), true);
         return;
     }
+    snapshot->bettime = BettimeChosen(odds_);
     std::string split =
         middle_->isChecked() ? "" : split_->date().toString("yyyyMMdd").toStdString();
     result_.reset();

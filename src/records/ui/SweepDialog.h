@@ -50,6 +50,7 @@ class SweepDialog : public QDialog {
     QCheckBox* middle_;
     QDateEdit* split_;
     QComboBox* nets_;
+    QComboBox* odds_;  // 投票時点のオッズ or 確定オッズ
     std::vector<AxisRow> axes_;
     QTableWidget* table_;
 };
