@@ -153,4 +153,11 @@ std::string TooFewRacesText(int usable) {
         kCalibrationMinRaces);
 }
 
+std::string SaveFitQuestion(const ModelParameters& fitted, const ModelParameters& current) {
+    return Format(
+        "当てはめた値 α %.3f、λ %.3f、τ %.3f を的中率のモデルの設定にしますか？\n"
+        "（今の設定: α %.3f、λ %.3f、τ %.3f）",
+        fitted.alpha, fitted.lambda, fitted.tau, current.alpha, current.lambda, current.tau);
+}
+
 }  // namespace kagiroi

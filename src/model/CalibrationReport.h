@@ -63,5 +63,7 @@ std::vector<std::vector<std::string>> CalibrationModelRows(const CalibrationRepo
 std::vector<std::vector<std::string>> ReliabilityRows(const CalibrationReport& report);
 // What is said instead of a fit when too few races were usable.
 std::string TooFewRacesText(int usable);
+// The question asked before the fitted powers replace the settings' ones.
+std::string SaveFitQuestion(const ModelParameters& fitted, const ModelParameters& current);
 
 }  // namespace kagiroi

@@ -95,13 +95,18 @@ CalibrationSample SampleOfDay(const ReplayDay& day, const std::string& programFo
 
 CalibrationSample GatherCalibrationRaces(const std::vector<ReplayDay>& days,
                                          const std::string& programFolder,
-                                         const PopularityRateTables& rates, int jobs) {
+                                         const PopularityRateTables& rates, int jobs,
+                                         const std::function<bool(int daysDone)>& progress) {
     std::vector<CalibrationSample> perDay(days.size());
-    RunOnWorkers(static_cast<int>(days.size()), jobs, [&](int k) {
-        auto item = static_cast<size_t>(k);
-        perDay[item] = SampleOfDay(days[item], programFolder, rates);
-    });
+    bool finished = RunOnWorkers(
+        static_cast<int>(days.size()), jobs,
+        [&](int k) {
+            auto item = static_cast<size_t>(k);
+            perDay[item] = SampleOfDay(days[item], programFolder, rates);
+        },
+        progress);
     CalibrationSample all;
+    all.stopped = !finished;
     for (CalibrationSample& day : perDay) {
         all.days += day.days;
         all.skippedDays += day.skippedDays;

@@ -5,6 +5,7 @@
 #include "records/DayReplay.h"
 #include "stakes/PopularityRates.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,11 +27,14 @@ struct CalibrationSample {
     int days = 0;                       // days read
     int skippedDays = 0;                // days without a race file
     std::vector<std::string> problems;  // what the day loads found damaged, for the error log
+    bool stopped = false;               // asked to stop before every day was read
 };
 
 // Every race of each stored day, read on up to `jobs` threads; the same for any `jobs`.
+// `progress` is told the days read so far; false from it stops the reading (`stopped`).
 CalibrationSample GatherCalibrationRaces(const std::vector<ReplayDay>& days,
                                          const std::string& programFolder,
-                                         const PopularityRateTables& rates, int jobs = 1);
+                                         const PopularityRateTables& rates, int jobs = 1,
+                                         const std::function<bool(int daysDone)>& progress = {});
 
 }  // namespace kagiroi

@@ -17,6 +17,7 @@
 #include "printing/ui/AllPrintDialog.h"
 #include "printing/ui/ProgramPrinter.h"
 #include "records/ui/BacktestDialog.h"
+#include "records/ui/CalibrationDialog.h"
 #include "records/ui/LossRegDialog.h"
 #include "records/ui/SweepDialog.h"
 #include "records/ui/VoteJournalDialog.h"
@@ -148,8 +149,8 @@ namespace {
 
 // A dialog that replays the stored days of a range on worker threads, over a snapshot of the
 // settings and rates taken when it starts; the window's day and race stay as they are.
-template <class Dialog>
-void OpenReplayDialog(TMainForm& form, QWidget* parent) {
+template <class Dialog, class... Extra>
+void OpenReplayDialog(TMainForm& form, QWidget* parent, Extra&&... extra) {
     // The date box lists the newest day first.
     const auto& dates = form.DayList().DateList;
     std::string first = dates.empty() ? "" : DateOfDayText(dates.back()).value_or("");
@@ -159,7 +160,7 @@ void OpenReplayDialog(TMainForm& form, QWidget* parent) {
             return SnapshotOf(form.Replays().StoredDaysBetween(from, to),
                               form.Replays().CurrentReplaySource());
         },
-        first, last, parent);
+        first, last, std::forward<Extra>(extra)..., parent);
     dialog.exec();
 }
 
@@ -189,6 +190,17 @@ void MainWindow::BuildVerificationMenu() {
     menu->addAction(QStringLiteral("バックテスト..."), this, &MainWindow::OpenBacktestDialog);
     menu->addAction(QStringLiteral("設定の比較..."), this,
                     [this] { OpenReplayDialog<SweepDialog>(form_, this); });
+    menu->addAction(QStringLiteral("的中率の当てはめ..."), this, [this] {
+        // The fit becomes the settings as 投資金設定's OK writes them, and the race shown is
+        // analysed again with it.
+        OpenReplayDialog<CalibrationDialog>(form_, this, [this](const ModelParameters& fitted) {
+            form_.Investment().OpenInvestmentSettings([&](TKaimeSetForm& settings) {
+                settings.Model = fitted;
+                return true;
+            });
+            Refresh();
+        });
+    });
     menu->addAction(QStringLiteral("投票記録..."), this, [this] {
         VoteJournalDialog dialog(form_.ProgramFolder(), this);
         dialog.exec();

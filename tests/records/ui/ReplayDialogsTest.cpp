@@ -1,7 +1,9 @@
-// The backtest and sweep dialogs run on worker threads over the demo service's stored days:
-// their tables are the core's, 中止 and closing stop the run, refusals are the core's words.
+// The backtest, sweep and calibration dialogs run on worker threads over the demo service's stored
+// days: their tables are the core's, 中止 and closing stop the run, refusals are the core's words.
 #include "app/DemoFixture.h"
+#include "records/CalibrationRaces.h"
 #include "records/ui/BacktestDialog.h"
+#include "records/ui/CalibrationDialog.h"
 #include "records/ui/SweepDialog.h"
 #include "support/TestText.h"
 #include "widgets/TextConversion.h"
@@ -12,8 +14,10 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 namespace kagiroi {
 namespace {
@@ -33,14 +37,20 @@ class ReplayDialogsTest : public ::testing::Test {
         return SnapshotOf(demo->Form().Replays().StoredDaysBetween(from, to),
                           demo->Form().Replays().CurrentReplaySource());
     }
-    // The same days many times over: a run long enough to stop halfway.
-    static ReplaySnapshot LongSnapshot(const std::string& from, const std::string& to) {
+    // The same days `times` over: enough races to fit, or a run long enough to stop halfway.
+    static ReplaySnapshot Repeated(const std::string& from, const std::string& to, int times) {
         ReplaySnapshot snapshot = Snapshot(from, to);
         std::vector<ReplayDay> days;
-        for (int k = 0; k < 300; ++k)
+        for (int k = 0; k < times; ++k)
             days.insert(days.end(), snapshot.days.begin(), snapshot.days.end());
         snapshot.days = days;
         return snapshot;
+    }
+    static ReplaySnapshot LongSnapshot(const std::string& from, const std::string& to) {
+        return Repeated(from, to, 300);
+    }
+    static ReplaySnapshot FourTimes(const std::string& from, const std::string& to) {
+        return Repeated(from, to, 4);
     }
 
     static inline test::DemoFixture* demo = nullptr;
@@ -78,9 +88,10 @@ Rows Readable(const std::vector<std::vector<std::string>>& cells) {
     return rows;
 }
 
-// The header and the cells of the dialog's table, a short row as short as it was given.
-Rows Shown(QWidget& dialog) {
-    auto* table = dialog.findChild<QTableWidget*>();
+// The header and the cells of the dialog's table (the first, or the one named), a short row as
+// short as it was given.
+Rows Shown(QWidget& dialog, const QString& name = QString()) {
+    auto* table = dialog.findChild<QTableWidget*>(name);
     Rows rows(1);
     for (int c = 0; c < table->columnCount(); ++c)
         rows[0].push_back(ToSjis(table->horizontalHeaderItem(c)->text()));
@@ -100,7 +111,7 @@ TEST_F(ReplayDialogsTest, TheBacktestDialogShowsTheCoresFigures) {
     ReplaySource source = snapshot.Source();
     // At the odds of the moment of betting first, then at the stored ones.
     for (int odds : {0, 1}) {
-        dialog.findChild<QComboBox*>(QStringLiteral("BacktestOdds"))->setCurrentIndex(odds);
+        dialog.findChild<QComboBox*>(QStringLiteral("ReplayOdds"))->setCurrentIndex(odds);
         Button(dialog, QStringLiteral("実行"))->click();
         WaitForTheEnd(dialog);
         source.bettime = odds == 0;
@@ -161,10 +172,70 @@ TEST_F(ReplayDialogsTest, TheSweepDialogShowsTheCoresTable) {
         ParseSweepAxes({"KaimeSet/HaibunSet=0,2", "KaimeSet/DefaultAmount=1000,5000"}, &error);
     ASSERT_TRUE(axes) << error;
     ReplaySnapshot snapshot = Snapshot(from, to);
+    snapshot.bettime = true;  // the dialog's first choice of odds
     SweepResult core =
         RunSweep(snapshot.days, snapshot.Source(), *axes, "", SweepNets::Both, 1, {});
     ASSERT_EQ(4u, core.rows.size());
     EXPECT_EQ(Readable(SweepTable(core)), Shown(dialog));
+    EXPECT_TRUE(Status(dialog).contains(QStringLiteral("投票時点のオッズのレース")));
+}
+
+// Answers the next message box with `answer` while `act` runs; the box's text is returned.
+QString AnswerBox(QMessageBox::StandardButton answer, const std::function<void()>& act) {
+    QString text;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        poll.stop();
+        text = box->text();
+        box->button(answer)->click();
+    });
+    poll.start(10);
+    act();
+    EXPECT_FALSE(text.isEmpty()) << "no box was shown";
+    return text;
+}
+
+TEST_F(ReplayDialogsTest, TheCalibrationDialogShowsTheCoresFitAndSetsItOnlyWhenTold) {
+    std::vector<ModelParameters> saved;
+    CalibrationDialog dialog(FourTimes, from, to,
+                             [&](const ModelParameters& fitted) { saved.push_back(fitted); });
+    QPushButton* use = Button(dialog, QStringLiteral("設定に反映..."));
+    EXPECT_FALSE(use->isEnabled()) << "nothing fitted yet";
+    Button(dialog, QStringLiteral("実行"))->click();
+    WaitForTheEnd(dialog);
+
+    ReplaySnapshot snapshot = FourTimes(from, to);
+    CalibrationSample sample =
+        GatherCalibrationRaces(snapshot.days, snapshot.programFolder, snapshot.rates);
+    CalibrationReport core = Calibrate(sample.races, sample.leftOut);
+    ASSERT_TRUE(core.fitted) << core.usable;
+    EXPECT_EQ(Readable(CalibrationRaceRows(core)), Shown(dialog, QStringLiteral("races")));
+    EXPECT_EQ(Readable(CalibrationModelRows(core)), Shown(dialog, QStringLiteral("models")));
+    EXPECT_EQ(Readable(ReliabilityRows(core)), Shown(dialog, QStringLiteral("reliability")));
+
+    QString question = AnswerBox(QMessageBox::No, [&] { use->click(); });
+    EXPECT_EQ(ToQString(SaveFitQuestion(*core.fitted, snapshot.settings.model)), question);
+    EXPECT_TRUE(saved.empty()) << "a No sets nothing";
+    AnswerBox(QMessageBox::Yes, [&] { use->click(); });
+    ASSERT_EQ(1u, saved.size());
+    EXPECT_EQ(core.fitted->alpha, saved[0].alpha);
+    EXPECT_EQ(core.fitted->lambda, saved[0].lambda);
+    EXPECT_EQ(core.fitted->tau, saved[0].tau);
+}
+
+TEST_F(ReplayDialogsTest, TheCalibrationDialogFitsNothingOnTooFewRaces) {
+    CalibrationDialog dialog(Snapshot, "20240106", "20240106",
+                             [](const ModelParameters&) { ADD_FAILURE() << "nothing to set"; });
+    Button(dialog, QStringLiteral("実行"))->click();
+    WaitForTheEnd(dialog);
+    ReplaySnapshot snapshot = Snapshot("20240106", "20240106");
+    CalibrationSample sample =
+        GatherCalibrationRaces(snapshot.days, snapshot.programFolder, snapshot.rates);
+    EXPECT_EQ(ToQString(TooFewRacesText(static_cast<int>(sample.races.size()))), Status(dialog));
+    EXPECT_FALSE(Button(dialog, QStringLiteral("設定に反映..."))->isEnabled());
+    EXPECT_EQ(0, dialog.findChild<QTableWidget*>(QStringLiteral("models"))->rowCount());
 }
 
 TEST_F(ReplayDialogsTest, TheSweepDialogShowsTheCoresRefusals) {
