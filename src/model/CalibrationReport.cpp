@@ -154,9 +154,10 @@ std::string TooFewRacesText(int usable) {
 }
 
 std::string SaveFitQuestion(const ModelParameters& fitted, const ModelParameters& current) {
+    // Two decimals, as the settings keep them.
     return Format(
-        "当てはめた値 α %.3f、λ %.3f、τ %.3f を的中率のモデルの設定にしますか？\n"
-        "（今の設定: α %.3f、λ %.3f、τ %.3f）",
+        "当てはめた値 α %.2f、λ %.2f、τ %.2f を的中率のモデルの設定にしますか？\n"
+        "（今の設定: α %.2f、λ %.2f、τ %.2f）",
         fitted.alpha, fitted.lambda, fitted.tau, current.alpha, current.lambda, current.tau);
 }
 

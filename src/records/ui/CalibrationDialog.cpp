@@ -22,6 +22,8 @@ QTableWidget* NewTable(QWidget* parent, const QString& name) {
     table->setObjectName(name);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->setVisible(false);
+    // Rows a line high, so that the ten bins show without scrolling.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     return table;
 }
 
