@@ -17,13 +17,16 @@ namespace kagiroi {
 
 namespace {
 
-QTableWidget* NewTable(QWidget* parent, const QString& name) {
+// A table `rows` lines high (its header besides), each row a line of text.
+QTableWidget* NewTable(QWidget* parent, const QString& name, int rows) {
     auto* table = new QTableWidget(parent);
     table->setObjectName(name);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->setVisible(false);
-    // Rows a line high, so that the ten bins show without scrolling.
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    int line = table->fontMetrics().height() + 6;
+    table->verticalHeader()->setDefaultSectionSize(line);
+    // The header's own hint is too small before it has labels: count it as a line and a bit.
+    table->setFixedHeight((rows + 1) * line + 8 + 2 * table->frameWidth());
     return table;
 }
 
@@ -48,9 +51,10 @@ CalibrationDialog::CalibrationDialog(ReplaySnapshotSource snapshots, const std::
     });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
-    races_ = NewTable(this, QStringLiteral("races"));
-    models_ = NewTable(this, QStringLiteral("models"));
-    reliability_ = NewTable(this, QStringLiteral("reliability"));
+    races_ = NewTable(this, QStringLiteral("races"), 4);
+    models_ = NewTable(this, QStringLiteral("models"), 3);
+    reliability_ = NewTable(this, QStringLiteral("reliability"),
+                            static_cast<int>(ReliabilityEdges().size()) - 1);
     chart_ = new ReliabilityChart(this);
 
     auto* top = new QHBoxLayout;
@@ -59,16 +63,17 @@ CalibrationDialog::CalibrationDialog(ReplaySnapshotSource snapshots, const std::
     top->addWidget(png_);
     top->addWidget(close);
     auto* tables = new QVBoxLayout;
-    tables->addWidget(races_, 2);
-    tables->addWidget(models_, 2);
-    tables->addWidget(reliability_, 4);
+    tables->addWidget(races_);
+    tables->addWidget(models_);
+    tables->addWidget(reliability_);
+    tables->addStretch();
     auto* body = new QHBoxLayout;
     body->addLayout(tables, 3);
     body->addWidget(chart_, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(body, 1);
-    resize(1100, 680);
+    resize(1000, 560);
     ShowReport();
 }
 

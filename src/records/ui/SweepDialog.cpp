@@ -56,6 +56,7 @@ SweepDialog::SweepDialog(ReplaySnapshotSource snapshots, const std::string& firs
     options->addWidget(split_);
     options->addWidget(new QLabel(QStringLiteral("券種"), this));
     options->addWidget(nets_);
+    options->addWidget(new QLabel(QStringLiteral("オッズ"), this));
     options->addWidget(odds_);
     options->addStretch();
 
