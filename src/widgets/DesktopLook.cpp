@@ -5,7 +5,9 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QTranslator>
+#include <QWidget>
 
 namespace kagiroi {
 
@@ -55,6 +57,13 @@ bool InstallJapaneseQtTranslations(QApplication& app) {
         return false;
     }
     return QApplication::installTranslator(translator);
+}
+
+void PaintAsChartCanvas(QWidget* chart) {
+    chart->setAutoFillBackground(true);
+    QPalette p = chart->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    chart->setPalette(p);
 }
 
 }  // namespace kagiroi

@@ -4,6 +4,7 @@
 #include <QImage>
 
 class QApplication;
+class QWidget;
 
 namespace kagiroi {
 
@@ -16,5 +17,8 @@ QIcon ProgramIcon();
 // user's locale: the program's texts are Japanese throughout. False when Qt's Japanese
 // translations are not installed (the English ones stay).
 bool InstallJapaneseQtTranslations(QApplication& app);
+
+// A chart's canvas: white whatever the desktop's colours, as the charts saved as PNG are.
+void PaintAsChartCanvas(QWidget* chart);
 
 }  // namespace kagiroi

@@ -1,6 +1,7 @@
 #include "odds/ui/OddsChartView.h"
 
 #include "odds/OddsImport.h"
+#include "widgets/DesktopLook.h"
 #include "widgets/TextConversion.h"
 
 #include <QPainter>
@@ -25,10 +26,7 @@ QString OddsLabel(double odds) {
 
 OddsChartView::OddsChartView(QWidget* parent) : QWidget(parent) {
     setMinimumSize(320, 240);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
+    PaintAsChartCanvas(this);
 }
 
 void OddsChartView::SetMovement(OddsMovement movement) {

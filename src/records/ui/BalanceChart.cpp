@@ -3,6 +3,7 @@
 #include "platform/Format.h"
 #include "records/BalanceChartPng.h"
 #include "records/BalanceChartShape.h"
+#include "widgets/DesktopLook.h"
 #include "widgets/TextConversion.h"
 
 #include <QPainter>
@@ -22,10 +23,7 @@ QString Yen(int64_t value) {
 
 BalanceChart::BalanceChart(QWidget* parent) : QWidget(parent) {
     setMinimumSize(480, 220);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
+    PaintAsChartCanvas(this);
 }
 
 void BalanceChart::SetResult(const BacktestResult* result) {

@@ -1,6 +1,7 @@
 #include "records/ui/ReliabilityChart.h"
 
 #include "model/ReliabilityChartPng.h"
+#include "widgets/DesktopLook.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -17,10 +18,7 @@ QString Percent(double chance) {
 
 ReliabilityChart::ReliabilityChart(QWidget* parent) : QWidget(parent) {
     setMinimumSize(320, 320);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
+    PaintAsChartCanvas(this);
 }
 
 void ReliabilityChart::SetReport(const CalibrationReport* report) {
