@@ -1,4 +1,5 @@
 #include "app/TMainForm.h"
+#include "app/ui/FakeFormWindowTest.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/ProgressDialog.h"
 #include "platform/Sjis.h"
@@ -26,25 +27,9 @@
 namespace kagiroi {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public test::FakeFormWindowTest {
   protected:
-    MainWindowTest()
-        : clock({2024, 1, 13, 9, 0, 0}),
-          form(folder.Path(), {ui, clock, clipboard, shell, registry}, jvLink) {
-        test::WriteRaces(folder.Path(), test::MakeDay("20240106", {"06", "09"}));
-        std::string error;
-        EXPECT_TRUE(form.FormCreate(&error)) << error;
-    }
-
-    test::TempFolder folder;
-    test::FakeUi ui;
-    test::FakeClock clock;
-    test::FakeClipboard clipboard;
-    test::FakeShell shell;
-    test::FakeRegistry registry;
-    test::FakeJvLink jvLink;
-    TMainForm form;
-    QtUi qtUi;
+    MainWindowTest() : FakeFormWindowTest({"06", "09"}) {}
 };
 
 TEST_F(MainWindowTest, ShowsTheDaysAndTheRaceListOfTheLoadedDay) {

@@ -1,5 +1,6 @@
 // The main window's race list and placement: what a race is, and where the window was left.
 #include "app/TMainForm.h"
+#include "app/ui/FakeFormWindowTest.h"
 #include "app/ui/MainWindow.h"
 #include "daystore/DayStore.h"
 #include "support/DayBuilder.h"
@@ -18,26 +19,9 @@
 namespace kagiroi {
 namespace {
 
-class RaceListWindowTest : public ::testing::Test {
+class RaceListWindowTest : public test::FakeFormWindowTest {
   protected:
-    RaceListWindowTest()
-        : clock({2024, 1, 13, 9, 0, 0}),
-          form(folder.Path(), {ui, clock, clipboard, shell, registry}, jvLink) {
-        test::WriteRaces(folder.Path(), races);
-        std::string error;
-        EXPECT_TRUE(form.FormCreate(&error)) << error;
-    }
-
-    test::TempFolder folder;
-    std::vector<test::RaceSpec> races = test::MakeDay("20240106", {"06"});
-    test::FakeUi ui;
-    test::FakeClock clock;
-    test::FakeClipboard clipboard;
-    test::FakeShell shell;
-    test::FakeRegistry registry;
-    test::FakeJvLink jvLink;
-    TMainForm form;
-    QtUi qtUi;
+    RaceListWindowTest() : FakeFormWindowTest({"06"}) {}
 };
 
 TEST_F(RaceListWindowTest, TheListShowsThePostTimeAndResultsOnceTheyArrive) {
