@@ -13,11 +13,21 @@ namespace kagiroi {
 
 namespace {
 
-ModelScore ScoreOfLikelihoods(double total, double uniform, int races) {
+// The score of the log-likelihood `logLikelihood(race)` gives each race; a race it gives no
+// finite value (a finisher without a chance) is not counted.
+template <class LogLikelihood>
+ModelScore ScoreWith(const std::vector<CalibrationRace>& races, LogLikelihood logLikelihood) {
+    double total = 0, uniform = 0;
     ModelScore score;
-    score.races = races;
-    if (races == 0) return score;
-    score.meanLogLikelihood = total / races;
+    for (const CalibrationRace& race : races) {
+        double ll = logLikelihood(race);
+        if (!std::isfinite(ll)) continue;
+        total += ll;
+        uniform += UniformLogLikelihood(race);
+        ++score.races;
+    }
+    if (score.races == 0) return score;
+    score.meanLogLikelihood = total / score.races;
     score.pseudoR2 = uniform < 0 ? 1 - total / uniform : 0;
     return score;
 }
@@ -32,31 +42,15 @@ const std::vector<double>& ReliabilityEdges() {
 }
 
 ModelScore ScoreOf(const std::vector<CalibrationRace>& races, const ModelParameters& parameters) {
-    double total = 0, uniform = 0;
-    int used = 0;
-    for (const CalibrationRace& race : races) {
-        double ll = OrderLogLikelihood(race, parameters);
-        if (!std::isfinite(ll)) continue;
-        total += ll;
-        uniform += UniformLogLikelihood(race);
-        ++used;
-    }
-    return ScoreOfLikelihoods(total, uniform, used);
+    return ScoreWith(
+        races, [&](const CalibrationRace& race) { return OrderLogLikelihood(race, parameters); });
 }
 
 ModelScore PopularityScore(const std::vector<CalibrationRace>& races) {
-    double total = 0, uniform = 0;
-    int used = 0;
-    for (const CalibrationRace& race : races) {
-        OrderChances chances(race.popularityWin, {});
+    return ScoreWith(races, [](const CalibrationRace& race) {
         const auto& f = race.firstThree;
-        double p = chances.FirstThree(f[0], f[1], f[2]);
-        if (!(p > 0)) continue;
-        total += std::log(p);
-        uniform += UniformLogLikelihood(race);
-        ++used;
-    }
-    return ScoreOfLikelihoods(total, uniform, used);
+        return std::log(OrderChances(race.popularityWin, {}).FirstThree(f[0], f[1], f[2]));
+    });
 }
 
 std::vector<ReliabilityBin> TrioReliability(const std::vector<CalibrationRace>& races,
